@@ -1,0 +1,76 @@
+#pragma once
+// modDB: the engine that owns the one open database: its file, a copy of its header,
+// the current record number and the record buffer. Every operation checks its own
+// preconditions, reports a refusal through the Reporter and returns 0; 1 is success.
+
+#include "DBHeader.h"
+#include "Reporter.h"
+
+#include <memory>
+#include <string>
+
+namespace tabulo {
+
+class DbFile;
+
+class modDB {
+public:
+    explicit modDB(Reporter& reporter);
+    ~modDB();
+    modDB(const modDB&) = delete;
+    modDB& operator=(const modDB&) = delete;
+
+    // Twips per pixel of the screen, used for the default header's window size.
+    void SetScreenTwips(int twipsPerPixelX, int twipsPerPixelY);
+
+    // Opening and closing.
+    int OpenDatabase(std::string& name); // name left trimmed and without ".TBD"
+    int CloseDatabase();
+    int GetFileNumber() const; // 0 when closed
+    DbFile* GetFile();         // the open file, for readers that go to it directly (browse grid)
+    const std::string& GetBaseName() const;
+
+    // Current record.
+    int ReadRecord();
+    int WriteRecord();
+    int AddRecord();
+    int DeleteRecord();
+    int IsDeleted();
+    int ClearRecord();
+    int ReadField(int n, std::string& value);
+    int WriteField(int n, const std::string& value);
+    const std::string& GetRecordBuffer() const;
+    void SetRecordBuffer(const std::string& record); // cut or padded to RecordLength
+
+    // Navigation and counts.
+    long GetRecordNo();
+    int SetRecordNo(long k);
+    long GetRecordCount();
+    int GotoFirstRecord();
+    int GotoLastRecord();
+    int GotoNextRecord();
+    int GotoPreviousRecord();
+
+    // Header look-ups (no file access).
+    int GetFieldDef(int n, DBField& def);
+    int GetBannerDef(int n, DBBanner& def);
+    std::string GetPageHeading(int n);
+    int FindField(const std::string& name);
+    int GetFieldCount() const;
+    int GetBannerCount() const;
+    int GetPageCount() const;
+    DBWindow GetWindowDef() const;
+    int GetDateOrder() const;
+    uint8_t GetPrintOrientation() const;
+    std::string GetScript() const;
+    const DBHeader& Header() const;
+
+    // Removes the records marked "*" for good, keeping the old file as ".Bak".
+    int PackRecords(ProgressSink& progress);
+
+private:
+    struct State;
+    std::unique_ptr<State> s_;
+};
+
+} // namespace tabulo
