@@ -15,6 +15,7 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 char CodePointToByte(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    if (cp < 0xA0 && kHighControls[cp - 0x80] == 0) return static_cast<char>(cp);
     for (size_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] == cp && cp != 0) return static_cast<char>(0x80 + i);
     return '?';
