@@ -1,5 +1,5 @@
 #include "DatabaseInfo.h"
-#include "Win1252.h"
+#include "CodePage.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,7 +34,7 @@ void PrintFields(const DBHeader& h, std::ostream& out) {
             out << "(free)\n";
             continue;
         }
-        out << std::left << std::setw(32) << Win1252ToUtf8(TrimSpaces(f.Name)) << std::right
+        out << std::left << std::setw(32) << Cp1252ToUtf8(TrimSpaces(f.Name)) << std::right
             << std::setw(5) << int(f.Page) << std::setw(6) << f.Left << std::setw(6) << f.Top
             << std::setw(6) << f.Width << std::setw(7) << f.Height << std::setw(6) << f.Length
             << std::setw(7) << f.Offset << "  " << TrimSpaces(f.Format) << "\n";
@@ -60,7 +60,7 @@ void PrintScript(const DBHeader& h, std::ostream& out) {
     while (start < script.size()) {
         size_t end = script.find("\r\n", start);
         if (end == std::string::npos) end = script.size();
-        out << "  | " << Win1252ToUtf8(script.substr(start, end - start)) << "\n";
+        out << "  | " << Cp1252ToUtf8(script.substr(start, end - start)) << "\n";
         start = end + 2;
     }
 }
@@ -91,7 +91,7 @@ std::string QuotedText(std::string_view bytes) {
             std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
             out += escaped;
         } else {
-            out += Win1252ToUtf8(std::string_view(&c, 1));
+            out += Cp1252ToUtf8(std::string_view(&c, 1));
         }
     }
     return out + "\"";
