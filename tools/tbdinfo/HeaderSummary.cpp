@@ -1,5 +1,5 @@
-#include "DatabaseInfo.h"
 #include "CodePage.h"
+#include "DatabaseInfo.h"
 
 #include <algorithm>
 #include <cstdio>
