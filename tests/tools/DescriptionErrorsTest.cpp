@@ -40,6 +40,10 @@ std::vector<BadDescription> BadDescriptions() {
         {"overlapping fields",
          R"({"fields":[{"name":"A","length":10},{"name":"B","length":3,"offset":5}]})",
          "fields[1].offset: characters 5-7 overlap field A (fields[0], characters 1-10)"},
+        {"an automatic offset past the largest Integer",
+         R"({"fields":[{"name":"A","length":32767},{"name":"B","length":1}]})",
+         "fields[1].offset: the field would start at character 32768, past the largest offset "
+         "32767"},
         {"a field on the deletion mark", R"({"fields":[{"name":"A","length":3,"offset":0}]})",
          "fields[0].offset: character 0 holds the deletion mark"},
         {"a 129th field", ManyFields(129), "fields[128]: more than 128 entries"},
