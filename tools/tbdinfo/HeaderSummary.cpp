@@ -65,6 +65,13 @@ void PrintScript(const DBHeader& h, std::ostream& out) {
     }
 }
 
+// The reserved members are shown only when some tool has put something into them.
+void PrintReserved(const char* label, const std::string& bytes, std::ostream& out) {
+    if (bytes.find_first_not_of(' ') == std::string::npos) return;
+    PrintLabel(out, label);
+    out << QuotedText(bytes) << "\n";
+}
+
 } // namespace
 
 std::string ColourText(int32_t colour) {
@@ -120,6 +127,8 @@ void PrintHeaderSummary(const DBHeader& h, std::ostream& out) {
         PrintLabel(out, "Page heading");
         out << page << " " << QuotedText(heading) << "\n";
     }
+    PrintReserved("Reserved1", h.Reserved1, out);
+    PrintReserved("Reserved2", h.Reserved2, out);
     PrintFields(h, out);
     PrintBanners(h, out);
     PrintScript(h, out);
