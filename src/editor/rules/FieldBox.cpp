@@ -1,0 +1,55 @@
+#include "FieldBox.h"
+
+#include <algorithm>
+
+namespace tabulo {
+
+namespace {
+
+// How many characters may still go in when the selection is replaced.
+size_t Room(const FieldBox& box, int maxLength) {
+    if (maxLength <= 0) return std::string::npos;
+    const size_t kept = box.Text.size() - static_cast<size_t>(box.SelLength);
+    return kept >= static_cast<size_t>(maxLength) ? 0 : static_cast<size_t>(maxLength) - kept;
+}
+
+FieldBox Splice(const FieldBox& box, size_t erase, std::string_view insert) {
+    FieldBox out;
+    out.Text = box.Text;
+    out.Text.replace(static_cast<size_t>(box.SelStart), erase, insert);
+    out.SelStart = box.SelStart + static_cast<int>(insert.size());
+    return out;
+}
+
+} // namespace
+
+FieldBox ClampSelection(FieldBox box) {
+    const int size = static_cast<int>(box.Text.size());
+    box.SelStart = std::clamp(box.SelStart, 0, size);
+    box.SelLength = std::clamp(box.SelLength, 0, size - box.SelStart);
+    return box;
+}
+
+FieldBox ReplaceSelection(const FieldBox& box, std::string_view text, int maxLength) {
+    const FieldBox in = ClampSelection(box);
+    const size_t room = Room(in, maxLength);
+    return Splice(in, static_cast<size_t>(in.SelLength), text.substr(0, room));
+}
+
+FieldBox InsertWhole(const FieldBox& box, std::string_view text, int maxLength) {
+    const FieldBox in = ClampSelection(box);
+    if (text.size() > Room(in, maxLength)) return in;
+    return Splice(in, static_cast<size_t>(in.SelLength), text);
+}
+
+FieldBox DeleteBack(const FieldBox& box) {
+    FieldBox in = ClampSelection(box);
+    if (in.SelLength > 0) return Splice(in, static_cast<size_t>(in.SelLength), {});
+    if (in.SelStart == 0) return in;
+    const bool lineBreak =
+        in.SelStart >= 2 && in.Text.compare(static_cast<size_t>(in.SelStart) - 2, 2, "\r\n") == 0;
+    in.SelStart -= lineBreak ? 2 : 1;
+    return Splice(in, lineBreak ? 2 : 1, {});
+}
+
+} // namespace tabulo

@@ -1,0 +1,34 @@
+#pragma once
+// The state of one field box as the input rules see it: its Windows-1252 text (line
+// breaks as CR LF, the way the record stores them) and its caret and selection, counted
+// in characters of that text. The widget converts to and from its own representation.
+
+#include <string>
+#include <string_view>
+
+namespace tabulo {
+
+struct FieldBox {
+    std::string Text;
+    int SelStart = 0;  // caret, or the start of the selection
+    int SelLength = 0; // characters selected after SelStart
+
+    bool operator==(const FieldBox&) const = default;
+};
+
+// The box with its caret and selection clamped into its text.
+FieldBox ClampSelection(FieldBox box);
+
+// Replaces the selection by as much of the text as the box's limit allows (maxLength <= 0:
+// no limit) and leaves the caret after it, as pasting does.
+FieldBox ReplaceSelection(const FieldBox& box, std::string_view text, int maxLength);
+
+// Replaces the selection by the whole text, or changes nothing when it would not fit,
+// as typing one key does.
+FieldBox InsertWhole(const FieldBox& box, std::string_view text, int maxLength);
+
+// Deletes the selection, or else the character before the caret; a line break (CR LF)
+// goes as one.
+FieldBox DeleteBack(const FieldBox& box);
+
+} // namespace tabulo
