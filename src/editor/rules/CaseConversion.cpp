@@ -6,13 +6,13 @@ namespace tabulo {
 
 namespace {
 
-// Windows-1252 letters outside ASCII whose capitals are not 32 places below them.
-// (Sharp s and micro have no capital in the code page and stay as they are.)
-constexpr unsigned char kSmallS = 0x9A, kCapitalS = 0x8A;   // s caron
-constexpr unsigned char kSmallOE = 0x9C, kCapitalOE = 0x8C; // oe ligature
-constexpr unsigned char kSmallZ = 0x9E, kCapitalZ = 0x8E;   // z caron
-constexpr unsigned char kSmallY = 0xFF, kCapitalY = 0x9F;   // y diaeresis
-constexpr unsigned char kDivide = 0xF7, kTimes = 0xD7;      // in the letter range, not letters
+// Windows-1252 letters outside ASCII whose capitals are not 32 places below them: s and z
+// caron, the oe ligature, y diaeresis. (Sharp s and micro have no capital in the code page.)
+struct LetterPair {
+    unsigned char Small, Capital;
+};
+constexpr LetterPair kOddPairs[] = {{0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}};
+constexpr unsigned char kDivide = 0xF7, kTimes = 0xD7; // in the letter ranges, not letters
 
 bool IsSmallLatin1(unsigned char u) {
     return u >= 0xE0 && u <= 0xFE && u != kDivide;
@@ -40,35 +40,17 @@ template <class Convert> std::string Mapped(std::string_view text, Convert conve
 char Cp1252Upper(char c) {
     const auto u = static_cast<unsigned char>(c);
     if ((u >= 'a' && u <= 'z') || IsSmallLatin1(u)) return static_cast<char>(u - 32);
-    switch (u) {
-    case kSmallS:
-        return static_cast<char>(kCapitalS);
-    case kSmallOE:
-        return static_cast<char>(kCapitalOE);
-    case kSmallZ:
-        return static_cast<char>(kCapitalZ);
-    case kSmallY:
-        return static_cast<char>(kCapitalY);
-    default:
-        return c;
-    }
+    for (LetterPair p : kOddPairs)
+        if (u == p.Small) return static_cast<char>(p.Capital);
+    return c;
 }
 
 char Cp1252Lower(char c) {
     const auto u = static_cast<unsigned char>(c);
     if ((u >= 'A' && u <= 'Z') || IsCapitalLatin1(u)) return static_cast<char>(u + 32);
-    switch (u) {
-    case kCapitalS:
-        return static_cast<char>(kSmallS);
-    case kCapitalOE:
-        return static_cast<char>(kSmallOE);
-    case kCapitalZ:
-        return static_cast<char>(kSmallZ);
-    case kCapitalY:
-        return static_cast<char>(kSmallY);
-    default:
-        return c;
-    }
+    for (LetterPair p : kOddPairs)
+        if (u == p.Capital) return static_cast<char>(p.Small);
+    return c;
 }
 
 std::string ProperCase(std::string_view text) {

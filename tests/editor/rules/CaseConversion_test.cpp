@@ -54,12 +54,5 @@ TEST(DateTimeText, FollowsTheDateOrderAndPadsWithZeros) {
     EXPECT_EQ(TimeText({2024, 12, 31, 23, 59, 59}), "23:59:59");
 }
 
-TEST(CurrentLocalTime, GivesACalendarDate) {
-    const LocalTime now = CurrentLocalTime();
-    EXPECT_GE(now.Year, 2000);
-    EXPECT_TRUE(now.Month >= 1 && now.Month <= 12);
-    EXPECT_TRUE(now.Day >= 1 && now.Day <= 31);
-}
-
 } // namespace
 } // namespace tabulo

@@ -157,15 +157,5 @@ TEST(FieldPaste, IsNotFilteredButCutAndConverted) {
     EXPECT_EQ(ShowBox(FieldPaste({"N", 3, 1}, ParseBox("123|"), "4")), "123|");
 }
 
-TEST(RulesOf, TakesCodesAndLimitFromTheField) {
-    DBField field;
-    field.Format = "N.      ";
-    field.Length = 7;
-    const FieldRules rules = RulesOf(field, 2);
-    EXPECT_EQ(rules.Format, "N.      ");
-    EXPECT_EQ(rules.MaxLength, 7);
-    EXPECT_EQ(rules.DateOrder, 2);
-}
-
 } // namespace
 } // namespace tabulo
