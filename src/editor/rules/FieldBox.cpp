@@ -21,6 +21,26 @@ FieldBox Splice(const FieldBox& box, size_t erase, std::string_view insert) {
     return out;
 }
 
+// Replaces every "from" by "to"; a position inside a replaced run moves to its end.
+FieldBox Replaced(const FieldBox& box, std::string_view from, std::string_view to) {
+    const FieldBox in = ClampSelection(box);
+    const auto start = static_cast<size_t>(in.SelStart);
+    const size_t end = start + static_cast<size_t>(in.SelLength);
+    FieldBox out;
+    size_t outStart = std::string::npos, outEnd = std::string::npos;
+    for (size_t i = 0;;) {
+        if (outStart == std::string::npos && i >= start) outStart = out.Text.size();
+        if (outEnd == std::string::npos && i >= end) outEnd = out.Text.size();
+        if (i >= in.Text.size()) break;
+        const bool match = in.Text.compare(i, from.size(), from) == 0;
+        out.Text += match ? to : std::string_view(&in.Text[i], 1);
+        i += match ? from.size() : 1;
+    }
+    out.SelStart = static_cast<int>(outStart);
+    out.SelLength = static_cast<int>(outEnd - outStart);
+    return out;
+}
+
 } // namespace
 
 FieldBox ClampSelection(FieldBox box) {
@@ -50,6 +70,14 @@ FieldBox DeleteBack(const FieldBox& box) {
         in.SelStart >= 2 && in.Text.compare(static_cast<size_t>(in.SelStart) - 2, 2, "\r\n") == 0;
     in.SelStart -= lineBreak ? 2 : 1;
     return Splice(in, lineBreak ? 2 : 1, {});
+}
+
+FieldBox ToShownLineBreaks(const FieldBox& stored) {
+    return Replaced(stored, "\r\n", "\n");
+}
+
+FieldBox ToStoredLineBreaks(const FieldBox& shown) {
+    return Replaced(shown, "\n", "\r\n");
 }
 
 } // namespace tabulo

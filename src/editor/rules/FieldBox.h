@@ -31,4 +31,9 @@ FieldBox InsertWhole(const FieldBox& box, std::string_view text, int maxLength);
 // goes as one.
 FieldBox DeleteBack(const FieldBox& box);
 
+// The same box with its line breaks as a text widget shows them ("\n") or as the record
+// stores them (CR LF), the caret and selection moved along with the text.
+FieldBox ToShownLineBreaks(const FieldBox& stored);
+FieldBox ToStoredLineBreaks(const FieldBox& shown);
+
 } // namespace tabulo
