@@ -71,8 +71,8 @@ std::string ConvertCase(std::string_view format, std::string_view text) {
     return out;
 }
 
-FieldBox ApplyCaseConversion(std::string_view format, const FieldBox& box) {
-    FieldBox out = ClampSelection(box);
+BoxState ApplyCaseConversion(std::string_view format, const BoxState& box) {
+    BoxState out = ClampSelection(box);
     out.Text = ConvertCase(format, out.Text);
     out.SelLength = 0;
     return out;

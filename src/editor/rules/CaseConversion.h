@@ -3,7 +3,7 @@
 // then "L" lower case, then "F" first capitals, each over the whole text, in the
 // Windows-1252 alphabet (accented letters included).
 
-#include "FieldBox.h"
+#include "BoxState.h"
 
 #include <string>
 #include <string_view>
@@ -22,6 +22,6 @@ std::string ConvertCase(std::string_view format, std::string_view text);
 
 // The box after its change handler has run: text converted, caret kept where it was,
 // nothing selected.
-FieldBox ApplyCaseConversion(std::string_view format, const FieldBox& box);
+BoxState ApplyCaseConversion(std::string_view format, const BoxState& box);
 
 } // namespace tabulo

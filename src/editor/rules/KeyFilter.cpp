@@ -39,7 +39,7 @@ Verdict JudgeYesNo(int key) {
 
 // Fields without a code that decides on its own: each class of character has its code,
 // and "N" makes "." and "-" those of a number (one point, a leading minus).
-Verdict JudgeByClass(int key, std::string_view codes, const FieldBox& box) {
+Verdict JudgeByClass(int key, std::string_view codes, const BoxState& box) {
     const bool number = Has(codes, 'N');
     if (modLIB::IsDigit(key)) return AcceptIf(number);
     if (modLIB::IsLetter(key)) return AcceptIf(Has(codes, 'A'));
@@ -53,7 +53,7 @@ Verdict JudgeByClass(int key, std::string_view codes, const FieldBox& box) {
 }
 
 // The tests in their fixed order; the first that applies decides.
-Verdict Judge(int key, std::string_view codes, const FieldBox& box) {
+Verdict Judge(int key, std::string_view codes, const BoxState& box) {
     if (codes.empty() || Has(codes, '=') || Has(codes, '#')) return Verdict::Discard;
     if (key == kKeyBackspace) return Verdict::Accept;
     if (key == kKeyEnter) return Has(codes, 'M') ? Verdict::Accept : Verdict::NextField;
@@ -67,7 +67,7 @@ Verdict Judge(int key, std::string_view codes, const FieldBox& box) {
 }
 
 // The box's own handling of a key that the filter let through.
-FieldBox Edited(const FieldRules& rules, const FieldBox& box, int key) {
+BoxState Edited(const FieldRules& rules, const BoxState& box, int key) {
     if (key == kKeyBackspace) return DeleteBack(box);
     if (key == kKeyEnter) return InsertWhole(box, "\r\n", rules.MaxLength);
     if (key < ' ') return box;
@@ -75,13 +75,13 @@ FieldBox Edited(const FieldRules& rules, const FieldBox& box, int key) {
 }
 
 // Every change of the text runs the case conversion, with the caret kept.
-KeyResult Changed(const FieldRules& rules, const FieldBox& before, const FieldBox& after) {
+KeyResult Changed(const FieldRules& rules, const BoxState& before, const BoxState& after) {
     if (after.Text == before.Text) return {KeyAction::Accepted, after};
     return {KeyAction::Accepted, ApplyCaseConversion(rules.Format, after)};
 }
 
-KeyResult FilterOneKey(const FieldRules& rules, const FieldBox& rawBox, int key) {
-    const FieldBox box = ClampSelection(rawBox);
+KeyResult FilterOneKey(const FieldRules& rules, const BoxState& rawBox, int key) {
+    const BoxState box = ClampSelection(rawBox);
     if (key < 0 || key > 255) return {KeyAction::Rejected, box};
     switch (Judge(key, TrimSpaces(rules.Format), box)) {
     case Verdict::Discard:
@@ -89,9 +89,9 @@ KeyResult FilterOneKey(const FieldRules& rules, const FieldBox& rawBox, int key)
     case Verdict::NextField:
         return {KeyAction::NextField, box};
     case Verdict::SetYes:
-        return Changed(rules, box, FieldBox{"Y", 1, 0});
+        return Changed(rules, box, BoxState{"Y", 1, 0});
     case Verdict::SetNo:
-        return Changed(rules, box, FieldBox{"N", 1, 0});
+        return Changed(rules, box, BoxState{"N", 1, 0});
     case Verdict::Accept:
         break;
     }
@@ -104,14 +104,14 @@ FieldRules RulesOf(const DBField& field, int dateOrder) {
     return {field.Format, field.Length, dateOrder};
 }
 
-KeyResult FieldKeyPress(const FieldRules& rules, const FieldBox& box, int key,
+KeyResult FieldKeyPress(const FieldRules& rules, const BoxState& box, int key,
                         const LocalTime& now) {
     if (key == kKeyInsertDate) return FieldTypeText(rules, box, DateText(now, rules.DateOrder));
     if (key == kKeyInsertTime) return FieldTypeText(rules, box, TimeText(now));
     return FilterOneKey(rules, box, key);
 }
 
-KeyResult FieldTypeText(const FieldRules& rules, const FieldBox& box, std::string_view text) {
+KeyResult FieldTypeText(const FieldRules& rules, const BoxState& box, std::string_view text) {
     KeyResult result{KeyAction::Rejected, ClampSelection(box)};
     for (char c : text) {
         const KeyResult one = FilterOneKey(rules, result.Box, static_cast<unsigned char>(c));
@@ -120,9 +120,9 @@ KeyResult FieldTypeText(const FieldRules& rules, const FieldBox& box, std::strin
     return result;
 }
 
-FieldBox FieldPaste(const FieldRules& rules, const FieldBox& box, std::string_view text) {
-    const FieldBox in = ClampSelection(box);
-    const FieldBox out = ReplaceSelection(in, text, rules.MaxLength);
+BoxState FieldPaste(const FieldRules& rules, const BoxState& box, std::string_view text) {
+    const BoxState in = ClampSelection(box);
+    const BoxState out = ReplaceSelection(in, text, rules.MaxLength);
     return out.Text == in.Text ? out : ApplyCaseConversion(rules.Format, out);
 }
 

@@ -3,9 +3,9 @@
 // FieldKeyPress and shows the text and caret it returns; the field's codes decide which
 // keys are accepted, which change the text in other ways and which move the focus.
 
+#include "BoxState.h"
 #include "DBHeader.h"
 #include "DateTimeText.h"
-#include "FieldBox.h"
 
 #include <string>
 #include <string_view>
@@ -35,22 +35,22 @@ enum class KeyAction {
 
 struct KeyResult {
     KeyAction Action = KeyAction::Rejected;
-    FieldBox Box;
+    BoxState Box;
 };
 
 // One typed character code (0 to 255, Windows-1252). Ctrl+T and Ctrl+U type today's date
 // or the time of "now" through the same filter, character by character. An accepted
 // control character other than Backspace and Enter changes nothing here: the box may then
 // give it its usual meaning (the clipboard keys, for instance).
-KeyResult FieldKeyPress(const FieldRules& rules, const FieldBox& box, int key,
+KeyResult FieldKeyPress(const FieldRules& rules, const BoxState& box, int key,
                         const LocalTime& now);
 
 // Types each character of the text through the filter in turn, as the Date and Time
 // commands do. Accepted when at least one character changed the box.
-KeyResult FieldTypeText(const FieldRules& rules, const FieldBox& box, std::string_view text);
+KeyResult FieldTypeText(const FieldRules& rules, const BoxState& box, std::string_view text);
 
 // Pasted text is not filtered: what fits replaces the selection, then the case conversion
 // runs as after any change.
-FieldBox FieldPaste(const FieldRules& rules, const FieldBox& box, std::string_view text);
+BoxState FieldPaste(const FieldRules& rules, const BoxState& box, std::string_view text);
 
 } // namespace tabulo

@@ -2,8 +2,8 @@
 
 namespace tabulo::test {
 
-FieldBox ParseBox(std::string_view notation) {
-    FieldBox box;
+BoxState ParseBox(std::string_view notation) {
+    BoxState box;
     bool caretSeen = false;
     for (char c : notation) {
         if (c == '|' || c == '[') {
@@ -19,7 +19,7 @@ FieldBox ParseBox(std::string_view notation) {
     return box;
 }
 
-std::string ShowBox(const FieldBox& box) {
+std::string ShowBox(const BoxState& box) {
     std::string out = box.Text;
     const auto start = static_cast<size_t>(box.SelStart);
     if (box.SelLength == 0) return out.insert(start, "|");

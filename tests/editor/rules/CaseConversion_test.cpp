@@ -40,9 +40,9 @@ TEST(ConvertCase, AppliesUpperThenLowerThenFirstCapitals) {
 }
 
 TEST(ApplyCaseConversion, KeepsTheCaretAndDropsTheSelection) {
-    const FieldBox box = ApplyCaseConversion("U", test::ParseBox("ab[c]d"));
+    const BoxState box = ApplyCaseConversion("U", test::ParseBox("ab[c]d"));
     EXPECT_EQ(test::ShowBox(box), "AB|CD");
-    EXPECT_EQ(test::ShowBox(ApplyCaseConversion("U", FieldBox{"ab", 9, 4})), "AB|");
+    EXPECT_EQ(test::ShowBox(ApplyCaseConversion("U", BoxState{"ab", 9, 4})), "AB|");
 }
 
 TEST(DateTimeText, FollowsTheDateOrderAndPadsWithZeros) {

@@ -34,7 +34,7 @@ class FieldTyping : public testing::TestWithParam<TypingCase> {};
 TEST_P(FieldTyping, GivesTheExpectedText) {
     const TypingCase& c = GetParam();
     const FieldRules rules{c.format, c.maxLength, c.dateOrder};
-    FieldBox box = ParseBox(c.before);
+    BoxState box = ParseBox(c.before);
     int focusMoves = 0;
     for (const char* k = c.keys; *k != '\0'; ++k) {
         const KeyResult r = FieldKeyPress(rules, box, static_cast<unsigned char>(*k), kNow);
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, FieldTyping, testing::Values(
 // clang-format on
 
 TEST(FieldKeyPress, TellsWhetherAControlKeyMayKeepItsOwnMeaning) {
-    const FieldBox box = ParseBox("ab|");
+    const BoxState box = ParseBox("ab|");
     constexpr int kCtrlV = 22;
     const KeyResult free = FieldKeyPress({"*", 0, 1}, box, kCtrlV, kNow);
     EXPECT_EQ(free.Action, KeyAction::Accepted);

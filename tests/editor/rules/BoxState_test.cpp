@@ -1,5 +1,5 @@
 #include "BoxNotation.h"
-#include "FieldBox.h"
+#include "BoxState.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +21,12 @@ TEST(LineBreaks, MoveTheCaretAndSelectionWithTheText) {
         EXPECT_EQ(ShowBox(ToStoredLineBreaks(ParseBox(c.shown))), c.stored) << c.shown;
     }
     // A caret between CR and LF cannot be shown there; it moves past the break.
-    EXPECT_EQ(ShowBox(ToShownLineBreaks(FieldBox{"a\r\nb", 2, 0})), "a\n|b");
+    EXPECT_EQ(ShowBox(ToShownLineBreaks(BoxState{"a\r\nb", 2, 0})), "a\n|b");
 }
 
 TEST(ClampSelection, KeepsCaretAndSelectionInsideTheText) {
-    EXPECT_EQ(ClampSelection(FieldBox{"abc", 7, 2}), (FieldBox{"abc", 3, 0}));
-    EXPECT_EQ(ClampSelection(FieldBox{"abc", -1, 9}), (FieldBox{"abc", 0, 3}));
+    EXPECT_EQ(ClampSelection(BoxState{"abc", 7, 2}), (BoxState{"abc", 3, 0}));
+    EXPECT_EQ(ClampSelection(BoxState{"abc", -1, 9}), (BoxState{"abc", 0, 3}));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "FieldBox.h"
+#include "BoxState.h"
 
 #include <algorithm>
 
@@ -7,14 +7,14 @@ namespace tabulo {
 namespace {
 
 // How many characters may still go in when the selection is replaced.
-size_t Room(const FieldBox& box, int maxLength) {
+size_t Room(const BoxState& box, int maxLength) {
     if (maxLength <= 0) return std::string::npos;
     const size_t kept = box.Text.size() - static_cast<size_t>(box.SelLength);
     return kept >= static_cast<size_t>(maxLength) ? 0 : static_cast<size_t>(maxLength) - kept;
 }
 
-FieldBox Splice(const FieldBox& box, size_t erase, std::string_view insert) {
-    FieldBox out;
+BoxState Splice(const BoxState& box, size_t erase, std::string_view insert) {
+    BoxState out;
     out.Text = box.Text;
     out.Text.replace(static_cast<size_t>(box.SelStart), erase, insert);
     out.SelStart = box.SelStart + static_cast<int>(insert.size());
@@ -22,11 +22,11 @@ FieldBox Splice(const FieldBox& box, size_t erase, std::string_view insert) {
 }
 
 // Replaces every "from" by "to"; a position inside a replaced run moves to its end.
-FieldBox Replaced(const FieldBox& box, std::string_view from, std::string_view to) {
-    const FieldBox in = ClampSelection(box);
+BoxState Replaced(const BoxState& box, std::string_view from, std::string_view to) {
+    const BoxState in = ClampSelection(box);
     const auto start = static_cast<size_t>(in.SelStart);
     const size_t end = start + static_cast<size_t>(in.SelLength);
-    FieldBox out;
+    BoxState out;
     size_t outStart = std::string::npos, outEnd = std::string::npos;
     for (size_t i = 0;;) {
         if (outStart == std::string::npos && i >= start) outStart = out.Text.size();
@@ -43,27 +43,27 @@ FieldBox Replaced(const FieldBox& box, std::string_view from, std::string_view t
 
 } // namespace
 
-FieldBox ClampSelection(FieldBox box) {
+BoxState ClampSelection(BoxState box) {
     const int size = static_cast<int>(box.Text.size());
     box.SelStart = std::clamp(box.SelStart, 0, size);
     box.SelLength = std::clamp(box.SelLength, 0, size - box.SelStart);
     return box;
 }
 
-FieldBox ReplaceSelection(const FieldBox& box, std::string_view text, int maxLength) {
-    const FieldBox in = ClampSelection(box);
+BoxState ReplaceSelection(const BoxState& box, std::string_view text, int maxLength) {
+    const BoxState in = ClampSelection(box);
     const size_t room = Room(in, maxLength);
     return Splice(in, static_cast<size_t>(in.SelLength), text.substr(0, room));
 }
 
-FieldBox InsertWhole(const FieldBox& box, std::string_view text, int maxLength) {
-    const FieldBox in = ClampSelection(box);
+BoxState InsertWhole(const BoxState& box, std::string_view text, int maxLength) {
+    const BoxState in = ClampSelection(box);
     if (text.size() > Room(in, maxLength)) return in;
     return Splice(in, static_cast<size_t>(in.SelLength), text);
 }
 
-FieldBox DeleteBack(const FieldBox& box) {
-    FieldBox in = ClampSelection(box);
+BoxState DeleteBack(const BoxState& box) {
+    BoxState in = ClampSelection(box);
     if (in.SelLength > 0) return Splice(in, static_cast<size_t>(in.SelLength), {});
     if (in.SelStart == 0) return in;
     const bool lineBreak =
@@ -72,11 +72,11 @@ FieldBox DeleteBack(const FieldBox& box) {
     return Splice(in, lineBreak ? 2 : 1, {});
 }
 
-FieldBox ToShownLineBreaks(const FieldBox& stored) {
+BoxState ToShownLineBreaks(const BoxState& stored) {
     return Replaced(stored, "\r\n", "\n");
 }
 
-FieldBox ToStoredLineBreaks(const FieldBox& shown) {
+BoxState ToStoredLineBreaks(const BoxState& shown) {
     return Replaced(shown, "\n", "\r\n");
 }
 
