@@ -2,6 +2,9 @@
 // pass the checks made before saving, and its script's look-ups find their data in Cities.
 
 #include "Description.h"
+#include "RecordingReporter.h"
+#include "TempDir.h"
+#include "modDB.h"
 #include "modLIB.h"
 
 #include <QFile>
@@ -114,6 +117,27 @@ TEST_F(ContactsSample, EveryPostalCodeIsFoundInCities) {
     ASSERT_NE(zip, 0);
     for (const std::string& r : contacts.records)
         EXPECT_TRUE(known.count(Value(h.Fields[zip - 1], r))) << Value(h.Fields[zip - 1], r);
+}
+
+TEST(SampleFiles, OpenInTheEngineWithoutAComplaint) {
+    test::TempDir dir;
+    for (const char* name : {"Contacts", "Cities"})
+        ASSERT_EQ(MakeDatabase(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json",
+                               dir.File(std::string(name) + ".Tbd")),
+                  "");
+    test::RecordingReporter reporter;
+    modDB db(reporter);
+    std::string name = dir.File("Contacts");
+    ASSERT_EQ(db.OpenDatabase(name), 1);
+    EXPECT_EQ(db.GetPageCount(), 3);
+    ASSERT_EQ(db.SetRecordNo(6), 1);
+    EXPECT_EQ(db.IsDeleted(), -1); // true
+    std::string value;
+    ASSERT_EQ(db.ReadField(db.FindField("CITY"), value), 1);
+    EXPECT_EQ(value, "London");
+    ASSERT_EQ(db.GotoLastRecord(), 1);
+    EXPECT_EQ(db.GetRecordNo(), db.GetRecordCount());
+    EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front();
 }
 
 } // namespace
