@@ -217,7 +217,9 @@ std::string ReadScriptText(const ObjectReader& description, const QString& baseD
     QFile file(QFileInfo(baseDir + "/" + QString::fromStdString(name)).absoluteFilePath());
     if (!file.open(QIODevice::ReadOnly))
         description.Fail("scriptFile", "cannot read \"" + name + "\"");
-    return WithCrLf(TextValue(QString::fromUtf8(file.readAll()), "scriptFile", kTextLimit));
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1); // a byte-order mark is no script text
+    return WithCrLf(TextValue(text, "scriptFile", kTextLimit));
 }
 
 void ReadScript(const ObjectReader& description, const QString& baseDir, DBHeader& header) {
