@@ -164,4 +164,15 @@ TEST_F(EngineTest, DatabaseFullIsTestedOnTheCountInMemory) {
     EXPECT_EQ(FileBytes(base), before);
 }
 
+// Another copy filled the file since this one last read the count: the count re-read under the
+// lock refuses the append just the same.
+TEST_F(EngineTest, DatabaseFilledMeanwhileIsFullToo) {
+    const std::string base = Open(TwoFieldDb().SetRecordCount(kMaxRecords - 1));
+    const std::string full = TwoFieldDb().SetRecordCount(kMaxRecords).Bytes();
+    WriteFileBytes(base + ".Tbd", full);
+    EXPECT_EQ(engine.AddRecord(), 0);
+    EXPECT_EQ(reporter.Only(), (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
+    EXPECT_EQ(FileBytes(base), full);
+}
+
 } // namespace
