@@ -23,7 +23,7 @@ void stripTrailingZeros(DecimalDigits& value) {
 DecimalDigits toDecimalDigits(double value, int significant) {
     DecimalDigits result;
     result.negative = std::signbit(value) && value != 0.0;
-    if (value == 0.0) return result;
+    if (value == 0.0 || !std::isfinite(value)) return result;
     char buffer[64];
     // "d.ddde+XX": locale-independent, correctly rounded.
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
@@ -38,7 +38,7 @@ DecimalDigits toDecimalDigits(double value, int significant) {
     return result;
 }
 
-DecimalDigits roundToDecimals(DecimalDigits value, int decimals) {
+DecimalDigits roundDigits(DecimalDigits value, int decimals) {
     // Digits kept: those before the point plus `decimals` after it.
     const int keep = value.exponent + 1 + decimals;
     if (keep >= static_cast<int>(value.digits.size())) return value;
