@@ -133,5 +133,19 @@ TEST(NumberText, RadixDigitsWrapLikeLiterals) {
     EXPECT_FALSE(parseRadixDigits("19", 8));
 }
 
+TEST(NumberText, BooleansAsTextAndBack) {
+    EXPECT_EQ(booleanToString(true), "True");
+    EXPECT_EQ(booleanToString(false), "False");
+    EXPECT_EQ(parseBoolean("True"), true);
+    EXPECT_EQ(parseBoolean(" FALSE "), false);
+    EXPECT_EQ(parseBoolean("tRuE"), true);
+    EXPECT_EQ(parseBoolean("0"), false);
+    EXPECT_EQ(parseBoolean("-1"), true);
+    EXPECT_EQ(parseBoolean("0.5"), true);
+    EXPECT_FALSE(parseBoolean("yes"));
+    EXPECT_FALSE(parseBoolean("Tru"));
+    EXPECT_FALSE(parseBoolean(""));
+}
+
 } // namespace
 } // namespace tabulo::vbs::rt

@@ -3,6 +3,7 @@
 #include "DecimalDigits.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -125,6 +126,24 @@ std::string currencyToString(std::int64_t tenThousandths) {
 
 std::string integerToString(std::int64_t value) {
     return std::to_string(value);
+}
+
+std::string booleanToString(bool value) {
+    return value ? "True" : "False";
+}
+
+std::optional<bool> parseBoolean(std::string_view text) {
+    const std::string_view word = trimBlanks(text);
+    const auto equalsIgnoringCase = [word](std::string_view name) {
+        return std::equal(word.begin(), word.end(), name.begin(), name.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == b;
+        });
+    };
+    if (equalsIgnoringCase("true")) return true;
+    if (equalsIgnoringCase("false")) return false;
+    const auto number = parseNumber(word);
+    if (!number) return std::nullopt;
+    return *number != 0.0;
 }
 
 std::optional<RadixValue> parseRadixDigits(std::string_view digits, int radix) {

@@ -26,6 +26,11 @@ std::string singleToString(float value);
 std::string currencyToString(std::int64_t tenThousandths);
 std::string integerToString(std::int64_t value);
 
+std::string booleanToString(bool value); // "True" / "False"
+// CBool of a text: "True" or "False" in any case with blanks around, or a number
+// (non-zero is True); nullopt otherwise.
+std::optional<bool> parseBoolean(std::string_view text);
+
 // CDbl / IsNumeric of a text; nullopt when it is not a number or overflows a Double.
 std::optional<double> parseNumber(std::string_view text);
 
