@@ -142,6 +142,9 @@ TEST(NumberText, BooleansAsTextAndBack) {
     EXPECT_EQ(parseBoolean("0"), false);
     EXPECT_EQ(parseBoolean("-1"), true);
     EXPECT_EQ(parseBoolean("0.5"), true);
+    EXPECT_EQ(parseBoolean("#TRUE#"), true);
+    EXPECT_EQ(parseBoolean("#FALSE#"), false);
+    EXPECT_FALSE(parseBoolean("#False#"));
     EXPECT_FALSE(parseBoolean("yes"));
     EXPECT_FALSE(parseBoolean("Tru"));
     EXPECT_FALSE(parseBoolean(""));

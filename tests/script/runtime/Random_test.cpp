@@ -8,6 +8,7 @@ namespace {
 
 TEST(Random, UnseededSequenceStartsWhereItAlwaysHas) {
     RandomGenerator rnd;
+    EXPECT_EQ(rnd.next(0.0f), 327680.0f / 16777216.0f); // the initial seed itself
     EXPECT_FLOAT_EQ(rnd.next(), 0.7055475f);
     const float second = rnd.next();
     EXPECT_FLOAT_EQ(rnd.next(0.0f), second); // Rnd(0) repeats the last value

@@ -139,8 +139,8 @@ std::optional<bool> parseBoolean(std::string_view text) {
             return std::tolower(static_cast<unsigned char>(a)) == b;
         });
     };
-    if (equalsIgnoringCase("true")) return true;
-    if (equalsIgnoringCase("false")) return false;
+    if (equalsIgnoringCase("true") || word == "#TRUE#") return true;
+    if (equalsIgnoringCase("false") || word == "#FALSE#") return false;
     const auto number = parseNumber(word);
     if (!number) return std::nullopt;
     return *number != 0.0;

@@ -27,8 +27,8 @@ std::string currencyToString(std::int64_t tenThousandths);
 std::string integerToString(std::int64_t value);
 
 std::string booleanToString(bool value); // "True" / "False"
-// CBool of a text: "True" or "False" in any case with blanks around, or a number
-// (non-zero is True); nullopt otherwise.
+// CBool of a text: "True" or "False" in any case with blanks around, the exact forms
+// "#TRUE#" and "#FALSE#", or a number (non-zero is True); nullopt otherwise.
 std::optional<bool> parseBoolean(std::string_view text);
 
 // CDbl / IsNumeric of a text; nullopt when it is not a number or overflows a Double.
