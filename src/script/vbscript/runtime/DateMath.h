@@ -32,7 +32,8 @@ std::optional<int> weekday(double serial, int firstDayOfWeek = 1);
 std::optional<double> dateAdd(Interval interval, double number, double serial);
 
 // date2 - date1 in the interval's units (negative when date1 is later); nullopt for an
-// invalid date. The caller checks that the count fits a Long.
+// invalid date. The caller checks that the count fits a Long. DateDiff's
+// firstweekofyear argument changes no count, so it is not taken here.
 std::optional<std::int64_t> dateDiff(Interval interval, double date1, double date2,
                                      int firstDayOfWeek = 1);
 

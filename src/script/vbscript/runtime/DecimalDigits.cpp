@@ -1,8 +1,8 @@
 #include "DecimalDigits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace tabulo::vbs::rt {
 
@@ -28,12 +28,11 @@ DecimalDigits toDecimalDigits(double value, int significant) {
     // "d.ddde+XX": locale-independent, correctly rounded.
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                        std::chars_format::scientific, significant - 1);
-    const std::string text(buffer, written.ptr);
-    const auto e = text.find('e');
-    result.digits.clear();
-    for (std::size_t i = 0; i < e; ++i)
-        if (text[i] != '.') result.digits += text[i];
-    result.exponent = std::atoi(text.c_str() + e + 1);
+    char* e = std::find(buffer, written.ptr, 'e');
+    result.digits.assign(1, buffer[0]);
+    if (e - buffer > 2) result.digits.append(buffer + 2, e);
+    const char* exponent = e + 1 + (e[1] == '+' ? 1 : 0);
+    std::from_chars(exponent, written.ptr, result.exponent);
     stripTrailingZeros(result);
     return result;
 }

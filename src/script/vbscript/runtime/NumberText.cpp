@@ -26,6 +26,9 @@ std::string floatingToString(double value, int significant) {
     if (std::isnan(value)) return "-1.#IND";
     if (std::isinf(value)) return value < 0 ? "-1.#INF" : "1.#INF";
     if (value == 0.0) return "0";
+    // Whole numbers below the exponent threshold are common and need no rounding.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value) && significant == 15)
+        return std::to_string(static_cast<std::int64_t>(value));
     const DecimalDigits d = toDecimalDigits(value, significant);
     const int decimals = static_cast<int>(d.digits.size()) - 1 - d.exponent;
     const bool plain = d.exponent < significant && decimals <= significant;
