@@ -1,6 +1,7 @@
 #include "DateTestText.h"
 #include "runtime/DateSerial.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tabulo::vbs::rt {
@@ -115,6 +116,8 @@ TEST(DateSerial, DateAndTimePartsOfASerial) {
     EXPECT_DOUBLE_EQ(timePartOf(45296.75), 0.75);
     EXPECT_DOUBLE_EQ(datePartOf(-1.25), -1.0);
     EXPECT_DOUBLE_EQ(timePartOf(-1.25), 0.25);
+    EXPECT_FALSE(isValidSerial(datePartOf(1e300))); // defined, and still invalid
+    EXPECT_FALSE(isValidSerial(datePartOf(std::nan(""))));
 }
 
 } // namespace

@@ -59,6 +59,10 @@ int weekdayOf(std::int64_t day, int firstDayOfWeek) {
 }
 
 std::int64_t serialToSeconds(double serial) {
+    // Far outside the valid range every value is equally invalid; clamping keeps the
+    // conversion defined for any double, NaN included.
+    constexpr double kLimitDays = 1e12;
+    if (!(std::fabs(serial) < kLimitDays)) serial = serial > 0 ? kLimitDays : -kLimitDays;
     const double day = std::trunc(serial);
     const auto seconds = std::llround(std::fabs(serial - day) * kSecondsPerDay);
     return static_cast<std::int64_t>(day) * kSecondsPerDay + seconds;

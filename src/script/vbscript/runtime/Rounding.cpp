@@ -14,7 +14,7 @@ template <typename T> std::optional<T> roundedInRange(double value, double low, 
 }
 
 std::string radixText(std::int64_t value, int bits, unsigned shift) {
-    const std::uint64_t mask = bits >= 64 ? ~0ull : (1ull << bits) - 1;
+    const std::uint64_t mask = bits <= 0 || bits >= 64 ? ~0ull : (1ull << bits) - 1;
     std::uint64_t word = static_cast<std::uint64_t>(value) & mask;
     const unsigned digitMask = (1u << shift) - 1;
     std::string text;
