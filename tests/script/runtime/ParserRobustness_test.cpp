@@ -16,9 +16,9 @@ namespace {
 // Texts joined from fragments that each mean something to one of the parsers.
 std::string randomText(std::mt19937& engine) {
     static constexpr std::string_view kFragments[] = {
-        "1",   "5",      "12", "13", "29", "31", "60", "2024", "99",  "100",   "0",
-        "007", "/",      "-",  ".",  ":",  " ",  ",",  "\t",   "Jan", "may",   "PM",
-        "am",  "Friday", "&H", "&O", "FF", "e",  "+",  "E5",   "x",   "1e308", "99999"};
+        "1",  "5",  "12", "13", "29", "31", "60", "2024",  "99",    "100", "0",  "007",
+        "/",  "-",  ".",  ":",  " ",  ",",  "\t", "Jan",   "may",   "PM",  "am", "Friday",
+        "&H", "&O", "FF", "e",  "+",  "E5", "x",  "1e308", "99999", "(",   ")"};
     std::uniform_int_distribution<std::size_t> length(0, 9);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(kFragments) - 1);
     std::string text;
