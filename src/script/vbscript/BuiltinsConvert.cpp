@@ -18,7 +18,7 @@ const Variant& arg(ArgRefs a, size_t i) { return *a[i]; }
 
 const Variant& notNull(const Variant& v) {
     if (v.isNull())
-        raise(err::InvalidUseOfNull);
+        raiseError(err::InvalidUseOfNull);
     return v;
 }
 
@@ -82,20 +82,20 @@ int32_t dimensionArg(ArgRefs a, const ArrayData& arr) {
     const Variant* d = optionalArg(a, 1);
     int32_t dim = d ? toLong(*d) : 1;
     if (dim < 1 || static_cast<size_t>(dim) > arr.upper.size())
-        raise(err::SubscriptOutOfRange);
+        raiseError(err::SubscriptOutOfRange);
     return dim;
 }
 
 Variant fnUBound(Interpreter&, ArgRefs a) {
     if (!arg(a, 0).isArray())
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     const ArrayData& arr = *arg(a, 0).arr();
     return Variant::lng(arr.upper[static_cast<size_t>(dimensionArg(a, arr)) - 1]);
 }
 
 Variant fnLBound(Interpreter&, ArgRefs a) {
     if (!arg(a, 0).isArray())
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     dimensionArg(a, *arg(a, 0).arr());
     return Variant::lng(0);
 }
@@ -106,7 +106,7 @@ Variant fnCreateObject(Interpreter&, ArgRefs a) {
     std::string progId = toString(arg(a, 0));
     if (sameName(progId, "scripting.dictionary"))
         return Variant::object(makeDictionary());
-    raise(err::CantCreateObject);
+    raiseError(err::CantCreateObject);
 }
 
 Variant fnMsgBox(Interpreter& in, ArgRefs a) {

@@ -70,7 +70,7 @@ Variant fnRound(Interpreter&, ArgRefs a) {
     const Variant* placesArg = optionalArg(a, 1);
     int32_t places = placesArg ? toLong(*placesArg) : 0;
     if (places < 0)
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     if (x.type() == VarType::Integer || x.type() == VarType::Long || x.type() == VarType::Byte)
         return x;
     double scale = std::pow(10.0, places);
@@ -94,10 +94,10 @@ Variant realFunction(const Variant& v, double (*f)(double), bool positive, bool 
         return Variant::null();
     double d = toDouble(toArithmetic(v));
     if ((positive && d <= 0) || (nonNegative && d < 0))
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     double r = f(d);
     if (std::isinf(r))
-        raise(err::Overflow);
+        raiseError(err::Overflow);
     return Variant::dbl(r);
 }
 

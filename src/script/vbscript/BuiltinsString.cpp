@@ -23,7 +23,7 @@ bool textMode(ArgRefs a, size_t i) {
 int32_t nonNegative(const Variant& v) {
     int32_t n = toLong(v);
     if (n < 0)
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     return n;
 }
 
@@ -68,7 +68,7 @@ Variant fnMid(Interpreter&, ArgRefs a) {
         return Variant::null();
     int32_t start = toLong(arg(a, 1));
     if (start < 1)
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     const Variant* lenArg = optionalArg(a, 2);
     size_t len = lenArg ? static_cast<size_t>(nonNegative(*lenArg)) : std::string::npos;
     if (arg(a, 0).isString()) {
@@ -86,10 +86,10 @@ Variant fnInStr(Interpreter&, ArgRefs a) {
     int32_t start = 1;
     if (first) {
         if (arg(a, 0).isNull())
-            raise(err::InvalidUseOfNull);
+            raiseError(err::InvalidUseOfNull);
         start = toLong(arg(a, 0));
         if (start < 1)
-            raise(err::InvalidCall);
+            raiseError(err::InvalidCall);
     }
     if (arg(a, first).isNull() || arg(a, first + 1).isNull())
         return Variant::null();
@@ -108,7 +108,7 @@ Variant fnInStrRev(Interpreter&, ArgRefs a) {
     const Variant* startArg = optionalArg(a, 2);
     int32_t start = startArg ? toLong(*startArg) : -1;
     if (start == 0 || start < -1)
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     if (start == -1)
         start = static_cast<int32_t>(s.size());
     if (static_cast<size_t>(start) > s.size() || what.size() > static_cast<size_t>(start))
@@ -126,7 +126,7 @@ Variant fnReplace(Interpreter&, ArgRefs a) {
     int32_t start = startArg ? toLong(*startArg) : 1;
     int32_t count = countArg ? toLong(*countArg) : -1;
     if (start < 1 || count < -1)
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     if (static_cast<size_t>(start) > s.size())
         return Variant(std::string());
     s.erase(0, static_cast<size_t>(start) - 1);
@@ -181,14 +181,14 @@ Variant stringArray(std::vector<std::string> parts) {
 
 Variant fnSplit(Interpreter&, ArgRefs a) {
     if (arg(a, 0).isNull())
-        raise(err::InvalidUseOfNull);
+        raiseError(err::InvalidUseOfNull);
     std::string s = toString(arg(a, 0));
     const Variant* delimArg = optionalArg(a, 1);
     std::string delim = delimArg ? toString(*delimArg) : " ";
     const Variant* countArg = optionalArg(a, 2);
     int32_t count = countArg ? toLong(*countArg) : -1;
     if (count < -1)
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     std::vector<std::string> parts;
     if (s.empty() || count == 0)
         return stringArray(parts);
@@ -203,7 +203,7 @@ Variant fnSplit(Interpreter&, ArgRefs a) {
         parts.push_back(s.substr(pos, at - pos));
         pos = at + delim.size();
         if (parts.size() > kMaxArrayElements)
-            raise(err::OutOfMemory);
+            raiseError(err::OutOfMemory);
     }
     parts.push_back(s.substr(pos));
     return stringArray(std::move(parts));
@@ -211,7 +211,7 @@ Variant fnSplit(Interpreter&, ArgRefs a) {
 
 Variant fnJoin(Interpreter&, ArgRefs a) {
     if (!arg(a, 0).isArray())
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     const Variant* delimArg = optionalArg(a, 1);
     std::string delim = delimArg ? toString(*delimArg) : " ";
     std::string out;
@@ -234,7 +234,7 @@ Variant fnStrComp(Interpreter&, ArgRefs a) {
 
 Variant repeated(int32_t n, char c) {
     if (n < 0)
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     checkStringLength(static_cast<size_t>(n));
     return Variant(std::string(static_cast<size_t>(n), c));
 }
@@ -248,7 +248,7 @@ Variant fnString(Interpreter&, ArgRefs a) {
     char c;
     if (ch.isString()) {
         if (ch.str().empty())
-            raise(err::InvalidCall);
+            raiseError(err::InvalidCall);
         c = ch.str()[0];
     } else {
         c = static_cast<char>(toLong(ch) & 0xFF);
@@ -259,20 +259,20 @@ Variant fnString(Interpreter&, ArgRefs a) {
 Variant fnChr(Interpreter&, ArgRefs a) {
     int32_t code = toLong(arg(a, 0));
     if (code < 0 || code > 255)
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     return Variant(std::string(1, static_cast<char>(code)));
 }
 
 Variant fnAsc(Interpreter&, ArgRefs a) {
     std::string s = toString(arg(a, 0));
     if (s.empty())
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     return Variant::integer(static_cast<int16_t>(static_cast<unsigned char>(s[0])));
 }
 
 Variant fnStrReverse(Interpreter&, ArgRefs a) {
     if (arg(a, 0).isNull())
-        raise(err::InvalidUseOfNull);
+        raiseError(err::InvalidUseOfNull);
     std::string s = toString(arg(a, 0));
     std::reverse(s.begin(), s.end());
     return Variant(std::move(s));
@@ -280,7 +280,7 @@ Variant fnStrReverse(Interpreter&, ArgRefs a) {
 
 Variant fnFilter(Interpreter&, ArgRefs a) {
     if (!arg(a, 0).isArray() || arg(a, 0).arr()->upper.size() != 1)
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     std::string what = toString(arg(a, 1));
     const Variant* includeArg = optionalArg(a, 2);
     bool include = includeArg ? toBool(*includeArg) : true;

@@ -25,14 +25,14 @@ Variant defaultValue(const Variant& v) {
     if (!v.isObject())
         return v;
     if (!v.obj())
-        raise(err::ObjectNotSet);
+        raiseError(err::ObjectNotSet);
     return v.obj()->call("", {});
 }
 
 double toDouble(const Variant& v) {
     switch (v.type()) {
     case VarType::Empty: return 0;
-    case VarType::Null: raise(err::InvalidUseOfNull);
+    case VarType::Null: raiseError(err::InvalidUseOfNull);
     case VarType::Boolean: return v.boolValue() ? -1 : 0;
     case VarType::Byte: return v.byteValue();
     case VarType::Integer: return v.integerValue();
@@ -47,18 +47,18 @@ double toDouble(const Variant& v) {
             return d;
         if (runtime::textToDate(v.str(), currentDateOrder, d))
             return d;
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     }
     case VarType::Object: return toDouble(defaultValue(v));
     case VarType::Ref: return toDouble(v.deref());
-    default: raise(err::TypeMismatch);
+    default: raiseError(err::TypeMismatch);
     }
 }
 
 static double roundedInRange(const Variant& v, double low, double high) {
     double d = roundHalfEven(toDouble(v));
     if (!(d >= low && d <= high))
-        raise(err::Overflow);
+        raiseError(err::Overflow);
     return d;
 }
 
@@ -82,7 +82,7 @@ uint8_t toByte(const Variant& v) { return static_cast<uint8_t>(roundedInRange(v,
 float toSingle(const Variant& v) {
     double d = toDouble(v);
     if (std::isfinite(d) && std::fabs(d) > 3.402823466e38)
-        raise(err::Overflow);
+        raiseError(err::Overflow);
     return static_cast<float>(d);
 }
 
@@ -91,7 +91,7 @@ int64_t toCurrency(const Variant& v) {
         return v.currencyValue();
     double d = roundHalfEven(toDouble(v) * 10000.0);
     if (!(std::fabs(d) < 9.2233720368547758e18))
-        raise(err::Overflow);
+        raiseError(err::Overflow);
     return static_cast<int64_t>(d);
 }
 
@@ -102,7 +102,7 @@ double toDate(const Variant& v) {
             return d;
         if (parseNumber(v.str(), d))
             return d;
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     }
     return toDouble(v);
 }
@@ -118,7 +118,7 @@ bool toBool(const Variant& v) {
         double d;
         if (parseNumber(v.str(), d))
             return d != 0;
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     }
     case VarType::Object: return toBool(defaultValue(v));
     default: return toDouble(v) != 0;
@@ -128,7 +128,7 @@ bool toBool(const Variant& v) {
 std::string toString(const Variant& v) {
     switch (v.type()) {
     case VarType::Empty: return {};
-    case VarType::Null: raise(err::InvalidUseOfNull);
+    case VarType::Null: raiseError(err::InvalidUseOfNull);
     case VarType::Boolean: return v.boolValue() ? "True" : "False";
     case VarType::Byte: return std::to_string(v.byteValue());
     case VarType::Integer: return std::to_string(v.integerValue());
@@ -141,7 +141,7 @@ std::string toString(const Variant& v) {
     case VarType::Error: return "Error " + std::to_string(v.errorValue());
     case VarType::Object: return toString(defaultValue(v));
     case VarType::Ref: return toString(v.deref());
-    default: raise(err::TypeMismatch);
+    default: raiseError(err::TypeMismatch);
     }
 }
 
@@ -153,11 +153,11 @@ Variant toArithmetic(const Variant& v) {
         double d;
         if (parseNumber(v.str(), d))
             return Variant::dbl(d);
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     }
     case VarType::Object: return toArithmetic(defaultValue(v));
     case VarType::Array:
-    case VarType::Error: raise(err::TypeMismatch);
+    case VarType::Error: raiseError(err::TypeMismatch);
     default: return v;
     }
 }

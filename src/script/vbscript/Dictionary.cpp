@@ -44,7 +44,7 @@ private:
 
 void expectArgs(ArgRefs args, size_t n) {
     if (args.size() != n)
-        raise(err::WrongArgCount);
+        raiseError(err::WrongArgCount);
 }
 
 Variant listOf(std::vector<Variant> values) {
@@ -68,7 +68,7 @@ std::string Dictionary::hashKey(const Variant& key0) const {
     if (key.isNull())
         return "z";
     if (key.isArray())
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     double d = toDouble(key);
     std::string k(1 + sizeof d, 'n');
     std::memcpy(&k[1], &d, sizeof d);
@@ -82,7 +82,7 @@ Dictionary::Entry* Dictionary::find(const Variant& key) {
 
 Dictionary::Entry& Dictionary::add(const Variant& key, const Variant& item) {
     if (!index_.emplace(hashKey(key), entries_.size()).second)
-        raise(err::KeyExists);
+        raiseError(err::KeyExists);
     entries_.push_back({copyForAssign(key.deref()), copyForAssign(item.deref()), true});
     return entries_.back();
 }
@@ -90,7 +90,7 @@ Dictionary::Entry& Dictionary::add(const Variant& key, const Variant& item) {
 void Dictionary::remove(const Variant& key) {
     auto it = index_.find(hashKey(key));
     if (it == index_.end())
-        raise(err::ElementNotFound);
+        raiseError(err::ElementNotFound);
     Entry& e = entries_[it->second];
     e.live = false;
     e.key = Variant();
@@ -165,7 +165,7 @@ Variant Dictionary::call(std::string_view name, ArgRefs args) {
     }
     if (sameName(name, "comparemode"))
         return Variant::lng(textCompare_ ? 1 : 0);
-    raise(err::NoSuchMember);
+    raiseError(err::NoSuchMember);
 }
 
 void Dictionary::assign(std::string_view name, ArgRefs args, const Variant& value, bool isSet) {
@@ -174,7 +174,7 @@ void Dictionary::assign(std::string_view name, ArgRefs args, const Variant& valu
         Entry* e = find(*args[0]);
         Variant& slot = e ? e->item : add(*args[0], Variant()).item;
         if (isSet && !value.isObject())
-            raise(err::ObjectRequired);
+            raiseError(err::ObjectRequired);
         slot = copyForAssign(value);
         return;
     }
@@ -182,11 +182,11 @@ void Dictionary::assign(std::string_view name, ArgRefs args, const Variant& valu
         expectArgs(args, 1);
         auto it = index_.find(hashKey(*args[0]));
         if (it == index_.end())
-            raise(err::ElementNotFound);
+            raiseError(err::ElementNotFound);
         size_t pos = it->second;
         std::string fresh = hashKey(value);
         if (index_.count(fresh))
-            raise(err::KeyExists);
+            raiseError(err::KeyExists);
         index_.erase(it);
         index_[fresh] = pos;
         entries_[pos].key = copyForAssign(value);
@@ -194,11 +194,11 @@ void Dictionary::assign(std::string_view name, ArgRefs args, const Variant& valu
     }
     if (sameName(name, "comparemode")) {
         if (!index_.empty())
-            raise(err::InvalidCall);
+            raiseError(err::InvalidCall);
         textCompare_ = toLong(value) == 1;
         return;
     }
-    raise(err::NoSuchMember);
+    raiseError(err::NoSuchMember);
 }
 
 } // namespace

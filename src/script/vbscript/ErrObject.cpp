@@ -34,14 +34,14 @@ Variant ErrObject::call(std::string_view name, ArgRefs args) {
     }
     if (sameName(name, "raise")) {
         if (args.empty() || args.size() > 5)
-            raise(err::WrongArgCount);
+            raiseError(err::WrongArgCount);
         int32_t code = toLong(*args[0]);
         const Variant* src = optionalArg(args, 1);
         const Variant* text = optionalArg(args, 2);
         std::string desc = text ? toString(*text) : errorDescription(code);
         throw ScriptError(code, desc, src ? toString(*src) : std::string());
     }
-    raise(err::NoSuchMember);
+    raiseError(err::NoSuchMember);
 }
 
 void ErrObject::assign(std::string_view name, ArgRefs, const Variant& value, bool) {
@@ -52,7 +52,7 @@ void ErrObject::assign(std::string_view name, ArgRefs, const Variant& value, boo
     else if (sameName(name, "source"))
         source = toString(value);
     else
-        raise(err::NoSuchMember);
+        raiseError(err::NoSuchMember);
 }
 
 } // namespace tabulo::vbs

@@ -7,7 +7,7 @@
 
 namespace tabulo::vbs {
 
-void Expr::assign(Context&, const Variant&, bool) const { raise(err::IllegalAssignment); }
+void Expr::assign(Context&, const Variant&, bool) const { raiseError(err::IllegalAssignment); }
 
 void NameExpr::resolve(Context& c) const {
     Interpreter& in = c.in;
@@ -79,14 +79,14 @@ static Variant indexValue(Context& c, const Variant& v, const ExprList& args) {
     }
     if (v.isObject()) {
         if (!v.obj())
-            raise(err::ObjectNotSet);
+            raiseError(err::ObjectNotSet);
         std::shared_ptr<ScriptObject> hold = v.obj();
         CallArgs a(c, args, true);
         return hold->call("", a.refs());
     }
     if (args.empty())
         return v;
-    raise(err::TypeMismatch);
+    raiseError(err::TypeMismatch);
 }
 
 Variant NameExpr::invoke(Context& c) const {
@@ -103,16 +103,16 @@ Variant NameExpr::invoke(Context& c) const {
         const Builtin& f = *bind.builtin;
         if (!f.fn) {
             if (!args.empty())
-                raise(err::TypeMismatch);
+                raiseError(err::TypeMismatch);
             return f.constant;
         }
         int n = static_cast<int>(args.size());
         if (n < f.minArgs || n > f.maxArgs)
-            raise(err::WrongArgCount);
+            raiseError(err::WrongArgCount);
         CallArgs a(c, args, false);
         return f.fn(c.in, a.refs());
     }
-    default: raise(err::VariableUndefined);
+    default: raiseError(err::VariableUndefined);
     }
 }
 
@@ -155,7 +155,7 @@ Variant* NameExpr::reference(Context& c, ArgPack& pack) const {
 void NameExpr::assign(Context& c, const Variant& value, bool isSet) const {
     const Binding& b = binding(c);
     if (b.constant)
-        raise(err::IllegalAssignment);
+        raiseError(err::IllegalAssignment);
     if (isVariable(b.kind)) {
         Variant& v = storage(c);
         if (!hasArgs) {
@@ -165,12 +165,12 @@ void NameExpr::assign(Context& c, const Variant& value, bool isSet) const {
             storeValue(indexArray(c, *hold, args), value, isSet);
         } else if (v.isObject()) {
             if (!v.obj())
-                raise(err::ObjectNotSet);
+                raiseError(err::ObjectNotSet);
             std::shared_ptr<ScriptObject> hold = v.obj();
             CallArgs a(c, args, true);
             hold->assign("", a.refs(), value, isSet);
         } else {
-            raise(err::TypeMismatch);
+            raiseError(err::TypeMismatch);
         }
         return;
     }
@@ -180,8 +180,8 @@ void NameExpr::assign(Context& c, const Variant& value, bool isSet) const {
         return;
     }
     if (b.kind == BindKind::Undefined)
-        raise(err::VariableUndefined);
-    raise(err::IllegalAssignment);
+        raiseError(err::VariableUndefined);
+    raiseError(err::IllegalAssignment);
 }
 
 static std::shared_ptr<ScriptObject> objectOf(Context& c, const Expr& e) {
@@ -192,9 +192,9 @@ static std::shared_ptr<ScriptObject> objectOf(Context& c, const Expr& e) {
         p = &held;
     }
     if (!p->isObject())
-        raise(err::ObjectRequired);
+        raiseError(err::ObjectRequired);
     if (!p->obj())
-        raise(err::ObjectNotSet);
+        raiseError(err::ObjectNotSet);
     return p->obj();
 }
 
@@ -217,7 +217,7 @@ void MemberExpr::assign(Context& c, const Variant& value, bool isSet) const {
 
 Variant MeExpr::eval(Context& c) const {
     if (!c.frame.me)
-        raise(err::ObjectRequired);
+        raiseError(err::ObjectRequired);
     return Variant::object(c.frame.me->shared_from_this());
 }
 

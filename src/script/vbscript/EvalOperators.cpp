@@ -105,7 +105,7 @@ Variant IsExpr::eval(Context& c) const {
     Variant a = left->eval(c);
     Variant b = right->eval(c);
     if (!a.isObject() || !b.isObject())
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     return Variant::boolean(a.obj() == b.obj());
 }
 

@@ -170,10 +170,10 @@ Flow ForEachStmt::exec(Context& c) const {
         items = g.arr()->values;
     } else if (g.isObject()) {
         if (!g.obj())
-            raise(err::ObjectNotSet);
+            raiseError(err::ObjectNotSet);
         items = g.obj()->elements();
     } else {
-        raise(err::NotACollection);
+        raiseError(err::NotACollection);
     }
     for (const Variant& item : items) {
         c.in.checkDeadline();
@@ -207,10 +207,10 @@ std::shared_ptr<ArrayData> makeArray(const std::vector<int32_t>& upper) {
     size_t total = 1;
     for (int32_t u : upper) {
         if (u < -1)
-            raise(err::SubscriptOutOfRange);
+            raiseError(err::SubscriptOutOfRange);
         total *= static_cast<size_t>(u) + 1;
         if (total > kMaxArrayElements)
-            raise(err::OutOfMemory);
+            raiseError(err::OutOfMemory);
     }
     auto arr = std::make_shared<ArrayData>();
     arr->upper = upper;
@@ -221,14 +221,14 @@ std::shared_ptr<ArrayData> makeArray(const std::vector<int32_t>& upper) {
 static void redimension(Variant& v, const std::vector<int32_t>& upper, bool preserve) {
     std::shared_ptr<ArrayData> old = v.isArray() ? v.arr() : nullptr;
     if (old && (old->fixedSize || old->locks > 0))
-        raise(err::ArrayLocked);
+        raiseError(err::ArrayLocked);
     std::shared_ptr<ArrayData> fresh = makeArray(upper);
     if (preserve && old && !old->upper.empty()) {
         if (old->upper.size() != upper.size())
-            raise(err::SubscriptOutOfRange);
+            raiseError(err::SubscriptOutOfRange);
         for (size_t d = 0; d + 1 < upper.size(); ++d)
             if (old->upper[d] != upper[d])
-                raise(err::SubscriptOutOfRange);
+                raiseError(err::SubscriptOutOfRange);
         size_t oldRow = static_cast<size_t>(old->upper.back()) + 1;
         size_t newRow = static_cast<size_t>(upper.back()) + 1;
         size_t keep = std::min(oldRow, newRow);
@@ -249,7 +249,7 @@ Flow DimStmt::exec(Context& c) const {
             upper.push_back(toLong(d->eval(c)));
         item.target->binding(c);
         if (item.target->bind.constant)
-            raise(err::IllegalAssignment);
+            raiseError(err::IllegalAssignment);
         Variant& v = item.target->storage(c);
         if (redim) {
             redimension(v, upper, preserve);
@@ -267,10 +267,10 @@ Flow EraseStmt::exec(Context& c) const {
     ArgPack pack;
     v = target->reference(c, pack);
     if (!v || !v->isArray())
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     ArrayData& arr = *v->arr();
     if (arr.locks > 0)
-        raise(err::ArrayLocked);
+        raiseError(err::ArrayLocked);
     if (arr.fixedSize) {
         for (Variant& x : arr.values)
             x = Variant();
@@ -289,7 +289,7 @@ Flow OnErrorStmt::exec(Context& c) const {
 Flow WithStmt::exec(Context& c) const {
     Variant obj = object->eval(c);
     if (!obj.isObject())
-        raise(err::ObjectRequired);
+        raiseError(err::ObjectRequired);
     slot->binding(c);
     slot->storage(c) = std::move(obj);
     Flow f = execBlock(body, c);

@@ -16,7 +16,7 @@ Variant* SlotStack::push(int count, Mark& mark) {
     size_t n = static_cast<size_t>(count);
     if (used_ + n > kChunk) {
         if (n > kChunk)
-            raise(err::OutOfStack);
+            raiseError(err::OutOfStack);
         ++chunk_;
         used_ = 0;
     }
@@ -61,7 +61,7 @@ void Interpreter::startRun(std::chrono::milliseconds timeout) {
     ticks_ = 0;
     depth_ = 0;
     char probe;
-    stackBase_ = &probe;
+    stackBase_ = reinterpret_cast<uintptr_t>(&probe);
 }
 
 void Interpreter::slowDeadlineCheck() {
@@ -76,9 +76,10 @@ void Interpreter::slowDeadlineCheck() {
 
 void Interpreter::enterCall() {
     char probe;
-    long used = stackBase_ ? std::labs(static_cast<long>(stackBase_ - &probe)) : 0;
-    if (depth_ >= kMaxCallDepth || used > static_cast<long>(kMaxStackBytes))
-        raise(err::OutOfStack);
+    uintptr_t here = reinterpret_cast<uintptr_t>(&probe);
+    uintptr_t used = stackBase_ > here ? stackBase_ - here : here - stackBase_;
+    if (depth_ >= kMaxCallDepth || used > kMaxStackBytes)
+        raiseError(err::OutOfStack);
     ++depth_;
     checkDeadline();
 }
@@ -97,7 +98,7 @@ struct CallGuard {
 
 Variant Interpreter::callProcedure(const Procedure& proc, ClassInstance* me, ArgRefs args) {
     if (args.size() != proc.params.size())
-        raise(err::WrongArgCount);
+        raiseError(err::WrongArgCount);
     enterCall();
     int count = proc.scope.slotCount;
     SlotStack::Mark mark;
@@ -168,15 +169,15 @@ void ClassInstance::assign(std::string_view name, ArgRefs args, const Variant& v
 
 static Variant& fieldElement(Variant& field, ArgRefs args) {
     if (!field.isArray())
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     ArrayData& arr = *field.arr();
     if (args.size() != arr.upper.size())
-        raise(err::SubscriptOutOfRange);
+        raiseError(err::SubscriptOutOfRange);
     size_t offset = 0;
     for (size_t d = 0; d < args.size(); ++d) {
         int32_t i = toLong(*args[d]);
         if (i < 0 || i > arr.upper[d])
-            raise(err::SubscriptOutOfRange);
+            raiseError(err::SubscriptOutOfRange);
         offset = offset * (static_cast<size_t>(arr.upper[d]) + 1) + static_cast<size_t>(i);
     }
     return arr.values[offset];
@@ -186,7 +187,7 @@ Variant ClassInstance::callMember(std::string_view name, ArgRefs args, bool from
     std::shared_ptr<ScriptObject> keepAlive = weak_from_this().lock();
     if (name.empty()) {
         if (!cls_.defaultMember)
-            raise(err::NoSuchMember);
+            raiseError(err::NoSuchMember);
         return in_.callProcedure(*cls_.defaultMember, this, args);
     }
     std::string lower = lowerName(name);
@@ -202,7 +203,7 @@ Variant ClassInstance::callMember(std::string_view name, ArgRefs args, bool from
     auto m = cls_.methods.find(lower);
     if (m != cls_.methods.end() && (fromInside || m->second->isPublic))
         return in_.callProcedure(*m->second, this, args);
-    raise(err::NoSuchMember);
+    raiseError(err::NoSuchMember);
 }
 
 void ClassInstance::assignMember(std::string_view name, ArgRefs args, const Variant& value,
@@ -218,7 +219,7 @@ void ClassInstance::assignMember(std::string_view name, ArgRefs args, const Vari
     const auto& table = isSet ? cls_.setters : cls_.letters;
     auto p = table.find(lower);
     if (p == table.end() || !(fromInside || p->second->isPublic))
-        raise(err::NoSuchMember);
+        raiseError(err::NoSuchMember);
     std::vector<Variant*> all(args.begin(), args.end());
     Variant copy = value;
     all.push_back(&copy);

@@ -180,7 +180,7 @@ private:
     bool hasDeadline_ = false;
     int ticks_ = 0;
     int depth_ = 0;
-    const char* stackBase_ = nullptr;
+    uintptr_t stackBase_ = 0; // address near the bottom of the stack when the run began
 };
 
 // Locks an array while references into it are in use.

@@ -235,7 +235,7 @@ private:
             fail(err::SyntaxError, start);
         std::string text(src_.substr(pos_ + 1, close - pos_ - 1));
         double serial;
-        if (!runtime::textToDate(text, 2, serial))
+        if (!runtime::dateLiteral(text, serial))
             fail(err::SyntaxError, start);
         pos_ = close + 1;
         Token& t = emit(Tok::DateLiteral, start);

@@ -61,7 +61,7 @@ Variant floatResult(double r, Rank rank) {
 
 Variant currencyResult(long double scaled) {
     if (!(std::fabs(scaled) < 9.2233720368547758e18L))
-        raise(err::Overflow);
+        raiseError(err::Overflow);
     return Variant::currency(static_cast<int64_t>(std::nearbyint(scaled)));
 }
 
@@ -138,7 +138,7 @@ Variant opDiv(const Variant& a, const Variant& b) {
     double q = toDouble(y);
     double p = toDouble(x);
     if (q == 0)
-        raise(p == 0 ? err::Overflow : err::DivisionByZero);
+        raiseError(p == 0 ? err::Overflow : err::DivisionByZero);
     Rank rank = resultRank(x, y);
     if (rank == RCurrency)
         return currencyResult(static_cast<long double>(p / q) * 10000.0L);
@@ -152,7 +152,7 @@ static Variant integerDivision(const Variant& a, const Variant& b, bool modulo) 
     Variant x = toArithmetic(a), y = toArithmetic(b);
     int64_t p = toLong(x), q = toLong(y);
     if (q == 0)
-        raise(err::DivisionByZero);
+        raiseError(err::DivisionByZero);
     Rank rank = resultRank(x, y);
     int64_t r = modulo ? p % q : p / q;
     return integerResult(r, rank <= RInteger ? rank : RLong);
@@ -166,12 +166,12 @@ Variant opPow(const Variant& a, const Variant& b) {
         return Variant::null();
     double p = toDouble(toArithmetic(a)), q = toDouble(toArithmetic(b));
     if (p == 0 && q < 0)
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     if (p < 0 && q != std::floor(q))
-        raise(err::InvalidCall);
+        raiseError(err::InvalidCall);
     double r = std::pow(p, q);
     if (std::isinf(r))
-        raise(err::Overflow);
+        raiseError(err::Overflow);
     return Variant::dbl(r);
 }
 
@@ -192,7 +192,7 @@ Variant opNeg(const Variant& a) {
 
 void checkStringLength(size_t length) {
     if (length > kMaxStringLength)
-        raise(err::OutOfMemory);
+        raiseError(err::OutOfMemory);
 }
 
 void appendText(std::string& out, const Variant& v) {
@@ -335,7 +335,7 @@ int compareValues(const Variant& a0, const Variant& b0, bool textCompare, int li
     if (a.isObject() || b.isObject())
         return compareValues(defaultValue(a), defaultValue(b), textCompare, literalSide);
     if (a.isArray() || b.isArray())
-        raise(err::TypeMismatch);
+        raiseError(err::TypeMismatch);
     if (a.isString() && b.isString())
         return compareText(a.str(), b.str(), textCompare);
     if (a.isString() || b.isString()) {

@@ -87,6 +87,6 @@ ScriptError::ScriptError(int32_t number_, std::string description_, std::string 
     : std::runtime_error(description_), number(number_), description(std::move(description_)),
       source(std::move(source_)) {}
 
-void raise(int32_t number) { throw ScriptError(number); }
+void raiseError(int32_t number) { throw ScriptError(number); }
 
 } // namespace tabulo::vbs

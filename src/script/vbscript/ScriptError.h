@@ -94,6 +94,6 @@ public:
     bool fatal = false; // On Error Resume Next does not catch it (time-out)
 };
 
-[[noreturn]] void raise(int32_t number);
+[[noreturn]] void raiseError(int32_t number);
 
 } // namespace tabulo::vbs

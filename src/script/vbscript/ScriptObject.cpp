@@ -5,10 +5,10 @@
 namespace tabulo::vbs {
 
 void ScriptObject::assign(std::string_view, ArgRefs, const Variant&, bool) {
-    raise(err::NoSuchMember);
+    raiseError(err::NoSuchMember);
 }
 
-std::vector<Variant> ScriptObject::elements() { raise(err::NotACollection); }
+std::vector<Variant> ScriptObject::elements() { raiseError(err::NotACollection); }
 
 static char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 

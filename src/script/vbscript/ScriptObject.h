@@ -3,7 +3,7 @@
 // registered with AddObject, Err, Scripting.Dictionary and instances of the
 // script's own classes. Arguments arrive by reference: a method may change the
 // caller's variable through its pointer. Members are matched without regard to
-// case. Failures are reported by throwing ScriptError (see raise()).
+// case. Failures are reported by throwing ScriptError (see raiseError()).
 
 #include "Variant.h"
 
