@@ -10,7 +10,9 @@ namespace tabulo {
 
 namespace {
 
-bool Has(std::string_view format, char code) { return format.find(code) != std::string_view::npos; }
+bool Has(std::string_view format, char code) {
+    return format.find(code) != std::string_view::npos;
+}
 
 std::string_view TrimmedSpaces(std::string_view text) {
     size_t b = text.find_first_not_of(' ');
@@ -18,7 +20,9 @@ std::string_view TrimmedSpaces(std::string_view text) {
     return text.substr(b, text.find_last_not_of(' ') - b + 1);
 }
 
-bool IsDigitAt(std::string_view s, size_t i) { return i < s.size() && s[i] >= '0' && s[i] <= '9'; }
+bool IsDigitAt(std::string_view s, size_t i) {
+    return i < s.size() && s[i] >= '0' && s[i] <= '9';
+}
 
 // Copies a run of digits (with thousands commas between digits) to out; returns the count.
 size_t TakeDigits(std::string_view s, size_t& i, std::string& out, bool allowGrouping) {
@@ -46,7 +50,9 @@ long DaysFromCivil(long year, int month, int day) {
     return era * 146097 + dayOfEra;
 }
 
-int TwoDigits(std::string_view s, size_t pos) { return (s[pos] - '0') * 10 + (s[pos + 1] - '0'); }
+int TwoDigits(std::string_view s, size_t pos) {
+    return (s[pos] - '0') * 10 + (s[pos + 1] - '0');
+}
 
 template <typename Key>
 void SortRows(std::vector<int32_t>& rowRec, long first, long last, const std::vector<Key>& keys) {
@@ -58,8 +64,10 @@ void SortRows(std::vector<int32_t>& rowRec, long first, long last, const std::ve
         long i = first;
         long j = last;
         while (i <= j) {
-            while (key(i) < pivot && i < last) ++i;
-            while (pivot < key(j) && j > first) --j;
+            while (key(i) < pivot && i < last)
+                ++i;
+            while (pivot < key(j) && j > first)
+                --j;
             if (i <= j) {
                 std::swap(rowRec[i - 1], rowRec[j - 1]);
                 ++i;

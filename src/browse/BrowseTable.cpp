@@ -48,7 +48,8 @@ std::string BrowseTable::ReadRecords(long recNo, long count) const {
     std::string bytes(static_cast<size_t>(count * length), ' ');
     const int64_t offset = kHeaderSize + int64_t(recNo - 1) * length;
     // A short read leaves the rest of the spaces in place.
-    if (file_.ReadAt(offset, bytes.data(), bytes.size()) < 0) std::fill(bytes.begin(), bytes.end(), ' ');
+    if (file_.ReadAt(offset, bytes.data(), bytes.size()) < 0)
+        std::fill(bytes.begin(), bytes.end(), ' ');
     return bytes;
 }
 
@@ -66,7 +67,9 @@ std::string BrowseTable::ReadCell(long recNo, int fieldNo) const {
     return std::string(CellText(FieldBytes(ReadRecords(recNo, 1), header_.Fields[fieldNo - 1])));
 }
 
-void BrowseTable::ResetOrder() { std::iota(rowRec_.begin(), rowRec_.end(), 1); }
+void BrowseTable::ResetOrder() {
+    std::iota(rowRec_.begin(), rowRec_.end(), 1);
+}
 
 template <typename Visit> void BrowseTable::ForEachCell(int col, Visit visit) const {
     const DBField& field = ColField(col);

@@ -6,7 +6,7 @@
 
 #include "BrowseSort.h"
 #include "DBHeader.h"
-#include "DbFileStandIn.h"
+#include "DbFile.h"
 
 #include <cstdint>
 #include <string>

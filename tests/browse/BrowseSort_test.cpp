@@ -3,10 +3,9 @@
 #include "BrowseTestDb.h"
 #include "TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 
 namespace tabulo {
@@ -20,14 +19,15 @@ TEST(SetSortType, FollowsTheFieldCodes) {
         const char* format;
         SortType type;
     } cases[] = {
-        {"*N", SortType::Text},  {"=", SortType::Text},     {"=N", SortType::Number},
-        {"=D", SortType::Date},  {"=ND", SortType::Number}, {"#", SortType::Number},
-        {"#A", SortType::Number}, {"N", SortType::Number},  {"Y", SortType::Number},
-        {"", SortType::Number},  {"ND", SortType::Date},    {"DT", SortType::Text},
-        {"D!", SortType::Date},  {"NS", SortType::Text},    {"W", SortType::Text},
+        {"*N", SortType::Text},    {"=", SortType::Text},     {"=N", SortType::Number},
+        {"=D", SortType::Date},    {"=ND", SortType::Number}, {"#", SortType::Number},
+        {"#A", SortType::Number},  {"N", SortType::Number},   {"Y", SortType::Number},
+        {"", SortType::Number},    {"ND", SortType::Date},    {"DT", SortType::Text},
+        {"D!", SortType::Date},    {"NS", SortType::Text},    {"W", SortType::Text},
         {"H<N", SortType::Number}, {"M", SortType::Number},
     };
-    for (const Case& c : cases) EXPECT_EQ(SetSortType(c.format), c.type) << c.format;
+    for (const Case& c : cases)
+        EXPECT_EQ(SetSortType(c.format), c.type) << c.format;
 }
 
 TEST(NumValue, AcceptsPlainSignedGroupedAndScientificNumbers) {
@@ -35,14 +35,20 @@ TEST(NumValue, AcceptsPlainSignedGroupedAndScientificNumbers) {
         const char* text;
         double value;
     } cases[] = {
-        {"10", 10},          {"  -9 ", -9},     {"+3.25", 3.25},    {"1,234,567.5", 1234567.5},
-        {".5", 0.5},         {"5.", 5},         {"1e3", 1000},      {"-2.5E-1", -0.25},
-        {"", kNoNumber},     {"abc", kNoNumber}, {"1,,2", kNoNumber}, {",1", kNoNumber},
-        {"1,", kNoNumber},   {"1.2.3", kNoNumber}, {"1e", kNoNumber}, {"+-1", kNoNumber},
-        {".", kNoNumber},    {"1e999", kNoNumber}, {"12a", kNoNumber}, {"1 2", kNoNumber},
+        {"10", 10},           {"  -9 ", -9},
+        {"+3.25", 3.25},      {"1,234,567.5", 1234567.5},
+        {".5", 0.5},          {"5.", 5},
+        {"1e3", 1000},        {"-2.5E-1", -0.25},
+        {"", kNoNumber},      {"abc", kNoNumber},
+        {"1,,2", kNoNumber},  {",1", kNoNumber},
+        {"1,", kNoNumber},    {"1.2.3", kNoNumber},
+        {"1e", kNoNumber},    {"+-1", kNoNumber},
+        {".", kNoNumber},     {"1e999", kNoNumber},
+        {"12a", kNoNumber},   {"1 2", kNoNumber},
         {"1.5,0", kNoNumber},
     };
-    for (const Case& c : cases) EXPECT_DOUBLE_EQ(NumValue(c.text), c.value) << c.text;
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(NumValue(c.text), c.value) << c.text;
 }
 
 TEST(DateValue, CountsDaysFromTheZeroDateInTheFilesOrder) {
@@ -51,10 +57,10 @@ TEST(DateValue, CountsDaysFromTheZeroDateInTheFilesOrder) {
         int order;
         double value;
     } cases[] = {
-        {"30/12/1899", 1, 0},  {"31/12/1899", 1, 1},     {"01/01/2000", 1, 36526},
-        {"12/31/1899", 2, 1},  {"01/01/2000", 2, 36526}, {"29/12/1899", 1, -1},
-        {" 01/03/1900 ", 1, 61}, {"31/02/2024", 1, kNoDate}, {"02/29/2024", 1, kNoDate},
-        {"02/29/2024", 2, 45351}, {"1/1/2000", 1, kNoDate}, {"", 1, kNoDate},
+        {"30/12/1899", 1, 0},       {"31/12/1899", 1, 1},       {"01/01/2000", 1, 36526},
+        {"12/31/1899", 2, 1},       {"01/01/2000", 2, 36526},   {"29/12/1899", 1, -1},
+        {" 01/03/1900 ", 1, 61},    {"31/02/2024", 1, kNoDate}, {"02/29/2024", 1, kNoDate},
+        {"02/29/2024", 2, 45351},   {"1/1/2000", 1, kNoDate},   {"", 1, kNoDate},
         {"2000-01-01", 1, kNoDate},
     };
     for (const Case& c : cases)
@@ -76,7 +82,8 @@ public:
     ReferenceSort(const BrowseTable& table, int col)
         : table_(table), fieldNo_(col), type_(SetSortType(table.ColField(col).Format)),
           rowRec_(table.RecordCount()) {
-        for (size_t r = 0; r < rowRec_.size(); ++r) rowRec_[r] = static_cast<int32_t>(r + 1);
+        for (size_t r = 0; r < rowRec_.size(); ++r)
+            rowRec_[r] = static_cast<int32_t>(r + 1);
     }
 
     std::vector<int32_t> Run() {
@@ -104,8 +111,10 @@ private:
         long j = last;
         const std::string pivot = Cell(std::lrint((first + last) / 2.0));
         while (i <= j) {
-            while (Less(Cell(i), pivot) && i < last) ++i;
-            while (Less(pivot, Cell(j)) && j > first) --j;
+            while (Less(Cell(i), pivot) && i < last)
+                ++i;
+            while (Less(pivot, Cell(j)) && j > first)
+                --j;
             if (i <= j) {
                 std::swap(rowRec_[i - 1], rowRec_[j - 1]);
                 ++i;
@@ -134,13 +143,15 @@ struct SortCase {
 std::vector<std::string> PooledCells(std::vector<std::string> pool, int count, unsigned seed) {
     std::mt19937 random(seed);
     std::vector<std::string> cells;
-    for (int i = 0; i < count; ++i) cells.push_back(pool[random() % pool.size()]);
+    for (int i = 0; i < count; ++i)
+        cells.push_back(pool[random() % pool.size()]);
     return cells;
 }
 
 std::vector<int32_t> RowOrder(const BrowseTable& table) {
     std::vector<int32_t> order;
-    for (long row = 1; row <= table.RecordCount(); ++row) order.push_back(table.RowRec(row));
+    for (long row = 1; row <= table.RecordCount(); ++row)
+        order.push_back(table.RowRec(row));
     return order;
 }
 
@@ -152,7 +163,8 @@ TEST_P(SortMatchesReference, SameOrderAsReadingEveryCell) {
     BrowseDb db;
     db.fields = {{"KEY", c.format, 12}, {"OTHER", "A", 4}};
     db.dateOrder = c.dateOrder;
-    for (size_t r = 0; r < c.cells.size(); ++r) db.records.push_back({c.cells[r], "x"});
+    for (size_t r = 0; r < c.cells.size(); ++r)
+        db.records.push_back({c.cells[r], "x"});
     db.deleted = {2};
     const std::string path = dir.File("sort.Tbd");
     test::WriteBrowseDb(path, db);
@@ -168,13 +180,14 @@ TEST_P(SortMatchesReference, SameOrderAsReadingEveryCell) {
     }
 
     table.SortByColumn(0);
-    for (long row = 1; row <= table.RecordCount(); ++row) EXPECT_EQ(table.RowRec(row), row);
+    for (long row = 1; row <= table.RecordCount(); ++row)
+        EXPECT_EQ(table.RowRec(row), row);
 }
 
 const std::vector<std::string> kNumberPool = {"10", "9", "abc", "", "-1", "1,000", "9.0"};
 const std::vector<std::string> kTextPool = {"", "10", "9", "abc", "Abc", "ab", "\xE9t\xE9", "z"};
-const std::vector<std::string> kDatePool = {"01/02/2000", "02/01/2000", "31/12/1899",
-                                            "12/31/1899", "oops", "", "15/06/1850", "29/02/2024"};
+const std::vector<std::string> kDatePool = {"01/02/2000", "02/01/2000", "31/12/1899", "12/31/1899",
+                                            "oops",       "",           "15/06/1850", "29/02/2024"};
 
 INSTANTIATE_TEST_SUITE_P(
     Browse, SortMatchesReference,
@@ -182,10 +195,16 @@ INSTANTIATE_TEST_SUITE_P(
         // abc and the empty cell share the lowest key; their order is the partitioning's.
         SortCase{"NumberColumn", "N", {"10", "9", "abc", ""}, 1, {3, 4, 2, 1}},
         SortCase{"TextColumn", "A", {"10", "9", "abc", ""}, 1, {4, 1, 2, 3}},
-        SortCase{"DateDayFirst", "D", {"02/01/1900", "junk", "01/01/1800", "31/12/1899"}, 1,
+        SortCase{"DateDayFirst",
+                 "D",
+                 {"02/01/1900", "junk", "01/01/1800", "31/12/1899"},
+                 1,
                  {3, 2, 4, 1}},
-        SortCase{"DateMonthFirst", "D", {"01/02/1900", "12/31/1899", "31/12/1899", "01/01/1800"},
-                 2, {4, 3, 2, 1}},
+        SortCase{"DateMonthFirst",
+                 "D",
+                 {"01/02/1900", "12/31/1899", "31/12/1899", "01/01/1800"},
+                 2,
+                 {4, 3, 2, 1}},
         SortCase{"YesNoAllEqual", "Y", {"Y", "N", "Y", "Y", "N", "N", "Y"}, 1, {}},
         SortCase{"ManyNumbers", "#", PooledCells(kNumberPool, 301, 1), 1, {}},
         SortCase{"ManyTexts", "=", PooledCells(kTextPool, 257, 2), 1, {}},

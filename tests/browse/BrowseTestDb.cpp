@@ -35,7 +35,8 @@ void WriteBrowseDb(const std::string& path, const BrowseDb& db) {
     out << EncodeHeader(h);
     for (size_t r = 0; r < db.records.size(); ++r) {
         const auto& record = db.records[r];
-        const bool marked = std::find(db.deleted.begin(), db.deleted.end(), long(r + 1)) != db.deleted.end();
+        const bool marked =
+            std::find(db.deleted.begin(), db.deleted.end(), long(r + 1)) != db.deleted.end();
         std::string bytes = marked ? "*" : " ";
         for (size_t i = 0; i < db.fields.size(); ++i)
             bytes += FixedString(i < record.size() ? record[i] : "", db.fields[i].length);
