@@ -2,7 +2,7 @@
 // first rows painted, scrolling to any position, and sorting by each kind of column.
 
 #include "BrowseGrid.h"
-#include "BrowseTestDb.h"
+#include "TestDb.h"
 #include "frmBrowse.h"
 
 #include <QApplication>
@@ -26,23 +26,19 @@ std::string RandomWord(std::mt19937& random, int length) {
 }
 
 // Fields of 256-byte records; numbers and dates include a few that are not valid.
-test::BrowseDb FullDatabase() {
-    test::BrowseDb db;
-    db.fields = {{"NAME", "AS", 40, 140},
-                 {"TOWN", "A", 30, 110},
-                 {"AMOUNT", "N.-", 12, 80},
-                 {"BORN", "D", 10, 80},
-                 {"NOTES", "AM", 163, 200}};
+test::TestDb FullDatabase() {
+    test::TestDb db;
+    db.AddField("NAME", 40, "AS").AddField("TOWN", 30, "A").AddField("AMOUNT", 12, "N.-");
+    db.AddField("BORN", 10, "D").AddField("NOTES", 163, "AM");
     std::mt19937 random(7);
-    db.records.reserve(kRecords);
     for (int r = 0; r < kRecords; ++r) {
         char date[16];
         std::snprintf(date, sizeof date, "%02d/%02d/%04d", 1 + int(random() % 28),
                       1 + int(random() % 12), 1900 + int(random() % 120));
         const bool odd = random() % 50 == 0;
-        db.records.push_back({RandomWord(random, 3 + random() % 12), RandomWord(random, 6),
-                              odd ? "n/a" : std::to_string(int(random() % 2000000) - 1000000),
-                              odd ? "unknown" : date, "Line one\r\nLine two"});
+        db.AddRecord({RandomWord(random, 3 + random() % 12), RandomWord(random, 6),
+                      odd ? "n/a" : std::to_string(int(random() % 2000000) - 1000000),
+                      odd ? "unknown" : date, "Line one\r\nLine two"});
     }
     return db;
 }
@@ -50,7 +46,7 @@ test::BrowseDb FullDatabase() {
 const std::string& DatabasePath() {
     static const std::string path = [] {
         auto p = std::filesystem::temp_directory_path() / "tabulo-browse-bench.Tbd";
-        test::WriteBrowseDb(p.string(), FullDatabase());
+        FullDatabase().WriteTo(p.string());
         return p.string();
     }();
     return path;

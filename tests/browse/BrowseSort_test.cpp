@@ -1,18 +1,15 @@
 #include "BrowseSort.h"
 #include "BrowseTable.h"
-#include "BrowseTestDb.h"
-#include "TempDir.h"
+#include "TestDb.h"
 
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 
 namespace tabulo {
 namespace {
 
-using test::BrowseDb;
-using test::BrowseField;
+using test::TestDb;
 
 TEST(SetSortType, FollowsTheFieldCodes) {
     struct Case {
@@ -160,15 +157,15 @@ class SortMatchesReference : public testing::TestWithParam<SortCase> {};
 TEST_P(SortMatchesReference, SameOrderAsReadingEveryCell) {
     const SortCase& c = GetParam();
     test::TempDir dir;
-    BrowseDb db;
-    db.fields = {{"KEY", c.format, 12}, {"OTHER", "A", 4}};
-    db.dateOrder = c.dateOrder;
-    for (size_t r = 0; r < c.cells.size(); ++r)
-        db.records.push_back({c.cells[r], "x"});
-    db.deleted = {2};
-    const std::string path = dir.File("sort.Tbd");
-    test::WriteBrowseDb(path, db);
-    auto file = DbFile::Open(path);
+    TestDb db;
+    db.AddField("KEY", 12, c.format).AddField("OTHER", 4, "A").SetDateOrder(c.dateOrder);
+    for (size_t r = 0; r < c.cells.size(); ++r) {
+        if (r == 1)
+            db.AddDeletedRecord({c.cells[r], "x"});
+        else
+            db.AddRecord({c.cells[r], "x"});
+    }
+    auto file = DbFile::Open(db.Create(dir, "sort") + ".Tbd");
     ASSERT_TRUE(file);
 
     BrowseTable table(*file, {1, 2});
@@ -223,18 +220,14 @@ TEST(BrowseTable, CellsAreTrimmedOnTheRightAndCutAtTheFirstLineEnd) {
 
 TEST(BrowseTable, FieldsReachingOutsideTheRecordAreCutAndMissingRecordsAreEmpty) {
     test::TempDir dir;
-    BrowseDb db;
-    db.fields = {{"A", "A", 4}, {"B", "A", 4}};
-    db.records = {{"abcd", "efgh"}, {"ijkl", "mnop"}};
-    DBHeader h = test::BrowseHeader(db);
-    h.Fields[1].Length = 30; // reaches past the record
-    h.RecordCount = 3;       // one more than the file holds
-    const std::string path = dir.File("odd.Tbd");
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << EncodeHeader(h) << " abcdefgh ijklmnop";
-    }
-    auto file = DbFile::Open(path);
+    TestDb db;
+    db.AddField("A", 4, "A")
+        .AddField("B", 4, "A")
+        .AddRecord({"abcd", "efgh"})
+        .AddRecord({"ijkl", "mnop"});
+    db.MutableHeader().Fields[1].Length = 30; // reaches past the record
+    db.SetRecordCount(3);                     // one more than the file holds
+    auto file = DbFile::Open(db.Create(dir, "odd") + ".Tbd");
     BrowseTable table(*file, {1, 2, 200});
     EXPECT_EQ(table.RowCells(1), (std::vector<std::string>{"abcd", "efgh", ""}));
     EXPECT_EQ(table.RowCells(3), (std::vector<std::string>{"", "", ""}));

@@ -1,6 +1,5 @@
 #include "BrowseGrid.h"
-#include "BrowseTestDb.h"
-#include "TempDir.h"
+#include "TestDb.h"
 #include "frmBrowse.h"
 #include "modBrowse.h"
 
@@ -13,7 +12,22 @@
 namespace tabulo {
 namespace {
 
-using test::BrowseDb;
+using test::TestDb;
+
+// A font whose metrics are the same on every machine.
+TestDb NewDb() {
+    TestDb db;
+    db.MutableHeader().Window.FieldFont.Name = FixedString("Liberation Sans", 16);
+    return db;
+}
+
+TestDb& AddColumn(TestDb& db, const std::string& name, int length, const std::string& format,
+                  int width) {
+    db.AddField(name, length, format);
+    db.MutableHeader().Fields[db.MutableHeader().FieldCount - 1].Width =
+        static_cast<int16_t>(width);
+    return db;
+}
 
 // A database of `records` records with the given field widths; field i of record r holds
 // "r-i" (record 4, field 2: "4-2").
@@ -21,24 +35,23 @@ class BrowseWindowTest : public testing::Test {
 protected:
     std::unique_ptr<frmBrowse> Open(std::vector<int> widths, int records,
                                     std::vector<int> columns = {}) {
-        BrowseDb db;
-        for (size_t i = 0; i < widths.size(); ++i)
-            db.fields.push_back({"F" + std::to_string(i + 1), "A", 8, widths[i]});
+        TestDb db = NewDb();
+        for (size_t i = 1; i <= widths.size(); ++i)
+            AddColumn(db, "F" + std::to_string(i), 8, "A", widths[i - 1]);
         for (int r = 1; r <= records; ++r) {
             std::vector<std::string> texts;
             for (size_t i = 1; i <= widths.size(); ++i)
                 texts.push_back(std::to_string(r) + "-" + std::to_string(i));
-            db.records.push_back(texts);
+            db.AddRecord(texts);
         }
         return OpenDb(db, columns);
     }
 
-    std::unique_ptr<frmBrowse> OpenDb(const BrowseDb& db, std::vector<int> columns = {}) {
-        test::WriteBrowseDb(dir_.File("grid.Tbd"), db);
-        file_ = DbFile::Open(dir_.File("grid.Tbd"));
+    std::unique_ptr<frmBrowse> OpenDb(const TestDb& db, std::vector<int> columns = {}) {
+        file_ = DbFile::Open(db.Create(dir_, "grid") + ".Tbd");
         if (columns.empty())
-            for (size_t i = 1; i <= db.fields.size(); ++i)
-                columns.push_back(static_cast<int>(i));
+            for (int i = 1; i <= db.Header().FieldCount; ++i)
+                columns.push_back(i);
         auto window = std::make_unique<frmBrowse>(*file_, columns);
         window->show();
         return window;
@@ -176,10 +189,11 @@ TEST_F(BrowseWindowTest, DoubleClickBelowTheLastRowPicksNothing) {
 }
 
 TEST_F(BrowseWindowTest, HeaderClicksSortAndRecnoRestoresTheFileOrder) {
-    BrowseDb db;
-    db.fields = {{"NAME", "A", 8, 80}, {"AMOUNT", "N", 8, 80}};
-    db.records = {{"pear", "10"}, {"apple", "9"}, {"fig", "abc"}, {"kiwi", ""}};
-    db.deleted = {3};
+    TestDb db = NewDb();
+    AddColumn(db, "NAME", 8, "A", 80);
+    AddColumn(db, "AMOUNT", 8, "N", 80);
+    db.AddRecord({"pear", "10"}).AddRecord({"apple", "9"});
+    db.AddDeletedRecord({"fig", "abc"}).AddRecord({"kiwi", ""});
     auto w = OpenDb(db);
     BrowseGrid& g = Grid(*w);
     QTest::mouseClick(&g, Qt::LeftButton, {}, g.HeaderRect(1).center());
@@ -217,11 +231,12 @@ void WhenModalOpens(std::function<void(QWidget*)> action) {
 }
 
 TEST_F(BrowseWindowTest, GotoRecordListsTheFieldsWithoutHAndReturnsThePick) {
-    BrowseDb db;
-    db.fields = {{"CODE", "N", 4, 60}, {"SECRET", "AH", 4, 60}, {"NAME", "A", 8, 80}};
-    db.records = {{"1", "x", "one"}, {"2", "y", "two"}, {"3", "z", "three"}};
-    test::WriteBrowseDb(dir_.File("goto.Tbd"), db);
-    auto file = DbFile::Open(dir_.File("goto.Tbd"));
+    TestDb db = NewDb();
+    AddColumn(db, "CODE", 4, "N", 60);
+    AddColumn(db, "SECRET", 4, "AH", 60);
+    AddColumn(db, "NAME", 8, "A", 80);
+    db.AddRecord({"1", "x", "one"}).AddRecord({"2", "y", "two"}).AddRecord({"3", "z", "three"});
+    auto file = DbFile::Open(db.Create(dir_, "goto") + ".Tbd");
     std::vector<std::vector<std::string>> shown;
     WhenModalOpens([&](QWidget* modal) {
         BrowseGrid* g = modal->findChild<BrowseGrid*>();
@@ -230,7 +245,7 @@ TEST_F(BrowseWindowTest, GotoRecordListsTheFieldsWithoutHAndReturnsThePick) {
         QTest::keyClick(g, Qt::Key_Down);
         QTest::keyClick(g, Qt::Key_Return);
     });
-    EXPECT_EQ(modBrowse::ShowGotoRecord(*file, test::BrowseHeader(db)), 2);
+    EXPECT_EQ(modBrowse::ShowGotoRecord(*file, db.Header()), 2);
     EXPECT_EQ(shown, (std::vector<std::vector<std::string>>{{"1", "one"}}));
     EXPECT_EQ(modBrowse::BrowseColCount, 2);
     EXPECT_EQ(modBrowse::BrowseResult, 2);
