@@ -34,6 +34,7 @@ public:
     void SetFirstCol(int firstCol);
     void SetRows(std::vector<GridRow> rows); // no row selected afterwards
     void SetInvertedHeader(int col);         // -1: none
+    int InvertedHeader() const { return inverted_; }
 
     int ColCount() const { return static_cast<int>(columns_.size()); }
     int RecnoWidth() const;

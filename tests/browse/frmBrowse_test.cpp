@@ -206,6 +206,37 @@ TEST_F(BrowseWindowTest, HeaderClicksSortAndRecnoRestoresTheFileOrder) {
     EXPECT_EQ(ShownRecords(*w), (std::vector<int32_t>{1, 2, 3, 4}));
 }
 
+// Sees what each paint of the grid shows: the inverted header and the window's pointer.
+class PaintWatcher : public QObject {
+public:
+    PaintWatcher(BrowseGrid& grid, QWidget& window) : grid_(grid), window_(window) {
+        grid.installEventFilter(this);
+    }
+    std::vector<std::pair<int, Qt::CursorShape>> paints;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            paints.emplace_back(grid_.InvertedHeader(), window_.cursor().shape());
+        return false;
+    }
+
+private:
+    BrowseGrid& grid_;
+    QWidget& window_;
+};
+
+TEST_F(BrowseWindowTest, TheClickedHeaderShowsInvertedUnderTheHourglassWhileSorting) {
+    auto w = Open({80, 80}, 50);
+    QApplication::processEvents();
+    PaintWatcher watcher(Grid(*w), *w);
+    w->ColumnHeaderClick(2);
+    ASSERT_FALSE(watcher.paints.empty());
+    EXPECT_EQ(watcher.paints.front(), std::make_pair(2, Qt::WaitCursor));
+    EXPECT_EQ(Grid(*w).InvertedHeader(), -1);
+    EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST_F(BrowseWindowTest, SortingKeepsTheTopRow) {
     auto w = Open({80}, 30);
     Bar(*w, "VSBar").setValue(3);
