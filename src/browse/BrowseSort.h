@@ -3,8 +3,8 @@
 //
 // The grid keeps a map from row position to record number (RowRec). Sorting reads
 // every record's key once, then runs the middle-pivot partition exchange over the
-// keys. The partitioning is not stable, so the order of rows with equal keys is the
-// order this very partitioning leaves; anything built on the grid relies on that.
+// keys. The partitioning is not stable: rows with equal keys end up in the order this
+// very partitioning leaves, the same order the grid has always shown for them.
 
 #include <cstdint>
 #include <string_view>

@@ -7,7 +7,7 @@ namespace tabulo {
 
 namespace {
 
-// Records read per file access while collecting sort keys.
+// Bytes of whole records read per file access while collecting sort keys.
 constexpr long kChunkBytes = 1 << 20;
 
 DBHeader ReadHeaderCopy(const DbFile& file) {

@@ -53,7 +53,7 @@ void frmBrowse::SetUpGrid() {
     std::vector<GridColumn> columns;
     for (int col = 1; col <= table_.ColCount(); ++col) {
         const DBField& field = table_.ColField(col);
-        columns.push_back({ToQString(TrimSpaces(field.Name)), field.Width});
+        columns.push_back({ToQString(TrimSpaces(field.Name)), std::max<int>(field.Width, 1)});
     }
     grid_->SetColumns(std::move(columns));
     connect(grid_, &BrowseGrid::HeaderClicked, this, &frmBrowse::ColumnHeaderClick);
