@@ -69,6 +69,7 @@ public:
     int PackRecords(ProgressSink& progress);
 
 private:
+    friend class Packer;
     struct State;
     std::unique_ptr<State> s_;
 };
