@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QScreen>
+#include <QWindow>
 #include <filesystem>
 
 namespace tabulo {
@@ -118,9 +119,19 @@ void frmEdit::ApplyWindowStyle() {
 }
 
 void frmEdit::SetOuterSizeTwips(int width, int height) {
-    // The frame is known only once the window manager has decorated the window.
-    QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-    setFixedSize(width / TwipsPerPixelX() - frame.width(), height / TwipsPerPixelY() - frame.height());
+    outerTwips_ = QSize(width, height);
+    // The frame is known only once the window system has decorated the window.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setFixedSize(width / TwipsPerPixelX() - frame.left() - frame.right(),
+                 height / TwipsPerPixelY() - frame.top() - frame.bottom());
+}
+
+// The first show brings the frame: the outer size and the centring are applied again.
+void frmEdit::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous()) return;
+    SetOuterSizeTwips(outerTwips_.width(), outerTwips_.height());
+    CenterOnScreen();
 }
 
 void frmEdit::CenterOnScreen() {

@@ -67,6 +67,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenus();
@@ -97,6 +98,7 @@ private:
     std::array<QAction*, kActionItems> mnuAction_{};
     QMenu* mnuPage_ = nullptr;
     std::array<QAction*, 8> mnuPageHeading_{};
+    QSize outerTwips_;
 };
 
 } // namespace tabulo
