@@ -1,0 +1,25 @@
+#pragma once
+// The runner that shows the real dialog windows modally over a parent window.
+
+#include "QtReporter.h"
+#include "modDlg.h"
+
+class QWidget;
+
+namespace tabulo {
+
+class QtDialogRunner : public modDlg::DialogRunner {
+public:
+    explicit QtDialogRunner(QWidget* parent = nullptr) : parent_(parent), reporter_(parent) {}
+
+    void RunFileDialog() override;
+    void RunDatePicker() override;
+    void RunInputBox() override;
+    void RunTextViewer(frmShowText& viewer) override;
+
+private:
+    QWidget* parent_;
+    QtReporter reporter_;
+};
+
+} // namespace tabulo

@@ -1,0 +1,47 @@
+#pragma once
+// The program's own file dialog: the drives, then the sub-directories and the matching files
+// of one directory. Reads DlgTitle, DlgSaveMode, DlgPattern, DlgPath and DlgFileName when it
+// opens; "Ok" leaves the directory shown and the file name in DlgPath and DlgFileName,
+// "Cancel" leaves both as they were. Moving between directories changes the process's
+// current directory, as the platform's own directory changes do.
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+namespace tabulo {
+
+class Reporter;
+
+class frmDlgFile : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmDlgFile(Reporter& reporter, QWidget* parent = nullptr);
+
+    // The current directory as shown in txtPath: paths of 51 characters or more keep
+    // their first and last 22 characters.
+    static QString ShortPath(const QString& path);
+
+private:
+    void CreateControls();
+    void FillDriveList();
+    void FillDirectoryList();
+    void ChangeInto(const QString& path);
+    void DirectoryClicked(QListWidgetItem* item);
+    void DirectoryDoubleClicked(QListWidgetItem* item);
+    void DriveDoubleClicked(QListWidgetItem* item);
+    void Ok();
+
+    Reporter& reporter_;
+    QString pattern_;
+    QString current_;
+    QListWidget* lstDrive_ = nullptr;
+    QListWidget* lstDir_ = nullptr;
+    QLabel* txtPath_ = nullptr;
+    QLineEdit* txtFile_ = nullptr;
+};
+
+} // namespace tabulo
