@@ -1,6 +1,6 @@
 #include "FormArea.h"
 
-#include "Interim.h"
+#include "QtText.h"
 #include "Links.h"
 #include "Toolbar.h"
 #include "modDB.h"

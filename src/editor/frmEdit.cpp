@@ -1,6 +1,8 @@
 #include "frmEdit.h"
 
-#include "Interim.h"
+#include "QtText.h"
+#include "Twips.h"
+#include "modDlg.h"
 #include "Toolbar.h"
 #include "ToolbarIcons.h"
 #include "modDB.h"
@@ -8,10 +10,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QMenu>
 #include <QScreen>
 #include <QWindow>
-#include <filesystem>
 
 namespace tabulo {
 
@@ -58,7 +60,7 @@ bool frmEdit::StartUp(const std::string& commandLine) {
     if (commandLine.empty()) return true;
     std::string name = StripQuotes(commandLine);
     if (db_.OpenDatabase(name) == 0) return true;
-    if (OpenAndShow(ToQString(modLIB::FileTitle(name)))) return true;
+    if (OpenAndShow(QFile::decodeName(modLIB::FileTitle(name).c_str()))) return true;
     CloseCommand();
     return false;
 }
@@ -77,11 +79,13 @@ bool frmEdit::OpenAndShow(const QString& title) {
 }
 
 void frmEdit::OpenFromDialog() {
-    std::string path, fileName;
-    if (!services_.LoadDatabase(this, path, fileName) || fileName.empty()) return;
-    std::string name = (std::filesystem::path(path) / fileName).string();
+    modDlg::DlgFileName.clear();
+    modDlg::DlgPattern = "*.Tbd";
+    modDlg::DlgLoad();
+    if (modDlg::DlgFileName.empty()) return;
+    std::string name = modDlg::DlgChosenFile();
     if (db_.OpenDatabase(name) == 0) return;
-    if (!OpenAndShow(ToQString(fileName))) CloseCommand();
+    if (!OpenAndShow(QFile::decodeName(modDlg::DlgFileName.c_str()))) CloseCommand();
 }
 
 void frmEdit::CloseCommand() {
@@ -122,8 +126,9 @@ void frmEdit::SetOuterSizeTwips(int width, int height) {
     outerTwips_ = QSize(width, height);
     // The frame is known only once the window system has decorated the window.
     QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    setFixedSize(width / TwipsPerPixelX() - frame.left() - frame.right(),
-                 height / TwipsPerPixelY() - frame.top() - frame.bottom());
+    QSize outer = Twips::FromScreen(screen()).ToPixels(outerTwips_);
+    setFixedSize(outer.width() - frame.left() - frame.right(),
+                 outer.height() - frame.top() - frame.bottom());
 }
 
 // The first show brings the frame: the outer size and the centring are applied again.

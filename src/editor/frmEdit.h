@@ -86,6 +86,7 @@ private:
     void CancelUpdate();
     void ShowPopupGoto(const QPoint& globalPos);
     void DummyClick(int slot);
+    void ShowFullText(const DBField& def, const DummyLabel& label);
 
     modDB& db_;
     Reporter& reporter_;

@@ -1,12 +1,15 @@
 // frmEdit: the command dispatch, the navigation commands and the mouse on the form.
 
-#include "Interim.h"
+#include "QtText.h"
 #include "Links.h"
 #include "frmEdit.h"
+#include "frmShowText.h"
 #include "modDB.h"
+#include "modDlg.h"
 
 #include <QCursor>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 namespace tabulo {
 
@@ -79,12 +82,25 @@ void frmEdit::DummyClick(int slot) {
     if (action.kind == ClickAction::OpenAddress) {
         services_.OpenDocument(this, action.address);
     } else if (action.kind == ClickAction::ShowText) {
-        const QPalette& palette = label->palette();
-        services_.ShowText(this, {ToQString(TrimSpaces(def.Name)),
-                                  QRect(QCursor::pos(), label->size()), label->text(),
-                                  label->font(), palette.color(QPalette::WindowText),
-                                  palette.color(QPalette::Window)});
+        ShowFullText(def, *label);
     }
+}
+
+// The viewer opens at the pointer with the label's size, colours and font, on a copy of
+// the text.
+void frmEdit::ShowFullText(const DBField& def, const DummyLabel& label) {
+    frmShowText viewer(this);
+    viewer.setWindowTitle(ToQString(TrimSpaces(def.Name)));
+    viewer.move(QCursor::pos());
+    viewer.resize(label.size());
+    QPlainTextEdit* text = viewer.Text1();
+    text->setPlainText(label.text());
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::Base, label.palette().color(QPalette::Window));
+    palette.setColor(QPalette::Text, label.palette().color(QPalette::WindowText));
+    text->setPalette(palette);
+    text->setFont(label.font());
+    modDlg::Runner().RunTextViewer(viewer);
 }
 
 } // namespace tabulo

@@ -1,6 +1,6 @@
 // frmEdit: laying out the current page and moving text between the record buffer and it.
 
-#include "Interim.h"
+#include "QtText.h"
 #include "Toolbar.h"
 #include "frmEdit.h"
 #include "modDB.h"

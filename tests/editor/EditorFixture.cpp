@@ -1,8 +1,10 @@
 #include "EditorFixture.h"
 
-#include "Interim.h"
+#include "QtText.h"
 
+#include <QPlainTextEdit>
 #include <QTest>
+#include "frmShowText.h"
 
 namespace tabulo::test {
 
@@ -58,6 +60,19 @@ TestDb ContactsDb(int records) {
                       "example.org/" + std::to_string(i), "p" + std::to_string(i) + "@example.org",
                       "first line\r\nsecond line", "555-010" + std::to_string(i)});
     return db;
+}
+
+void RecordingRunner::RunFileDialog() {
+    ++fileDialogs;
+    modDlg::DlgPath = path;
+    modDlg::DlgFileName = fileName;
+}
+
+void RecordingRunner::RunTextViewer(frmShowText& viewer) {
+    QPlainTextEdit* text = viewer.Text1();
+    texts.push_back({viewer.windowTitle(), viewer.pos(), viewer.size(), text->toPlainText(),
+                     text->palette().color(QPalette::Text), text->palette().color(QPalette::Base),
+                     text->font()});
 }
 
 bool EditorTest::Start(const std::string& commandLine) {

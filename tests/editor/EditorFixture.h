@@ -7,6 +7,7 @@
 #include "TestDb.h"
 #include "frmEdit.h"
 #include "modDB.h"
+#include "modDlg.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -17,22 +18,36 @@ namespace tabulo::test {
 
 class RecordingServices : public WindowServices {
 public:
-    bool loadAnswer = false;
-    std::string loadPath, loadFileName;
     std::vector<QString> opened;
-    std::vector<TextViewerRequest> texts;
     int aboutShown = 0;
     int helpShown = 0;
 
-    bool LoadDatabase(QWidget*, std::string& path, std::string& fileName) override {
-        path = loadPath;
-        fileName = loadFileName;
-        return loadAnswer;
-    }
     void OpenDocument(QWidget*, const QString& address) override { opened.push_back(address); }
-    void ShowText(QWidget*, const TextViewerRequest& request) override { texts.push_back(request); }
     void ShowAbout(QWidget*) override { ++aboutShown; }
     void ShowHelpContents(QWidget*) override { ++helpShown; }
+};
+
+// What the text viewer was set up with when it was shown.
+struct ShownText {
+    QString title;
+    QPoint pos;
+    QSize size;
+    QString text;
+    QColor foreground, background;
+    QFont font;
+};
+
+// Answers the file dialog with a prepared choice and records the text viewers shown.
+class RecordingRunner : public modDlg::DialogRunner {
+public:
+    std::string path, fileName; // the choice; an empty name cancels
+    int fileDialogs = 0;
+    std::vector<ShownText> texts;
+
+    void RunFileDialog() override;
+    void RunDatePicker() override {}
+    void RunInputBox() override {}
+    void RunTextViewer(frmShowText& viewer) override;
 };
 
 class VetoingScript : public ScriptHost {
@@ -56,6 +71,9 @@ enum ContactsField { kNumber = 1, kName, kCity, kWeb, kMail, kNotes, kPhone };
 
 class EditorTest : public ::testing::Test {
 protected:
+    EditorTest() { modDlg::SetRunner(&runner); }
+    ~EditorTest() override { modDlg::SetRunner(nullptr); }
+
     // Builds the database file "Contacts.Tbd" in the temporary directory.
     std::string Create(const TestDb& db, const std::string& base = "Contacts") {
         return db.Create(dir, base);
@@ -72,6 +90,7 @@ protected:
     modDB db{reporter};
     VetoingScript script;
     RecordingServices services;
+    RecordingRunner runner;
     std::unique_ptr<frmEdit> window;
 };
 

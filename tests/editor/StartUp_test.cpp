@@ -1,7 +1,7 @@
 // Start-up from the command line, Open from the dialog, Close, Exit and the close box.
 
 #include "EditorFixture.h"
-#include "Interim.h"
+#include "QtText.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -104,9 +104,8 @@ TEST_F(EditorTest, StartVetoedOnTheCommandLineClosesAndEndsTheProgram) {
 TEST_F(EditorTest, OpenFromTheDialogTakesTheChosenNameAsTitle) {
     Create(ContactsDb());
     ASSERT_TRUE(Start(""));
-    services.loadAnswer = true;
-    services.loadPath = dir.Path().string();
-    services.loadFileName = "Contacts.Tbd";
+    runner.path = dir.Path().string();
+    runner.fileName = "Contacts.Tbd";
     Show();
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(window->windowTitle(), "Contacts.Tbd");
@@ -119,11 +118,13 @@ TEST_F(EditorTest, ACancelledDialogOrAVetoedStartLeavesNoDatabase) {
     ASSERT_TRUE(Start(""));
     Show();
     window->Run(Command::Open); // cancelled
+    EXPECT_EQ(runner.fileDialogs, 1);
+    EXPECT_EQ(modDlg::DlgTitle, "Load");
+    EXPECT_EQ(modDlg::DlgPattern, "*.Tbd");
     ExpectNoDatabaseLook(*window);
 
-    services.loadAnswer = true;
-    services.loadPath = dir.Path().string();
-    services.loadFileName = "Contacts.Tbd";
+    runner.path = dir.Path().string();
+    runner.fileName = "Contacts.Tbd";
     script.veto = -1;
     window->Run(Command::Open);
     ExpectNoDatabaseLook(*window);
