@@ -1,6 +1,5 @@
 #include "BoxNotation.h"
 #include "CaseConversion.h"
-#include "DateTimeText.h"
 
 #include <gtest/gtest.h>
 
@@ -43,15 +42,6 @@ TEST(ApplyCaseConversion, KeepsTheCaretAndDropsTheSelection) {
     const BoxState box = ApplyCaseConversion("U", test::ParseBox("ab[c]d"));
     EXPECT_EQ(test::ShowBox(box), "AB|CD");
     EXPECT_EQ(test::ShowBox(ApplyCaseConversion("U", BoxState{"ab", 9, 4})), "AB|");
-}
-
-TEST(DateTimeText, FollowsTheDateOrderAndPadsWithZeros) {
-    const LocalTime t{987, 1, 2, 3, 4, 5};
-    EXPECT_EQ(DateText(t, 1), "02/01/0987");
-    EXPECT_EQ(DateText(t, 0), "02/01/0987");
-    EXPECT_EQ(DateText(t, 2), "01/02/0987");
-    EXPECT_EQ(TimeText(t), "03:04:05");
-    EXPECT_EQ(TimeText({2024, 12, 31, 23, 59, 59}), "23:59:59");
 }
 
 } // namespace

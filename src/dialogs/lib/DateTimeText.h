@@ -1,5 +1,6 @@
 #pragma once
-// The texts of the Date (F12, Ctrl+T) and Time (F11, Ctrl+U) insertions.
+// The texts of the Date (F12, Ctrl+T) and Time (F11, Ctrl+U) insertions, also given to
+// scripts by Tb.GetDate and Tb.GetTime.
 
 #include <string>
 
