@@ -1,27 +1,19 @@
 // The shipped sample databases: the contacts form shows off every input code, its records
 // pass the checks made before saving, and its script's look-ups find their data in Cities.
 
+#include "BuildSample.h"
 #include "Description.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "modDB.h"
 #include "modLIB.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <regex>
 #include <set>
 
 namespace tabulo::tools {
 namespace {
-
-DatabaseImage BuildSample(const char* name) {
-    QFile file(QString(TABULO_SAMPLES_DIR) + "/" + name + ".json");
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    BuildResult built = BuildDatabase(file.readAll(), TABULO_SAMPLES_DIR);
-    EXPECT_TRUE(built.ok) << name << ": " << built.error;
-    return built.image;
-}
 
 std::string Value(const DBField& f, const std::string& record) {
     return TrimSpaces(std::string_view(record).substr(f.Offset, f.Length));
