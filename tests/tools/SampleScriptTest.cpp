@@ -39,7 +39,10 @@ public:
         if (vbs::sameName(name, "SetAction")) actions.push_back(arg(0));
         if (vbs::sameName(name, "GetDate")) return vbs::Variant("05/12/2026");
         if (vbs::sameName(name, "GetTime")) return vbs::Variant("10:11:12");
-        if (vbs::sameName(name, "OpenDB") && arg(0) != "Cities") return cancel = -1, vbs::Variant();
+        if (vbs::sameName(name, "OpenDB") && arg(0) != "Cities") {
+            cancel = -1; // "not found": the refusal leaves Cancel set
+            return vbs::Variant();
+        }
         if (vbs::sameName(name, "GetDBCount"))
             return done(vbs::Variant::lng(int32_t(cities_.records.size())));
         if (vbs::sameName(name, "GetDBField")) return done(vbs::Variant(LookUp(args)));
