@@ -2,6 +2,7 @@
 
 #include "Parser.h"
 
+#include "Builtins.h"
 #include "Limits.h"
 #include "ScriptObject.h"
 
@@ -275,6 +276,10 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
             if ((name && !name->hasArgs) || (member && !member->hasArgs)) {
                 ++pos_;
                 ExprList args = parseArgList(Tok::RParen);
+                // A built-in function changes no variable: its call stays pure.
+                bool pure = name && findBuiltin(name->lower);
+                for (const ExprPtr& a : args)
+                    pure = pure && a->pure;
                 if (name) {
                     name->args = std::move(args);
                     name->hasArgs = true;
@@ -282,7 +287,7 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
                     member->args = std::move(args);
                     member->hasArgs = true;
                 }
-                e->pure = false;
+                e->pure = pure;
                 continue;
             }
             return e;
