@@ -4,9 +4,13 @@
 
 namespace tabulo::vbs {
 
-Variant::Variant(const Variant& other) : type_(VarType::Empty), i64_(0) { copyFrom(other); }
+Variant::Variant(const Variant& other) : type_(VarType::Empty), i64_(0) {
+    copyFrom(other);
+}
 
-Variant::Variant(Variant&& other) noexcept : type_(VarType::Empty), i64_(0) { moveFrom(other); }
+Variant::Variant(Variant&& other) noexcept : type_(VarType::Empty), i64_(0) {
+    moveFrom(other);
+}
 
 Variant& Variant::operator=(const Variant& other) {
     if (this != &other) {
@@ -31,10 +35,17 @@ Variant& Variant::operator=(Variant&& other) noexcept {
 
 void Variant::destroy() noexcept {
     switch (type_) {
-    case VarType::String: s_.~basic_string(); break;
-    case VarType::Object: o_.~shared_ptr(); break;
-    case VarType::Array: a_.~shared_ptr(); break;
-    default: break;
+    case VarType::String:
+        s_.~basic_string();
+        break;
+    case VarType::Object:
+        o_.~shared_ptr();
+        break;
+    case VarType::Array:
+        a_.~shared_ptr();
+        break;
+    default:
+        break;
     }
     type_ = VarType::Empty;
     i64_ = 0;
@@ -42,20 +53,36 @@ void Variant::destroy() noexcept {
 
 void Variant::copyFrom(const Variant& other) {
     switch (other.type_) {
-    case VarType::String: new (&s_) std::string(other.s_); break;
-    case VarType::Object: new (&o_) std::shared_ptr<ScriptObject>(other.o_); break;
-    case VarType::Array: new (&a_) std::shared_ptr<ArrayData>(other.a_); break;
-    default: i64_ = other.i64_; break;
+    case VarType::String:
+        new (&s_) std::string(other.s_);
+        break;
+    case VarType::Object:
+        new (&o_) std::shared_ptr<ScriptObject>(other.o_);
+        break;
+    case VarType::Array:
+        new (&a_) std::shared_ptr<ArrayData>(other.a_);
+        break;
+    default:
+        i64_ = other.i64_;
+        break;
     }
     type_ = other.type_;
 }
 
 void Variant::moveFrom(Variant& other) noexcept {
     switch (other.type_) {
-    case VarType::String: new (&s_) std::string(std::move(other.s_)); break;
-    case VarType::Object: new (&o_) std::shared_ptr<ScriptObject>(std::move(other.o_)); break;
-    case VarType::Array: new (&a_) std::shared_ptr<ArrayData>(std::move(other.a_)); break;
-    default: i64_ = other.i64_; break;
+    case VarType::String:
+        new (&s_) std::string(std::move(other.s_));
+        break;
+    case VarType::Object:
+        new (&o_) std::shared_ptr<ScriptObject>(std::move(other.o_));
+        break;
+    case VarType::Array:
+        new (&a_) std::shared_ptr<ArrayData>(std::move(other.a_));
+        break;
+    default:
+        i64_ = other.i64_;
+        break;
     }
     type_ = other.type_;
     other.destroy();
@@ -70,8 +97,10 @@ bool Variant::isNumericType() const {
     case VarType::Double:
     case VarType::Currency:
     case VarType::Date:
-    case VarType::Boolean: return true;
-    default: return false;
+    case VarType::Boolean:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -149,8 +178,7 @@ std::shared_ptr<ArrayData> ArrayData::clone() const {
 }
 
 Variant copyForAssign(const Variant& v) {
-    if (v.isArray())
-        return v.arr() ? Variant::array(v.arr()->clone()) : v;
+    if (v.isArray()) return v.arr() ? Variant::array(v.arr()->clone()) : v;
     return v;
 }
 
