@@ -104,51 +104,6 @@ bool Variant::isNumericType() const {
     }
 }
 
-Variant Variant::boolean(bool b) {
-    Variant v = make(VarType::Boolean);
-    v.b_ = b;
-    return v;
-}
-Variant Variant::byte(uint8_t x) {
-    Variant v = make(VarType::Byte);
-    v.u8_ = x;
-    return v;
-}
-Variant Variant::integer(int16_t x) {
-    Variant v = make(VarType::Integer);
-    v.i16_ = x;
-    return v;
-}
-Variant Variant::lng(int32_t x) {
-    Variant v = make(VarType::Long);
-    v.i32_ = x;
-    return v;
-}
-Variant Variant::single(float x) {
-    Variant v = make(VarType::Single);
-    v.f_ = x;
-    return v;
-}
-Variant Variant::dbl(double x) {
-    Variant v = make(VarType::Double);
-    v.d_ = x;
-    return v;
-}
-Variant Variant::currency(int64_t scaled) {
-    Variant v = make(VarType::Currency);
-    v.i64_ = scaled;
-    return v;
-}
-Variant Variant::date(double serial) {
-    Variant v = make(VarType::Date);
-    v.d_ = serial;
-    return v;
-}
-Variant Variant::error(int32_t code) {
-    Variant v = make(VarType::Error);
-    v.i32_ = code;
-    return v;
-}
 Variant Variant::object(std::shared_ptr<ScriptObject> obj) {
     Variant v;
     new (&v.o_) std::shared_ptr<ScriptObject>(std::move(obj));
@@ -159,11 +114,6 @@ Variant Variant::array(std::shared_ptr<ArrayData> arr) {
     Variant v;
     new (&v.a_) std::shared_ptr<ArrayData>(std::move(arr));
     v.type_ = VarType::Array;
-    return v;
-}
-Variant Variant::reference(Variant* target) {
-    Variant v = make(VarType::Ref);
-    v.ref_ = target;
     return v;
 }
 
