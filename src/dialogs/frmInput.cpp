@@ -15,12 +15,6 @@ namespace {
 constexpr int kDefaultMaxLen = 32;
 constexpr int kPasswordCharacter = '#';
 
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 frmInput::frmInput(QWidget* parent) : QDialog(parent) {
@@ -38,7 +32,7 @@ frmInput::frmInput(QWidget* parent) : QDialog(parent) {
             QString("QLineEdit { lineedit-password-character: %1; }").arg(kPasswordCharacter));
         txtStr_->setEchoMode(QLineEdit::Password);
     }
-    txtStr_->setText(ToQString(TrimBlanks(modDlg::DlgValue)));
+    txtStr_->setText(ToQString(modDlg::TrimBlanks(modDlg::DlgValue)));
     txtStr_->installEventFilter(this);
 
     cmdOK_ = new QPushButton("Ok", this);
@@ -49,7 +43,7 @@ frmInput::frmInput(QWidget* parent) : QDialog(parent) {
 }
 
 void frmInput::Accept() {
-    modDlg::DlgValue = TrimBlanks(FromQString(txtStr_->text()));
+    modDlg::DlgValue = modDlg::TrimBlanks(FromQString(txtStr_->text()));
     accept();
 }
 

@@ -57,5 +57,8 @@ void ShowInput(const std::string& codes);
 // The chosen file: DlgPath and DlgFileName joined with one separator of the platform.
 std::string DlgChosenFile();
 
+// The text without the blanks at both ends, as the dialogs take and give their values.
+std::string TrimBlanks(const std::string& text);
+
 } // namespace modDlg
 } // namespace tabulo
