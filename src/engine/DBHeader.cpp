@@ -20,8 +20,8 @@ public:
         return static_cast<int16_t>(v);
     }
     int32_t Long() {
-        uint32_t v = uint32_t(p_[0]) | uint32_t(p_[1]) << 8 | uint32_t(p_[2]) << 16 |
-                     uint32_t(p_[3]) << 24;
+        uint32_t v =
+            uint32_t(p_[0]) | uint32_t(p_[1]) << 8 | uint32_t(p_[2]) << 16 | uint32_t(p_[3]) << 24;
         p_ += 4;
         return static_cast<int32_t>(v);
     }
@@ -48,7 +48,8 @@ public:
     }
     void Long(int32_t v) {
         auto u = static_cast<uint32_t>(v);
-        for (int i = 0; i < 4; ++i) *p_++ = (u >> (8 * i)) & 0xFF;
+        for (int i = 0; i < 4; ++i)
+            *p_++ = (u >> (8 * i)) & 0xFF;
     }
     void Fixed(std::string_view s, size_t n) {
         std::string f = FixedString(s, n);
@@ -144,7 +145,8 @@ DBHeader DecodeHeader(const uint8_t* bytes) {
         f.Format = r.Fixed(8);
         f.Offset = r.Integer();
     }
-    for (std::string& heading : h.PageHeadings) heading = r.Fixed(32);
+    for (std::string& heading : h.PageHeadings)
+        heading = r.Fixed(32);
     h.Script = r.Fixed(kScriptSize);
     h.Reserved1 = r.Fixed(32);
     h.DateOrder = r.Byte();
@@ -181,7 +183,8 @@ void EncodeHeader(const DBHeader& h, uint8_t* bytes) {
         w.Fixed(f.Format, 8);
         w.Integer(f.Offset);
     }
-    for (const std::string& heading : h.PageHeadings) w.Fixed(heading, 32);
+    for (const std::string& heading : h.PageHeadings)
+        w.Fixed(heading, 32);
     w.Fixed(h.Script, kScriptSize);
     w.Fixed(h.Reserved1, 32);
     w.Byte(h.DateOrder);
@@ -197,8 +200,10 @@ std::string EncodeHeader(const DBHeader& header) {
 
 int PageCount(const DBHeader& header) {
     int pages = 0;
-    for (const DBField& f : header.Fields) pages = std::max<int>(pages, f.Page);
-    for (const DBBanner& b : header.Banners) pages = std::max<int>(pages, b.Page);
+    for (const DBField& f : header.Fields)
+        pages = std::max<int>(pages, f.Page);
+    for (const DBBanner& b : header.Banners)
+        pages = std::max<int>(pages, b.Page);
     return pages;
 }
 

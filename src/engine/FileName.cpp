@@ -21,6 +21,8 @@ std::string DatabaseBaseName(std::string_view rawName) {
     return std::string(name);
 }
 
-std::string DatabaseFileName(std::string_view name) { return DatabaseBaseName(name) + ".Tbd"; }
+std::string DatabaseFileName(std::string_view name) {
+    return DatabaseBaseName(name) + ".Tbd";
+}
 
 } // namespace tabulo

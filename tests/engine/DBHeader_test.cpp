@@ -1,8 +1,7 @@
 #include "DBHeader.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -10,11 +9,13 @@ using namespace tabulo;
 
 uint32_t LongAt(const std::string& b, size_t off) {
     uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(b[off + i]);
+    for (int i = 3; i >= 0; --i)
+        v = v << 8 | static_cast<uint8_t>(b[off + i]);
     return v;
 }
 uint16_t IntegerAt(const std::string& b, size_t off) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(b[off]) | static_cast<uint8_t>(b[off + 1]) << 8);
+    return static_cast<uint16_t>(static_cast<uint8_t>(b[off]) | static_cast<uint8_t>(b[off + 1])
+                                                                    << 8);
 }
 
 TEST(DBHeader, EncodesMembersAtTheirFileOffsets) {
@@ -46,10 +47,10 @@ TEST(DBHeader, EncodesMembersAtTheirFileOffsets) {
     EXPECT_EQ(IntegerAt(b, 10), 480 * 15);
     EXPECT_EQ(LongAt(b, 12), 0xFFFFFFu);
     EXPECT_EQ(b.substr(16, 16), "Arial           ");
-    EXPECT_EQ(b[32], 10);                        // FormFont.Size
-    EXPECT_EQ(b.substr(43, 5), "Arial");          // FieldFont.Name
-    EXPECT_EQ(b[43 + 17], 1);                     // FieldFont.Bold
-    EXPECT_EQ(LongAt(b, 43 + 23), 0xFFFFCCu);     // FieldFont.BackColor
+    EXPECT_EQ(b[32], 10);                     // FormFont.Size
+    EXPECT_EQ(b.substr(43, 5), "Arial");      // FieldFont.Name
+    EXPECT_EQ(b[43 + 17], 1);                 // FieldFont.Bold
+    EXPECT_EQ(LongAt(b, 43 + 23), 0xFFFFCCu); // FieldFont.BackColor
     EXPECT_EQ(IntegerAt(b, 70), 3);
     const size_t banner2 = 72 + 96;
     EXPECT_EQ(b[banner2], 2);
@@ -78,7 +79,8 @@ TEST(DBHeader, DefaultScriptIsTwoEmptyProcedures) {
 TEST(DBHeader, DecodeReversesEncodeForAnyBytes) {
     // Every byte pattern must decode, and encoding it again must give the same bytes.
     std::string bytes(kHeaderSize, '\0');
-    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 7919) >> 3);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>((i * 7919) >> 3);
     DBHeader h = DecodeHeader(reinterpret_cast<const uint8_t*>(bytes.data()));
     EXPECT_EQ(EncodeHeader(h), bytes);
 }

@@ -1,0 +1,77 @@
+// Tabulo: starts the data-entry window on the database named on the command line.
+
+#include "QtDialogRunner.h"
+#include "QtReporter.h"
+#include "QtWindowServices.h"
+#include "Twips.h"
+#include "frmEdit.h"
+#include "modDB.h"
+#include "modDlg.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The arguments joined by single blanks: the command line as one text.
+std::string CommandLine(int argc, char** argv) {
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) line += ' ';
+        line += argv[i];
+    }
+    return line;
+}
+
+// Ends the program once the window has painted for the first time; the start-up benchmark
+// measures the time up to there.
+class QuitAfterFirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string whole = CommandLine(argc, argv);
+    if (whole == "--help") {
+        std::puts("Usage: tabulo [DATABASE]\n"
+                  "Opens DATABASE (a \".Tbd\" file, named with or without its extension) in the\n"
+                  "Tabulo record editor; without a name the window starts with no database.");
+        return 0;
+    }
+    if (whole == "--version") {
+        std::puts("Tabulo " TABULO_VERSION);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tabulo"));
+    tabulo::QtReporter reporter;
+    tabulo::modDB db(reporter);
+    tabulo::Twips twips = tabulo::Twips::FromScreen();
+    db.SetScreenTwips(qRound(twips.PerPixelX()), qRound(twips.PerPixelY()));
+    tabulo::ScriptHost script;
+    tabulo::QtWindowServices services;
+    tabulo::frmEdit window(db, reporter, script, services);
+    reporter.SetParent(&window);
+    tabulo::QtDialogRunner runner(&window);
+    tabulo::modDlg::SetRunner(&runner);
+    tabulo::modDlg::SetDateOrderSource([&db] { return db.GetDateOrder(); });
+
+    // Qt has taken its own options out of the arguments by now.
+    if (!window.StartUp(CommandLine(argc, argv))) return 0;
+    QuitAfterFirstPaint quitter;
+    if (qEnvironmentVariableIsSet("TABULO_QUIT_AFTER_FIRST_PAINT"))
+        window.Form()->installEventFilter(&quitter);
+    window.show();
+    const int result = QApplication::exec();
+    tabulo::modDlg::SetRunner(nullptr);
+    return result;
+}

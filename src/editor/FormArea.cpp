@@ -1,0 +1,176 @@
+#include "FormArea.h"
+
+#include "QtText.h"
+#include "Links.h"
+#include "Toolbar.h"
+#include "modDB.h"
+
+#include <QMouseEvent>
+
+namespace tabulo {
+
+QColor ColorFromRgbLong(int32_t rgb) {
+    auto v = static_cast<uint32_t>(rgb);
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
+QFont FontFromHeader(const DBFont& font) {
+    QFont f;
+    std::string name = TrimSpaces(font.Name);
+    if (!name.empty()) f.setFamily(ToQString(name));
+    if (font.Size > 0) f.setPointSize(font.Size);
+    f.setBold(font.Bold != 0);
+    f.setItalic(font.Italic != 0);
+    return f;
+}
+
+Qt::Alignment AlignmentOf(const std::string& format) {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    if (format.find('<') != std::string::npos) alignment = Qt::AlignLeft;
+    if (format.find('>') != std::string::npos) alignment = Qt::AlignRight;
+    if (format.find('^') != std::string::npos) alignment = Qt::AlignHCenter;
+    return alignment;
+}
+
+namespace {
+
+void SetColors(QWidget* widget, QPalette::ColorRole backRole, QPalette::ColorRole textRole,
+               const DBFont& font) {
+    QPalette palette = widget->palette();
+    palette.setColor(backRole, ColorFromRgbLong(font.BackColor));
+    palette.setColor(textRole, ColorFromRgbLong(font.ForeColor));
+    widget->setPalette(palette);
+    widget->setFont(FontFromHeader(font));
+}
+
+bool NeverEditable(const DBField& def) {
+    return def.Format.find_first_of("=#") != std::string::npos;
+}
+
+} // namespace
+
+FormArea::FormArea(QWidget* parent) : QWidget(parent), cTBar_(new ToolbarStrip(this)) {
+    setObjectName(QStringLiteral("FormArea"));
+    setAutoFillBackground(true);
+    for (int i = 1; i <= kMaxFields; ++i) {
+        fields_[i - 1] = new FieldBox(i, this);
+        dummies_[i - 1] = new DummyLabel(i, this);
+        connect(dummies_[i - 1], &DummyLabel::Clicked, this, &FormArea::DummyClicked);
+    }
+    for (int b = 1; b <= kMaxBanners; ++b) {
+        auto* banner = new QLabel(this);
+        banner->setObjectName(QStringLiteral("Banner(%1)").arg(b));
+        banner->setTextFormat(Qt::PlainText);
+        banner->setAutoFillBackground(true);
+        banner->hide();
+        banners_[b - 1] = banner;
+    }
+    cTBar_->raise();
+}
+
+void FormArea::SetBackground(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+}
+
+void FormArea::ApplyFieldFont(const DBFont& font) {
+    for (int i = 0; i < kMaxFields; ++i) {
+        SetColors(fields_[i], QPalette::Base, QPalette::Text, font);
+        SetColors(dummies_[i], QPalette::Window, QPalette::WindowText, font);
+    }
+}
+
+void FormArea::HideAll() {
+    for (int i = 0; i < kMaxFields; ++i) {
+        fields_[i]->hide();
+        dummies_[i]->hide();
+    }
+    for (QLabel* banner : banners_) banner->hide();
+}
+
+int FormArea::LayOutPage(modDB& db, int page, bool editing) {
+    LayOutBanners(db, page);
+    return LayOutFields(db, page, editing);
+}
+
+void FormArea::LayOutBanners(modDB& db, int page) {
+    for (int b = 1; b <= db.GetBannerCount(); ++b) {
+        QLabel* banner = Banner(b);
+        DBBanner def;
+        if (db.GetBannerDef(b, def) == 0 || def.Page != page) {
+            banner->hide();
+            continue;
+        }
+        banner->move(def.Left, def.Top);
+        QPalette palette = banner->palette();
+        palette.setColor(QPalette::WindowText, ColorFromRgbLong(def.Font.ForeColor));
+        palette.setColor(QPalette::Window, ColorFromRgbLong(def.Font.BackColor));
+        banner->setPalette(palette);
+        banner->setFont(FontFromHeader(def.Font));
+        banner->setText(ToQString(TrimSpaces(def.Caption)));
+        banner->adjustSize();
+        banner->show();
+    }
+}
+
+int FormArea::LayOutFields(modDB& db, int page, bool editing) {
+    int first = 0;
+    for (int f = 1; f <= db.GetFieldCount(); ++f) {
+        FieldBox* box = Field(f);
+        DummyLabel* label = Dummy(f);
+        DBField def;
+        if (db.GetFieldDef(f, def) == 0 || def.Page != page) {
+            box->hide();
+            label->hide();
+            continue;
+        }
+        const QRect place(def.Left, def.Top, def.Width, def.Height);
+        if (editing && !NeverEditable(def)) {
+            if (first == 0) first = f;
+            box->setGeometry(place);
+            box->SetMaxLength(def.Length);
+            box->SetText(QString());
+            box->SetAlignment(AlignmentOf(def.Format));
+            box->show();
+            label->hide();
+        } else {
+            label->setGeometry(place);
+            label->clear();
+            label->setAlignment(AlignmentOf(def.Format) | Qt::AlignTop);
+            label->setCursor(LinkKindOf(def.Format) == LinkKind::None ? QCursor(Qt::ArrowCursor)
+                                                                       : LinkCursor());
+            label->show();
+            box->hide();
+        }
+    }
+    return first;
+}
+
+void FormArea::Record2Form(modDB& db) {
+    for (int i = 0; i < kMaxFields; ++i) {
+        std::string value;
+        if (!fields_[i]->isHidden() && db.ReadField(fields_[i]->Tag(), value))
+            fields_[i]->SetText(ToQString(value));
+        if (!dummies_[i]->isHidden() && db.ReadField(dummies_[i]->Tag(), value))
+            dummies_[i]->setText(ToQString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+}
+
+void FormArea::Form2Record(modDB& db) {
+    for (FieldBox* box : fields_)
+        if (!box->isHidden()) db.WriteField(box->Tag(), FromQString(box->Text()));
+}
+
+void FormArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton && !childAt(event->position().toPoint()))
+        emit BackgroundRightClicked(event->globalPosition().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+void FormArea::resizeEvent(QResizeEvent* event) {
+    cTBar_->setFixedWidth(width());
+    QWidget::resizeEvent(event);
+}
+
+} // namespace tabulo

@@ -1,0 +1,73 @@
+#include "ModeTable.h"
+
+#include <vector>
+
+namespace tabulo {
+
+namespace {
+
+using E = ModeEffect;
+
+ModeTarget Btn(int i) { return {ModeTarget::Button, i}; }
+ModeTarget Mnu(Command c) { return {ModeTarget::Menu, static_cast<int>(c)}; }
+
+std::vector<ModeRow> BuildTable() {
+    std::vector<ModeRow> rows = {
+        {Btn(0), {E::On, E::Off, E::Off}},
+        {Btn(8), {E::Off, E::OnIfPages, E::OnIfPages}},
+        {Btn(9), {E::Off, E::OnIfPages, E::OnIfPages}},
+        {Btn(13), {E::Off, E::Off, E::On}},
+        {Btn(14), {E::Off, E::Off, E::On}},
+        {Mnu(Command::Open), {E::On, E::Off, E::Off}},
+        {Mnu(Command::Close), {E::Off, E::On, E::Off}},
+        {Mnu(Command::Pack), {E::Off, E::OnIfDeleteAllowed, E::Off}},
+        {Mnu(Command::Exit), {E::On, E::On, E::Off}},
+        {Mnu(Command::Update), {E::Off, E::Off, E::On}},
+        {Mnu(Command::Cancel), {E::Off, E::Off, E::On}},
+        {Mnu(Command::Time), {E::Off, E::Off, E::On}},
+        {Mnu(Command::Date), {E::Off, E::Off, E::On}},
+        {Mnu(Command::PreviousPage), {E::Off, E::OnIfPages, E::ShownIfPages}},
+        {Mnu(Command::NextPage), {E::Off, E::OnIfPages, E::ShownIfPages}},
+        {{ModeTarget::PageMenu}, {E::Hidden, E::ShownIfPages, E::ShownIfPages}},
+        {{ModeTarget::RecordCaption}, {E::Hidden, E::Shown, E::Shown}},
+        {{ModeTarget::ActionsMenu}, {E::Off, E::Off, E::On}},
+    };
+    // The remaining buttons and the browsing commands work only while browsing.
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 15}) rows.push_back({Btn(i), {E::Off, E::On, E::Off}});
+    for (Command c : {Command::Print, Command::Export, Command::Edit, Command::New,
+                      Command::Duplicate, Command::Find, Command::Delete, Command::GotoRecord,
+                      Command::FirstRecord, Command::LastRecord, Command::NextRecord,
+                      Command::PreviousRecord})
+        rows.push_back({Mnu(c), {E::Off, E::On, E::Off}});
+    return rows;
+}
+
+} // namespace
+
+std::span<const ModeRow> ModeTable() {
+    static const std::vector<ModeRow> table = BuildTable();
+    return table;
+}
+
+bool EffectIsAboutVisibility(ModeEffect effect) {
+    return effect == E::Shown || effect == E::Hidden || effect == E::ShownIfPages;
+}
+
+bool EffectState(ModeEffect effect, const ModeContext& context) {
+    switch (effect) {
+    case E::On:
+    case E::Shown:
+        return true;
+    case E::Off:
+    case E::Hidden:
+        return false;
+    case E::OnIfPages:
+    case E::ShownIfPages:
+        return context.pageCount >= 2;
+    case E::OnIfDeleteAllowed:
+        return context.deleteEnabled;
+    }
+    return false;
+}
+
+} // namespace tabulo

@@ -1,0 +1,161 @@
+#include "frmEdit.h"
+
+#include "QtText.h"
+#include "Twips.h"
+#include "modDlg.h"
+#include "Toolbar.h"
+#include "ToolbarIcons.h"
+#include "modDB.h"
+#include "modLIB.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QMenu>
+#include <QScreen>
+#include <QWindow>
+
+namespace tabulo {
+
+namespace {
+
+constexpr int kNoDatabaseWidth = 6840;  // twips
+constexpr int kNoDatabaseHeight = 4470; // twips
+
+// One double quote is removed from each end; nothing else, not even blanks.
+std::string StripQuotes(std::string line) {
+    if (!line.empty() && line.front() == '"') line.erase(0, 1);
+    if (!line.empty() && line.back() == '"') line.pop_back();
+    return line;
+}
+
+} // namespace
+
+frmEdit::frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServices& services)
+    : db_(db), reporter_(reporter), script_(script), services_(services),
+      form_(new FormArea(this)) {
+    setObjectName(QStringLiteral("frmEdit"));
+    // A fixed single border: the program sets the size, the user cannot resize or maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(WindowIcon());
+    setCentralWidget(form_);
+    BuildMenus();
+    connect(form_->Toolbar(), &ToolbarStrip::ButtonClicked, this,
+            [this](int i) { Run(kToolbarCommands.at(i)); });
+    connect(form_, &FormArea::BackgroundRightClicked, this, &frmEdit::ShowPopupGoto);
+    connect(form_, &FormArea::DummyClicked, this, &frmEdit::DummyClick);
+    ShowNoDatabaseLook();
+    DisableAll();
+    AddFlag = 0;
+    CurPage = 1;
+    DeleteEnabled = -1;
+}
+
+QToolButton* frmEdit::ToolbarButton(int i) const { return form_->Toolbar()->Button(i); }
+QLabel* frmEdit::RecordCaption() const { return form_->Toolbar()->RecordCaption(); }
+
+bool frmEdit::StartUp(const std::string& commandLine) {
+    if (commandLine.empty()) return true;
+    std::string name = StripQuotes(commandLine);
+    if (db_.OpenDatabase(name) == 0) return true;
+    if (OpenAndShow(QFile::decodeName(modLIB::FileTitle(name).c_str()))) return true;
+    CloseCommand();
+    return false;
+}
+
+// The common tail of start-up and Open: style the window from the header, let the
+// script's "Start" decide, show page 1. False when "Start" vetoed.
+bool frmEdit::OpenAndShow(const QString& title) {
+    setWindowTitle(title);
+    AddFlag = 0;
+    CurPage = 1;
+    ApplyWindowStyle();
+    if (script_.RunScriptProc("Start") == -1) return false;
+    ShowCurPage();
+    BrowseMode();
+    return true;
+}
+
+void frmEdit::OpenFromDialog() {
+    modDlg::DlgFileName.clear();
+    modDlg::DlgPattern = "*.Tbd";
+    modDlg::DlgLoad();
+    if (modDlg::DlgFileName.empty()) return;
+    std::string name = modDlg::DlgChosenFile();
+    if (db_.OpenDatabase(name) == 0) return;
+    if (!OpenAndShow(QFile::decodeName(modDlg::DlgFileName.c_str()))) CloseCommand();
+}
+
+void frmEdit::CloseCommand() {
+    if (windowTitle().isEmpty()) return;
+    db_.CloseDatabase();
+    DeleteEnabled = -1;
+    setWindowTitle(QString());
+    AddFlag = 0;
+    CurPage = 1;
+    DisableAll();
+    ShowNoDatabaseLook();
+    script_.CloseDB();
+}
+
+// No fields, no banners, no Actions menu; the no-database size, centred, in the
+// button-face colour.
+void frmEdit::ShowNoDatabaseLook() {
+    SetOuterSizeTwips(kNoDatabaseWidth, kNoDatabaseHeight);
+    form_->SetBackground(QApplication::palette().color(QPalette::Button));
+    CenterOnScreen();
+    form_->HideAll();
+    mnuAction0_->menuAction()->setVisible(false);
+    for (int n = 1; n <= kActionItems; ++n) {
+        ActionItem(n)->setText(QString());
+        if (n >= 2) ActionItem(n)->setVisible(false);
+    }
+}
+
+void frmEdit::ApplyWindowStyle() {
+    DBWindow w = db_.GetWindowDef();
+    SetOuterSizeTwips(w.Width, w.Height);
+    CenterOnScreen();
+    form_->SetBackground(ColorFromRgbLong(w.BackColor));
+    form_->ApplyFieldFont(w.FieldFont);
+}
+
+void frmEdit::SetOuterSizeTwips(int width, int height) {
+    outerTwips_ = QSize(width, height);
+    // The frame is known only once the window system has decorated the window.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    QSize outer = Twips::FromScreen(screen()).ToPixels(outerTwips_);
+    setFixedSize(outer.width() - frame.left() - frame.right(),
+                 outer.height() - frame.top() - frame.bottom());
+}
+
+// The first show brings the frame: the outer size and the centring are applied again.
+void frmEdit::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous()) return;
+    SetOuterSizeTwips(outerTwips_.width(), outerTwips_.height());
+    CenterOnScreen();
+}
+
+void frmEdit::CenterOnScreen() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QSize outer = frameGeometry().size();
+    QRect area = screen->geometry();
+    move(area.left() + (area.width() - outer.width()) / 2,
+         area.top() + (area.height() - outer.height()) / 2);
+}
+
+void frmEdit::closeEvent(QCloseEvent* event) {
+    // An edit in progress blocks closing silently: Update or Cancel comes first.
+    if (Mode == 2) {
+        event->ignore();
+        return;
+    }
+    if (!windowTitle().isEmpty()) db_.CloseDatabase();
+    event->accept();
+}
+
+} // namespace tabulo

@@ -1,0 +1,106 @@
+// frmEdit: the command dispatch, the navigation commands and the mouse on the form.
+
+#include "QtText.h"
+#include "Links.h"
+#include "frmEdit.h"
+#include "frmShowText.h"
+#include "modDB.h"
+#include "modDlg.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+namespace tabulo {
+
+void frmEdit::Run(Command command) {
+    switch (command) {
+    case Command::Open: return OpenFromDialog();
+    case Command::Close: return CloseCommand();
+    case Command::Exit: close(); return;
+    case Command::Edit: return EditRecord();
+    case Command::Cancel: return CancelUpdate();
+    case Command::FirstRecord: return GoToRecord(&modDB::GotoFirstRecord);
+    case Command::LastRecord: return GoToRecord(&modDB::GotoLastRecord);
+    case Command::NextRecord: return GoToRecord(&modDB::GotoNextRecord);
+    case Command::PreviousRecord: return GoToRecord(&modDB::GotoPreviousRecord);
+    case Command::NextPage: return TurnToPage(CurPage + 1);
+    case Command::PreviousPage: return TurnToPage(CurPage - 1);
+    case Command::Contents: return services_.ShowHelpContents(this);
+    case Command::About: return services_.ShowAbout(this);
+    // The editing, search, browse and output commands are plugged in with their windows.
+    case Command::Pack:
+    case Command::Print:
+    case Command::Export:
+    case Command::Update:
+    case Command::New:
+    case Command::Duplicate:
+    case Command::Find:
+    case Command::Delete:
+    case Command::Time:
+    case Command::Date:
+    case Command::GotoRecord:
+        return;
+    }
+}
+
+void frmEdit::GoToRecord(int (modDB::*move)()) {
+    if ((db_.*move)() == 1) ShowCurPage();
+}
+
+// The next-page, previous-page and page-menu commands: the boxes of the page being left
+// go into the buffer first, so that what was typed there survives.
+void frmEdit::TurnToPage(int page) {
+    if (page < 1 || page > db_.GetPageCount() || page == CurPage) return;
+    Form2Record();
+    CurPage = page;
+    ShowCurPage();
+}
+
+void frmEdit::EditRecord() {
+    EditMode();
+    ShowCurPage();
+}
+
+void frmEdit::CancelUpdate() {
+    if (db_.GetRecordNo() == 0)
+        db_.ClearRecord();
+    else
+        db_.ReadRecord();
+    AddFlag = 0;
+    BrowseMode();
+    ShowCurPage();
+}
+
+void frmEdit::ShowPopupGoto(const QPoint& globalPos) { mnuGoto_->popup(globalPos); }
+
+void frmEdit::DummyClick(int slot) {
+    DBField def;
+    if (db_.GetFieldDef(slot, def) == 0) return;
+    DummyLabel* label = Dummy(slot);
+    ClickAction action = ClickActionFor(LinkKindOf(def.Format), label->text());
+    if (action.kind == ClickAction::OpenAddress) {
+        services_.OpenDocument(this, action.address);
+    } else if (action.kind == ClickAction::ShowText) {
+        ShowFullText(def, *label);
+    }
+}
+
+// The viewer opens at the pointer with the label's size, colours and font, on a copy of
+// the text.
+void frmEdit::ShowFullText(const DBField& def, const DummyLabel& label) {
+    frmShowText viewer(this);
+    viewer.setWindowTitle(ToQString(TrimSpaces(def.Name)));
+    viewer.move(QCursor::pos());
+    viewer.resize(label.size());
+    QPlainTextEdit* text = viewer.Text1();
+    text->setPlainText(label.text());
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::Base, label.palette().color(QPalette::Window));
+    palette.setColor(QPalette::Text, label.palette().color(QPalette::WindowText));
+    text->setPalette(palette);
+    text->setFont(label.font());
+    modDlg::Runner().RunTextViewer(viewer);
+}
+
+} // namespace tabulo

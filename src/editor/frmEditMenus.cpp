@@ -1,0 +1,82 @@
+// frmEdit: the menu tree and the three modes that switch its items and the toolbar.
+
+#include "ModeTable.h"
+#include "Toolbar.h"
+#include "frmEdit.h"
+#include "modDB.h"
+
+#include <QMenuBar>
+
+namespace tabulo {
+
+void frmEdit::BuildMenus() {
+    for (const MenuDef& def : FixedMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(def.caption));
+        menu->setObjectName(QString::fromLatin1(def.name));
+        if (QLatin1String(def.name) == QLatin1String("mnuGoto")) mnuGoto_ = menu;
+        for (const MenuItemDef& item : def.items) {
+            QAction* action = menu->addAction(QString::fromLatin1(item.caption));
+            action->setObjectName(QString::fromLatin1(item.name));
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            connect(action, &QAction::triggered, this, [this, c = item.command] { Run(c); });
+            addAction(action); // keeps the shortcut working while the menu is closed
+            items_[static_cast<int>(item.command)] = action;
+        }
+    }
+    mnuAction0_ = menuBar()->addMenu(QStringLiteral("Actions"));
+    mnuAction0_->setObjectName(QStringLiteral("mnuAction0"));
+    for (int n = 1; n <= kActionItems; ++n) {
+        mnuAction_[n - 1] = mnuAction0_->addAction(QString());
+        mnuAction_[n - 1]->setObjectName(QStringLiteral("mnuAction%1").arg(n));
+    }
+    mnuPage_ = menuBar()->addMenu(QString());
+    mnuPage_->setObjectName(QStringLiteral("mnuPage"));
+    for (int p = 1; p <= kMaxPages; ++p) {
+        QAction* heading = mnuPage_->addAction(QStringLiteral("Page %1").arg(p));
+        heading->setObjectName(QStringLiteral("mnuPageHeading(%1)").arg(p));
+        heading->setVisible(false);
+        connect(heading, &QAction::triggered, this, [this, p] { TurnToPage(p); });
+        mnuPageHeading_[p - 1] = heading;
+    }
+}
+
+void frmEdit::DisableAll() { ApplyMode(0); }
+void frmEdit::BrowseMode() { ApplyMode(1); }
+void frmEdit::EditMode() { ApplyMode(2); }
+
+void frmEdit::ApplyMode(int mode) {
+    Mode = mode;
+    const ModeContext context{db_.GetPageCount(), DeleteEnabled != 0};
+    for (const ModeRow& row : ModeTable()) {
+        ModeEffect effect = row.effect[mode];
+        SetTargetState(row.target, EffectIsAboutVisibility(effect), EffectState(effect, context));
+    }
+}
+
+void frmEdit::SetTargetState(const ModeTarget& target, bool visibility, bool state) {
+    auto apply = [&](auto* item) {
+        if (visibility)
+            item->setVisible(state);
+        else
+            item->setEnabled(state);
+    };
+    switch (target.kind) {
+    case ModeTarget::Button:
+        apply(ToolbarButton(target.index));
+        break;
+    case ModeTarget::Menu:
+        apply(items_.at(target.index));
+        break;
+    case ModeTarget::PageMenu:
+        apply(mnuPage_->menuAction());
+        break;
+    case ModeTarget::RecordCaption:
+        apply(RecordCaption());
+        break;
+    case ModeTarget::ActionsMenu:
+        apply(mnuAction0_->menuAction());
+        break;
+    }
+}
+
+} // namespace tabulo

@@ -1,0 +1,47 @@
+// frmEdit: laying out the current page and moving text between the record buffer and it.
+
+#include "QtText.h"
+#include "Toolbar.h"
+#include "frmEdit.h"
+#include "modDB.h"
+
+#include <QMenu>
+
+namespace tabulo {
+
+std::string frmEdit::RECNO() {
+    if (AddFlag != 0) return "NEW";
+    long count = db_.GetRecordCount();
+    long number = 0;
+    int deleted = 0;
+    if (count > 0) {
+        number = db_.GetRecordNo();
+        deleted = db_.IsDeleted();
+    }
+    // Each number is preceded by the blank where a negative number's sign would go.
+    std::string caption = " " + std::to_string(number) + " / " + std::to_string(count);
+    if (deleted == -1) caption += "*";
+    return caption;
+}
+
+void frmEdit::ShowCurPage() {
+    // No input reaches the form, and nothing is painted, while it is rearranged.
+    form_->setUpdatesEnabled(false);
+    form_->setEnabled(false);
+    form_->Toolbar()->SetRecordCaption(ToQString(RECNO()));
+    mnuPage_->setTitle(ToQString(db_.GetPageHeading(CurPage)));
+    for (int p = 1; p <= kMaxPages; ++p) {
+        PageHeading(p)->setText(ToQString(db_.GetPageHeading(p)));
+        PageHeading(p)->setVisible(p <= db_.GetPageCount());
+    }
+    int first = form_->LayOutPage(db_, CurPage, Mode == 2);
+    Record2Form();
+    form_->setEnabled(true);
+    form_->setUpdatesEnabled(true);
+    if (first != 0) Field(first)->setFocus();
+}
+
+void frmEdit::Record2Form() { form_->Record2Form(db_); }
+void frmEdit::Form2Record() { form_->Form2Record(db_); }
+
+} // namespace tabulo

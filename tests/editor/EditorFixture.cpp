@@ -1,0 +1,94 @@
+#include "EditorFixture.h"
+
+#include "QtText.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include "frmShowText.h"
+
+namespace tabulo::test {
+
+namespace {
+
+DBField Place(int page, int left, int top, int width, int height, int length, const std::string& name,
+              const std::string& format, int offset) {
+    DBField f;
+    f.Page = static_cast<uint8_t>(page);
+    f.Left = static_cast<int16_t>(left);
+    f.Top = static_cast<int16_t>(top);
+    f.Width = static_cast<int16_t>(width);
+    f.Height = static_cast<int16_t>(height);
+    f.Length = static_cast<int16_t>(length);
+    f.Name = FixedString(name, 32);
+    f.Format = FixedString(format, 8);
+    f.Offset = static_cast<int16_t>(offset);
+    return f;
+}
+
+} // namespace
+
+TestDb ContactsDb(int records) {
+    TestDb db;
+    DBHeader& h = db.MutableHeader();
+    h.Window.Width = 7200;  // 480 pixels at 15 twips per pixel
+    h.Window.Height = 5400; // 360 pixels
+    h.Window.BackColor = 0xF0E0D0; // RGB 208, 224, 240
+    h.Window.FieldFont.ForeColor = 0x000080;  // dark red text
+    h.Window.FieldFont.BackColor = 0xFFFFCC;  // light cyan
+    db.SetField(kNumber, Place(1, 100, 40, 60, 21, 5, "Number", "#>", 1));
+    db.SetField(kName, Place(1, 100, 70, 200, 21, 30, "Name", "<", 6));
+    db.SetField(kCity, Place(1, 100, 100, 150, 21, 20, "City", "^U", 36));
+    db.SetField(kWeb, Place(1, 100, 130, 250, 21, 40, "Web", "W", 56));
+    db.SetField(kMail, Place(1, 100, 160, 250, 21, 40, "Mail", "E", 96));
+    db.SetField(kNotes, Place(2, 100, 40, 250, 60, 60, "Notes", "", 136));
+    db.SetField(kPhone, Place(2, 100, 110, 120, 21, 15, "Phone", "N", 196));
+    db.AddBanner("Address card", 1, 10, 4 + 25);
+    DBBanner& title = h.Banners[0];
+    title.Left = 300;
+    title.Top = 40;
+    title.Font.Size = 14;
+    title.Font.Bold = 1;
+    title.Font.ForeColor = 0x0000C0; // red
+    title.Font.BackColor = 0x00FFFF; // yellow
+    db.AddBanner("No.", 1, 10, 42).AddBanner("Name", 1, 10, 72).AddBanner("City", 1, 10, 102);
+    db.AddBanner("Web", 1, 10, 132).AddBanner("Mail", 1, 10, 162);
+    db.AddBanner("Notes", 2, 10, 42).AddBanner("Phone", 2, 10, 112);
+    db.SetRecordLength(211);
+    db.SetPageHeading(1, "Address").SetPageHeading(2, "More");
+    for (int i = 1; i <= records; ++i)
+        db.AddRecord({" " + std::to_string(i), "Person " + std::to_string(i), "Rome",
+                      "example.org/" + std::to_string(i), "p" + std::to_string(i) + "@example.org",
+                      "first line\r\nsecond line", "555-010" + std::to_string(i)});
+    return db;
+}
+
+void RecordingRunner::RunFileDialog() {
+    ++fileDialogs;
+    modDlg::DlgPath = path;
+    modDlg::DlgFileName = fileName;
+}
+
+void RecordingRunner::RunTextViewer(frmShowText& viewer) {
+    QPlainTextEdit* text = viewer.Text1();
+    texts.push_back({viewer.windowTitle(), viewer.pos(), viewer.size(), text->toPlainText(),
+                     text->palette().color(QPalette::Text), text->palette().color(QPalette::Base),
+                     text->font()});
+}
+
+bool EditorTest::Start(const std::string& commandLine) {
+    window = std::make_unique<frmEdit>(db, reporter, script, services);
+    return window->StartUp(commandLine);
+}
+
+void EditorTest::Show() {
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+std::string EditorTest::FieldText(int slot) const {
+    if (!window->Field(slot)->isHidden()) return FromQString(window->Field(slot)->toPlainText());
+    return FromQString(window->Dummy(slot)->text());
+}
+
+} // namespace tabulo::test

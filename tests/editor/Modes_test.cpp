@@ -1,0 +1,154 @@
+// The enable and visibility table of the three modes, checked item by item on the real
+// menus and buttons through a whole round: no database, browsing, editing, browsing again.
+
+#include "EditorFixture.h"
+#include "QtText.h"
+
+#include <QMenu>
+#include <QToolButton>
+#include <functional>
+
+namespace tabulo::test {
+namespace {
+
+enum class Prop { Enabled, Visible };
+
+struct Row {
+    const char* name;
+    std::function<QObject*(frmEdit&)> item;
+    Prop prop;
+    // States in the order: no database, browsing, editing, browsing after Cancel;
+    // for a form of two pages and for a form of one page.
+    const char* twoPages;
+    const char* onePage;
+};
+
+std::function<QObject*(frmEdit&)> Btn(int i) {
+    return [i](frmEdit& w) { return w.ToolbarButton(i); };
+}
+std::function<QObject*(frmEdit&)> Mnu(Command c) {
+    return [c](frmEdit& w) { return w.MenuItem(c); };
+}
+
+const Row kRows[] = {
+    {"cTBarBtn(0) Open", Btn(0), Prop::Enabled, "1000", "1000"},
+    {"cTBarBtn(1) Close", Btn(1), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(2) Print", Btn(2), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(3) First", Btn(3), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(4) Previous", Btn(4), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(5) Goto", Btn(5), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(6) Next", Btn(6), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(7) Last", Btn(7), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(8) Previous page", Btn(8), Prop::Enabled, "0111", "0000"},
+    {"cTBarBtn(9) Next page", Btn(9), Prop::Enabled, "0111", "0000"},
+    {"cTBarBtn(10) Find", Btn(10), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(11) Edit", Btn(11), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(12) New", Btn(12), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(13) Update", Btn(13), Prop::Enabled, "0010", "0010"},
+    {"cTBarBtn(14) Cancel", Btn(14), Prop::Enabled, "0010", "0010"},
+    {"cTBarBtn(15) Delete", Btn(15), Prop::Enabled, "0101", "0101"},
+    {"mnuOpen", Mnu(Command::Open), Prop::Enabled, "1000", "1000"},
+    {"mnuClose", Mnu(Command::Close), Prop::Enabled, "0101", "0101"},
+    {"mnuPack", Mnu(Command::Pack), Prop::Enabled, "0101", "0101"},
+    {"mnuPrint", Mnu(Command::Print), Prop::Enabled, "0101", "0101"},
+    {"mnuExport", Mnu(Command::Export), Prop::Enabled, "0101", "0101"},
+    {"mnuExitProgram", Mnu(Command::Exit), Prop::Enabled, "1101", "1101"},
+    {"mnuEditRecord", Mnu(Command::Edit), Prop::Enabled, "0101", "0101"},
+    {"mnuUpdateRecord", Mnu(Command::Update), Prop::Enabled, "0010", "0010"},
+    {"mnuCancelUpdate", Mnu(Command::Cancel), Prop::Enabled, "0010", "0010"},
+    {"mnuNewRecord", Mnu(Command::New), Prop::Enabled, "0101", "0101"},
+    {"mnuDuplicateRecord", Mnu(Command::Duplicate), Prop::Enabled, "0101", "0101"},
+    {"mnuSearchRecord", Mnu(Command::Find), Prop::Enabled, "0101", "0101"},
+    {"mnuDeleteRecord", Mnu(Command::Delete), Prop::Enabled, "0101", "0101"},
+    {"mnuTime", Mnu(Command::Time), Prop::Enabled, "0010", "0010"},
+    {"mnuDate", Mnu(Command::Date), Prop::Enabled, "0010", "0010"},
+    {"mnuGotoRecord", Mnu(Command::GotoRecord), Prop::Enabled, "0101", "0101"},
+    {"mnuFirstRecord", Mnu(Command::FirstRecord), Prop::Enabled, "0101", "0101"},
+    {"mnuLastRecord", Mnu(Command::LastRecord), Prop::Enabled, "0101", "0101"},
+    {"mnuNextRecord", Mnu(Command::NextRecord), Prop::Enabled, "0101", "0101"},
+    {"mnuPreviousRecord", Mnu(Command::PreviousRecord), Prop::Enabled, "0101", "0101"},
+    // Browsing switches the page items on or off; editing shows or hides them instead and
+    // leaves the other property as it was.
+    {"mnuPreviousPage enabled", Mnu(Command::PreviousPage), Prop::Enabled, "0111", "0000"},
+    {"mnuPreviousPage visible", Mnu(Command::PreviousPage), Prop::Visible, "1111", "1100"},
+    {"mnuNextPage enabled", Mnu(Command::NextPage), Prop::Enabled, "0111", "0000"},
+    {"mnuNextPage visible", Mnu(Command::NextPage), Prop::Visible, "1111", "1100"},
+    {"mnuPage", [](frmEdit& w) { return w.PageMenu()->menuAction(); }, Prop::Visible, "0111",
+     "0000"},
+    {"lblRecNo", [](frmEdit& w) { return w.RecordCaption(); }, Prop::Visible, "0111", "0111"},
+    {"mnuAction0", [](frmEdit& w) { return w.ActionsMenu()->menuAction(); }, Prop::Enabled,
+     "0010", "0010"},
+    {"mnuContents", Mnu(Command::Contents), Prop::Enabled, "1111", "1111"},
+    {"mnuAbout", Mnu(Command::About), Prop::Enabled, "1111", "1111"},
+};
+
+char StateOf(QObject* item, Prop prop) {
+    if (auto* action = qobject_cast<QAction*>(item))
+        return (prop == Prop::Enabled ? action->isEnabled() : action->isVisible()) ? '1' : '0';
+    auto* widget = qobject_cast<QWidget*>(item);
+    return (prop == Prop::Enabled ? widget->isEnabled() : !widget->isHidden()) ? '1' : '0';
+}
+
+class ModesTest : public EditorTest, public ::testing::WithParamInterface<int> {
+protected:
+    // The states of every row after each step of the round.
+    std::vector<std::string> RunRound(int pages) {
+        TestDb form = ContactsDb();
+        if (pages == 1)
+            for (DBField& f : form.MutableHeader().Fields) f.Page = f.Page ? 1 : 0;
+        if (pages == 1)
+            for (DBBanner& b : form.MutableHeader().Banners) b.Page = b.Page ? 1 : 0;
+        std::string base = Create(form);
+        std::vector<std::string> states(std::size(kRows));
+        auto snapshot = [&] {
+            for (size_t r = 0; r < std::size(kRows); ++r)
+                states[r] += StateOf(kRows[r].item(*window), kRows[r].prop);
+        };
+        EXPECT_TRUE(Start(""));
+        Show();
+        // As a script that defines actions would; a hidden menu never reads as enabled.
+        window->ActionsMenu()->menuAction()->setVisible(true);
+        snapshot();
+        EXPECT_EQ(db.OpenDatabase(base), 1);
+        window->setWindowTitle("Contacts");
+        window->BrowseMode();
+        snapshot();
+        window->Run(Command::Edit);
+        snapshot();
+        window->Run(Command::Cancel);
+        snapshot();
+        return states;
+    }
+};
+
+TEST_P(ModesTest, EveryItemFollowsTheModeTable) {
+    const int pages = GetParam();
+    std::vector<std::string> states = RunRound(pages);
+    for (size_t r = 0; r < std::size(kRows); ++r)
+        EXPECT_EQ(states[r], pages == 2 ? kRows[r].twoPages : kRows[r].onePage) << kRows[r].name;
+}
+
+INSTANTIATE_TEST_SUITE_P(PageCounts, ModesTest, ::testing::Values(1, 2));
+
+TEST_F(EditorTest, PackIsOffWhileBrowsingWhenTheScriptForbidsDeleting) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    window->DeleteEnabled = 0;
+    window->BrowseMode();
+    EXPECT_FALSE(Item(Command::Pack)->isEnabled());
+    EXPECT_TRUE(Item(Command::Delete)->isEnabled());
+    window->DeleteEnabled = -1;
+    window->BrowseMode();
+    EXPECT_TRUE(Item(Command::Pack)->isEnabled());
+}
+
+TEST_F(EditorTest, ModeProceduresSetMode) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    EXPECT_EQ(window->Mode, 1);
+    window->EditMode();
+    EXPECT_EQ(window->Mode, 2);
+    window->DisableAll();
+    EXPECT_EQ(window->Mode, 0);
+}
+
+} // namespace
+} // namespace tabulo::test

@@ -1,0 +1,186 @@
+// Start-up from the command line, Open from the dialog, Close, Exit and the close box.
+
+#include "EditorFixture.h"
+#include "QtText.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+
+namespace tabulo::test {
+namespace {
+
+constexpr int kTpp = 15; // twips per pixel of the offscreen screen (96 DPI)
+
+QSize NoDatabaseSize() { return {6840 / kTpp, 4470 / kTpp}; }
+
+void ExpectCentred(const QWidget& w) {
+    QRect screen = w.screen()->geometry();
+    QRect frame = w.frameGeometry();
+    EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
+}
+
+void ExpectNoDatabaseLook(frmEdit& w) {
+    EXPECT_EQ(w.windowTitle(), QString());
+    EXPECT_EQ(w.Mode, 0);
+    EXPECT_EQ(w.frameGeometry().size(), NoDatabaseSize());
+    ExpectCentred(w);
+    EXPECT_EQ(w.Form()->palette().color(QPalette::Window),
+              QApplication::palette().color(QPalette::Button));
+    for (int i = 1; i <= kMaxFields; ++i) {
+        EXPECT_TRUE(w.Field(i)->isHidden()) << i;
+        EXPECT_TRUE(w.Dummy(i)->isHidden()) << i;
+        EXPECT_TRUE(w.Banner(i)->isHidden()) << i;
+    }
+    EXPECT_FALSE(w.ActionsMenu()->menuAction()->isVisible());
+    EXPECT_FALSE(w.PageMenu()->menuAction()->isVisible());
+    for (int n = 1; n <= kActionItems; ++n) EXPECT_EQ(w.ActionItem(n)->text(), QString());
+    EXPECT_TRUE(w.MenuItem(Command::Open)->isEnabled());
+    EXPECT_FALSE(w.MenuItem(Command::Close)->isEnabled());
+}
+
+TEST_F(EditorTest, StartsWithTheDatabaseNamedOnTheCommandLine) {
+    std::string base = Create(ContactsDb());
+    ASSERT_TRUE(Start("\"" + base + ".tbd\""));
+    Show();
+
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(window->windowTitle(), "Contacts");
+    EXPECT_EQ(window->frameGeometry().size(), QSize(7200 / kTpp, 5400 / kTpp));
+    ExpectCentred(*window);
+    EXPECT_EQ(window->Form()->palette().color(QPalette::Window), QColor(208, 224, 240));
+    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(window->CurPage, 1);
+    EXPECT_EQ(script.ran, std::vector<std::string>{"Start"});
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 3");
+    EXPECT_TRUE(window->RecordCaption()->isVisible());
+    EXPECT_EQ(window->Form()->mapTo(window.get(), QPoint(0, 0)).y(),
+              window->menuBar()->height()); // the menu bar sits above the client area
+
+    EXPECT_EQ(FieldText(kName), "Person 1");
+    EXPECT_EQ(window->Dummy(kName)->geometry(), QRect(100, 70, 200, 21));
+    EXPECT_TRUE(window->Dummy(kName)->isVisible());
+    EXPECT_TRUE(window->Dummy(kNotes)->isHidden()); // page 2
+    EXPECT_EQ(window->Banner(1)->text(), "Address card");
+    EXPECT_EQ(window->Banner(1)->pos(), QPoint(300, 40));
+    EXPECT_TRUE(window->Banner(1)->isVisible());
+    EXPECT_TRUE(window->Banner(7)->isHidden()); // page 2
+    EXPECT_EQ(window->PageMenu()->title(), "Address");
+}
+
+TEST_F(EditorTest, TheQuoteRuleRemovesOneQuoteAtEachEndOnly) {
+    std::string base = Create(ContactsDb());
+    EXPECT_TRUE(Start("\"" + base)); // a quote at the start only
+    EXPECT_EQ(window->windowTitle(), "Contacts");
+}
+
+TEST_F(EditorTest, AMissingFileIsReportedAndLeavesNoDatabase) {
+    ASSERT_TRUE(Start(dir.File("Nowhere")));
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].title, "OPEN DATABASE");
+    EXPECT_EQ(reporter.messages[0].text, "FILE:" + dir.File("Nowhere") + " not found!");
+    Show();
+    ExpectNoDatabaseLook(*window);
+    EXPECT_TRUE(script.ran.empty());
+}
+
+TEST_F(EditorTest, WithoutACommandLineTheWindowShowsNoDatabase) {
+    ASSERT_TRUE(Start(""));
+    Show();
+    ExpectNoDatabaseLook(*window);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(EditorTest, StartVetoedOnTheCommandLineClosesAndEndsTheProgram) {
+    script.veto = -1;
+    EXPECT_FALSE(Start(Create(ContactsDb())));
+    EXPECT_EQ(db.GetFileNumber(), 0);
+    EXPECT_EQ(window->windowTitle(), QString());
+    EXPECT_EQ(script.closeDbCalls, 1);
+}
+
+TEST_F(EditorTest, OpenFromTheDialogTakesTheChosenNameAsTitle) {
+    Create(ContactsDb());
+    ASSERT_TRUE(Start(""));
+    runner.path = dir.Path().string();
+    runner.fileName = "Contacts.Tbd";
+    Show();
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(window->windowTitle(), "Contacts.Tbd");
+    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(FieldText(kName), "Person 1");
+}
+
+TEST_F(EditorTest, ACancelledDialogOrAVetoedStartLeavesNoDatabase) {
+    Create(ContactsDb());
+    ASSERT_TRUE(Start(""));
+    Show();
+    window->Run(Command::Open); // cancelled
+    EXPECT_EQ(runner.fileDialogs, 1);
+    EXPECT_EQ(modDlg::DlgTitle, "Load");
+    EXPECT_EQ(modDlg::DlgPattern, "*.Tbd");
+    ExpectNoDatabaseLook(*window);
+
+    runner.path = dir.Path().string();
+    runner.fileName = "Contacts.Tbd";
+    script.veto = -1;
+    window->Run(Command::Open);
+    ExpectNoDatabaseLook(*window);
+    EXPECT_EQ(db.GetFileNumber(), 0);
+}
+
+TEST_F(EditorTest, CloseReturnsToTheNoDatabaseLook) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    window->DeleteEnabled = 0;
+    window->CurPage = 2;
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    ExpectNoDatabaseLook(*window);
+    EXPECT_EQ(db.GetFileNumber(), 0);
+    EXPECT_EQ(window->DeleteEnabled, -1);
+    EXPECT_EQ(window->CurPage, 1);
+    EXPECT_EQ(window->AddFlag, 0);
+    EXPECT_EQ(script.closeDbCalls, 1);
+}
+
+TEST_F(EditorTest, ExitClosesTheDatabaseAndTheWindow) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(db.GetFileNumber(), 0);
+}
+
+TEST_F(EditorTest, TheCloseBoxIsRefusedWhileEditing) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    ASSERT_EQ(window->Mode, 2);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_NE(db.GetFileNumber(), 0);
+    EXPECT_EQ(window->Mode, 2);
+    EXPECT_TRUE(reporter.messages.empty());
+
+    QTest::keyClick(window.get(), Qt::Key_F7); // Cancel
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(db.GetFileNumber(), 0);
+}
+
+TEST_F(EditorTest, WhileEditingCtrlCAndCtrlXReachTheTextBox) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    FieldBox* name = window->Field(kName);
+    ASSERT_TRUE(name->hasFocus());
+    name->selectAll();
+    QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(name->toPlainText(), QString());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Contacts");
+}
+
+} // namespace
+} // namespace tabulo::test

@@ -1,0 +1,90 @@
+#include "DbFile.h"
+#include "TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace tabulo;
+using tabulo::test::TempDir;
+
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST(DbFile, OpenFailsCleanlyForMissingFilesAndDirectories) {
+    TempDir dir;
+    EXPECT_EQ(DbFile::Open(dir.File("missing.Tbd")), nullptr);
+    EXPECT_EQ(DbFile::Open(dir.Path().string()), nullptr);
+}
+
+TEST(DbFile, ReadsAndWritesAtPositions) {
+    TempDir dir;
+    const std::string path = dir.File("a.Tbd");
+    WriteText(path, "0123456789");
+    auto f = DbFile::Open(path);
+    ASSERT_NE(f, nullptr);
+    ASSERT_TRUE(f->WriteAt(2, "ab", 2));
+    char buf[8] = {};
+    EXPECT_EQ(f->ReadAt(1, buf, 4), 4);
+    EXPECT_EQ(std::string(buf, 4), "1ab4");
+    EXPECT_EQ(f->ReadAt(8, buf, 8), 2); // short read at the end of the file
+    EXPECT_EQ(f->ReadAt(20, buf, 8), 0);
+    EXPECT_EQ(f->ReadAt(-1, buf, 8), -1);
+    EXPECT_TRUE(f->WriteAt(12, "Z", 1)); // writing past the end extends the file
+    EXPECT_EQ(f->Size(), 13);
+    EXPECT_TRUE(f->Flush());
+    EXPECT_TRUE(f->Close());
+    EXPECT_FALSE(f->IsOpen());
+    EXPECT_EQ(f->ReadAt(0, buf, 1), -1);
+}
+
+TEST(DbFile, ByteZeroLockExcludesOtherOpenFilesOfTheSameProcess) {
+    TempDir dir;
+    const std::string path = dir.File("a.Tbd");
+    WriteText(path, "x");
+    auto a = DbFile::Open(path);
+    auto b = DbFile::Open(path);
+    ASSERT_TRUE(a && b);
+    ASSERT_TRUE(a->TryLockByte0());
+    EXPECT_FALSE(b->TryLockByte0());
+    // Closing another descriptor of the file must not drop the lock.
+    DbFile::Open(path)->Close();
+    EXPECT_FALSE(b->TryLockByte0());
+    EXPECT_TRUE(a->UnlockByte0());
+    EXPECT_TRUE(b->TryLockByte0());
+    a.reset(); // closing the file that does not hold it changes nothing
+    EXPECT_TRUE(b->UnlockByte0());
+}
+
+TEST(DbFile, NameOperations) {
+    TempDir dir;
+    const std::string a = dir.File("a.Tbd"), b = dir.File("b.Bak");
+    WriteText(a, "x");
+    EXPECT_TRUE(DbFile::Exists(a));
+    EXPECT_FALSE(DbFile::Exists(dir.Path().string()));
+    EXPECT_TRUE(DbFile::Rename(a, b));
+    EXPECT_FALSE(DbFile::Exists(a));
+    EXPECT_TRUE(DbFile::SyncDirectoryOf(b));
+    EXPECT_TRUE(DbFile::Remove(b));
+    EXPECT_FALSE(DbFile::Remove(b));
+}
+
+TEST(DbFile, InjectedFailureHitsExactlyTheChosenStep) {
+    TempDir dir;
+    const std::string path = dir.File("a.Tbd");
+    auto f = DbFile::Create(path);
+    ASSERT_NE(f, nullptr);
+    DbFile::FailAtStep(3);
+    EXPECT_TRUE(f->WriteAt(0, "abc", 3));
+    EXPECT_TRUE(f->Flush());
+    EXPECT_FALSE(f->WriteAt(3, "def", 3));
+    EXPECT_EQ(DbFile::LastInjectedStep(), FileStep::Write);
+    EXPECT_TRUE(f->WriteAt(3, "ghi", 3)); // only that one step fails
+    EXPECT_EQ(DbFile::StepsTaken(), 4);
+    DbFile::ResetSteps();
+    EXPECT_EQ(f->Size(), 6);
+}
+
+} // namespace

@@ -1,0 +1,41 @@
+#pragma once
+// Shared set-up of the engine tests: a temporary directory, a recording reporter and an
+// engine, plus a few databases made with TestDb.
+
+#include "DbFile.h"
+#include "RecordingReporter.h"
+#include "TempDir.h"
+#include "TestDb.h"
+#include "modDB.h"
+
+#include <gtest/gtest.h>
+
+namespace tabulo::test {
+
+// Two fields, "Name" (characters 1-10) and "City" (11-18): record length 19.
+inline TestDb TwoFieldDb() {
+    TestDb db;
+    db.AddField("Name", 10, "A").AddField("City", 8, "U");
+    return db;
+}
+
+class EngineTest : public ::testing::Test {
+protected:
+    ~EngineTest() override { DbFile::ResetSteps(); }
+
+    // Writes the database and opens it; the reporter is cleared afterwards.
+    std::string Open(const TestDb& db, const std::string& base = "Test") {
+        std::string name = db.Create(dir, base);
+        const std::string path = name;
+        EXPECT_EQ(engine.OpenDatabase(name), 1) << path;
+        reporter.Clear();
+        return path;
+    }
+    std::string FileBytes(const std::string& base) const { return ReadFileBytes(base + ".Tbd"); }
+
+    TempDir dir;
+    RecordingReporter reporter;
+    modDB engine{reporter};
+};
+
+} // namespace tabulo::test

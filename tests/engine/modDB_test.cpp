@@ -1,0 +1,333 @@
+// The engine's behaviour on good and damaged files. File contents are checked with a reader
+// written here from the format tables, independent of the engine's own encoder.
+
+#include "EngineFixture.h"
+
+namespace {
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+int32_t LongAt(const std::string& bytes, size_t offset) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = v << 8 | static_cast<uint8_t>(bytes.at(offset + i));
+    return static_cast<int32_t>(v);
+}
+
+// Record k of a file as stored: RecordLength bytes after the 23,496-byte header.
+std::string StoredRecord(const std::string& bytes, long k) {
+    const int32_t length = LongAt(bytes, 4);
+    return bytes.substr(23496 + static_cast<size_t>(k - 1) * length, length);
+}
+
+void PutLong(std::string& bytes, size_t offset, uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<char>(v >> (8 * i));
+}
+void PutInteger(std::string& bytes, size_t offset, uint16_t v) {
+    bytes[offset] = static_cast<char>(v & 0xFF);
+    bytes[offset + 1] = static_cast<char>(v >> 8);
+}
+
+// A file put together byte by byte from the format tables, without the engine's encoder.
+TEST_F(EngineTest, ReadsAFileWrittenFromTheFormatTables) {
+    std::string bytes(23496, '\0');
+    bytes.replace(19144, 256, 256, ' '); // PageHeadings
+    PutLong(bytes, 0, 2);                // RecordCount
+    PutLong(bytes, 4, 12);               // RecordLength
+    PutInteger(bytes, 70, 2);            // FieldCount
+    const size_t field2 = 12360 + 53;
+    bytes[field2] = 3;                // Page
+    PutInteger(bytes, field2 + 9, 4); // Length
+    bytes.replace(field2 + 11, 32, "Qty_1" + std::string(27, ' '));
+    PutInteger(bytes, field2 + 51, 7); // Offset
+    bytes[23432] = 2;                  // DateOrder
+    bytes.replace(19144 + 32, 6, "Second");
+    bytes += " abc    12  *xyz   9876 ";
+    WriteFileBytes(dir.File("Hand.Tbd"), bytes);
+
+    std::string name = dir.File("Hand");
+    ASSERT_EQ(engine.OpenDatabase(name), 1);
+    std::string v;
+    ASSERT_EQ(engine.ReadField(2, v), 1);
+    EXPECT_EQ(v, "12");
+    EXPECT_EQ(engine.FindField("Qty_1"), 2);
+    EXPECT_EQ(engine.GetPageCount(), 3);
+    EXPECT_EQ(engine.GetPageHeading(2), "Second");
+    EXPECT_EQ(engine.GetDateOrder(), 2);
+    EXPECT_EQ(engine.GotoNextRecord(), 1);
+    EXPECT_EQ(engine.IsDeleted(), -1);
+    engine.ReadField(2, v);
+    EXPECT_EQ(v, "9876");
+    EXPECT_EQ(engine.ReadField(1, v), 0) << "slot 1 is free";
+}
+
+TEST_F(EngineTest, OpensFileOfNoRecordsAndAddsTheFirst) {
+    std::string name = TwoFieldDb().Create(dir, "Stock");
+    std::string given = "  " + name + ".tBD ";
+    ASSERT_EQ(engine.OpenDatabase(given), 1);
+    EXPECT_EQ(given, name) << "the caller's name is left trimmed and without the suffix";
+    EXPECT_NE(engine.GetFileNumber(), 0);
+    EXPECT_EQ(engine.GetRecordNo(), 0);
+    EXPECT_EQ(engine.GetRecordBuffer(), std::string(19, ' '));
+    EXPECT_EQ(engine.ReadRecord(), 0);
+    reporter.Clear();
+
+    ASSERT_EQ(engine.WriteField(1, "Ann"), 1);
+    ASSERT_EQ(engine.AddRecord(), 1);
+    EXPECT_EQ(engine.GetRecordNo(), 1);
+    const std::string bytes = FileBytes(name);
+    ASSERT_EQ(bytes.size(), 23496u + 19);
+    EXPECT_EQ(LongAt(bytes, 0), 1);
+    EXPECT_EQ(StoredRecord(bytes, 1), " Ann               ");
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(EngineTest, OpenRefusesHeadersThatCannotBeUsed) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const std::string good = TwoFieldDb().AddRecord({"Ann"}).Bytes();
+    auto withLength = [&](int32_t length) {
+        std::string b = good;
+        for (int i = 0; i < 4; ++i)
+            b[4 + i] = static_cast<char>(uint32_t(length) >> (8 * i));
+        return b;
+    };
+    const std::vector<Case> cases = {
+        {"empty file", ""},
+        {"header cut short", good.substr(0, 23495)},
+        {"record length 0", withLength(0)},
+        {"negative record length", withLength(-7)},
+        {"absurd record length", withLength(0x7FFFFFFF)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFileBytes(dir.File("Bad.Tbd"), c.bytes);
+        std::string name = dir.File("Bad");
+        reporter.Clear();
+        EXPECT_EQ(engine.OpenDatabase(name), 0);
+        EXPECT_EQ(reporter.Only(),
+                  (RecordedMessage{"Open Database", "Unexpected Error", MsgIcon::Critical}));
+        EXPECT_EQ(engine.GetFileNumber(), 0);
+        EXPECT_EQ(engine.GetBaseName(), "");
+    }
+}
+
+TEST_F(EngineTest, NavigationVisitsMarkedRecords) {
+    Open(TwoFieldDb().AddRecord({"One"}).AddDeletedRecord({"Two"}).AddRecord({"Three"}));
+    std::string v;
+    EXPECT_EQ(engine.GotoNextRecord(), 1);
+    EXPECT_EQ(engine.GetRecordNo(), 2);
+    EXPECT_EQ(engine.IsDeleted(), -1);
+    EXPECT_EQ(engine.GotoNextRecord(), 1);
+    EXPECT_EQ(engine.IsDeleted(), 0);
+    EXPECT_EQ(engine.GotoNextRecord(), 0);
+    EXPECT_EQ(engine.GetRecordNo(), 3);
+    engine.ReadField(1, v);
+    EXPECT_EQ(v, "Three");
+    EXPECT_EQ(engine.GotoFirstRecord(), 1);
+    EXPECT_EQ(engine.GotoPreviousRecord(), 0);
+    EXPECT_EQ(engine.GetRecordNo(), 1);
+    EXPECT_EQ(engine.GotoLastRecord(), 1);
+    EXPECT_EQ(engine.GetRecordNo(), 3);
+    EXPECT_EQ(engine.GotoPreviousRecord(), 1);
+    engine.ReadField(1, v);
+    EXPECT_EQ(v, "Two");
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(EngineTest, CountsRefreshOnlyWhereTheyShould) {
+    const std::string base = Open(TwoFieldDb().AddRecord({"One"}).AddRecord({"Two"}));
+    RecordingReporter otherReporter;
+    modDB other(otherReporter);
+    std::string name = base;
+    ASSERT_EQ(other.OpenDatabase(name), 1);
+    other.ClearRecord();
+    other.WriteField(1, "Three");
+    ASSERT_EQ(other.AddRecord(), 1);
+    EXPECT_EQ(other.GetRecordNo(), 3);
+
+    EXPECT_EQ(engine.SetRecordNo(3), 0) << "the count in memory is still 2";
+    reporter.Clear();
+    engine.SetRecordNo(2);
+    EXPECT_EQ(engine.GotoNextRecord(), 1) << "moves on to the record another copy appended";
+    std::string v;
+    engine.ReadField(1, v);
+    EXPECT_EQ(v, "Three");
+
+    other.WriteField(1, "Four");
+    ASSERT_EQ(other.AddRecord(), 1);
+    EXPECT_EQ(engine.GetRecordCount(), 4);
+    EXPECT_EQ(engine.SetRecordNo(4), 1);
+    engine.ClearRecord();
+    ASSERT_EQ(engine.AddRecord(), 1);
+    EXPECT_EQ(engine.GetRecordNo(), 5) << "appends after the other copy's records";
+    EXPECT_EQ(LongAt(FileBytes(base), 0), 5);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(EngineTest, FieldValuesArePaddedCutAndTrimmed) {
+    TestDb db;
+    db.AddField("Code", 5).AddField("Rest", 3);
+    const std::string base = Open(db.AddRecord({"x", "abc"}));
+    std::string v = "unchanged";
+    ASSERT_EQ(engine.WriteField(1, "AB"), 1);
+    EXPECT_EQ(engine.GetRecordBuffer(), " AB   abc");
+    ASSERT_EQ(engine.WriteField(1, "ABCDEFG"), 1);
+    EXPECT_EQ(engine.GetRecordBuffer(), " ABCDEabc");
+    ASSERT_EQ(engine.WriteField(1, "  AB "), 1);
+    ASSERT_EQ(engine.ReadField(1, v), 1);
+    EXPECT_EQ(v, "AB");
+    ASSERT_EQ(engine.WriteField(1, "\tA\r\n"), 1);
+    engine.ReadField(1, v);
+    EXPECT_EQ(v, "\tA\r\n") << "only spaces are trimmed";
+    engine.WriteField(1, "");
+    engine.ReadField(1, v);
+    EXPECT_EQ(v, "");
+    EXPECT_EQ(StoredRecord(FileBytes(base), 1), " x    abc") << "WriteField never writes the file";
+
+    ASSERT_EQ(engine.WriteRecord(), 1);
+    EXPECT_EQ(StoredRecord(FileBytes(base), 1), "      abc");
+}
+
+TEST_F(EngineTest, DamagedFieldSlotsStayInsideTheRecord) {
+    TestDb db;
+    db.SetRecordLength(8);
+    auto field = [](int offset, int length) {
+        DBField f;
+        f.Page = 1;
+        f.Offset = static_cast<int16_t>(offset);
+        f.Length = static_cast<int16_t>(length);
+        return f;
+    };
+    db.SetField(1, field(6, 5));  // runs over the end
+    db.SetField(2, field(20, 4)); // wholly outside
+    db.SetField(3, field(-2, 4)); // starts before the record
+    db.SetField(4, field(1, -3)); // negative length
+    db.SetField(5, field(32000, 32000));
+    const std::string base = Open(db.AddRawRecord(" 1234567"));
+
+    std::string v;
+    EXPECT_EQ(engine.ReadField(1, v), 1);
+    EXPECT_EQ(v, "67");
+    EXPECT_EQ(engine.ReadField(2, v), 1);
+    EXPECT_EQ(v, "");
+    EXPECT_EQ(engine.ReadField(3, v), 1);
+    EXPECT_EQ(v, "1");
+    EXPECT_EQ(engine.ReadField(4, v), 1);
+    EXPECT_EQ(v, "");
+    EXPECT_EQ(engine.ReadField(5, v), 1);
+
+    engine.WriteField(1, "ABCDE");
+    EXPECT_EQ(engine.GetRecordBuffer(), " 12345AB");
+    engine.WriteField(3, "WXYZ"); // characters -2 and -1 fall outside; Y and Z land on 0 and 1
+    EXPECT_EQ(engine.GetRecordBuffer(), "YZ2345AB");
+    for (int n = 2; n <= 5; n += 2)
+        EXPECT_EQ(engine.WriteField(n, "QQQQQQ"), 1);
+    EXPECT_EQ(engine.GetRecordBuffer(), "YZ2345AB");
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(EngineTest, CountsBeyondTheFileReadAsSpaces) {
+    TestDb db = TwoFieldDb();
+    db.AddRecord({"Only"}).SetRecordCount(3);
+    const std::string base = Open(db);
+    ASSERT_EQ(engine.GotoLastRecord(), 1);
+    EXPECT_EQ(engine.GetRecordNo(), 3);
+    EXPECT_EQ(engine.GetRecordBuffer(), std::string(19, ' '));
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(EngineTest, WritesAndDeletesTouchOnlyTheCurrentRecord) {
+    const std::string base =
+        Open(TwoFieldDb().AddRecord({"One", "A"}).AddRecord({"Two", "B"}).AddRecord({"Three"}));
+    const std::string before = FileBytes(base);
+    engine.SetRecordNo(2);
+    engine.WriteField(2, "ROME");
+    ASSERT_EQ(engine.WriteRecord(), 1);
+    ASSERT_EQ(engine.DeleteRecord(), 1);
+    EXPECT_EQ(engine.IsDeleted(), -1);
+
+    const std::string after = FileBytes(base);
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(StoredRecord(after, 2), "*Two       ROME    ");
+    EXPECT_EQ(after.substr(0, 23496 + 19), before.substr(0, 23496 + 19));
+    EXPECT_EQ(StoredRecord(after, 3), StoredRecord(before, 3));
+    engine.GotoFirstRecord();
+    engine.GotoNextRecord();
+    EXPECT_EQ(engine.GetRecordBuffer(), "*Two       ROME    ");
+}
+
+TEST_F(EngineTest, DuplicateAppendsACopyAsALiveRecord) {
+    const std::string base = Open(TwoFieldDb().AddDeletedRecord({"One", "X"}));
+    ASSERT_EQ(engine.AddRecord(), 1);
+    EXPECT_EQ(engine.GetRecordNo(), 2);
+    EXPECT_EQ(StoredRecord(FileBytes(base), 2), " One       X       ");
+}
+
+TEST_F(EngineTest, HeaderLookUps) {
+    TestDb db = TwoFieldDb();
+    db.AddField("Notes", 4, "M", 3).AddBanner("Hello", 2).AddBanner("There", 1);
+    db.SetPageHeading(2, "  Address ").SetScript("  Sub Start\r\nEnd Sub  ").SetDateOrder(7);
+    db.MutableHeader().PrintOrientation = 9;
+    Open(db);
+
+    EXPECT_EQ(engine.GetFieldCount(), 3);
+    EXPECT_EQ(engine.GetBannerCount(), 2);
+    EXPECT_EQ(engine.GetPageCount(), 3);
+    EXPECT_EQ(engine.GetPageHeading(2), "Address");
+    EXPECT_EQ(engine.GetPageHeading(8), "");
+    EXPECT_EQ(engine.GetScript(), "Sub Start\r\nEnd Sub");
+    EXPECT_EQ(engine.GetDateOrder(), 1);
+    EXPECT_EQ(engine.GetPrintOrientation(), 9);
+
+    DBField f;
+    EXPECT_EQ(engine.GetFieldDef(3, f), 3);
+    EXPECT_EQ(TrimSpaces(f.Name), "Notes");
+    EXPECT_EQ(engine.GetFieldDef(4, f), 0) << "a free slot is no error";
+    DBBanner b;
+    EXPECT_EQ(engine.GetBannerDef(2, b), 2);
+    EXPECT_EQ(TrimSpaces(b.Caption), "There");
+    EXPECT_EQ(engine.GetBannerDef(3, b), 0);
+
+    EXPECT_EQ(engine.FindField("City"), 2);
+    EXPECT_EQ(engine.FindField("city"), 0) << "names are compared exactly";
+    EXPECT_EQ(engine.FindField("Notes_"), 0);
+    EXPECT_EQ(engine.FindField("1Name"), 0);
+    EXPECT_EQ(engine.FindField(""), 0);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(EngineTest, DamagedFieldCountIsHeldToTheSlots) {
+    for (int16_t count : {int16_t(300), int16_t(-5)}) {
+        SCOPED_TRACE(count);
+        TestDb db = TwoFieldDb();
+        db.MutableHeader().FieldCount = count;
+        Open(db, "Count" + std::to_string(count));
+        EXPECT_EQ(engine.GetFieldCount(), count > 0 ? 128 : 0);
+        EXPECT_EQ(engine.FindField("City"), count > 0 ? 2 : 0);
+        engine.CloseDatabase();
+    }
+}
+
+TEST_F(EngineTest, CloseRestoresTheDefaultHeader) {
+    engine.SetScreenTwips(12, 20);
+    EXPECT_EQ(engine.GetWindowDef().Width, 640 * 12);
+    TestDb db = TwoFieldDb();
+    db.MutableHeader().Window.Width = 1234;
+    Open(db.AddRecord({"One"}));
+    EXPECT_EQ(engine.GetWindowDef().Width, 1234);
+    ASSERT_EQ(engine.CloseDatabase(), 1);
+    EXPECT_EQ(engine.GetFileNumber(), 0);
+    EXPECT_EQ(engine.GetFile(), nullptr);
+    EXPECT_EQ(engine.GetBaseName(), "");
+    EXPECT_EQ(engine.GetRecordBuffer(), "");
+    EXPECT_EQ(EncodeHeader(engine.Header()), EncodeHeader(DefaultHeader(12, 20)));
+    EXPECT_EQ(engine.GetPageCount(), 0);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+} // namespace
