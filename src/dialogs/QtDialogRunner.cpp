@@ -1,6 +1,8 @@
 #include "QtDialogRunner.h"
 
+#include "frmDlgClr.h"
 #include "frmDlgFile.h"
+#include "frmDlgFnt.h"
 #include "frmGetDate.h"
 #include "frmInput.h"
 #include "frmShowText.h"
@@ -19,6 +21,16 @@ void QtDialogRunner::RunDatePicker() {
 
 void QtDialogRunner::RunInputBox() {
     frmInput dialog(parent_);
+    dialog.exec();
+}
+
+void QtDialogRunner::RunColorPicker() {
+    frmDlgClr dialog(parent_);
+    dialog.exec();
+}
+
+void QtDialogRunner::RunFontPicker() {
+    frmDlgFnt dialog(parent_);
     dialog.exec();
 }
 

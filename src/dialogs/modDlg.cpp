@@ -61,6 +61,14 @@ void ShowInput(const std::string& codes) {
     Runner().RunInputBox();
 }
 
+void ShowColorPicker() {
+    Runner().RunColorPicker();
+}
+
+void ShowFontPicker() {
+    Runner().RunFontPicker();
+}
+
 std::string TrimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
