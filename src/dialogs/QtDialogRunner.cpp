@@ -8,32 +8,31 @@
 #include "frmShowText.h"
 
 namespace tabulo {
+namespace {
+
+// Each window is created for one use and gone when it closes.
+template <typename Window, typename... Args> void ShowModal(Args&&... args) {
+    Window window(std::forward<Args>(args)...);
+    window.exec();
+}
+
+} // namespace
 
 void QtDialogRunner::RunFileDialog() {
-    frmDlgFile dialog(reporter_, parent_);
-    dialog.exec();
+    ShowModal<frmDlgFile>(reporter_, parent_);
 }
-
 void QtDialogRunner::RunDatePicker() {
-    frmGetDate dialog(parent_);
-    dialog.exec();
+    ShowModal<frmGetDate>(parent_);
 }
-
 void QtDialogRunner::RunInputBox() {
-    frmInput dialog(parent_);
-    dialog.exec();
+    ShowModal<frmInput>(parent_);
 }
-
 void QtDialogRunner::RunColorPicker() {
-    frmDlgClr dialog(parent_);
-    dialog.exec();
+    ShowModal<frmDlgClr>(parent_);
 }
-
 void QtDialogRunner::RunFontPicker() {
-    frmDlgFnt dialog(parent_);
-    dialog.exec();
+    ShowModal<frmDlgFnt>(parent_);
 }
-
 void QtDialogRunner::RunTextViewer(frmShowText& viewer) {
     viewer.exec();
 }
