@@ -1,0 +1,41 @@
+#include "ScriptHost.h"
+
+#include "ScriptEngine.h"
+#include "TbObject.h"
+#include "modDB.h"
+
+namespace tabulo {
+
+ScriptHost::ScriptHost(modDB& db, ScriptWindow& window, Reporter& reporter)
+    : db_(db), reporter_(reporter), tb_(db, window, reporter), tbObject_(MakeTbObject(tb_)),
+      engine_(std::make_unique<vbs::ScriptEngine>()) {
+}
+
+ScriptHost::~ScriptHost() = default;
+
+void ScriptHost::SetUi(vbs::ScriptUi* ui) {
+    engine_->SetUi(ui);
+}
+
+int ScriptHost::RunScriptProc(const std::string& procName) {
+    tb_.Cancel = 0;
+    const std::string script = db_.GetScript();
+    if (procName.empty() || script.empty()) return tb_.Cancel;
+    engine_->Reset();
+    engine_->SetTimeout(timeoutMs_);
+    engine_->SetDateOrder(db_.GetDateOrder());
+    engine_->AddObject("Tb", tbObject_);
+    if (!engine_->AddCode(script) || !engine_->Run(procName)) ShowScriptError();
+    return tb_.Cancel;
+}
+
+void ScriptHost::ShowScriptError() {
+    const vbs::ScriptErrorInfo& e = engine_->Error();
+    // The leading line of spaces widens the box so that long descriptions stay readable.
+    const std::string text = std::string(100, ' ') + "\r\nDescription:" + e.description +
+                             "\r\nLine:" + std::to_string(e.line) +
+                             "\r\nColumn:" + std::to_string(e.column);
+    reporter_.Message("SCRIPT ERROR", text, MsgIcon::None);
+}
+
+} // namespace tabulo

@@ -1,0 +1,62 @@
+#pragma once
+// ScriptHost: runs procedures of the open database's script with the object `Tb`.
+// One host per data-entry window; it owns the window's script object and script engine.
+//
+//   ScriptHost host(engine, window, reporter);
+//   if (host.RunScriptProc("Start")) ...  // -1: the script vetoed, close again
+//
+// Every run starts from a freshly loaded script: nothing a script keeps at its top level
+// survives from one run to the next. What lasts is held by `Tb` (Cancel, the look-up
+// database) and by the window (the Actions entries, the delete switch).
+
+#include "Reporter.h"
+#include "ScriptWindow.h"
+#include "clsField.h"
+
+#include <memory>
+#include <string>
+
+namespace tabulo {
+
+class modDB;
+
+namespace vbs {
+class ScriptEngine;
+class ScriptObject;
+struct ScriptUi;
+} // namespace vbs
+
+class ScriptHost {
+public:
+    static constexpr int kTimeoutMs = 10000;
+
+    ScriptHost(modDB& db, ScriptWindow& window, Reporter& reporter);
+    ~ScriptHost();
+    ScriptHost(const ScriptHost&) = delete;
+    ScriptHost& operator=(const ScriptHost&) = delete;
+
+    // Runs one procedure of the header's script, without arguments, and returns Tb's Cancel
+    // afterwards (-1 true, 0 false). An empty name or script runs nothing and gives 0. A
+    // script error is shown in the one "SCRIPT ERROR" box and the run ends there.
+    int RunScriptProc(const std::string& procName);
+
+    // The script object, for the window's own use (CloseDB when the database closes).
+    clsField& Tb() { return tb_; }
+
+    // Where the script's MsgBox and InputBox go; none until set.
+    void SetUi(vbs::ScriptUi* ui);
+    // Longest a run may take before it is stopped with an error.
+    void SetTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
+
+private:
+    void ShowScriptError();
+
+    modDB& db_;
+    Reporter& reporter_;
+    clsField tb_;
+    std::shared_ptr<vbs::ScriptObject> tbObject_;
+    std::unique_ptr<vbs::ScriptEngine> engine_;
+    int timeoutMs_ = kTimeoutMs;
+};
+
+} // namespace tabulo
