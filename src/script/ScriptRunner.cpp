@@ -1,4 +1,4 @@
-#include "ScriptHost.h"
+#include "ScriptRunner.h"
 
 #include "ScriptEngine.h"
 #include "TbObject.h"
@@ -6,18 +6,18 @@
 
 namespace tabulo {
 
-ScriptHost::ScriptHost(modDB& db, ScriptWindow& window, Reporter& reporter)
+ScriptRunner::ScriptRunner(modDB& db, ScriptWindow& window, Reporter& reporter)
     : db_(db), reporter_(reporter), tb_(db, window, reporter), tbObject_(MakeTbObject(tb_)),
       engine_(std::make_unique<vbs::ScriptEngine>()) {
 }
 
-ScriptHost::~ScriptHost() = default;
+ScriptRunner::~ScriptRunner() = default;
 
-void ScriptHost::SetUi(vbs::ScriptUi* ui) {
+void ScriptRunner::SetUi(vbs::ScriptUi* ui) {
     engine_->SetUi(ui);
 }
 
-int ScriptHost::RunScriptProc(const std::string& procName) {
+int ScriptRunner::RunScriptProc(const std::string& procName) {
     tb_.Cancel = 0;
     const std::string script = db_.GetScript();
     if (procName.empty() || script.empty()) return tb_.Cancel;
@@ -29,7 +29,7 @@ int ScriptHost::RunScriptProc(const std::string& procName) {
     return tb_.Cancel;
 }
 
-void ScriptHost::ShowScriptError() {
+void ScriptRunner::ShowScriptError() {
     const vbs::ScriptErrorInfo& e = engine_->Error();
     // The leading line of spaces widens the box so that long descriptions stay readable.
     const std::string text = std::string(100, ' ') + "\r\nDescription:" + e.description +

@@ -1,9 +1,9 @@
 #pragma once
-// ScriptHost: runs procedures of the open database's script with the object `Tb`.
-// One host per data-entry window; it owns the window's script object and script engine.
+// ScriptRunner: the script host. It runs procedures of the open database's script with the
+// object `Tb`. One per data-entry window; it owns the window's script object and engine.
 //
-//   ScriptHost host(engine, window, reporter);
-//   if (host.RunScriptProc("Start")) ...  // -1: the script vetoed, close again
+//   ScriptRunner runner(engine, window, reporter);
+//   if (runner.RunScriptProc("Start")) ...  // -1: the script vetoed, close again
 //
 // Every run starts from a freshly loaded script: nothing a script keeps at its top level
 // survives from one run to the next. What lasts is held by `Tb` (Cancel, the look-up
@@ -26,14 +26,14 @@ class ScriptObject;
 struct ScriptUi;
 } // namespace vbs
 
-class ScriptHost {
+class ScriptRunner {
 public:
     static constexpr int kTimeoutMs = 10000;
 
-    ScriptHost(modDB& db, ScriptWindow& window, Reporter& reporter);
-    ~ScriptHost();
-    ScriptHost(const ScriptHost&) = delete;
-    ScriptHost& operator=(const ScriptHost&) = delete;
+    ScriptRunner(modDB& db, ScriptWindow& window, Reporter& reporter);
+    ~ScriptRunner();
+    ScriptRunner(const ScriptRunner&) = delete;
+    ScriptRunner& operator=(const ScriptRunner&) = delete;
 
     // Runs one procedure of the header's script, without arguments, and returns Tb's Cancel
     // afterwards (-1 true, 0 false). An empty name or script runs nothing and gives 0. A

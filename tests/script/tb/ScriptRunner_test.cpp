@@ -1,4 +1,4 @@
-#include "ScriptHost.h"
+#include "ScriptRunner.h"
 #include "TbFixture.h"
 
 namespace tabulo::test {
@@ -14,9 +14,9 @@ RecordedMessage ScriptErrorBox(const std::string& description, int line, int col
     return {"SCRIPT ERROR", ScriptErrorText(description, line, column), MsgIcon::None};
 }
 
-class HostTest : public ::testing::Test {
+class RunnerTest : public ::testing::Test {
 protected:
-    ~HostTest() override {
+    ~RunnerTest() override {
         DbFile::ResetSteps();
         std::filesystem::current_path(startDir_);
     }
@@ -37,44 +37,44 @@ protected:
     RecordingReporter reporter;
     RecordingScriptWindow window;
     modDB engine{reporter};
-    ScriptHost host{engine, window, reporter};
+    ScriptRunner runner{engine, window, reporter};
 
 private:
     std::filesystem::path startDir_ = std::filesystem::current_path();
 };
 
-TEST_F(HostTest, AnEmptyScriptOrNameRunsNothing) {
+TEST_F(RunnerTest, AnEmptyScriptOrNameRunsNothing) {
     for (const char* script : {"", "     "}) {
         Load(script);
-        EXPECT_EQ(host.RunScriptProc("Start"), 0);
-        EXPECT_EQ(host.RunScriptProc("Update"), 0);
+        EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+        EXPECT_EQ(runner.RunScriptProc("Update"), 0);
     }
     Load("Sub Start\n Tb.Cancel = True\nEnd Sub");
-    host.Tb().Cancel = -1;
-    EXPECT_EQ(host.RunScriptProc(""), 0);
+    runner.Tb().Cancel = -1;
+    EXPECT_EQ(runner.RunScriptProc(""), 0);
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(HostTest, TheResultIsCancelAsTheProcedureLeftIt) {
+TEST_F(RunnerTest, TheResultIsCancelAsTheProcedureLeftIt) {
     Load("Sub Start\nEnd Sub\n"
          "Sub Update\n  If Tb.GetField(\"City\") = \"\" Then Tb.Cancel = True\nEnd Sub\n");
-    EXPECT_EQ(host.RunScriptProc("Start"), 0);
-    EXPECT_EQ(host.RunScriptProc("Update"), 0);
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+    EXPECT_EQ(runner.RunScriptProc("Update"), 0);
     engine.WriteField(2, "");
-    EXPECT_EQ(host.RunScriptProc("Update"), -1);
-    EXPECT_EQ(host.RunScriptProc("Start"), 0); // cleared before every run
+    EXPECT_EQ(runner.RunScriptProc("Update"), -1);
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0); // cleared before every run
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(HostTest, AVariableOfStartIsEmptyAgainInUpdate) {
+TEST_F(RunnerTest, AVariableOfStartIsEmptyAgainInUpdate) {
     Load("Dim kept\n"
          "Sub Start\n  kept = 5\n  Tb.SetField \"Name\", TypeName(kept)\nEnd Sub\n"
          "Sub Update\n  Tb.SetField \"Name\", TypeName(kept)\nEnd Sub\n");
-    host.RunScriptProc("Start");
+    runner.RunScriptProc("Start");
     std::string name;
     engine.ReadField(1, name);
     EXPECT_EQ(name, "Integer");
-    host.RunScriptProc("Update");
+    runner.RunScriptProc("Update");
     engine.ReadField(1, name);
     EXPECT_EQ(name, "Empty");
 }
@@ -103,13 +103,13 @@ const FailingScript kFailingScripts[] = {
      "Type mismatch", 3, 2},
 };
 
-class ScriptErrorTest : public HostTest, public ::testing::WithParamInterface<FailingScript> {};
+class ScriptErrorTest : public RunnerTest, public ::testing::WithParamInterface<FailingScript> {};
 
 TEST_P(ScriptErrorTest, ShowsOneScriptErrorBox) {
     const FailingScript& f = GetParam();
     WorkInTempDir();
     Load(f.script);
-    host.RunScriptProc(f.proc);
+    runner.RunScriptProc(f.proc);
     EXPECT_EQ(reporter.messages,
               (std::vector<RecordedMessage>{ScriptErrorBox(f.description, f.line, f.column)}));
 }
@@ -122,30 +122,30 @@ INSTANTIATE_TEST_SUITE_P(Scripts, ScriptErrorTest, ::testing::ValuesIn(kFailingS
                              return name;
                          });
 
-TEST_F(HostTest, AnErrorKeepsTheCancelTheScriptLeft) {
+TEST_F(RunnerTest, AnErrorKeepsTheCancelTheScriptLeft) {
     Load("Sub Update\n  Tb.GetField \"Nope\"\n  x = 1 / 0\nEnd Sub\n");
-    EXPECT_EQ(host.RunScriptProc("Update"), -1);
+    EXPECT_EQ(runner.RunScriptProc("Update"), -1);
     ASSERT_EQ(reporter.messages.size(), 2u);
     EXPECT_EQ(reporter.messages[0], (RecordedMessage{"GetField", "FIELD Nope NOT FOUND"}));
     EXPECT_EQ(reporter.messages[1].title, "SCRIPT ERROR");
 }
 
-TEST_F(HostTest, AnEndlessLoopStopsAtTheTimeOut) {
+TEST_F(RunnerTest, AnEndlessLoopStopsAtTheTimeOut) {
     Load("Sub Update\n  Do\n  Loop\nEnd Sub\n");
-    host.SetTimeout(200);
-    EXPECT_EQ(host.RunScriptProc("Update"), 0);
+    runner.SetTimeout(200);
+    EXPECT_EQ(runner.RunScriptProc("Update"), 0);
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_NE(reporter.messages[0].text.find("Description:Script timed out"), std::string::npos);
     // The next run has its full time again.
     Load("Sub Update\n  Tb.Cancel = True\nEnd Sub\n");
-    EXPECT_EQ(host.RunScriptProc("Update"), -1);
+    EXPECT_EQ(runner.RunScriptProc("Update"), -1);
     EXPECT_EQ(reporter.messages.size(), 0u);
 }
 
-TEST_F(HostTest, StartFillsTheActionsAndTrimsTheCallersName) {
+TEST_F(RunnerTest, StartFillsTheActionsAndTrimsTheCallersName) {
     Load("Sub Start\n  a = \"  Check  \"\n  Tb.SetAction a\n  Tb.SetField \"Name\", \"[\" & a & "
          "\"]\"\n  Tb.SetAction \"Check\"\n  Tb.DisableDelete\nEnd Sub\n");
-    EXPECT_EQ(host.RunScriptProc("Start"), 0);
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0);
     EXPECT_EQ(window.captions[1], "Check");
     EXPECT_EQ(window.captions[2], "Check");
     EXPECT_TRUE(window.menuVisible);
@@ -155,13 +155,13 @@ TEST_F(HostTest, StartFillsTheActionsAndTrimsTheCallersName) {
     EXPECT_EQ(name, "[Check]");
 }
 
-TEST_F(HostTest, AStartThatCannotOpenItsLookupVetoes) {
+TEST_F(RunnerTest, AStartThatCannotOpenItsLookupVetoes) {
     Load("Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub\n");
-    EXPECT_EQ(host.RunScriptProc("Start"), -1);
+    EXPECT_EQ(runner.RunScriptProc("Start"), -1);
     EXPECT_EQ(reporter.Only(), (RecordedMessage{"Open File", "Database:Nowhere not found"}));
 }
 
-TEST_F(HostTest, TheLookupDatabaseStaysOpenAcrossRuns) {
+TEST_F(RunnerTest, TheLookupDatabaseStaysOpenAcrossRuns) {
     WorkInTempDir();
     Load("Sub Start\n  Tb.OpenDB \"Cities\"\nEnd Sub\n"
          "Sub Update\n"
@@ -169,8 +169,8 @@ TEST_F(HostTest, TheLookupDatabaseStaysOpenAcrossRuns) {
          "  Tb.SetField \"City\", Tb.GetDBList(Array(\"CITY\", \"CODE\"))\n"
          "End Sub\n");
     window.browsePick = 2;
-    EXPECT_EQ(host.RunScriptProc("Start"), 0);
-    EXPECT_EQ(host.RunScriptProc("Update"), 0);
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+    EXPECT_EQ(runner.RunScriptProc("Update"), 0);
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(ReadFileBytes(lookupBase + ".Tbd").substr(kHeaderSize + 2 * 21 + 1, 4), "RM! ");
     ASSERT_EQ(window.browseCalls.size(), 1u);
@@ -178,14 +178,14 @@ TEST_F(HostTest, TheLookupDatabaseStaysOpenAcrossRuns) {
     std::string city;
     engine.ReadField(2, city);
     EXPECT_EQ(city, "2");
-    host.Tb().CloseDB();
+    runner.Tb().CloseDB();
 }
 
-TEST_F(HostTest, AFileErrorOfTbBecomesAScriptError) {
+TEST_F(RunnerTest, AFileErrorOfTbBecomesAScriptError) {
     WorkInTempDir();
     WriteFileBytes(dir.File("Short.Tbd"), "short");
     Load("Sub Start\n  Tb.OpenDB \"Short\"\nEnd Sub\n");
-    EXPECT_EQ(host.RunScriptProc("Start"), -1);
+    EXPECT_EQ(runner.RunScriptProc("Start"), -1);
     EXPECT_EQ(reporter.Only(), ScriptErrorBox("Device I/O error", 2, 2));
 }
 
