@@ -18,6 +18,7 @@ void ScriptRunner::SetUi(vbs::ScriptUi* ui) {
 }
 
 int ScriptRunner::RunScriptProc(const std::string& procName) {
+    if (running_) return -1; // resetting the engine now would pull the running code away
     tb_.Cancel = 0;
     const std::string script = db_.GetScript();
     if (procName.empty() || script.empty()) return tb_.Cancel;
@@ -25,7 +26,10 @@ int ScriptRunner::RunScriptProc(const std::string& procName) {
     engine_->SetTimeout(timeoutMs_);
     engine_->SetDateOrder(db_.GetDateOrder());
     engine_->AddObject("Tb", tbObject_);
-    if (!engine_->AddCode(script) || !engine_->Run(procName)) ShowScriptError();
+    running_ = true;
+    const bool ran = engine_->AddCode(script) && engine_->Run(procName);
+    running_ = false;
+    if (!ran) ShowScriptError();
     return tb_.Cancel;
 }
 

@@ -37,7 +37,9 @@ public:
 
     // Runs one procedure of the header's script, without arguments, and returns Tb's Cancel
     // afterwards (-1 true, 0 false). An empty name or script runs nothing and gives 0. A
-    // script error is shown in the one "SCRIPT ERROR" box and the run ends there.
+    // script error is shown in the one "SCRIPT ERROR" box and the run ends there. A run
+    // asked for while another is under way (from inside a window the script opened) is
+    // refused with -1, so the step it was asked for is vetoed rather than unchecked.
     int RunScriptProc(const std::string& procName);
 
     // The script object, for the window's own use (CloseDB when the database closes).
@@ -57,6 +59,7 @@ private:
     std::shared_ptr<vbs::ScriptObject> tbObject_;
     std::unique_ptr<vbs::ScriptEngine> engine_;
     int timeoutMs_ = kTimeoutMs;
+    bool running_ = false;
 };
 
 } // namespace tabulo

@@ -75,6 +75,21 @@ TEST_F(RunnerTest, ScriptsReadCancelAfterEachCall) {
     EXPECT_EQ(city, "True Fal"); // "True False" cut to the field's 8 characters
 }
 
+TEST_F(RunnerTest, ARunAskedForDuringAnotherIsVetoed) {
+    Load("Sub Start\n  Tb.SetField \"Name\", Tb.GetPass(\"Password\", \"\")\nEnd Sub\n"
+         "Sub Update\nEnd Sub\n");
+    int nested = 0;
+    window.inputAccepted = "Open";
+    window.whileInputShown = [&] { nested = runner.RunScriptProc("Update"); };
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+    EXPECT_EQ(nested, -1);
+    std::string name;
+    engine.ReadField(1, name);
+    EXPECT_EQ(name, "Open");
+    window.whileInputShown = nullptr;
+    EXPECT_EQ(runner.RunScriptProc("Update"), 0);
+}
+
 TEST_F(RunnerTest, AVariableOfStartIsEmptyAgainInUpdate) {
     Load("Dim kept\n"
          "Sub Start\n  kept = 5\n  Tb.SetField \"Name\", TypeName(kept)\nEnd Sub\n"
