@@ -8,6 +8,7 @@ DummyLabel::DummyLabel(int slot, QWidget* parent) : QLabel(parent), slot_(slot) 
     setObjectName(QStringLiteral("Dummy(%1)").arg(slot));
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
+    setMargin(2);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
     hide();

@@ -3,6 +3,7 @@
 #include "QtText.h"
 #include "Links.h"
 #include "frmEdit.h"
+#include "frmProgress.h"
 #include "frmShowText.h"
 #include "modDB.h"
 #include "modDlg.h"
@@ -28,8 +29,8 @@ void frmEdit::Run(Command command) {
     case Command::PreviousPage: return TurnToPage(CurPage - 1);
     case Command::Contents: return services_.ShowHelpContents(this);
     case Command::About: return services_.ShowAbout(this);
+    case Command::Pack: return PackCommand();
     // The editing, search, browse and output commands are plugged in with their windows.
-    case Command::Pack:
     case Command::Print:
     case Command::Export:
     case Command::Update:
@@ -69,6 +70,17 @@ void frmEdit::CancelUpdate() {
         db_.ReadRecord();
     AddFlag = 0;
     BrowseMode();
+    ShowCurPage();
+}
+
+// Pack asks, shows its progress and reopens the packed file; the page is shown again
+// whatever the outcome.
+void frmEdit::PackCommand() {
+    if (windowTitle().isEmpty()) return;
+    setCursor(Qt::WaitCursor);
+    frmProgress progress(this);
+    db_.PackRecords(progress);
+    unsetCursor();
     ShowCurPage();
 }
 
