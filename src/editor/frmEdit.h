@@ -84,6 +84,7 @@ private:
     void TurnToPage(int page);
     void EditRecord();
     void CancelUpdate();
+    void PackCommand();
     void ShowPopupGoto(const QPoint& globalPos);
     void DummyClick(int slot);
     void ShowFullText(const DBField& def, const DummyLabel& label);

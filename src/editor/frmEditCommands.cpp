@@ -1,8 +1,9 @@
 // frmEdit: the command dispatch, the navigation commands and the mouse on the form.
 
-#include "QtText.h"
 #include "Links.h"
+#include "QtText.h"
 #include "frmEdit.h"
+#include "frmProgress.h"
 #include "frmShowText.h"
 #include "modDB.h"
 #include "modDlg.h"
@@ -15,21 +16,36 @@ namespace tabulo {
 
 void frmEdit::Run(Command command) {
     switch (command) {
-    case Command::Open: return OpenFromDialog();
-    case Command::Close: return CloseCommand();
-    case Command::Exit: close(); return;
-    case Command::Edit: return EditRecord();
-    case Command::Cancel: return CancelUpdate();
-    case Command::FirstRecord: return GoToRecord(&modDB::GotoFirstRecord);
-    case Command::LastRecord: return GoToRecord(&modDB::GotoLastRecord);
-    case Command::NextRecord: return GoToRecord(&modDB::GotoNextRecord);
-    case Command::PreviousRecord: return GoToRecord(&modDB::GotoPreviousRecord);
-    case Command::NextPage: return TurnToPage(CurPage + 1);
-    case Command::PreviousPage: return TurnToPage(CurPage - 1);
-    case Command::Contents: return services_.ShowHelpContents(this);
-    case Command::About: return services_.ShowAbout(this);
-    // The editing, search, browse and output commands are plugged in with their windows.
+    case Command::Open:
+        return OpenFromDialog();
+    case Command::Close:
+        return CloseCommand();
+    case Command::Exit:
+        close();
+        return;
+    case Command::Edit:
+        return EditRecord();
+    case Command::Cancel:
+        return CancelUpdate();
+    case Command::FirstRecord:
+        return GoToRecord(&modDB::GotoFirstRecord);
+    case Command::LastRecord:
+        return GoToRecord(&modDB::GotoLastRecord);
+    case Command::NextRecord:
+        return GoToRecord(&modDB::GotoNextRecord);
+    case Command::PreviousRecord:
+        return GoToRecord(&modDB::GotoPreviousRecord);
+    case Command::NextPage:
+        return TurnToPage(CurPage + 1);
+    case Command::PreviousPage:
+        return TurnToPage(CurPage - 1);
+    case Command::Contents:
+        return services_.ShowHelpContents(this);
+    case Command::About:
+        return services_.ShowAbout(this);
     case Command::Pack:
+        return PackCommand();
+    // The editing, search, browse and output commands are plugged in with their windows.
     case Command::Print:
     case Command::Export:
     case Command::Update:
@@ -72,7 +88,20 @@ void frmEdit::CancelUpdate() {
     ShowCurPage();
 }
 
-void frmEdit::ShowPopupGoto(const QPoint& globalPos) { mnuGoto_->popup(globalPos); }
+// Pack asks, shows its progress and reopens the packed file; the page is shown again
+// whatever the outcome.
+void frmEdit::PackCommand() {
+    if (windowTitle().isEmpty()) return;
+    setCursor(Qt::WaitCursor);
+    frmProgress progress(this);
+    db_.PackRecords(progress);
+    unsetCursor();
+    ShowCurPage();
+}
+
+void frmEdit::ShowPopupGoto(const QPoint& globalPos) {
+    mnuGoto_->popup(globalPos);
+}
 
 void frmEdit::DummyClick(int slot) {
     DBField def;

@@ -1,0 +1,194 @@
+// The page laid out from the header: places, sizes, fonts, colours, alignment, which
+// control shows a field in each mode, the focus, the page menu and the record caption.
+
+#include "EditorFixture.h"
+#include "QtText.h"
+
+#include <QMenu>
+#include <QTest>
+
+namespace tabulo::test {
+namespace {
+
+TEST(AlignmentOf, CodesAreTestedInOrderEachOverridingTheOneBefore) {
+    const struct {
+        const char* format;
+        Qt::Alignment expected;
+    } cases[] = {
+        {"", Qt::AlignLeft},    {"AU", Qt::AlignLeft},    {"<", Qt::AlignLeft},
+        {"N>", Qt::AlignRight}, {"^", Qt::AlignHCenter},  {"<^", Qt::AlignHCenter},
+        {"><", Qt::AlignRight}, {"^>", Qt::AlignHCenter}, {"<>^", Qt::AlignHCenter},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AlignmentOf(c.format), c.expected) << c.format;
+}
+
+TEST(ColorFromRgbLong, RedIsTheLowByte) {
+    EXPECT_EQ(ColorFromRgbLong(0xFFFFCC), QColor(204, 255, 255));
+    EXPECT_EQ(ColorFromRgbLong(0x0000FF), QColor(255, 0, 0));
+}
+
+TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
+    TestDb form;
+    form.SetField(4, FieldAt(1, {10, 40, 120, 20}, 30, "N>")).SetRecordLength(31);
+    form.AddRecord({"", "", "", "42"});
+    ASSERT_TRUE(Start(Create(form)));
+    Show();
+
+    DummyLabel* label = window->Dummy(4);
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_TRUE(window->Field(4)->isHidden());
+    EXPECT_EQ(label->geometry(), QRect(10, 40, 120, 20));
+    EXPECT_TRUE(label->alignment() & Qt::AlignRight);
+    EXPECT_EQ(label->Tag(), 4);
+    EXPECT_EQ(label->text(), "42");
+
+    window->Run(Command::Edit);
+    FieldBox* box = window->Field(4);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(label->isHidden());
+    EXPECT_EQ(box->geometry(), QRect(10, 40, 120, 20));
+    EXPECT_EQ(box->MaxLength(), 30);
+    EXPECT_EQ(box->Alignment(), Qt::AlignRight);
+    EXPECT_EQ(box->Tag(), 4);
+    EXPECT_EQ(box->toPlainText(), "42");
+    EXPECT_TRUE(box->hasFocus());
+}
+
+TEST_F(EditorTest, ATextBoxTakesNoMoreThanTheFieldLength) {
+    TestDb form;
+    form.SetField(1, FieldAt(1, {10, 40, 120, 20}, 5, "")).SetRecordLength(6).AddRecord({""});
+    ASSERT_TRUE(Start(Create(form)));
+    Show();
+    window->Run(Command::Edit);
+    QTest::keyClicks(window->Field(1), "abcdefgh");
+    EXPECT_EQ(window->Field(1)->toPlainText(), "abcde");
+    window->Field(1)->clear();
+    QTest::keyClicks(window->Field(1), "ab");
+    QTest::keyClick(window->Field(1), Qt::Key_Return);
+    QTest::keyClicks(window->Field(1), "cd");
+    EXPECT_EQ(window->Field(1)->Text(), "ab\r\nc"); // the line break takes two places
+}
+
+TEST_F(EditorTest, EditingShowsBoxesExceptComputedFieldsAndFocusesTheLowestEditable) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    for (int f : {kNumber, kName, kCity, kWeb, kMail})
+        EXPECT_TRUE(window->Field(f)->isHidden()) << f;
+    window->Run(Command::Edit);
+    EXPECT_TRUE(window->Dummy(kNumber)->isVisible()); // "#": never editable
+    EXPECT_TRUE(window->Field(kNumber)->isHidden());
+    for (int f : {kName, kCity, kWeb, kMail})
+        EXPECT_TRUE(window->Field(f)->isVisible()) << f;
+    EXPECT_TRUE(window->Field(kName)->hasFocus());
+    EXPECT_EQ(window->Field(kCity)->Alignment(), Qt::AlignHCenter);
+}
+
+TEST_F(EditorTest, APageWithoutFieldsShowsNoneAndFocusesNone) {
+    TestDb form;
+    form.SetField(1, FieldAt(2, {10, 40, 120, 20}, 5, "")).SetRecordLength(6).AddRecord({"x"});
+    ASSERT_TRUE(Start(Create(form)));
+    Show();
+    window->Run(Command::Edit);
+    EXPECT_TRUE(window->Field(1)->isHidden());
+    EXPECT_TRUE(window->Dummy(1)->isHidden());
+    EXPECT_EQ(QApplication::focusWidget() ? qobject_cast<FieldBox*>(QApplication::focusWidget())
+                                          : nullptr,
+              nullptr);
+}
+
+TEST_F(EditorTest, SlotsBeyondTheCountsAreNeverShown) {
+    TestDb form;
+    for (int f : {1, 2, 7})
+        form.SetField(f, FieldAt(1, {10, 30 + 25 * f, 100, 20}, 5, "", 5 * f - 4));
+    form.MutableHeader().FieldCount = 5;
+    form.AddBanner("one").AddBanner("two").AddBanner("free").AddBanner("four");
+    form.MutableHeader().Banners[2].Page = 0; // slot 3 free: the count of banners in use is 3
+    form.SetRecordLength(40).AddRecord({"a", "b", "", "", "", "", "g"});
+    ASSERT_TRUE(Start(Create(form)));
+    EXPECT_FALSE(window->Dummy(1)->isHidden());
+    EXPECT_TRUE(window->Dummy(7)->isHidden());
+    EXPECT_FALSE(window->Banner(1)->isHidden());
+    EXPECT_FALSE(window->Banner(2)->isHidden());
+    EXPECT_TRUE(window->Banner(3)->isHidden());
+    EXPECT_TRUE(window->Banner(4)->isHidden());
+}
+
+TEST_F(EditorTest, FieldsAndBannersTakeTheirFontsAndColours) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    DummyLabel* name = window->Dummy(kName);
+    EXPECT_EQ(name->palette().color(QPalette::Window), QColor(204, 255, 255));
+    EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    EXPECT_EQ(name->font().family(), "Arial");
+    EXPECT_EQ(name->font().pointSize(), 10);
+    QLabel* title = window->Banner(1);
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+    EXPECT_EQ(title->palette().color(QPalette::Window), QColor(255, 255, 0));
+    EXPECT_TRUE(title->font().bold());
+    EXPECT_EQ(title->font().pointSize(), 14);
+    EXPECT_EQ(title->size(), title->sizeHint()); // sized to its caption
+}
+
+TEST_F(EditorTest, ThePageMenuListsTheHeadingsOfThePagesInUse) {
+    TestDb form = ContactsDb();
+    form.AddBanner("third", 3).SetPageHeading(3, "Extra");
+    ASSERT_TRUE(Start(Create(form)));
+    EXPECT_EQ(window->PageMenu()->title(), "Address");
+    for (int p = 1; p <= 8; ++p)
+        EXPECT_EQ(window->PageHeading(p)->isVisible(), p <= 3) << p;
+    EXPECT_EQ(window->PageHeading(3)->text(), "Extra");
+}
+
+TEST_F(EditorTest, TheRecordCaptionShowsNumberCountAndDeletionMark) {
+    TestDb form = ContactsDb(2);
+    form.AddDeletedRecord({"3"});
+    ASSERT_TRUE(Start(Create(form)));
+    EXPECT_EQ(window->RECNO(), " 1 / 3");
+    window->Run(Command::LastRecord);
+    EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3*");
+    window->AddFlag = -1;
+    EXPECT_EQ(window->RECNO(), "NEW");
+}
+
+TEST_F(EditorTest, AnEmptyFileShowsZeroOfZero) {
+    ASSERT_TRUE(Start(Create(ContactsDb(0))));
+    EXPECT_EQ(window->RecordCaption()->text(), " 0 / 0");
+    EXPECT_EQ(FieldText(kName), "");
+}
+
+TEST_F(EditorTest, TheCaptionCountsRecordsAddedByAnotherCopy) {
+    std::string base = Create(ContactsDb(2));
+    ASSERT_TRUE(Start(base));
+    RecordingReporter otherReporter;
+    modDB other(otherReporter);
+    ASSERT_EQ(other.OpenDatabase(base), 1);
+    other.ClearRecord();
+    ASSERT_EQ(other.AddRecord(), 1);
+    window->ShowCurPage();
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 3");
+}
+
+TEST_F(EditorTest, LabelsShowLineBreaksAndAreNeverWrittenBack) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    window->Run(Command::NextPage);
+    EXPECT_EQ(window->Dummy(kNotes)->text(), "first line\nsecond line");
+    window->Dummy(kNotes)->setText("changed");
+    window->Form2Record();
+    std::string notes;
+    db.ReadField(kNotes, notes);
+    EXPECT_EQ(notes, "first line\r\nsecond line");
+}
+
+TEST_F(EditorTest, BoxesGoIntoTheBufferThroughForm2Record) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    window->Run(Command::Edit);
+    window->Field(kName)->SetText("Ann\r\nLee");
+    window->Form2Record();
+    std::string name;
+    db.ReadField(kName, name);
+    EXPECT_EQ(name, "Ann\r\nLee");
+}
+
+} // namespace
+} // namespace tabulo::test

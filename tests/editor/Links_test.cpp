@@ -1,0 +1,102 @@
+// Read-only fields as links and as openers of the text viewer; the Goto pop-up.
+
+#include "EditorFixture.h"
+#include "Links.h"
+#include "QtText.h"
+
+#include <QMenu>
+#include <QTest>
+
+namespace tabulo::test {
+namespace {
+
+TEST(ClickActionFor, WebMailAndMultiLineValues) {
+    using K = ClickAction::Kind;
+    const struct {
+        LinkKind kind;
+        const char* caption;
+        K action;
+        const char* address;
+    } cases[] = {
+        {LinkKind::Web, "example.org", K::OpenAddress, "Http://example.org"},
+        {LinkKind::Web, "  example.org ", K::OpenAddress, "Http://example.org"},
+        {LinkKind::Web, "HTTP://a.org", K::OpenAddress, "HTTP://a.org"},
+        {LinkKind::Web, "hTtP://a.org", K::OpenAddress, "hTtP://a.org"},
+        {LinkKind::Web, "https://a.org", K::OpenAddress, "Http://https://a.org"},
+        {LinkKind::Web, "a.org\nb", K::OpenAddress, "Http://a.org\nb"},
+        {LinkKind::Web, "   ", K::Nothing, ""},
+        {LinkKind::Mail, "ann@a.org", K::OpenAddress, "mailto:ann@a.org"},
+        {LinkKind::Mail, "", K::Nothing, ""},
+        {LinkKind::None, "two\nlines", K::ShowText, ""},
+        {LinkKind::None, "one line", K::Nothing, ""},
+    };
+    for (const auto& c : cases) {
+        ClickAction a = ClickActionFor(c.kind, c.caption);
+        EXPECT_EQ(a.kind, c.action) << c.caption;
+        EXPECT_EQ(a.address, QString(c.address)) << c.caption;
+    }
+}
+
+TEST(LinkKindOf, OnlyTheFirstCodeCounts) {
+    EXPECT_EQ(LinkKindOf("W       "), LinkKind::Web);
+    EXPECT_EQ(LinkKindOf("E<"), LinkKind::Mail);
+    EXPECT_EQ(LinkKindOf("AW"), LinkKind::None);
+    EXPECT_EQ(LinkKindOf(" W"), LinkKind::None);
+    EXPECT_EQ(LinkKindOf(""), LinkKind::None);
+}
+
+TEST(LinkCursor, IsAPointingHandWithItsHotSpotAtTheFingerTip) {
+    const QCursor& cursor = LinkCursor();
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(4, 0));
+    EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
+}
+
+TEST_F(EditorTest, LinkFieldsShowTheHandAndOpenTheirAddress) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    EXPECT_EQ(window->Dummy(kWeb)->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window->Dummy(kMail)->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window->Dummy(kName)->cursor().shape(), Qt::ArrowCursor);
+
+    QTest::mouseClick(window->Dummy(kWeb), Qt::LeftButton);
+    QTest::mouseClick(window->Dummy(kMail), Qt::LeftButton);
+    QTest::mouseClick(window->Dummy(kName), Qt::LeftButton);
+    QTest::mouseClick(window->Dummy(kWeb), Qt::RightButton);
+    EXPECT_EQ(services.opened,
+              (std::vector<QString>{"Http://example.org/1", "mailto:p1@example.org"}));
+    EXPECT_TRUE(runner.texts.empty());
+}
+
+TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    window->Run(Command::NextPage);
+    DummyLabel* notes = window->Dummy(kNotes);
+    QTest::mouseClick(notes, Qt::LeftButton);
+    ASSERT_EQ(runner.texts.size(), 1u);
+    const ShownText& shown = runner.texts[0];
+    EXPECT_EQ(shown.title, "Notes");
+    EXPECT_EQ(shown.text, "first line\nsecond line");
+    EXPECT_EQ(shown.size, notes->size());
+    EXPECT_EQ(shown.pos, QCursor::pos());
+    EXPECT_EQ(shown.background, QColor(204, 255, 255));
+    EXPECT_EQ(shown.foreground, QColor(128, 0, 0));
+    EXPECT_EQ(shown.font.family(), notes->font().family());
+    EXPECT_TRUE(services.opened.empty());
+}
+
+TEST_F(EditorTest, RightClickOnTheBackgroundPopsUpTheGotoMenu) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    QTest::mouseClick(window->Banner(1), Qt::RightButton); // a control: no pop-up
+    EXPECT_FALSE(window->GotoMenu()->isVisible());
+    QTest::mouseClick(window->Form(), Qt::RightButton, {}, QPoint(450, 300));
+    ASSERT_TRUE(window->GotoMenu()->isVisible());
+    EXPECT_TRUE(Item(Command::FirstRecord)->isEnabled());
+    EXPECT_TRUE(Item(Command::NextPage)->isEnabled());
+    window->GotoMenu()->close();
+}
+
+} // namespace
+} // namespace tabulo::test
