@@ -30,6 +30,7 @@ StmtList Parser::parseBlock() {
 }
 
 void Parser::parseStatement(StmtList& out, bool singleLine) {
+    Nesting guard(*this);
     const Token& t = tok();
     if (t.kind != Tok::Identifier && t.kind != Tok::Dot) fail(err::ExpectedStatement);
     const std::string w = t.kind == Tok::Dot ? std::string() : t.lower;
