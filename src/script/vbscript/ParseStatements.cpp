@@ -323,11 +323,13 @@ StmtPtr Parser::parseWith() {
 StmtPtr Parser::parseExit() {
     auto s = node<ExitStmt>();
     ++pos_;
-    if (acceptWord("do")) {
+    if (isWord("do")) {
         if (loopDo_ == 0) fail(err::InvalidExit);
+        ++pos_;
         s->flow = Flow::ExitDo;
-    } else if (acceptWord("for")) {
+    } else if (isWord("for")) {
         if (loopFor_ == 0) fail(err::InvalidExit);
+        ++pos_;
         s->flow = Flow::ExitFor;
     } else {
         const Procedure* p = scope_->proc;

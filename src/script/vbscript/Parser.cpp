@@ -353,9 +353,9 @@ ExprPtr Parser::parsePrimary() {
         return n;
     }
     if (reservedWords().count(t.lower)) fail(err::ExpectedExpression);
-    std::string name = t.text;
+    auto n = nameExpr(t.text);
     ++pos_;
-    return nameExpr(name);
+    return n;
 }
 
 } // namespace tabulo::vbs
