@@ -47,9 +47,5 @@ End Sub
 ' Notes the date and time of a call just made.
 Sub CalledToday
     Tb.SetField "LASTCALL", Tb.GetDate()
-    Tb.SetField "CALLTIME", TwoDigits(Hour(Now)) & ":" & TwoDigits(Minute(Now)) & ":" & TwoDigits(Second(Now))
+    Tb.SetField "CALLTIME", Tb.GetTime()
 End Sub
-
-Function TwoDigits(number)
-    TwoDigits = Right("0" & number, 2)
-End Function

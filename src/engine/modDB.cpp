@@ -9,45 +9,7 @@ namespace tabulo {
 
 namespace {
 
-// A header larger than this is taken as damaged rather than allocating a huge record buffer.
-constexpr int32_t kMaxRecordLength = 16 * 1024 * 1024;
-
 constexpr const char* kUnexpected = "Unexpected Error";
-
-// Holds the byte-0 lock for the length of one write; released on every path out.
-class ByteZeroLock {
-public:
-    explicit ByteZeroLock(DbFile& file) : file_(file), held_(file.TryLockByte0()) {}
-    ~ByteZeroLock() {
-        if (held_) file_.UnlockByte0();
-    }
-    ByteZeroLock(const ByteZeroLock&) = delete;
-    ByteZeroLock& operator=(const ByteZeroLock&) = delete;
-
-    bool Held() const { return held_; }
-    bool Release() {
-        held_ = false;
-        return file_.UnlockByte0();
-    }
-
-private:
-    DbFile& file_;
-    bool held_;
-};
-
-bool ReadCount(const DbFile& file, int32_t& count) {
-    uint8_t b[4];
-    if (file.ReadAt(0, b, 4) != 4) return false;
-    count = static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
-                                 uint32_t(b[3]) << 24);
-    return true;
-}
-
-bool WriteCount(DbFile& file, int32_t count) {
-    const auto u = static_cast<uint32_t>(count);
-    const uint8_t b[4] = {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)};
-    return file.WriteAt(0, b, 4);
-}
 
 bool WriteBuffer(DbFile& file, long k, const std::string& buffer, int32_t recordLength) {
     return file.WriteAt(RecordOffset(k, recordLength), buffer.data(), buffer.size());
@@ -91,13 +53,8 @@ int modDB::OpenDatabase(std::string& name) {
     }
 
     s.file = DbFile::Open(path);
-    std::string bytes(kHeaderSize, '\0');
-    if (!s.file || s.file->ReadAt(0, bytes.data(), bytes.size()) != kHeaderSize) {
-        s.Reset();
-        return s.Fail("Open Database", kUnexpected);
-    }
-    DBHeader header = DecodeHeader(reinterpret_cast<const uint8_t*>(bytes.data()));
-    if (header.RecordLength < 1 || header.RecordLength > kMaxRecordLength) {
+    DBHeader header;
+    if (!s.file || !ReadHeader(*s.file, header) || !UsableHeader(header)) {
         s.Reset();
         return s.Fail("Open Database", kUnexpected);
     }
@@ -148,9 +105,7 @@ int modDB::WriteRecord() {
     State& s = *s_;
     if (!s.IsOpen()) return s.Fail("WRITE RECORD", "DB not open");
     if (s.current == 0) return s.Fail("WRITE RECORD", "DB is empty");
-    ByteZeroLock lock(*s.file);
-    if (!lock.Held() || !WriteBuffer(*s.file, s.current, s.buffer, s.header.RecordLength) ||
-        !lock.Release())
+    if (!WriteLocked(*s.file, RecordOffset(s.current, s.header.RecordLength), s.buffer))
         return s.Fail("WriteRecord", kUnexpected);
     return 1;
 }
@@ -161,7 +116,7 @@ int modDB::AddRecord() {
     if (s.header.RecordCount >= kMaxRecords) return s.Fail("ADD RECORD", "DB is Full");
     ByteZeroLock lock(*s.file);
     int32_t count = 0;
-    if (!lock.Held() || !ReadCount(*s.file, count) || count < 0)
+    if (!lock.Held() || !ReadRecordCount(*s.file, count) || count < 0)
         return s.Fail("AddRecord", kUnexpected);
     if (count >= kMaxRecords) {
         // Other copies of the program filled the file since this copy last looked.
@@ -172,7 +127,7 @@ int modDB::AddRecord() {
     s.buffer[0] = ' ';
     // The record goes in before the count, so a failure in between leaves the file consistent.
     if (!WriteBuffer(*s.file, added, s.buffer, s.header.RecordLength) ||
-        !WriteCount(*s.file, added))
+        !WriteRecordCount(*s.file, added))
         return s.Fail("AddRecord", kUnexpected);
     s.header.RecordCount = added;
     s.current = added;
@@ -186,15 +141,12 @@ int modDB::DeleteRecord() {
     if (s.current == 0) return s.Fail("DELETE RECORD", "DB is empty");
     if (s.buffer[0] == '*')
         return s.Fail("DELETE RECORD", "Record is already marked for deletion!");
-    ByteZeroLock lock(*s.file);
-    if (!lock.Held()) return s.Fail("DeleteRecord", kUnexpected);
     const char oldMark = s.buffer[0];
     s.buffer[0] = '*';
-    if (!WriteBuffer(*s.file, s.current, s.buffer, s.header.RecordLength)) {
-        s.buffer[0] = oldMark; // the mark never reached the file
+    if (!WriteLocked(*s.file, RecordOffset(s.current, s.header.RecordLength), s.buffer)) {
+        s.buffer[0] = oldMark; // the mark did not reach the file
         return s.Fail("DeleteRecord", kUnexpected);
     }
-    if (!lock.Release()) return s.Fail("DeleteRecord", kUnexpected);
     return 1;
 }
 
@@ -237,7 +189,7 @@ int modDB::SetRecordNo(long k) {
 
 void modDB::State::RefreshRecordCount() {
     int32_t count = 0;
-    if (ReadCount(*file, count)) header.RecordCount = count; // else keep the count last known
+    if (ReadRecordCount(*file, count)) header.RecordCount = count; // else keep the count last known
 }
 
 long modDB::GetRecordCount() {

@@ -26,8 +26,10 @@ public:
     // Opening and closing.
     int OpenDatabase(std::string& name); // name left trimmed and without ".TBD"
     int CloseDatabase();
-    int GetFileNumber() const; // 0 when closed
-    DbFile* GetFile();         // the open file, for readers that go to it directly (browse grid)
+    int GetFileNumber() const; // 0 when closed, else a positive number of the open file
+    // The open file (nullptr when closed), for readers that go to it directly (browse grid).
+    // Reading it never disturbs the engine; writing through it bypasses the lock.
+    DbFile* GetFile();
     const std::string& GetBaseName() const;
 
     // Current record.
@@ -40,7 +42,8 @@ public:
     int ReadField(int n, std::string& value);
     int WriteField(int n, const std::string& value);
     const std::string& GetRecordBuffer() const;
-    void SetRecordBuffer(const std::string& record); // cut or padded to RecordLength
+    // Replaces the buffer, cut or padded with spaces to RecordLength; ignored when closed.
+    void SetRecordBuffer(const std::string& record);
 
     // Navigation and counts.
     long GetRecordNo();
@@ -65,7 +68,8 @@ public:
     std::string GetScript() const;
     const DBHeader& Header() const;
 
-    // Removes the records marked "*" for good, keeping the old file as ".Bak".
+    // Removes the records marked "*" for good, keeping the old file as ".Bak". Asks first
+    // through the Reporter; shows its progress through the sink.
     int PackRecords(ProgressSink& progress);
 
 private:

@@ -1,5 +1,6 @@
 // modDB: reading and writing fields in the record buffer, and the header look-ups.
 
+#include "DbAccess.h"
 #include "modDB.h"
 #include "modDBState.h"
 #include "modLIB.h"
@@ -14,23 +15,6 @@ bool ValidSlot(int n, int count) {
     return n >= 1 && n <= count;
 }
 
-// The part of the record that a field covers, cut to the record: a header from another tool
-// may place a field partly or wholly outside it.
-struct Span {
-    size_t begin = 0; // first character of the record inside the field
-    size_t end = 0;   // one past the last
-    size_t skip = 0;  // characters of the field that lie before the record's start
-};
-
-Span FieldSpan(const DBField& f, size_t recordLength) {
-    const long first = f.Offset;
-    const long last = first + std::max<long>(f.Length, 0); // one past the end
-    const long begin = std::clamp<long>(first, 0, static_cast<long>(recordLength));
-    const long end = std::clamp<long>(last, begin, static_cast<long>(recordLength));
-    return {static_cast<size_t>(begin), static_cast<size_t>(end),
-            static_cast<size_t>(begin - std::min(first, begin))};
-}
-
 } // namespace
 
 int modDB::ReadField(int n, std::string& value) {
@@ -39,7 +23,7 @@ int modDB::ReadField(int n, std::string& value) {
     if (!ValidSlot(n, kMaxFields)) return s.Fail("READ FIELD", "Invalid Field Number");
     const DBField& f = s.header.Fields[n - 1];
     if (f.Page == 0) return s.Fail("READ FIELD", "Field not defined!");
-    const Span span = FieldSpan(f, s.buffer.size());
+    const FieldSpan span = FieldSpanInRecord(f, s.buffer.size());
     value = TrimSpaces(std::string_view(s.buffer).substr(span.begin, span.end - span.begin));
     return 1;
 }
@@ -50,7 +34,7 @@ int modDB::WriteField(int n, const std::string& value) {
     if (!ValidSlot(n, kMaxFields)) return s.Fail("WRITE FIELD", "Invalid Field Number!");
     const DBField& f = s.header.Fields[n - 1];
     if (f.Page == 0) return s.Fail("WRITE FIELD", "Field not defined!");
-    const Span span = FieldSpan(f, s.buffer.size());
+    const FieldSpan span = FieldSpanInRecord(f, s.buffer.size());
     const std::string stored = FixedString(value, static_cast<size_t>(std::max<int>(f.Length, 0)));
     std::copy_n(stored.begin() + static_cast<long>(span.skip), span.end - span.begin,
                 s.buffer.begin() + static_cast<long>(span.begin));

@@ -3,6 +3,7 @@
 // Not part of the public interface.
 
 #include "DBHeader.h"
+#include "DbAccess.h"
 #include "DbFile.h"
 #include "Reporter.h"
 #include "modDB.h"
@@ -36,10 +37,5 @@ struct modDB::State {
     // Closes the file (if any) and puts every member back to its default.
     void Reset();
 };
-
-// Byte offset of record k (1-based) in the file.
-inline int64_t RecordOffset(long k, int32_t recordLength) {
-    return kHeaderSize + static_cast<int64_t>(k - 1) * recordLength;
-}
 
 } // namespace tabulo

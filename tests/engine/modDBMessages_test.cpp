@@ -30,148 +30,87 @@ long FailingStep(const std::function<long()>& call) {
     DbFile::ResetSteps();
     return result;
 }
+long ReadFieldN(modDB& db, int n) {
+    std::string v;
+    return db.ReadField(n, v);
+}
+long FieldDefN(modDB& db, int n) {
+    DBField f;
+    return db.GetFieldDef(n, f);
+}
+long BannerDefN(modDB& db, int n) {
+    DBBanner b;
+    return db.GetBannerDef(n, b);
+}
+long HeadingSize(modDB& db, int n) {
+    return static_cast<long>(db.GetPageHeading(n).size());
+}
+long OpenBlank(modDB& db) {
+    std::string n = "   ";
+    return db.OpenDatabase(n);
+}
+long DeleteMarked(modDB& db) {
+    db.SetRecordNo(2);
+    return db.DeleteRecord();
+}
+long Pack(modDB& db) {
+    RecordingProgress progress;
+    return db.PackRecords(progress);
+}
 
+using D = modDB;
+constexpr Start C = Start::Closed, E = Start::Empty, R = Start::Records;
+
+// clang-format off
 const std::vector<Row>& Rows() {
     static const std::vector<Row> rows = {
-        {"open with no name", Start::Closed,
-         [](modDB& db) {
-             std::string n = "   ";
-             return db.OpenDatabase(n);
-         },
-         "OPEN DATABASE", "Invalid File Name"},
-        {"close when closed", Start::Closed, [](modDB& db) { return db.CloseDatabase(); },
-         "CLOSE DATABASE", "File not open!"},
-        {"read closed", Start::Closed, [](modDB& db) { return db.ReadRecord(); }, "READ RECORD",
-         "DB not open"},
-        {"read empty", Start::Empty, [](modDB& db) { return db.ReadRecord(); }, "READ RECORD",
-         "DB is empty"},
-        {"read fails", Start::Records,
-         [](modDB& db) { return FailingStep([&] { return db.ReadRecord(); }); }, "ReadRecord",
-         "Unexpected Error"},
-        {"write closed", Start::Closed, [](modDB& db) { return db.WriteRecord(); }, "WRITE RECORD",
-         "DB not open"},
-        {"write empty", Start::Empty, [](modDB& db) { return db.WriteRecord(); }, "WRITE RECORD",
-         "DB is empty"},
-        {"write fails", Start::Records,
-         [](modDB& db) { return FailingStep([&] { return db.WriteRecord(); }); }, "WriteRecord",
-         "Unexpected Error"},
-        {"add closed", Start::Closed, [](modDB& db) { return db.AddRecord(); }, "ADD RECORD",
-         "DB not open"},
-        {"add fails", Start::Records,
-         [](modDB& db) { return FailingStep([&] { return db.AddRecord(); }); }, "AddRecord",
-         "Unexpected Error"},
-        {"delete closed", Start::Closed, [](modDB& db) { return db.DeleteRecord(); },
-         "DELETE RECORD", "DB not open"},
-        {"delete empty", Start::Empty, [](modDB& db) { return db.DeleteRecord(); }, "DELETE RECORD",
-         "DB is empty"},
-        {"delete marked", Start::Records,
-         [](modDB& db) {
-             db.SetRecordNo(2);
-             return db.DeleteRecord();
-         },
-         "DELETE RECORD", "Record is already marked for deletion!"},
-        {"delete fails", Start::Records,
-         [](modDB& db) { return FailingStep([&] { return db.DeleteRecord(); }); }, "DeleteRecord",
-         "Unexpected Error"},
-        {"is deleted closed", Start::Closed, [](modDB& db) { return db.IsDeleted(); }, "IS DELETED",
-         "DB not open"},
-        {"is deleted empty", Start::Empty, [](modDB& db) { return db.IsDeleted(); }, "IS DELETED",
-         "DB is empty"},
-        {"read field closed", Start::Closed,
-         [](modDB& db) {
-             std::string v;
-             return db.ReadField(1, v);
-         },
-         "READ FIELD", "DB not open"},
-        {"read field 0", Start::Records,
-         [](modDB& db) {
-             std::string v;
-             return db.ReadField(0, v);
-         },
-         "READ FIELD", "Invalid Field Number"},
-        {"read field 129", Start::Records,
-         [](modDB& db) {
-             std::string v;
-             return db.ReadField(129, v);
-         },
-         "READ FIELD", "Invalid Field Number"},
-        {"read free field", Start::Records,
-         [](modDB& db) {
-             std::string v;
-             return db.ReadField(3, v);
-         },
-         "READ FIELD", "Field not defined!"},
-        {"write field closed", Start::Closed, [](modDB& db) { return db.WriteField(1, "x"); },
-         "WRITE FIELD", "DB not open"},
-        {"write field 0", Start::Records, [](modDB& db) { return db.WriteField(0, "x"); },
-         "WRITE FIELD", "Invalid Field Number!"},
-        {"write field 129", Start::Records, [](modDB& db) { return db.WriteField(129, "x"); },
-         "WRITE FIELD", "Invalid Field Number!"},
-        {"write free field", Start::Records, [](modDB& db) { return db.WriteField(128, "x"); },
-         "WRITE FIELD", "Field not defined!"},
-        {"record no closed", Start::Closed, [](modDB& db) { return db.GetRecordNo(); },
-         "GET RECORD NO", "DB not open"},
-        {"set record closed", Start::Closed, [](modDB& db) { return db.SetRecordNo(1); },
-         "SET RECORD NO", "DB not open"},
-        {"set record 0", Start::Records, [](modDB& db) { return db.SetRecordNo(0); },
-         "SET RECORD NO", "Record Out of range!"},
-        {"set record past count", Start::Records, [](modDB& db) { return db.SetRecordNo(4); },
-         "SET RECORD NO", "Record Out of range!"},
-        {"record count closed", Start::Closed, [](modDB& db) { return db.GetRecordCount(); },
-         "GET RECORD COUNT", "DB not open"},
-        {"first closed", Start::Closed, [](modDB& db) { return db.GotoFirstRecord(); },
-         "GOTO FIRST RECORD", "DB not open!"},
-        {"first empty", Start::Empty, [](modDB& db) { return db.GotoFirstRecord(); },
-         "GOTO FIRST RECORD", "DB is empty"},
-        {"last closed", Start::Closed, [](modDB& db) { return db.GotoLastRecord(); },
-         "GOTO LAST RECORD", "DB not open!"},
-        {"last empty", Start::Empty, [](modDB& db) { return db.GotoLastRecord(); },
-         "GOTO LAST RECORD", "DB is empty"},
-        {"next closed", Start::Closed, [](modDB& db) { return db.GotoNextRecord(); },
-         "GOTO NEXT RECORD", "DB not open!"},
-        {"previous closed", Start::Closed, [](modDB& db) { return db.GotoPreviousRecord(); },
-         "GOTO PREVIOUS RECORD", "DB not open!"},
-        {"clear closed", Start::Closed, [](modDB& db) { return db.ClearRecord(); }, "CLEAR RECORD",
-         "DB not open!"},
-        {"field def 0", Start::Closed,
-         [](modDB& db) {
-             DBField f;
-             return db.GetFieldDef(0, f);
-         },
-         "GET FIELD", "Field out of range"},
-        {"field def 129", Start::Records,
-         [](modDB& db) {
-             DBField f;
-             return db.GetFieldDef(129, f);
-         },
-         "GET FIELD", "Field out of range"},
-        {"banner def 129", Start::Records,
-         [](modDB& db) {
-             DBBanner b;
-             return db.GetBannerDef(129, b);
-         },
-         "GET BANNER", "Banner number out of range!"},
-        {"banner def 0", Start::Closed,
-         [](modDB& db) {
-             DBBanner b;
-             return db.GetBannerDef(0, b);
-         },
-         "GET BANNER", "Banner number out of range!"},
-        {"page heading 0", Start::Records,
-         [](modDB& db) { return static_cast<long>(db.GetPageHeading(0).size()); },
-         "GET PAGE HEADING", "Invalid Page NO specified"},
-        {"page heading 9", Start::Records,
-         [](modDB& db) { return static_cast<long>(db.GetPageHeading(9).size()); },
-         "GET PAGE HEADING", "Invalid Page NO specified"},
-        {"pack closed", Start::Closed,
-         [](modDB& db) {
-             RecordingProgress progress;
-             return db.PackRecords(progress);
-         },
-         "PACK RECORDS", "DB not open!"},
+        {"open no name", C, OpenBlank, "OPEN DATABASE", "Invalid File Name"},
+        {"close closed", C, [](D& d) { return d.CloseDatabase(); }, "CLOSE DATABASE", "File not open!"},
+        {"read closed", C, [](D& d) { return d.ReadRecord(); }, "READ RECORD", "DB not open"},
+        {"read empty", E, [](D& d) { return d.ReadRecord(); }, "READ RECORD", "DB is empty"},
+        {"read fails", R, [](D& d) { return FailingStep([&] { return d.ReadRecord(); }); }, "ReadRecord", "Unexpected Error"},
+        {"write closed", C, [](D& d) { return d.WriteRecord(); }, "WRITE RECORD", "DB not open"},
+        {"write empty", E, [](D& d) { return d.WriteRecord(); }, "WRITE RECORD", "DB is empty"},
+        {"write fails", R, [](D& d) { return FailingStep([&] { return d.WriteRecord(); }); }, "WriteRecord", "Unexpected Error"},
+        {"add closed", C, [](D& d) { return d.AddRecord(); }, "ADD RECORD", "DB not open"},
+        {"add fails", R, [](D& d) { return FailingStep([&] { return d.AddRecord(); }); }, "AddRecord", "Unexpected Error"},
+        {"delete closed", C, [](D& d) { return d.DeleteRecord(); }, "DELETE RECORD", "DB not open"},
+        {"delete empty", E, [](D& d) { return d.DeleteRecord(); }, "DELETE RECORD", "DB is empty"},
+        {"delete marked", R, DeleteMarked, "DELETE RECORD", "Record is already marked for deletion!"},
+        {"delete fails", R, [](D& d) { return FailingStep([&] { return d.DeleteRecord(); }); }, "DeleteRecord", "Unexpected Error"},
+        {"is deleted closed", C, [](D& d) { return d.IsDeleted(); }, "IS DELETED", "DB not open"},
+        {"is deleted empty", E, [](D& d) { return d.IsDeleted(); }, "IS DELETED", "DB is empty"},
+        {"read field closed", C, [](D& d) { return ReadFieldN(d, 1); }, "READ FIELD", "DB not open"},
+        {"read field 0", R, [](D& d) { return ReadFieldN(d, 0); }, "READ FIELD", "Invalid Field Number"},
+        {"read field 129", R, [](D& d) { return ReadFieldN(d, 129); }, "READ FIELD", "Invalid Field Number"},
+        {"read free field", R, [](D& d) { return ReadFieldN(d, 3); }, "READ FIELD", "Field not defined!"},
+        {"write field closed", C, [](D& d) { return d.WriteField(1, "x"); }, "WRITE FIELD", "DB not open"},
+        {"write field 0", R, [](D& d) { return d.WriteField(0, "x"); }, "WRITE FIELD", "Invalid Field Number!"},
+        {"write field 129", R, [](D& d) { return d.WriteField(129, "x"); }, "WRITE FIELD", "Invalid Field Number!"},
+        {"write free field", R, [](D& d) { return d.WriteField(128, "x"); }, "WRITE FIELD", "Field not defined!"},
+        {"record no closed", C, [](D& d) { return d.GetRecordNo(); }, "GET RECORD NO", "DB not open"},
+        {"set record closed", C, [](D& d) { return d.SetRecordNo(1); }, "SET RECORD NO", "DB not open"},
+        {"set record 0", R, [](D& d) { return d.SetRecordNo(0); }, "SET RECORD NO", "Record Out of range!"},
+        {"set record past count", R, [](D& d) { return d.SetRecordNo(4); }, "SET RECORD NO", "Record Out of range!"},
+        {"record count closed", C, [](D& d) { return d.GetRecordCount(); }, "GET RECORD COUNT", "DB not open"},
+        {"first closed", C, [](D& d) { return d.GotoFirstRecord(); }, "GOTO FIRST RECORD", "DB not open!"},
+        {"first empty", E, [](D& d) { return d.GotoFirstRecord(); }, "GOTO FIRST RECORD", "DB is empty"},
+        {"last closed", C, [](D& d) { return d.GotoLastRecord(); }, "GOTO LAST RECORD", "DB not open!"},
+        {"last empty", E, [](D& d) { return d.GotoLastRecord(); }, "GOTO LAST RECORD", "DB is empty"},
+        {"next closed", C, [](D& d) { return d.GotoNextRecord(); }, "GOTO NEXT RECORD", "DB not open!"},
+        {"previous closed", C, [](D& d) { return d.GotoPreviousRecord(); }, "GOTO PREVIOUS RECORD", "DB not open!"},
+        {"clear closed", C, [](D& d) { return d.ClearRecord(); }, "CLEAR RECORD", "DB not open!"},
+        {"field def 0", C, [](D& d) { return FieldDefN(d, 0); }, "GET FIELD", "Field out of range"},
+        {"field def 129", R, [](D& d) { return FieldDefN(d, 129); }, "GET FIELD", "Field out of range"},
+        {"banner def 0", C, [](D& d) { return BannerDefN(d, 0); }, "GET BANNER", "Banner number out of range!"},
+        {"banner def 129", R, [](D& d) { return BannerDefN(d, 129); }, "GET BANNER", "Banner number out of range!"},
+        {"page heading 0", R, [](D& d) { return HeadingSize(d, 0); }, "GET PAGE HEADING", "Invalid Page NO specified"},
+        {"page heading 9", R, [](D& d) { return HeadingSize(d, 9); }, "GET PAGE HEADING", "Invalid Page NO specified"},
+        {"pack closed", C, Pack, "PACK RECORDS", "DB not open!"},
     };
     return rows;
 }
+// clang-format on
 
 class MessageTable : public EngineTest, public ::testing::WithParamInterface<Row> {};
 
@@ -223,6 +162,17 @@ TEST_F(EngineTest, DatabaseFullIsTestedOnTheCountInMemory) {
     EXPECT_EQ(engine.AddRecord(), 0);
     EXPECT_EQ(reporter.Only(), (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
     EXPECT_EQ(FileBytes(base), before);
+}
+
+// Another copy filled the file since this one last read the count: the count re-read under the
+// lock refuses the append just the same.
+TEST_F(EngineTest, DatabaseFilledMeanwhileIsFullToo) {
+    const std::string base = Open(TwoFieldDb().SetRecordCount(kMaxRecords - 1));
+    const std::string full = TwoFieldDb().SetRecordCount(kMaxRecords).Bytes();
+    WriteFileBytes(base + ".Tbd", full);
+    EXPECT_EQ(engine.AddRecord(), 0);
+    EXPECT_EQ(reporter.Only(), (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
+    EXPECT_EQ(FileBytes(base), full);
 }
 
 } // namespace

@@ -21,6 +21,48 @@ std::string StoredRecord(const std::string& bytes, long k) {
     return bytes.substr(23496 + static_cast<size_t>(k - 1) * length, length);
 }
 
+void PutLong(std::string& bytes, size_t offset, uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<char>(v >> (8 * i));
+}
+void PutInteger(std::string& bytes, size_t offset, uint16_t v) {
+    bytes[offset] = static_cast<char>(v & 0xFF);
+    bytes[offset + 1] = static_cast<char>(v >> 8);
+}
+
+// A file put together byte by byte from the format tables, without the engine's encoder.
+TEST_F(EngineTest, ReadsAFileWrittenFromTheFormatTables) {
+    std::string bytes(23496, '\0');
+    bytes.replace(19144, 256, 256, ' '); // PageHeadings
+    PutLong(bytes, 0, 2);                // RecordCount
+    PutLong(bytes, 4, 12);               // RecordLength
+    PutInteger(bytes, 70, 2);            // FieldCount
+    const size_t field2 = 12360 + 53;
+    bytes[field2] = 3;                // Page
+    PutInteger(bytes, field2 + 9, 4); // Length
+    bytes.replace(field2 + 11, 32, "Qty_1" + std::string(27, ' '));
+    PutInteger(bytes, field2 + 51, 7); // Offset
+    bytes[23432] = 2;                  // DateOrder
+    bytes.replace(19144 + 32, 6, "Second");
+    bytes += " abc    12  *xyz   9876 ";
+    WriteFileBytes(dir.File("Hand.Tbd"), bytes);
+
+    std::string name = dir.File("Hand");
+    ASSERT_EQ(engine.OpenDatabase(name), 1);
+    std::string v;
+    ASSERT_EQ(engine.ReadField(2, v), 1);
+    EXPECT_EQ(v, "12");
+    EXPECT_EQ(engine.FindField("Qty_1"), 2);
+    EXPECT_EQ(engine.GetPageCount(), 3);
+    EXPECT_EQ(engine.GetPageHeading(2), "Second");
+    EXPECT_EQ(engine.GetDateOrder(), 2);
+    EXPECT_EQ(engine.GotoNextRecord(), 1);
+    EXPECT_EQ(engine.IsDeleted(), -1);
+    engine.ReadField(2, v);
+    EXPECT_EQ(v, "9876");
+    EXPECT_EQ(engine.ReadField(1, v), 0) << "slot 1 is free";
+}
+
 TEST_F(EngineTest, OpensFileOfNoRecordsAndAddsTheFirst) {
     std::string name = TwoFieldDb().Create(dir, "Stock");
     std::string given = "  " + name + ".tBD ";

@@ -1,5 +1,7 @@
 #include "DatabaseInfo.h"
 
+#include "CodePage.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -69,7 +71,7 @@ void PrintRecords(std::istream& in, const DBHeader& h, long count, const std::ve
             out << " (mark " << QuotedText(record.substr(0, 1)) << ")";
         for (int slot : slots) {
             const DBField& f = h.Fields[slot - 1];
-            out << " " << TrimSpaces(f.Name) << "="
+            out << " " << Cp1252ToUtf8(TrimSpaces(f.Name)) << "="
                 << QuotedText(TrimSpaces(std::string_view(record).substr(f.Offset, f.Length)));
         }
         out << "\n";

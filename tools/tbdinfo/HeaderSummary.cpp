@@ -1,5 +1,5 @@
+#include "CodePage.h"
 #include "DatabaseInfo.h"
-#include "Win1252.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,7 +34,7 @@ void PrintFields(const DBHeader& h, std::ostream& out) {
             out << "(free)\n";
             continue;
         }
-        out << std::left << std::setw(32) << Win1252ToUtf8(TrimSpaces(f.Name)) << std::right
+        out << std::left << std::setw(32) << Cp1252ToUtf8(TrimSpaces(f.Name)) << std::right
             << std::setw(5) << int(f.Page) << std::setw(6) << f.Left << std::setw(6) << f.Top
             << std::setw(6) << f.Width << std::setw(7) << f.Height << std::setw(6) << f.Length
             << std::setw(7) << f.Offset << "  " << TrimSpaces(f.Format) << "\n";
@@ -60,9 +60,16 @@ void PrintScript(const DBHeader& h, std::ostream& out) {
     while (start < script.size()) {
         size_t end = script.find("\r\n", start);
         if (end == std::string::npos) end = script.size();
-        out << "  | " << Win1252ToUtf8(script.substr(start, end - start)) << "\n";
+        out << "  | " << Cp1252ToUtf8(script.substr(start, end - start)) << "\n";
         start = end + 2;
     }
+}
+
+// The reserved members are shown only when some tool has put something into them.
+void PrintReserved(const char* label, const std::string& bytes, std::ostream& out) {
+    if (bytes.find_first_not_of(' ') == std::string::npos) return;
+    PrintLabel(out, label);
+    out << QuotedText(bytes) << "\n";
 }
 
 } // namespace
@@ -91,7 +98,7 @@ std::string QuotedText(std::string_view bytes) {
             std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
             out += escaped;
         } else {
-            out += Win1252ToUtf8(std::string_view(&c, 1));
+            out += Cp1252ToUtf8(std::string_view(&c, 1));
         }
     }
     return out + "\"";
@@ -120,6 +127,8 @@ void PrintHeaderSummary(const DBHeader& h, std::ostream& out) {
         PrintLabel(out, "Page heading");
         out << page << " " << QuotedText(heading) << "\n";
     }
+    PrintReserved("Reserved1", h.Reserved1, out);
+    PrintReserved("Reserved2", h.Reserved2, out);
     PrintFields(h, out);
     PrintBanners(h, out);
     PrintScript(h, out);

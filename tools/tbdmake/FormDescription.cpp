@@ -12,7 +12,7 @@ namespace tabulo::tools {
 namespace {
 
 constexpr std::string_view kFormatCodes = "*ANS.-ULFMEWYDT!#=H<>^X";
-constexpr int kPixelLimit = 32767;
+constexpr int kIntegerMax = 32767;     // largest Integer member
 constexpr size_t kTextLimit = 1 << 20; // longer scripts are refused by length afterwards
 
 // Default places put a form together without coordinates: labels at the left, boxes
@@ -41,8 +41,8 @@ void ReadWindow(const ObjectReader& description, DBWindow& window) {
     auto reader = description.Object("window");
     if (!reader) return;
     reader->AllowOnly({"width", "height", "backColor", "formFont", "fieldFont"});
-    window.Width = static_cast<int16_t>(reader->Integer("width", 1, kPixelLimit, window.Width));
-    window.Height = static_cast<int16_t>(reader->Integer("height", 1, kPixelLimit, window.Height));
+    window.Width = static_cast<int16_t>(reader->Integer("width", 1, kIntegerMax, window.Width));
+    window.Height = static_cast<int16_t>(reader->Integer("height", 1, kIntegerMax, window.Height));
     window.BackColor = reader->Colour("backColor", window.BackColor);
     window.FormFont = ReadFont(*reader, "formFont", window.FormFont);
     window.FieldFont = ReadFont(*reader, "fieldFont", window.FieldFont);
@@ -132,6 +132,29 @@ void CheckFieldsFit(const std::vector<PlacedField>& placed, const DBHeader& head
     }
 }
 
+DBField ReadField(const ObjectReader& entry, const DBHeader& header, RowCounter& rows,
+                  int nextOffset) {
+    DBField f;
+    f.Name = FixedString(ReadFieldName(entry, header), 32);
+    f.Format = FixedString(ReadFieldFormat(entry), 8);
+    f.Page = static_cast<uint8_t>(entry.Integer("page", 1, kMaxPages, 1));
+    f.Length = static_cast<int16_t>(entry.RequiredInteger("length", 1, kIntegerMax));
+    bool multiLine = f.Format.find('M') != std::string::npos;
+    f.Left = static_cast<int16_t>(entry.Integer("left", 0, kIntegerMax, kDefaultFieldLeft));
+    f.Top = static_cast<int16_t>(entry.Has("top") ? entry.Integer("top", 0, kIntegerMax, 0)
+                                                  : rows.Top(f.Page));
+    f.Width = static_cast<int16_t>(
+        entry.Integer("width", 1, kIntegerMax, std::clamp(8 * f.Length + 8, 24, 450)));
+    f.Height = static_cast<int16_t>(entry.Integer(
+        "height", 1, kIntegerMax, multiLine ? 3 * kDefaultFieldHeight : kDefaultFieldHeight));
+    if (!entry.Has("offset") && nextOffset > kIntegerMax)
+        entry.Fail("offset", "the field would start at character " + std::to_string(nextOffset) +
+                                 ", past the largest offset " + std::to_string(kIntegerMax));
+    f.Offset = static_cast<int16_t>(entry.Integer("offset", 0, kIntegerMax, nextOffset));
+    if (f.Offset == 0) entry.Fail("offset", "character 0 holds the deletion mark");
+    return f;
+}
+
 void ReadFields(const ObjectReader& description, DBHeader& header) {
     QJsonArray list = description.Array("fields", kMaxFields);
     SlotAllocator slotNumbers("field");
@@ -143,21 +166,7 @@ void ReadFields(const ObjectReader& description, DBHeader& header) {
         entry.AllowOnly({"slot", "page", "left", "top", "width", "height", "length", "name",
                          "format", "offset"});
         int slot = slotNumbers.Next(entry);
-        DBField f;
-        f.Name = FixedString(ReadFieldName(entry, header), 32);
-        f.Format = FixedString(ReadFieldFormat(entry), 8);
-        f.Page = static_cast<uint8_t>(entry.Integer("page", 1, kMaxPages, 1));
-        f.Length = static_cast<int16_t>(entry.RequiredInteger("length", 1, kPixelLimit));
-        bool multiLine = f.Format.find('M') != std::string::npos;
-        f.Left = static_cast<int16_t>(entry.Integer("left", 0, kPixelLimit, kDefaultFieldLeft));
-        f.Top = static_cast<int16_t>(entry.Has("top") ? entry.Integer("top", 0, kPixelLimit, 0)
-                                                      : rows.Top(f.Page));
-        f.Width = static_cast<int16_t>(
-            entry.Integer("width", 1, kPixelLimit, std::clamp(8 * f.Length + 8, 24, 450)));
-        f.Height = static_cast<int16_t>(entry.Integer(
-            "height", 1, kPixelLimit, multiLine ? 3 * kDefaultFieldHeight : kDefaultFieldHeight));
-        f.Offset = static_cast<int16_t>(entry.Integer("offset", 0, kPixelLimit, nextOffset));
-        if (f.Offset == 0) entry.Fail("offset", "character 0 holds the deletion mark");
+        DBField f = ReadField(entry, header, rows, nextOffset);
         nextOffset = f.Offset + f.Length;
         header.Fields[slot - 1] = f;
         placed.push_back({slot, entry.Place()});
@@ -169,7 +178,7 @@ void ReadFields(const ObjectReader& description, DBHeader& header) {
     header.RecordLength =
         static_cast<int32_t>(description.Integer("recordLength", 1, 1 << 20, needed));
     header.FieldCount = static_cast<int16_t>(
-        description.Integer("fieldCount", 0, kPixelLimit, slotNumbers.Highest()));
+        description.Integer("fieldCount", 0, kIntegerMax, slotNumbers.Highest()));
     CheckFieldsFit(placed, header);
 }
 
@@ -182,8 +191,8 @@ void ReadBanners(const ObjectReader& description, DBHeader& header) {
         entry.AllowOnly({"slot", "page", "left", "top", "caption", "font"});
         DBBanner& b = header.Banners[slotNumbers.Next(entry) - 1];
         b.Page = static_cast<uint8_t>(entry.Integer("page", 1, kMaxPages, 1));
-        b.Left = static_cast<int16_t>(entry.Integer("left", 0, kPixelLimit, kDefaultBannerLeft));
-        b.Top = static_cast<int16_t>(entry.Has("top") ? entry.Integer("top", 0, kPixelLimit, 0)
+        b.Left = static_cast<int16_t>(entry.Integer("left", 0, kIntegerMax, kDefaultBannerLeft));
+        b.Top = static_cast<int16_t>(entry.Has("top") ? entry.Integer("top", 0, kIntegerMax, 0)
                                                       : rows.Top(b.Page));
         b.Caption = FixedString(entry.RequiredText("caption", 64), 64);
         b.Font = ReadFont(entry, "font", header.Window.FormFont);

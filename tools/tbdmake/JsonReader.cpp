@@ -1,6 +1,6 @@
 #include "JsonReader.h"
 
-#include "Win1252.h"
+#include "CodePage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +35,7 @@ long long IntegerValue(const QJsonValue& value, const std::string& place, long l
 
 std::string TextValue(const QJsonValue& value, const std::string& place, size_t maxLength) {
     if (!value.isString()) throw DescriptionError(place, "expected a text");
-    std::string text = Utf8ToWin1252(value.toString().toStdString());
+    std::string text = Utf8ToCp1252(value.toString().toStdString());
     if (text.size() > maxLength)
         throw DescriptionError(place, std::to_string(text.size()) + " characters, more than " +
                                           std::to_string(maxLength));

@@ -75,12 +75,12 @@ std::vector<std::string> ReadRecords(const ObjectReader& description, const DBHe
     records.reserve(list.size() + generate.count);
     for (int i = 0; i < list.size(); ++i) {
         std::string place = ElementPlace("records", i);
-        if (list.at(i).isString()) {
+        if (list.at(i).isString())
             records.push_back(RecordFromText(list.at(i), place, header));
-            continue;
-        }
-        ObjectReader entry = ElementObject(list, i, "records");
-        records.push_back(RecordFromValues(entry, header));
+        else if (list.at(i).isObject())
+            records.push_back(RecordFromValues(ObjectReader(list.at(i).toObject(), place), header));
+        else
+            throw DescriptionError(place, "expected an object of field values or a record text");
     }
     for (long n = 1; n <= generate.count; ++n) {
         bool deleted = generate.deletedEvery > 0 && n % generate.deletedEvery == 0;

@@ -1,6 +1,7 @@
 #include "DateTestText.h"
 #include "runtime/DateSerial.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tabulo::vbs::rt {
@@ -21,7 +22,8 @@ TEST(DateSerial, KnownSerialsMapToTheirCalendarMoments) {
         {-1.0, "1899-12-29 00:00:00"},        {-1.25, "1899-12-29 06:00:00"},
         {-2.75, "1899-12-28 18:00:00"},       {-657434.0, "0100-01-01 00:00:00"},
         {2958465.0, "9999-12-31 00:00:00"},   {0.99999999, "1899-12-31 00:00:00"},
-        {-657434.999, "0100-01-01 23:58:34"},
+        {-657434.999, "0100-01-01 23:58:34"}, {3.34, "1900-01-02 08:09:36"},
+        {-49192.24, "1765-04-24 05:45:36"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(isoText(c.serial), c.expected) << c.serial;
@@ -114,6 +116,8 @@ TEST(DateSerial, DateAndTimePartsOfASerial) {
     EXPECT_DOUBLE_EQ(timePartOf(45296.75), 0.75);
     EXPECT_DOUBLE_EQ(datePartOf(-1.25), -1.0);
     EXPECT_DOUBLE_EQ(timePartOf(-1.25), 0.25);
+    EXPECT_FALSE(isValidSerial(datePartOf(1e300))); // defined, and still invalid
+    EXPECT_FALSE(isValidSerial(datePartOf(std::nan(""))));
 }
 
 } // namespace

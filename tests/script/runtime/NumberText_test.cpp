@@ -99,9 +99,10 @@ TEST(NumberText, ParseNumberAcceptsWhatIsNumericAccepts) {
         ASSERT_TRUE(value) << c.text;
         EXPECT_DOUBLE_EQ(*value, c.expected) << c.text;
     }
-    const char* rejected[] = {"",    " ",   ".",           "-",     "+-1", "1e",  "1e+", "abc",
-                              "1a",  "1 2", "1..2",        "1.2.3", ",1",  "1,",  "$1",  "&H",
-                              "&HG", "&O8", "&H100000000", "1e400", "- 1", "(1)", "&X10"};
+    const char* rejected[] = {"",    " ",    ".",           "-",     "+-1",  "1e", "1e+", "abc",
+                              "1a",  "1 2",  "1..2",        "1.2.3", ",1",   "1,", "$1",  "&H",
+                              "&HG", "&O8",  "&H100000000", "1e400", "&X10", "()", "(1",  "1)",
+                              "-1-", "-(1)", "5--",         "1e1.",  "1 e1"};
     for (const char* text : rejected)
         EXPECT_FALSE(parseNumber(text)) << text;
 }
@@ -131,6 +132,23 @@ TEST(NumberText, RadixDigitsWrapLikeLiterals) {
     }
     EXPECT_FALSE(parseRadixDigits("", 16));
     EXPECT_FALSE(parseRadixDigits("19", 8));
+}
+
+TEST(NumberText, BooleansAsTextAndBack) {
+    EXPECT_EQ(booleanToString(true), "True");
+    EXPECT_EQ(booleanToString(false), "False");
+    EXPECT_EQ(parseBoolean("True"), true);
+    EXPECT_EQ(parseBoolean(" FALSE "), false);
+    EXPECT_EQ(parseBoolean("tRuE"), true);
+    EXPECT_EQ(parseBoolean("0"), false);
+    EXPECT_EQ(parseBoolean("-1"), true);
+    EXPECT_EQ(parseBoolean("0.5"), true);
+    EXPECT_EQ(parseBoolean("#TRUE#"), true);
+    EXPECT_EQ(parseBoolean("#FALSE#"), false);
+    EXPECT_FALSE(parseBoolean("#False#"));
+    EXPECT_FALSE(parseBoolean("yes"));
+    EXPECT_FALSE(parseBoolean("Tru"));
+    EXPECT_FALSE(parseBoolean(""));
 }
 
 } // namespace

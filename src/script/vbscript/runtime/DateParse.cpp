@@ -2,6 +2,7 @@
 
 #include "DateNames.h"
 #include "DateSerial.h"
+#include "NumberText.h"
 
 #include <cctype>
 #include <cstdint>
@@ -231,6 +232,13 @@ std::optional<double> parseDate(std::string_view text, int order, int currentYea
                                    : numericDate(*fields, order, currentYear);
     if (!day) return std::nullopt;
     return secondsToSerial(*day * kSecondsPerDay + seconds);
+}
+
+std::optional<double> textToDate(std::string_view text, int order, int currentYear) {
+    if (const auto date = parseDate(text, order, currentYear)) return date;
+    const auto number = parseNumber(text);
+    if (!number || !isValidSerial(*number)) return std::nullopt;
+    return number;
 }
 
 std::optional<double> parseDateLiteral(std::string_view text, int currentYear) {

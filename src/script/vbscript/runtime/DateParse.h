@@ -27,6 +27,10 @@ inline constexpr int kMonthFirst = 2; // MM/DD/YYYY; any other order value is da
 // nullopt when the text is not a date or time, or the date is outside 100..9999.
 std::optional<double> parseDate(std::string_view text, int order, int currentYear);
 
+// CDate of a text: a date or time as above, otherwise a number read as a serial
+// ("1" is 31/12/1899), within the valid date range. IsDate accepts only the former.
+std::optional<double> textToDate(std::string_view text, int order, int currentYear);
+
 // A #...# literal's text (without the #s): always month first, as the language reads it.
 std::optional<double> parseDateLiteral(std::string_view text, int currentYear);
 

@@ -8,11 +8,6 @@ namespace {
 
 constexpr std::int64_t kDaysFrom1970To1899 = 25569; // 1/1/1970 is day 25569
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
-
 // Days since 1/1/1970 of a proleptic Gregorian date (H. Hinnant's civil algorithm).
 std::int64_t daysFromCivil(std::int64_t y, int m, int d) {
     y -= m <= 2 ? 1 : 0;
@@ -64,6 +59,10 @@ int weekdayOf(std::int64_t day, int firstDayOfWeek) {
 }
 
 std::int64_t serialToSeconds(double serial) {
+    // Far outside the valid range every value is equally invalid; clamping keeps the
+    // conversion defined for any double, NaN included.
+    constexpr double kLimitDays = 1e12;
+    if (!(std::fabs(serial) < kLimitDays)) serial = serial > 0 ? kLimitDays : -kLimitDays;
     const double day = std::trunc(serial);
     const auto seconds = std::llround(std::fabs(serial - day) * kSecondsPerDay);
     return static_cast<std::int64_t>(day) * kSecondsPerDay + seconds;

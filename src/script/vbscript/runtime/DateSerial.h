@@ -27,6 +27,12 @@ struct DateParts {
     int second = 0;
 };
 
+// Integer division rounding toward minus infinity (b > 0): days and hours of moments
+// before 30/12/1899 count downward.
+inline std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - (a % b < 0 ? 1 : 0);
+}
+
 bool isLeapYear(int year);
 int daysInMonth(int year, int month); // 0 for a month outside 1..12
 

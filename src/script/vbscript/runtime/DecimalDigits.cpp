@@ -1,8 +1,8 @@
 #include "DecimalDigits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace tabulo::vbs::rt {
 
@@ -23,22 +23,21 @@ void stripTrailingZeros(DecimalDigits& value) {
 DecimalDigits toDecimalDigits(double value, int significant) {
     DecimalDigits result;
     result.negative = std::signbit(value) && value != 0.0;
-    if (value == 0.0) return result;
+    if (value == 0.0 || !std::isfinite(value)) return result;
     char buffer[64];
     // "d.ddde+XX": locale-independent, correctly rounded.
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                        std::chars_format::scientific, significant - 1);
-    const std::string text(buffer, written.ptr);
-    const auto e = text.find('e');
-    result.digits.clear();
-    for (std::size_t i = 0; i < e; ++i)
-        if (text[i] != '.') result.digits += text[i];
-    result.exponent = std::atoi(text.c_str() + e + 1);
+    char* e = std::find(buffer, written.ptr, 'e');
+    result.digits.assign(1, buffer[0]);
+    if (e - buffer > 2) result.digits.append(buffer + 2, e);
+    const char* exponent = e + 1 + (e[1] == '+' ? 1 : 0);
+    std::from_chars(exponent, written.ptr, result.exponent);
     stripTrailingZeros(result);
     return result;
 }
 
-DecimalDigits roundToDecimals(DecimalDigits value, int decimals) {
+DecimalDigits roundDigits(DecimalDigits value, int decimals) {
     // Digits kept: those before the point plus `decimals` after it.
     const int keep = value.exponent + 1 + decimals;
     if (keep >= static_cast<int>(value.digits.size())) return value;

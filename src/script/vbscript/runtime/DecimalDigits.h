@@ -13,12 +13,13 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
-// Rounds to `significant` digits (1..17). Not for infinities or NaN.
+// Rounds to `significant` digits (1..17). Infinities and NaN give zero: the language
+// raises Overflow before such values reach a conversion.
 DecimalDigits toDecimalDigits(double value, int significant);
 
 // Rounds the digits half away from zero so that at most `decimals` digits remain
 // after the decimal point (decimals may be 0). The exponent may grow by one (9.99 -> 10).
-DecimalDigits roundToDecimals(DecimalDigits value, int decimals);
+DecimalDigits roundDigits(DecimalDigits value, int decimals);
 
 // Writes the value in plain notation: integer digits, then "." and the fraction
 // digits when there are any (at least one digit before the point).

@@ -8,10 +8,11 @@
 // 0.000000000000001 stay plain, 1E+15 and 1.99999997764826E-02 do not.
 // Negative zero is written "0". Currency keeps up to 4 decimals and never an exponent.
 //
-// Text to number accepts: blanks around, one leading "+" or "-", digits with an optional
-// "." fraction (at least one digit in all), "," between digits of the integer part as
-// thousands separators, an exponent "E"/"D" with optional sign, or a whole "&H" hex /
-// "&O" octal number. No currency symbols, no inner blanks.
+// Text to number accepts: digits with an optional "." fraction (at least one digit in
+// all), "," between digits of the integer part as thousands separators, an exponent
+// "E"/"D" with optional sign, or a whole "&H" hex / "&O" octal number; around it blanks
+// and one sign: a leading "+" or "-", a trailing "+" or "-" ("5-" is -5), or
+// parentheses ("(5)" is -5). No currency symbols, no blanks inside the digits.
 
 #include <cstdint>
 #include <optional>
@@ -25,6 +26,11 @@ std::string singleToString(float value);
 // Currency is held as an integer count of ten-thousandths.
 std::string currencyToString(std::int64_t tenThousandths);
 std::string integerToString(std::int64_t value);
+
+std::string booleanToString(bool value); // "True" / "False"
+// CBool of a text: "True" or "False" in any case with blanks around, the exact forms
+// "#TRUE#" and "#FALSE#", or a number (non-zero is True); nullopt otherwise.
+std::optional<bool> parseBoolean(std::string_view text);
 
 // CDbl / IsNumeric of a text; nullopt when it is not a number or overflows a Double.
 std::optional<double> parseNumber(std::string_view text);

@@ -1,0 +1,39 @@
+#pragma once
+// The language's built-in functions and named constants (vbCrLf, vbOK...).
+
+#include "ScriptObject.h"
+
+#include <string>
+
+namespace tabulo::vbs {
+
+class Interpreter;
+
+using BuiltinFn = Variant (*)(Interpreter& in, ArgRefs args);
+
+struct Builtin {
+    const char* name; // lower case
+    int minArgs;
+    int maxArgs;
+    BuiltinFn fn;          // null for a named constant
+    Variant constant = {}; // the constant's value
+};
+
+const Builtin* findBuiltin(const std::string& lower);
+
+// Tables registered by each group of built-ins.
+void addStringBuiltins(std::vector<Builtin>& out);
+void addMathBuiltins(std::vector<Builtin>& out);
+void addConversionBuiltins(std::vector<Builtin>& out);
+void addDateBuiltins(std::vector<Builtin>& out);
+void addInspectionBuiltins(std::vector<Builtin>& out);
+void addConstants(std::vector<Builtin>& out);
+
+// Argument helpers for built-ins: a missing optional argument is null.
+inline const Variant* optionalArg(ArgRefs args, size_t i) {
+    return i < args.size() && !(args[i]->type() == VarType::Error && args[i]->errorValue() == 0)
+               ? args[i]
+               : nullptr;
+}
+
+} // namespace tabulo::vbs

@@ -1,0 +1,175 @@
+// Math functions, Rnd and Randomize.
+
+#include "Builtins.h"
+#include "Convert.h"
+#include "Interpreter.h"
+#include "Nodes.h"
+#include "ScriptError.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+
+namespace tabulo::vbs {
+
+namespace {
+
+// The generator behind Rnd: a 24-bit linear congruential sequence, as the
+// language's own.
+uint32_t rndState = 0x50000;
+float lastRnd = 0;
+
+float nextRnd() {
+    rndState = (rndState * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+    lastRnd = static_cast<float>(rndState) / 16777216.0f;
+    return lastRnd;
+}
+
+const Variant& arg(ArgRefs a, size_t i) { return *a[i]; }
+
+// Keeps the numeric subtype of the argument for Abs, Int and Fix.
+Variant sameSubtype(const Variant& v, double (*f)(double)) {
+    if (v.isNull())
+        return Variant::null();
+    Variant x = toArithmetic(v);
+    switch (x.type()) {
+    case VarType::Byte:
+    case VarType::Integer:
+    case VarType::Long:
+        if (f == static_cast<double (*)(double)>(std::fabs)) {
+            int64_t n = x.type() == VarType::Long      ? x.longValue()
+                        : x.type() == VarType::Integer ? x.integerValue()
+                                                       : x.byteValue();
+            n = n < 0 ? -n : n;
+            if (x.type() == VarType::Integer && n <= 32767)
+                return Variant::integer(static_cast<int16_t>(n));
+            if (x.type() == VarType::Byte)
+                return x;
+            if (n <= 2147483647)
+                return Variant::lng(static_cast<int32_t>(n));
+            return Variant::dbl(static_cast<double>(n));
+        }
+        return x;
+    case VarType::Single: return Variant::single(static_cast<float>(f(x.singleValue())));
+    case VarType::Currency:
+        return Variant::currency(static_cast<int64_t>(f(double(x.currencyValue()) / 10000.0) *
+                                                      10000.0));
+    case VarType::Date: return Variant::date(f(x.dateValue()));
+    default: return Variant::dbl(f(toDouble(x)));
+    }
+}
+
+Variant fnAbs(Interpreter&, ArgRefs a) { return sameSubtype(arg(a, 0), std::fabs); }
+Variant fnInt(Interpreter&, ArgRefs a) { return sameSubtype(arg(a, 0), std::floor); }
+Variant fnFix(Interpreter&, ArgRefs a) { return sameSubtype(arg(a, 0), std::trunc); }
+
+Variant fnRound(Interpreter&, ArgRefs a) {
+    if (arg(a, 0).isNull())
+        return Variant::null();
+    Variant x = toArithmetic(arg(a, 0));
+    const Variant* placesArg = optionalArg(a, 1);
+    int32_t places = placesArg ? toLong(*placesArg) : 0;
+    if (places < 0)
+        raiseError(err::InvalidCall);
+    if (x.type() == VarType::Integer || x.type() == VarType::Long || x.type() == VarType::Byte)
+        return x;
+    double scale = std::pow(10.0, places);
+    double r = roundHalfEven(toDouble(x) * scale) / scale;
+    if (x.type() == VarType::Single)
+        return Variant::single(static_cast<float>(r));
+    if (x.type() == VarType::Currency)
+        return Variant::currency(static_cast<int64_t>(std::nearbyint(r * 10000.0)));
+    return Variant::dbl(r);
+}
+
+Variant fnSgn(Interpreter&, ArgRefs a) {
+    if (arg(a, 0).isNull())
+        return Variant::null();
+    double d = toDouble(toArithmetic(arg(a, 0)));
+    return Variant::integer(d > 0 ? 1 : d < 0 ? -1 : 0);
+}
+
+Variant realFunction(const Variant& v, double (*f)(double), bool positive, bool nonNegative) {
+    if (v.isNull())
+        return Variant::null();
+    double d = toDouble(toArithmetic(v));
+    if ((positive && d <= 0) || (nonNegative && d < 0))
+        raiseError(err::InvalidCall);
+    double r = f(d);
+    if (std::isinf(r))
+        raiseError(err::Overflow);
+    return Variant::dbl(r);
+}
+
+Variant fnSqr(Interpreter&, ArgRefs a) { return realFunction(arg(a, 0), std::sqrt, false, true); }
+Variant fnExp(Interpreter&, ArgRefs a) {
+    return realFunction(arg(a, 0), [](double d) { return std::exp(d); }, false, false);
+}
+Variant fnLog(Interpreter&, ArgRefs a) {
+    return realFunction(arg(a, 0), [](double d) { return std::log(d); }, true, false);
+}
+Variant fnSin(Interpreter&, ArgRefs a) {
+    return realFunction(arg(a, 0), [](double d) { return std::sin(d); }, false, false);
+}
+Variant fnCos(Interpreter&, ArgRefs a) {
+    return realFunction(arg(a, 0), [](double d) { return std::cos(d); }, false, false);
+}
+Variant fnTan(Interpreter&, ArgRefs a) {
+    return realFunction(arg(a, 0), [](double d) { return std::tan(d); }, false, false);
+}
+Variant fnAtn(Interpreter&, ArgRefs a) {
+    return realFunction(arg(a, 0), [](double d) { return std::atan(d); }, false, false);
+}
+
+Variant fnRnd(Interpreter&, ArgRefs a) {
+    const Variant* n = optionalArg(a, 0);
+    if (n) {
+        double d = toDouble(*n);
+        if (d == 0)
+            return Variant::single(lastRnd);
+        if (d < 0) {
+            float f = static_cast<float>(d);
+            uint32_t bits;
+            std::memcpy(&bits, &f, sizeof bits);
+            rndState = (bits + (bits >> 24)) & 0xFFFFFFu;
+        }
+    }
+    return Variant::single(nextRnd());
+}
+
+} // namespace
+
+Flow RandomizeStmt::exec(Context& c) const {
+    double seed = seed_ ? toDouble(seed_->eval(c))
+                        : static_cast<double>(std::chrono::steady_clock::now()
+                                                  .time_since_epoch()
+                                                  .count() %
+                                              86400000) /
+                              1000.0;
+    uint64_t bits;
+    std::memcpy(&bits, &seed, sizeof bits);
+    uint32_t mix = static_cast<uint32_t>((bits >> 32) ^ bits);
+    rndState = ((mix & 0xFFFFu) ^ (mix >> 16)) << 8 | (rndState & 0xFFu);
+    rndState &= 0xFFFFFFu;
+    return Flow::Normal;
+}
+
+void addMathBuiltins(std::vector<Builtin>& out) {
+    out.insert(out.end(), {
+                              {"abs", 1, 1, fnAbs},
+                              {"int", 1, 1, fnInt},
+                              {"fix", 1, 1, fnFix},
+                              {"round", 1, 2, fnRound},
+                              {"sgn", 1, 1, fnSgn},
+                              {"sqr", 1, 1, fnSqr},
+                              {"exp", 1, 1, fnExp},
+                              {"log", 1, 1, fnLog},
+                              {"sin", 1, 1, fnSin},
+                              {"cos", 1, 1, fnCos},
+                              {"tan", 1, 1, fnTan},
+                              {"atn", 1, 1, fnAtn},
+                              {"rnd", 0, 1, fnRnd},
+                          });
+}
+
+} // namespace tabulo::vbs

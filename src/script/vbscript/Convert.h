@@ -1,0 +1,43 @@
+#pragma once
+// Conversions between Variant subtypes, with the language's rules: strings
+// that hold numbers convert, Empty is 0 or "", Null refuses ("Invalid use of
+// Null"), integers round half to even and overflow is an error.
+
+#include "Variant.h"
+
+#include <string>
+
+namespace tabulo::vbs {
+
+// The date order dates are read and written in: 1 = DD/MM/YYYY, 2 = MM/DD/YYYY.
+// Set by the engine for the run in progress.
+void setDateOrder(int order);
+int dateOrder();
+
+double toDouble(const Variant& v);
+int32_t toLong(const Variant& v);
+int16_t toInteger(const Variant& v);
+uint8_t toByte(const Variant& v);
+float toSingle(const Variant& v);
+int64_t toCurrency(const Variant& v); // scaled by 10000
+double toDate(const Variant& v);
+bool toBool(const Variant& v);
+std::string toString(const Variant& v);
+
+// Reads an object's default value (Err -> Err.Number); other values as they are.
+Variant defaultValue(const Variant& v);
+
+// Numeric form of a value for arithmetic: strings parse to Double, Empty is
+// Integer 0, Boolean becomes Integer; Null stays Null. Non-numeric: Type mismatch.
+Variant toArithmetic(const Variant& v);
+
+// Whether a string reads as a number, and its value.
+bool parseNumber(const std::string& text, double& out);
+
+double roundHalfEven(double x);
+
+// The language's name of the subtype ("Integer", "String", "Variant()").
+std::string typeName(const Variant& v);
+int varTypeCode(const Variant& v);
+
+} // namespace tabulo::vbs

@@ -1,0 +1,24 @@
+#pragma once
+// The script's Err object: the last error caught under On Error Resume Next,
+// or one raised with Err.Raise.
+
+#include "ScriptError.h"
+#include "ScriptObject.h"
+
+namespace tabulo::vbs {
+
+class ErrObject : public ScriptObject {
+public:
+    std::string typeName() const override { return "ErrObject"; }
+    Variant call(std::string_view name, ArgRefs args) override;
+    void assign(std::string_view name, ArgRefs args, const Variant& value, bool isSet) override;
+
+    void set(const ScriptError& e);
+    void clear();
+
+    int32_t number = 0;
+    std::string description;
+    std::string source;
+};
+
+} // namespace tabulo::vbs

@@ -1,0 +1,233 @@
+// Names, calls and member access.
+
+#include "Builtins.h"
+#include "CallArgs.h"
+#include "Convert.h"
+#include "Nodes.h"
+
+namespace tabulo::vbs {
+
+void Expr::assign(Context&, const Variant&, bool) const { raiseError(err::IllegalAssignment); }
+
+void NameExpr::resolve(Context& c) const {
+    Interpreter& in = c.in;
+    Binding b;
+    const Scope* s = scope;
+    if (s->proc) {
+        auto it = s->locals.find(lower);
+        if (it != s->locals.end()) {
+            b.kind = BindKind::Local;
+            b.index = it->second;
+            b.constant = s->constants.count(lower) > 0;
+            if (hasArgs && it->second == s->proc->resultSlot) {
+                b.kind = s->cls ? BindKind::MeMember : BindKind::Procedure;
+                b.proc = s->proc;
+            }
+            bind = b;
+            return;
+        }
+    }
+    if (s->cls) {
+        auto f = s->cls->fieldIndex.find(lower);
+        if (f != s->cls->fieldIndex.end()) {
+            bind = {BindKind::Member, f->second, false, nullptr, nullptr};
+            return;
+        }
+        if (s->cls->methods.count(lower) || s->cls->letters.count(lower) ||
+            s->cls->setters.count(lower)) {
+            bind.kind = BindKind::MeMember;
+            return;
+        }
+    }
+    int g = in.findGlobal(lower);
+    if (g >= 0) {
+        bind = {BindKind::Global, g, in.globalConstants.count(lower) > 0, nullptr, nullptr};
+        return;
+    }
+    auto p = in.procedures.find(lower);
+    if (p != in.procedures.end()) {
+        bind = {BindKind::Procedure, -1, false, p->second, nullptr};
+        return;
+    }
+    if (const Builtin* f = findBuiltin(lower)) {
+        bind = {BindKind::Builtin, -1, false, nullptr, f};
+        return;
+    }
+    if (s->optionExplicit) {
+        bind.kind = BindKind::Undefined;
+        return;
+    }
+    bind = {BindKind::Global, in.globalSlot(lower), false, nullptr, nullptr};
+}
+
+Variant& NameExpr::storage(Context& c) const {
+    switch (bind.kind) {
+    case BindKind::Local: return c.frame.locals[bind.index].deref();
+    case BindKind::Member: return c.frame.me->fields[bind.index];
+    default: return c.in.globals[bind.index];
+    }
+}
+
+static bool isVariable(BindKind k) {
+    return k == BindKind::Local || k == BindKind::Global || k == BindKind::Member;
+}
+
+static Variant indexValue(Context& c, const Variant& v, const ExprList& args) {
+    if (v.isArray()) {
+        std::shared_ptr<ArrayData> hold = v.arr();
+        return indexArray(c, *hold, args);
+    }
+    if (v.isObject()) {
+        if (!v.obj())
+            raiseError(err::ObjectNotSet);
+        std::shared_ptr<ScriptObject> hold = v.obj();
+        CallArgs a(c, args, true);
+        return hold->call("", a.refs());
+    }
+    if (args.empty())
+        return v;
+    raiseError(err::TypeMismatch);
+}
+
+Variant NameExpr::invoke(Context& c) const {
+    switch (bind.kind) {
+    case BindKind::Procedure: {
+        CallArgs a(c, args, true);
+        return c.in.callProcedure(*bind.proc, nullptr, a.refs());
+    }
+    case BindKind::MeMember: {
+        CallArgs a(c, args, true);
+        return c.frame.me->callMember(name, a.refs(), true);
+    }
+    case BindKind::Builtin: {
+        const Builtin& f = *bind.builtin;
+        if (!f.fn) {
+            if (!args.empty())
+                raiseError(err::TypeMismatch);
+            return f.constant;
+        }
+        int n = static_cast<int>(args.size());
+        if (n < f.minArgs || n > f.maxArgs)
+            raiseError(err::WrongArgCount);
+        CallArgs a(c, args, false);
+        return f.fn(c.in, a.refs());
+    }
+    default: raiseError(err::VariableUndefined);
+    }
+}
+
+Variant NameExpr::eval(Context& c) const {
+    const Binding& b = binding(c);
+    if (isVariable(b.kind)) {
+        Variant& v = storage(c);
+        if (!hasArgs)
+            return v;
+        return indexValue(c, v, args);
+    }
+    return invoke(c);
+}
+
+void NameExpr::callStatement(Context& c) const { eval(c); }
+
+const Variant* NameExpr::peek(Context& c) const {
+    const Binding& b = binding(c);
+    if (isVariable(b.kind) && !hasArgs)
+        return &storage(c);
+    return nullptr;
+}
+
+Variant* NameExpr::reference(Context& c, ArgPack& pack) const {
+    const Binding& b = binding(c);
+    if (!isVariable(b.kind))
+        return nullptr;
+    Variant& v = storage(c);
+    if (!hasArgs)
+        return &v;
+    if (!v.isArray())
+        return nullptr;
+    std::shared_ptr<ArrayData> arr = v.arr();
+    Variant& element = indexArray(c, *arr, args);
+    ++arr->locks;
+    pack.locked.push_back(std::move(arr));
+    return &element;
+}
+
+void NameExpr::assign(Context& c, const Variant& value, bool isSet) const {
+    const Binding& b = binding(c);
+    if (b.constant)
+        raiseError(err::IllegalAssignment);
+    if (isVariable(b.kind)) {
+        Variant& v = storage(c);
+        if (!hasArgs) {
+            storeValue(v, value, isSet);
+        } else if (v.isArray()) {
+            std::shared_ptr<ArrayData> hold = v.arr();
+            storeValue(indexArray(c, *hold, args), value, isSet);
+        } else if (v.isObject()) {
+            if (!v.obj())
+                raiseError(err::ObjectNotSet);
+            std::shared_ptr<ScriptObject> hold = v.obj();
+            CallArgs a(c, args, true);
+            hold->assign("", a.refs(), value, isSet);
+        } else {
+            raiseError(err::TypeMismatch);
+        }
+        return;
+    }
+    if (b.kind == BindKind::MeMember) {
+        CallArgs a(c, args, true);
+        c.frame.me->assignMember(name, a.refs(), value, isSet, true);
+        return;
+    }
+    if (b.kind == BindKind::Undefined)
+        raiseError(err::VariableUndefined);
+    raiseError(err::IllegalAssignment);
+}
+
+static std::shared_ptr<ScriptObject> objectOf(Context& c, const Expr& e) {
+    const Variant* p = e.peek(c);
+    Variant held;
+    if (!p) {
+        held = e.eval(c);
+        p = &held;
+    }
+    if (!p->isObject())
+        raiseError(err::ObjectRequired);
+    if (!p->obj())
+        raiseError(err::ObjectNotSet);
+    return p->obj();
+}
+
+Variant MemberExpr::eval(Context& c) const {
+    std::shared_ptr<ScriptObject> obj = objectOf(c, *object);
+    CallArgs a(c, args, true);
+    if (c.frame.me == obj.get())
+        return c.frame.me->callMember(name, a.refs(), true);
+    return obj->call(name, a.refs());
+}
+
+void MemberExpr::assign(Context& c, const Variant& value, bool isSet) const {
+    std::shared_ptr<ScriptObject> obj = objectOf(c, *object);
+    CallArgs a(c, args, true);
+    if (c.frame.me == obj.get())
+        c.frame.me->assignMember(name, a.refs(), value, isSet, true);
+    else
+        obj->assign(name, a.refs(), value, isSet);
+}
+
+Variant MeExpr::eval(Context& c) const {
+    if (!c.frame.me)
+        raiseError(err::ObjectRequired);
+    return Variant::object(c.frame.me->shared_from_this());
+}
+
+Variant NewExpr::eval(Context& c) const {
+    auto it = c.in.classes.find(lowerName(className));
+    if (it == c.in.classes.end())
+        throw ScriptError(506, "Class not defined");
+    Variant out;
+    c.in.createInstance(*it->second, out);
+    return out;
+}
+
+} // namespace tabulo::vbs

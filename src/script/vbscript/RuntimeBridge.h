@@ -1,0 +1,19 @@
+#pragma once
+// The few places where the interpreter hands numbers and dates to the script
+// runtime library (number text, date serials, rounding).
+
+#include <cstdint>
+#include <string>
+
+namespace tabulo::vbs::runtime {
+
+std::string doubleText(double v);
+std::string singleText(float v);
+std::string currencyText(int64_t scaled);
+std::string dateText(double serial, int dateOrder);
+bool textToNumber(const std::string& text, double& out);
+bool textToDate(const std::string& text, int dateOrder, double& out);
+bool dateLiteral(const std::string& text, double& out); // #...# in the source
+double bankersRound(double x);
+
+} // namespace tabulo::vbs::runtime

@@ -1,0 +1,61 @@
+#pragma once
+// The script engine the host drives: Reset, AddObject, AddCode, Run and the
+// Error of the last failure, with a time-out per call and the date order that
+// date texts are read and written in. Standard C++ only.
+//
+//   ScriptEngine engine;
+//   engine.SetUi(&ui);                       // MsgBox / InputBox
+//   engine.SetTimeout(10000);
+//   engine.AddObject("Tb", tbObject);        // reached as Tb.Member
+//   if (!engine.AddCode(text) || !engine.Run("Start"))
+//       show(engine.Error().description, engine.Error().line, engine.Error().column);
+
+#include "Interpreter.h"
+#include "ScriptObject.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tabulo::vbs {
+
+struct ScriptErrorInfo {
+    int32_t number = 0;
+    std::string description;
+    std::string source; // "Microsoft VBScript runtime error" or "... compilation error"
+    int line = 0;       // 1-based; 0 when the error belongs to no line
+    int column = 0;     // 0-based position of the statement or token in its line
+};
+
+class ScriptEngine {
+public:
+    ScriptEngine();
+    ~ScriptEngine();
+    ScriptEngine(const ScriptEngine&) = delete;
+    ScriptEngine& operator=(const ScriptEngine&) = delete;
+
+    // Drops all code, variables and registered objects.
+    void Reset();
+    // Makes `object` reachable from scripts under `name`.
+    void AddObject(const std::string& name, std::shared_ptr<ScriptObject> object);
+    // Compiles the text and runs its top-level statements. False on error.
+    bool AddCode(std::string_view text);
+    // Runs a procedure without arguments. False on error (also when it does not exist).
+    bool Run(const std::string& procName);
+    const ScriptErrorInfo& Error() const { return error_; }
+
+    void SetTimeout(int milliseconds) { timeoutMs_ = milliseconds; } // 0: none
+    void SetUi(ScriptUi* ui);
+    void SetDateOrder(int order) { dateOrder_ = order; } // 1 = DD/MM/YYYY, 2 = MM/DD/YYYY
+
+private:
+    template <class F> bool guarded(F&& work, bool compiling);
+
+    std::unique_ptr<Interpreter> in_;
+    ScriptUi* ui_ = nullptr;
+    ScriptErrorInfo error_;
+    int timeoutMs_ = 0;
+    int dateOrder_ = 1;
+};
+
+} // namespace tabulo::vbs

@@ -1,0 +1,92 @@
+#include "ScriptError.h"
+
+#include <unordered_map>
+
+namespace tabulo::vbs {
+
+namespace {
+const std::unordered_map<int32_t, const char*>& descriptions() {
+    static const std::unordered_map<int32_t, const char*> table = {
+        {err::InvalidCall, "Invalid procedure call or argument"},
+        {err::Overflow, "Overflow"},
+        {err::OutOfMemory, "Out of memory"},
+        {err::SubscriptOutOfRange, "Subscript out of range"},
+        {err::ArrayLocked, "This array is fixed or temporarily locked"},
+        {err::DivisionByZero, "Division by zero"},
+        {err::TypeMismatch, "Type mismatch"},
+        {err::OutOfStack, "Out of stack space"},
+        {err::SubNotDefined, "Sub or Function not defined"},
+        {err::ObjectNotSet, "Object variable not set"},
+        {err::InvalidUseOfNull, "Invalid use of Null"},
+        {err::ObjectRequired, "Object required"},
+        {err::CantCreateObject, "ActiveX component can't create object"},
+        {err::NoSuchMember, "Object doesn't support this property or method"},
+        {err::WrongArgCount, "Wrong number of arguments or invalid property assignment"},
+        {err::NotACollection, "Object not a collection"},
+        {err::KeyExists, "This key is already associated with an element of this collection"},
+        {err::VariableUndefined, "Variable is undefined"},
+        {err::IllegalAssignment, "Illegal assignment"},
+        {err::ElementNotFound, "Element not found"},
+        {err::TimedOut, "Script timed out"},
+        {err::SyntaxError, "Syntax error"},
+        {err::ExpectedColon, "Expected ':'"},
+        {err::ExpectedLParen, "Expected '('"},
+        {err::ExpectedRParen, "Expected ')'"},
+        {err::ExpectedIdentifier, "Expected identifier"},
+        {err::ExpectedEquals, "Expected '='"},
+        {err::ExpectedIf, "Expected 'If'"},
+        {err::ExpectedTo, "Expected 'To'"},
+        {err::ExpectedEnd, "Expected 'End'"},
+        {err::ExpectedFunction, "Expected 'Function'"},
+        {err::ExpectedSub, "Expected 'Sub'"},
+        {err::ExpectedThen, "Expected 'Then'"},
+        {err::ExpectedWend, "Expected 'Wend'"},
+        {err::ExpectedLoop, "Expected 'Loop'"},
+        {err::ExpectedNext, "Expected 'Next'"},
+        {err::ExpectedCase, "Expected 'Case'"},
+        {err::ExpectedSelect, "Expected 'Select'"},
+        {err::ExpectedExpression, "Expected expression"},
+        {err::ExpectedStatement, "Expected statement"},
+        {err::ExpectedEndOfStatement, "Expected end of statement"},
+        {err::ExpectedInteger, "Expected integer constant"},
+        {err::ExpectedWhileUntil, "Expected 'While' or 'Until'"},
+        {err::ExpectedWhileUntilEnd, "Expected 'While', 'Until' or end of statement"},
+        {err::ExpectedWith, "Expected 'With'"},
+        {err::InvalidNumber, "Invalid number"},
+        {err::InvalidCharacter, "Invalid character"},
+        {err::UnterminatedString, "Unterminated string constant"},
+        {err::InvalidMe, "Invalid use of 'Me' keyword"},
+        {err::LoopWithoutDo, "'loop' without 'do'"},
+        {err::InvalidExit, "Invalid 'exit' statement"},
+        {err::InvalidForVariable, "Invalid 'for' loop control variable"},
+        {err::NameRedefined, "Name redefined"},
+        {err::ParensOnSubCall, "Cannot use parentheses when calling a Sub"},
+        {err::ExpectedLiteral, "Expected literal constant"},
+        {err::ExpectedIn, "Expected 'In'"},
+        {err::ExpectedClass, "Expected 'Class'"},
+        {err::MustBeInClass, "Must be defined inside a Class"},
+        {err::ExpectedLetSetGet, "Expected Let or Set or Get in property declaration"},
+        {err::ExpectedProperty, "Expected 'Property'"},
+        {err::InitTerminateArgs, "Class initialize or terminate do not have arguments"},
+        {err::UnexpectedNext, "Unexpected 'Next'"},
+    };
+    return table;
+}
+} // namespace
+
+std::string errorDescription(int32_t number) {
+    auto it = descriptions().find(number);
+    if (it != descriptions().end())
+        return it->second;
+    return "Unknown runtime error";
+}
+
+ScriptError::ScriptError(int32_t number_) : ScriptError(number_, errorDescription(number_)) {}
+
+ScriptError::ScriptError(int32_t number_, std::string description_, std::string source_)
+    : std::runtime_error(description_), number(number_), description(std::move(description_)),
+      source(std::move(source_)) {}
+
+void raiseError(int32_t number) { throw ScriptError(number); }
+
+} // namespace tabulo::vbs

@@ -1,0 +1,11 @@
+#pragma once
+// Upper and lower case of Windows-1252 text.
+
+#include <string>
+
+namespace tabulo::vbs {
+
+std::string upperText(std::string s);
+std::string lowerText(std::string s);
+
+} // namespace tabulo::vbs

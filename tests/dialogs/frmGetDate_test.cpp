@@ -1,0 +1,173 @@
+#include "DialogTest.h"
+#include "ModalDriver.h"
+#include "Twips.h"
+#include "frmGetDate.h"
+
+#include <QDate>
+#include <QPushButton>
+#include <QTest>
+
+namespace tabulo {
+namespace {
+
+class DatePicker : public test::DialogTest {
+protected:
+    // Opens the picker on a starting date, as the data-entry window does.
+    frmGetDate& Open(const std::string& start, int dateOrder = 1) {
+        modDlg::DlgDate = start;
+        modDlg::SetDateOrderSource([dateOrder] { return dateOrder; });
+        picker = std::make_unique<frmGetDate>();
+        picker->show();
+        return *picker;
+    }
+    QString Shown() const { return TextOf(*picker, "lblMonth") + " " + TextOf(*picker, "lblYear"); }
+    void Press(const char* button) {
+        QTest::mouseClick(Child<QPushButton>(*picker, button), Qt::LeftButton);
+    }
+    void Press(const char* button, int times) {
+        for (int i = 0; i < times; ++i)
+            Press(button);
+    }
+    // The cell number (1..42) showing the day, 0 when no cell does.
+    int CellOf(int day) const {
+        for (int i = 1; i <= frmGetDate::kCells; ++i)
+            if (picker->lblDay(i)->text() == QString::number(day)) return i;
+        return 0;
+    }
+    int NumberedCells() const {
+        int n = 0;
+        for (int i = 1; i <= frmGetDate::kCells; ++i)
+            n += !picker->lblDay(i)->text().isEmpty();
+        return n;
+    }
+    bool Marked(int cell) const {
+        const QLabel* label = picker->lblDay(cell);
+        return label->font().bold() &&
+               label->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+    }
+    int MarkedCount() const {
+        int n = 0;
+        for (int i = 1; i <= frmGetDate::kCells; ++i)
+            n += Marked(i);
+        return n;
+    }
+    void DoubleClickCell(int cell) { QTest::mouseDClick(picker->lblDay(cell), Qt::LeftButton); }
+
+    std::unique_ptr<frmGetDate> picker;
+};
+
+TEST_F(DatePicker, OpensOnTheStartingDateWithItsDayMarked) {
+    for (auto [start, order] : {std::pair{"31/12/2023", 1}, std::pair{"12/31/2023", 2}}) {
+        Open(start, order);
+        EXPECT_EQ(picker->windowTitle(), "Date");
+        EXPECT_EQ(Shown(), "Dec 2023") << start;
+        EXPECT_TRUE(Marked(CellOf(31))) << start;
+        EXPECT_EQ(MarkedCount(), 1) << start;
+    }
+}
+
+TEST_F(DatePicker, DoubleClickGivesTheDateInTheFilesOrder) {
+    struct Case {
+        const char* start;
+        int order;
+        int steps; // months forward before picking
+        const char* picked;
+    };
+    const Case cases[] = {
+        {"31/12/2023", 1, 0, "05/12/2023"}, {"12/31/2023", 2, 0, "12/05/2023"},
+        {"15/02/2024", 1, 1, "05/03/2024"}, {"02/15/2024", 2, 1, "03/05/2024"},
+        {"01/01/0001", 1, 0, "05/01/0001"},
+    };
+    for (const Case& c : cases) {
+        Open(c.start, c.order);
+        Press("cmdNext", c.steps);
+        DoubleClickCell(CellOf(5));
+        EXPECT_EQ(modDlg::DlgDate, c.picked) << c.start;
+        EXPECT_EQ(picker->result(), QDialog::Accepted);
+        EXPECT_FALSE(picker->isVisible());
+    }
+}
+
+TEST_F(DatePicker, FirstDayFallsOnItsWeekdayAndMonthsHaveTheirLength) {
+    struct Case {
+        const char* start;
+        int firstCell, days;
+    };
+    const Case cases[] = {
+        {"10/01/2024", 1, 31}, // Monday
+        {"10/09/2024", 7, 30}, // Sunday
+        {"10/12/2024", 7, 31}, // Sunday, runs into the sixth row
+        {"10/02/2024", 4, 29}, // leap year
+        {"10/02/2023", 3, 28}, {"10/02/1900", 4, 28}, {"10/02/2000", 2, 29},
+    };
+    for (const Case& c : cases) {
+        Open(c.start);
+        EXPECT_EQ(CellOf(1), c.firstCell) << c.start;
+        EXPECT_EQ(NumberedCells(), c.days) << c.start;
+        EXPECT_EQ(CellOf(c.days), c.firstCell + c.days - 1) << c.start;
+    }
+}
+
+TEST_F(DatePicker, SteppingStaysWithinYearsOneTo9999) {
+    struct Case {
+        const char* start;
+        const char* button;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"15/01/2024", "cmdBack", "Dec 2023"},  {"15/12/2023", "cmdNext", "Jan 2024"},
+        {"15/06/2023", "cmdBack", "May 2023"},  {"15/06/2023", "cmdNext", "Jul 2023"},
+        {"15/06/2023", "cmdYBack", "Jun 2022"}, {"15/06/2023", "cmdYNext", "Jun 2024"},
+        {"15/01/0001", "cmdBack", "Jan 1"},     {"15/12/9999", "cmdNext", "Dec 9999"},
+        {"15/06/0001", "cmdYBack", "Jun 1"},    {"15/06/9999", "cmdYNext", "Jun 9999"},
+    };
+    for (const Case& c : cases) {
+        Open(c.start);
+        Press(c.button);
+        EXPECT_EQ(Shown(), c.shown) << c.start << " " << c.button;
+    }
+}
+
+TEST_F(DatePicker, TheMarkStaysOnTheStartingDate) {
+    Open("29/02/2024");
+    Press("cmdYNext");
+    EXPECT_EQ(MarkedCount(), 0);
+    Press("cmdBack", 12);
+    EXPECT_EQ(Shown(), "Feb 2024");
+    EXPECT_TRUE(Marked(CellOf(29)));
+    EXPECT_EQ(MarkedCount(), 1);
+}
+
+TEST_F(DatePicker, AnInvalidStartShowsTodayMarked) {
+    const QDate today = QDate::currentDate();
+    for (const char* start : {"", "2023-12-31", "31/02/2023"}) {
+        Open(start);
+        EXPECT_EQ(TextOf(*picker, "lblYear"), QString::number(today.year())) << start;
+        EXPECT_TRUE(Marked(CellOf(today.day()))) << start;
+    }
+}
+
+TEST_F(DatePicker, EmptyCellsAndTheCloseBoxLeaveTheDateAlone) {
+    Open("10/01/2024");
+    DoubleClickCell(42);
+    EXPECT_TRUE(picker->isVisible());
+    picker->close();
+    EXPECT_EQ(modDlg::DlgDate, "10/01/2024");
+}
+
+TEST_F(DatePicker, PickDateOpensTheWindowAtTheGivenPlaceAndWaits) {
+    modDlg::DlgDate = "31/12/2023";
+    QPoint shownAt;
+    test::WhenModalOpens([&](QWidget* modal) {
+        auto* window = static_cast<frmGetDate*>(modal);
+        shownAt = window->pos();
+        QTest::mouseDClick(window->lblDay(7), Qt::LeftButton); // 3 December 2023
+    });
+    modDlg::PickDate(1500, 3000);
+    EXPECT_EQ(modDlg::DlgDate, "03/12/2023");
+    const Twips twips = Twips::FromScreen();
+    EXPECT_EQ(shownAt, QPoint(twips.TwipsToPixelsX(1500), twips.TwipsToPixelsY(3000)));
+}
+
+} // namespace
+} // namespace tabulo

@@ -1,0 +1,44 @@
+#include "DialogTest.h"
+#include "ModalDriver.h"
+#include "Twips.h"
+#include "frmShowText.h"
+
+#include <QPlainTextEdit>
+
+namespace tabulo {
+namespace {
+
+class TextViewer : public test::DialogTest {};
+
+TEST_F(TextViewer, TextBoxFillsTheWindowAtOpeningAndAfterResizing) {
+    frmShowText viewer;
+    viewer.show();
+    EXPECT_EQ(viewer.windowTitle(), "Field");
+    EXPECT_EQ(viewer.size(), Twips::FromScreen().ToPixels(QSize(5070, 3195)));
+    EXPECT_EQ(viewer.Text1()->geometry(), viewer.rect());
+    for (QSize size : {QSize(300, 120), QSize(640, 480)}) {
+        viewer.resize(size);
+        EXPECT_EQ(viewer.Text1()->geometry(), QRect(QPoint(0, 0), size));
+    }
+}
+
+TEST_F(TextViewer, RunnerShowsTheViewerAsTheCallerSetItUp) {
+    frmShowText viewer;
+    viewer.setWindowTitle("Notes");
+    viewer.Text1()->setPlainText("line one\nline two");
+    QString title, text;
+    bool modal = false;
+    test::WhenModalOpens([&](QWidget* window) {
+        title = window->windowTitle();
+        text = window->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+        modal = window->isModal();
+        window->close();
+    });
+    modDlg::Runner().RunTextViewer(viewer);
+    EXPECT_EQ(title, "Notes");
+    EXPECT_EQ(text, "line one\nline two");
+    EXPECT_TRUE(modal);
+}
+
+} // namespace
+} // namespace tabulo

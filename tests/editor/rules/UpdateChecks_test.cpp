@@ -1,0 +1,171 @@
+#include "UpdateChecks.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+namespace tabulo {
+namespace {
+
+// An engine stand-in with the operations the checks use: field slots, a record held as
+// stored (padded) field texts, and a record count.
+struct FakeEngine {
+    std::array<DBField, kMaxFields> slots{};
+    int fieldCount = 0;
+    std::map<int, std::string> stored;
+    long recordCount = 0;
+    int dateOrder = 1;
+    int unreadable = 0; // a field whose ReadField fails
+    std::vector<int> writes;
+
+    void Define(int n, const char* name, const char* format, int page, const char* value) {
+        DBField& f = slots[n - 1];
+        f.Page = static_cast<uint8_t>(page);
+        f.Name = FixedString(name, 32);
+        f.Format = FixedString(format, 8);
+        f.Length = 12;
+        stored[n] = FixedString(value, 12);
+        fieldCount = std::max(fieldCount, n);
+    }
+    int GetFieldCount() const { return fieldCount; }
+    int GetFieldDef(int n, DBField& def) const {
+        if (slots[n - 1].Page == 0) return 0;
+        def = slots[n - 1];
+        return n;
+    }
+    int ReadField(int n, std::string& value) {
+        if (n == unreadable) return 0;
+        value = TrimSpaces(stored[n]);
+        return 1;
+    }
+    int WriteField(int n, const std::string& value) {
+        stored[n] = FixedString(value, 12);
+        writes.push_back(n);
+        return 1;
+    }
+    long GetRecordCount() const { return recordCount; }
+    int GetDateOrder() const { return dateOrder; }
+};
+
+struct ValueCase {
+    const char* format;
+    const char* value;
+    int dateOrder;
+    std::string_view expected;
+};
+
+class FieldValueCheck : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(FieldValueCheck, GivesTheFirstFailureText) {
+    const ValueCase& c = GetParam();
+    EXPECT_EQ(CheckFieldValue(c.format, c.value, c.dateOrder), c.expected)
+        << "format '" << c.format << "' value '" << c.value << "' order " << c.dateOrder;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Checks, FieldValueCheck, testing::Values(
+    ValueCase{"D", "", 1, ""},
+    ValueCase{"D", "29/02/2024", 1, ""},
+    ValueCase{"D", "31/02/2024", 1, ", Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
+    ValueCase{"D", "1/2/2024", 1, ", Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
+    ValueCase{"D", "02/29/2024", 2, ""},
+    ValueCase{"D", "29/02/2024", 2, ", Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
+    ValueCase{"T", "", 1, ""},
+    ValueCase{"T", "23:59:59", 1, ""},
+    ValueCase{"T", "12:30", 1, ", Invalid time. Format (hh:mm)"},
+    ValueCase{"T", "24:00:00", 1, ", Invalid time. Format (hh:mm)"},
+    ValueCase{"!", "", 1, ", Cannot be empty"},
+    ValueCase{"!", "x", 1, ""},
+    ValueCase{"D!", "", 1, ", Cannot be empty"},
+    ValueCase{"T!", "", 1, ", Cannot be empty"},
+    ValueCase{"DT", "12:00:00", 1, ", Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
+    ValueCase{"TD!", "99/99/9999", 1, ", Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
+    ValueCase{"N", "abc", 1, ""},
+    ValueCase{"d t", "abc", 1, ""}));
+// clang-format on
+
+TEST(RunUpdateChecks, StopsAtTheFirstFailingFieldWithItsMessageAndPage) {
+    FakeEngine db;
+    db.Define(1, "Name", "A!", 1, "Ann");
+    db.Define(2, "Born", "D", 3, "31/02/2024");
+    db.Define(3, "Phone", "N!", 1, "");
+    EngineFields fields(db);
+    const auto failure = RunUpdateChecks(fields, false);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Field, 2);
+    EXPECT_EQ(failure->Page, 3);
+    EXPECT_EQ(failure->Title, "UPDATE");
+    EXPECT_EQ(failure->Text, "Field: Born, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)");
+    EXPECT_TRUE(db.writes.empty());
+}
+
+TEST(RunUpdateChecks, UsesTheFilesDateOrder) {
+    FakeEngine db;
+    db.Define(1, "Due", "D", 1, "02/29/2024");
+    EngineFields fields(db);
+    EXPECT_TRUE(RunUpdateChecks(fields, false).has_value());
+    db.dateOrder = 2;
+    EXPECT_FALSE(RunUpdateChecks(fields, false).has_value());
+}
+
+TEST(RunUpdateChecks, SkipsFreeSlotsUnreadableFieldsAndSlotsPastTheCount) {
+    FakeEngine db;
+    db.Define(1, "Kept", "!", 1, "x");
+    db.Define(2, "Free", "!", 1, "");
+    db.slots[1].Page = 0;
+    db.Define(3, "Broken", "!", 1, "");
+    db.unreadable = 3;
+    db.Define(5, "Beyond", "!", 1, "");
+    db.fieldCount = 4;
+    EngineFields fields(db);
+    EXPECT_FALSE(RunUpdateChecks(fields, false).has_value());
+}
+
+TEST(RunUpdateChecks, NumbersTheNumberFieldsOfANewRecordOnly) {
+    FakeEngine db;
+    db.recordCount = 12;
+    db.Define(1, "No", "#", 1, "5");
+    db.Define(2, "Name", "A", 1, "Ann");
+    db.Define(4, "Copy", "N#", 2, "");
+    EngineFields fields(db);
+    EXPECT_FALSE(RunUpdateChecks(fields, false).has_value());
+    EXPECT_TRUE(db.writes.empty());
+    EXPECT_FALSE(RunUpdateChecks(fields, true).has_value());
+    EXPECT_EQ(db.stored[1], " 13         ");
+    EXPECT_EQ(db.stored[4], " 13         ");
+    EXPECT_EQ(db.writes, (std::vector<int>{1, 4}));
+}
+
+TEST(RunUpdateChecks, KeepsTheNumbersWrittenBeforeAFailure) {
+    FakeEngine db;
+    db.Define(1, "No", "#", 1, "");
+    db.Define(2, "Name", "!", 2, "");
+    db.Define(3, "Again", "#", 1, "");
+    EngineFields fields(db);
+    const auto failure = RunUpdateChecks(fields, true);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Text, "Field: Name, Cannot be empty");
+    EXPECT_EQ(failure->Page, 2);
+    EXPECT_EQ(db.writes, (std::vector<int>{1}));
+    EXPECT_EQ(TrimSpaces(db.stored[1]), "1");
+}
+
+TEST(WriteRecordNumbers, FillsEveryNumberField) {
+    FakeEngine db;
+    db.Define(1, "No", "#", 1, " 13");
+    db.Define(2, "Name", "A", 1, "Ann");
+    db.Define(3, "Ref", "=#", 1, "");
+    EngineFields fields(db);
+    WriteRecordNumbers(fields, 14);
+    EXPECT_EQ(db.writes, (std::vector<int>{1, 3}));
+    EXPECT_EQ(TrimSpaces(db.stored[3]), "14");
+}
+
+TEST(RecordNumberText, LeavesTheSignPositionBlank) {
+    EXPECT_EQ(RecordNumberText(13), " 13");
+    EXPECT_EQ(RecordNumberText(65530), " 65530");
+    EXPECT_EQ(RecordNumberText(-5), "-5");
+}
+
+} // namespace
+} // namespace tabulo

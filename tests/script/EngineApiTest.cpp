@@ -1,0 +1,125 @@
+// The host's view of the engine: registered objects, Reset, Run, errors and
+// the time-out.
+
+#include "Convert.h"
+#include "ScriptEngine.h"
+#include "ScriptError.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace tabulo::vbs;
+
+// A host object like the editor's: a Cancel flag and a method that trims its
+// by-reference argument in the caller's variable.
+class HostObject : public ScriptObject {
+public:
+    int cancel = 0;
+    std::vector<std::string> actions;
+
+    std::string typeName() const override { return "clsField"; }
+    Variant call(std::string_view name, ArgRefs args) override {
+        if (sameName(name, "Cancel"))
+            return Variant::boolean(cancel != 0);
+        if (sameName(name, "SetAction")) {
+            std::string s = toString(*args[0]);
+            s.erase(0, s.find_first_not_of(' '));
+            s.erase(s.find_last_not_of(' ') + 1);
+            *args[0] = Variant(s);
+            actions.push_back(s);
+            return {};
+        }
+        if (sameName(name, "Fail"))
+            throw ScriptError(52, "Bad file name or number");
+        raiseError(err::NoSuchMember);
+    }
+    void assign(std::string_view name, ArgRefs, const Variant& value, bool) override {
+        if (!sameName(name, "Cancel"))
+            raiseError(err::NoSuchMember);
+        cancel = toBool(value) ? -1 : 0;
+    }
+};
+
+struct Engine : ::testing::Test {
+    ScriptEngine engine;
+    std::shared_ptr<HostObject> tb = std::make_shared<HostObject>();
+    void SetUp() override { engine.AddObject("Tb", tb); }
+};
+
+TEST_F(Engine, HostMethodChangesTheCallersVariable) {
+    ASSERT_TRUE(engine.AddCode("Sub Start\n n = \"  Go  \"\n Tb.SetAction n\n"
+                               " If n <> \"Go\" Then Tb.Cancel = True\nEnd Sub"));
+    ASSERT_TRUE(engine.Run("Start"));
+    EXPECT_EQ(tb->actions, std::vector<std::string>{"Go"});
+    EXPECT_EQ(tb->cancel, 0);
+}
+
+TEST_F(Engine, ScriptSetsCancel) {
+    ASSERT_TRUE(engine.AddCode("Sub Update\n Tb.Cancel = True\nEnd Sub"));
+    ASSERT_TRUE(engine.Run("update"));
+    EXPECT_EQ(tb->cancel, -1);
+}
+
+TEST_F(Engine, ResetDropsCodeAndObjects) {
+    ASSERT_TRUE(engine.AddCode("Dim kept : kept = 5\nSub Start\nEnd Sub"));
+    engine.Reset();
+    EXPECT_FALSE(engine.Run("Start"));
+    EXPECT_EQ(engine.Error().number, 35);
+    ASSERT_TRUE(engine.AddCode("Option Explicit\nSub Start\n Tb.Cancel = 1\nEnd Sub"));
+    EXPECT_FALSE(engine.Run("Start"));
+    EXPECT_EQ(engine.Error().number, 500);
+    EXPECT_EQ(engine.Error().line, 3);
+}
+
+TEST_F(Engine, VariablesStartEmptyInAFreshEngine) {
+    ASSERT_TRUE(engine.AddCode("Dim v\nSub Start\n v = 1\nEnd Sub\nSub Update\n"
+                               " If IsEmpty(v) Then Tb.Cancel = True\nEnd Sub"));
+    ASSERT_TRUE(engine.Run("Start"));
+    engine.Reset();
+    engine.AddObject("Tb", tb);
+    ASSERT_TRUE(engine.AddCode("Dim v\nSub Update\n If IsEmpty(v) Then Tb.Cancel = True\nEnd Sub"));
+    ASSERT_TRUE(engine.Run("Update"));
+    EXPECT_EQ(tb->cancel, -1);
+}
+
+TEST_F(Engine, CompileErrorHasItsPosition) {
+    EXPECT_FALSE(engine.AddCode("Sub Start\n  If x Then\n    y = 1\nEnd Sub\n"));
+    EXPECT_EQ(engine.Error().number, 1012); // End Sub closes the If
+    EXPECT_EQ(engine.Error().description, "Expected 'If'");
+    EXPECT_EQ(engine.Error().line, 4);
+    EXPECT_EQ(engine.Error().column, 4);
+    EXPECT_EQ(engine.Error().source, "Microsoft VBScript compilation error");
+}
+
+TEST_F(Engine, HostErrorsReachTheScriptWithThePosition) {
+    ASSERT_TRUE(engine.AddCode("Sub Start\n  x = 1\n  Tb.Fail\nEnd Sub"));
+    EXPECT_FALSE(engine.Run("Start"));
+    EXPECT_EQ(engine.Error().number, 52);
+    EXPECT_EQ(engine.Error().description, "Bad file name or number");
+    EXPECT_EQ(engine.Error().line, 3);
+    EXPECT_EQ(engine.Error().column, 2);
+}
+
+TEST_F(Engine, EndlessLoopStopsAtTheTimeOut) {
+    engine.SetTimeout(100);
+    ASSERT_TRUE(engine.AddCode("Sub Start\n Do\n Loop\nEnd Sub"));
+    EXPECT_FALSE(engine.Run("Start"));
+    EXPECT_NE(engine.Error().description.find("time-out"), std::string::npos);
+}
+
+TEST_F(Engine, TimeOutIsNotSwallowedByOnErrorResumeNext) {
+    engine.SetTimeout(100);
+    ASSERT_TRUE(engine.AddCode("Sub Spin\n Do : Loop\nEnd Sub\nSub Start\n On Error Resume Next\n"
+                               " Spin\n Tb.Cancel = True\nEnd Sub"));
+    EXPECT_FALSE(engine.Run("Start"));
+    EXPECT_EQ(tb->cancel, 0);
+}
+
+TEST_F(Engine, RunWithMissingArgumentsIsAnError) {
+    ASSERT_TRUE(engine.AddCode("Sub Needs(a)\nEnd Sub"));
+    EXPECT_FALSE(engine.Run("Needs"));
+    EXPECT_EQ(engine.Error().number, 450);
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+// Runs every tests/script/<feature>/<case>.vbs and compares with the
+// expectations written in its comments:
+//   ' OUT: text          one line that MsgBox shows, in order
+//   ' ERR: n line column the run ends with error n at that place
+//   ' RUN: Name          after AddCode, run this procedure
+//   ' INPUT: text        the answer of the next InputBox
+//   ' TIMEOUT: ms        the engine's time-out
+//   ' DATEORDER: 2       month-first dates
+
+#include "ScriptEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using tabulo::vbs::ScriptEngine;
+
+struct Expectation {
+    std::string text;
+    std::vector<std::string> output, input;
+    std::string run;
+    int timeout = 0, dateOrder = 1;
+    bool expectError = false;
+    int number = 0, line = 0, column = 0;
+};
+
+class RecordingUi : public tabulo::vbs::ScriptUi {
+public:
+    std::vector<std::string> shown;
+    std::vector<std::string> answers;
+    int msgBox(const std::string& prompt, int, const std::string&) override {
+        shown.push_back(prompt);
+        return 1;
+    }
+    std::string inputBox(const std::string& prompt, const std::string&,
+                         const std::string& def) override {
+        shown.push_back(prompt);
+        if (answers.empty())
+            return def;
+        std::string a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    }
+};
+
+Expectation readCase(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    Expectation e;
+    e.text = all.str();
+    std::istringstream lines(e.text);
+    std::string line;
+    auto field = [&](const std::string& key, std::string& out) {
+        size_t at = line.find("' " + key + ":");
+        if (at == std::string::npos)
+            return false;
+        out = line.substr(at + key.size() + 3);
+        if (!out.empty() && out[0] == ' ')
+            out.erase(0, 1);
+        while (!out.empty() && (out.back() == '\r' || out.back() == '\n'))
+            out.pop_back();
+        return true;
+    };
+    std::string value;
+    while (std::getline(lines, line)) {
+        if (field("OUT", value))
+            e.output.push_back(value);
+        else if (field("INPUT", value))
+            e.input.push_back(value);
+        else if (field("RUN", value))
+            e.run = value;
+        else if (field("TIMEOUT", value))
+            e.timeout = std::stoi(value);
+        else if (field("DATEORDER", value))
+            e.dateOrder = std::stoi(value);
+        else if (field("ERR", value)) {
+            e.expectError = true;
+            std::istringstream(value) >> e.number >> e.line >> e.column;
+        }
+    }
+    return e;
+}
+
+std::vector<std::string> allCases() {
+    std::vector<std::string> cases;
+    for (const auto& entry : fs::recursive_directory_iterator(VBS_GOLDEN_DIR))
+        if (entry.path().extension() == ".vbs" && entry.path().parent_path().filename() != "runtime")
+            cases.push_back(fs::relative(entry.path(), VBS_GOLDEN_DIR).generic_string());
+    std::sort(cases.begin(), cases.end());
+    return cases;
+}
+
+class GoldenScript : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenScript, MatchesExpectations) {
+    Expectation e = readCase(fs::path(VBS_GOLDEN_DIR) / GetParam());
+    RecordingUi ui;
+    ui.answers = e.input;
+    ScriptEngine engine;
+    engine.SetUi(&ui);
+    engine.SetTimeout(e.timeout ? e.timeout : 20000);
+    engine.SetDateOrder(e.dateOrder);
+    bool ok = engine.AddCode(e.text) && (e.run.empty() || engine.Run(e.run));
+    EXPECT_EQ(ui.shown, e.output);
+    const auto& err = engine.Error();
+    if (e.expectError) {
+        ASSERT_FALSE(ok) << "expected error " << e.number;
+        EXPECT_EQ(err.number, e.number) << err.description;
+        EXPECT_EQ(err.line, e.line) << err.description;
+        EXPECT_EQ(err.column, e.column) << err.description;
+    } else {
+        EXPECT_TRUE(ok) << "error " << err.number << " " << err.description << " at line "
+                        << err.line << " column " << err.column;
+    }
+}
+
+std::string caseName(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name = info.param.substr(0, info.param.size() - 4);
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, GoldenScript, ::testing::ValuesIn(allCases()), caseName);
+
+} // namespace
