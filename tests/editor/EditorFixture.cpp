@@ -36,7 +36,7 @@ TestDb ContactsDb(int records) {
     h.Window.FieldFont.ForeColor = 0x000080;  // dark red text
     h.Window.FieldFont.BackColor = 0xFFFFCC;  // light cyan
     db.SetField(kNumber, Place(1, 100, 40, 60, 21, 5, "Number", "#>", 1));
-    db.SetField(kName, Place(1, 100, 70, 200, 21, 30, "Name", "<", 6));
+    db.SetField(kName, Place(1, 100, 70, 200, 21, 30, "Name", "<*", 6));
     db.SetField(kCity, Place(1, 100, 100, 150, 21, 20, "City", "^U", 36));
     db.SetField(kWeb, Place(1, 100, 130, 250, 21, 40, "Web", "W", 56));
     db.SetField(kMail, Place(1, 100, 160, 250, 21, 40, "Mail", "E", 96));
