@@ -35,16 +35,19 @@ fs::path BuildFullDatabase() {
     std::string record = sample.substr(tabulo::kHeaderSize, header.RecordLength);
     std::ofstream out(dir / "Big.Tbd", std::ios::binary | std::ios::trunc);
     out << tabulo::EncodeHeader(header);
-    for (long i = 0; i < tabulo::kMaxRecords; ++i) out << record;
+    for (long i = 0; i < tabulo::kMaxRecords; ++i)
+        out << record;
     return dir;
 }
 
 // Runs the program once; adds the CPU time it used to cpuSeconds. The exit status, or -1.
 int RunProgram(const fs::path& dir, double& cpuSeconds) {
     std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen", "TABULO_QUIT_AFTER_FIRST_PAINT=1"};
-    for (char** e = environ; *e; ++e) env.emplace_back(*e);
+    for (char** e = environ; *e; ++e)
+        env.emplace_back(*e);
     std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
+    for (std::string& e : env)
+        envp.push_back(e.data());
     envp.push_back(nullptr);
     std::string program = TABULO_PROGRAM, name = (dir / "Big").string();
     char* argv[] = {program.data(), name.data(), nullptr};
@@ -62,7 +65,8 @@ void BM_StartUpToFirstPaint(benchmark::State& state) {
     const fs::path dir = BuildFullDatabase();
     double cpuSeconds = 0;
     for (auto _ : state)
-        if (RunProgram(dir, cpuSeconds) != 0) state.SkipWithError("the program did not end normally");
+        if (RunProgram(dir, cpuSeconds) != 0)
+            state.SkipWithError("the program did not end normally");
     // The program's own CPU time, which a machine busy with other work does not inflate.
     state.counters["program_cpu_ms"] = 1000 * cpuSeconds / static_cast<double>(state.iterations());
     fs::remove_all(dir);

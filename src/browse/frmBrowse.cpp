@@ -43,6 +43,7 @@ frmBrowse::frmBrowse(const DbFile& file, std::vector<int> fieldNos, QWidget* par
     filler_->setAutoFillBackground(true);
     SetUpGrid();
     SetUpScrollBars();
+    grid_->installEventFilter(this);
     grid_->setFocus();
 }
 
@@ -95,8 +96,13 @@ void frmBrowse::resizeEvent(QResizeEvent* event) {
     FillRows();
 }
 
-void frmBrowse::wheelEvent(QWheelEvent* event) {
-    QCoreApplication::sendEvent(vsBar_, event);
+// The wheel over the grid scrolls the rows, as the vertical bar would.
+bool frmBrowse::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(vsBar_, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // Places the data columns from FirstCol on; the horizontal bar pages by the number of

@@ -2,6 +2,7 @@
 
 #include "frmBrowse.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 

@@ -1,27 +1,38 @@
 #include "QtDialogRunner.h"
 
+#include "frmDlgClr.h"
 #include "frmDlgFile.h"
+#include "frmDlgFnt.h"
 #include "frmGetDate.h"
 #include "frmInput.h"
 #include "frmShowText.h"
 
 namespace tabulo {
+namespace {
+
+// Each window is created for one use and gone when it closes.
+template <typename Window, typename... Args> void ShowModal(Args&&... args) {
+    Window window(std::forward<Args>(args)...);
+    window.exec();
+}
+
+} // namespace
 
 void QtDialogRunner::RunFileDialog() {
-    frmDlgFile dialog(reporter_, parent_);
-    dialog.exec();
+    ShowModal<frmDlgFile>(reporter_, parent_);
 }
-
 void QtDialogRunner::RunDatePicker() {
-    frmGetDate dialog(parent_);
-    dialog.exec();
+    ShowModal<frmGetDate>(parent_);
 }
-
 void QtDialogRunner::RunInputBox() {
-    frmInput dialog(parent_);
-    dialog.exec();
+    ShowModal<frmInput>(parent_);
 }
-
+void QtDialogRunner::RunColorPicker() {
+    ShowModal<frmDlgClr>(parent_);
+}
+void QtDialogRunner::RunFontPicker() {
+    ShowModal<frmDlgFnt>(parent_);
+}
 void QtDialogRunner::RunTextViewer(frmShowText& viewer) {
     viewer.exec();
 }

@@ -16,6 +16,8 @@ public:
     void RunDatePicker() override;
     void RunInputBox() override;
     void RunTextViewer(frmShowText& viewer) override;
+    void RunColorPicker() override;
+    void RunFontPicker() override;
 
 private:
     QWidget* parent_;

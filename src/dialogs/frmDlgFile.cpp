@@ -75,8 +75,8 @@ void frmDlgFile::CreateControls() {
     grid->addWidget(txtFile_, 2, 1, 1, 3);
     grid->addWidget(cmdOk, 3, 2);
     grid->addWidget(cmdCancel, 3, 3);
+    lstDrive_->setFixedWidth(150);
     grid->setColumnStretch(1, 1);
-    grid->setColumnMinimumWidth(0, 110);
     resize(480, 340);
 
     connect(lstDir_, &QListWidget::itemClicked, this, &frmDlgFile::DirectoryClicked);

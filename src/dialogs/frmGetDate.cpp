@@ -91,10 +91,15 @@ void frmGetDate::CreateControls() {
     button(">", "cmdNext", 720, &frmGetDate::StepMonth, +1);
     button("<", "cmdYBack", 1080, &frmGetDate::StepYear, -1);
     button(">", "cmdYNext", 1860, &frmGetDate::StepYear, +1);
-    lblMonth_ = new QLabel(this);
-    place(lblMonth_, "lblMonth", QRect(360, 90, 315, 195));
-    lblYear_ = new QLabel(this);
-    place(lblYear_, "lblYear", QRect(1380, 90, 435, 195));
+    auto heading = [&](const char* name, QRect design) {
+        auto* label = new QLabel(this);
+        label->setFont(QFont(kCalendarFont, kCalendarPoints));
+        label->setAlignment(Qt::AlignCenter);
+        place(label, name, design);
+        return label;
+    };
+    lblMonth_ = heading("lblMonth", QRect(360, 90, 315, 195));
+    lblYear_ = heading("lblYear", QRect(1380, 90, 435, 195));
 
     // Cells sit one cell width plus three screen pixels apart, in twips.
     const double stepX = kCellSize + kGapPixels * twips.PerPixelX();

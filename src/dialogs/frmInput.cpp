@@ -1,9 +1,9 @@
 #include "frmInput.h"
 
+#include "MaskedKeys.h"
 #include "QtText.h"
 #include "Twips.h"
 #include "modDlg.h"
-#include "modLIB.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,12 +14,6 @@ namespace {
 
 constexpr int kDefaultMaxLen = 32;
 constexpr int kPasswordCharacter = '#';
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 } // namespace
 
@@ -32,14 +26,14 @@ frmInput::frmInput(QWidget* parent) : QDialog(parent) {
     txtStr_->setObjectName("txtStr");
     txtStr_->setGeometry(twips.ToPixels(QRect(60, 120, 3435, 315)));
     txtStr_->setMaxLength(modDlg::DlgMaxLen > 0 ? modDlg::DlgMaxLen : kDefaultMaxLen);
-    mask_ = modDlg::DlgMask.empty() ? "*" : modDlg::DlgMask;
-    if (mask_.find('P') != std::string::npos) {
+    const std::string mask = modDlg::DlgMask.empty() ? "*" : modDlg::DlgMask;
+    if (mask.find('P') != std::string::npos) {
         txtStr_->setStyleSheet(
             QString("QLineEdit { lineedit-password-character: %1; }").arg(kPasswordCharacter));
         txtStr_->setEchoMode(QLineEdit::Password);
     }
-    txtStr_->setText(ToQString(TrimBlanks(modDlg::DlgValue)));
-    txtStr_->installEventFilter(this);
+    txtStr_->setText(ToQString(modDlg::TrimBlanks(modDlg::DlgValue)));
+    FilterTypedKeys(txtStr_, mask);
 
     cmdOK_ = new QPushButton("Ok", this);
     cmdOK_->setObjectName("cmdOK");
@@ -49,21 +43,8 @@ frmInput::frmInput(QWidget* parent) : QDialog(parent) {
 }
 
 void frmInput::Accept() {
-    modDlg::DlgValue = TrimBlanks(FromQString(txtStr_->text()));
+    modDlg::DlgValue = modDlg::TrimBlanks(FromQString(txtStr_->text()));
     accept();
-}
-
-// Every typed character goes through the key filter, which may drop or change it.
-// Keys without a printable character (Backspace, Enter, moving the caret) pass untouched.
-bool frmInput::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != txtStr_ || event->type() != QEvent::KeyPress) return false;
-    const QString typed = static_cast<QKeyEvent*>(event)->text();
-    if (typed.size() != 1 || typed[0].unicode() < 32 || typed[0].unicode() == 127) return false;
-    const auto key = static_cast<unsigned char>(FromQString(typed).front());
-    const int accepted = modLIB::FilterKey(key, mask_);
-    if (accepted == key) return false;
-    if (accepted != 0) txtStr_->insert(ToQString(std::string(1, static_cast<char>(accepted))));
-    return true;
 }
 
 void frmInput::keyPressEvent(QKeyEvent* event) {

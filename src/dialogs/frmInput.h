@@ -16,13 +16,11 @@ public:
     explicit frmInput(QWidget* parent = nullptr);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Accept();
 
-    std::string mask_;
     QLineEdit* txtStr_;
     QPushButton* cmdOK_;
 };

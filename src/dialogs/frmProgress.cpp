@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 
 namespace tabulo {
 namespace {
@@ -59,6 +60,7 @@ void frmProgress::Place(QWidget* control, int left, int top, int width, int heig
 }
 
 void frmProgress::ShowPer(long done, long total) {
+    if (!isVisible()) CentreOnOwner();
     show();
     repaint();
     if (total <= 0) return;
@@ -70,6 +72,14 @@ void frmProgress::ShowPer(long done, long total) {
     const auto width = static_cast<int>(static_cast<long long>(kBarFullWidth) * done / total);
     Place(bar_, kBarLeft, kBarTop, width, kBarHeight);
     repaint();
+}
+
+// A new run opens in the middle of the window that started it, or of the screen.
+void frmProgress::CentreOnOwner() {
+    const QWidget* owner = parentWidget();
+    const QRect area = owner ? owner->window()->frameGeometry()
+                             : (screen() ? screen()->availableGeometry() : QRect());
+    if (area.isValid()) move(area.center() - rect().center());
 }
 
 void frmProgress::HidePer() {

@@ -25,6 +25,7 @@ public:
 
 private:
     void Place(QWidget* control, int left, int top, int width, int height);
+    void CentreOnOwner();
 
     Twips twips_;
     int lastPer_ = 0; // the next percentage must exceed this to be shown

@@ -12,10 +12,7 @@ DialogRunner* installedRunner = nullptr;
 std::function<int()> dateOrderSource;
 
 std::string TrimmedCapitals(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    std::string out = text.substr(first, last - first + 1);
+    std::string out = TrimBlanks(text);
     for (char& ch : out)
         ch = static_cast<char>(modLIB::ToUpper(static_cast<unsigned char>(ch)));
     return out;
@@ -62,6 +59,20 @@ void PickDate(long x, long y) {
 void ShowInput(const std::string& codes) {
     DlgMask = TrimmedCapitals(codes);
     Runner().RunInputBox();
+}
+
+void ShowColorPicker() {
+    Runner().RunColorPicker();
+}
+
+void ShowFontPicker() {
+    Runner().RunFontPicker();
+}
+
+std::string TrimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 std::string DlgChosenFile() {

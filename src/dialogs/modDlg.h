@@ -7,6 +7,7 @@
 // names in the platform's own encoding (QFile::encodeName), so any existing file can be
 // named.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -27,6 +28,11 @@ inline long DlgPickY = 0;        // date picker: top edge on the screen, twips
 inline std::string DlgValue;     // input box: starting text, then the accepted one
 inline int DlgMaxLen = 0;        // input box: most characters, 0 meaning 32
 inline std::string DlgMask;      // input box: key-filter codes, trimmed, in capitals
+inline uint32_t DlgColor = 0;    // colour picker: RGB as in the header (red in the low byte)
+inline std::string DlgFontName;  // font picker: name, size in points, bold, italic
+inline int DlgFontSize = 0;
+inline uint8_t DlgFontBold = 0; // non-zero: bold
+inline uint8_t DlgFontItalic = 0;
 
 // Opens the windows. The GUI runner shows the real windows modally; tests and core code
 // put their own in place to answer without a window.
@@ -38,6 +44,9 @@ public:
     virtual void RunInputBox() = 0;
     // The caller has set the viewer's caption, place, size, text, colours and font.
     virtual void RunTextViewer(frmShowText& viewer) = 0;
+    // A runner without these pickers answers as if the user had cancelled.
+    virtual void RunColorPicker() {}
+    virtual void RunFontPicker() {}
 };
 
 // The runner in use; the GUI runner until another one is set. nullptr restores it.
@@ -53,9 +62,14 @@ void DlgLoad();
 void DlgSaveAs();
 void PickDate(long x, long y);
 void ShowInput(const std::string& codes);
+void ShowColorPicker();
+void ShowFontPicker();
 
 // The chosen file: DlgPath and DlgFileName joined with one separator of the platform.
 std::string DlgChosenFile();
+
+// The text without the blanks at both ends, as the dialogs take and give their values.
+std::string TrimBlanks(const std::string& text);
 
 } // namespace modDlg
 } // namespace tabulo

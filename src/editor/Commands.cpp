@@ -52,13 +52,17 @@ constexpr MenuDef kMenus[] = {
 } // namespace
 
 const std::array<Command, kToolbarButtons> kToolbarCommands = {
-    Command::Open,         Command::Close,          Command::Print,      Command::FirstRecord,
-    Command::PreviousRecord, Command::GotoRecord,   Command::NextRecord, Command::LastRecord,
-    Command::PreviousPage, Command::NextPage,       Command::Find,       Command::Edit,
-    Command::New,          Command::Update,         Command::Cancel,     Command::Delete,
+    Command::Open,        Command::Close,          Command::Print,
+    Command::FirstRecord, Command::PreviousRecord, Command::GotoRecord,
+    Command::NextRecord,  Command::LastRecord,     Command::PreviousPage,
+    Command::NextPage,    Command::Find,           Command::Edit,
+    Command::New,         Command::Update,         Command::Cancel,
+    Command::Delete,
 };
 
-std::span<const MenuDef> FixedMenus() { return kMenus; }
+std::span<const MenuDef> FixedMenus() {
+    return kMenus;
+}
 
 const MenuItemDef& MenuItemOf(Command command) {
     for (const MenuDef& menu : kMenus)

@@ -16,7 +16,9 @@ DummyLabel::DummyLabel(int slot, QWidget* parent) : QLabel(parent), slot_(slot) 
 
 // The press belongs to the label: it must not reach the window's background, where a
 // right click opens the Goto pop-up.
-void DummyLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void DummyLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void DummyLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -23,7 +23,9 @@ FieldBox::FieldBox(int slot, QWidget* parent) : QPlainTextEdit(parent), slot_(sl
             [this](int position, int, int added) { CutToMaxLength(position, added); });
 }
 
-void FieldBox::SetMaxLength(int length) { maxLength_ = length; }
+void FieldBox::SetMaxLength(int length) {
+    maxLength_ = length;
+}
 
 void FieldBox::SetAlignment(Qt::Alignment alignment) {
     QTextOption option = document()->defaultTextOption();
@@ -31,7 +33,9 @@ void FieldBox::SetAlignment(Qt::Alignment alignment) {
     document()->setDefaultTextOption(option);
 }
 
-Qt::Alignment FieldBox::Alignment() const { return document()->defaultTextOption().alignment(); }
+Qt::Alignment FieldBox::Alignment() const {
+    return document()->defaultTextOption().alignment();
+}
 
 QString FieldBox::Text() const {
     QString text = toPlainText();

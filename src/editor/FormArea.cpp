@@ -1,7 +1,7 @@
 #include "FormArea.h"
 
-#include "QtText.h"
 #include "Links.h"
+#include "QtText.h"
 #include "Toolbar.h"
 #include "modDB.h"
 
@@ -86,7 +86,8 @@ void FormArea::HideAll() {
         fields_[i]->hide();
         dummies_[i]->hide();
     }
-    for (QLabel* banner : banners_) banner->hide();
+    for (QLabel* banner : banners_)
+        banner->hide();
 }
 
 int FormArea::LayOutPage(modDB& db, int page, bool editing) {
@@ -139,7 +140,7 @@ int FormArea::LayOutFields(modDB& db, int page, bool editing) {
             label->clear();
             label->setAlignment(AlignmentOf(def.Format) | Qt::AlignTop);
             label->setCursor(LinkKindOf(def.Format) == LinkKind::None ? QCursor(Qt::ArrowCursor)
-                                                                       : LinkCursor());
+                                                                      : LinkCursor());
             label->show();
             box->hide();
         }
@@ -153,7 +154,8 @@ void FormArea::Record2Form(modDB& db) {
         if (!fields_[i]->isHidden() && db.ReadField(fields_[i]->Tag(), value))
             fields_[i]->SetText(ToQString(value));
         if (!dummies_[i]->isHidden() && db.ReadField(dummies_[i]->Tag(), value))
-            dummies_[i]->setText(ToQString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            dummies_[i]->setText(
+                ToQString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 }
 

@@ -18,8 +18,10 @@ namespace {
 
 QString TrimBlanks(const QString& text) {
     qsizetype first = 0, last = text.size();
-    while (first < last && text[first] == QChar(' ')) ++first;
-    while (last > first && text[last - 1] == QChar(' ')) --last;
+    while (first < last && text[first] == QChar(' '))
+        ++first;
+    while (last > first && text[last - 1] == QChar(' '))
+        --last;
     return text.mid(first, last - first);
 }
 

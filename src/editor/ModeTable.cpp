@@ -8,8 +8,12 @@ namespace {
 
 using E = ModeEffect;
 
-ModeTarget Btn(int i) { return {ModeTarget::Button, i}; }
-ModeTarget Mnu(Command c) { return {ModeTarget::Menu, static_cast<int>(c)}; }
+ModeTarget Btn(int i) {
+    return {ModeTarget::Button, i};
+}
+ModeTarget Mnu(Command c) {
+    return {ModeTarget::Menu, static_cast<int>(c)};
+}
 
 std::vector<ModeRow> BuildTable() {
     std::vector<ModeRow> rows = {
@@ -33,11 +37,12 @@ std::vector<ModeRow> BuildTable() {
         {{ModeTarget::ActionsMenu}, {E::Off, E::Off, E::On}},
     };
     // The remaining buttons and the browsing commands work only while browsing.
-    for (int i : {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 15}) rows.push_back({Btn(i), {E::Off, E::On, E::Off}});
-    for (Command c : {Command::Print, Command::Export, Command::Edit, Command::New,
-                      Command::Duplicate, Command::Find, Command::Delete, Command::GotoRecord,
-                      Command::FirstRecord, Command::LastRecord, Command::NextRecord,
-                      Command::PreviousRecord})
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 15})
+        rows.push_back({Btn(i), {E::Off, E::On, E::Off}});
+    for (Command c :
+         {Command::Print, Command::Export, Command::Edit, Command::New, Command::Duplicate,
+          Command::Find, Command::Delete, Command::GotoRecord, Command::FirstRecord,
+          Command::LastRecord, Command::NextRecord, Command::PreviousRecord})
         rows.push_back({Mnu(c), {E::Off, E::On, E::Off}});
     return rows;
 }

@@ -17,6 +17,7 @@ void QtWindowServices::ShowAbout(QWidget* owner) {
 }
 
 // The help viewer is plugged in here when it joins the program.
-void QtWindowServices::ShowHelpContents(QWidget*) {}
+void QtWindowServices::ShowHelpContents(QWidget*) {
+}
 
 } // namespace tabulo

@@ -58,8 +58,8 @@ void Cross(QPainter& p, const QRectF& box, qreal width) {
 void DrawOpen(QPainter& p) {
     Folder(p);
     p.setBrush(kFolder.lighter(125));
-    p.drawPolygon(QPolygonF({QPointF(3, 7.5), QPointF(15.5, 7.5), QPointF(13, 13.5),
-                             QPointF(0.5, 13.5)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(3, 7.5), QPointF(15.5, 7.5), QPointF(13, 13.5), QPointF(0.5, 13.5)}));
 }
 
 void DrawClose(QPainter& p) {
@@ -86,8 +86,12 @@ void DrawFirst(QPainter& p) {
     Triangle(p, 5, 13);
 }
 
-void DrawPrevious(QPainter& p) { Triangle(p, 3.5, 11.5); }
-void DrawNext(QPainter& p) { Triangle(p, 12.5, 4.5); }
+void DrawPrevious(QPainter& p) {
+    Triangle(p, 3.5, 11.5);
+}
+void DrawNext(QPainter& p) {
+    Triangle(p, 12.5, 4.5);
+}
 
 void DrawLast(QPainter& p) {
     Triangle(p, 11, 3);
@@ -103,7 +107,8 @@ void DrawGotoRecord(QPainter& p) {
     p.setBrush(kBlue);
     p.drawRect(QRectF(1, 7, 14, 3));
     Pen(p, kInk);
-    for (qreal y : {4.5, 10.5}) p.drawLine(QPointF(0.5, y), QPointF(15.5, y));
+    for (qreal y : {4.5, 10.5})
+        p.drawLine(QPointF(0.5, y), QPointF(15.5, y));
     p.drawLine(QPointF(5.5, 1.5), QPointF(5.5, 14.5));
 }
 
@@ -115,8 +120,12 @@ void PageArrow(QPainter& p, bool up) {
     p.drawPolyline(QPolygonF({QPointF(5, wing), QPointF(8, tip), QPointF(11, wing)}));
 }
 
-void DrawPreviousPage(QPainter& p) { PageArrow(p, true); }
-void DrawNextPage(QPainter& p) { PageArrow(p, false); }
+void DrawPreviousPage(QPainter& p) {
+    PageArrow(p, true);
+}
+void DrawNextPage(QPainter& p) {
+    PageArrow(p, false);
+}
 
 void DrawFind(QPainter& p) {
     Pen(p, kInk, 2.5);
@@ -150,8 +159,8 @@ void DrawNew(QPainter& p) {
 void DrawUpdate(QPainter& p) {
     Pen(p, kBlue.darker(150));
     p.setBrush(kBlue);
-    p.drawPolygon(QPolygonF({QPointF(0.5, 0.5), QPointF(13, 0.5), QPointF(15.5, 3), QPointF(15.5, 15.5),
-                             QPointF(0.5, 15.5)}));
+    p.drawPolygon(QPolygonF({QPointF(0.5, 0.5), QPointF(13, 0.5), QPointF(15.5, 3),
+                             QPointF(15.5, 15.5), QPointF(0.5, 15.5)}));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(3.5, 0.5, 9, 5));
     p.drawRect(QRectF(2.5, 9.5, 11, 6));
@@ -159,15 +168,19 @@ void DrawUpdate(QPainter& p) {
     p.drawRect(QRectF(9, 1.5, 2, 3));
 }
 
-void DrawCancel(QPainter& p) { Cross(p, QRectF(3, 3, 10, 10), 3); }
+void DrawCancel(QPainter& p) {
+    Cross(p, QRectF(3, 3, 10, 10), 3);
+}
 
 void DrawDelete(QPainter& p) {
     Pen(p, kInk);
     p.setBrush(QColor(190, 190, 190));
-    p.drawPolygon(QPolygonF({QPointF(3, 4.5), QPointF(13, 4.5), QPointF(12, 15.5), QPointF(4, 15.5)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(3, 4.5), QPointF(13, 4.5), QPointF(12, 15.5), QPointF(4, 15.5)}));
     p.drawRect(QRectF(1.5, 2.5, 13, 2));
     p.drawRect(QRectF(6, 0.5, 4, 2));
-    for (qreal x : {6.0, 8.0, 10.0}) p.drawLine(QPointF(x, 7), QPointF(x, 13.5));
+    for (qreal x : {6.0, 8.0, 10.0})
+        p.drawLine(QPointF(x, 7), QPointF(x, 13.5));
 }
 
 void DrawWindow(QPainter& p) {
@@ -234,8 +247,12 @@ QIcon ToolbarIcon(int button) {
     return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : Render(picture.draw);
 }
 
-QString ToolbarTip(int button) { return QString::fromLatin1(kPictures.at(button).tip); }
+QString ToolbarTip(int button) {
+    return QString::fromLatin1(kPictures.at(button).tip);
+}
 
-QIcon WindowIcon() { return Render(DrawWindow); }
+QIcon WindowIcon() {
+    return Render(DrawWindow);
+}
 
 } // namespace tabulo

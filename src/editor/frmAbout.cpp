@@ -9,7 +9,9 @@
 
 namespace tabulo {
 
-QString ProgramVersion() { return QStringLiteral(TABULO_VERSION); }
+QString ProgramVersion() {
+    return QStringLiteral(TABULO_VERSION);
+}
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));

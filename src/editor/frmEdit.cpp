@@ -1,11 +1,11 @@
 #include "frmEdit.h"
 
 #include "QtText.h"
-#include "Twips.h"
-#include "modDlg.h"
 #include "Toolbar.h"
 #include "ToolbarIcons.h"
+#include "Twips.h"
 #include "modDB.h"
+#include "modDlg.h"
 #include "modLIB.h"
 
 #include <QApplication>
@@ -54,8 +54,12 @@ frmEdit::frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServic
     DeleteEnabled = -1;
 }
 
-QToolButton* frmEdit::ToolbarButton(int i) const { return form_->Toolbar()->Button(i); }
-QLabel* frmEdit::RecordCaption() const { return form_->Toolbar()->RecordCaption(); }
+QToolButton* frmEdit::ToolbarButton(int i) const {
+    return form_->Toolbar()->Button(i);
+}
+QLabel* frmEdit::RecordCaption() const {
+    return form_->Toolbar()->RecordCaption();
+}
 
 bool frmEdit::StartUp(const std::string& commandLine) {
     if (commandLine.empty()) return true;

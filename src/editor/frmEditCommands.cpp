@@ -1,7 +1,7 @@
 // frmEdit: the command dispatch, the navigation commands and the mouse on the form.
 
-#include "QtText.h"
 #include "Links.h"
+#include "QtText.h"
 #include "frmEdit.h"
 #include "frmProgress.h"
 #include "frmShowText.h"
@@ -16,27 +16,49 @@ namespace tabulo {
 
 void frmEdit::Run(Command command) {
     switch (command) {
-    case Command::Open: return OpenFromDialog();
-    case Command::Close: return CloseCommand();
-    case Command::Exit: close(); return;
-    case Command::Edit: return EditRecord();
-    case Command::Cancel: return CancelUpdate();
-    case Command::FirstRecord: return GoToRecord(&modDB::GotoFirstRecord);
-    case Command::LastRecord: return GoToRecord(&modDB::GotoLastRecord);
-    case Command::NextRecord: return GoToRecord(&modDB::GotoNextRecord);
-    case Command::PreviousRecord: return GoToRecord(&modDB::GotoPreviousRecord);
-    case Command::NextPage: return TurnToPage(CurPage + 1);
-    case Command::PreviousPage: return TurnToPage(CurPage - 1);
-    case Command::Contents: return services_.ShowHelpContents(this);
-    case Command::About: return services_.ShowAbout(this);
-    case Command::Pack: return PackCommand();
-    case Command::Update: return UpdateRecord();
-    case Command::New: return NewRecord();
-    case Command::Duplicate: return DuplicateRecord();
-    case Command::Delete: return DeleteCurrentRecord();
-    case Command::Time: return InsertTime();
-    case Command::Date: return InsertDate();
-    case Command::GotoRecord: return GotoRecordFromGrid();
+    case Command::Open:
+        return OpenFromDialog();
+    case Command::Close:
+        return CloseCommand();
+    case Command::Exit:
+        close();
+        return;
+    case Command::Edit:
+        return EditRecord();
+    case Command::Cancel:
+        return CancelUpdate();
+    case Command::FirstRecord:
+        return GoToRecord(&modDB::GotoFirstRecord);
+    case Command::LastRecord:
+        return GoToRecord(&modDB::GotoLastRecord);
+    case Command::NextRecord:
+        return GoToRecord(&modDB::GotoNextRecord);
+    case Command::PreviousRecord:
+        return GoToRecord(&modDB::GotoPreviousRecord);
+    case Command::NextPage:
+        return TurnToPage(CurPage + 1);
+    case Command::PreviousPage:
+        return TurnToPage(CurPage - 1);
+    case Command::Contents:
+        return services_.ShowHelpContents(this);
+    case Command::About:
+        return services_.ShowAbout(this);
+    case Command::Pack:
+        return PackCommand();
+    case Command::Update:
+        return UpdateRecord();
+    case Command::New:
+        return NewRecord();
+    case Command::Duplicate:
+        return DuplicateRecord();
+    case Command::Delete:
+        return DeleteCurrentRecord();
+    case Command::Time:
+        return InsertTime();
+    case Command::Date:
+        return InsertDate();
+    case Command::GotoRecord:
+        return GotoRecordFromGrid();
     // The search and output commands are plugged in with their windows.
     case Command::Print:
     case Command::Export:
@@ -84,7 +106,9 @@ void frmEdit::PackCommand() {
     ShowCurPage();
 }
 
-void frmEdit::ShowPopupGoto(const QPoint& globalPos) { mnuGoto_->popup(globalPos); }
+void frmEdit::ShowPopupGoto(const QPoint& globalPos) {
+    mnuGoto_->popup(globalPos);
+}
 
 void frmEdit::DummyClick(int slot) {
     DBField def;

@@ -40,9 +40,15 @@ void frmEdit::BuildMenus() {
     }
 }
 
-void frmEdit::DisableAll() { ApplyMode(0); }
-void frmEdit::BrowseMode() { ApplyMode(1); }
-void frmEdit::EditMode() { ApplyMode(2); }
+void frmEdit::DisableAll() {
+    ApplyMode(0);
+}
+void frmEdit::BrowseMode() {
+    ApplyMode(1);
+}
+void frmEdit::EditMode() {
+    ApplyMode(2);
+}
 
 void frmEdit::ApplyMode(int mode) {
     Mode = mode;

@@ -41,7 +41,11 @@ void frmEdit::ShowCurPage() {
     if (first != 0) Field(first)->setFocus();
 }
 
-void frmEdit::Record2Form() { form_->Record2Form(db_); }
-void frmEdit::Form2Record() { form_->Form2Record(db_); }
+void frmEdit::Record2Form() {
+    form_->Record2Form(db_);
+}
+void frmEdit::Form2Record() {
+    form_->Form2Record(db_);
+}
 
 } // namespace tabulo

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace tabulo {
@@ -140,6 +141,17 @@ TEST_F(BrowseWindowTest, OnlyTheRowsThatFitAreFilledAndTheBarPagesByAllButOne) {
     EXPECT_EQ(w->TopRow(), 65529);
     EXPECT_EQ(ShownRecords(*w), (std::vector<int32_t>{65529, 65530}));
     EXPECT_EQ(g.SelectedRow(), -1);
+}
+
+TEST_F(BrowseWindowTest, TheWheelOverTheGridMovesTheVerticalBar) {
+    auto w = Open({80}, 100);
+    BrowseGrid& g = Grid(*w);
+    const QPointF at = RowPoint(*w, 1, 1);
+    QWheelEvent down(at, g.mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                     false);
+    QApplication::sendEvent(&g, &down);
+    EXPECT_GT(w->TopRow(), 1);
+    EXPECT_EQ(g.Row(0).recNo, w->TopRow());
 }
 
 TEST_F(BrowseWindowTest, ArrowsMoveWithinTheShownRowsAndEnterPicks) {

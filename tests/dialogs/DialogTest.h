@@ -19,6 +19,10 @@ protected:
         DlgSaveMode = false;
         DlgPickX = DlgPickY = 0;
         DlgMaxLen = 0;
+        DlgColor = 0;
+        DlgFontName = "";
+        DlgFontSize = 0;
+        DlgFontBold = DlgFontItalic = 0;
         SetRunner(nullptr);
         SetDateOrderSource(nullptr);
     }

@@ -1,23 +1,21 @@
 #include "EditorFixture.h"
 
 #include "QtText.h"
+#include "frmShowText.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
-#include "frmShowText.h"
 
 namespace tabulo::test {
 
-namespace {
-
-DBField Place(int page, int left, int top, int width, int height, int length, const std::string& name,
-              const std::string& format, int offset) {
+DBField FieldAt(int page, QRect place, int length, const std::string& format, int offset,
+                const std::string& name) {
     DBField f;
     f.Page = static_cast<uint8_t>(page);
-    f.Left = static_cast<int16_t>(left);
-    f.Top = static_cast<int16_t>(top);
-    f.Width = static_cast<int16_t>(width);
-    f.Height = static_cast<int16_t>(height);
+    f.Left = static_cast<int16_t>(place.left());
+    f.Top = static_cast<int16_t>(place.top());
+    f.Width = static_cast<int16_t>(place.width());
+    f.Height = static_cast<int16_t>(place.height());
     f.Length = static_cast<int16_t>(length);
     f.Name = FixedString(name, 32);
     f.Format = FixedString(format, 8);
@@ -25,31 +23,27 @@ DBField Place(int page, int left, int top, int width, int height, int length, co
     return f;
 }
 
-} // namespace
-
 TestDb ContactsDb(int records) {
     TestDb db;
     DBHeader& h = db.MutableHeader();
-    h.Window.Width = 7200;  // 480 pixels at 15 twips per pixel
-    h.Window.Height = 5400; // 360 pixels
-    h.Window.BackColor = 0xF0E0D0; // RGB 208, 224, 240
-    h.Window.FieldFont.ForeColor = 0x000080;  // dark red text
-    h.Window.FieldFont.BackColor = 0xFFFFCC;  // light cyan
-    db.SetField(kNumber, Place(1, 100, 40, 60, 21, 5, "Number", "#>", 1));
-    db.SetField(kName, Place(1, 100, 70, 200, 21, 30, "Name", "<*", 6));
-    db.SetField(kCity, Place(1, 100, 100, 150, 21, 20, "City", "^U", 36));
-    db.SetField(kWeb, Place(1, 100, 130, 250, 21, 40, "Web", "W", 56));
-    db.SetField(kMail, Place(1, 100, 160, 250, 21, 40, "Mail", "E", 96));
-    db.SetField(kNotes, Place(2, 100, 40, 250, 60, 60, "Notes", "", 136));
-    db.SetField(kPhone, Place(2, 100, 110, 120, 21, 15, "Phone", "N", 196));
-    db.AddBanner("Address card", 1, 10, 4 + 25);
-    DBBanner& title = h.Banners[0];
-    title.Left = 300;
-    title.Top = 40;
-    title.Font.Size = 14;
-    title.Font.Bold = 1;
-    title.Font.ForeColor = 0x0000C0; // red
-    title.Font.BackColor = 0x00FFFF; // yellow
+    h.Window.Width = 7200;                   // 480 pixels at 15 twips per pixel
+    h.Window.Height = 5400;                  // 360 pixels
+    h.Window.BackColor = 0xF0E0D0;           // RGB 208, 224, 240
+    h.Window.FieldFont.ForeColor = 0x000080; // dark red text
+    h.Window.FieldFont.BackColor = 0xFFFFCC; // light cyan
+    db.SetField(kNumber, FieldAt(1, {100, 40, 60, 21}, 5, "#>", 1, "Number"));
+    db.SetField(kName, FieldAt(1, {100, 70, 200, 21}, 30, "<*", 6, "Name"));
+    db.SetField(kCity, FieldAt(1, {100, 100, 150, 21}, 20, "^U", 36, "City"));
+    db.SetField(kWeb, FieldAt(1, {100, 130, 250, 21}, 40, "W", 56, "Web"));
+    db.SetField(kMail, FieldAt(1, {100, 160, 250, 21}, 40, "E", 96, "Mail"));
+    db.SetField(kNotes, FieldAt(2, {100, 40, 250, 60}, 60, "", 136, "Notes"));
+    db.SetField(kPhone, FieldAt(2, {100, 110, 120, 21}, 15, "N", 196, "Phone"));
+    db.AddBanner("Address card", 1, 300, 40);
+    DBFont& title = h.Banners[0].Font;
+    title.Size = 14;
+    title.Bold = 1;
+    title.ForeColor = 0x0000C0; // red
+    title.BackColor = 0x00FFFF; // yellow
     db.AddBanner("No.", 1, 10, 42).AddBanner("Name", 1, 10, 72).AddBanner("City", 1, 10, 102);
     db.AddBanner("Web", 1, 10, 132).AddBanner("Mail", 1, 10, 162);
     db.AddBanner("Notes", 2, 10, 42).AddBanner("Phone", 2, 10, 112);

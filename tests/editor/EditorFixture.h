@@ -62,6 +62,10 @@ public:
     void CloseDB() override { ++closeDbCalls; }
 };
 
+// A field definition at a place of a page, in pixels.
+DBField FieldAt(int page, QRect place, int length, const std::string& format, int offset = 1,
+                const std::string& name = "F");
+
 // A two-page address card: a title banner, labels, plain fields, a web and a mail link,
 // a multi-line note and a read-only "#" number.
 TestDb ContactsDb(int records = 3);

@@ -10,31 +10,17 @@
 namespace tabulo::test {
 namespace {
 
-DBField FieldAt(int page, int left, int top, int width, int height, int length,
-                const std::string& format, int offset = 1) {
-    DBField f;
-    f.Page = static_cast<uint8_t>(page);
-    f.Left = static_cast<int16_t>(left);
-    f.Top = static_cast<int16_t>(top);
-    f.Width = static_cast<int16_t>(width);
-    f.Height = static_cast<int16_t>(height);
-    f.Length = static_cast<int16_t>(length);
-    f.Name = FixedString("F", 32);
-    f.Format = FixedString(format, 8);
-    f.Offset = static_cast<int16_t>(offset);
-    return f;
-}
-
 TEST(AlignmentOf, CodesAreTestedInOrderEachOverridingTheOneBefore) {
     const struct {
         const char* format;
         Qt::Alignment expected;
     } cases[] = {
-        {"", Qt::AlignLeft},      {"AU", Qt::AlignLeft},        {"<", Qt::AlignLeft},
-        {"N>", Qt::AlignRight},   {"^", Qt::AlignHCenter},      {"<^", Qt::AlignHCenter},
-        {"><", Qt::AlignRight},   {"^>", Qt::AlignHCenter},     {"<>^", Qt::AlignHCenter},
+        {"", Qt::AlignLeft},    {"AU", Qt::AlignLeft},    {"<", Qt::AlignLeft},
+        {"N>", Qt::AlignRight}, {"^", Qt::AlignHCenter},  {"<^", Qt::AlignHCenter},
+        {"><", Qt::AlignRight}, {"^>", Qt::AlignHCenter}, {"<>^", Qt::AlignHCenter},
     };
-    for (const auto& c : cases) EXPECT_EQ(AlignmentOf(c.format), c.expected) << c.format;
+    for (const auto& c : cases)
+        EXPECT_EQ(AlignmentOf(c.format), c.expected) << c.format;
 }
 
 TEST(ColorFromRgbLong, RedIsTheLowByte) {
@@ -44,7 +30,7 @@ TEST(ColorFromRgbLong, RedIsTheLowByte) {
 
 TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
     TestDb form;
-    form.SetField(4, FieldAt(1, 10, 40, 120, 20, 30, "N>")).SetRecordLength(31);
+    form.SetField(4, FieldAt(1, {10, 40, 120, 20}, 30, "N>")).SetRecordLength(31);
     form.AddRecord({"", "", "", "42"});
     ASSERT_TRUE(Start(Create(form)));
     Show();
@@ -71,7 +57,7 @@ TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
 
 TEST_F(EditorTest, ATextBoxTakesNoMoreThanTheFieldLength) {
     TestDb form;
-    form.SetField(1, FieldAt(1, 10, 40, 120, 20, 5, "*M")).SetRecordLength(6).AddRecord({""});
+    form.SetField(1, FieldAt(1, {10, 40, 120, 20}, 5, "*M")).SetRecordLength(6).AddRecord({""});
     ASSERT_TRUE(Start(Create(form)));
     Show();
     window->Run(Command::Edit);
@@ -87,18 +73,20 @@ TEST_F(EditorTest, ATextBoxTakesNoMoreThanTheFieldLength) {
 TEST_F(EditorTest, EditingShowsBoxesExceptComputedFieldsAndFocusesTheLowestEditable) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
-    for (int f : {kNumber, kName, kCity, kWeb, kMail}) EXPECT_TRUE(window->Field(f)->isHidden()) << f;
+    for (int f : {kNumber, kName, kCity, kWeb, kMail})
+        EXPECT_TRUE(window->Field(f)->isHidden()) << f;
     window->Run(Command::Edit);
     EXPECT_TRUE(window->Dummy(kNumber)->isVisible()); // "#": never editable
     EXPECT_TRUE(window->Field(kNumber)->isHidden());
-    for (int f : {kName, kCity, kWeb, kMail}) EXPECT_TRUE(window->Field(f)->isVisible()) << f;
+    for (int f : {kName, kCity, kWeb, kMail})
+        EXPECT_TRUE(window->Field(f)->isVisible()) << f;
     EXPECT_TRUE(window->Field(kName)->hasFocus());
     EXPECT_EQ(window->Field(kCity)->Alignment(), Qt::AlignHCenter);
 }
 
 TEST_F(EditorTest, APageWithoutFieldsShowsNoneAndFocusesNone) {
     TestDb form;
-    form.SetField(1, FieldAt(2, 10, 40, 120, 20, 5, "")).SetRecordLength(6).AddRecord({"x"});
+    form.SetField(1, FieldAt(2, {10, 40, 120, 20}, 5, "")).SetRecordLength(6).AddRecord({"x"});
     ASSERT_TRUE(Start(Create(form)));
     Show();
     window->Run(Command::Edit);
@@ -111,7 +99,8 @@ TEST_F(EditorTest, APageWithoutFieldsShowsNoneAndFocusesNone) {
 
 TEST_F(EditorTest, SlotsBeyondTheCountsAreNeverShown) {
     TestDb form;
-    for (int f : {1, 2, 7}) form.SetField(f, FieldAt(1, 10, 30 + 25 * f, 100, 20, 5, "", 5 * f - 4));
+    for (int f : {1, 2, 7})
+        form.SetField(f, FieldAt(1, {10, 30 + 25 * f, 100, 20}, 5, "", 5 * f - 4));
     form.MutableHeader().FieldCount = 5;
     form.AddBanner("one").AddBanner("two").AddBanner("free").AddBanner("four");
     form.MutableHeader().Banners[2].Page = 0; // slot 3 free: the count of banners in use is 3
@@ -145,7 +134,8 @@ TEST_F(EditorTest, ThePageMenuListsTheHeadingsOfThePagesInUse) {
     form.AddBanner("third", 3).SetPageHeading(3, "Extra");
     ASSERT_TRUE(Start(Create(form)));
     EXPECT_EQ(window->PageMenu()->title(), "Address");
-    for (int p = 1; p <= 8; ++p) EXPECT_EQ(window->PageHeading(p)->isVisible(), p <= 3) << p;
+    for (int p = 1; p <= 8; ++p)
+        EXPECT_EQ(window->PageHeading(p)->isVisible(), p <= 3) << p;
     EXPECT_EQ(window->PageHeading(3)->text(), "Extra");
 }
 

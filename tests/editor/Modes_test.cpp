@@ -76,8 +76,8 @@ const Row kRows[] = {
     {"mnuPage", [](frmEdit& w) { return w.PageMenu()->menuAction(); }, Prop::Visible, "0111",
      "0000"},
     {"lblRecNo", [](frmEdit& w) { return w.RecordCaption(); }, Prop::Visible, "0111", "0111"},
-    {"mnuAction0", [](frmEdit& w) { return w.ActionsMenu()->menuAction(); }, Prop::Enabled,
-     "0010", "0010"},
+    {"mnuAction0", [](frmEdit& w) { return w.ActionsMenu()->menuAction(); }, Prop::Enabled, "0010",
+     "0010"},
     {"mnuContents", Mnu(Command::Contents), Prop::Enabled, "1111", "1111"},
     {"mnuAbout", Mnu(Command::About), Prop::Enabled, "1111", "1111"},
 };
@@ -95,9 +95,11 @@ protected:
     std::vector<std::string> RunRound(int pages) {
         TestDb form = ContactsDb();
         if (pages == 1)
-            for (DBField& f : form.MutableHeader().Fields) f.Page = f.Page ? 1 : 0;
+            for (DBField& f : form.MutableHeader().Fields)
+                f.Page = f.Page ? 1 : 0;
         if (pages == 1)
-            for (DBBanner& b : form.MutableHeader().Banners) b.Page = b.Page ? 1 : 0;
+            for (DBBanner& b : form.MutableHeader().Banners)
+                b.Page = b.Page ? 1 : 0;
         std::string base = Create(form);
         std::vector<std::string> states(std::size(kRows));
         auto snapshot = [&] {

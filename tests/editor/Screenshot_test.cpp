@@ -33,11 +33,18 @@ TEST_F(EditorTest, ContactsWindowScreenshot) {
 
     QImage client = window->Form()->grab().toImage();
     const QColor back(0xF4, 0xF6, 0xFA), field(0xFF, 0xFF, 0xE0), banner(0x1F, 0x3A, 0x93);
-    EXPECT_EQ(client.pixelColor(620, 400), back);                   // empty background
-    EXPECT_EQ(client.pixelColor(150 + 2, 105 + 18), field);          // inside FIRSTNAME
+    EXPECT_EQ(client.pixelColor(620, 400), back);                     // empty background
+    EXPECT_EQ(client.pixelColor(150 + 2, 105 + 18), field);           // inside FIRSTNAME
     EXPECT_TRUE(AreaHasColor(client, QRect(16, 32, 60, 20), banner)); // "Person" in blue
     EXPECT_FALSE(AreaHasColor(client, QRect(300, 40, 200, 20), banner));
     EXPECT_EQ(client.pixelColor(620, 20), window->palette().color(QPalette::Button)); // toolbar
+
+    // The same record being edited, and the window without a database, for the eye.
+    window->Run(Command::Edit);
+    EXPECT_TRUE(window->grab().save(TABULO_SCREENSHOT_DIR "/contacts-window-editing.png"));
+    window->Run(Command::Cancel);
+    window->Run(Command::Close);
+    EXPECT_TRUE(window->grab().save(TABULO_SCREENSHOT_DIR "/no-database-window.png"));
 }
 
 } // namespace

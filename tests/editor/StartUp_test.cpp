@@ -13,7 +13,9 @@ namespace {
 
 constexpr int kTpp = 15; // twips per pixel of the offscreen screen (96 DPI)
 
-QSize NoDatabaseSize() { return {6840 / kTpp, 4470 / kTpp}; }
+QSize NoDatabaseSize() {
+    return {6840 / kTpp, 4470 / kTpp};
+}
 
 void ExpectCentred(const QWidget& w) {
     QRect screen = w.screen()->geometry();
@@ -36,7 +38,8 @@ void ExpectNoDatabaseLook(frmEdit& w) {
     }
     EXPECT_FALSE(w.ActionsMenu()->menuAction()->isVisible());
     EXPECT_FALSE(w.PageMenu()->menuAction()->isVisible());
-    for (int n = 1; n <= kActionItems; ++n) EXPECT_EQ(w.ActionItem(n)->text(), QString());
+    for (int n = 1; n <= kActionItems; ++n)
+        EXPECT_EQ(w.ActionItem(n)->text(), QString());
     EXPECT_TRUE(w.MenuItem(Command::Open)->isEnabled());
     EXPECT_FALSE(w.MenuItem(Command::Close)->isEnabled());
 }

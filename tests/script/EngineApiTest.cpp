@@ -20,8 +20,7 @@ public:
 
     std::string typeName() const override { return "clsField"; }
     Variant call(std::string_view name, ArgRefs args) override {
-        if (sameName(name, "Cancel"))
-            return Variant::boolean(cancel != 0);
+        if (sameName(name, "Cancel")) return Variant::boolean(cancel != 0);
         if (sameName(name, "SetAction")) {
             std::string s = toString(*args[0]);
             s.erase(0, s.find_first_not_of(' '));
@@ -30,13 +29,11 @@ public:
             actions.push_back(s);
             return {};
         }
-        if (sameName(name, "Fail"))
-            throw ScriptError(52, "Bad file name or number");
+        if (sameName(name, "Fail")) throw ScriptError(52, "Bad file name or number");
         raiseError(err::NoSuchMember);
     }
     void assign(std::string_view name, ArgRefs, const Variant& value, bool) override {
-        if (!sameName(name, "Cancel"))
-            raiseError(err::NoSuchMember);
+        if (!sameName(name, "Cancel")) raiseError(err::NoSuchMember);
         cancel = toBool(value) ? -1 : 0;
     }
 };

@@ -153,6 +153,15 @@ TEST(SyntheticRecords, TheLargestFile) {
     EXPECT_EQ(built.image.records.back().size(), 256u);
 }
 
+TEST(ScriptFile, ReadBesideTheDescriptionWithoutItsByteOrderMark) {
+    test::TempDir dir;
+    std::ofstream(dir.File("s.vbs"), std::ios::binary) << "\xEF\xBB\xBFSub Start\nEnd Sub\n";
+    BuildResult built =
+        BuildDatabase(R"({"scriptFile": "s.vbs"})", QString::fromStdString(dir.Path().string()));
+    ASSERT_TRUE(built.ok) << built.error;
+    EXPECT_EQ(TrimSpaces(built.image.header.Script), "Sub Start\r\nEnd Sub\r\n");
+}
+
 TEST(RecordCountOverride, HeaderCanCountRecordsThatAreNotThere) {
     BuildResult built =
         BuildDatabase(R"({"recordCount": 5, "recordLength": 4, "records": [" a"]})", ".");

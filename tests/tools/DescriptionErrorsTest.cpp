@@ -52,7 +52,7 @@ std::vector<BadDescription> BadDescriptions() {
          "fields[1]: field number 129 is beyond 128"},
         {"a slot used twice",
          R"({"fields":[{"name":"A","length":1},{"slot":1,"name":"B","length":1}]})",
-         "fields[1].slot: slot 1 is already taken by entry 0"},
+         "fields[1].slot: slot 1 is already taken by fields[0]"},
         {"a field past the record length",
          R"({"recordLength":5,"fields":[{"name":"A","length":10}]})",
          "fields[0].length: characters 1-10 reach beyond the record length 5"},

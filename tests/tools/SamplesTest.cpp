@@ -1,24 +1,19 @@
 // The shipped sample databases: the contacts form shows off every input code, its records
 // pass the checks made before saving, and its script's look-ups find their data in Cities.
 
+#include "BuildSample.h"
 #include "Description.h"
+#include "RecordingReporter.h"
+#include "TempDir.h"
+#include "modDB.h"
 #include "modLIB.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <regex>
 #include <set>
 
 namespace tabulo::tools {
 namespace {
-
-DatabaseImage BuildSample(const char* name) {
-    QFile file(QString(TABULO_SAMPLES_DIR) + "/" + name + ".json");
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    BuildResult built = BuildDatabase(file.readAll(), TABULO_SAMPLES_DIR);
-    EXPECT_TRUE(built.ok) << name << ": " << built.error;
-    return built.image;
-}
 
 std::string Value(const DBField& f, const std::string& record) {
     return TrimSpaces(std::string_view(record).substr(f.Offset, f.Length));
@@ -114,6 +109,27 @@ TEST_F(ContactsSample, EveryPostalCodeIsFoundInCities) {
     ASSERT_NE(zip, 0);
     for (const std::string& r : contacts.records)
         EXPECT_TRUE(known.count(Value(h.Fields[zip - 1], r))) << Value(h.Fields[zip - 1], r);
+}
+
+TEST(SampleFiles, OpenInTheEngineWithoutAComplaint) {
+    test::TempDir dir;
+    for (const char* name : {"Contacts", "Cities"})
+        ASSERT_EQ(MakeDatabase(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json",
+                               dir.File(std::string(name) + ".Tbd")),
+                  "");
+    test::RecordingReporter reporter;
+    modDB db(reporter);
+    std::string name = dir.File("Contacts");
+    ASSERT_EQ(db.OpenDatabase(name), 1);
+    EXPECT_EQ(db.GetPageCount(), 3);
+    ASSERT_EQ(db.SetRecordNo(6), 1);
+    EXPECT_EQ(db.IsDeleted(), -1); // true
+    std::string value;
+    ASSERT_EQ(db.ReadField(db.FindField("CITY"), value), 1);
+    EXPECT_EQ(value, "London");
+    ASSERT_EQ(db.GotoLastRecord(), 1);
+    EXPECT_EQ(db.GetRecordNo(), db.GetRecordCount());
+    EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front();
 }
 
 } // namespace

@@ -51,7 +51,8 @@ void ReadWindow(const ObjectReader& description, DBWindow& window) {
 // Slot numbers run on from the previous entry unless given; each slot is used once.
 class SlotAllocator {
 public:
-    explicit SlotAllocator(const char* what) : what_(what) {}
+    // `what` names the slots in messages ("field"), `list` is the description's list.
+    SlotAllocator(const char* what, const char* list) : what_(what), list_(list) {}
 
     int Next(const ObjectReader& entry) {
         int slot = static_cast<int>(entry.Integer("slot", 1, kMaxFields, last_ + 1));
@@ -59,8 +60,8 @@ public:
             entry.Fail("", std::string(what_) + " number " + std::to_string(slot) + " is beyond " +
                                std::to_string(kMaxFields));
         if (owners_[slot - 1] != 0)
-            entry.Fail("slot", "slot " + std::to_string(slot) + " is already taken by entry " +
-                                   std::to_string(owners_[slot - 1] - 1));
+            entry.Fail("slot", "slot " + std::to_string(slot) + " is already taken by " +
+                                   ElementPlace(list_, owners_[slot - 1] - 1));
         owners_[slot - 1] = ++count_;
         last_ = slot;
         return slot;
@@ -72,7 +73,9 @@ public:
     }
 
 private:
+    static_assert(kMaxBanners == kMaxFields, "one allocator serves fields and banners");
     const char* what_;
+    const char* list_;
     std::array<int, kMaxFields> owners_{}; // entry index + 1, 0 when free
     int last_ = 0;
     int count_ = 0;
@@ -157,7 +160,7 @@ DBField ReadField(const ObjectReader& entry, const DBHeader& header, RowCounter&
 
 void ReadFields(const ObjectReader& description, DBHeader& header) {
     QJsonArray list = description.Array("fields", kMaxFields);
-    SlotAllocator slotNumbers("field");
+    SlotAllocator slotNumbers("field", "fields");
     RowCounter rows;
     std::vector<PlacedField> placed;
     int nextOffset = 1; // character 0 is the deletion mark
@@ -184,7 +187,7 @@ void ReadFields(const ObjectReader& description, DBHeader& header) {
 
 void ReadBanners(const ObjectReader& description, DBHeader& header) {
     QJsonArray list = description.Array("banners", kMaxBanners);
-    SlotAllocator slotNumbers("banner");
+    SlotAllocator slotNumbers("banner", "banners");
     RowCounter rows;
     for (int i = 0; i < list.size(); ++i) {
         ObjectReader entry = ElementObject(list, i, "banners");
@@ -214,7 +217,9 @@ std::string ReadScriptText(const ObjectReader& description, const QString& baseD
     QFile file(QFileInfo(baseDir + "/" + QString::fromStdString(name)).absoluteFilePath());
     if (!file.open(QIODevice::ReadOnly))
         description.Fail("scriptFile", "cannot read \"" + name + "\"");
-    return WithCrLf(TextValue(QString::fromUtf8(file.readAll()), "scriptFile", kTextLimit));
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1); // a byte-order mark is no script text
+    return WithCrLf(TextValue(text, "scriptFile", kTextLimit));
 }
 
 void ReadScript(const ObjectReader& description, const QString& baseDir, DBHeader& header) {

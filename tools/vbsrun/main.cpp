@@ -23,10 +23,8 @@ public:
                          const std::string& defaultText) override {
         std::cout << prompt << '\n';
         std::string line;
-        if (!std::getline(std::cin, line))
-            return defaultText;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!std::getline(std::cin, line)) return defaultText;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         return line;
     }
 };
@@ -54,8 +52,7 @@ int main(int argc, char** argv) {
         else
             return usage();
     }
-    if (file.empty())
-        return usage();
+    if (file.empty()) return usage();
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         std::cerr << "vbsrun: cannot read " << file << '\n';
@@ -71,10 +68,9 @@ int main(int argc, char** argv) {
     engine.SetDateOrder(dateOrder);
     bool ok = engine.AddCode(text.str()) && (proc.empty() || engine.Run(proc));
     std::cout.flush();
-    if (ok)
-        return 0;
+    if (ok) return 0;
     const auto& e = engine.Error();
-    std::cerr << "Error " << e.number << ": " << e.description << " (line " << e.line
-              << ", column " << e.column << ")\n";
+    std::cerr << "Error " << e.number << ": " << e.description << " (line " << e.line << ", column "
+              << e.column << ")\n";
     return 1;
 }

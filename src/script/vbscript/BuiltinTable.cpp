@@ -8,8 +8,12 @@ namespace tabulo::vbs {
 
 namespace {
 
-Builtin constant(const char* name, Variant value) { return {name, 0, 0, nullptr, std::move(value)}; }
-Builtin integerConstant(const char* name, int16_t v) { return constant(name, Variant::integer(v)); }
+Builtin constant(const char* name, Variant value) {
+    return {name, 0, 0, nullptr, std::move(value)};
+}
+Builtin integerConstant(const char* name, int16_t v) {
+    return constant(name, Variant::integer(v));
+}
 
 } // namespace
 
@@ -28,25 +32,63 @@ void addConstants(std::vector<Builtin>& out) {
     out.push_back(integerConstant("vbfalse", 0));
     out.push_back(integerConstant("vbusedefault", -2));
     const std::pair<const char*, int16_t> numbers[] = {
-        {"vbokonly", 0},        {"vbokcancel", 1},      {"vbabortretryignore", 2},
-        {"vbyesnocancel", 3},   {"vbyesno", 4},         {"vbretrycancel", 5},
-        {"vbcritical", 16},     {"vbquestion", 32},     {"vbexclamation", 48},
-        {"vbinformation", 64},  {"vbdefaultbutton1", 0}, {"vbdefaultbutton2", 256},
-        {"vbdefaultbutton3", 512}, {"vbdefaultbutton4", 768}, {"vbapplicationmodal", 0},
-        {"vbsystemmodal", 4096}, {"vbok", 1},           {"vbcancel", 2},
-        {"vbabort", 3},         {"vbretry", 4},         {"vbignore", 5},
-        {"vbyes", 6},           {"vbno", 7},            {"vbbinarycompare", 0},
-        {"vbtextcompare", 1},   {"vbsunday", 1},        {"vbmonday", 2},
-        {"vbtuesday", 3},       {"vbwednesday", 4},     {"vbthursday", 5},
-        {"vbfriday", 6},        {"vbsaturday", 7},      {"vbusesystemdayofweek", 0},
-        {"vbfirstjan1", 1},     {"vbfirstfourdays", 2}, {"vbfirstfullweek", 3},
-        {"vbgeneraldate", 0},   {"vblongdate", 1},      {"vbshortdate", 2},
-        {"vblongtime", 3},      {"vbshorttime", 4},     {"vbempty", 0},
-        {"vbnull", 1},          {"vbinteger", 2},       {"vblong", 3},
-        {"vbsingle", 4},        {"vbdouble", 5},        {"vbcurrency", 6},
-        {"vbdate", 7},          {"vbstring", 8},        {"vbobject", 9},
-        {"vberror", 10},        {"vbboolean", 11},      {"vbvariant", 12},
-        {"vbdataobject", 13},   {"vbdecimal", 14},      {"vbbyte", 17},
+        {"vbokonly", 0},
+        {"vbokcancel", 1},
+        {"vbabortretryignore", 2},
+        {"vbyesnocancel", 3},
+        {"vbyesno", 4},
+        {"vbretrycancel", 5},
+        {"vbcritical", 16},
+        {"vbquestion", 32},
+        {"vbexclamation", 48},
+        {"vbinformation", 64},
+        {"vbdefaultbutton1", 0},
+        {"vbdefaultbutton2", 256},
+        {"vbdefaultbutton3", 512},
+        {"vbdefaultbutton4", 768},
+        {"vbapplicationmodal", 0},
+        {"vbsystemmodal", 4096},
+        {"vbok", 1},
+        {"vbcancel", 2},
+        {"vbabort", 3},
+        {"vbretry", 4},
+        {"vbignore", 5},
+        {"vbyes", 6},
+        {"vbno", 7},
+        {"vbbinarycompare", 0},
+        {"vbtextcompare", 1},
+        {"vbsunday", 1},
+        {"vbmonday", 2},
+        {"vbtuesday", 3},
+        {"vbwednesday", 4},
+        {"vbthursday", 5},
+        {"vbfriday", 6},
+        {"vbsaturday", 7},
+        {"vbusesystemdayofweek", 0},
+        {"vbfirstjan1", 1},
+        {"vbfirstfourdays", 2},
+        {"vbfirstfullweek", 3},
+        {"vbgeneraldate", 0},
+        {"vblongdate", 1},
+        {"vbshortdate", 2},
+        {"vblongtime", 3},
+        {"vbshorttime", 4},
+        {"vbempty", 0},
+        {"vbnull", 1},
+        {"vbinteger", 2},
+        {"vblong", 3},
+        {"vbsingle", 4},
+        {"vbdouble", 5},
+        {"vbcurrency", 6},
+        {"vbdate", 7},
+        {"vbstring", 8},
+        {"vbobject", 9},
+        {"vberror", 10},
+        {"vbboolean", 11},
+        {"vbvariant", 12},
+        {"vbdataobject", 13},
+        {"vbdecimal", 14},
+        {"vbbyte", 17},
         {"vbarray", 8192},
     };
     for (const auto& [name, value] : numbers)

@@ -14,15 +14,18 @@ std::shared_ptr<ScriptObject> makeDictionary();
 
 namespace {
 
-const Variant& arg(ArgRefs a, size_t i) { return *a[i]; }
+const Variant& arg(ArgRefs a, size_t i) {
+    return *a[i];
+}
 
 const Variant& notNull(const Variant& v) {
-    if (v.isNull())
-        raiseError(err::InvalidUseOfNull);
+    if (v.isNull()) raiseError(err::InvalidUseOfNull);
     return v;
 }
 
-Variant fnCStr(Interpreter&, ArgRefs a) { return Variant(toString(notNull(arg(a, 0)))); }
+Variant fnCStr(Interpreter&, ArgRefs a) {
+    return Variant(toString(notNull(arg(a, 0))));
+}
 Variant fnCInt(Interpreter&, ArgRefs a) {
     return Variant::integer(toInteger(toArithmetic(notNull(arg(a, 0)))));
 }
@@ -41,13 +44,25 @@ Variant fnCSng(Interpreter&, ArgRefs a) {
 Variant fnCCur(Interpreter&, ArgRefs a) {
     return Variant::currency(toCurrency(toArithmetic(notNull(arg(a, 0)))));
 }
-Variant fnCBool(Interpreter&, ArgRefs a) { return Variant::boolean(toBool(notNull(arg(a, 0)))); }
-Variant fnCDate(Interpreter&, ArgRefs a) { return Variant::date(toDate(notNull(arg(a, 0)))); }
+Variant fnCBool(Interpreter&, ArgRefs a) {
+    return Variant::boolean(toBool(notNull(arg(a, 0))));
+}
+Variant fnCDate(Interpreter&, ArgRefs a) {
+    return Variant::date(toDate(notNull(arg(a, 0))));
+}
 
-Variant fnIsEmpty(Interpreter&, ArgRefs a) { return Variant::boolean(arg(a, 0).isEmpty()); }
-Variant fnIsNull(Interpreter&, ArgRefs a) { return Variant::boolean(arg(a, 0).isNull()); }
-Variant fnIsObject(Interpreter&, ArgRefs a) { return Variant::boolean(arg(a, 0).isObject()); }
-Variant fnIsArray(Interpreter&, ArgRefs a) { return Variant::boolean(arg(a, 0).isArray()); }
+Variant fnIsEmpty(Interpreter&, ArgRefs a) {
+    return Variant::boolean(arg(a, 0).isEmpty());
+}
+Variant fnIsNull(Interpreter&, ArgRefs a) {
+    return Variant::boolean(arg(a, 0).isNull());
+}
+Variant fnIsObject(Interpreter&, ArgRefs a) {
+    return Variant::boolean(arg(a, 0).isObject());
+}
+Variant fnIsArray(Interpreter&, ArgRefs a) {
+    return Variant::boolean(arg(a, 0).isArray());
+}
 
 Variant fnIsNumeric(Interpreter&, ArgRefs a) {
     const Variant& v = arg(a, 0);
@@ -60,13 +75,14 @@ Variant fnIsNumeric(Interpreter&, ArgRefs a) {
 
 Variant fnIsDate(Interpreter&, ArgRefs a) {
     const Variant& v = arg(a, 0);
-    if (v.type() == VarType::Date)
-        return Variant::boolean(true);
+    if (v.type() == VarType::Date) return Variant::boolean(true);
     double d;
     return Variant::boolean(v.isString() && runtime::textToDate(v.str(), dateOrder(), d));
 }
 
-Variant fnTypeName(Interpreter&, ArgRefs a) { return Variant(typeName(arg(a, 0))); }
+Variant fnTypeName(Interpreter&, ArgRefs a) {
+    return Variant(typeName(arg(a, 0)));
+}
 Variant fnVarType(Interpreter&, ArgRefs a) {
     return Variant::integer(static_cast<int16_t>(varTypeCode(arg(a, 0))));
 }
@@ -87,25 +103,24 @@ int32_t dimensionArg(ArgRefs a, const ArrayData& arr) {
 }
 
 Variant fnUBound(Interpreter&, ArgRefs a) {
-    if (!arg(a, 0).isArray())
-        raiseError(err::TypeMismatch);
+    if (!arg(a, 0).isArray()) raiseError(err::TypeMismatch);
     const ArrayData& arr = *arg(a, 0).arr();
     return Variant::lng(arr.upper[static_cast<size_t>(dimensionArg(a, arr)) - 1]);
 }
 
 Variant fnLBound(Interpreter&, ArgRefs a) {
-    if (!arg(a, 0).isArray())
-        raiseError(err::TypeMismatch);
+    if (!arg(a, 0).isArray()) raiseError(err::TypeMismatch);
     dimensionArg(a, *arg(a, 0).arr());
     return Variant::lng(0);
 }
 
-Variant fnErr(Interpreter& in, ArgRefs) { return Variant::object(in.errObject); }
+Variant fnErr(Interpreter& in, ArgRefs) {
+    return Variant::object(in.errObject);
+}
 
 Variant fnCreateObject(Interpreter&, ArgRefs a) {
     std::string progId = toString(arg(a, 0));
-    if (sameName(progId, "scripting.dictionary"))
-        return Variant::object(makeDictionary());
+    if (sameName(progId, "scripting.dictionary")) return Variant::object(makeDictionary());
     raiseError(err::CantCreateObject);
 }
 
@@ -124,8 +139,7 @@ Variant fnInputBox(Interpreter& in, ArgRefs a) {
     std::string prompt = toString(arg(a, 0));
     const Variant* title = optionalArg(a, 1);
     const Variant* def = optionalArg(a, 2);
-    if (!in.ui)
-        return Variant(std::string());
+    if (!in.ui) return Variant(std::string());
     return Variant(in.ui->inputBox(prompt, title ? toString(*title) : std::string(),
                                    def ? toString(*def) : std::string()));
 }

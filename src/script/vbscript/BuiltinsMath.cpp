@@ -5,6 +5,7 @@
 #include "Interpreter.h"
 #include "Nodes.h"
 #include "ScriptError.h"
+#include "runtime/Rounding.h"
 
 #include <chrono>
 #include <cmath>
@@ -25,12 +26,13 @@ float nextRnd() {
     return lastRnd;
 }
 
-const Variant& arg(ArgRefs a, size_t i) { return *a[i]; }
+const Variant& arg(ArgRefs a, size_t i) {
+    return *a[i];
+}
 
 // Keeps the numeric subtype of the argument for Abs, Int and Fix.
 Variant sameSubtype(const Variant& v, double (*f)(double)) {
-    if (v.isNull())
-        return Variant::null();
+    if (v.isNull()) return Variant::null();
     Variant x = toArithmetic(v);
     switch (x.type()) {
     case VarType::Byte:
@@ -43,90 +45,96 @@ Variant sameSubtype(const Variant& v, double (*f)(double)) {
             n = n < 0 ? -n : n;
             if (x.type() == VarType::Integer && n <= 32767)
                 return Variant::integer(static_cast<int16_t>(n));
-            if (x.type() == VarType::Byte)
-                return x;
-            if (n <= 2147483647)
-                return Variant::lng(static_cast<int32_t>(n));
+            if (x.type() == VarType::Byte) return x;
+            if (n <= 2147483647) return Variant::lng(static_cast<int32_t>(n));
             return Variant::dbl(static_cast<double>(n));
         }
         return x;
-    case VarType::Single: return Variant::single(static_cast<float>(f(x.singleValue())));
+    case VarType::Single:
+        return Variant::single(static_cast<float>(f(x.singleValue())));
     case VarType::Currency:
-        return Variant::currency(static_cast<int64_t>(f(double(x.currencyValue()) / 10000.0) *
-                                                      10000.0));
-    case VarType::Date: return Variant::date(f(x.dateValue()));
-    default: return Variant::dbl(f(toDouble(x)));
+        return Variant::currency(
+            static_cast<int64_t>(f(double(x.currencyValue()) / 10000.0) * 10000.0));
+    case VarType::Date:
+        return Variant::date(f(x.dateValue()));
+    default:
+        return Variant::dbl(f(toDouble(x)));
     }
 }
 
-Variant fnAbs(Interpreter&, ArgRefs a) { return sameSubtype(arg(a, 0), std::fabs); }
-Variant fnInt(Interpreter&, ArgRefs a) { return sameSubtype(arg(a, 0), std::floor); }
-Variant fnFix(Interpreter&, ArgRefs a) { return sameSubtype(arg(a, 0), std::trunc); }
+Variant fnAbs(Interpreter&, ArgRefs a) {
+    return sameSubtype(arg(a, 0), std::fabs);
+}
+Variant fnInt(Interpreter&, ArgRefs a) {
+    return sameSubtype(arg(a, 0), std::floor);
+}
+Variant fnFix(Interpreter&, ArgRefs a) {
+    return sameSubtype(arg(a, 0), std::trunc);
+}
 
 Variant fnRound(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull()) return Variant::null();
     Variant x = toArithmetic(arg(a, 0));
     const Variant* placesArg = optionalArg(a, 1);
     int32_t places = placesArg ? toLong(*placesArg) : 0;
-    if (places < 0)
-        raiseError(err::InvalidCall);
+    if (places < 0) raiseError(err::InvalidCall);
     if (x.type() == VarType::Integer || x.type() == VarType::Long || x.type() == VarType::Byte)
         return x;
-    double scale = std::pow(10.0, places);
-    double r = roundHalfEven(toDouble(x) * scale) / scale;
-    if (x.type() == VarType::Single)
-        return Variant::single(static_cast<float>(r));
+    double r = rt::roundToDecimals(toDouble(x), places);
+    if (x.type() == VarType::Single) return Variant::single(static_cast<float>(r));
     if (x.type() == VarType::Currency)
         return Variant::currency(static_cast<int64_t>(std::nearbyint(r * 10000.0)));
     return Variant::dbl(r);
 }
 
 Variant fnSgn(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull()) return Variant::null();
     double d = toDouble(toArithmetic(arg(a, 0)));
     return Variant::integer(d > 0 ? 1 : d < 0 ? -1 : 0);
 }
 
 Variant realFunction(const Variant& v, double (*f)(double), bool positive, bool nonNegative) {
-    if (v.isNull())
-        return Variant::null();
+    if (v.isNull()) return Variant::null();
     double d = toDouble(toArithmetic(v));
-    if ((positive && d <= 0) || (nonNegative && d < 0))
-        raiseError(err::InvalidCall);
+    if ((positive && d <= 0) || (nonNegative && d < 0)) raiseError(err::InvalidCall);
     double r = f(d);
-    if (std::isinf(r))
-        raiseError(err::Overflow);
+    if (std::isinf(r)) raiseError(err::Overflow);
     return Variant::dbl(r);
 }
 
-Variant fnSqr(Interpreter&, ArgRefs a) { return realFunction(arg(a, 0), std::sqrt, false, true); }
+Variant fnSqr(Interpreter&, ArgRefs a) {
+    return realFunction(arg(a, 0), std::sqrt, false, true);
+}
 Variant fnExp(Interpreter&, ArgRefs a) {
-    return realFunction(arg(a, 0), [](double d) { return std::exp(d); }, false, false);
+    return realFunction(
+        arg(a, 0), [](double d) { return std::exp(d); }, false, false);
 }
 Variant fnLog(Interpreter&, ArgRefs a) {
-    return realFunction(arg(a, 0), [](double d) { return std::log(d); }, true, false);
+    return realFunction(
+        arg(a, 0), [](double d) { return std::log(d); }, true, false);
 }
 Variant fnSin(Interpreter&, ArgRefs a) {
-    return realFunction(arg(a, 0), [](double d) { return std::sin(d); }, false, false);
+    return realFunction(
+        arg(a, 0), [](double d) { return std::sin(d); }, false, false);
 }
 Variant fnCos(Interpreter&, ArgRefs a) {
-    return realFunction(arg(a, 0), [](double d) { return std::cos(d); }, false, false);
+    return realFunction(
+        arg(a, 0), [](double d) { return std::cos(d); }, false, false);
 }
 Variant fnTan(Interpreter&, ArgRefs a) {
-    return realFunction(arg(a, 0), [](double d) { return std::tan(d); }, false, false);
+    return realFunction(
+        arg(a, 0), [](double d) { return std::tan(d); }, false, false);
 }
 Variant fnAtn(Interpreter&, ArgRefs a) {
-    return realFunction(arg(a, 0), [](double d) { return std::atan(d); }, false, false);
+    return realFunction(
+        arg(a, 0), [](double d) { return std::atan(d); }, false, false);
 }
 
 Variant fnRnd(Interpreter&, ArgRefs a) {
     const Variant* n = optionalArg(a, 0);
     if (n) {
         double d = toDouble(*n);
-        if (d == 0)
-            return Variant::single(lastRnd);
+        if (d == 0) return Variant::single(lastRnd);
         if (d < 0) {
             float f = static_cast<float>(d);
             uint32_t bits;
@@ -140,12 +148,11 @@ Variant fnRnd(Interpreter&, ArgRefs a) {
 } // namespace
 
 Flow RandomizeStmt::exec(Context& c) const {
-    double seed = seed_ ? toDouble(seed_->eval(c))
-                        : static_cast<double>(std::chrono::steady_clock::now()
-                                                  .time_since_epoch()
-                                                  .count() %
-                                              86400000) /
-                              1000.0;
+    double seed =
+        seed_ ? toDouble(seed_->eval(c))
+              : static_cast<double>(std::chrono::steady_clock::now().time_since_epoch().count() %
+                                    86400000) /
+                    1000.0;
     uint64_t bits;
     std::memcpy(&bits, &seed, sizeof bits);
     uint32_t mix = static_cast<uint32_t>((bits >> 32) ^ bits);

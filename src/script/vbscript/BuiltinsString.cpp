@@ -13,7 +13,9 @@ namespace tabulo::vbs {
 
 namespace {
 
-const Variant& arg(ArgRefs a, size_t i) { return *a[i]; }
+const Variant& arg(ArgRefs a, size_t i) {
+    return *a[i];
+}
 
 bool textMode(ArgRefs a, size_t i) {
     const Variant* v = optionalArg(a, i);
@@ -22,53 +24,44 @@ bool textMode(ArgRefs a, size_t i) {
 
 int32_t nonNegative(const Variant& v) {
     int32_t n = toLong(v);
-    if (n < 0)
-        raiseError(err::InvalidCall);
+    if (n < 0) raiseError(err::InvalidCall);
     return n;
 }
 
 size_t findText(const std::string& s, const std::string& what, size_t from, bool text) {
-    if (!text)
-        return s.find(what, from);
+    if (!text) return s.find(what, from);
     return upperText(s).find(upperText(what), from);
 }
 
 size_t findTextBackwards(const std::string& s, const std::string& what, size_t from, bool text) {
-    if (!text)
-        return s.rfind(what, from);
+    if (!text) return s.rfind(what, from);
     return upperText(s).rfind(upperText(what), from);
 }
 
 Variant fnLen(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull())
-        return Variant::null();
-    if (arg(a, 0).isString())
-        return Variant::lng(static_cast<int32_t>(arg(a, 0).str().size()));
+    if (arg(a, 0).isNull()) return Variant::null();
+    if (arg(a, 0).isString()) return Variant::lng(static_cast<int32_t>(arg(a, 0).str().size()));
     return Variant::lng(static_cast<int32_t>(toString(arg(a, 0)).size()));
 }
 
 Variant fnLeft(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull()) return Variant::null();
     size_t n = static_cast<size_t>(nonNegative(arg(a, 1)));
     const std::string& s = arg(a, 0).isString() ? arg(a, 0).str() : toString(arg(a, 0));
     return Variant(s.substr(0, n));
 }
 
 Variant fnRight(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull()) return Variant::null();
     size_t n = static_cast<size_t>(nonNegative(arg(a, 1)));
     std::string s = toString(arg(a, 0));
     return Variant(n >= s.size() ? s : s.substr(s.size() - n));
 }
 
 Variant fnMid(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull()) return Variant::null();
     int32_t start = toLong(arg(a, 1));
-    if (start < 1)
-        raiseError(err::InvalidCall);
+    if (start < 1) raiseError(err::InvalidCall);
     const Variant* lenArg = optionalArg(a, 2);
     size_t len = lenArg ? static_cast<size_t>(nonNegative(*lenArg)) : std::string::npos;
     if (arg(a, 0).isString()) {
@@ -85,60 +78,49 @@ Variant fnInStr(Interpreter&, ArgRefs a) {
     size_t first = a.size() >= 3 ? 1 : 0;
     int32_t start = 1;
     if (first) {
-        if (arg(a, 0).isNull())
-            raiseError(err::InvalidUseOfNull);
+        if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
         start = toLong(arg(a, 0));
-        if (start < 1)
-            raiseError(err::InvalidCall);
+        if (start < 1) raiseError(err::InvalidCall);
     }
-    if (arg(a, first).isNull() || arg(a, first + 1).isNull())
-        return Variant::null();
+    if (arg(a, first).isNull() || arg(a, first + 1).isNull()) return Variant::null();
     std::string s = toString(arg(a, first)), what = toString(arg(a, first + 1));
     bool text = a.size() == 4 && textMode(a, 3);
-    if (static_cast<size_t>(start) > s.size())
-        return Variant::lng(0);
+    if (static_cast<size_t>(start) > s.size()) return Variant::lng(0);
     size_t at = findText(s, what, static_cast<size_t>(start) - 1, text);
     return Variant::lng(at == std::string::npos ? 0 : static_cast<int32_t>(at) + 1);
 }
 
 Variant fnInStrRev(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull() || arg(a, 1).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull() || arg(a, 1).isNull()) return Variant::null();
     std::string s = toString(arg(a, 0)), what = toString(arg(a, 1));
     const Variant* startArg = optionalArg(a, 2);
     int32_t start = startArg ? toLong(*startArg) : -1;
-    if (start == 0 || start < -1)
-        raiseError(err::InvalidCall);
-    if (start == -1)
-        start = static_cast<int32_t>(s.size());
+    if (start == 0 || start < -1) raiseError(err::InvalidCall);
+    if (start == -1) start = static_cast<int32_t>(s.size());
     if (static_cast<size_t>(start) > s.size() || what.size() > static_cast<size_t>(start))
         return Variant::lng(0);
-    size_t at = findTextBackwards(s, what, static_cast<size_t>(start) - what.size(), textMode(a, 3));
+    size_t at =
+        findTextBackwards(s, what, static_cast<size_t>(start) - what.size(), textMode(a, 3));
     return Variant::lng(at == std::string::npos ? 0 : static_cast<int32_t>(at) + 1);
 }
 
 Variant fnReplace(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull() || arg(a, 1).isNull() || arg(a, 2).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull() || arg(a, 1).isNull() || arg(a, 2).isNull()) return Variant::null();
     std::string s = toString(arg(a, 0)), what = toString(arg(a, 1)), with = toString(arg(a, 2));
     const Variant* startArg = optionalArg(a, 3);
     const Variant* countArg = optionalArg(a, 4);
     int32_t start = startArg ? toLong(*startArg) : 1;
     int32_t count = countArg ? toLong(*countArg) : -1;
-    if (start < 1 || count < -1)
-        raiseError(err::InvalidCall);
-    if (static_cast<size_t>(start) > s.size())
-        return Variant(std::string());
+    if (start < 1 || count < -1) raiseError(err::InvalidCall);
+    if (static_cast<size_t>(start) > s.size()) return Variant(std::string());
     s.erase(0, static_cast<size_t>(start) - 1);
-    if (what.empty() || count == 0)
-        return Variant(s);
+    if (what.empty() || count == 0) return Variant(s);
     bool text = textMode(a, 5);
     std::string out;
     size_t pos = 0;
     for (int32_t done = 0; count < 0 || done < count; ++done) {
         size_t at = findText(s, what, pos, text);
-        if (at == std::string::npos)
-            break;
+        if (at == std::string::npos) break;
         out.append(s, pos, at - pos);
         out += with;
         checkStringLength(out.size());
@@ -149,8 +131,7 @@ Variant fnReplace(Interpreter&, ArgRefs a) {
 }
 
 Variant trimmed(ArgRefs a, bool left, bool right) {
-    if (arg(a, 0).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull()) return Variant::null();
     std::string s = toString(arg(a, 0));
     size_t b = 0, e = s.size();
     if (left)
@@ -161,9 +142,15 @@ Variant trimmed(ArgRefs a, bool left, bool right) {
             --e;
     return Variant(s.substr(b, e - b));
 }
-Variant fnTrim(Interpreter&, ArgRefs a) { return trimmed(a, true, true); }
-Variant fnLTrim(Interpreter&, ArgRefs a) { return trimmed(a, true, false); }
-Variant fnRTrim(Interpreter&, ArgRefs a) { return trimmed(a, false, true); }
+Variant fnTrim(Interpreter&, ArgRefs a) {
+    return trimmed(a, true, true);
+}
+Variant fnLTrim(Interpreter&, ArgRefs a) {
+    return trimmed(a, true, false);
+}
+Variant fnRTrim(Interpreter&, ArgRefs a) {
+    return trimmed(a, false, true);
+}
 
 Variant fnUCase(Interpreter&, ArgRefs a) {
     return arg(a, 0).isNull() ? Variant::null() : Variant(upperText(toString(arg(a, 0))));
@@ -180,45 +167,37 @@ Variant stringArray(std::vector<std::string> parts) {
 }
 
 Variant fnSplit(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull())
-        raiseError(err::InvalidUseOfNull);
+    if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
     std::string s = toString(arg(a, 0));
     const Variant* delimArg = optionalArg(a, 1);
     std::string delim = delimArg ? toString(*delimArg) : " ";
     const Variant* countArg = optionalArg(a, 2);
     int32_t count = countArg ? toLong(*countArg) : -1;
-    if (count < -1)
-        raiseError(err::InvalidCall);
+    if (count < -1) raiseError(err::InvalidCall);
     std::vector<std::string> parts;
-    if (s.empty() || count == 0)
-        return stringArray(parts);
-    if (delim.empty())
-        return stringArray({s});
+    if (s.empty() || count == 0) return stringArray(parts);
+    if (delim.empty()) return stringArray({s});
     bool text = textMode(a, 3);
     size_t pos = 0;
     while (count < 0 || static_cast<int32_t>(parts.size()) < count - 1) {
         size_t at = findText(s, delim, pos, text);
-        if (at == std::string::npos)
-            break;
+        if (at == std::string::npos) break;
         parts.push_back(s.substr(pos, at - pos));
         pos = at + delim.size();
-        if (parts.size() > kMaxArrayElements)
-            raiseError(err::OutOfMemory);
+        if (parts.size() > kMaxArrayElements) raiseError(err::OutOfMemory);
     }
     parts.push_back(s.substr(pos));
     return stringArray(std::move(parts));
 }
 
 Variant fnJoin(Interpreter&, ArgRefs a) {
-    if (!arg(a, 0).isArray())
-        raiseError(err::TypeMismatch);
+    if (!arg(a, 0).isArray()) raiseError(err::TypeMismatch);
     const Variant* delimArg = optionalArg(a, 1);
     std::string delim = delimArg ? toString(*delimArg) : " ";
     std::string out;
     const auto& values = arg(a, 0).arr()->values;
     for (size_t i = 0; i < values.size(); ++i) {
-        if (i)
-            out += delim;
+        if (i) out += delim;
         appendText(out, values[i]);
         checkStringLength(out.size());
     }
@@ -226,29 +205,27 @@ Variant fnJoin(Interpreter&, ArgRefs a) {
 }
 
 Variant fnStrComp(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull() || arg(a, 1).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull() || arg(a, 1).isNull()) return Variant::null();
     int c = compareText(toString(arg(a, 0)), toString(arg(a, 1)), textMode(a, 2));
     return Variant::integer(static_cast<int16_t>(c));
 }
 
 Variant repeated(int32_t n, char c) {
-    if (n < 0)
-        raiseError(err::InvalidCall);
+    if (n < 0) raiseError(err::InvalidCall);
     checkStringLength(static_cast<size_t>(n));
     return Variant(std::string(static_cast<size_t>(n), c));
 }
 
-Variant fnSpace(Interpreter&, ArgRefs a) { return repeated(toLong(arg(a, 0)), ' '); }
+Variant fnSpace(Interpreter&, ArgRefs a) {
+    return repeated(toLong(arg(a, 0)), ' ');
+}
 
 Variant fnString(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull() || arg(a, 1).isNull())
-        return Variant::null();
+    if (arg(a, 0).isNull() || arg(a, 1).isNull()) return Variant::null();
     const Variant& ch = arg(a, 1);
     char c;
     if (ch.isString()) {
-        if (ch.str().empty())
-            raiseError(err::InvalidCall);
+        if (ch.str().empty()) raiseError(err::InvalidCall);
         c = ch.str()[0];
     } else {
         c = static_cast<char>(toLong(ch) & 0xFF);
@@ -258,29 +235,25 @@ Variant fnString(Interpreter&, ArgRefs a) {
 
 Variant fnChr(Interpreter&, ArgRefs a) {
     int32_t code = toLong(arg(a, 0));
-    if (code < 0 || code > 255)
-        raiseError(err::InvalidCall);
+    if (code < 0 || code > 255) raiseError(err::InvalidCall);
     return Variant(std::string(1, static_cast<char>(code)));
 }
 
 Variant fnAsc(Interpreter&, ArgRefs a) {
     std::string s = toString(arg(a, 0));
-    if (s.empty())
-        raiseError(err::InvalidCall);
+    if (s.empty()) raiseError(err::InvalidCall);
     return Variant::integer(static_cast<int16_t>(static_cast<unsigned char>(s[0])));
 }
 
 Variant fnStrReverse(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull())
-        raiseError(err::InvalidUseOfNull);
+    if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
     std::string s = toString(arg(a, 0));
     std::reverse(s.begin(), s.end());
     return Variant(std::move(s));
 }
 
 Variant fnFilter(Interpreter&, ArgRefs a) {
-    if (!arg(a, 0).isArray() || arg(a, 0).arr()->upper.size() != 1)
-        raiseError(err::TypeMismatch);
+    if (!arg(a, 0).isArray() || arg(a, 0).arr()->upper.size() != 1) raiseError(err::TypeMismatch);
     std::string what = toString(arg(a, 1));
     const Variant* includeArg = optionalArg(a, 2);
     bool include = includeArg ? toBool(*includeArg) : true;
@@ -298,28 +271,17 @@ Variant fnFilter(Interpreter&, ArgRefs a) {
 
 void addStringBuiltins(std::vector<Builtin>& out) {
     out.insert(out.end(), {
-                              {"len", 1, 1, fnLen},
-                              {"left", 2, 2, fnLeft},
-                              {"right", 2, 2, fnRight},
-                              {"mid", 2, 3, fnMid},
-                              {"instr", 2, 4, fnInStr},
-                              {"instrrev", 2, 4, fnInStrRev},
-                              {"replace", 3, 6, fnReplace},
-                              {"trim", 1, 1, fnTrim},
-                              {"ltrim", 1, 1, fnLTrim},
-                              {"rtrim", 1, 1, fnRTrim},
-                              {"ucase", 1, 1, fnUCase},
-                              {"lcase", 1, 1, fnLCase},
-                              {"split", 1, 4, fnSplit},
-                              {"join", 1, 2, fnJoin},
-                              {"strcomp", 2, 3, fnStrComp},
-                              {"space", 1, 1, fnSpace},
-                              {"string", 2, 2, fnString},
-                              {"chr", 1, 1, fnChr},
-                              {"chrw", 1, 1, fnChr},
-                              {"asc", 1, 1, fnAsc},
-                              {"ascw", 1, 1, fnAsc},
-                              {"strreverse", 1, 1, fnStrReverse},
+                              {"len", 1, 1, fnLen},         {"left", 2, 2, fnLeft},
+                              {"right", 2, 2, fnRight},     {"mid", 2, 3, fnMid},
+                              {"instr", 2, 4, fnInStr},     {"instrrev", 2, 4, fnInStrRev},
+                              {"replace", 3, 6, fnReplace}, {"trim", 1, 1, fnTrim},
+                              {"ltrim", 1, 1, fnLTrim},     {"rtrim", 1, 1, fnRTrim},
+                              {"ucase", 1, 1, fnUCase},     {"lcase", 1, 1, fnLCase},
+                              {"split", 1, 4, fnSplit},     {"join", 1, 2, fnJoin},
+                              {"strcomp", 2, 3, fnStrComp}, {"space", 1, 1, fnSpace},
+                              {"string", 2, 2, fnString},   {"chr", 1, 1, fnChr},
+                              {"chrw", 1, 1, fnChr},        {"asc", 1, 1, fnAsc},
+                              {"ascw", 1, 1, fnAsc},        {"strreverse", 1, 1, fnStrReverse},
                               {"filter", 2, 4, fnFilter},
                           });
 }

@@ -34,8 +34,7 @@ CallArgs::CallArgs(Context& c, const ExprList& args, bool byRef) : count_(args.s
 
 void storeValue(Variant& dst, const Variant& value, bool isSet) {
     if (isSet) {
-        if (!value.isObject())
-            raiseError(err::ObjectRequired);
+        if (!value.isObject()) raiseError(err::ObjectRequired);
         dst = value;
     } else if (value.isObject()) {
         dst = defaultValue(value);
@@ -47,20 +46,17 @@ void storeValue(Variant& dst, const Variant& value, bool isSet) {
 }
 
 Variant& indexArray(Context& c, ArrayData& arr, const ExprList& args) {
-    if (args.size() != arr.upper.size())
-        raiseError(err::SubscriptOutOfRange);
+    if (args.size() != arr.upper.size()) raiseError(err::SubscriptOutOfRange);
     size_t offset = 0;
     for (size_t d = 0; d < args.size(); ++d) {
         const Variant* p = args[d]->peek(c);
         int32_t i = p ? toLong(*p) : toLong(args[d]->eval(c));
         if (args.size() != arr.upper.size())
             raiseError(err::SubscriptOutOfRange); // resized while indices were evaluated
-        if (i < 0 || i > arr.upper[d])
-            raiseError(err::SubscriptOutOfRange);
+        if (i < 0 || i > arr.upper[d]) raiseError(err::SubscriptOutOfRange);
         offset = offset * (static_cast<size_t>(arr.upper[d]) + 1) + static_cast<size_t>(i);
     }
-    if (offset >= arr.values.size())
-        raiseError(err::SubscriptOutOfRange);
+    if (offset >= arr.values.size()) raiseError(err::SubscriptOutOfRange);
     return arr.values[offset];
 }
 

@@ -11,65 +11,88 @@ namespace tabulo::vbs {
 namespace {
 int currentDateOrder = 1;
 
-bool sameText(const std::string& s, const char* word) { return sameName(s, word); }
+bool sameText(const std::string& s, const char* word) {
+    return sameName(s, word);
+}
 } // namespace
 
-void setDateOrder(int order) { currentDateOrder = order == 2 ? 2 : 1; }
-int dateOrder() { return currentDateOrder; }
+void setDateOrder(int order) {
+    currentDateOrder = order == 2 ? 2 : 1;
+}
+int dateOrder() {
+    return currentDateOrder;
+}
 
-double roundHalfEven(double x) { return runtime::bankersRound(x); }
+double roundHalfEven(double x) {
+    return runtime::bankersRound(x);
+}
 
-bool parseNumber(const std::string& text, double& out) { return runtime::textToNumber(text, out); }
+bool parseNumber(const std::string& text, double& out) {
+    return runtime::textToNumber(text, out);
+}
 
 Variant defaultValue(const Variant& v) {
-    if (!v.isObject())
-        return v;
-    if (!v.obj())
-        raiseError(err::ObjectNotSet);
+    if (!v.isObject()) return v;
+    if (!v.obj()) raiseError(err::ObjectNotSet);
     return v.obj()->call("", {});
 }
 
 double toDouble(const Variant& v) {
     switch (v.type()) {
-    case VarType::Empty: return 0;
-    case VarType::Null: raiseError(err::InvalidUseOfNull);
-    case VarType::Boolean: return v.boolValue() ? -1 : 0;
-    case VarType::Byte: return v.byteValue();
-    case VarType::Integer: return v.integerValue();
-    case VarType::Long: return v.longValue();
-    case VarType::Single: return v.singleValue();
+    case VarType::Empty:
+        return 0;
+    case VarType::Null:
+        raiseError(err::InvalidUseOfNull);
+    case VarType::Boolean:
+        return v.boolValue() ? -1 : 0;
+    case VarType::Byte:
+        return v.byteValue();
+    case VarType::Integer:
+        return v.integerValue();
+    case VarType::Long:
+        return v.longValue();
+    case VarType::Single:
+        return v.singleValue();
     case VarType::Double:
-    case VarType::Date: return v.doubleValue();
-    case VarType::Currency: return double(v.currencyValue()) / 10000.0;
+    case VarType::Date:
+        return v.doubleValue();
+    case VarType::Currency:
+        return double(v.currencyValue()) / 10000.0;
     case VarType::String: {
         double d;
-        if (parseNumber(v.str(), d))
-            return d;
-        if (runtime::textToDate(v.str(), currentDateOrder, d))
-            return d;
+        if (parseNumber(v.str(), d)) return d;
+        if (runtime::textToDate(v.str(), currentDateOrder, d)) return d;
         raiseError(err::TypeMismatch);
     }
-    case VarType::Object: return toDouble(defaultValue(v));
-    case VarType::Ref: return toDouble(v.deref());
-    default: raiseError(err::TypeMismatch);
+    case VarType::Object:
+        return toDouble(defaultValue(v));
+    case VarType::Ref:
+        return toDouble(v.deref());
+    default:
+        raiseError(err::TypeMismatch);
     }
 }
 
 static double roundedInRange(const Variant& v, double low, double high) {
     double d = roundHalfEven(toDouble(v));
-    if (!(d >= low && d <= high))
-        raiseError(err::Overflow);
+    if (!(d >= low && d <= high)) raiseError(err::Overflow);
     return d;
 }
 
 int32_t toLong(const Variant& v) {
     switch (v.type()) {
-    case VarType::Integer: return v.integerValue();
-    case VarType::Long: return v.longValue();
-    case VarType::Byte: return v.byteValue();
-    case VarType::Boolean: return v.boolValue() ? -1 : 0;
-    case VarType::Empty: return 0;
-    default: return static_cast<int32_t>(roundedInRange(v, -2147483648.0, 2147483647.0));
+    case VarType::Integer:
+        return v.integerValue();
+    case VarType::Long:
+        return v.longValue();
+    case VarType::Byte:
+        return v.byteValue();
+    case VarType::Boolean:
+        return v.boolValue() ? -1 : 0;
+    case VarType::Empty:
+        return 0;
+    default:
+        return static_cast<int32_t>(roundedInRange(v, -2147483648.0, 2147483647.0));
     }
 }
 
@@ -77,31 +100,28 @@ int16_t toInteger(const Variant& v) {
     return static_cast<int16_t>(roundedInRange(v, -32768.0, 32767.0));
 }
 
-uint8_t toByte(const Variant& v) { return static_cast<uint8_t>(roundedInRange(v, 0.0, 255.0)); }
+uint8_t toByte(const Variant& v) {
+    return static_cast<uint8_t>(roundedInRange(v, 0.0, 255.0));
+}
 
 float toSingle(const Variant& v) {
     double d = toDouble(v);
-    if (std::isfinite(d) && std::fabs(d) > 3.402823466e38)
-        raiseError(err::Overflow);
+    if (std::isfinite(d) && std::fabs(d) > 3.402823466e38) raiseError(err::Overflow);
     return static_cast<float>(d);
 }
 
 int64_t toCurrency(const Variant& v) {
-    if (v.type() == VarType::Currency)
-        return v.currencyValue();
+    if (v.type() == VarType::Currency) return v.currencyValue();
     double d = roundHalfEven(toDouble(v) * 10000.0);
-    if (!(std::fabs(d) < 9.2233720368547758e18))
-        raiseError(err::Overflow);
+    if (!(std::fabs(d) < 9.2233720368547758e18)) raiseError(err::Overflow);
     return static_cast<int64_t>(d);
 }
 
 double toDate(const Variant& v) {
     if (v.isString()) {
         double d;
-        if (runtime::textToDate(v.str(), currentDateOrder, d))
-            return d;
-        if (parseNumber(v.str(), d))
-            return d;
+        if (runtime::textToDate(v.str(), currentDateOrder, d)) return d;
+        if (parseNumber(v.str(), d)) return d;
         raiseError(err::TypeMismatch);
     }
     return toDouble(v);
@@ -109,83 +129,116 @@ double toDate(const Variant& v) {
 
 bool toBool(const Variant& v) {
     switch (v.type()) {
-    case VarType::Boolean: return v.boolValue();
+    case VarType::Boolean:
+        return v.boolValue();
     case VarType::String: {
-        if (sameText(v.str(), "true"))
-            return true;
-        if (sameText(v.str(), "false"))
-            return false;
+        if (sameText(v.str(), "true")) return true;
+        if (sameText(v.str(), "false")) return false;
         double d;
-        if (parseNumber(v.str(), d))
-            return d != 0;
+        if (parseNumber(v.str(), d)) return d != 0;
         raiseError(err::TypeMismatch);
     }
-    case VarType::Object: return toBool(defaultValue(v));
-    default: return toDouble(v) != 0;
+    case VarType::Object:
+        return toBool(defaultValue(v));
+    default:
+        return toDouble(v) != 0;
     }
 }
 
 std::string toString(const Variant& v) {
     switch (v.type()) {
-    case VarType::Empty: return {};
-    case VarType::Null: raiseError(err::InvalidUseOfNull);
-    case VarType::Boolean: return v.boolValue() ? "True" : "False";
-    case VarType::Byte: return std::to_string(v.byteValue());
-    case VarType::Integer: return std::to_string(v.integerValue());
-    case VarType::Long: return std::to_string(v.longValue());
-    case VarType::Single: return runtime::singleText(v.singleValue());
-    case VarType::Double: return runtime::doubleText(v.doubleValue());
-    case VarType::Currency: return runtime::currencyText(v.currencyValue());
-    case VarType::Date: return runtime::dateText(v.dateValue(), currentDateOrder);
-    case VarType::String: return v.str();
-    case VarType::Error: return "Error " + std::to_string(v.errorValue());
-    case VarType::Object: return toString(defaultValue(v));
-    case VarType::Ref: return toString(v.deref());
-    default: raiseError(err::TypeMismatch);
+    case VarType::Empty:
+        return {};
+    case VarType::Null:
+        raiseError(err::InvalidUseOfNull);
+    case VarType::Boolean:
+        return v.boolValue() ? "True" : "False";
+    case VarType::Byte:
+        return std::to_string(v.byteValue());
+    case VarType::Integer:
+        return std::to_string(v.integerValue());
+    case VarType::Long:
+        return std::to_string(v.longValue());
+    case VarType::Single:
+        return runtime::singleText(v.singleValue());
+    case VarType::Double:
+        return runtime::doubleText(v.doubleValue());
+    case VarType::Currency:
+        return runtime::currencyText(v.currencyValue());
+    case VarType::Date:
+        return runtime::dateText(v.dateValue(), currentDateOrder);
+    case VarType::String:
+        return v.str();
+    case VarType::Error:
+        return "Error " + std::to_string(v.errorValue());
+    case VarType::Object:
+        return toString(defaultValue(v));
+    case VarType::Ref:
+        return toString(v.deref());
+    default:
+        raiseError(err::TypeMismatch);
     }
 }
 
 Variant toArithmetic(const Variant& v) {
     switch (v.type()) {
-    case VarType::Empty: return Variant::integer(0);
-    case VarType::Boolean: return Variant::integer(v.boolValue() ? -1 : 0);
+    case VarType::Empty:
+        return Variant::integer(0);
+    case VarType::Boolean:
+        return Variant::integer(v.boolValue() ? -1 : 0);
     case VarType::String: {
         double d;
-        if (parseNumber(v.str(), d))
-            return Variant::dbl(d);
+        if (parseNumber(v.str(), d)) return Variant::dbl(d);
         raiseError(err::TypeMismatch);
     }
-    case VarType::Object: return toArithmetic(defaultValue(v));
+    case VarType::Object:
+        return toArithmetic(defaultValue(v));
     case VarType::Array:
-    case VarType::Error: raiseError(err::TypeMismatch);
-    default: return v;
+    case VarType::Error:
+        raiseError(err::TypeMismatch);
+    default:
+        return v;
     }
 }
 
 std::string typeName(const Variant& v) {
     switch (v.type()) {
-    case VarType::Empty: return "Empty";
-    case VarType::Null: return "Null";
-    case VarType::Boolean: return "Boolean";
-    case VarType::Byte: return "Byte";
-    case VarType::Integer: return "Integer";
-    case VarType::Long: return "Long";
-    case VarType::Single: return "Single";
-    case VarType::Double: return "Double";
-    case VarType::Currency: return "Currency";
-    case VarType::Date: return "Date";
-    case VarType::String: return "String";
-    case VarType::Error: return "Error";
-    case VarType::Array: return "Variant()";
-    case VarType::Object: return v.obj() ? v.obj()->typeName() : "Nothing";
-    case VarType::Ref: return typeName(v.deref());
+    case VarType::Empty:
+        return "Empty";
+    case VarType::Null:
+        return "Null";
+    case VarType::Boolean:
+        return "Boolean";
+    case VarType::Byte:
+        return "Byte";
+    case VarType::Integer:
+        return "Integer";
+    case VarType::Long:
+        return "Long";
+    case VarType::Single:
+        return "Single";
+    case VarType::Double:
+        return "Double";
+    case VarType::Currency:
+        return "Currency";
+    case VarType::Date:
+        return "Date";
+    case VarType::String:
+        return "String";
+    case VarType::Error:
+        return "Error";
+    case VarType::Array:
+        return "Variant()";
+    case VarType::Object:
+        return v.obj() ? v.obj()->typeName() : "Nothing";
+    case VarType::Ref:
+        return typeName(v.deref());
     }
     return "Unknown";
 }
 
 int varTypeCode(const Variant& v) {
-    if (v.isRef())
-        return varTypeCode(v.deref());
+    if (v.isRef()) return varTypeCode(v.deref());
     return static_cast<int>(v.type());
 }
 

@@ -43,8 +43,7 @@ private:
 };
 
 void expectArgs(ArgRefs args, size_t n) {
-    if (args.size() != n)
-        raiseError(err::WrongArgCount);
+    if (args.size() != n) raiseError(err::WrongArgCount);
 }
 
 Variant listOf(std::vector<Variant> values) {
@@ -55,20 +54,16 @@ Variant listOf(std::vector<Variant> values) {
 
 std::string Dictionary::hashKey(const Variant& key0) const {
     const Variant& key = key0.deref();
-    if (key.isString())
-        return 's' + (textCompare_ ? upperText(key.str()) : key.str());
+    if (key.isString()) return 's' + (textCompare_ ? upperText(key.str()) : key.str());
     if (key.isObject()) {
         std::string k(1 + sizeof(void*), 'o');
         void* p = key.obj().get();
         std::memcpy(&k[1], &p, sizeof p);
         return k;
     }
-    if (key.isEmpty())
-        return "e";
-    if (key.isNull())
-        return "z";
-    if (key.isArray())
-        raiseError(err::TypeMismatch);
+    if (key.isEmpty()) return "e";
+    if (key.isNull()) return "z";
+    if (key.isArray()) raiseError(err::TypeMismatch);
     double d = toDouble(key);
     std::string k(1 + sizeof d, 'n');
     std::memcpy(&k[1], &d, sizeof d);
@@ -81,31 +76,27 @@ Dictionary::Entry* Dictionary::find(const Variant& key) {
 }
 
 Dictionary::Entry& Dictionary::add(const Variant& key, const Variant& item) {
-    if (!index_.emplace(hashKey(key), entries_.size()).second)
-        raiseError(err::KeyExists);
+    if (!index_.emplace(hashKey(key), entries_.size()).second) raiseError(err::KeyExists);
     entries_.push_back({copyForAssign(key.deref()), copyForAssign(item.deref()), true});
     return entries_.back();
 }
 
 void Dictionary::remove(const Variant& key) {
     auto it = index_.find(hashKey(key));
-    if (it == index_.end())
-        raiseError(err::ElementNotFound);
+    if (it == index_.end()) raiseError(err::ElementNotFound);
     Entry& e = entries_[it->second];
     e.live = false;
     e.key = Variant();
     e.item = Variant();
     index_.erase(it);
-    if (++dead_ > 32 && dead_ * 2 > entries_.size())
-        compact();
+    if (++dead_ > 32 && dead_ * 2 > entries_.size()) compact();
 }
 
 void Dictionary::compact() {
     std::vector<Entry> kept;
     kept.reserve(entries_.size() - dead_);
     for (Entry& e : entries_)
-        if (e.live)
-            kept.push_back(std::move(e));
+        if (e.live) kept.push_back(std::move(e));
     entries_ = std::move(kept);
     dead_ = 0;
     index_.clear();
@@ -116,16 +107,14 @@ void Dictionary::compact() {
 std::vector<Variant> Dictionary::keys() const {
     std::vector<Variant> out;
     for (const Entry& e : entries_)
-        if (e.live)
-            out.push_back(e.key);
+        if (e.live) out.push_back(e.key);
     return out;
 }
 
 std::vector<Variant> Dictionary::items() const {
     std::vector<Variant> out;
     for (const Entry& e : entries_)
-        if (e.live)
-            out.push_back(e.item);
+        if (e.live) out.push_back(e.item);
     return out;
 }
 
@@ -148,10 +137,8 @@ Variant Dictionary::call(std::string_view name, ArgRefs args) {
         expectArgs(args, 0);
         return Variant::lng(static_cast<int32_t>(index_.size()));
     }
-    if (sameName(name, "keys"))
-        return listOf(keys());
-    if (sameName(name, "items"))
-        return listOf(items());
+    if (sameName(name, "keys")) return listOf(keys());
+    if (sameName(name, "items")) return listOf(items());
     if (sameName(name, "remove")) {
         expectArgs(args, 1);
         remove(*args[0]);
@@ -163,8 +150,7 @@ Variant Dictionary::call(std::string_view name, ArgRefs args) {
         dead_ = 0;
         return {};
     }
-    if (sameName(name, "comparemode"))
-        return Variant::lng(textCompare_ ? 1 : 0);
+    if (sameName(name, "comparemode")) return Variant::lng(textCompare_ ? 1 : 0);
     raiseError(err::NoSuchMember);
 }
 
@@ -173,28 +159,24 @@ void Dictionary::assign(std::string_view name, ArgRefs args, const Variant& valu
         expectArgs(args, 1);
         Entry* e = find(*args[0]);
         Variant& slot = e ? e->item : add(*args[0], Variant()).item;
-        if (isSet && !value.isObject())
-            raiseError(err::ObjectRequired);
+        if (isSet && !value.isObject()) raiseError(err::ObjectRequired);
         slot = copyForAssign(value);
         return;
     }
     if (sameName(name, "key")) {
         expectArgs(args, 1);
         auto it = index_.find(hashKey(*args[0]));
-        if (it == index_.end())
-            raiseError(err::ElementNotFound);
+        if (it == index_.end()) raiseError(err::ElementNotFound);
         size_t pos = it->second;
         std::string fresh = hashKey(value);
-        if (index_.count(fresh))
-            raiseError(err::KeyExists);
+        if (index_.count(fresh)) raiseError(err::KeyExists);
         index_.erase(it);
         index_[fresh] = pos;
         entries_[pos].key = copyForAssign(value);
         return;
     }
     if (sameName(name, "comparemode")) {
-        if (!index_.empty())
-            raiseError(err::InvalidCall);
+        if (!index_.empty()) raiseError(err::InvalidCall);
         textCompare_ = toLong(value) == 1;
         return;
     }
@@ -203,6 +185,8 @@ void Dictionary::assign(std::string_view name, ArgRefs args, const Variant& valu
 
 } // namespace
 
-std::shared_ptr<ScriptObject> makeDictionary() { return std::make_shared<Dictionary>(); }
+std::shared_ptr<ScriptObject> makeDictionary() {
+    return std::make_shared<Dictionary>();
+}
 
 } // namespace tabulo::vbs

@@ -18,23 +18,17 @@ void ErrObject::clear() {
 }
 
 Variant ErrObject::call(std::string_view name, ArgRefs args) {
-    if (name.empty() || sameName(name, "number"))
-        return Variant::lng(number);
-    if (sameName(name, "description"))
-        return Variant(description);
-    if (sameName(name, "source"))
-        return Variant(source);
-    if (sameName(name, "helpfile"))
-        return Variant(std::string());
-    if (sameName(name, "helpcontext"))
-        return Variant::lng(0);
+    if (name.empty() || sameName(name, "number")) return Variant::lng(number);
+    if (sameName(name, "description")) return Variant(description);
+    if (sameName(name, "source")) return Variant(source);
+    if (sameName(name, "helpfile")) return Variant(std::string());
+    if (sameName(name, "helpcontext")) return Variant::lng(0);
     if (sameName(name, "clear")) {
         clear();
         return {};
     }
     if (sameName(name, "raise")) {
-        if (args.empty() || args.size() > 5)
-            raiseError(err::WrongArgCount);
+        if (args.empty() || args.size() > 5) raiseError(err::WrongArgCount);
         int32_t code = toLong(*args[0]);
         const Variant* src = optionalArg(args, 1);
         const Variant* text = optionalArg(args, 2);

@@ -7,7 +7,9 @@
 
 namespace tabulo::vbs {
 
-void Expr::assign(Context&, const Variant&, bool) const { raiseError(err::IllegalAssignment); }
+void Expr::assign(Context&, const Variant&, bool) const {
+    raiseError(err::IllegalAssignment);
+}
 
 void NameExpr::resolve(Context& c) const {
     Interpreter& in = c.in;
@@ -62,9 +64,12 @@ void NameExpr::resolve(Context& c) const {
 
 Variant& NameExpr::storage(Context& c) const {
     switch (bind.kind) {
-    case BindKind::Local: return c.frame.locals[bind.index].deref();
-    case BindKind::Member: return c.frame.me->fields[bind.index];
-    default: return c.in.globals[bind.index];
+    case BindKind::Local:
+        return c.frame.locals[bind.index].deref();
+    case BindKind::Member:
+        return c.frame.me->fields[bind.index];
+    default:
+        return c.in.globals[bind.index];
     }
 }
 
@@ -78,14 +83,12 @@ static Variant indexValue(Context& c, const Variant& v, const ExprList& args) {
         return indexArray(c, *hold, args);
     }
     if (v.isObject()) {
-        if (!v.obj())
-            raiseError(err::ObjectNotSet);
+        if (!v.obj()) raiseError(err::ObjectNotSet);
         std::shared_ptr<ScriptObject> hold = v.obj();
         CallArgs a(c, args, true);
         return hold->call("", a.refs());
     }
-    if (args.empty())
-        return v;
+    if (args.empty()) return v;
     raiseError(err::TypeMismatch);
 }
 
@@ -102,17 +105,16 @@ Variant NameExpr::invoke(Context& c) const {
     case BindKind::Builtin: {
         const Builtin& f = *bind.builtin;
         if (!f.fn) {
-            if (!args.empty())
-                raiseError(err::TypeMismatch);
+            if (!args.empty()) raiseError(err::TypeMismatch);
             return f.constant;
         }
         int n = static_cast<int>(args.size());
-        if (n < f.minArgs || n > f.maxArgs)
-            raiseError(err::WrongArgCount);
+        if (n < f.minArgs || n > f.maxArgs) raiseError(err::WrongArgCount);
         CallArgs a(c, args, false);
         return f.fn(c.in, a.refs());
     }
-    default: raiseError(err::VariableUndefined);
+    default:
+        raiseError(err::VariableUndefined);
     }
 }
 
@@ -120,31 +122,28 @@ Variant NameExpr::eval(Context& c) const {
     const Binding& b = binding(c);
     if (isVariable(b.kind)) {
         Variant& v = storage(c);
-        if (!hasArgs)
-            return v;
+        if (!hasArgs) return v;
         return indexValue(c, v, args);
     }
     return invoke(c);
 }
 
-void NameExpr::callStatement(Context& c) const { eval(c); }
+void NameExpr::callStatement(Context& c) const {
+    eval(c);
+}
 
 const Variant* NameExpr::peek(Context& c) const {
     const Binding& b = binding(c);
-    if (isVariable(b.kind) && !hasArgs)
-        return &storage(c);
+    if (isVariable(b.kind) && !hasArgs) return &storage(c);
     return nullptr;
 }
 
 Variant* NameExpr::reference(Context& c, ArgPack& pack) const {
     const Binding& b = binding(c);
-    if (!isVariable(b.kind))
-        return nullptr;
+    if (!isVariable(b.kind)) return nullptr;
     Variant& v = storage(c);
-    if (!hasArgs)
-        return &v;
-    if (!v.isArray())
-        return nullptr;
+    if (!hasArgs) return &v;
+    if (!v.isArray()) return nullptr;
     std::shared_ptr<ArrayData> arr = v.arr();
     Variant& element = indexArray(c, *arr, args);
     ++arr->locks;
@@ -154,8 +153,7 @@ Variant* NameExpr::reference(Context& c, ArgPack& pack) const {
 
 void NameExpr::assign(Context& c, const Variant& value, bool isSet) const {
     const Binding& b = binding(c);
-    if (b.constant)
-        raiseError(err::IllegalAssignment);
+    if (b.constant) raiseError(err::IllegalAssignment);
     if (isVariable(b.kind)) {
         Variant& v = storage(c);
         if (!hasArgs) {
@@ -164,8 +162,7 @@ void NameExpr::assign(Context& c, const Variant& value, bool isSet) const {
             std::shared_ptr<ArrayData> hold = v.arr();
             storeValue(indexArray(c, *hold, args), value, isSet);
         } else if (v.isObject()) {
-            if (!v.obj())
-                raiseError(err::ObjectNotSet);
+            if (!v.obj()) raiseError(err::ObjectNotSet);
             std::shared_ptr<ScriptObject> hold = v.obj();
             CallArgs a(c, args, true);
             hold->assign("", a.refs(), value, isSet);
@@ -179,8 +176,7 @@ void NameExpr::assign(Context& c, const Variant& value, bool isSet) const {
         c.frame.me->assignMember(name, a.refs(), value, isSet, true);
         return;
     }
-    if (b.kind == BindKind::Undefined)
-        raiseError(err::VariableUndefined);
+    if (b.kind == BindKind::Undefined) raiseError(err::VariableUndefined);
     raiseError(err::IllegalAssignment);
 }
 
@@ -191,18 +187,15 @@ static std::shared_ptr<ScriptObject> objectOf(Context& c, const Expr& e) {
         held = e.eval(c);
         p = &held;
     }
-    if (!p->isObject())
-        raiseError(err::ObjectRequired);
-    if (!p->obj())
-        raiseError(err::ObjectNotSet);
+    if (!p->isObject()) raiseError(err::ObjectRequired);
+    if (!p->obj()) raiseError(err::ObjectNotSet);
     return p->obj();
 }
 
 Variant MemberExpr::eval(Context& c) const {
     std::shared_ptr<ScriptObject> obj = objectOf(c, *object);
     CallArgs a(c, args, true);
-    if (c.frame.me == obj.get())
-        return c.frame.me->callMember(name, a.refs(), true);
+    if (c.frame.me == obj.get()) return c.frame.me->callMember(name, a.refs(), true);
     return obj->call(name, a.refs());
 }
 
@@ -216,15 +209,13 @@ void MemberExpr::assign(Context& c, const Variant& value, bool isSet) const {
 }
 
 Variant MeExpr::eval(Context& c) const {
-    if (!c.frame.me)
-        raiseError(err::ObjectRequired);
+    if (!c.frame.me) raiseError(err::ObjectRequired);
     return Variant::object(c.frame.me->shared_from_this());
 }
 
 Variant NewExpr::eval(Context& c) const {
     auto it = c.in.classes.find(lowerName(className));
-    if (it == c.in.classes.end())
-        throw ScriptError(506, "Class not defined");
+    if (it == c.in.classes.end()) throw ScriptError(506, "Class not defined");
     Variant out;
     c.in.createInstance(*it->second, out);
     return out;

@@ -20,10 +20,8 @@ bool truth(Context& c, const Expr& e) {
         held = e.eval(c);
         p = &held;
     }
-    if (p->type() == VarType::Boolean)
-        return p->boolValue();
-    if (p->isNull())
-        return false;
+    if (p->type() == VarType::Boolean) return p->boolValue();
+    if (p->isNull()) return false;
     return toBool(*p);
 }
 
@@ -50,13 +48,11 @@ Flow execBlock(const StmtList& body, Context& c) {
             }
         } catch (ScriptError& e) {
             place(e, *s);
-            if (!c.frame.resumeNext || e.fatal)
-                throw;
+            if (!c.frame.resumeNext || e.fatal) throw;
             c.in.errObject->set(e);
             continue;
         }
-        if (f != Flow::Normal)
-            return f;
+        if (f != Flow::Normal) return f;
     }
     return Flow::Normal;
 }
@@ -66,8 +62,8 @@ Flow AssignStmt::exec(Context& c) const {
         const auto& t = static_cast<const NameExpr&>(*target);
         const auto& concat = static_cast<const BinaryExpr&>(*value);
         const Binding& b = t.binding(c);
-        bool variable = b.kind == BindKind::Local || b.kind == BindKind::Global ||
-                        b.kind == BindKind::Member;
+        bool variable =
+            b.kind == BindKind::Local || b.kind == BindKind::Global || b.kind == BindKind::Member;
         if (variable && !b.constant) {
             Variant& dst = t.storage(c);
             if (dst.isString()) {
@@ -93,8 +89,7 @@ Flow CallStmt::exec(Context& c) const {
 
 Flow IfStmt::exec(Context& c) const {
     for (const auto& [condition, body] : branches)
-        if (truth(c, *condition))
-            return execBlock(body, c);
+        if (truth(c, *condition)) return execBlock(body, c);
     return execBlock(elseBody, c);
 }
 
@@ -102,14 +97,14 @@ static bool caseMatches(Context& c, const Variant& subject, const CaseTest& t) {
     Variant a = t.a->eval(c);
     int side = t.a->numericLiteral ? 2 : 0;
     int cmp = compareValues(subject, a, false, side);
-    if (cmp == kCompareNull)
-        return false;
+    if (cmp == kCompareNull) return false;
     switch (t.kind) {
-    case CaseTest::Value: return cmp == 0;
-    case CaseTest::Is: return compareResult(t.op, cmp);
+    case CaseTest::Value:
+        return cmp == 0;
+    case CaseTest::Is:
+        return compareResult(t.op, cmp);
     case CaseTest::Range: {
-        if (cmp < 0)
-            return false;
+        if (cmp < 0) return false;
         int upper = compareValues(subject, t.b->eval(c), false, t.b->numericLiteral ? 2 : 0);
         return upper != kCompareNull && upper <= 0;
     }
@@ -121,8 +116,7 @@ Flow SelectStmt::exec(Context& c) const {
     Variant v = subject->eval(c);
     for (const Clause& clause : clauses)
         for (const CaseTest& t : clause.tests)
-            if (caseMatches(c, v, t))
-                return execBlock(clause.body, c);
+            if (caseMatches(c, v, t)) return execBlock(clause.body, c);
     return execBlock(elseBody, c);
 }
 
@@ -142,13 +136,10 @@ Flow ForStmt::exec(Context& c) const {
             v = &current;
         }
         int cmp = compareValues(*v, end);
-        if (cmp == kCompareNull || (upwards ? cmp > 0 : cmp < 0))
-            break;
+        if (cmp == kCompareNull || (upwards ? cmp > 0 : cmp < 0)) break;
         Flow f = execBlock(body, c);
-        if (f == Flow::ExitFor)
-            break;
-        if (f != Flow::Normal)
-            return f;
+        if (f == Flow::ExitFor) break;
+        if (f != Flow::Normal) return f;
         v = counter->reference(c, pack);
         if (v && v->type() == VarType::Integer && increment.type() == VarType::Integer) {
             int32_t next = int32_t(v->integerValue()) + increment.integerValue();
@@ -169,8 +160,7 @@ Flow ForEachStmt::exec(Context& c) const {
     if (g.isArray()) {
         items = g.arr()->values;
     } else if (g.isObject()) {
-        if (!g.obj())
-            raiseError(err::ObjectNotSet);
+        if (!g.obj()) raiseError(err::ObjectNotSet);
         items = g.obj()->elements();
     } else {
         raiseError(err::NotACollection);
@@ -179,10 +169,8 @@ Flow ForEachStmt::exec(Context& c) const {
         c.in.checkDeadline();
         element->assign(c, item, item.isObject());
         Flow f = execBlock(body, c);
-        if (f == Flow::ExitFor)
-            break;
-        if (f != Flow::Normal)
-            return f;
+        if (f == Flow::ExitFor) break;
+        if (f != Flow::Normal) return f;
     }
     return Flow::Normal;
 }
@@ -190,15 +178,11 @@ Flow ForEachStmt::exec(Context& c) const {
 Flow DoStmt::exec(Context& c) const {
     for (;;) {
         c.in.checkDeadline();
-        if (testAtTop && condition && truth(c, *condition) == untilLoop)
-            break;
+        if (testAtTop && condition && truth(c, *condition) == untilLoop) break;
         Flow f = execBlock(body, c);
-        if (f == Flow::ExitDo)
-            break;
-        if (f != Flow::Normal)
-            return f;
-        if (!testAtTop && condition && truth(c, *condition) == untilLoop)
-            break;
+        if (f == Flow::ExitDo) break;
+        if (f != Flow::Normal) return f;
+        if (!testAtTop && condition && truth(c, *condition) == untilLoop) break;
     }
     return Flow::Normal;
 }
@@ -206,11 +190,9 @@ Flow DoStmt::exec(Context& c) const {
 std::shared_ptr<ArrayData> makeArray(const std::vector<int32_t>& upper) {
     size_t total = 1;
     for (int32_t u : upper) {
-        if (u < -1)
-            raiseError(err::SubscriptOutOfRange);
+        if (u < -1) raiseError(err::SubscriptOutOfRange);
         total *= static_cast<size_t>(u) + 1;
-        if (total > kMaxArrayElements)
-            raiseError(err::OutOfMemory);
+        if (total > kMaxArrayElements) raiseError(err::OutOfMemory);
     }
     auto arr = std::make_shared<ArrayData>();
     arr->upper = upper;
@@ -220,15 +202,12 @@ std::shared_ptr<ArrayData> makeArray(const std::vector<int32_t>& upper) {
 
 static void redimension(Variant& v, const std::vector<int32_t>& upper, bool preserve) {
     std::shared_ptr<ArrayData> old = v.isArray() ? v.arr() : nullptr;
-    if (old && (old->fixedSize || old->locks > 0))
-        raiseError(err::ArrayLocked);
+    if (old && (old->fixedSize || old->locks > 0)) raiseError(err::ArrayLocked);
     std::shared_ptr<ArrayData> fresh = makeArray(upper);
     if (preserve && old && !old->upper.empty()) {
-        if (old->upper.size() != upper.size())
-            raiseError(err::SubscriptOutOfRange);
+        if (old->upper.size() != upper.size()) raiseError(err::SubscriptOutOfRange);
         for (size_t d = 0; d + 1 < upper.size(); ++d)
-            if (old->upper[d] != upper[d])
-                raiseError(err::SubscriptOutOfRange);
+            if (old->upper[d] != upper[d]) raiseError(err::SubscriptOutOfRange);
         size_t oldRow = static_cast<size_t>(old->upper.back()) + 1;
         size_t newRow = static_cast<size_t>(upper.back()) + 1;
         size_t keep = std::min(oldRow, newRow);
@@ -242,14 +221,12 @@ static void redimension(Variant& v, const std::vector<int32_t>& upper, bool pres
 
 Flow DimStmt::exec(Context& c) const {
     for (const Item& item : items) {
-        if (!item.hasDims && !redim)
-            continue;
+        if (!item.hasDims && !redim) continue;
         std::vector<int32_t> upper;
         for (const ExprPtr& d : item.dims)
             upper.push_back(toLong(d->eval(c)));
         item.target->binding(c);
-        if (item.target->bind.constant)
-            raiseError(err::IllegalAssignment);
+        if (item.target->bind.constant) raiseError(err::IllegalAssignment);
         Variant& v = item.target->storage(c);
         if (redim) {
             redimension(v, upper, preserve);
@@ -266,11 +243,9 @@ Flow EraseStmt::exec(Context& c) const {
     Variant* v = nullptr;
     ArgPack pack;
     v = target->reference(c, pack);
-    if (!v || !v->isArray())
-        raiseError(err::TypeMismatch);
+    if (!v || !v->isArray()) raiseError(err::TypeMismatch);
     ArrayData& arr = *v->arr();
-    if (arr.locks > 0)
-        raiseError(err::ArrayLocked);
+    if (arr.locks > 0) raiseError(err::ArrayLocked);
     if (arr.fixedSize) {
         for (Variant& x : arr.values)
             x = Variant();
@@ -288,8 +263,7 @@ Flow OnErrorStmt::exec(Context& c) const {
 
 Flow WithStmt::exec(Context& c) const {
     Variant obj = object->eval(c);
-    if (!obj.isObject())
-        raiseError(err::ObjectRequired);
+    if (!obj.isObject()) raiseError(err::ObjectRequired);
     slot->binding(c);
     slot->storage(c) = std::move(obj);
     Flow f = execBlock(body, c);

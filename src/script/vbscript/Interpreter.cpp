@@ -15,8 +15,7 @@ Variant* SlotStack::push(int count, Mark& mark) {
     mark = {chunk_, used_};
     size_t n = static_cast<size_t>(count);
     if (used_ + n > kChunk) {
-        if (n > kChunk)
-            raiseError(err::OutOfStack);
+        if (n > kChunk) raiseError(err::OutOfStack);
         ++chunk_;
         used_ = 0;
     }
@@ -35,7 +34,8 @@ void SlotStack::pop(const Mark& mark, int count) {
     used_ = mark.used;
 }
 
-Interpreter::Interpreter() : errObject(std::make_shared<ErrObject>()) {}
+Interpreter::Interpreter() : errObject(std::make_shared<ErrObject>()) {
+}
 
 Interpreter::~Interpreter() {
     terminating = true;
@@ -49,8 +49,7 @@ int Interpreter::findGlobal(const std::string& lower) const {
 
 int Interpreter::globalSlot(const std::string& lower) {
     auto [it, added] = globalIndex.emplace(lower, static_cast<int>(globals.size()));
-    if (added)
-        globals.emplace_back();
+    if (added) globals.emplace_back();
     return it->second;
 }
 
@@ -78,8 +77,7 @@ void Interpreter::enterCall() {
     char probe;
     uintptr_t here = reinterpret_cast<uintptr_t>(&probe);
     uintptr_t used = stackBase_ > here ? stackBase_ - here : here - stackBase_;
-    if (depth_ >= kMaxCallDepth || used > kMaxStackBytes)
-        raiseError(err::OutOfStack);
+    if (depth_ >= kMaxCallDepth || used > kMaxStackBytes) raiseError(err::OutOfStack);
     ++depth_;
     checkDeadline();
 }
@@ -97,8 +95,7 @@ struct CallGuard {
 } // namespace
 
 Variant Interpreter::callProcedure(const Procedure& proc, ClassInstance* me, ArgRefs args) {
-    if (args.size() != proc.params.size())
-        raiseError(err::WrongArgCount);
+    if (args.size() != proc.params.size()) raiseError(err::WrongArgCount);
     enterCall();
     int count = proc.scope.slotCount;
     SlotStack::Mark mark;
@@ -117,8 +114,7 @@ Variant Interpreter::callProcedure(const Procedure& proc, ClassInstance* me, Arg
     for (const auto& init : proc.scope.constInits)
         locals[init.slot] = init.value->eval(c);
     execBlock(proc.body, c);
-    if (proc.resultSlot < 0)
-        return {};
+    if (proc.resultSlot < 0) return {};
     return std::move(locals[proc.resultSlot]);
 }
 
@@ -133,16 +129,14 @@ void Interpreter::runUnit(CodeUnit& unit) {
 void Interpreter::createInstance(const ClassDef& cls, Variant& out) {
     auto obj = std::make_shared<ClassInstance>(*this, cls);
     out = Variant::object(obj);
-    if (cls.initialize)
-        callProcedure(*cls.initialize, obj.get(), {});
+    if (cls.initialize) callProcedure(*cls.initialize, obj.get(), {});
     obj->initialized = true;
 }
 
 ClassInstance::ClassInstance(Interpreter& in, const ClassDef& cls) : in_(in), cls_(cls) {
     fields.resize(cls.fields.size());
     for (size_t i = 0; i < cls.fields.size(); ++i) {
-        if (!cls.fields[i].isArray)
-            continue;
+        if (!cls.fields[i].isArray) continue;
         auto arr = makeArray(cls.fields[i].dims);
         arr->fixedSize = !cls.fields[i].dims.empty();
         fields[i] = Variant::array(std::move(arr));
@@ -150,8 +144,7 @@ ClassInstance::ClassInstance(Interpreter& in, const ClassDef& cls) : in_(in), cl
 }
 
 ClassInstance::~ClassInstance() {
-    if (!cls_.terminate || !initialized || in_.terminating)
-        return;
+    if (!cls_.terminate || !initialized || in_.terminating) return;
     try {
         in_.callProcedure(*cls_.terminate, this, {});
     } catch (...) {
@@ -168,16 +161,13 @@ void ClassInstance::assign(std::string_view name, ArgRefs args, const Variant& v
 }
 
 static Variant& fieldElement(Variant& field, ArgRefs args) {
-    if (!field.isArray())
-        raiseError(err::TypeMismatch);
+    if (!field.isArray()) raiseError(err::TypeMismatch);
     ArrayData& arr = *field.arr();
-    if (args.size() != arr.upper.size())
-        raiseError(err::SubscriptOutOfRange);
+    if (args.size() != arr.upper.size()) raiseError(err::SubscriptOutOfRange);
     size_t offset = 0;
     for (size_t d = 0; d < args.size(); ++d) {
         int32_t i = toLong(*args[d]);
-        if (i < 0 || i > arr.upper[d])
-            raiseError(err::SubscriptOutOfRange);
+        if (i < 0 || i > arr.upper[d]) raiseError(err::SubscriptOutOfRange);
         offset = offset * (static_cast<size_t>(arr.upper[d]) + 1) + static_cast<size_t>(i);
     }
     return arr.values[offset];
@@ -186,18 +176,15 @@ static Variant& fieldElement(Variant& field, ArgRefs args) {
 Variant ClassInstance::callMember(std::string_view name, ArgRefs args, bool fromInside) {
     std::shared_ptr<ScriptObject> keepAlive = weak_from_this().lock();
     if (name.empty()) {
-        if (!cls_.defaultMember)
-            raiseError(err::NoSuchMember);
+        if (!cls_.defaultMember) raiseError(err::NoSuchMember);
         return in_.callProcedure(*cls_.defaultMember, this, args);
     }
     std::string lower = lowerName(name);
     auto f = cls_.fieldIndex.find(lower);
     if (f != cls_.fieldIndex.end() && (fromInside || cls_.fields[f->second].isPublic)) {
         Variant& field = fields[f->second];
-        if (args.empty())
-            return field;
-        if (field.isObject() && field.obj())
-            return field.obj()->call("", args);
+        if (args.empty()) return field;
+        if (field.isObject() && field.obj()) return field.obj()->call("", args);
         return fieldElement(field, args);
     }
     auto m = cls_.methods.find(lower);
@@ -218,8 +205,7 @@ void ClassInstance::assignMember(std::string_view name, ArgRefs args, const Vari
     }
     const auto& table = isSet ? cls_.setters : cls_.letters;
     auto p = table.find(lower);
-    if (p == table.end() || !(fromInside || p->second->isPublic))
-        raiseError(err::NoSuchMember);
+    if (p == table.end() || !(fromInside || p->second->isPublic)) raiseError(err::NoSuchMember);
     std::vector<Variant*> all(args.begin(), args.end());
     Variant copy = value;
     all.push_back(&copy);
@@ -244,11 +230,9 @@ bool knownOutside(const Interpreter& in, const Scope& s, const std::string& lowe
 // unless Option Explicit asks for declarations.
 void addImplicitLocals(const Interpreter& in, Scope& s, bool optionExplicit) {
     s.optionExplicit = s.optionExplicit || optionExplicit;
-    if (s.optionExplicit)
-        return;
+    if (s.optionExplicit) return;
     for (const std::string& name : s.mentioned)
-        if (!s.locals.count(name) && !knownOutside(in, s, name))
-            s.addLocal(name);
+        if (!s.locals.count(name) && !knownOutside(in, s, name)) s.addLocal(name);
 }
 
 } // namespace
@@ -271,8 +255,7 @@ void Interpreter::install(CodeUnit& unit) {
     bool strict = unit.top.optionExplicit;
     if (!strict)
         for (const std::string& name : unit.top.mentioned)
-            if (!knownOutside(*this, unit.top, name))
-                globalSlot(name);
+            if (!knownOutside(*this, unit.top, name)) globalSlot(name);
     for (auto& p : unit.procedures)
         addImplicitLocals(*this, p->scope, strict);
     for (auto& cls : unit.classes)

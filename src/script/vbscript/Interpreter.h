@@ -39,8 +39,7 @@ struct Scope {
 
     int addLocal(const std::string& lower) {
         auto [it, added] = locals.emplace(lower, slotCount);
-        if (added)
-            ++slotCount;
+        if (added) ++slotCount;
         return it->second;
     }
 };
@@ -166,8 +165,7 @@ public:
     // Run guards: the deadline and the depth of calls and nested evaluation.
     void startRun(std::chrono::milliseconds timeout);
     void checkDeadline() {
-        if (++ticks_ >= 1024)
-            slowDeadlineCheck();
+        if (++ticks_ >= 1024) slowDeadlineCheck();
     }
     void slowDeadlineCheck();
     void enterCall();

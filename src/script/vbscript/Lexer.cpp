@@ -15,8 +15,12 @@ namespace {
 bool isIdentStart(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
-bool isIdentChar(char c) { return isIdentStart(c) || (c >= '0' && c <= '9') || c == '_'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isIdentChar(char c) {
+    return isIdentStart(c) || (c >= '0' && c <= '9') || c == '_';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 class Lexer {
 public:
@@ -59,14 +63,14 @@ private:
     }
 
     void newline() {
-        if (peek() == '\r' && peek(1) == '\n')
-            ++pos_;
+        if (peek() == '\r' && peek(1) == '\n') ++pos_;
         ++pos_;
         ++line_;
         lineStart_ = pos_;
     }
 
     void skipComment() {
+        commentStart_ = pos_;
         while (pos_ < src_.size() && src_[pos_] != '\n' && src_[pos_] != '\r')
             ++pos_;
     }
@@ -76,11 +80,9 @@ private:
         size_t p = pos_ + 1;
         while (p < src_.size() && (src_[p] == ' ' || src_[p] == '\t'))
             ++p;
-        if (p < src_.size() && src_[p] != '\n' && src_[p] != '\r')
-            return false;
+        if (p < src_.size() && src_[p] != '\n' && src_[p] != '\r') return false;
         pos_ = p;
-        if (pos_ < src_.size())
-            newline();
+        if (pos_ < src_.size()) newline();
         return true;
     }
 
@@ -91,7 +93,9 @@ private:
             ++pos_;
             space_ = true;
         } else if (c == '\n' || c == '\r') {
-            emit(Tok::Newline, start);
+            // A line end after a comment stands where the comment began.
+            emit(Tok::Newline, commentStart_ != npos ? commentStart_ : start);
+            commentStart_ = npos;
             newline();
         } else if (c == '\'') {
             skipComment();
@@ -120,8 +124,8 @@ private:
             ++pos_;
         std::string_view word = src_.substr(start, pos_ - start);
         if (sameName(word, "rem") &&
-            (pos_ >= src_.size() || src_[pos_] == ' ' || src_[pos_] == '\t' ||
-             src_[pos_] == '\n' || src_[pos_] == '\r' || src_[pos_] == ':')) {
+            (pos_ >= src_.size() || src_[pos_] == ' ' || src_[pos_] == '\t' || src_[pos_] == '\n' ||
+             src_[pos_] == '\r' || src_[pos_] == ':')) {
             skipComment();
             return;
         }
@@ -161,13 +165,11 @@ private:
             while (isDigit(peek()))
                 ++pos_;
         }
-        if (isIdentStart(peek()))
-            fail(err::ExpectedEndOfStatement, pos_);
+        if (isIdentStart(peek())) fail(err::ExpectedEndOfStatement, pos_);
         std::string digits(src_.substr(start, pos_ - start));
         double value = std::strtod(digits.c_str(), nullptr);
         Token& t = emit(Tok::Number, start);
-        if (!std::isfinite(value))
-            fail(err::InvalidNumber, start);
+        if (!std::isfinite(value)) fail(err::InvalidNumber, start);
         if (isFloat || value > 2147483647.0)
             t.value = Variant::dbl(value);
         else if (value <= 32767)
@@ -193,16 +195,12 @@ private:
                     : (base == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')))
                         ? (c | 0x20) - 'a' + 10
                         : -1;
-            if (d < 0 || d >= base)
-                break;
+            if (d < 0 || d >= base) break;
             value = value * base + d;
-            if (value > 0xFFFFFFFFull)
-                fail(err::InvalidNumber, start);
+            if (value > 0xFFFFFFFFull) fail(err::InvalidNumber, start);
         }
-        if (digits == 0)
-            fail(err::SyntaxError, start);
-        if (peek() == '&')
-            ++pos_;
+        if (digits == 0) fail(err::SyntaxError, start);
+        if (peek() == '&') ++pos_;
         Token& t = emit(Tok::Number, start);
         if (value <= 0xFFFF && digits <= (base == 16 ? 4 : 6))
             t.value = Variant::integer(static_cast<int16_t>(static_cast<uint16_t>(value)));
@@ -218,8 +216,7 @@ private:
                 fail(err::UnterminatedString, start);
             char c = src_[pos_++];
             if (c == '"') {
-                if (peek() != '"')
-                    break;
+                if (peek() != '"') break;
                 ++pos_;
             }
             text += c;
@@ -235,8 +232,7 @@ private:
             fail(err::SyntaxError, start);
         std::string text(src_.substr(pos_ + 1, close - pos_ - 1));
         double serial;
-        if (!runtime::dateLiteral(text, serial))
-            fail(err::SyntaxError, start);
+        if (!runtime::dateLiteral(text, serial)) fail(err::SyntaxError, start);
         pos_ = close + 1;
         Token& t = emit(Tok::DateLiteral, start);
         t.value = Variant::date(serial);
@@ -245,19 +241,45 @@ private:
     void symbol(char c, size_t start) {
         ++pos_;
         switch (c) {
-        case '+': emit(Tok::Plus, start); return;
-        case '-': emit(Tok::Minus, start); return;
-        case '*': emit(Tok::Star, start); return;
-        case '/': emit(Tok::Slash, start); return;
-        case '\\': emit(Tok::Backslash, start); return;
-        case '^': emit(Tok::Caret, start); return;
-        case '&': emit(Tok::Ampersand, start); return;
-        case '=': emit(Tok::Equal, start); return;
-        case '(': emit(Tok::LParen, start); return;
-        case ')': emit(Tok::RParen, start); return;
-        case ',': emit(Tok::Comma, start); return;
-        case '.': emit(Tok::Dot, start); return;
-        case ':': emit(Tok::Colon, start); return;
+        case '+':
+            emit(Tok::Plus, start);
+            return;
+        case '-':
+            emit(Tok::Minus, start);
+            return;
+        case '*':
+            emit(Tok::Star, start);
+            return;
+        case '/':
+            emit(Tok::Slash, start);
+            return;
+        case '\\':
+            emit(Tok::Backslash, start);
+            return;
+        case '^':
+            emit(Tok::Caret, start);
+            return;
+        case '&':
+            emit(Tok::Ampersand, start);
+            return;
+        case '=':
+            emit(Tok::Equal, start);
+            return;
+        case '(':
+            emit(Tok::LParen, start);
+            return;
+        case ')':
+            emit(Tok::RParen, start);
+            return;
+        case ',':
+            emit(Tok::Comma, start);
+            return;
+        case '.':
+            emit(Tok::Dot, start);
+            return;
+        case ':':
+            emit(Tok::Colon, start);
+            return;
         case '<':
             if (peek() == '>' || peek() == '=') {
                 ++pos_;
@@ -274,7 +296,8 @@ private:
                 emit(Tok::Greater, start);
             }
             return;
-        default: fail(err::InvalidCharacter, start);
+        default:
+            fail(err::InvalidCharacter, start);
         }
     }
 
@@ -283,11 +306,15 @@ private:
     size_t lineStart_ = 0;
     int line_ = 1;
     bool space_ = false;
+    static constexpr size_t npos = std::string_view::npos;
+    size_t commentStart_ = npos;
     std::vector<Token> out_;
 };
 
 } // namespace
 
-std::vector<Token> tokenize(std::string_view text) { return Lexer(text).run(); }
+std::vector<Token> tokenize(std::string_view text) {
+    return Lexer(text).run();
+}
 
 } // namespace tabulo::vbs

@@ -43,8 +43,7 @@ struct NameExpr : Expr {
     void callStatement(Context& c) const override;
 
     const Binding& binding(Context& c) const {
-        if (bind.kind == BindKind::Unbound)
-            resolve(c);
+        if (bind.kind == BindKind::Unbound) resolve(c);
         return bind;
     }
     // The variable's slot for Local, Global and Member bindings.

@@ -17,35 +17,43 @@ enum Rank { RByte = 1, RInteger, RLong, RSingle, RDouble, RCurrency, RDate };
 
 Rank rankOf(VarType t) {
     switch (t) {
-    case VarType::Byte: return RByte;
-    case VarType::Integer: return RInteger;
-    case VarType::Long: return RLong;
-    case VarType::Single: return RSingle;
-    case VarType::Currency: return RCurrency;
-    case VarType::Date: return RDate;
-    default: return RDouble;
+    case VarType::Byte:
+        return RByte;
+    case VarType::Integer:
+        return RInteger;
+    case VarType::Long:
+        return RLong;
+    case VarType::Single:
+        return RSingle;
+    case VarType::Currency:
+        return RCurrency;
+    case VarType::Date:
+        return RDate;
+    default:
+        return RDouble;
     }
 }
 
 Rank resultRank(const Variant& x, const Variant& y) {
     Rank a = rankOf(x.type()), b = rankOf(y.type());
-    if ((a == RSingle && b == RLong) || (a == RLong && b == RSingle))
-        return RDouble;
+    if ((a == RSingle && b == RLong) || (a == RLong && b == RSingle)) return RDouble;
     return a > b ? a : b;
 }
 
 int64_t integral(const Variant& v) {
     switch (v.type()) {
-    case VarType::Byte: return v.byteValue();
-    case VarType::Integer: return v.integerValue();
-    default: return v.longValue();
+    case VarType::Byte:
+        return v.byteValue();
+    case VarType::Integer:
+        return v.integerValue();
+    default:
+        return v.longValue();
     }
 }
 
 // An integer result in the narrowest subtype at or above `rank` that holds it.
 Variant integerResult(int64_t r, Rank rank) {
-    if (rank == RByte && r >= 0 && r <= 255)
-        return Variant::byte(static_cast<uint8_t>(r));
+    if (rank == RByte && r >= 0 && r <= 255) return Variant::byte(static_cast<uint8_t>(r));
     if (rank <= RInteger && r >= -32768 && r <= 32767)
         return Variant::integer(static_cast<int16_t>(r));
     if (r >= std::numeric_limits<int32_t>::min() && r <= std::numeric_limits<int32_t>::max())
@@ -60,8 +68,7 @@ Variant floatResult(double r, Rank rank) {
 }
 
 Variant currencyResult(long double scaled) {
-    if (!(std::fabs(scaled) < 9.2233720368547758e18L))
-        raiseError(err::Overflow);
+    if (!(std::fabs(scaled) < 9.2233720368547758e18L)) raiseError(err::Overflow);
     return Variant::currency(static_cast<int64_t>(std::nearbyint(scaled)));
 }
 
@@ -86,8 +93,7 @@ Variant arithmetic(Arith op, const Variant& a, const Variant& b) {
     double r = op == Arith::Add ? p + q : op == Arith::Sub ? p - q : p * q;
     if (rank == RDate) {
         bool bothDates = x.type() == VarType::Date && y.type() == VarType::Date;
-        if (op == Arith::Mul || (op == Arith::Sub && bothDates))
-            return Variant::dbl(r);
+        if (op == Arith::Mul || (op == Arith::Sub && bothDates)) return Variant::dbl(r);
         return Variant::date(r);
     }
     return floatResult(r, rank);
@@ -105,94 +111,90 @@ bool emptyShortcut(const Variant& a, const Variant& b, Variant& out) {
 } // namespace
 
 Variant opAdd(const Variant& a, const Variant& b) {
-    if (a.isNull() || b.isNull())
-        return Variant::null();
+    if (a.isNull() || b.isNull()) return Variant::null();
     if (a.isString() && b.isString()) {
         checkStringLength(a.str().size() + b.str().size());
         return Variant(a.str() + b.str());
     }
     Variant out;
-    if (emptyShortcut(a, b, out) || emptyShortcut(b, a, out))
-        return out;
+    if (emptyShortcut(a, b, out) || emptyShortcut(b, a, out)) return out;
     return arithmetic(Arith::Add, a, b);
 }
 
 Variant opSub(const Variant& a, const Variant& b) {
-    if (a.isNull() || b.isNull())
-        return Variant::null();
+    if (a.isNull() || b.isNull()) return Variant::null();
     if (b.isEmpty() && !a.isEmpty() && !a.isString() && !a.isObject())
         return a.type() == VarType::Boolean ? toArithmetic(a) : a;
     return arithmetic(Arith::Sub, a, b);
 }
 
 Variant opMul(const Variant& a, const Variant& b) {
-    if (a.isNull() || b.isNull())
-        return Variant::null();
+    if (a.isNull() || b.isNull()) return Variant::null();
     return arithmetic(Arith::Mul, a, b);
 }
 
 Variant opDiv(const Variant& a, const Variant& b) {
-    if (a.isNull() || b.isNull())
-        return Variant::null();
+    if (a.isNull() || b.isNull()) return Variant::null();
     Variant x = toArithmetic(a), y = toArithmetic(b);
     double q = toDouble(y);
     double p = toDouble(x);
-    if (q == 0)
-        raiseError(p == 0 ? err::Overflow : err::DivisionByZero);
+    if (q == 0) raiseError(p == 0 ? err::Overflow : err::DivisionByZero);
     Rank rank = resultRank(x, y);
-    if (rank == RCurrency)
-        return currencyResult(static_cast<long double>(p / q) * 10000.0L);
+    if (rank == RCurrency) return currencyResult(static_cast<long double>(p / q) * 10000.0L);
     bool singles = rank == RSingle && x.type() != VarType::Long && y.type() != VarType::Long;
     return floatResult(p / q, singles ? RSingle : RDouble);
 }
 
 static Variant integerDivision(const Variant& a, const Variant& b, bool modulo) {
-    if (a.isNull() || b.isNull())
-        return Variant::null();
+    if (a.isNull() || b.isNull()) return Variant::null();
     Variant x = toArithmetic(a), y = toArithmetic(b);
     int64_t p = toLong(x), q = toLong(y);
-    if (q == 0)
-        raiseError(err::DivisionByZero);
+    if (q == 0) raiseError(err::DivisionByZero);
     Rank rank = resultRank(x, y);
     int64_t r = modulo ? p % q : p / q;
     return integerResult(r, rank <= RInteger ? rank : RLong);
 }
 
-Variant opIntDiv(const Variant& a, const Variant& b) { return integerDivision(a, b, false); }
-Variant opMod(const Variant& a, const Variant& b) { return integerDivision(a, b, true); }
+Variant opIntDiv(const Variant& a, const Variant& b) {
+    return integerDivision(a, b, false);
+}
+Variant opMod(const Variant& a, const Variant& b) {
+    return integerDivision(a, b, true);
+}
 
 Variant opPow(const Variant& a, const Variant& b) {
-    if (a.isNull() || b.isNull())
-        return Variant::null();
+    if (a.isNull() || b.isNull()) return Variant::null();
     double p = toDouble(toArithmetic(a)), q = toDouble(toArithmetic(b));
-    if (p == 0 && q < 0)
-        raiseError(err::InvalidCall);
-    if (p < 0 && q != std::floor(q))
-        raiseError(err::InvalidCall);
+    if (p == 0 && q < 0) raiseError(err::InvalidCall);
+    if (p < 0 && q != std::floor(q)) raiseError(err::InvalidCall);
     double r = std::pow(p, q);
-    if (std::isinf(r))
-        raiseError(err::Overflow);
+    if (std::isinf(r)) raiseError(err::Overflow);
     return Variant::dbl(r);
 }
 
 Variant opNeg(const Variant& a) {
-    if (a.isNull())
-        return Variant::null();
+    if (a.isNull()) return Variant::null();
     Variant x = toArithmetic(a);
     switch (x.type()) {
-    case VarType::Byte: return integerResult(-int64_t(x.byteValue()), RInteger);
-    case VarType::Integer: return integerResult(-int64_t(x.integerValue()), RInteger);
-    case VarType::Long: return integerResult(-int64_t(x.longValue()), RLong);
-    case VarType::Single: return Variant::single(-x.singleValue());
-    case VarType::Currency: return Variant::currency(-x.currencyValue());
-    case VarType::Date: return Variant::date(-x.dateValue());
-    default: return Variant::dbl(-toDouble(x));
+    case VarType::Byte:
+        return integerResult(-int64_t(x.byteValue()), RInteger);
+    case VarType::Integer:
+        return integerResult(-int64_t(x.integerValue()), RInteger);
+    case VarType::Long:
+        return integerResult(-int64_t(x.longValue()), RLong);
+    case VarType::Single:
+        return Variant::single(-x.singleValue());
+    case VarType::Currency:
+        return Variant::currency(-x.currencyValue());
+    case VarType::Date:
+        return Variant::date(-x.dateValue());
+    default:
+        return Variant::dbl(-toDouble(x));
     }
 }
 
 void checkStringLength(size_t length) {
-    if (length > kMaxStringLength)
-        raiseError(err::OutOfMemory);
+    if (length > kMaxStringLength) raiseError(err::OutOfMemory);
 }
 
 void appendText(std::string& out, const Variant& v) {
@@ -207,8 +209,7 @@ void appendText(std::string& out, const Variant& v) {
 }
 
 Variant opConcat(const Variant& a, const Variant& b) {
-    if (a.isNull() && b.isNull())
-        return Variant::null();
+    if (a.isNull() && b.isNull()) return Variant::null();
     Variant out(a.isString() ? a.str() : a.isNull() ? std::string() : toString(a));
     appendText(out.str(), b);
     return out;
@@ -220,11 +221,16 @@ enum class Logic { And, Or, Xor, Eqv, Imp };
 
 int64_t applyLogic(Logic op, int64_t p, int64_t q) {
     switch (op) {
-    case Logic::And: return p & q;
-    case Logic::Or: return p | q;
-    case Logic::Xor: return p ^ q;
-    case Logic::Eqv: return ~(p ^ q);
-    case Logic::Imp: return ~p | q;
+    case Logic::And:
+        return p & q;
+    case Logic::Or:
+        return p | q;
+    case Logic::Xor:
+        return p ^ q;
+    case Logic::Eqv:
+        return ~(p ^ q);
+    case Logic::Imp:
+        return ~p | q;
     }
     return 0;
 }
@@ -232,8 +238,7 @@ int64_t applyLogic(Logic op, int64_t p, int64_t q) {
 // Booleans (and the strings "True"/"False") stay Booleans; everything else
 // takes part as an integer.
 Variant logicOperand(const Variant& v) {
-    if (v.type() == VarType::Boolean)
-        return v;
+    if (v.type() == VarType::Boolean) return v;
     if (v.isString() && (sameName(v.str(), "true") || sameName(v.str(), "false")))
         return Variant::boolean(toBool(v));
     Variant x = toArithmetic(v);
@@ -242,61 +247,76 @@ Variant logicOperand(const Variant& v) {
     return Variant::lng(toLong(x));
 }
 
-bool isFalse(const Variant& v) { return toDouble(v) == 0; }
-bool isAllOnes(const Variant& v) { return toDouble(v) == -1; }
+bool isFalse(const Variant& v) {
+    return toDouble(v) == 0;
+}
+bool isAllOnes(const Variant& v) {
+    return toDouble(v) == -1;
+}
 
 Variant nullLogic(Logic op, const Variant& other, bool nullOnLeft) {
-    if (other.isNull())
-        return Variant::null();
+    if (other.isNull()) return Variant::null();
     Variant x = logicOperand(other);
     switch (op) {
-    case Logic::And: return isFalse(x) ? x : Variant::null();
-    case Logic::Or: return isAllOnes(x) ? x : Variant::null();
+    case Logic::And:
+        return isFalse(x) ? x : Variant::null();
+    case Logic::Or:
+        return isAllOnes(x) ? x : Variant::null();
     case Logic::Imp:
-        if (nullOnLeft)
-            return isAllOnes(x) ? x : Variant::null();
-        return isFalse(x) ? (x.type() == VarType::Boolean ? Variant::boolean(true)
-                                                          : Variant::integer(-1))
-                          : Variant::null();
-    default: return Variant::null();
+        if (nullOnLeft) return isAllOnes(x) ? x : Variant::null();
+        return isFalse(x)
+                   ? (x.type() == VarType::Boolean ? Variant::boolean(true) : Variant::integer(-1))
+                   : Variant::null();
+    default:
+        return Variant::null();
     }
 }
 
 Variant logic(Logic op, const Variant& a, const Variant& b) {
-    if (a.isNull())
-        return nullLogic(op, b, true);
-    if (b.isNull())
-        return nullLogic(op, a, false);
+    if (a.isNull()) return nullLogic(op, b, true);
+    if (b.isNull()) return nullLogic(op, a, false);
     Variant x = logicOperand(a), y = logicOperand(b);
     if (x.type() == VarType::Boolean && y.type() == VarType::Boolean)
-        return Variant::boolean(applyLogic(op, x.boolValue() ? -1 : 0, y.boolValue() ? -1 : 0) != 0);
+        return Variant::boolean(applyLogic(op, x.boolValue() ? -1 : 0, y.boolValue() ? -1 : 0) !=
+                                0);
     Rank rank = resultRank(x.type() == VarType::Boolean ? Variant::integer(0) : x,
                            y.type() == VarType::Boolean ? Variant::integer(0) : y);
     int64_t r = applyLogic(op, toLong(x), toLong(y));
-    if (rank == RByte)
-        return Variant::byte(static_cast<uint8_t>(r));
-    if (rank == RInteger)
-        return Variant::integer(static_cast<int16_t>(r));
+    if (rank == RByte) return Variant::byte(static_cast<uint8_t>(r));
+    if (rank == RInteger) return Variant::integer(static_cast<int16_t>(r));
     return Variant::lng(static_cast<int32_t>(r));
 }
 
 } // namespace
 
-Variant opAnd(const Variant& a, const Variant& b) { return logic(Logic::And, a, b); }
-Variant opOr(const Variant& a, const Variant& b) { return logic(Logic::Or, a, b); }
-Variant opXor(const Variant& a, const Variant& b) { return logic(Logic::Xor, a, b); }
-Variant opEqv(const Variant& a, const Variant& b) { return logic(Logic::Eqv, a, b); }
-Variant opImp(const Variant& a, const Variant& b) { return logic(Logic::Imp, a, b); }
+Variant opAnd(const Variant& a, const Variant& b) {
+    return logic(Logic::And, a, b);
+}
+Variant opOr(const Variant& a, const Variant& b) {
+    return logic(Logic::Or, a, b);
+}
+Variant opXor(const Variant& a, const Variant& b) {
+    return logic(Logic::Xor, a, b);
+}
+Variant opEqv(const Variant& a, const Variant& b) {
+    return logic(Logic::Eqv, a, b);
+}
+Variant opImp(const Variant& a, const Variant& b) {
+    return logic(Logic::Imp, a, b);
+}
 
 Variant opNot(const Variant& a) {
-    if (a.isNull())
-        return Variant::null();
+    if (a.isNull()) return Variant::null();
     Variant x = logicOperand(a);
     switch (x.type()) {
-    case VarType::Boolean: return Variant::boolean(!x.boolValue());
-    case VarType::Byte: return Variant::byte(static_cast<uint8_t>(~x.byteValue()));
-    case VarType::Integer: return Variant::integer(static_cast<int16_t>(~x.integerValue()));
-    default: return Variant::lng(~toLong(x));
+    case VarType::Boolean:
+        return Variant::boolean(!x.boolValue());
+    case VarType::Byte:
+        return Variant::byte(static_cast<uint8_t>(~x.byteValue()));
+    case VarType::Integer:
+        return Variant::integer(static_cast<int16_t>(~x.integerValue()));
+    default:
+        return Variant::lng(~toLong(x));
     }
 }
 
@@ -308,12 +328,9 @@ int compareText(const std::string& a, const std::string& b, bool textCompare) {
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         unsigned char p = static_cast<unsigned char>(a[i]), q = static_cast<unsigned char>(b[i]);
-        if (p >= 'a' && p <= 'z')
-            p = static_cast<unsigned char>(p - 32);
-        if (q >= 'a' && q <= 'z')
-            q = static_cast<unsigned char>(q - 32);
-        if (p != q)
-            return p < q ? -1 : 1;
+        if (p >= 'a' && p <= 'z') p = static_cast<unsigned char>(p - 32);
+        if (q >= 'a' && q <= 'z') q = static_cast<unsigned char>(q - 32);
+        if (p != q) return p < q ? -1 : 1;
     }
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
@@ -330,23 +347,19 @@ static int compareNumbers(const Variant& a, const Variant& b) {
 int compareValues(const Variant& a0, const Variant& b0, bool textCompare, int literalSide) {
     const Variant& a = a0.deref();
     const Variant& b = b0.deref();
-    if (a.isNull() || b.isNull())
-        return kCompareNull;
+    if (a.isNull() || b.isNull()) return kCompareNull;
     if (a.isObject() || b.isObject())
         return compareValues(defaultValue(a), defaultValue(b), textCompare, literalSide);
-    if (a.isArray() || b.isArray())
-        raiseError(err::TypeMismatch);
-    if (a.isString() && b.isString())
-        return compareText(a.str(), b.str(), textCompare);
+    if (a.isArray() || b.isArray()) raiseError(err::TypeMismatch);
+    if (a.isString() && b.isString()) return compareText(a.str(), b.str(), textCompare);
     if (a.isString() || b.isString()) {
         const Variant& other = a.isString() ? b : a;
         if (other.isEmpty())
             return compareText(a.isString() ? a.str() : std::string(),
                                b.isString() ? b.str() : std::string(), textCompare);
-        bool stringIsLiteralPeer = (a.isString() && literalSide == 2) ||
-                                   (b.isString() && literalSide == 1);
-        if (!stringIsLiteralPeer)
-            return a.isString() ? 1 : -1; // a number sorts before any string
+        bool stringIsLiteralPeer =
+            (a.isString() && literalSide == 2) || (b.isString() && literalSide == 1);
+        if (!stringIsLiteralPeer) return a.isString() ? 1 : -1; // a number sorts before any string
         return compareNumbers(toArithmetic(a), toArithmetic(b));
     }
     return compareNumbers(a, b);
@@ -354,20 +367,25 @@ int compareValues(const Variant& a0, const Variant& b0, bool textCompare, int li
 
 bool compareResult(CompareOp op, int cmp) {
     switch (op) {
-    case CompareOp::Eq: return cmp == 0;
-    case CompareOp::Ne: return cmp != 0;
-    case CompareOp::Lt: return cmp < 0;
-    case CompareOp::Le: return cmp <= 0;
-    case CompareOp::Gt: return cmp > 0;
-    case CompareOp::Ge: return cmp >= 0;
+    case CompareOp::Eq:
+        return cmp == 0;
+    case CompareOp::Ne:
+        return cmp != 0;
+    case CompareOp::Lt:
+        return cmp < 0;
+    case CompareOp::Le:
+        return cmp <= 0;
+    case CompareOp::Gt:
+        return cmp > 0;
+    case CompareOp::Ge:
+        return cmp >= 0;
     }
     return false;
 }
 
 Variant opCompare(CompareOp op, const Variant& a, const Variant& b, int literalSide) {
     int cmp = compareValues(a, b, false, literalSide);
-    if (cmp == kCompareNull)
-        return Variant::null();
+    if (cmp == kCompareNull) return Variant::null();
     return Variant::boolean(compareResult(op, cmp));
 }
 

@@ -7,15 +7,12 @@ namespace tabulo::vbs {
 
 StmtPtr Parser::parseDim(bool redim, bool keywordTaken) {
     auto s = node<DimStmt>();
-    if (!keywordTaken)
-        ++pos_;
+    if (!keywordTaken) ++pos_;
     s->redim = redim;
-    if (redim)
-        s->preserve = acceptWord("preserve");
+    if (redim) s->preserve = acceptWord("preserve");
     do {
         std::string name = expectIdentifier();
-        if (!redim)
-            scope_->addLocal(lowerName(name));
+        if (!redim) scope_->addLocal(lowerName(name));
         DimStmt::Item item;
         item.target = nameExpr(name);
         if (accept(Tok::LParen)) {
@@ -34,8 +31,7 @@ StmtPtr Parser::parseDim(bool redim, bool keywordTaken) {
 
 int32_t Parser::constantDimension(const Expr& e) const {
     auto* lit = dynamic_cast<const Literal*>(&e);
-    if (!lit || !lit->numericLiteral)
-        fail(err::ExpectedInteger);
+    if (!lit || !lit->numericLiteral) fail(err::ExpectedInteger);
     return toLong(lit->value);
 }
 
@@ -61,39 +57,27 @@ void Parser::parseDeclaration(StmtList& out, bool inClass) {
         isPublic = false;
     }
     bool isDefault = acceptWord("default");
-    if (isDefault && !isPublic)
-        fail(err::SyntaxError);
-    if (acceptWord("sub"))
-        return parseProcedure(ProcKind::Sub, isPublic, isDefault);
-    if (acceptWord("function"))
-        return parseProcedure(ProcKind::Function, isPublic, isDefault);
+    if (isDefault && !isPublic) fail(err::SyntaxError);
+    if (acceptWord("sub")) return parseProcedure(ProcKind::Sub, isPublic, isDefault);
+    if (acceptWord("function")) return parseProcedure(ProcKind::Function, isPublic, isDefault);
     if (acceptWord("property")) {
-        if (!inClass)
-            fail(err::MustBeInClass);
-        if (acceptWord("get"))
-            return parseProcedure(ProcKind::PropertyGet, isPublic, isDefault);
-        if (acceptWord("let"))
-            return parseProcedure(ProcKind::PropertyLet, isPublic, false);
-        if (acceptWord("set"))
-            return parseProcedure(ProcKind::PropertySet, isPublic, false);
+        if (!inClass) fail(err::MustBeInClass);
+        if (acceptWord("get")) return parseProcedure(ProcKind::PropertyGet, isPublic, isDefault);
+        if (acceptWord("let")) return parseProcedure(ProcKind::PropertyLet, isPublic, false);
+        if (acceptWord("set")) return parseProcedure(ProcKind::PropertySet, isPublic, false);
         fail(err::ExpectedLetSetGet);
     }
-    if (isDefault)
-        fail(err::SyntaxError);
+    if (isDefault) fail(err::SyntaxError);
     if (isWord("class")) {
-        if (inClass || scoped)
-            fail(err::ExpectedStatement);
+        if (inClass || scoped) fail(err::ExpectedStatement);
         return parseClass();
     }
     if (isWord("const")) {
-        if (inClass)
-            fail(err::ExpectedStatement);
+        if (inClass) fail(err::ExpectedStatement);
         return parseConst();
     }
-    if (!scoped)
-        fail(err::ExpectedStatement);
-    if (inClass)
-        return parseClassFields(isPublic);
+    if (!scoped) fail(err::ExpectedStatement);
+    if (inClass) return parseClassFields(isPublic);
     out.push_back(parseDim(false, true));
 }
 
@@ -118,10 +102,8 @@ void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault) {
             else
                 acceptWord("byref");
             p.name = expectIdentifier();
-            if (accept(Tok::LParen))
-                expect(Tok::RParen, err::ExpectedRParen);
-            if (proc->scope.locals.count(lowerName(p.name)))
-                fail(err::NameRedefined);
+            if (accept(Tok::LParen)) expect(Tok::RParen, err::ExpectedRParen);
+            if (proc->scope.locals.count(lowerName(p.name))) fail(err::NameRedefined);
             proc->scope.addLocal(lowerName(p.name));
             proc->params.push_back(std::move(p));
         } while (accept(Tok::Comma));
@@ -163,12 +145,10 @@ void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault) {
     if (!table.emplace(lower, proc.get()).second || cls_->fieldIndex.count(lower))
         fail(err::NameRedefined);
     if (lower == "class_initialize" || lower == "class_terminate") {
-        if (!proc->params.empty())
-            fail(err::InitTerminateArgs);
+        if (!proc->params.empty()) fail(err::InitTerminateArgs);
         (lower == "class_initialize" ? cls_->initialize : cls_->terminate) = proc.get();
     }
-    if (isDefault)
-        cls_->defaultMember = proc.get();
+    if (isDefault) cls_->defaultMember = proc.get();
     cls_->procedures.push_back(std::move(proc));
 }
 
@@ -198,8 +178,7 @@ void Parser::parseClass() {
     StmtList none;
     for (;;) {
         skipSeparators();
-        if (isWord("end") || tok().kind == Tok::End)
-            break;
+        if (isWord("end") || tok().kind == Tok::End) break;
         if (acceptWord("dim"))
             parseClassFields(true);
         else

@@ -7,8 +7,7 @@ namespace tabulo::vbs {
 
 namespace {
 bool isBlockEnd(const Token& t) {
-    if (t.kind != Tok::Identifier)
-        return false;
+    if (t.kind != Tok::Identifier) return false;
     const std::string& w = t.lower;
     return w == "end" || w == "else" || w == "elseif" || w == "loop" || w == "next" ||
            w == "wend" || w == "case";
@@ -25,16 +24,14 @@ StmtList Parser::parseBlock() {
     StmtList list;
     for (;;) {
         skipSeparators();
-        if (tok().kind == Tok::End || isBlockEnd(tok()))
-            return list;
+        if (tok().kind == Tok::End || isBlockEnd(tok())) return list;
         parseStatement(list);
     }
 }
 
 void Parser::parseStatement(StmtList& out, bool singleLine) {
     const Token& t = tok();
-    if (t.kind != Tok::Identifier && t.kind != Tok::Dot)
-        fail(err::ExpectedStatement);
+    if (t.kind != Tok::Identifier && t.kind != Tok::Dot) fail(err::ExpectedStatement);
     const std::string w = t.kind == Tok::Dot ? std::string() : t.lower;
     bool topLevel = scope_ == &unit_->top && !cls_;
     if (w == "dim")
@@ -68,10 +65,9 @@ void Parser::parseStatement(StmtList& out, bool singleLine) {
         expectWord("explicit", err::SyntaxError);
         optionExplicit_ = true;
         scope_->optionExplicit = true;
-    } else if (w == "sub" || w == "function" || w == "class" || w == "public" ||
-               w == "private" || w == "property") {
-        if (!topLevel || singleLine)
-            fail(err::ExpectedStatement);
+    } else if (w == "sub" || w == "function" || w == "class" || w == "public" || w == "private" ||
+               w == "property") {
+        if (!topLevel || singleLine) fail(err::ExpectedStatement);
         parseDeclaration(out, false);
     } else if (w == "next")
         fail(err::UnexpectedNext);
@@ -81,8 +77,7 @@ void Parser::parseStatement(StmtList& out, bool singleLine) {
         fail(err::ExpectedStatement);
     else
         parseSimpleStatement(out);
-    if (!singleLine)
-        endStatement();
+    if (!singleLine) endStatement();
 }
 
 static bool sameVariable(const Expr& a, const Expr& b) {
@@ -110,34 +105,34 @@ void Parser::parseSimpleStatement(StmtList& out) {
         s->isSet = isSet;
         s->value = parseExpr();
         auto* concat = dynamic_cast<BinaryExpr*>(s->value.get());
-        s->appendsToSelf = !isSet && concat && concat->op == BinOp::Concat &&
-                           concat->right->pure && sameVariable(*target, *concat->left);
+        s->appendsToSelf = !isSet && concat && concat->op == BinOp::Concat && concat->right->pure &&
+                           sameVariable(*target, *concat->left);
         s->target = std::move(target);
         out.push_back(std::move(s));
         return;
     }
-    if (isSet)
-        fail(err::ExpectedEquals);
+    if (isSet) fail(err::ExpectedEquals);
     auto* name = dynamic_cast<NameExpr*>(target.get());
     auto* member = dynamic_cast<MemberExpr*>(target.get());
-    if (!name && !member)
-        fail(err::ExpectedStatement);
+    if (!name && !member) fail(err::ExpectedStatement);
     bool& hasArgs = name ? name->hasArgs : member->hasArgs;
     ExprList& args = name ? name->args : member->args;
     if (!atStatementEnd() && !isWord("else")) {
-        if (hasArgs || explicitCall)
-            fail(err::ExpectedEndOfStatement);
+        if (hasArgs || explicitCall) fail(err::ExpectedEndOfStatement);
         for (;;) {
             args.push_back(parseExpr());
-            if (!accept(Tok::Comma))
-                break;
+            if (!accept(Tok::Comma)) break;
         }
         hasArgs = true;
     } else if (hasArgs && !explicitCall) {
-        if (args.size() > 1)
-            fail(err::ParensOnSubCall);
-        if (args.size() == 1)
-            args[0]->parenthesized = true;
+        if (args.size() > 1) {
+            ScriptError e(err::ParensOnSubCall);
+            e.line = line;
+            e.column = column;
+            e.positioned = e.compileError = true;
+            throw e;
+        }
+        if (args.size() == 1) args[0]->parenthesized = true;
     }
     auto s = std::make_unique<CallStmt>();
     s->line = line;
@@ -176,18 +171,14 @@ StmtPtr Parser::parseIf() {
 void Parser::parseSingleLineIf(IfStmt& s) {
     auto statements = [&](StmtList& body) {
         for (;;) {
-            if (isWord("else") || tok().kind == Tok::Newline || tok().kind == Tok::End)
-                return;
+            if (isWord("else") || tok().kind == Tok::Newline || tok().kind == Tok::End) return;
             parseStatement(body, true);
-            if (!accept(Tok::Colon))
-                return;
+            if (!accept(Tok::Colon)) return;
         }
     };
     statements(s.branches.back().second);
-    if (acceptWord("else"))
-        statements(s.elseBody);
-    if (tok().kind != Tok::Newline && tok().kind != Tok::End)
-        fail(err::ExpectedEndOfStatement);
+    if (acceptWord("else")) statements(s.elseBody);
+    if (tok().kind != Tok::Newline && tok().kind != Tok::End) fail(err::ExpectedEndOfStatement);
 }
 
 StmtPtr Parser::parseSelect() {
@@ -208,13 +199,26 @@ StmtPtr Parser::parseSelect() {
             if (acceptWord("is")) {
                 t.kind = CaseTest::Is;
                 switch (tok().kind) {
-                case Tok::Equal: t.op = CompareOp::Eq; break;
-                case Tok::NotEqual: t.op = CompareOp::Ne; break;
-                case Tok::Less: t.op = CompareOp::Lt; break;
-                case Tok::LessEqual: t.op = CompareOp::Le; break;
-                case Tok::Greater: t.op = CompareOp::Gt; break;
-                case Tok::GreaterEqual: t.op = CompareOp::Ge; break;
-                default: fail(err::SyntaxError);
+                case Tok::Equal:
+                    t.op = CompareOp::Eq;
+                    break;
+                case Tok::NotEqual:
+                    t.op = CompareOp::Ne;
+                    break;
+                case Tok::Less:
+                    t.op = CompareOp::Lt;
+                    break;
+                case Tok::LessEqual:
+                    t.op = CompareOp::Le;
+                    break;
+                case Tok::Greater:
+                    t.op = CompareOp::Gt;
+                    break;
+                case Tok::GreaterEqual:
+                    t.op = CompareOp::Ge;
+                    break;
+                default:
+                    fail(err::SyntaxError);
                 }
                 ++pos_;
                 t.a = parseExpr();
@@ -249,8 +253,7 @@ StmtPtr Parser::parseFor() {
         s->body = parseBlock();
         --loopFor_;
         expectWord("next", err::ExpectedNext);
-        if (tok().kind == Tok::Identifier && !isBlockEnd(tok()))
-            ++pos_;
+        if (tok().kind == Tok::Identifier && !isBlockEnd(tok())) ++pos_;
         return s;
     }
     at->counter = nameExpr(expectIdentifier());
@@ -258,15 +261,13 @@ StmtPtr Parser::parseFor() {
     at->from = parseExpr();
     expectWord("to", err::ExpectedTo);
     at->to = parseExpr();
-    if (acceptWord("step"))
-        at->step = parseExpr();
+    if (acceptWord("step")) at->step = parseExpr();
     endStatement();
     ++loopFor_;
     at->body = parseBlock();
     --loopFor_;
     expectWord("next", err::ExpectedNext);
-    if (tok().kind == Tok::Identifier && !isBlockEnd(tok()))
-        ++pos_;
+    if (tok().kind == Tok::Identifier && !isBlockEnd(tok())) ++pos_;
     return at;
 }
 
@@ -284,14 +285,12 @@ StmtPtr Parser::parseDo() {
         return true;
     };
     bool top = condition();
-    if (!atStatementEnd())
-        fail(err::ExpectedWhileUntilEnd);
+    if (!atStatementEnd()) fail(err::ExpectedWhileUntilEnd);
     ++loopDo_;
     s->body = parseBlock();
     --loopDo_;
     expectWord("loop", err::ExpectedLoop);
-    if (!top && condition())
-        s->testAtTop = false;
+    if (!top && condition()) s->testAtTop = false;
     return s;
 }
 
@@ -324,21 +323,19 @@ StmtPtr Parser::parseExit() {
     auto s = node<ExitStmt>();
     ++pos_;
     if (acceptWord("do")) {
-        if (loopDo_ == 0)
-            fail(err::InvalidExit);
+        if (loopDo_ == 0) fail(err::InvalidExit);
         s->flow = Flow::ExitDo;
     } else if (acceptWord("for")) {
-        if (loopFor_ == 0)
-            fail(err::InvalidExit);
+        if (loopFor_ == 0) fail(err::InvalidExit);
         s->flow = Flow::ExitFor;
     } else {
         const Procedure* p = scope_->proc;
-        bool ok = p && ((isWord("sub") && p->kind == ProcKind::Sub) ||
-                        (isWord("function") && p->kind == ProcKind::Function) ||
-                        (isWord("property") && p->kind != ProcKind::Sub &&
-                         p->kind != ProcKind::Function));
-        if (!ok)
-            fail(err::InvalidExit);
+        bool ok =
+            p &&
+            ((isWord("sub") && p->kind == ProcKind::Sub) ||
+             (isWord("function") && p->kind == ProcKind::Function) ||
+             (isWord("property") && p->kind != ProcKind::Sub && p->kind != ProcKind::Function));
+        if (!ok) fail(err::InvalidExit);
         ++pos_;
         s->flow = Flow::ExitProc;
     }
@@ -354,8 +351,7 @@ StmtPtr Parser::parseOnError() {
         s->resumeNext = true;
     } else {
         expectWord("goto", err::SyntaxError);
-        if (tok().kind != Tok::Number || toDouble(tok().value) != 0)
-            fail(err::SyntaxError);
+        if (tok().kind != Tok::Number || toDouble(tok().value) != 0) fail(err::SyntaxError);
         ++pos_;
     }
     return s;
@@ -371,8 +367,7 @@ StmtPtr Parser::parseErase() {
 StmtPtr Parser::parseRandomize() {
     auto s = node<RandomizeStmt>();
     ++pos_;
-    if (!atStatementEnd())
-        s->seed_ = parseExpr();
+    if (!atStatementEnd()) s->seed_ = parseExpr();
     return s;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Parser.h"
 
+#include "Builtins.h"
 #include "Limits.h"
 #include "ScriptObject.h"
 
@@ -14,37 +15,34 @@ namespace {
 
 const std::unordered_set<std::string>& reservedWords() {
     static const std::unordered_set<std::string> words = {
-        "and",    "byref", "byval",  "call",     "case",   "class",  "const",   "dim",
-        "do",     "each",  "else",   "elseif",   "empty",  "end",    "eqv",     "erase",
-        "exit",   "false", "for",    "function", "if",     "imp",    "in",      "is",
-        "loop",   "me",    "mod",    "new",      "next",   "not",    "nothing", "null",
-        "on",     "or",    "redim",  "select",   "set",    "sub",    "then",    "to",
-        "true",   "until", "wend",   "while",    "with",   "xor",    "option",  "private",
-        "public", "let",   "goto",   "stop"};
+        "and",  "byref",    "byval",   "call",    "case", "class", "const", "dim",   "do",
+        "each", "else",     "elseif",  "empty",   "end",  "eqv",   "erase", "exit",  "false",
+        "for",  "function", "if",      "imp",     "in",   "is",    "loop",  "me",    "mod",
+        "new",  "next",     "not",     "nothing", "null", "on",    "or",    "redim", "select",
+        "set",  "sub",      "then",    "to",      "true", "until", "wend",  "while", "with",
+        "xor",  "option",   "private", "public",  "let",  "goto",  "stop"};
     return words;
 }
 
 } // namespace
 
-
 Parser::Nesting::Nesting(Parser& parser) : p(parser) {
-    if (++p.nesting_ > kMaxNesting)
-        p.fail(err::OutOfStack);
+    if (++p.nesting_ > kMaxNesting) p.fail(err::OutOfStack);
 }
 
 std::unique_ptr<CodeUnit> parseProgram(std::string_view text) {
     return Parser(tokenize(text)).run();
 }
 
-Parser::Parser(std::vector<Token> tokens) : toks_(std::move(tokens)) {}
+Parser::Parser(std::vector<Token> tokens) : toks_(std::move(tokens)) {
+}
 
 std::unique_ptr<CodeUnit> Parser::run() {
     unit_ = std::make_unique<CodeUnit>();
     scope_ = &unit_->top;
     for (;;) {
         skipSeparators();
-        if (tok().kind == Tok::End)
-            break;
+        if (tok().kind == Tok::End) break;
         parseStatement(unit_->body);
     }
     unit_->top.optionExplicit = optionExplicit_;
@@ -65,27 +63,23 @@ bool Parser::isWordAt(size_t ahead, const char* lower) const {
 }
 
 bool Parser::accept(Tok kind) {
-    if (tok().kind != kind)
-        return false;
+    if (tok().kind != kind) return false;
     ++pos_;
     return true;
 }
 
 bool Parser::acceptWord(const char* lower) {
-    if (!isWord(lower))
-        return false;
+    if (!isWord(lower)) return false;
     ++pos_;
     return true;
 }
 
 void Parser::expect(Tok kind, int32_t code) {
-    if (!accept(kind))
-        fail(code);
+    if (!accept(kind)) fail(code);
 }
 
 void Parser::expectWord(const char* lower, int32_t code) {
-    if (!acceptWord(lower))
-        fail(code);
+    if (!acceptWord(lower)) fail(code);
 }
 
 std::string Parser::expectIdentifier() {
@@ -100,8 +94,7 @@ bool Parser::atStatementEnd() const {
 }
 
 void Parser::endStatement() {
-    if (!atStatementEnd())
-        fail(err::ExpectedEndOfStatement);
+    if (!atStatementEnd()) fail(err::ExpectedEndOfStatement);
 }
 
 void Parser::skipSeparators() {
@@ -117,7 +110,6 @@ void Parser::fail(int32_t code) const {
     e.compileError = true;
     throw e;
 }
-
 
 std::unique_ptr<NameExpr> Parser::nameExpr(const std::string& name) {
     auto n = node<NameExpr>();
@@ -136,10 +128,8 @@ ExprPtr Parser::binary(BinOp op, ExprPtr l, ExprPtr r, CompareOp cmp) {
     b->cmp = cmp;
     b->pure = l->pure && r->pure;
     b->depth = std::max(l->depth, r->depth) + 1;
-    if (b->depth > 4 * kMaxNesting)
-        fail(err::OutOfStack);
-    if (op == BinOp::Compare)
-        b->literalSide = l->numericLiteral ? 1 : r->numericLiteral ? 2 : 0;
+    if (b->depth > 4 * kMaxNesting) fail(err::OutOfStack);
+    if (op == BinOp::Compare) b->literalSide = l->numericLiteral ? 1 : r->numericLiteral ? 2 : 0;
     b->left = std::move(l);
     b->right = std::move(r);
     return b;
@@ -194,16 +184,13 @@ constexpr int kCompareLevel = 6;
 
 ExprPtr Parser::parseBinaryLevel(int level) {
     const auto& table = levels();
-    if (level == static_cast<int>(table.size()))
-        return parseUnary();
-    if (level == kNotLevel)
-        return parseNot();
+    if (level == static_cast<int>(table.size())) return parseUnary();
+    if (level == kNotLevel) return parseNot();
     ExprPtr left = parseBinaryLevel(level + 1);
     for (;;) {
         const OpInfo* found = nullptr;
         for (const OpInfo& info : table[level])
-            if (tok().kind == info.tok && (!info.word || tok().lower == info.word))
-                found = &info;
+            if (tok().kind == info.tok && (!info.word || tok().lower == info.word)) found = &info;
         if (level == kCompareLevel && isWord("is")) {
             ++pos_;
             auto is = node<IsExpr>();
@@ -214,8 +201,7 @@ ExprPtr Parser::parseBinaryLevel(int level) {
             left = std::move(is);
             continue;
         }
-        if (!found)
-            return left;
+        if (!found) return left;
         ++pos_;
         ExprPtr right = parseBinaryLevel(level + 1);
         left = binary(found->op, std::move(left), std::move(right), found->cmp);
@@ -223,8 +209,7 @@ ExprPtr Parser::parseBinaryLevel(int level) {
 }
 
 ExprPtr Parser::parseNot() {
-    if (!isWord("not"))
-        return parseBinaryLevel(kNotLevel + 1);
+    if (!isWord("not")) return parseBinaryLevel(kNotLevel + 1);
     Nesting guard(*this);
     auto n = node<UnaryExpr>();
     ++pos_;
@@ -236,15 +221,13 @@ ExprPtr Parser::parseNot() {
 }
 
 ExprPtr Parser::parseUnary() {
-    if (tok().kind != Tok::Minus && tok().kind != Tok::Plus)
-        return parsePostfix();
+    if (tok().kind != Tok::Minus && tok().kind != Tok::Plus) return parsePostfix();
     Nesting guard(*this);
     bool negate = tok().kind == Tok::Minus;
     auto n = node<UnaryExpr>();
     ++pos_;
     ExprPtr operand = parseUnary();
-    if (!negate)
-        return operand;
+    if (!negate) return operand;
     n->numericLiteral = operand->numericLiteral;
     n->pure = operand->pure;
     n->depth = operand->depth + 1;
@@ -254,12 +237,10 @@ ExprPtr Parser::parseUnary() {
 
 ExprList Parser::parseArgList(Tok close) {
     ExprList args;
-    if (accept(close))
-        return args;
+    if (accept(close)) return args;
     for (;;) {
         args.push_back(parseExpr());
-        if (accept(close))
-            return args;
+        if (accept(close)) return args;
         if (!accept(Tok::Comma))
             fail(close == Tok::RParen ? err::ExpectedRParen : err::ExpectedEndOfStatement);
     }
@@ -275,6 +256,10 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
             if ((name && !name->hasArgs) || (member && !member->hasArgs)) {
                 ++pos_;
                 ExprList args = parseArgList(Tok::RParen);
+                // A built-in function changes no variable: its call stays pure.
+                bool pure = name && findBuiltin(name->lower);
+                for (const ExprPtr& a : args)
+                    pure = pure && a->pure;
                 if (name) {
                     name->args = std::move(args);
                     name->hasArgs = true;
@@ -282,15 +267,14 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
                     member->args = std::move(args);
                     member->hasArgs = true;
                 }
-                e->pure = false;
+                e->pure = pure;
                 continue;
             }
             return e;
         }
         if (tok().kind == Tok::Dot && !tok().spaceBefore) {
             ++pos_;
-            if (tok().kind != Tok::Identifier)
-                fail(err::ExpectedIdentifier);
+            if (tok().kind != Tok::Identifier) fail(err::ExpectedIdentifier);
             auto m = node<MemberExpr>();
             m->name = toks_[pos_++].text;
             m->object = std::move(e);
@@ -323,19 +307,19 @@ ExprPtr Parser::parsePrimary() {
         return inner;
     }
     case Tok::Dot: {
-        if (withSlots_.empty())
-            fail(err::InvalidCharacter);
+        if (withSlots_.empty()) fail(err::InvalidCharacter);
         ++pos_;
-        if (tok().kind != Tok::Identifier)
-            fail(err::ExpectedIdentifier);
+        if (tok().kind != Tok::Identifier) fail(err::ExpectedIdentifier);
         auto m = node<MemberExpr>();
         m->object = nameExpr(withSlots_.back());
         m->name = toks_[pos_++].text;
         m->pure = false;
         return m;
     }
-    case Tok::Identifier: break;
-    default: fail(err::ExpectedExpression);
+    case Tok::Identifier:
+        break;
+    default:
+        fail(err::ExpectedExpression);
     }
     auto literal = [&](Variant v) {
         auto lit = node<Literal>();
@@ -343,19 +327,13 @@ ExprPtr Parser::parsePrimary() {
         ++pos_;
         return lit;
     };
-    if (t.lower == "true")
-        return literal(Variant::boolean(true));
-    if (t.lower == "false")
-        return literal(Variant::boolean(false));
-    if (t.lower == "empty")
-        return literal(Variant());
-    if (t.lower == "null")
-        return literal(Variant::null());
-    if (t.lower == "nothing")
-        return literal(Variant::object(nullptr));
+    if (t.lower == "true") return literal(Variant::boolean(true));
+    if (t.lower == "false") return literal(Variant::boolean(false));
+    if (t.lower == "empty") return literal(Variant());
+    if (t.lower == "null") return literal(Variant::null());
+    if (t.lower == "nothing") return literal(Variant::object(nullptr));
     if (t.lower == "me") {
-        if (!cls_)
-            fail(err::InvalidMe);
+        if (!cls_) fail(err::InvalidMe);
         auto me = node<MeExpr>();
         ++pos_;
         return me;
@@ -367,8 +345,7 @@ ExprPtr Parser::parsePrimary() {
         n->pure = false;
         return n;
     }
-    if (reservedWords().count(t.lower))
-        fail(err::ExpectedExpression);
+    if (reservedWords().count(t.lower)) fail(err::ExpectedExpression);
     std::string name = t.text;
     ++pos_;
     return nameExpr(name);

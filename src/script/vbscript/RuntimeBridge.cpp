@@ -16,9 +16,15 @@ static int currentYear() {
     return local.tm_year + 1900;
 }
 
-std::string doubleText(double v) { return rt::doubleToString(v); }
-std::string singleText(float v) { return rt::singleToString(v); }
-std::string currencyText(int64_t scaled) { return rt::currencyToString(scaled); }
+std::string doubleText(double v) {
+    return rt::doubleToString(v);
+}
+std::string singleText(float v) {
+    return rt::singleToString(v);
+}
+std::string currencyText(int64_t scaled) {
+    return rt::currencyToString(scaled);
+}
 
 std::string dateText(double serial, int dateOrder) {
     return rt::dateToString(serial, dateOrder).value_or(rt::doubleToString(serial));
@@ -26,28 +32,27 @@ std::string dateText(double serial, int dateOrder) {
 
 bool textToNumber(const std::string& text, double& out) {
     auto v = rt::parseNumber(text);
-    if (!v)
-        return false;
+    if (!v) return false;
     out = *v;
     return true;
 }
 
 bool textToDate(const std::string& text, int dateOrder, double& out) {
     auto v = rt::parseDate(text, dateOrder, currentYear());
-    if (!v)
-        return false;
+    if (!v) return false;
     out = *v;
     return true;
 }
 
 bool dateLiteral(const std::string& text, double& out) {
     auto v = rt::parseDateLiteral(text, currentYear());
-    if (!v)
-        return false;
+    if (!v) return false;
     out = *v;
     return true;
 }
 
-double bankersRound(double x) { return std::nearbyint(x); }
+double bankersRound(double x) {
+    return std::nearbyint(x);
+}
 
 } // namespace tabulo::vbs::runtime

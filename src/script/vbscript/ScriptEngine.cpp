@@ -8,7 +8,8 @@
 
 namespace tabulo::vbs {
 
-ScriptEngine::ScriptEngine() : in_(std::make_unique<Interpreter>()) {}
+ScriptEngine::ScriptEngine() : in_(std::make_unique<Interpreter>()) {
+}
 
 ScriptEngine::~ScriptEngine() = default;
 
@@ -71,8 +72,7 @@ bool ScriptEngine::Run(const std::string& procName) {
     return guarded(
         [&] {
             auto it = in_->procedures.find(lowerName(procName));
-            if (it == in_->procedures.end())
-                throw ScriptError(err::SubNotDefined);
+            if (it == in_->procedures.end()) throw ScriptError(err::SubNotDefined);
             in_->callProcedure(*it->second, nullptr, {});
         },
         false);

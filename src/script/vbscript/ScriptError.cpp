@@ -76,17 +76,20 @@ const std::unordered_map<int32_t, const char*>& descriptions() {
 
 std::string errorDescription(int32_t number) {
     auto it = descriptions().find(number);
-    if (it != descriptions().end())
-        return it->second;
+    if (it != descriptions().end()) return it->second;
     return "Unknown runtime error";
 }
 
-ScriptError::ScriptError(int32_t number_) : ScriptError(number_, errorDescription(number_)) {}
+ScriptError::ScriptError(int32_t number_) : ScriptError(number_, errorDescription(number_)) {
+}
 
 ScriptError::ScriptError(int32_t number_, std::string description_, std::string source_)
     : std::runtime_error(description_), number(number_), description(std::move(description_)),
-      source(std::move(source_)) {}
+      source(std::move(source_)) {
+}
 
-void raiseError(int32_t number) { throw ScriptError(number); }
+void raiseError(int32_t number) {
+    throw ScriptError(number);
+}
 
 } // namespace tabulo::vbs

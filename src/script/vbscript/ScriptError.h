@@ -87,8 +87,8 @@ public:
     int32_t number;
     std::string description;
     std::string source;
-    int line = 0;          // 1-based; 0 until the interpreter places it
-    int column = 0;        // 0-based character position in the line
+    int line = 0;   // 1-based; 0 until the interpreter places it
+    int column = 0; // 0-based character position in the line
     bool positioned = false;
     bool compileError = false;
     bool fatal = false; // On Error Resume Next does not catch it (time-out)

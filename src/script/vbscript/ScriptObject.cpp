@@ -8,16 +8,18 @@ void ScriptObject::assign(std::string_view, ArgRefs, const Variant&, bool) {
     raiseError(err::NoSuchMember);
 }
 
-std::vector<Variant> ScriptObject::elements() { raiseError(err::NotACollection); }
+std::vector<Variant> ScriptObject::elements() {
+    raiseError(err::NotACollection);
+}
 
-static char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+static char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i]))
-            return false;
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
     return true;
 }
 

@@ -4,9 +4,13 @@
 
 namespace tabulo::vbs {
 
-Variant::Variant(const Variant& other) : type_(VarType::Empty), i64_(0) { copyFrom(other); }
+Variant::Variant(const Variant& other) : type_(VarType::Empty), i64_(0) {
+    copyFrom(other);
+}
 
-Variant::Variant(Variant&& other) noexcept : type_(VarType::Empty), i64_(0) { moveFrom(other); }
+Variant::Variant(Variant&& other) noexcept : type_(VarType::Empty), i64_(0) {
+    moveFrom(other);
+}
 
 Variant& Variant::operator=(const Variant& other) {
     if (this != &other) {
@@ -31,10 +35,17 @@ Variant& Variant::operator=(Variant&& other) noexcept {
 
 void Variant::destroy() noexcept {
     switch (type_) {
-    case VarType::String: s_.~basic_string(); break;
-    case VarType::Object: o_.~shared_ptr(); break;
-    case VarType::Array: a_.~shared_ptr(); break;
-    default: break;
+    case VarType::String:
+        s_.~basic_string();
+        break;
+    case VarType::Object:
+        o_.~shared_ptr();
+        break;
+    case VarType::Array:
+        a_.~shared_ptr();
+        break;
+    default:
+        break;
     }
     type_ = VarType::Empty;
     i64_ = 0;
@@ -42,20 +53,36 @@ void Variant::destroy() noexcept {
 
 void Variant::copyFrom(const Variant& other) {
     switch (other.type_) {
-    case VarType::String: new (&s_) std::string(other.s_); break;
-    case VarType::Object: new (&o_) std::shared_ptr<ScriptObject>(other.o_); break;
-    case VarType::Array: new (&a_) std::shared_ptr<ArrayData>(other.a_); break;
-    default: i64_ = other.i64_; break;
+    case VarType::String:
+        new (&s_) std::string(other.s_);
+        break;
+    case VarType::Object:
+        new (&o_) std::shared_ptr<ScriptObject>(other.o_);
+        break;
+    case VarType::Array:
+        new (&a_) std::shared_ptr<ArrayData>(other.a_);
+        break;
+    default:
+        i64_ = other.i64_;
+        break;
     }
     type_ = other.type_;
 }
 
 void Variant::moveFrom(Variant& other) noexcept {
     switch (other.type_) {
-    case VarType::String: new (&s_) std::string(std::move(other.s_)); break;
-    case VarType::Object: new (&o_) std::shared_ptr<ScriptObject>(std::move(other.o_)); break;
-    case VarType::Array: new (&a_) std::shared_ptr<ArrayData>(std::move(other.a_)); break;
-    default: i64_ = other.i64_; break;
+    case VarType::String:
+        new (&s_) std::string(std::move(other.s_));
+        break;
+    case VarType::Object:
+        new (&o_) std::shared_ptr<ScriptObject>(std::move(other.o_));
+        break;
+    case VarType::Array:
+        new (&a_) std::shared_ptr<ArrayData>(std::move(other.a_));
+        break;
+    default:
+        i64_ = other.i64_;
+        break;
     }
     type_ = other.type_;
     other.destroy();
@@ -70,56 +97,13 @@ bool Variant::isNumericType() const {
     case VarType::Double:
     case VarType::Currency:
     case VarType::Date:
-    case VarType::Boolean: return true;
-    default: return false;
+    case VarType::Boolean:
+        return true;
+    default:
+        return false;
     }
 }
 
-Variant Variant::boolean(bool b) {
-    Variant v = make(VarType::Boolean);
-    v.b_ = b;
-    return v;
-}
-Variant Variant::byte(uint8_t x) {
-    Variant v = make(VarType::Byte);
-    v.u8_ = x;
-    return v;
-}
-Variant Variant::integer(int16_t x) {
-    Variant v = make(VarType::Integer);
-    v.i16_ = x;
-    return v;
-}
-Variant Variant::lng(int32_t x) {
-    Variant v = make(VarType::Long);
-    v.i32_ = x;
-    return v;
-}
-Variant Variant::single(float x) {
-    Variant v = make(VarType::Single);
-    v.f_ = x;
-    return v;
-}
-Variant Variant::dbl(double x) {
-    Variant v = make(VarType::Double);
-    v.d_ = x;
-    return v;
-}
-Variant Variant::currency(int64_t scaled) {
-    Variant v = make(VarType::Currency);
-    v.i64_ = scaled;
-    return v;
-}
-Variant Variant::date(double serial) {
-    Variant v = make(VarType::Date);
-    v.d_ = serial;
-    return v;
-}
-Variant Variant::error(int32_t code) {
-    Variant v = make(VarType::Error);
-    v.i32_ = code;
-    return v;
-}
 Variant Variant::object(std::shared_ptr<ScriptObject> obj) {
     Variant v;
     new (&v.o_) std::shared_ptr<ScriptObject>(std::move(obj));
@@ -130,11 +114,6 @@ Variant Variant::array(std::shared_ptr<ArrayData> arr) {
     Variant v;
     new (&v.a_) std::shared_ptr<ArrayData>(std::move(arr));
     v.type_ = VarType::Array;
-    return v;
-}
-Variant Variant::reference(Variant* target) {
-    Variant v = make(VarType::Ref);
-    v.ref_ = target;
     return v;
 }
 
@@ -149,8 +128,7 @@ std::shared_ptr<ArrayData> ArrayData::clone() const {
 }
 
 Variant copyForAssign(const Variant& v) {
-    if (v.isArray())
-        return v.arr() ? Variant::array(v.arr()->clone()) : v;
+    if (v.isArray()) return v.arr() ? Variant::array(v.arr()->clone()) : v;
     return v;
 }
 

@@ -44,18 +44,21 @@ public:
     explicit Variant(const char* s) : type_(VarType::String), s_(s) {}
 
     static Variant null() { return make(VarType::Null); }
-    static Variant boolean(bool b);
-    static Variant byte(uint8_t v);
-    static Variant integer(int16_t v);
-    static Variant lng(int32_t v);
-    static Variant single(float v);
-    static Variant dbl(double v);
-    static Variant currency(int64_t scaled); // value * 10000
-    static Variant date(double serial);
-    static Variant error(int32_t code);
+    static Variant boolean(bool x) { return scalar(VarType::Boolean, &Variant::b_, x); }
+    static Variant byte(uint8_t x) { return scalar(VarType::Byte, &Variant::u8_, x); }
+    static Variant integer(int16_t x) { return scalar(VarType::Integer, &Variant::i16_, x); }
+    static Variant lng(int32_t x) { return scalar(VarType::Long, &Variant::i32_, x); }
+    static Variant single(float x) { return scalar(VarType::Single, &Variant::f_, x); }
+    static Variant dbl(double x) { return scalar(VarType::Double, &Variant::d_, x); }
+    // Currency is held as value * 10000.
+    static Variant currency(int64_t x) { return scalar(VarType::Currency, &Variant::i64_, x); }
+    static Variant date(double serial) { return scalar(VarType::Date, &Variant::d_, serial); }
+    static Variant error(int32_t x) { return scalar(VarType::Error, &Variant::i32_, x); }
     static Variant object(std::shared_ptr<ScriptObject> obj); // null pointer = Nothing
     static Variant array(std::shared_ptr<ArrayData> arr);
-    static Variant reference(Variant* target);
+    static Variant reference(Variant* target) {
+        return scalar(VarType::Ref, &Variant::ref_, target);
+    }
 
     VarType type() const { return type_; }
     bool isEmpty() const { return type_ == VarType::Empty; }
@@ -89,6 +92,11 @@ private:
     static Variant make(VarType t) {
         Variant v;
         v.type_ = t;
+        return v;
+    }
+    template <class T> static Variant scalar(VarType t, T Variant::*member, T value) {
+        Variant v = make(t);
+        v.*member = value;
         return v;
     }
     void destroy() noexcept;

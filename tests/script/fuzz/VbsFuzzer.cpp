@@ -23,7 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     engine.SetUi(&ui);
     engine.SetTimeout(200);
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    if (engine.AddCode(text))
-        engine.Run("Main");
+    if (engine.AddCode(text)) engine.Run("Main");
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "ScriptWindow.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,7 @@ public:
     std::vector<InputCall> inputCalls;
     std::optional<std::string> inputAccepted; // nullopt: the box is closed without Ok
     LocalTime now{2024, 3, 7, 9, 5, 3};
+    std::function<void()> whileInputShown; // runs while the input box is "open"
 
     std::string ActionCaption(int n) const override { return captions.at(n); }
     void ShowAction(int n, const std::string& caption) override {
@@ -50,6 +52,7 @@ public:
     std::string ShowInput(const std::string& title, const std::string& value, int maxLen,
                           const std::string& codes) override {
         inputCalls.push_back({title, value, maxLen, codes});
+        if (whileInputShown) whileInputShown();
         return inputAccepted.value_or(value);
     }
     LocalTime Now() override { return now; }

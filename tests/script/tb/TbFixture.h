@@ -9,6 +9,7 @@
 #include "clsField.h"
 #include "modDB.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 
 namespace tabulo::test {
@@ -30,6 +31,14 @@ inline TestDb CitiesDb() {
     db.AddRecord({"NA", "Naples", "Camp"});
     return db;
 }
+
+// Names a case of a data-driven test after its "what", spaces and punctuation made "_".
+inline constexpr auto CaseName = [](const auto& info) {
+    std::string name = info.param.what;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
+};
 
 class TbTest : public ::testing::Test {
 protected:

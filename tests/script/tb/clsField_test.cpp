@@ -67,13 +67,7 @@ TEST_P(RefusalTest, ShowsOneCriticalBoxAndLeavesCancelTrue) {
     EXPECT_TRUE(window.browseCalls.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Messages, RefusalTest, ::testing::ValuesIn(kRefusals),
-                         [](const auto& info) {
-                             std::string name = info.param.what;
-                             for (char& c : name)
-                                 if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Messages, RefusalTest, ::testing::ValuesIn(kRefusals), CaseName);
 
 TEST_F(TbTest, CancelStaysTrueAfterAFailureUntilTheNextSuccess) {
     EXPECT_EQ(tb.GetField("Phone"), "");

@@ -1,0 +1,10 @@
+Dim d, i, hits
+Set d = CreateObject("Scripting.Dictionary")
+For i = 1 To 100000
+    d.Add "key" & i, i
+Next
+hits = 0
+For i = 1 To 200000
+    If d.Exists("key" & i) Then hits = hits + d("key" & i)
+Next
+MsgBox d.Count & " " & hits

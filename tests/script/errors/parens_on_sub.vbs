@@ -1,0 +1,3 @@
+Sub Two(a, b)
+End Sub
+Two(1, 2)                   ' ERR: 1044 3 0

@@ -1,0 +1,3 @@
+Function F(a)
+End Function
+x = F(1, 2)                 ' ERR: 450 3 0

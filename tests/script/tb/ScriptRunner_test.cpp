@@ -1,0 +1,211 @@
+#include "ScriptRunner.h"
+#include "TbFixture.h"
+
+namespace tabulo::test {
+namespace {
+
+// The text of the SCRIPT ERROR box.
+std::string ScriptErrorText(const std::string& description, int line, int column) {
+    return std::string(100, ' ') + "\r\nDescription:" + description +
+           "\r\nLine:" + std::to_string(line) + "\r\nColumn:" + std::to_string(column);
+}
+
+RecordedMessage ScriptErrorBox(const std::string& description, int line, int column) {
+    return {"SCRIPT ERROR", ScriptErrorText(description, line, column), MsgIcon::None};
+}
+
+class RunnerTest : public ::testing::Test {
+protected:
+    ~RunnerTest() override {
+        DbFile::ResetSteps();
+        std::filesystem::current_path(startDir_);
+    }
+
+    // Scripts name their look-up databases relative to the current directory.
+    void WorkInTempDir() { std::filesystem::current_path(dir.Path()); }
+
+    // Opens a main database carrying the script; a look-up database lies next to it.
+    void Load(const std::string& script) {
+        engine.CloseDatabase();
+        std::string name = MainDb().SetScript(script).Create(dir, "Main");
+        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        reporter.Clear();
+    }
+
+    TempDir dir;
+    std::string lookupBase = CitiesDb().Create(dir, "Cities");
+    RecordingReporter reporter;
+    RecordingScriptWindow window;
+    modDB engine{reporter};
+    ScriptRunner runner{engine, window, reporter};
+
+private:
+    std::filesystem::path startDir_ = std::filesystem::current_path();
+};
+
+TEST_F(RunnerTest, AnEmptyScriptOrNameRunsNothing) {
+    for (const char* script : {"", "     "}) {
+        Load(script);
+        EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+        EXPECT_EQ(runner.RunScriptProc("Update"), 0);
+    }
+    Load("Sub Start\n Tb.Cancel = True\nEnd Sub");
+    runner.Tb().Cancel = -1;
+    EXPECT_EQ(runner.RunScriptProc(""), 0);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(RunnerTest, TheResultIsCancelAsTheProcedureLeftIt) {
+    Load("Sub Start\nEnd Sub\n"
+         "Sub Update\n  If Tb.GetField(\"City\") = \"\" Then Tb.Cancel = True\nEnd Sub\n");
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+    EXPECT_EQ(runner.RunScriptProc("Update"), 0);
+    engine.WriteField(2, "");
+    EXPECT_EQ(runner.RunScriptProc("Update"), -1);
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0); // cleared before every run
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(RunnerTest, ScriptsReadCancelAfterEachCall) {
+    Load("Sub Start\n  Tb.GetField \"Nope\"\n  failed = Tb.Cancel\n  Tb.GetField \"Name\"\n"
+         "  Tb.SetField \"City\", failed & \" \" & Tb.Cancel\nEnd Sub\n");
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+    std::string city;
+    engine.ReadField(2, city);
+    EXPECT_EQ(city, "True Fal"); // "True False" cut to the field's 8 characters
+}
+
+TEST_F(RunnerTest, ARunAskedForDuringAnotherIsVetoed) {
+    Load("Sub Start\n  Tb.SetField \"Name\", Tb.GetPass(\"Password\", \"\")\nEnd Sub\n"
+         "Sub Update\nEnd Sub\n");
+    int nested = 0;
+    window.inputAccepted = "Open";
+    window.whileInputShown = [&] { nested = runner.RunScriptProc("Update"); };
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+    EXPECT_EQ(nested, -1);
+    std::string name;
+    engine.ReadField(1, name);
+    EXPECT_EQ(name, "Open");
+    window.whileInputShown = nullptr;
+    EXPECT_EQ(runner.RunScriptProc("Update"), 0);
+}
+
+TEST_F(RunnerTest, AVariableOfStartIsEmptyAgainInUpdate) {
+    Load("Dim kept\n"
+         "Sub Start\n  kept = 5\n  Tb.SetField \"Name\", TypeName(kept)\nEnd Sub\n"
+         "Sub Update\n  Tb.SetField \"Name\", TypeName(kept)\nEnd Sub\n");
+    runner.RunScriptProc("Start");
+    std::string name;
+    engine.ReadField(1, name);
+    EXPECT_EQ(name, "Integer");
+    runner.RunScriptProc("Update");
+    engine.ReadField(1, name);
+    EXPECT_EQ(name, "Empty");
+}
+
+struct FailingScript {
+    const char* what;
+    const char* script;
+    const char* proc;
+    const char* description;
+    int line;
+    int column;
+};
+
+const FailingScript kFailingScripts[] = {
+    {"syntax error", "Sub Start\n  x = (1 +\nEnd Sub\n", "Start", "Expected expression", 2, 10},
+    {"missing procedure", "Sub Start\nEnd Sub\n", "Update", "Sub or Function not defined", 0, 0},
+    {"run-time error in line 7",
+     "Sub Update\n  Dim a, b\n  a = 1\n  b = 0\n  ' divide\n\n  a = a / b\nEnd Sub\n", "Update",
+     "Division by zero", 7, 2},
+    {"unknown member of Tb", "Sub Start\n  Tb.Frobnicate 1\nEnd Sub\n", "Start",
+     "Object doesn't support this property or method", 2, 2},
+    {"wrong argument count", "Sub Start\n  Tb.GetField\nEnd Sub\n", "Start",
+     "Wrong number of arguments or invalid property assignment", 2, 2},
+    {"list without an array",
+     "Sub Start\n  Tb.OpenDB \"Cities\"\n  Tb.GetDBList \"CITY\"\nEnd Sub\n", "Start",
+     "Type mismatch", 3, 2},
+};
+
+class ScriptErrorTest : public RunnerTest, public ::testing::WithParamInterface<FailingScript> {};
+
+TEST_P(ScriptErrorTest, ShowsOneScriptErrorBox) {
+    const FailingScript& f = GetParam();
+    WorkInTempDir();
+    Load(f.script);
+    runner.RunScriptProc(f.proc);
+    EXPECT_EQ(reporter.messages,
+              (std::vector<RecordedMessage>{ScriptErrorBox(f.description, f.line, f.column)}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ScriptErrorTest, ::testing::ValuesIn(kFailingScripts), CaseName);
+
+TEST_F(RunnerTest, AnErrorKeepsTheCancelTheScriptLeft) {
+    Load("Sub Update\n  Tb.GetField \"Nope\"\n  x = 1 / 0\nEnd Sub\n");
+    EXPECT_EQ(runner.RunScriptProc("Update"), -1);
+    ASSERT_EQ(reporter.messages.size(), 2u);
+    EXPECT_EQ(reporter.messages[0], (RecordedMessage{"GetField", "FIELD Nope NOT FOUND"}));
+    EXPECT_EQ(reporter.messages[1].title, "SCRIPT ERROR");
+}
+
+TEST_F(RunnerTest, AnEndlessLoopStopsAtTheTimeOut) {
+    Load("Sub Update\n  Do\n  Loop\nEnd Sub\n");
+    runner.SetTimeout(200);
+    EXPECT_EQ(runner.RunScriptProc("Update"), 0);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_NE(reporter.messages[0].text.find("Description:Script timed out"), std::string::npos);
+    // The next run has its full time again.
+    Load("Sub Update\n  Tb.Cancel = True\nEnd Sub\n");
+    EXPECT_EQ(runner.RunScriptProc("Update"), -1);
+    EXPECT_EQ(reporter.messages.size(), 0u);
+}
+
+TEST_F(RunnerTest, StartFillsTheActionsAndTrimsTheCallersName) {
+    Load("Sub Start\n  a = \"  Check  \"\n  Tb.SetAction a\n  Tb.SetField \"Name\", \"[\" & a & "
+         "\"]\"\n  Tb.SetAction \"Check\"\n  Tb.DisableDelete\nEnd Sub\n");
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+    EXPECT_EQ(window.captions[1], "Check");
+    EXPECT_EQ(window.captions[2], "Check");
+    EXPECT_TRUE(window.menuVisible);
+    EXPECT_EQ(window.deleteEnabled, false);
+    std::string name;
+    engine.ReadField(1, name);
+    EXPECT_EQ(name, "[Check]");
+}
+
+TEST_F(RunnerTest, AStartThatCannotOpenItsLookupVetoes) {
+    Load("Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub\n");
+    EXPECT_EQ(runner.RunScriptProc("Start"), -1);
+    EXPECT_EQ(reporter.Only(), (RecordedMessage{"Open File", "Database:Nowhere not found"}));
+}
+
+TEST_F(RunnerTest, TheLookupDatabaseStaysOpenAcrossRuns) {
+    WorkInTempDir();
+    Load("Sub Start\n  Tb.OpenDB \"Cities\"\nEnd Sub\n"
+         "Sub Update\n"
+         "  Tb.SetDBField Tb.GetDBCount, \"code\", Tb.GetDBField(1, \"CODE\") & \"!\"\n"
+         "  Tb.SetField \"City\", Tb.GetDBList(Array(\"CITY\", \"CODE\"))\n"
+         "End Sub\n");
+    window.browsePick = 2;
+    EXPECT_EQ(runner.RunScriptProc("Start"), 0);
+    EXPECT_EQ(runner.RunScriptProc("Update"), 0);
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(ReadFileBytes(lookupBase + ".Tbd").substr(kHeaderSize + 2 * 21 + 1, 4), "RM! ");
+    ASSERT_EQ(window.browseCalls.size(), 1u);
+    EXPECT_EQ(window.browseCalls[0].columns, (std::vector<int16_t>{2, 1}));
+    std::string city;
+    engine.ReadField(2, city);
+    EXPECT_EQ(city, "2");
+    runner.Tb().CloseDB();
+}
+
+TEST_F(RunnerTest, AFileErrorOfTbBecomesAScriptError) {
+    WorkInTempDir();
+    WriteFileBytes(dir.File("Short.Tbd"), "short");
+    Load("Sub Start\n  Tb.OpenDB \"Short\"\nEnd Sub\n");
+    EXPECT_EQ(runner.RunScriptProc("Start"), -1);
+    EXPECT_EQ(reporter.Only(), ScriptErrorBox("Device I/O error", 2, 2));
+}
+
+} // namespace
+} // namespace tabulo::test
