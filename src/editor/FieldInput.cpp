@@ -27,6 +27,25 @@ int StoredCount(const QString& plain, int position) {
     return static_cast<int>(FromQString(plain.left(position)).size());
 }
 
+// Puts the text into the box by replacing only the part that differs, as one edit, so the
+// box's own undo keeps working.
+void ReplaceChangedPart(FieldBox& box, const QString& text) {
+    const QString current = box.toPlainText();
+    if (current == text) return;
+    const qsizetype shorter = std::min(current.size(), text.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && current[prefix] == text[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           current[current.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+        ++suffix;
+    QTextCursor edit(box.document());
+    edit.setPosition(static_cast<int>(prefix));
+    edit.setPosition(static_cast<int>(current.size() - suffix), QTextCursor::KeepAnchor);
+    edit.insertText(text.mid(prefix, text.size() - prefix - suffix));
+}
+
 } // namespace
 
 std::optional<int> CharacterCode(const QKeyEvent& event) {
@@ -59,7 +78,7 @@ BoxState StateOf(const FieldBox& box) {
 void ShowState(FieldBox& box, const BoxState& stored) {
     const BoxState shown = ClampSelection(ToShownLineBreaks(stored));
     const QString text = ToQString(shown.Text); // one QChar per character: positions agree
-    if (box.toPlainText() != text) box.setPlainText(text);
+    ReplaceChangedPart(box, text);
     QTextCursor cursor = box.textCursor();
     cursor.setPosition(shown.SelStart);
     cursor.setPosition(shown.SelStart + shown.SelLength, QTextCursor::KeepAnchor);

@@ -104,6 +104,7 @@ const KeyCase kKeyCases[] = {
     {"CtrlUTypesTheTime", "T", "", {Ctrl(Qt::Key_U)}, "09:07:05"},
     {"CharacterOutsideTheCodePage", "*", "", {T(QString::fromUtf8("\xc4\x89\xc3\xa9"))}, "\xe9"},
     {"PasteIntoAnyCharacterBoxIsConverted", "*U", "", {Ctrl(Qt::Key_V)}, "HELLO", 5, "hello"},
+    {"UndoTakesBackTheTyping", "*", "x", {T("ab"), Ctrl(Qt::Key_Z)}, "x"},
     {"PasteRefusedWhereControlKeysAre", "A", "", {Ctrl(Qt::Key_V)}, "", -1, "hello"},
 };
 
