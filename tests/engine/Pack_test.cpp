@@ -4,6 +4,7 @@
 #include "EngineFixture.h"
 
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -45,11 +46,9 @@ TEST_F(PackTest, KeepsTheLiveRecordsInOrderAndBacksUpTheOldFile) {
     ASSERT_EQ(reporter.questions.size(), 1u);
     EXPECT_EQ(reporter.questions[0], (RecordedQuestion{"Pack", kConfirmText, MsgIcon::None, true}));
     EXPECT_TRUE(reporter.messages.empty());
-    EXPECT_EQ(progress.shows, 5);
-    EXPECT_EQ(progress.eventRuns, 5);
-    EXPECT_EQ(progress.lastDone, 5);
-    EXPECT_EQ(progress.lastTotal, 5);
-    EXPECT_EQ(progress.hides, 1);
+    EXPECT_EQ(std::tuple(progress.shows, progress.eventRuns, progress.lastDone, progress.lastTotal,
+                         progress.hides),
+              std::tuple(5L, 5L, 5L, 5L, 1));
 
     TestDb packed = TwoFieldDb();
     packed.AddRecord({"One", "A"}).AddRecord({"Three", "C"}).AddRecord({"Five", "E"});

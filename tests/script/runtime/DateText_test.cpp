@@ -76,16 +76,14 @@ TEST(DateParse, NumericNamedAndTimeTextFollowTheDateOrder) {
     EXPECT_DOUBLE_EQ(*parseDate("2/20/1909 8:09:36 AM", kMonthFirst, kThisYear), 3339.34);
 }
 
-TEST(DateParse, CDateAlsoReadsNumbersAsSerials) {
+TEST(DateParse, CDateReadsNumbersAsSerialsAndLiteralsMonthFirst) {
     EXPECT_EQ(isoText(textToDate("1", kDayFirst, kThisYear)), "1899-12-31 00:00:00");
     EXPECT_EQ(isoText(textToDate(" -1.25 ", kDayFirst, kThisYear)), "1899-12-29 06:00:00");
     EXPECT_EQ(isoText(textToDate("5/1/2024", kDayFirst, kThisYear)), "2024-01-05 00:00:00");
     EXPECT_FALSE(textToDate("3000000", kDayFirst, kThisYear));
     EXPECT_FALSE(textToDate("", kDayFirst, kThisYear));
     EXPECT_FALSE(parseDate("1", kDayFirst, kThisYear)); // IsDate("1") is False
-}
-
-TEST(DateParse, LiteralsAreAlwaysMonthFirst) {
+    // Date literals are always month first.
     EXPECT_EQ(isoText(parseDateLiteral("1/5/2024", kThisYear)), "2024-01-05 00:00:00");
     EXPECT_EQ(isoText(parseDateLiteral("2024-01-05 10:30", kThisYear)), "2024-01-05 10:30:00");
     EXPECT_EQ(isoText(parseDateLiteral("13/1/2024", kThisYear)), "2024-01-13 00:00:00");
