@@ -3,19 +3,14 @@
 
 #include "Description.h"
 #include "TempDir.h"
+#include "TestDb.h"
 #include "modLIB.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 namespace tabulo::tools {
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 int Le16(const std::string& b, size_t at) {
     return static_cast<int16_t>(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8);
@@ -52,7 +47,7 @@ protected:
         std::string description = dir.File("d.json");
         std::ofstream(description) << kDescription;
         ASSERT_EQ(MakeDatabase(description, dir.File("D.Tbd")), "");
-        bytes = ReadFile(dir.File("D.Tbd"));
+        bytes = test::ReadFileBytes(dir.File("D.Tbd"));
     }
     test::TempDir dir;
     std::string bytes;

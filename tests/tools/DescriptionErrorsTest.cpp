@@ -4,6 +4,7 @@
 #include "CaseName.h"
 #include "Description.h"
 #include "TempDir.h"
+#include "TestDb.h"
 
 #include <filesystem>
 #include <fstream>
@@ -122,9 +123,7 @@ TEST(DescriptionErrors, KeepAnOlderFileOfTheSameName) {
 
     EXPECT_FALSE(MakeDatabase(description, output).empty());
 
-    std::ifstream in(output);
-    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(contents, "older contents");
+    EXPECT_EQ(test::ReadFileBytes(output), "older contents");
 }
 
 } // namespace
