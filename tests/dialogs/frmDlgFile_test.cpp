@@ -134,7 +134,8 @@ TEST_F(FileDialog, DotDotGoesUpAndStaysAtTheRoot) {
     DoubleClick("lstDir", "[sub]");
     DoubleClick("lstDir", "[..]");
     EXPECT_EQ(TextOf(*dialog, "txtPath"), frmDlgFile::ShortPath(root));
-    const QString top = List("lstDrive").item(0)->text();
+    const QString top = List("lstDrive").item(0)->text(); // the root drive comes first
+    EXPECT_EQ(top, QDir::toNativeSeparators(QDir::rootPath()));
     DoubleClick("lstDrive", top);
     EXPECT_EQ(TextOf(*dialog, "txtPath"), top);
     DoubleClick("lstDir", "[..]");
@@ -158,15 +159,6 @@ TEST_F(FileDialog, CancelLeavesTheResultAlone) {
     Press("cmdCancel");
     EXPECT_EQ(modDlg::DlgFileName, "");
     EXPECT_EQ(modDlg::DlgPath, root.toStdString());
-}
-
-TEST_F(FileDialog, TheRootDriveComesFirst) {
-    Open("", false);
-#ifdef Q_OS_WIN
-    EXPECT_TRUE(List("lstDrive").item(0)->text().endsWith(":\\"));
-#else
-    EXPECT_EQ(List("lstDrive").item(0)->text(), "/");
-#endif
 }
 
 TEST_F(FileDialog, LongPathsAreShortenedInTheMiddle) {

@@ -28,14 +28,6 @@ protected:
     frmProgress window;
 };
 
-TEST_F(ProgressWindow, ShowsAndIsNotModal) {
-    window.ShowPer(1, 200);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.isModal());
-    EXPECT_EQ(Per(), ""); // 0% is never drawn
-    EXPECT_EQ(BarWidth(), 0);
-}
-
 TEST_F(ProgressWindow, ThreeRecordsShowAThirdTwoThirdsAndAll) {
     const long n = 3;
     window.ShowPer(1, n);
@@ -56,7 +48,11 @@ TEST_F(ProgressWindow, RedrawsAtMostEveryTwoPercent) {
     EXPECT_EQ(Run(100), expected);
 }
 
-TEST_F(ProgressWindow, HidePerClosesAndANewRunStartsAfresh) {
+TEST_F(ProgressWindow, ShowsWithoutBeingModalAndHidePerEndsTheRun) {
+    window.ShowPer(1, 200);
+    EXPECT_FALSE(window.isModal());
+    EXPECT_EQ(Per(), ""); // 0% is never drawn
+    EXPECT_EQ(BarWidth(), 0);
     Run(100);
     window.HidePer();
     EXPECT_FALSE(window.isVisible());

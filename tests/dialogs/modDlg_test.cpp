@@ -1,5 +1,4 @@
 #include "DialogTest.h"
-#include "QtDialogRunner.h"
 #include "frmShowText.h"
 
 #include <QDir>
@@ -46,11 +45,6 @@ TEST_F(ModDlg, OpenersSetTheirParametersThenRunTheWindow) {
                                                "date 1500,3000",  "input [ANP]",
                                                "input []",        "text"};
     EXPECT_EQ(runner.calls, expected);
-}
-
-TEST_F(ModDlg, RunnerFallsBackToTheWindows) {
-    modDlg::SetRunner(nullptr);
-    EXPECT_NE(dynamic_cast<QtDialogRunner*>(&modDlg::Runner()), nullptr);
 }
 
 TEST_F(ModDlg, DateOrderComesFromTheSourceThatIsSet) {

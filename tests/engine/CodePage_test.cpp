@@ -29,13 +29,9 @@ TEST(CodePage, BytesMapToTheirCodePoints) {
     };
     const Case cases[] = {
         {0x00, 0x0000, "\0"},           {'A', U'A', "A"},
-        {0x7F, 0x007F, "\x7F"},         {0x80, 0x20AC, "\xE2\x82\xAC"},
-        {0x81, 0x0081, "\xC2\x81"},     {0x8A, 0x0160, "\xC5\xA0"},
-        {0x8D, 0x008D, "\xC2\x8D"},     {0x8F, 0x008F, "\xC2\x8F"},
-        {0x90, 0x0090, "\xC2\x90"},     {0x93, 0x201C, "\xE2\x80\x9C"},
-        {0x99, 0x2122, "\xE2\x84\xA2"}, {0x9D, 0x009D, "\xC2\x9D"},
-        {0x9F, 0x0178, "\xC5\xB8"},     {0xA0, 0x00A0, "\xC2\xA0"},
-        {0xE9, 0x00E9, "\xC3\xA9"},     {0xFF, 0x00FF, "\xC3\xBF"},
+        {0x80, 0x20AC, "\xE2\x82\xAC"}, {0x81, 0x0081, "\xC2\x81"},
+        {0x93, 0x201C, "\xE2\x80\x9C"}, {0x9D, 0x009D, "\xC2\x9D"},
+        {0x9F, 0x0178, "\xC5\xB8"},     {0xFF, 0x00FF, "\xC3\xBF"},
     };
     for (const Case& c : cases) {
         const std::string byte(1, static_cast<char>(c.byte));

@@ -156,23 +156,22 @@ TEST_F(EngineTest, OpenMessagesNameTheFile) {
                                MsgIcon::Critical}));
 }
 
-TEST_F(EngineTest, DatabaseFullIsTestedOnTheCountInMemory) {
-    const std::string base = Open(TwoFieldDb().SetRecordCount(kMaxRecords));
-    const std::string before = FileBytes(base);
-    EXPECT_EQ(engine.AddRecord(), 0);
-    EXPECT_EQ(reporter.Only(), (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
-    EXPECT_EQ(FileBytes(base), before);
-}
-
-// Another copy filled the file since this one last read the count: the count re-read under the
-// lock refuses the append just the same.
-TEST_F(EngineTest, DatabaseFilledMeanwhileIsFullToo) {
-    const std::string base = Open(TwoFieldDb().SetRecordCount(kMaxRecords - 1));
-    const std::string full = TwoFieldDb().SetRecordCount(kMaxRecords).Bytes();
-    WriteFileBytes(base + ".Tbd", full);
-    EXPECT_EQ(engine.AddRecord(), 0);
-    EXPECT_EQ(reporter.Only(), (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
-    EXPECT_EQ(FileBytes(base), full);
+// Full by the count in memory, or filled by another copy since this one last read the count:
+// the count re-read under the lock refuses the append just the same.
+TEST_F(EngineTest, AppendToAFullDatabaseIsRefused) {
+    for (long counted : {kMaxRecords, kMaxRecords - 1}) {
+        SCOPED_TRACE(counted);
+        const std::string base =
+            Open(TwoFieldDb().SetRecordCount(counted), "Full" + std::to_string(counted));
+        const std::string full = TwoFieldDb().SetRecordCount(kMaxRecords).Bytes();
+        WriteFileBytes(base + ".Tbd", full);
+        reporter.Clear();
+        EXPECT_EQ(engine.AddRecord(), 0);
+        EXPECT_EQ(reporter.Only(),
+                  (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
+        EXPECT_EQ(FileBytes(base), full);
+        engine.CloseDatabase();
+    }
 }
 
 } // namespace

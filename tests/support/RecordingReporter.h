@@ -28,6 +28,7 @@ struct RecordedQuestion {
     std::string text;
     MsgIcon icon = MsgIcon::None;
     bool defaultNo = false;
+    bool operator==(const RecordedQuestion&) const = default;
 };
 
 class RecordingReporter : public Reporter {

@@ -141,4 +141,26 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
+int32_t LongAt(const std::string& bytes, size_t offset) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = v << 8 | static_cast<uint8_t>(bytes.at(offset + i));
+    return static_cast<int32_t>(v);
+}
+
+int16_t IntegerAt(const std::string& bytes, size_t offset) {
+    return static_cast<int16_t>(static_cast<uint8_t>(bytes.at(offset)) |
+                                static_cast<uint8_t>(bytes.at(offset + 1)) << 8);
+}
+
+void PutLong(std::string& bytes, size_t offset, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes.at(offset + i) = static_cast<char>(value >> (8 * i));
+}
+
+void PutInteger(std::string& bytes, size_t offset, uint16_t value) {
+    bytes.at(offset) = static_cast<char>(value & 0xFF);
+    bytes.at(offset + 1) = static_cast<char>(value >> 8);
+}
+
 } // namespace tabulo::test

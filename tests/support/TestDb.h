@@ -68,4 +68,11 @@ private:
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
+// Little-endian numbers at a byte offset of a file image, read and written without the
+// engine's header codec.
+int32_t LongAt(const std::string& bytes, size_t offset);
+int16_t IntegerAt(const std::string& bytes, size_t offset);
+void PutLong(std::string& bytes, size_t offset, uint32_t value);
+void PutInteger(std::string& bytes, size_t offset, uint16_t value);
+
 } // namespace tabulo::test

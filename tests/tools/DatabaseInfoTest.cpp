@@ -53,8 +53,6 @@ std::vector<InfoCase> Cases() {
         {"field reaching outside the record", [](DBHeader& h) { h.Fields[0].Offset = 3; },
          kTwoRecords, -1, 1, "field 1 (NAME): offset 3, length 5 reach outside the record",
          "Record 1:\n"},
-        {"negative field offset", [](DBHeader& h) { h.Fields[0].Offset = -4; }, kTwoRecords, -1, 1,
-         "field 1 (NAME): offset -4, length 5 reach outside the record", ""},
         {"more records counted than present", [](DBHeader& h) { h.RecordCount = 9; },
          kTwoRecords + " Cy", -1, 1, "the header counts 9 records, the file holds 2",
          "Record 2 (deleted)"},

@@ -4,6 +4,7 @@
 #include "CaseName.h"
 #include "Description.h"
 #include "TempDir.h"
+#include "TestDb.h"
 
 #include <filesystem>
 #include <fstream>
@@ -44,8 +45,6 @@ std::vector<BadDescription> BadDescriptions() {
          R"({"fields":[{"name":"A","length":32767},{"name":"B","length":1}]})",
          "fields[1].offset: the field would start at character 32768, past the largest offset "
          "32767"},
-        {"a field on the deletion mark", R"({"fields":[{"name":"A","length":3,"offset":0}]})",
-         "fields[0].offset: character 0 holds the deletion mark"},
         {"a 129th field", ManyFields(129), "fields[128]: more than 128 entries"},
         {"a field numbered beyond 128",
          R"({"fields":[{"slot":128,"name":"A","length":1},{"name":"B","length":1}]})",
@@ -56,8 +55,6 @@ std::vector<BadDescription> BadDescriptions() {
         {"a field past the record length",
          R"({"recordLength":5,"fields":[{"name":"A","length":10}]})",
          "fields[0].length: characters 1-10 reach beyond the record length 5"},
-        {"a script over 4000 characters", R"({"script":")" + std::string(4001, 'x') + R"("})",
-         "script: 4001 characters, more than 4000"},
         {"a script that outgrows 4000 characters with CR LF line ends", ScriptOfLines(1000),
          "script: 5000 characters, more than 4000"},
         {"script and scriptFile together", R"({"script":"","scriptFile":"a.vbs"})",
@@ -67,8 +64,6 @@ std::vector<BadDescription> BadDescriptions() {
         {"a value longer than its field",
          "{" + kTwoFields + R"(,"records":[{},{"NAME":"Smithe"}]})",
          "records[1].NAME: 6 characters, longer than the field (5)"},
-        {"a value in an unknown field", "{" + kTwoFields + R"(,"records":[{"NAMES":"x"}]})",
-         "records[0].NAMES: no such field"},
         {"a value that is not text", "{" + kTwoFields + R"(,"records":[{"A":5}]})",
          "records[0].A: expected a text"},
         {"a record that is neither values nor text", R"({"records":[5]})",
@@ -79,19 +74,12 @@ std::vector<BadDescription> BadDescriptions() {
         {"too many records", R"({"records":[" "],"generate":65530})",
          "generate: 1 listed and 65530 generated records are more than 65530"},
         {"an unknown top-level key", R"({"colour":1})", "colour: unknown key"},
-        {"an unknown field key", R"({"fields":[{"name":"A","lenght":1}]})",
-         "fields[0].lenght: unknown key"},
         {"a missing length", R"({"fields":[{"name":"A"}]})", "fields[0].length: is required"},
-        {"a fractional width", R"({"fields":[{"name":"A","length":1,"width":2.5}]})",
-         "fields[0].width: expected a whole number from 1 to 32767"},
         {"an invalid field name", R"({"fields":[{"name":"First Name","length":1}]})",
          "fields[0].name: \"First Name\" is not a valid field name"},
         {"a field name used twice",
          R"({"fields":[{"name":"A","length":1},{"name":"A","length":1}]})",
          "fields[1].name: \"A\" is used twice"},
-        {"a field name over 32 characters",
-         R"({"fields":[{"name":")" + std::string(33, 'N') + R"(","length":1}]})",
-         "fields[0].name: 33 characters, more than 32"},
         {"an unknown format code", R"({"fields":[{"name":"A","length":1,"format":"Aq"}]})",
          "fields[0].format: \"q\" is not a format code"},
         {"a malformed colour", R"({"window":{"backColor":"#12345"}})",
@@ -100,7 +88,6 @@ std::vector<BadDescription> BadDescriptions() {
          "printOrientation: expected a number from 0 to 255 or one of \"portrait\", "
          "\"landscape\""},
         {"a JSON syntax error", "{\n  \"fields\": [,]\n}", "line 2, column"},
-        {"a description that is not an object", "[1, 2]", "the description must be a JSON object"},
     };
 }
 
@@ -136,9 +123,7 @@ TEST(DescriptionErrors, KeepAnOlderFileOfTheSameName) {
 
     EXPECT_FALSE(MakeDatabase(description, output).empty());
 
-    std::ifstream in(output);
-    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(contents, "older contents");
+    EXPECT_EQ(test::ReadFileBytes(output), "older contents");
 }
 
 } // namespace

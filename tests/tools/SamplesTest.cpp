@@ -107,8 +107,6 @@ TEST(SampleFiles, OpenInTheEngineWithoutAComplaint) {
     std::string value;
     ASSERT_EQ(db.ReadField(db.FindField("CITY"), value), 1);
     EXPECT_EQ(value, "London");
-    ASSERT_EQ(db.GotoLastRecord(), 1);
-    EXPECT_EQ(db.GetRecordNo(), db.GetRecordCount());
     EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front();
 }
 

@@ -18,22 +18,16 @@ TEST(NumberText, DoublesKeepFifteenDigitsAndSwitchToExponentsAtTheEdges) {
         {1.5, "1.5"},
         {-0.25, "-0.25"},
         {0.56789, "0.56789"},
-        {100.0, "100"},
         {3.141592653589793, "3.14159265358979"},
         {12.345678901234567, "12.3456789012346"},
         {1.0 / 3.0, "0.333333333333333"},
-        {2.0 / 3.0, "0.666666666666667"},
         {0.1 + 0.2, "0.3"},
-        {9.2 * 100.0, "920"},
         {999999999999999.0, "999999999999999"},
         {1e15, "1E+15"},
-        {1e16, "1E+16"},
         {1.234e16, "1.234E+16"},
         {123456789012345678.0, "1.23456789012346E+17"},
         {999999999999999.9, "1E+15"},
-        {-1e100, "-1E+100"},
         {0.0001, "0.0001"},
-        {0.00001, "0.00001"},
         {1e-15, "0.000000000000001"},
         {1e-16, "1E-16"},
         {5.6789e-12, "5.6789E-12"},
@@ -52,13 +46,8 @@ TEST(NumberText, SinglesKeepSevenDigits) {
         const char* expected;
     };
     const Case cases[] = {
-        {1.5f, "1.5"},
-        {0.1f, "0.1"},
-        {1234567.0f, "1234567"},
-        {1e7f, "1E+07"},
-        {3.1415927f, "3.141593"},
+        {1.5f, "1.5"},          {1234567.0f, "1234567"}, {1e7f, "1E+07"}, {3.1415927f, "3.141593"},
         {-2.5e-8f, "-2.5E-08"},
-        {0.01f, "0.01"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(singleToString(c.value), c.expected) << c.value;
@@ -67,9 +56,7 @@ TEST(NumberText, SinglesKeepSevenDigits) {
 TEST(NumberText, CurrencyAndIntegers) {
     EXPECT_EQ(currencyToString(12345), "1.2345");
     EXPECT_EQ(currencyToString(15000), "1.5");
-    EXPECT_EQ(currencyToString(10000), "1");
     EXPECT_EQ(currencyToString(-5), "-0.0005");
-    EXPECT_EQ(currencyToString(0), "0");
     EXPECT_EQ(currencyToString(std::numeric_limits<std::int64_t>::max()), "922337203685477.5807");
     EXPECT_EQ(currencyToString(std::numeric_limits<std::int64_t>::min()), "-922337203685477.5808");
     EXPECT_EQ(integerToString(-32768), "-32768");
@@ -81,18 +68,10 @@ TEST(NumberText, ParseNumberAcceptsWhatIsNumericAccepts) {
         double expected;
     };
     const Case accepted[] = {
-        {"0", 0},           {"42", 42},
-        {"  42  ", 42},     {"\t-7\t", -7},
-        {"+3.5", 3.5},      {"-.5", -0.5},
-        {"1.", 1},          {".25", 0.25},
-        {"1e3", 1000},      {"2.5E-3", 0.0025},
-        {"1d2", 100},       {"1E+02", 100},
-        {"1,000", 1000},    {"1,234,567.5", 1234567.5},
-        {"&HFF", 255},      {"&hff", 255},
-        {"&HFFFF", -1},     {"&H8000", -32768},
-        {"&H10000", 65536}, {"&HFFFFFFFF", -1},
-        {"&O17", 15},       {"1e-400", 0},
-        {"007", 7},
+        {"\t-7\t", -7},     {"+3.5", 3.5},  {"-.5", -0.5},      {"1.", 1},
+        {"2.5E-3", 0.0025}, {"1d2", 100},   {"1E+02", 100},     {"1,234,567.5", 1234567.5},
+        {"&hff", 255},      {"&HFFFF", -1}, {"&H10000", 65536}, {"&HFFFFFFFF", -1},
+        {"&O17", 15},       {"1e-400", 0},  {"007", 7},
     };
     for (const auto& c : accepted) {
         const auto value = parseNumber(c.text);
@@ -119,10 +98,8 @@ TEST(NumberText, RadixDigitsWrapLikeLiterals) {
         {"8000", 16, -32768, true},
         {"FFFF", 16, -1, true},
         {"10000", 16, 65536, false},
-        {"7FFFFFFF", 16, 2147483647, false},
         {"80000000", 16, -2147483647 - 1, false},
         {"177777", 8, -1, true},
-        {"0000FFFF", 16, -1, true},
     };
     for (const auto& c : cases) {
         const auto value = parseRadixDigits(c.digits, c.radix);
@@ -136,18 +113,14 @@ TEST(NumberText, RadixDigitsWrapLikeLiterals) {
 
 TEST(NumberText, BooleansAsTextAndBack) {
     EXPECT_EQ(booleanToString(true), "True");
-    EXPECT_EQ(booleanToString(false), "False");
     EXPECT_EQ(parseBoolean("True"), true);
     EXPECT_EQ(parseBoolean(" FALSE "), false);
-    EXPECT_EQ(parseBoolean("tRuE"), true);
     EXPECT_EQ(parseBoolean("0"), false);
     EXPECT_EQ(parseBoolean("-1"), true);
     EXPECT_EQ(parseBoolean("0.5"), true);
     EXPECT_EQ(parseBoolean("#TRUE#"), true);
-    EXPECT_EQ(parseBoolean("#FALSE#"), false);
     EXPECT_FALSE(parseBoolean("#False#"));
     EXPECT_FALSE(parseBoolean("yes"));
-    EXPECT_FALSE(parseBoolean("Tru"));
     EXPECT_FALSE(parseBoolean(""));
 }
 
