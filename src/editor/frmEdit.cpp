@@ -46,6 +46,7 @@ frmEdit::frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServic
             [this](int i) { Run(kToolbarCommands.at(i)); });
     connect(form_, &FormArea::BackgroundRightClicked, this, &frmEdit::ShowPopupGoto);
     connect(form_, &FormArea::DummyClicked, this, &frmEdit::DummyClick);
+    AttachFieldInput();
     ShowNoDatabaseLook();
     DisableAll();
     AddFlag = 0;

@@ -21,6 +21,8 @@ class modDB;
 class Reporter;
 struct ModeTarget;
 
+class FieldInput;
+
 class frmEdit : public QMainWindow {
     Q_OBJECT
 public:
@@ -62,6 +64,8 @@ public:
     QAction* PageHeading(int page) const { return mnuPageHeading_.at(page - 1); }
     QMenu* ActionsMenu() const { return mnuAction0_; }
     QAction* ActionItem(int n) const { return mnuAction_.at(n - 1); }
+    // The input rules of the Field boxes, with the clock of the date and time insertions.
+    FieldInput* Input() const { return input_; }
 
     // Outer size in twips, and centring on the screen, as the header and Close ask.
     void SetOuterSizeTwips(int width, int height);
@@ -91,6 +95,18 @@ private:
     void DummyClick(int slot);
     void ShowFullText(const DBField& def, const DummyLabel& label);
 
+    // Record commands and the Field boxes' input rules (frmEditRecords.cpp).
+    void AttachFieldInput();
+    void UpdateRecord();
+    void FocusField(int field);
+    void NewRecord();
+    void DuplicateRecord();
+    void StartNewRecord();
+    void DeleteCurrentRecord();
+    void InsertDate();
+    void InsertTime();
+    void GotoRecordFromGrid();
+
     modDB& db_;
     Reporter& reporter_;
     ScriptHost& script_;
@@ -103,6 +119,7 @@ private:
     QMenu* mnuPage_ = nullptr;
     std::array<QAction*, 8> mnuPageHeading_{};
     QSize outerTwips_;
+    FieldInput* input_ = nullptr;
 };
 
 } // namespace tabulo

@@ -45,17 +45,24 @@ void frmEdit::Run(Command command) {
         return services_.ShowAbout(this);
     case Command::Pack:
         return PackCommand();
-    // The editing, search, browse and output commands are plugged in with their windows.
+    case Command::Update:
+        return UpdateRecord();
+    case Command::New:
+        return NewRecord();
+    case Command::Duplicate:
+        return DuplicateRecord();
+    case Command::Delete:
+        return DeleteCurrentRecord();
+    case Command::Time:
+        return InsertTime();
+    case Command::Date:
+        return InsertDate();
+    case Command::GotoRecord:
+        return GotoRecordFromGrid();
+    // The search and output commands are plugged in with their windows.
     case Command::Print:
     case Command::Export:
-    case Command::Update:
-    case Command::New:
-    case Command::Duplicate:
     case Command::Find:
-    case Command::Delete:
-    case Command::Time:
-    case Command::Date:
-    case Command::GotoRecord:
         return;
     }
 }

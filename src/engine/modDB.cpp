@@ -111,6 +111,10 @@ int modDB::WriteRecord() {
 }
 
 int modDB::AddRecord() {
+    return AddRecord(nullptr);
+}
+
+int modDB::AddRecord(const std::function<void(long number)>& numberRecord) {
     State& s = *s_;
     if (!s.IsOpen()) return s.Fail("ADD RECORD", "DB not open");
     if (s.header.RecordCount >= kMaxRecords) return s.Fail("ADD RECORD", "DB is Full");
@@ -124,6 +128,7 @@ int modDB::AddRecord() {
         return s.Fail("ADD RECORD", "DB is Full");
     }
     const int32_t added = count + 1;
+    if (numberRecord) numberRecord(added);
     s.buffer[0] = ' ';
     // The record goes in before the count, so a failure in between leaves the file consistent.
     if (!WriteBuffer(*s.file, added, s.buffer, s.header.RecordLength) ||

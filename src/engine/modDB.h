@@ -6,6 +6,7 @@
 #include "DBHeader.h"
 #include "Reporter.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,11 @@ public:
     int ReadRecord();
     int WriteRecord();
     int AddRecord();
+    // AddRecord that lets the caller number the record: numberRecord runs while the file's
+    // lock is held, after the count has been re-read, with the number the record is about
+    // to get, and may change the buffer (not the mark) before it is written. No other copy
+    // of the program can append meanwhile, so the number is the record's own.
+    int AddRecord(const std::function<void(long number)>& numberRecord);
     int DeleteRecord();
     int IsDeleted();
     int ClearRecord();

@@ -32,7 +32,7 @@ TestDb ContactsDb(int records) {
     h.Window.FieldFont.ForeColor = 0x000080; // dark red text
     h.Window.FieldFont.BackColor = 0xFFFFCC; // light cyan
     db.SetField(kNumber, FieldAt(1, {100, 40, 60, 21}, 5, "#>", 1, "Number"));
-    db.SetField(kName, FieldAt(1, {100, 70, 200, 21}, 30, "<", 6, "Name"));
+    db.SetField(kName, FieldAt(1, {100, 70, 200, 21}, 30, "<*", 6, "Name"));
     db.SetField(kCity, FieldAt(1, {100, 100, 150, 21}, 20, "^U", 36, "City"));
     db.SetField(kWeb, FieldAt(1, {100, 130, 250, 21}, 40, "W", 56, "Web"));
     db.SetField(kMail, FieldAt(1, {100, 160, 250, 21}, 40, "E", 96, "Mail"));

@@ -57,7 +57,7 @@ TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
 
 TEST_F(EditorTest, ATextBoxTakesNoMoreThanTheFieldLength) {
     TestDb form;
-    form.SetField(1, FieldAt(1, {10, 40, 120, 20}, 5, "")).SetRecordLength(6).AddRecord({""});
+    form.SetField(1, FieldAt(1, {10, 40, 120, 20}, 5, "*M")).SetRecordLength(6).AddRecord({""});
     ASSERT_TRUE(Start(Create(form)));
     Show();
     window->Run(Command::Edit);

@@ -5,7 +5,10 @@
 #include "ScriptEngine.h"
 #include "ScriptError.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -117,6 +120,28 @@ TEST_F(Engine, RunWithMissingArgumentsIsAnError) {
     ASSERT_TRUE(engine.AddCode("Sub Needs(a)\nEnd Sub"));
     EXPECT_FALSE(engine.Run("Needs"));
     EXPECT_EQ(engine.Error().number, 450);
+}
+
+} // namespace
+
+namespace {
+
+// Inputs the fuzzer produced: each must compile or fail cleanly, and run to an
+// end (or an error) within its time-out.
+TEST(FuzzRegressions, EveryInputEndsCleanly) {
+    namespace fs = std::filesystem;
+    int count = 0;
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(VBS_GOLDEN_DIR) / "fuzz/regressions")) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        tabulo::vbs::ScriptEngine engine;
+        engine.SetTimeout(500);
+        if (engine.AddCode(text.str())) engine.Run("Main");
+        ++count;
+    }
+    EXPECT_GT(count, 0);
 }
 
 } // namespace

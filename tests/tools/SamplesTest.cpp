@@ -9,7 +9,6 @@
 #include "modLIB.h"
 
 #include <gtest/gtest.h>
-#include <regex>
 #include <set>
 
 namespace tabulo::tools {
@@ -70,25 +69,6 @@ TEST_F(ContactsSample, RecordsPassTheChecksMadeBeforeSaving) {
             EXPECT_TRUE(!HasCode(f, '!') || !v.empty()) << name;
         }
     }
-}
-
-TEST_F(ContactsSample, ScriptDefinesEveryProcedureItNames) {
-    std::string script = TrimSpaces(h.Script);
-    EXPECT_LE(script.size(), 4000u);
-    std::set<std::string> procedures;
-    std::regex sub(R"((?:^|\n)(?:Sub|Function) (\w+))");
-    for (std::sregex_iterator it(script.begin(), script.end(), sub), end; it != end; ++it)
-        procedures.insert((*it)[1]);
-    EXPECT_TRUE(procedures.count("Start"));
-    EXPECT_TRUE(procedures.count("Update"));
-    std::regex action(R"re(Tb\.SetAction "(\w+)")re");
-    int actions = 0;
-    for (std::sregex_iterator it(script.begin(), script.end(), action), end; it != end; ++it) {
-        ++actions;
-        EXPECT_TRUE(procedures.count((*it)[1])) << (*it)[1];
-    }
-    EXPECT_EQ(actions, 2);
-    EXPECT_NE(script.find("Tb.Cancel = True"), std::string::npos);
 }
 
 TEST_F(ContactsSample, EveryPostalCodeIsFoundInCities) {

@@ -16,6 +16,14 @@ namespace {
 
 class Dictionary : public ScriptObject {
 public:
+    ~Dictionary() override {
+        std::vector<Variant> values;
+        for (Entry& e : entries_) {
+            values.push_back(std::move(e.key));
+            values.push_back(std::move(e.item));
+        }
+        releaseIteratively(values);
+    }
     std::string typeName() const override { return "Dictionary"; }
     Variant call(std::string_view name, ArgRefs args) override;
     void assign(std::string_view name, ArgRefs args, const Variant& value, bool isSet) override;

@@ -144,12 +144,14 @@ ClassInstance::ClassInstance(Interpreter& in, const ClassDef& cls) : in_(in), cl
 }
 
 ClassInstance::~ClassInstance() {
-    if (!cls_.terminate || !initialized || in_.terminating) return;
-    try {
-        in_.callProcedure(*cls_.terminate, this, {});
-    } catch (...) {
-        // An error in Class_Terminate has nowhere to go.
+    if (cls_.terminate && initialized && !in_.terminating) {
+        try {
+            in_.callProcedure(*cls_.terminate, this, {});
+        } catch (...) {
+            // An error in Class_Terminate has nowhere to go.
+        }
     }
+    releaseIteratively(fields);
 }
 
 Variant ClassInstance::call(std::string_view name, ArgRefs args) {

@@ -165,7 +165,6 @@ private:
             while (isDigit(peek()))
                 ++pos_;
         }
-        if (isIdentStart(peek())) fail(err::ExpectedEndOfStatement, pos_);
         std::string digits(src_.substr(start, pos_ - start));
         double value = std::strtod(digits.c_str(), nullptr);
         Token& t = emit(Tok::Number, start);

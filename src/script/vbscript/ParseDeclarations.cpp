@@ -31,7 +31,13 @@ StmtPtr Parser::parseDim(bool redim, bool keywordTaken) {
 
 int32_t Parser::constantDimension(const Expr& e) const {
     auto* lit = dynamic_cast<const Literal*>(&e);
-    if (!lit || !lit->numericLiteral) fail(err::ExpectedInteger);
+    if (!lit || !lit->numericLiteral) {
+        ScriptError error(err::ExpectedInteger);
+        error.line = e.line;
+        error.column = e.column;
+        error.positioned = error.compileError = true;
+        throw error;
+    }
     return toLong(lit->value);
 }
 

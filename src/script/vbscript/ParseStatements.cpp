@@ -30,6 +30,7 @@ StmtList Parser::parseBlock() {
 }
 
 void Parser::parseStatement(StmtList& out, bool singleLine) {
+    Nesting guard(*this);
     const Token& t = tok();
     if (t.kind != Tok::Identifier && t.kind != Tok::Dot) fail(err::ExpectedStatement);
     const std::string w = t.kind == Tok::Dot ? std::string() : t.lower;
@@ -322,11 +323,13 @@ StmtPtr Parser::parseWith() {
 StmtPtr Parser::parseExit() {
     auto s = node<ExitStmt>();
     ++pos_;
-    if (acceptWord("do")) {
+    if (isWord("do")) {
         if (loopDo_ == 0) fail(err::InvalidExit);
+        ++pos_;
         s->flow = Flow::ExitDo;
-    } else if (acceptWord("for")) {
+    } else if (isWord("for")) {
         if (loopFor_ == 0) fail(err::InvalidExit);
+        ++pos_;
         s->flow = Flow::ExitFor;
     } else {
         const Procedure* p = scope_->proc;

@@ -120,6 +120,11 @@ std::unique_ptr<NameExpr> Parser::nameExpr(const std::string& name) {
     return n;
 }
 
+// Long operator or member chains make deep trees even without brackets.
+void Parser::checkDepth(const Expr& e) const {
+    if (e.depth > 4 * kMaxNesting) fail(err::OutOfStack);
+}
+
 ExprPtr Parser::binary(BinOp op, ExprPtr l, ExprPtr r, CompareOp cmp) {
     auto b = std::make_unique<BinaryExpr>();
     b->line = l->line;
@@ -198,6 +203,7 @@ ExprPtr Parser::parseBinaryLevel(int level) {
             is->right = parseBinaryLevel(level + 1);
             is->pure = is->left->pure && is->right->pure;
             is->depth = std::max(is->left->depth, is->right->depth) + 1;
+            checkDepth(*is);
             left = std::move(is);
             continue;
         }
@@ -280,6 +286,7 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
             m->object = std::move(e);
             m->pure = false;
             m->depth = m->object->depth + 1;
+            checkDepth(*m);
             e = std::move(m);
             continue;
         }
@@ -346,9 +353,9 @@ ExprPtr Parser::parsePrimary() {
         return n;
     }
     if (reservedWords().count(t.lower)) fail(err::ExpectedExpression);
-    std::string name = t.text;
+    auto n = nameExpr(t.text);
     ++pos_;
-    return nameExpr(name);
+    return n;
 }
 
 } // namespace tabulo::vbs

@@ -54,6 +54,7 @@ private:
     ExprPtr parsePrimary();
     ExprList parseArgList(Tok close);
     std::unique_ptr<NameExpr> nameExpr(const std::string& name);
+    void checkDepth(const Expr& e) const;
     ExprPtr binary(BinOp op, ExprPtr l, ExprPtr r, CompareOp cmp = CompareOp::Eq);
 
     // Statements.

@@ -12,6 +12,21 @@ std::vector<Variant> ScriptObject::elements() {
     raiseError(err::NotACollection);
 }
 
+void releaseIteratively(std::vector<Variant>& values) {
+    static std::vector<Variant> pending;
+    static bool draining = false;
+    for (Variant& v : values)
+        if (v.isObject() || v.isArray()) pending.push_back(std::move(v));
+    values.clear();
+    if (draining) return;
+    draining = true;
+    while (!pending.empty()) {
+        Variant last = std::move(pending.back());
+        pending.pop_back();
+    }
+    draining = false;
+}
+
 static char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }

@@ -33,6 +33,11 @@ public:
     virtual std::vector<Variant> elements();
 };
 
+// Drops values that may hold objects one after another instead of inside
+// each other, so that a long chain of objects (a linked list built by a
+// script) cannot exhaust the stack when it is freed.
+void releaseIteratively(std::vector<Variant>& values);
+
 // Case-insensitive comparison of member and variable names.
 bool sameName(std::string_view a, std::string_view b);
 std::string lowerName(std::string_view name);

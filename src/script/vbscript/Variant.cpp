@@ -117,6 +117,10 @@ Variant Variant::array(std::shared_ptr<ArrayData> arr) {
     return v;
 }
 
+ArrayData::~ArrayData() {
+    releaseIteratively(values);
+}
+
 std::shared_ptr<ArrayData> ArrayData::clone() const {
     auto copy = std::make_shared<ArrayData>();
     copy->upper = upper;

@@ -128,6 +128,10 @@ struct ArrayData {
     bool fixedSize = false;
     int locks = 0;
 
+    ArrayData() = default;
+    ArrayData(const ArrayData&) = delete;
+    ArrayData& operator=(const ArrayData&) = delete;
+    ~ArrayData();
     std::shared_ptr<ArrayData> clone() const;
 };
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the interpreter fuzzer with clang's libFuzzer and AddressSanitizer.
 #   tests/script/fuzz/build.sh OUT_DIR
-# Run: OUT_DIR/vbs_fuzzer -max_total_time=600 CORPUS_DIR tests/script/fuzz/seeds
+# Run: OUT_DIR/vbs_fuzzer -max_total_time=600 -dict=tests/script/fuzz/vbs.dict CORPUS_DIR \
+#        tests/script/fuzz/seeds tests/script/basics tests/script/statements
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../../.." && pwd)"
 out="${1:-$root/build-fuzz}"

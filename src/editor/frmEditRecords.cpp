@@ -1,0 +1,112 @@
+// frmEdit: the commands that change the record: Update, New, Duplicate, Delete, the Date
+// and Time insertions, and Goto record through the browse grid.
+
+#include "FieldInput.h"
+#include "NumberedAppend.h"
+#include "QtText.h"
+#include "UpdateChecks.h"
+#include "frmEdit.h"
+#include "modBrowse.h"
+#include "modDB.h"
+
+namespace tabulo {
+
+namespace {
+
+constexpr const char* kDeleteQuestion =
+    "This will mark the record for permanent deletion,\r\nAre you sure?";
+
+bool HasAnyOf(const std::string& format, const char* codes) {
+    return format.find_first_of(codes) != std::string::npos;
+}
+
+} // namespace
+
+void frmEdit::AttachFieldInput() {
+    input_ = new FieldInput(db_, this);
+    for (int slot = 1; slot <= kMaxFields; ++slot)
+        input_->Attach(Field(slot));
+}
+
+// The checks first (a failure turns to the field and keeps the window in edit mode), then
+// the script's veto, then the write or the append. The engine's own refusals are shown by
+// the engine; the window returns to browse mode all the same.
+void frmEdit::UpdateRecord() {
+    Form2Record();
+    EngineFields<modDB> fields(db_);
+    if (const std::optional<UpdateFailure> failure = RunUpdateChecks(fields, AddFlag != 0)) {
+        ReportUpdateFailure(reporter_, *failure);
+        CurPage = failure->Page;
+        ShowCurPage();
+        FocusField(failure->Field);
+        return;
+    }
+    if (script_.RunScriptProc("Update") != 0) return;
+    if (AddFlag == 0) {
+        if (db_.GetRecordCount() > 0) db_.WriteRecord();
+    } else {
+        AddNumberedRecord(db_);
+        AddFlag = 0;
+    }
+    BrowseMode();
+    ShowCurPage();
+}
+
+// The box of the field gets the focus when it is shown; a field shown as a label gets none.
+void frmEdit::FocusField(int field) {
+    if (field < 1 || field > db_.GetFieldCount()) return;
+    FieldBox* box = Field(field);
+    if (!box->isHidden()) box->setFocus();
+}
+
+void frmEdit::NewRecord() {
+    db_.ClearRecord();
+    StartNewRecord();
+}
+
+// The copy keeps every value but the record number ("#") and the read-only fields ("="),
+// which belong to the record they came from.
+void frmEdit::DuplicateRecord() {
+    for (int n = 1; n <= db_.GetFieldCount(); ++n) {
+        DBField def;
+        if (db_.GetFieldDef(n, def) != 0 && HasAnyOf(def.Format, "#=")) db_.WriteField(n, "");
+    }
+    StartNewRecord();
+}
+
+void frmEdit::StartNewRecord() {
+    AddFlag = -1;
+    CurPage = 1;
+    EditMode();
+    ShowCurPage();
+}
+
+void frmEdit::DeleteCurrentRecord() {
+    if (DeleteEnabled == 0) {
+        reporter_.Message("Delete Record", "Deletion is not allowed", MsgIcon::Critical);
+        return;
+    }
+    if (!reporter_.Ask("DELETE", kDeleteQuestion, MsgIcon::Critical, true)) return;
+    db_.DeleteRecord();
+    ShowCurPage();
+}
+
+void frmEdit::InsertDate() {
+    TypeIntoFocus(ToQString(DateText(input_->Now(), db_.GetDateOrder())));
+}
+
+void frmEdit::InsertTime() {
+    TypeIntoFocus(ToQString(TimeText(input_->Now())));
+}
+
+// The grid lists every field not marked "H"; the record picked becomes the current one.
+void frmEdit::GotoRecordFromGrid() {
+    const DbFile* file = db_.GetFile();
+    if (file == nullptr || db_.GetRecordCount() == 0) return;
+    SelectedRecord = modBrowse::ShowGotoRecord(*file, db_.Header(), this);
+    if (SelectedRecord == 0) return;
+    db_.SetRecordNo(SelectedRecord);
+    ShowCurPage();
+}
+
+} // namespace tabulo

@@ -1,0 +1,174 @@
+// Keys typed into real Field boxes reach the input rules as their character codes, and the
+// box shows what the rules return: a table of codes, starting text, keys and the result.
+
+#include "RecordsFixture.h"
+#include "Twips.h"
+
+#include <QClipboard>
+#include <QKeyEvent>
+
+namespace tabulo::test {
+namespace {
+
+// One user action on the box: a typed text, or a key with its modifiers.
+struct Step {
+    QString text;
+    Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+Step T(const QString& text) {
+    return {text};
+}
+Step K(Qt::Key key) {
+    return {{}, key};
+}
+Step Ctrl(Qt::Key key) {
+    return {{}, key, Qt::ControlModifier};
+}
+
+struct KeyCase {
+    const char* name;
+    const char* format;
+    std::string start; // the record's value; the caret starts at its end
+    std::vector<Step> steps;
+    std::string expected; // as the record would store it
+    int caret = -1;       // in stored characters; -1: not checked
+    QString clipboard = {};
+};
+
+class FieldKeysTest : public RecordsTest, public ::testing::WithParamInterface<KeyCase> {
+protected:
+    // A ten-character field with the codes under test, and a second box after it.
+    void OpenField(const std::string& format, const std::string& start) {
+        TestDb form;
+        form.AddField("Field", 10, format).AddField("Next", 5, "*");
+        form.AddRecord({start, ""});
+        OpenShown(form, "Keys");
+        Key(Qt::Key_F2);
+    }
+    void Do(FieldBox* box, const Step& step) {
+        if (step.text.isEmpty()) return QTest::keyClick(box, step.key, step.modifiers);
+        for (QChar c : step.text) {
+            // The key code of a letter or digit, as the keyboard gives it; the rules read the text.
+            const QChar upper = c.toUpper();
+            const auto key = upper.unicode() < 0x80 ? Qt::Key(upper.unicode()) : Qt::Key_unknown;
+            QTest::sendKeyEvent(QTest::Click, box, key, QString(c), Qt::NoModifier);
+        }
+    }
+};
+
+TEST_P(FieldKeysTest, TheBoxShowsWhatTheRulesMakeOfTheKeys) {
+    const KeyCase& c = GetParam();
+    OpenField(c.format, c.start);
+    if (!c.clipboard.isNull()) QApplication::clipboard()->setText(c.clipboard);
+    FieldBox* box = window->Field(1);
+    ASSERT_EQ(Focused(), box);
+    box->moveCursor(QTextCursor::End);
+    for (const Step& step : c.steps)
+        Do(box, step);
+    EXPECT_EQ(Box(1), c.expected);
+    if (c.caret >= 0) {
+        EXPECT_EQ(StateOf(*box).SelStart, c.caret);
+    }
+    EXPECT_EQ(Focused(), box);
+}
+
+const KeyCase kKeyCases[] = {
+    {"LettersOnly", "A", "", {T("ab1 ,c")}, "abc"},
+    {"LettersAndSpace", "AS", "", {T("a b")}, "a b"},
+    {"OneDecimalPoint", "N.", "1.5", {T(".2")}, "1.52"},
+    {"LeadingMinusOnly", "N-", "", {T("-5-")}, "-5"},
+    {"MinusAnywhereWithoutN", "-", "", {T("--")}, "--"},
+    {"BlankCodesTakeNothing", "", "xy", {K(Qt::Key_Backspace), T("a")}, "xy"},
+    {"UpperCaseKeepsTheCaret", "AU", "", {T("abc")}, "ABC", 3},
+    {"UpperThenLower", "AUL", "", {T("aBc")}, "abc"},
+    {"FirstCapitals", "ASF", "", {T("john SMITH")}, "John Smith"},
+    {"YesNoReplacesTheText", "Y", "N", {T("x1y")}, "Y", 1},
+    {"YesNoTakesBackspace", "Y", "N", {K(Qt::Key_Backspace)}, ""},
+    {"MailOneAt", "E", "", {T("a@b@c")}, "a@bc"},
+    {"WebOneColon", "W", "", {T("http://x:y")}, "http://xy"},
+    {"DateDigitsAndSlash", "D", "", {T("1a/2")}, "1/2"},
+    {"TimeDigitsAndColon", "T", "", {T("9.:5")}, "9:5"},
+    {"CutToTheFieldsLength", "A", "", {T("abcdefghijkl")}, "abcdefghij"},
+    {"CaretMovedByArrow", "A", "ac", {K(Qt::Key_Left), T("b")}, "abc", 2},
+    {"DeleteKeyIsTheBoxsOwn", "A", "ab", {K(Qt::Key_Home), K(Qt::Key_Delete)}, "b"},
+    {"EnterStartsALineInAMultiLineBox", "*M", "a", {K(Qt::Key_Return), T("b")}, "a\r\nb", 4},
+    {"CaretAfterALineBreak", "*M", "a\r\nc", {K(Qt::Key_Left), T("b")}, "a\r\nbc", 4},
+    {"BackspaceTakesALineBreakAsOne",
+     "*M",
+     "a\r\nb",
+     {K(Qt::Key_Backspace), K(Qt::Key_Backspace)},
+     "a"},
+    {"CtrlTTypesTheDate", "D", "", {Ctrl(Qt::Key_T)}, "05/03/2024"},
+    {"CtrlTInANumberBoxKeepsTheDigits", "N", "", {Ctrl(Qt::Key_T)}, "05032024"},
+    {"CtrlUTypesTheTime", "T", "", {Ctrl(Qt::Key_U)}, "09:07:05"},
+    {"CharacterOutsideTheCodePage", "*", "", {T(QString::fromUtf8("\xc4\x89\xc3\xa9"))}, "\xe9"},
+    {"PasteIntoAnyCharacterBoxIsConverted", "*U", "", {Ctrl(Qt::Key_V)}, "HELLO", 5, "hello"},
+    {"PasteRefusedWhereControlKeysAre", "A", "", {Ctrl(Qt::Key_V)}, "", -1, "hello"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Codes, FieldKeysTest, ::testing::ValuesIn(kKeyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FieldKeysTest, EnterWithoutMultiLineMovesToTheNextBox) {
+    OpenField("A", "ab");
+    QTest::keyClick(window->Field(1), Qt::Key_Return);
+    EXPECT_EQ(Focused(), window->Field(2));
+    EXPECT_EQ(Box(1), "ab");
+}
+
+TEST_F(RecordsTest, FillingABoxConvertsItsCaseAndUpdateStoresThat) {
+    TestDb form = OrdersDb(0);
+    form.AddRecord({" 1", "Ann", "", "rome"});
+    OpenShown(form);
+    EXPECT_EQ(FieldText(kTown), "rome") << "labels show the record as stored";
+    Key(Qt::Key_F2);
+    EXPECT_EQ(Box(kTown), "ROME");
+    Key(Qt::Key_F6);
+    EXPECT_EQ(StoredRecord(1).substr(21, 8), "ROME    ");
+}
+
+class DatePickerTest : public RecordsTest {
+protected:
+    void SetUp() override {
+        OpenShown(OrdersDb(1));
+        Key(Qt::Key_F2);
+        Key(Qt::Key_N, Qt::ControlModifier);
+    }
+    void DoubleClick(FieldBox* box) {
+        picker.box = box;
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    }
+};
+
+TEST_F(DatePickerTest, DoubleClickOnADateBoxPicksAtThePointer) {
+    FieldBox* born = window->Field(kBorn);
+    window->Field(kQty)->setFocus();
+    picker.pick = "24/12/2023";
+    DoubleClick(born);
+    ASSERT_EQ(picker.opened, 1);
+    EXPECT_EQ(picker.startDate, "01/01/2000");
+    EXPECT_FALSE(picker.boxEnabledWhileOpen);
+    const QPoint pointer = born->viewport()->mapToGlobal(QPoint(5, 5));
+    const Twips twips = Twips::FromScreen(born->screen());
+    EXPECT_EQ(picker.x, twips.PixelsToTwipsX(pointer.x()));
+    EXPECT_EQ(picker.y, twips.PixelsToTwipsY(pointer.y()));
+    EXPECT_EQ(Box(kBorn), "24/12/2023");
+    EXPECT_TRUE(born->isEnabled());
+    EXPECT_EQ(Focused(), born);
+    EXPECT_FALSE(born->textCursor().hasSelection());
+}
+
+TEST_F(DatePickerTest, ClosingThePickerKeepsTheText) {
+    DoubleClick(window->Field(kBorn));
+    EXPECT_EQ(picker.opened, 1);
+    EXPECT_EQ(Box(kBorn), "01/01/2000");
+}
+
+TEST_F(DatePickerTest, OtherBoxesDoNotOpenIt) {
+    DoubleClick(window->Field(kTime));
+    EXPECT_EQ(picker.opened, 0);
+}
+
+} // namespace
+} // namespace tabulo::test

@@ -1,0 +1,304 @@
+// The record commands as a user drives them: keys, toolbar and menu, and the file's bytes
+// afterwards.
+
+#include "BrowseGrid.h"
+#include "RecordsFixture.h"
+
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+
+namespace tabulo::test {
+namespace {
+
+using Messages = std::vector<RecordedMessage>;
+
+TEST_F(RecordsTest, NewRecordTypedOnTwoPagesIsAppendedWithItsNumber) {
+    OpenShown(OrdersDb(2));
+    Key(Qt::Key_F8);
+    EXPECT_EQ(window->Mode, 2);
+    EXPECT_EQ(window->RecordCaption()->text(), "NEW");
+    EXPECT_EQ(Focused(), window->Field(kCustomer)) << "the first box of page 1";
+    Type(kCustomer, "Anna Maria Rossi"); // cut to the field's 12 characters
+    Type(kTown, "rome");
+    Key(Qt::Key_N, Qt::ControlModifier);
+    Type(kBorn, "05/03/2024");
+    Type(kQty, "42.5");
+    Key(Qt::Key_F6);
+
+    EXPECT_EQ(reporter.messages, Messages{});
+    EXPECT_EQ(script.ran.back(), "Update");
+    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(window->AddFlag, 0);
+    EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3");
+    EXPECT_EQ(FileBytes().size(), size_t(kHeaderSize) + 3 * kOrdersRecordLength);
+    //                          mark No     Customer      Code  Town      Born        Time      Qty
+    EXPECT_EQ(StoredRecord(3), " "
+                               " 3   "
+                               "Anna Maria R"
+                               "   "
+                               "ROME    "
+                               "05/03/2024"
+                               "        "
+                               "42.5  ");
+    EXPECT_EQ(window->CurPage, 2) << "the page stays";
+    Key(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(FieldText(kNo), "3");
+}
+
+TEST_F(RecordsTest, AnExistingRecordIsRewrittenAndKeepsItsNumber) {
+    OpenShown(OrdersDb(2));
+    Key(Qt::Key_F2);
+    Type(kCustomer, "Bea", true);
+    Key(Qt::Key_F6);
+    EXPECT_EQ(StoredRecord(1), " "
+                               " 1   "
+                               "Bea         "
+                               "C1 "
+                               "ROME    "
+                               "01/01/2000"
+                               "08:30:00"
+                               "1     ");
+    EXPECT_EQ(FileBytes().size(), size_t(kHeaderSize) + 2 * kOrdersRecordLength);
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2");
+}
+
+struct FailingCheck {
+    const char* name;
+    int slot;
+    QString typed; // replaces the field's text; empty: the text is deleted
+    int page;
+    const char* text;
+};
+
+class UpdateCheckTest : public RecordsTest, public ::testing::WithParamInterface<FailingCheck> {};
+
+// The failing field is left on the page the user is not looking at, so the turn shows.
+TEST_P(UpdateCheckTest, FailsWithItsMessageOnTheFieldsPageAndWritesNothing) {
+    const FailingCheck& check = GetParam();
+    OpenShown(OrdersDb(2));
+    const std::string before = FileBytes();
+    Key(Qt::Key_F2);
+    if (check.page == 2) Key(Qt::Key_N, Qt::ControlModifier);
+    Type(check.slot, check.typed, true);
+    if (check.typed.isEmpty()) Key(Qt::Key_Backspace);
+    Key(check.page == 2 ? Qt::Key_P : Qt::Key_N, Qt::ControlModifier);
+    script.ran.clear();
+
+    Key(Qt::Key_F6);
+    EXPECT_EQ(reporter.messages, (Messages{{"UPDATE", check.text, MsgIcon::Critical}}));
+    EXPECT_EQ(window->CurPage, check.page);
+    EXPECT_EQ(Focused(), window->Field(check.slot));
+    EXPECT_EQ(Box(check.slot), check.typed.toStdString()) << "the value stays for correcting";
+    EXPECT_EQ(window->Mode, 2);
+    EXPECT_TRUE(script.ran.empty()) << "the script's Update does not run";
+    EXPECT_EQ(FileBytes(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachCheck, UpdateCheckTest,
+    ::testing::Values(
+        FailingCheck{"Date", kBorn, "31/02/2024", 2,
+                     "Field: Born, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
+        FailingCheck{"Time", kTime, "24:00:00", 2, "Field: Time, Invalid time. Format (hh:mm)"},
+        FailingCheck{"Required", kCustomer, "", 1, "Field: Customer, Cannot be empty"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RecordsTest, TheDateCheckFollowsTheFilesDateOrder) {
+    OpenShown(OrdersDb(1).SetDateOrder(2));
+    Key(Qt::Key_F2);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    Type(kBorn, "02/29/2024", true);
+    Key(Qt::Key_F6);
+    EXPECT_EQ(reporter.messages, Messages{});
+    EXPECT_EQ(StoredRecord(1).substr(29, 10), "02/29/2024");
+}
+
+TEST_F(RecordsTest, TheScriptCanRefuseAnUpdateUntilItAgrees) {
+    OpenShown(OrdersDb(1));
+    const std::string before = FileBytes();
+    script.veto = -1;
+    Key(Qt::Key_F8);
+    Type(kCustomer, "Ugo");
+    Key(Qt::Key_F6);
+    EXPECT_EQ(window->Mode, 2);
+    EXPECT_EQ(window->AddFlag, -1);
+    EXPECT_EQ(Box(kCustomer), "Ugo");
+    EXPECT_EQ(FileBytes(), before);
+    script.veto = 0;
+    Key(Qt::Key_F6);
+    EXPECT_EQ(std::count(script.ran.begin(), script.ran.end(), "Update"), 2);
+    EXPECT_EQ(StoredRecord(2).substr(0, 18), "  2   Ugo         ");
+    EXPECT_EQ(reporter.messages, Messages{});
+}
+
+TEST_F(RecordsTest, DuplicateKeepsTheValuesButNotTheNumberOrTheReadOnlyFields) {
+    OpenShown(OrdersDb(2));
+    Key(Qt::Key_F9);
+    EXPECT_EQ(window->RecordCaption()->text(), "NEW");
+    EXPECT_EQ(Box(kCustomer), "Client 1");
+    EXPECT_EQ(FieldText(kNo), "");
+    EXPECT_EQ(FieldText(kCode), "");
+    Key(Qt::Key_F6);
+    EXPECT_EQ(StoredRecord(3), " "
+                               " 3   "
+                               "Client 1    "
+                               "   "
+                               "ROME    "
+                               "01/01/2000"
+                               "08:30:00"
+                               "1     ");
+}
+
+TEST_F(RecordsTest, CancelAfterNewShowsTheRecordOfBefore) {
+    OpenShown(OrdersDb(2));
+    window->Run(Command::LastRecord);
+    Key(Qt::Key_F8);
+    Type(kCustomer, "Dropped");
+    Key(Qt::Key_F7);
+    EXPECT_EQ(window->RecordCaption()->text(), " 2 / 2");
+    EXPECT_EQ(FieldText(kCustomer), "Client 2");
+    EXPECT_EQ(window->AddFlag, 0);
+}
+
+TEST_F(RecordsTest, NewRecordInAnEmptyFileIsNumberOne) {
+    OpenShown(OrdersDb(0));
+    Key(Qt::Key_F8);
+    Type(kCustomer, "First");
+    Key(Qt::Key_F6);
+    EXPECT_EQ(StoredRecord(1).substr(0, 18), "  1   First       ");
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 1");
+}
+
+TEST_F(RecordsTest, DeleteAsksThenMarksTheRecord) {
+    OpenShown(OrdersDb(2));
+    QToolButton* deleteButton = window->ToolbarButton(15);
+    QTest::mouseClick(deleteButton, Qt::LeftButton); // answered No
+    ASSERT_EQ(reporter.questions.size(), 1u);
+    const RecordedQuestion& q = reporter.questions[0];
+    EXPECT_EQ(q.title, "DELETE");
+    EXPECT_EQ(q.text, "This will mark the record for permanent deletion,\r\nAre you sure?");
+    EXPECT_EQ(q.icon, MsgIcon::Critical);
+    EXPECT_TRUE(q.defaultNo);
+    EXPECT_EQ(StoredRecord(1)[0], ' ');
+
+    reporter.AnswerNext(true);
+    QTest::mouseClick(deleteButton, Qt::LeftButton);
+    EXPECT_EQ(StoredRecord(1)[0], '*');
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2*");
+    EXPECT_EQ(db.GetRecordNo(), 1);
+    EXPECT_EQ(reporter.messages, Messages{});
+}
+
+TEST_F(RecordsTest, DeleteWhenTheScriptForbidsItOnlySaysSo) {
+    OpenShown(OrdersDb(2));
+    const std::string before = FileBytes();
+    window->DeleteEnabled = 0;
+    reporter.AnswerNext(true);
+    Item(Command::Delete)->trigger();
+    EXPECT_EQ(reporter.messages,
+              (Messages{{"Delete Record", "Deletion is not allowed", MsgIcon::Critical}}));
+    EXPECT_TRUE(reporter.questions.empty());
+    EXPECT_EQ(FileBytes(), before);
+}
+
+TEST_F(RecordsTest, DateAndTimeCommandsTypeIntoTheFocusedBoxThroughItsFilter) {
+    OpenShown(OrdersDb(1));
+    Key(Qt::Key_F8);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    window->Field(kBorn)->setFocus();
+    Key(Qt::Key_F12);
+    EXPECT_EQ(Box(kBorn), "05/03/2024");
+    window->Field(kTime)->setFocus();
+    Key(Qt::Key_F11);
+    EXPECT_EQ(Box(kTime), "09:07:05");
+    window->Field(kQty)->setFocus();
+    Key(Qt::Key_F12); // a number box keeps the digits, up to its six characters
+    EXPECT_EQ(Box(kQty), "050320");
+}
+
+// Runs action on the modal window once it is up, so that no test waits on it.
+void WhenModalOpens(std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [action = std::move(action)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) return action(modal);
+        WhenModalOpens(action);
+    });
+}
+
+TEST_F(RecordsTest, GotoRecordMakesThePickedRecordCurrent) {
+    OpenShown(OrdersDb(3));
+    WhenModalOpens([](QWidget* modal) {
+        BrowseGrid* grid = modal->findChild<BrowseGrid*>();
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Return);
+    });
+    Key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(window->SelectedRecord, 3);
+    EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3");
+    EXPECT_EQ(FieldText(kCustomer), "Client 3");
+
+    WhenModalOpens([](QWidget* modal) { modal->close(); });
+    Item(Command::GotoRecord)->trigger();
+    EXPECT_EQ(window->SelectedRecord, 0);
+    EXPECT_EQ(db.GetRecordNo(), 3) << "closed without a pick: nothing changes";
+}
+
+TEST_F(RecordsTest, GotoRecordOnAnEmptyFileOpensNothing) {
+    OpenShown(OrdersDb(0));
+    window->Run(Command::GotoRecord);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(reporter.messages, Messages{});
+}
+
+// Counts the progress window's appearances.
+class ProgressWatcher : public QObject {
+public:
+    int shown = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->inherits("tabulo::frmProgress")) ++shown;
+        return false;
+    }
+};
+
+TEST_F(RecordsTest, PackFromTheMenuKeepsTheOldFileAsBak) {
+    TestDb form = OrdersDb(0);
+    form.AddRecord({" 1", "Kept one"}).AddDeletedRecord({" 2", "Gone"});
+    form.AddRecord({" 3", "Kept two"}).AddDeletedRecord({" 4", "Gone too"});
+    OpenShown(form);
+    const std::string before = FileBytes();
+    window->Run(Command::LastRecord);
+    ProgressWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    reporter.AnswerNext(true);
+    Item(Command::Pack)->trigger();
+    qApp->removeEventFilter(&watcher);
+
+    ASSERT_EQ(reporter.questions.size(), 1u);
+    EXPECT_EQ(reporter.questions[0].title, "Pack");
+    EXPECT_GE(watcher.shown, 1);
+    EXPECT_EQ(ReadFileBytes(path + ".Bak"), before);
+    TestDb packed = OrdersDb(0);
+    packed.AddRecord({" 1", "Kept one"}).AddRecord({" 3", "Kept two"});
+    EXPECT_EQ(FileBytes(), packed.Bytes());
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2");
+    EXPECT_EQ(FieldText(kCustomer), "Kept one");
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(reporter.messages, Messages{});
+}
+
+TEST_F(RecordsTest, PackAnsweredNoChangesNothing) {
+    TestDb form = OrdersDb(1);
+    form.AddDeletedRecord({" 2", "Gone"});
+    OpenShown(form);
+    const std::string before = FileBytes();
+    Item(Command::Pack)->trigger();
+    EXPECT_EQ(reporter.questions.size(), 1u);
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_FALSE(std::filesystem::exists(path + ".Bak"));
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2");
+}
+
+} // namespace
+} // namespace tabulo::test
