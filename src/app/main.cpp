@@ -2,6 +2,8 @@
 
 #include "QtDialogRunner.h"
 #include "QtReporter.h"
+#include "QtScriptUi.h"
+#include "QtScriptWindow.h"
 #include "QtWindowServices.h"
 #include "Twips.h"
 #include "frmEdit.h"
@@ -57,10 +59,12 @@ int main(int argc, char** argv) {
     tabulo::modDB db(reporter);
     tabulo::Twips twips = tabulo::Twips::FromScreen();
     db.SetScreenTwips(qRound(twips.PerPixelX()), qRound(twips.PerPixelY()));
-    tabulo::ScriptHost script;
+    tabulo::WindowScriptHost script(db, reporter);
     tabulo::QtWindowServices services;
     tabulo::frmEdit window(db, reporter, script, services);
     reporter.SetParent(&window);
+    tabulo::QtScriptUi scriptUi(&window);
+    script.Attach(window, scriptUi);
     tabulo::QtDialogRunner runner(&window);
     tabulo::modDlg::SetRunner(&runner);
     tabulo::modDlg::SetDateOrderSource([&db] { return db.GetDateOrder(); });

@@ -46,6 +46,8 @@ public:
     void ShowCurPage();
     void Record2Form();
     void Form2Record();
+    // Runs the script procedure named by Actions entry n (1 to 5).
+    void RunAction(int n);
 
     void Run(Command command);
 

@@ -28,6 +28,7 @@ void frmEdit::BuildMenus() {
     for (int n = 1; n <= kActionItems; ++n) {
         mnuAction_[n - 1] = mnuAction0_->addAction(QString());
         mnuAction_[n - 1]->setObjectName(QStringLiteral("mnuAction%1").arg(n));
+        connect(mnuAction_[n - 1], &QAction::triggered, this, [this, n] { RunAction(n); });
     }
     mnuPage_ = menuBar()->addMenu(QString());
     mnuPage_->setObjectName(QStringLiteral("mnuPage"));

@@ -30,6 +30,8 @@ int ScriptRunner::RunScriptProc(const std::string& procName) {
     const bool ran = engine_->AddCode(script) && engine_->Run(procName);
     running_ = false;
     if (!ran) ShowScriptError();
+    // A run stopped at its time-out never finished its checks: its step is vetoed.
+    if (!ran && engine_->Error().number == vbs::err::TimedOut) tb_.Cancel = -1;
     return tb_.Cancel;
 }
 

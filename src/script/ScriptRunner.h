@@ -39,7 +39,8 @@ public:
     // afterwards (-1 true, 0 false). An empty name or script runs nothing and gives 0. A
     // script error is shown in the one "SCRIPT ERROR" box and the run ends there. A run
     // asked for while another is under way (from inside a window the script opened) is
-    // refused with -1, so the step it was asked for is vetoed rather than unchecked.
+    // refused with -1, so the step it was asked for is vetoed rather than unchecked; so is a
+    // run stopped at its time-out.
     int RunScriptProc(const std::string& procName);
 
     // The script object, for the window's own use (CloseDB when the database closes).

@@ -148,10 +148,10 @@ TEST_F(RunnerTest, AnErrorKeepsTheCancelTheScriptLeft) {
     EXPECT_EQ(reporter.messages[1].title, "SCRIPT ERROR");
 }
 
-TEST_F(RunnerTest, AnEndlessLoopStopsAtTheTimeOut) {
+TEST_F(RunnerTest, AnEndlessLoopStopsAtTheTimeOutAndVetoes) {
     Load("Sub Update\n  Do\n  Loop\nEnd Sub\n");
     runner.SetTimeout(200);
-    EXPECT_EQ(runner.RunScriptProc("Update"), 0);
+    EXPECT_EQ(runner.RunScriptProc("Update"), -1);
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_NE(reporter.messages[0].text.find("Description:Script timed out"), std::string::npos);
     // The next run has its full time again.

@@ -1,0 +1,61 @@
+#include "QtScriptWindow.h"
+
+#include "QtText.h"
+#include "frmEdit.h"
+#include "modBrowse.h"
+#include "modDlg.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace tabulo {
+
+std::string QtScriptWindow::ActionCaption(int n) const {
+    return FromQString(window_.ActionItem(n)->text());
+}
+
+void QtScriptWindow::ShowAction(int n, const std::string& caption) {
+    QAction* item = window_.ActionItem(n);
+    item->setText(ToQString(caption));
+    item->setVisible(true);
+}
+
+void QtScriptWindow::ShowActionsMenu() {
+    window_.ActionsMenu()->menuAction()->setVisible(true);
+}
+
+void QtScriptWindow::SetDeleteEnabled(bool enabled) {
+    window_.DeleteEnabled = enabled ? -1 : 0;
+}
+
+int32_t QtScriptWindow::ShowBrowse(const std::vector<int16_t>& columns, const DbFile& file) {
+    modBrowse::ClearBrowseCols();
+    for (int16_t field : columns)
+        modBrowse::AddBrowseCol(field);
+    return modBrowse::ShowBrowse(file, &window_);
+}
+
+std::string QtScriptWindow::ShowInput(const std::string& title, const std::string& value,
+                                      int maxLen, const std::string& codes) {
+    modDlg::DlgTitle = title;
+    modDlg::DlgValue = value;
+    modDlg::DlgMaxLen = maxLen;
+    modDlg::ShowInput(codes);
+    return modDlg::DlgValue;
+}
+
+void WindowScriptHost::Attach(frmEdit& window, vbs::ScriptUi& ui) {
+    scriptWindow_ = std::make_unique<QtScriptWindow>(window);
+    runner_ = std::make_unique<ScriptRunner>(db_, *scriptWindow_, reporter_);
+    runner_->SetUi(&ui);
+}
+
+int WindowScriptHost::RunScriptProc(const std::string& name) {
+    return runner_ ? runner_->RunScriptProc(name) : 0;
+}
+
+void WindowScriptHost::CloseDB() {
+    if (runner_) runner_->Tb().CloseDB();
+}
+
+} // namespace tabulo

@@ -1,0 +1,21 @@
+// frmEdit: the entries of the Actions menu, each running the script procedure it names.
+
+#include "DBHeader.h"
+#include "QtText.h"
+#include "frmEdit.h"
+
+#include <QAction>
+
+namespace tabulo {
+
+// The procedure sees what is on the screen, and what it set shows at once; the record
+// itself is saved only by Update.
+void frmEdit::RunAction(int n) {
+    const std::string name = TrimSpaces(FromQString(ActionItem(n)->text()));
+    if (name.empty()) return;
+    Form2Record();
+    script_.RunScriptProc(name);
+    ShowCurPage();
+}
+
+} // namespace tabulo

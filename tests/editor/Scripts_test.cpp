@@ -1,0 +1,333 @@
+// The database's script in the window: "Start" and "Update", the Actions menu, script
+// errors and the time-out, the look-up database, the password box and MsgBox.
+
+#include "../dialogs/ModalDriver.h"
+#include "BrowseGrid.h"
+#include "EditorFixture.h"
+#include "QtScriptUi.h"
+#include "QtScriptWindow.h"
+#include "QtText.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <filesystem>
+
+namespace tabulo::test {
+namespace {
+
+struct ShownBox {
+    std::string prompt;
+    int buttons;
+    std::string title;
+};
+
+// MsgBox and InputBox answered at once: OK, and the empty text.
+class RecordingUi : public vbs::ScriptUi {
+public:
+    std::vector<ShownBox> boxes;
+    int msgBox(const std::string& prompt, int buttons, const std::string& title) override {
+        boxes.push_back({prompt, buttons, title});
+        return 1;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+};
+
+// The input box answered with a typed text; what it was opened with is kept.
+class TypingRunner : public RecordingRunner {
+public:
+    std::string typed = "secret";
+    std::string title, value, mask;
+    int maxLen = -1;
+    void RunInputBox() override {
+        title = modDlg::DlgTitle;
+        value = modDlg::DlgValue;
+        maxLen = modDlg::DlgMaxLen;
+        mask = modDlg::DlgMask;
+        modDlg::DlgValue = typed;
+    }
+};
+
+class ScriptTest : public ::testing::Test {
+protected:
+    ScriptTest() { modDlg::SetRunner(&runner); }
+    ~ScriptTest() override {
+        window.reset();
+        modDlg::SetRunner(nullptr);
+        QDir::setCurrent(startDir);
+    }
+
+    bool Start(const std::string& path, int timeoutMs = ScriptRunner::kTimeoutMs) {
+        window = std::make_unique<frmEdit>(db, reporter, script, services);
+        script.Attach(*window, ui);
+        script.Runner()->SetTimeout(timeoutMs);
+        return window->StartUp(path);
+    }
+    // A one-page form of text fields with the script; one record.
+    std::string CreateDb(const std::string& text) {
+        TestDb t;
+        t.AddField("NAME", 20).AddField("OUT", 40).AddField("PICK", 5).AddField("PASS", 32);
+        t.SetScript(text).AddRecord({"Ann", "", "", ""});
+        return t.Create(dir, "Scripted");
+    }
+    std::string Buffer(const std::string& name) {
+        std::string value;
+        db.ReadField(db.FindField(name), value);
+        return value;
+    }
+    std::string Shown(const std::string& name) {
+        const int slot = db.FindField(name);
+        if (!window->Field(slot)->isHidden())
+            return FromQString(window->Field(slot)->toPlainText());
+        return FromQString(window->Dummy(slot)->text());
+    }
+    void Type(const std::string& name, const std::string& text) {
+        window->Field(db.FindField(name))->setPlainText(ToQString(text));
+    }
+
+    QString startDir = QDir::currentPath();
+    TempDir dir;
+    RecordingReporter reporter;
+    modDB db{reporter};
+    WindowScriptHost script{db, reporter};
+    RecordingServices services;
+    TypingRunner runner;
+    RecordingUi ui;
+    std::unique_ptr<frmEdit> window;
+};
+
+// The shipped contacts sample, opened from a copy next to its look-up database.
+class ContactsSampleTest : public ScriptTest {
+protected:
+    void SetUp() override {
+        for (const char* name : {"Contacts.Tbd", "Cities.Tbd"})
+            std::filesystem::copy_file(std::filesystem::path(TABULO_SAMPLES_DIR) / name,
+                                       dir.Path() / name);
+        QDir::setCurrent(QString::fromStdString(dir.Path().string()));
+        ASSERT_TRUE(Start(dir.File("Contacts")));
+    }
+};
+
+TEST_F(ContactsSampleTest, StartFillsTheActionsMenuUsableOnlyWhileEditing) {
+    EXPECT_TRUE(window->ActionsMenu()->menuAction()->isVisible());
+    EXPECT_EQ(window->ActionItem(1)->text(), "FindCity");
+    EXPECT_EQ(window->ActionItem(2)->text(), "CalledToday");
+    EXPECT_FALSE(window->ActionItem(3)->isVisible());
+    EXPECT_FALSE(window->ActionsMenu()->menuAction()->isEnabled());
+    window->Run(Command::Edit);
+    EXPECT_TRUE(window->ActionsMenu()->menuAction()->isEnabled());
+    window->Run(Command::Close);
+    EXPECT_FALSE(window->ActionsMenu()->menuAction()->isVisible());
+    EXPECT_EQ(window->ActionItem(1)->text(), QString());
+}
+
+TEST_F(ContactsSampleTest, AnActionShowsWhatItSetAtOnceAndCancelDropsIt) {
+    const std::string before = Buffer("LASTCALL");
+    window->Run(Command::Edit);
+    window->Run(Command::NextPage);
+    window->Run(Command::NextPage);
+    window->ActionItem(2)->trigger(); // CalledToday
+    EXPECT_NE(Buffer("LASTCALL"), before);
+    EXPECT_EQ(Shown("LASTCALL"), Buffer("LASTCALL"));
+    EXPECT_EQ(Shown("CALLTIME"), Buffer("CALLTIME"));
+    window->Run(Command::Cancel);
+    EXPECT_EQ(Buffer("LASTCALL"), before);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(ContactsSampleTest, FindCityLooksThePostalCodeUpInCities) {
+    window->Run(Command::Edit);
+    window->Run(Command::NextPage);
+    Type("ZIP", "10115");
+    Type("CITY", "");
+    window->ActionItem(1)->trigger();
+    EXPECT_EQ(Shown("CITY"), "Berlin");
+    EXPECT_EQ(Shown("COUNTRY"), "Germany");
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(ContactsSampleTest, UpdateRefusesANewsletterWithoutMailAndSavesAGoodRecord) {
+    window->Run(Command::Edit);
+    Type("NEWSLETTER", "Y");
+    Type("EMAIL", "");
+    window->Run(Command::Update);
+    EXPECT_EQ(window->Mode, 2);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].prompt, "The newsletter needs an e-mail address.");
+    EXPECT_EQ(ui.boxes[0].title, "Contacts");
+
+    Type("EMAIL", "anna@example.com");
+    window->Run(Command::Update);
+    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(ui.boxes.size(), 1u);
+    db.ReadRecord();
+    EXPECT_EQ(Buffer("EMAIL"), "anna@example.com");
+    EXPECT_EQ(Buffer("CHANGED"), script.Runner()->Tb().GetDate());
+}
+
+struct StartCase {
+    const char* name;
+    const char* script;
+    std::vector<std::string> messages; // "title|text" of each box, in order
+    bool opened;
+};
+
+class StartOutcome : public ScriptTest, public ::testing::WithParamInterface<StartCase> {};
+
+std::string Box(const std::string& description, int line, int column) {
+    return "SCRIPT ERROR|" + std::string(100, ' ') + "\r\nDescription:" + description +
+           "\r\nLine:" + std::to_string(line) + "\r\nColumn:" + std::to_string(column);
+}
+
+// Every script error is one box; the database stays open unless Cancel was left true.
+TEST_P(StartOutcome, ShowsItsBoxesAndKeepsOrClosesTheDatabase) {
+    const StartCase& c = GetParam();
+    EXPECT_EQ(Start(CreateDb(c.script)), c.opened);
+    std::vector<std::string> shown;
+    for (const RecordedMessage& m : reporter.messages)
+        shown.push_back(m.title + "|" + m.text);
+    EXPECT_EQ(shown, c.messages);
+    EXPECT_EQ(window->Mode, c.opened ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, StartOutcome,
+    ::testing::Values(
+        StartCase{"Empty", "   ", {}, true},
+        StartCase{"SyntaxError",
+                  "Sub Start\n  Dim x\n  x = (1 +\nEnd Sub",
+                  {Box("Expected expression", 3, 10)},
+                  true},
+        StartCase{"MissingProcedure",
+                  "Sub Update\nEnd Sub",
+                  {Box("Sub or Function not defined", 0, 0)},
+                  true},
+        StartCase{"RunTimeErrorInLine7",
+                  "' line 1\nSub Start\n  Dim a\n  a = 1\n\n  a = a + 1\n  a = a / 0\nEnd Sub",
+                  {Box("Division by zero", 7, 2)},
+                  true},
+        StartCase{"FailedCallVetoes",
+                  "Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub",
+                  {"Open File|Database:Nowhere not found"},
+                  false},
+        StartCase{"LaterSuccessClearsTheVeto",
+                  "Sub Start\n  Tb.OpenDB \"Nowhere\"\n  Tb.SetAction \"Go\"\nEnd Sub",
+                  {"Open File|Database:Nowhere not found"},
+                  true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ScriptTest, VariablesOfStartAreEmptyAgainInUpdate) {
+    ASSERT_TRUE(Start(CreateDb("Dim kept\nSub Start\n  kept = 1\nEnd Sub\n"
+                               "Sub Update\n  Tb.Cancel = IsEmpty(kept)\nEnd Sub")));
+    EXPECT_EQ(script.RunScriptProc("Update"), -1);
+}
+
+TEST_F(ScriptTest, ARunawayUpdateIsStoppedAndVetoesTheSave) {
+    ASSERT_TRUE(Start(CreateDb("Sub Update\n  Do\n  Loop\nEnd Sub\n"
+                               "Sub Mark\n  Tb.SetField \"OUT\", \"still here\"\nEnd Sub\n"
+                               "Sub Start\n  Tb.SetAction \"Mark\"\nEnd Sub"),
+                      200));
+    const std::string before = ReadFileBytes(dir.File("Scripted.Tbd"));
+    window->Run(Command::Edit);
+    Type("NAME", "Bob");
+    window->Run(Command::Update);
+    EXPECT_EQ(ReadFileBytes(dir.File("Scripted.Tbd")), before);
+    EXPECT_EQ(reporter.Only().title, "SCRIPT ERROR");
+    EXPECT_NE(reporter.Only().text.find("Description:Script timed out"), std::string::npos);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(window->Mode, 2);
+    window->ActionItem(1)->trigger();
+    EXPECT_EQ(Shown("OUT"), "still here");
+}
+
+TEST_F(ScriptTest, TheLookupDatabaseIsReadWrittenListedAndClosedWithTheWindow) {
+    TestDb cities;
+    cities.AddField("CITY", 10).AddField("ZIP", 5).AddField("Mixed", 3);
+    cities.AddRecord({"Rome", "00100", "x"}).AddRecord({"Paris", "75001", "y"});
+    const std::string lookup = cities.Create(dir, "Cities");
+    std::vector<std::string> firstRow;
+    WhenModalOpens([&](QWidget* modal) {
+        BrowseGrid* grid = modal->findChild<BrowseGrid*>();
+        firstRow = grid->Row(0).cells;
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Return);
+    });
+    ASSERT_TRUE(Start(
+        CreateDb("Sub Start\n"
+                 "  Tb.OpenDB \"" +
+                 lookup +
+                 "\"\n"
+                 "  Tb.SetField \"OUT\", Tb.GetDBCount() & \"|\" & Tb.GetDBField(2, \" city \")\n"
+                 "  Tb.SetDBField 1, \"CITY\", \"AB\"\n"
+                 "  Tb.SetField \"PICK\", Tb.GetDBList(Array(\"ZIP\", \"city\"))\n"
+                 "  Tb.SetField \"PASS\", Tb.GetPass(\" Password \", \" abc \")\n"
+                 "End Sub")));
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(Shown("OUT"), "2|Paris");
+    EXPECT_EQ(ReadFileBytes(lookup + ".Tbd").substr(23496, 19), " AB        00100x  ");
+    EXPECT_EQ(firstRow, (std::vector<std::string>{"00100", "AB"}));
+    EXPECT_EQ(Shown("PICK"), "2");
+    EXPECT_EQ(Shown("PASS"), "secret");
+    EXPECT_EQ(runner.title, "Password");
+    EXPECT_EQ(runner.value, "abc");
+    EXPECT_EQ(runner.maxLen, 32);
+    EXPECT_EQ(runner.mask, "ANP");
+
+    window->Run(Command::Close);
+    EXPECT_EQ(script.Runner()->Tb().GetDBCount(), 0);
+    EXPECT_EQ(reporter.Only(), (RecordedMessage{"GetDBCount", "Database not open"}));
+}
+
+TEST(MsgBoxLook, FollowsTheButtonsArgument) {
+    struct Case {
+        int buttons;
+        std::vector<int> results;
+        int defaultIndex;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {0, {1}, 0, QMessageBox::NoIcon},
+        {1 + 64, {1, 2}, 0, QMessageBox::Information},
+        {2 + 16 + 512, {3, 4, 5}, 2, QMessageBox::Critical},
+        {3 + 48 + 256, {6, 7, 2}, 1, QMessageBox::Warning},
+        {4 + 32 + 768, {6, 7}, 0, QMessageBox::Question},
+        {5, {4, 2}, 0, QMessageBox::NoIcon},
+    };
+    for (const Case& c : cases) {
+        const MsgBoxLook look = LookOfMsgBox(c.buttons);
+        std::vector<int> results;
+        for (const MsgBoxLook::Button& b : look.buttons)
+            results.push_back(b.result);
+        EXPECT_EQ(results, c.results) << c.buttons;
+        EXPECT_EQ(look.defaultIndex, c.defaultIndex) << c.buttons;
+        EXPECT_EQ(look.icon, c.icon) << c.buttons;
+    }
+}
+
+TEST(QtScriptUi, MsgBoxReturnsTheButtonClickedAndInputBoxTheTextTyped) {
+    QtScriptUi ui;
+    WhenModalOpens([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Ask");
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(ui.msgBox("Save?", 4 + 32, "Ask"), 7);
+    WhenModalOpens([](QWidget* modal) {
+        auto* line = modal->findChild<QLineEdit*>();
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->text(), "Zürich");
+        line->setText("Genève");
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    EXPECT_EQ(ui.inputBox("City?", "", "Z\xFCrich"), "Gen\xE8ve");
+}
+
+} // namespace
+} // namespace tabulo::test
