@@ -96,6 +96,7 @@ public:
     explicit TbObject(clsField& tb) : tb_(tb) {}
 
     std::string typeName() const override { return "clsField"; }
+    bool mayWaitForUser() const override { return true; }
 
     Variant call(std::string_view name, ArgRefs args) override {
         if (vbs::sameName(name, "Cancel")) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -33,8 +34,13 @@ public:
             return {};
         }
         if (sameName(name, "Fail")) throw ScriptError(52, "Bad file name or number");
+        if (sameName(name, "AskPassword")) { // stands for a window that waits for the user
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            return Variant(std::string("secret"));
+        }
         raiseError(err::NoSuchMember);
     }
+    bool mayWaitForUser() const override { return true; }
     void assign(std::string_view name, ArgRefs, const Variant& value, bool) override {
         if (!sameName(name, "Cancel")) raiseError(err::NoSuchMember);
         cancel = toBool(value) ? -1 : 0;
@@ -114,6 +120,33 @@ TEST_F(Engine, TimeOutIsNotSwallowedByOnErrorResumeNext) {
                                " Spin\n Tb.Cancel = True\nEnd Sub"));
     EXPECT_FALSE(engine.Run("Start"));
     EXPECT_EQ(tb->cancel, 0);
+}
+
+// A user who takes longer than the time-out to answer a box must not stop the script.
+class SlowUser : public ScriptUi {
+public:
+    int msgBox(const std::string&, int, const std::string&) override { return Answer(1); }
+    std::string inputBox(const std::string&, const std::string&, const std::string& def) override {
+        Answer(0);
+        return def;
+    }
+
+private:
+    static int Answer(int button) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        return button;
+    }
+};
+
+TEST_F(Engine, TimeTheUserTakesToAnswerDoesNotCount) {
+    SlowUser user;
+    engine.SetUi(&user);
+    engine.SetTimeout(100);
+    ASSERT_TRUE(engine.AddCode("Sub Start\n MsgBox \"Saved\"\n x = InputBox(\"Name\")\n"
+                               " p = Tb.AskPassword\n For i = 1 To 2000 : Next\n"
+                               " Tb.Cancel = True\nEnd Sub"));
+    EXPECT_TRUE(engine.Run("Start")) << engine.Error().description;
+    EXPECT_EQ(tb->cancel, -1);
 }
 
 TEST_F(Engine, RunWithMissingArgumentsIsAnError) {

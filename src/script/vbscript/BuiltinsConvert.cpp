@@ -130,8 +130,10 @@ Variant fnMsgBox(Interpreter& in, ArgRefs a) {
     const Variant* title = optionalArg(a, 2);
     int result = 1;
     if (in.ui)
-        result = in.ui->msgBox(prompt, buttons ? toLong(*buttons) : 0,
-                               title ? toString(*title) : std::string());
+        result = in.waitingForUser([&] {
+            return in.ui->msgBox(prompt, buttons ? toLong(*buttons) : 0,
+                                 title ? toString(*title) : std::string());
+        });
     return Variant::integer(static_cast<int16_t>(result));
 }
 
@@ -140,8 +142,10 @@ Variant fnInputBox(Interpreter& in, ArgRefs a) {
     const Variant* title = optionalArg(a, 1);
     const Variant* def = optionalArg(a, 2);
     if (!in.ui) return Variant(std::string());
-    return Variant(in.ui->inputBox(prompt, title ? toString(*title) : std::string(),
-                                   def ? toString(*def) : std::string()));
+    return Variant(in.waitingForUser([&] {
+        return in.ui->inputBox(prompt, title ? toString(*title) : std::string(),
+                               def ? toString(*def) : std::string());
+    }));
 }
 
 } // namespace

@@ -196,6 +196,8 @@ Variant MemberExpr::eval(Context& c) const {
     std::shared_ptr<ScriptObject> obj = objectOf(c, *object);
     CallArgs a(c, args, true);
     if (c.frame.me == obj.get()) return c.frame.me->callMember(name, a.refs(), true);
+    if (obj->mayWaitForUser())
+        return c.in.waitingForUser([&] { return obj->call(name, a.refs()); });
     return obj->call(name, a.refs());
 }
 

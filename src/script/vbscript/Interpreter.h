@@ -168,6 +168,18 @@ public:
         if (++ticks_ >= 1024) slowDeadlineCheck();
     }
     void slowDeadlineCheck();
+    // Runs a call that may wait for the user (a message box, an input box, a host
+    // window) and moves the deadline on by the time it took, so that a slow answer
+    // never stops the script.
+    template <typename Call> auto waitingForUser(Call&& call) {
+        const auto started = std::chrono::steady_clock::now();
+        struct Extend {
+            Interpreter& in;
+            std::chrono::steady_clock::time_point started;
+            ~Extend() { in.deadline_ += std::chrono::steady_clock::now() - started; }
+        } extend{*this, started};
+        return call();
+    }
     void enterCall();
     void leaveCall() { --depth_; }
     int32_t timeoutMs() const { return static_cast<int32_t>(timeout_.count()); }

@@ -31,6 +31,10 @@ public:
 
     // The values For Each walks through; objects that are no collection refuse.
     virtual std::vector<Variant> elements();
+
+    // True for objects whose members may open a window and wait for the user; the time
+    // the user takes there does not count against the run's time-out.
+    virtual bool mayWaitForUser() const { return false; }
 };
 
 // Drops values that may hold objects one after another instead of inside
