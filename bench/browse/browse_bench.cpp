@@ -1,9 +1,9 @@
 // Speed of the browse window on a full database of 65,530 records: opening it with the
 // first rows painted, scrolling to any position, and sorting by each kind of column.
 
-#include "BrowseGrid.h"
+#include "browse/BrowseGrid.h"
 #include "TestDb.h"
-#include "frmBrowse.h"
+#include "browse/frmBrowse.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -3,7 +3,7 @@
 // has ended. Target: under 300 ms. The program quits after its first paint when
 // TABULO_QUIT_AFTER_FIRST_PAINT is set.
 
-#include "DBHeader.h"
+#include "engine/DBHeader.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

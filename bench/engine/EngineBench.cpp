@@ -1,11 +1,11 @@
 // The engine against the plain file operations it is built on, on a full database
 // (65,530 records of 256 bytes). Each engine figure has its plain counterpart beside it.
 
-#include "DbFile.h"
+#include "engine/DbFile.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
-#include "modDB.h"
+#include "engine/modDB.h"
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>

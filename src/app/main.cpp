@@ -1,14 +1,14 @@
 // Tabulo: starts the data-entry window on the database named on the command line.
 
-#include "QtDialogRunner.h"
-#include "QtReporter.h"
-#include "QtScriptUi.h"
-#include "QtScriptWindow.h"
-#include "QtWindowServices.h"
-#include "Twips.h"
-#include "frmEdit.h"
-#include "modDB.h"
-#include "modDlg.h"
+#include "dialogs/QtDialogRunner.h"
+#include "dialogs/QtReporter.h"
+#include "editor/QtScriptUi.h"
+#include "editor/QtScriptWindow.h"
+#include "editor/QtWindowServices.h"
+#include "dialogs/Twips.h"
+#include "editor/frmEdit.h"
+#include "engine/modDB.h"
+#include "dialogs/modDlg.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "BrowseGrid.h"
+#include "browse/BrowseGrid.h"
 
-#include "QtText.h"
+#include "dialogs/QtText.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "BrowseSort.h"
+#include "browse/BrowseSort.h"
 
-#include "modLIB.h"
+#include "base/modLIB.h"
 
 #include <charconv>
 #include <string>

@@ -1,4 +1,4 @@
-#include "BrowseTable.h"
+#include "browse/BrowseTable.h"
 
 #include <algorithm>
 #include <numeric>

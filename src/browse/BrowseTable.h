@@ -4,9 +4,9 @@
 // through the engine's record buffer, so the same code lists the open database and a
 // script's look-up database, and nothing here ever writes to the file. Standard C++ only.
 
-#include "BrowseSort.h"
-#include "DBHeader.h"
-#include "DbFile.h"
+#include "browse/BrowseSort.h"
+#include "engine/DBHeader.h"
+#include "engine/DbFile.h"
 
 #include <cstdint>
 #include <string>

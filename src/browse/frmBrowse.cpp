@@ -1,8 +1,8 @@
-#include "frmBrowse.h"
+#include "browse/frmBrowse.h"
 
-#include "BrowseGrid.h"
-#include "QtText.h"
-#include "Twips.h"
+#include "browse/BrowseGrid.h"
+#include "dialogs/QtText.h"
+#include "dialogs/Twips.h"
 
 #include <QCoreApplication>
 #include <QResizeEvent>

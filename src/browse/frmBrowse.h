@@ -3,7 +3,7 @@
 // row per record, and hands back the record the user picks. It reads the header and the
 // cells straight from the file it is given and never writes to it.
 
-#include "BrowseTable.h"
+#include "browse/BrowseTable.h"
 
 #include <QDialog>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "modBrowse.h"
+#include "browse/modBrowse.h"
 
-#include "frmBrowse.h"
+#include "browse/frmBrowse.h"
 
 #include <algorithm>
 #include <string_view>

@@ -3,7 +3,7 @@
 // AddBrowseCol), then ShowBrowse opens the grid modally on a database file and returns
 // the record number picked, or 0. The column list stays until the next ClearBrowseCols.
 
-#include "DBHeader.h"
+#include "engine/DBHeader.h"
 
 #include <array>
 #include <cstdint>

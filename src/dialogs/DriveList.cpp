@@ -1,4 +1,4 @@
-#include "DriveList.h"
+#include "dialogs/DriveList.h"
 
 #include <QDir>
 #include <QFileInfo>

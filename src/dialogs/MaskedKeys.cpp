@@ -1,7 +1,7 @@
-#include "MaskedKeys.h"
+#include "dialogs/MaskedKeys.h"
 
-#include "QtText.h"
-#include "modLIB.h"
+#include "dialogs/QtText.h"
+#include "base/modLIB.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

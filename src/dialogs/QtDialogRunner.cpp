@@ -1,11 +1,11 @@
-#include "QtDialogRunner.h"
+#include "dialogs/QtDialogRunner.h"
 
-#include "frmDlgClr.h"
-#include "frmDlgFile.h"
-#include "frmDlgFnt.h"
-#include "frmGetDate.h"
-#include "frmInput.h"
-#include "frmShowText.h"
+#include "dialogs/frmDlgClr.h"
+#include "dialogs/frmDlgFile.h"
+#include "dialogs/frmDlgFnt.h"
+#include "dialogs/frmGetDate.h"
+#include "dialogs/frmInput.h"
+#include "dialogs/frmShowText.h"
 
 namespace tabulo {
 namespace {

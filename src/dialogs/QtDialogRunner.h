@@ -1,8 +1,8 @@
 #pragma once
 // The runner that shows the real dialog windows modally over a parent window.
 
-#include "QtReporter.h"
-#include "modDlg.h"
+#include "dialogs/QtReporter.h"
+#include "dialogs/modDlg.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
-#include "QtReporter.h"
+#include "dialogs/QtReporter.h"
 
-#include "QtText.h"
+#include "dialogs/QtText.h"
 
 #include <QMessageBox>
 

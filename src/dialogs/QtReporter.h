@@ -2,7 +2,7 @@
 // Message boxes and Yes/No questions of the core code, shown as Qt message boxes with
 // the exact title and text, an OK button or Yes/No buttons, and the critical icon or none.
 
-#include "Reporter.h"
+#include "engine/Reporter.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
-#include "QtText.h"
+#include "dialogs/QtText.h"
 
-#include "CodePage.h"
+#include "engine/CodePage.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
-#include "frmDlgClr.h"
+#include "dialogs/frmDlgClr.h"
 
-#include "MaskedKeys.h"
-#include "modDlg.h"
+#include "dialogs/MaskedKeys.h"
+#include "dialogs/modDlg.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "frmDlgFile.h"
+#include "dialogs/frmDlgFile.h"
 
-#include "DriveList.h"
-#include "QtText.h"
-#include "Reporter.h"
-#include "modDlg.h"
+#include "dialogs/DriveList.h"
+#include "dialogs/QtText.h"
+#include "engine/Reporter.h"
+#include "dialogs/modDlg.h"
 
 #include <QDir>
 #include <QFile>

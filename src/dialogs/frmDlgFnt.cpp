@@ -1,7 +1,7 @@
-#include "frmDlgFnt.h"
+#include "dialogs/frmDlgFnt.h"
 
-#include "QtText.h"
-#include "modDlg.h"
+#include "dialogs/QtText.h"
+#include "dialogs/modDlg.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
-#include "frmGetDate.h"
+#include "dialogs/frmGetDate.h"
 
-#include "QtText.h"
-#include "Twips.h"
-#include "modDlg.h"
-#include "modLIB.h"
+#include "dialogs/QtText.h"
+#include "dialogs/Twips.h"
+#include "dialogs/modDlg.h"
+#include "base/modLIB.h"
 
 #include <QDate>
 #include <QEvent>

@@ -1,9 +1,9 @@
-#include "frmInput.h"
+#include "dialogs/frmInput.h"
 
-#include "MaskedKeys.h"
-#include "QtText.h"
-#include "Twips.h"
-#include "modDlg.h"
+#include "dialogs/MaskedKeys.h"
+#include "dialogs/QtText.h"
+#include "dialogs/Twips.h"
+#include "dialogs/modDlg.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

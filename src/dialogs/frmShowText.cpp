@@ -1,6 +1,6 @@
-#include "frmShowText.h"
+#include "dialogs/frmShowText.h"
 
-#include "Twips.h"
+#include "dialogs/Twips.h"
 
 #include <QPlainTextEdit>
 #include <QResizeEvent>

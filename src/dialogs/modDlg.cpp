@@ -1,7 +1,7 @@
-#include "modDlg.h"
+#include "dialogs/modDlg.h"
 
-#include "QtDialogRunner.h"
-#include "modLIB.h"
+#include "dialogs/QtDialogRunner.h"
+#include "base/modLIB.h"
 
 #include <QDir>
 

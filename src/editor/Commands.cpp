@@ -1,4 +1,4 @@
-#include "Commands.h"
+#include "editor/Commands.h"
 
 #include <stdexcept>
 

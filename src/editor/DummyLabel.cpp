@@ -1,4 +1,4 @@
-#include "DummyLabel.h"
+#include "editor/DummyLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "FieldBox.h"
+#include "editor/FieldBox.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

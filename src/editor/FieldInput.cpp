@@ -1,11 +1,11 @@
-#include "FieldInput.h"
+#include "editor/FieldInput.h"
 
-#include "CaseConversion.h"
-#include "FieldBox.h"
-#include "QtText.h"
-#include "Twips.h"
-#include "modDB.h"
-#include "modDlg.h"
+#include "editor/rules/CaseConversion.h"
+#include "editor/FieldBox.h"
+#include "dialogs/QtText.h"
+#include "dialogs/Twips.h"
+#include "engine/modDB.h"
+#include "dialogs/modDlg.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

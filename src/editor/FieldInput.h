@@ -3,9 +3,9 @@
 // filter, every change of a box's text through the field's case conversion, and a
 // double-click on a date box opens the date picker at the pointer.
 
-#include "BoxState.h"
-#include "DateTimeText.h"
-#include "KeyFilter.h"
+#include "editor/rules/BoxState.h"
+#include "base/DateTimeText.h"
+#include "editor/rules/KeyFilter.h"
 
 #include <QObject>
 #include <functional>

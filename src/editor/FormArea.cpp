@@ -1,9 +1,9 @@
-#include "FormArea.h"
+#include "editor/FormArea.h"
 
-#include "Links.h"
-#include "QtText.h"
-#include "Toolbar.h"
-#include "modDB.h"
+#include "editor/Links.h"
+#include "dialogs/QtText.h"
+#include "editor/Toolbar.h"
+#include "engine/modDB.h"
 
 #include <QMouseEvent>
 

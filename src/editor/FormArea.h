@@ -3,9 +3,9 @@
 // show a page of the form at the header's pixel positions (Field boxes, Dummy labels for
 // read-only fields, Banner labels).
 
-#include "DBHeader.h"
-#include "DummyLabel.h"
-#include "FieldBox.h"
+#include "engine/DBHeader.h"
+#include "editor/DummyLabel.h"
+#include "editor/FieldBox.h"
 
 #include <QLabel>
 #include <QWidget>

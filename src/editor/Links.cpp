@@ -1,4 +1,4 @@
-#include "Links.h"
+#include "editor/Links.h"
 
 #include <QBitmap>
 #include <QPainter>

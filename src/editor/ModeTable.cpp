@@ -1,4 +1,4 @@
-#include "ModeTable.h"
+#include "editor/ModeTable.h"
 
 #include <vector>
 

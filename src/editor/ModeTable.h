@@ -2,7 +2,7 @@
 // What DisableAll, BrowseMode and EditMode do to the menus, the toolbar and the record
 // caption, as one table: each row names an item and its effect in each of the three modes.
 
-#include "Commands.h"
+#include "editor/Commands.h"
 
 #include <span>
 

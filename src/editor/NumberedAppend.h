@@ -4,8 +4,8 @@
 // copies of the program saving new records at the same moment never give two records the
 // same number.
 
-#include "UpdateChecks.h"
-#include "modDB.h"
+#include "editor/rules/UpdateChecks.h"
+#include "engine/modDB.h"
 
 namespace tabulo {
 

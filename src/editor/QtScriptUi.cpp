@@ -1,6 +1,6 @@
-#include "QtScriptUi.h"
+#include "editor/QtScriptUi.h"
 
-#include "QtText.h"
+#include "dialogs/QtText.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,9 +1,9 @@
-#include "QtScriptWindow.h"
+#include "editor/QtScriptWindow.h"
 
-#include "QtText.h"
-#include "frmEdit.h"
-#include "modBrowse.h"
-#include "modDlg.h"
+#include "dialogs/QtText.h"
+#include "editor/frmEdit.h"
+#include "browse/modBrowse.h"
+#include "dialogs/modDlg.h"
 
 #include <QAction>
 #include <QMenu>

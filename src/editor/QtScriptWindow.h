@@ -9,9 +9,9 @@
 // The script object reaches the window's Actions menu and delete switch, the browse grid
 // (GetDBList) and the input box (GetPass) through QtScriptWindow.
 
-#include "EditorServices.h"
-#include "ScriptRunner.h"
-#include "ScriptWindow.h"
+#include "editor/EditorServices.h"
+#include "script/ScriptRunner.h"
+#include "script/ScriptWindow.h"
 
 #include <memory>
 

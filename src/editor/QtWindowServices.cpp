@@ -1,6 +1,6 @@
-#include "QtWindowServices.h"
+#include "editor/QtWindowServices.h"
 
-#include "frmAbout.h"
+#include "editor/frmAbout.h"
 
 #include <QDesktopServices>
 #include <QUrl>

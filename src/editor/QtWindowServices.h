@@ -2,7 +2,7 @@
 // The program's own window services: the desktop opens addresses, the about box is shown
 // modally.
 
-#include "EditorServices.h"
+#include "editor/EditorServices.h"
 
 namespace tabulo {
 

@@ -1,7 +1,7 @@
-#include "Toolbar.h"
+#include "editor/Toolbar.h"
 
-#include "Commands.h"
-#include "ToolbarIcons.h"
+#include "editor/Commands.h"
+#include "editor/ToolbarIcons.h"
 
 namespace tabulo {
 

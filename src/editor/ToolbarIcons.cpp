@@ -1,4 +1,4 @@
-#include "ToolbarIcons.h"
+#include "editor/ToolbarIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

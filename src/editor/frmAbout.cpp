@@ -1,6 +1,6 @@
-#include "frmAbout.h"
+#include "editor/frmAbout.h"
 
-#include "ToolbarIcons.h"
+#include "editor/ToolbarIcons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,12 +1,12 @@
-#include "frmEdit.h"
+#include "editor/frmEdit.h"
 
-#include "QtText.h"
-#include "Toolbar.h"
-#include "ToolbarIcons.h"
-#include "Twips.h"
-#include "modDB.h"
-#include "modDlg.h"
-#include "modLIB.h"
+#include "dialogs/QtText.h"
+#include "editor/Toolbar.h"
+#include "editor/ToolbarIcons.h"
+#include "dialogs/Twips.h"
+#include "engine/modDB.h"
+#include "dialogs/modDlg.h"
+#include "base/modLIB.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,9 +3,9 @@
 // engine, builds the data-entry form from its header and shows one record at a time, page
 // by page, in one of three modes: no database (0), browsing (1), editing a record (2).
 
-#include "Commands.h"
-#include "EditorServices.h"
-#include "FormArea.h"
+#include "editor/Commands.h"
+#include "editor/EditorServices.h"
+#include "editor/FormArea.h"
 
 #include <QMainWindow>
 #include <array>

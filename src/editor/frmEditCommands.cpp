@@ -1,12 +1,12 @@
 // frmEdit: the command dispatch, the navigation commands and the mouse on the form.
 
-#include "Links.h"
-#include "QtText.h"
-#include "frmEdit.h"
-#include "frmProgress.h"
-#include "frmShowText.h"
-#include "modDB.h"
-#include "modDlg.h"
+#include "editor/Links.h"
+#include "dialogs/QtText.h"
+#include "editor/frmEdit.h"
+#include "dialogs/frmProgress.h"
+#include "dialogs/frmShowText.h"
+#include "engine/modDB.h"
+#include "dialogs/modDlg.h"
 
 #include <QCursor>
 #include <QMenu>

@@ -1,9 +1,9 @@
 // frmEdit: the menu tree and the three modes that switch its items and the toolbar.
 
-#include "ModeTable.h"
-#include "Toolbar.h"
-#include "frmEdit.h"
-#include "modDB.h"
+#include "editor/ModeTable.h"
+#include "editor/Toolbar.h"
+#include "editor/frmEdit.h"
+#include "engine/modDB.h"
 
 #include <QMenuBar>
 

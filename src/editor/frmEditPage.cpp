@@ -1,9 +1,9 @@
 // frmEdit: laying out the current page and moving text between the record buffer and it.
 
-#include "QtText.h"
-#include "Toolbar.h"
-#include "frmEdit.h"
-#include "modDB.h"
+#include "dialogs/QtText.h"
+#include "editor/Toolbar.h"
+#include "editor/frmEdit.h"
+#include "engine/modDB.h"
 
 #include <QMenu>
 

@@ -1,13 +1,13 @@
 // frmEdit: the commands that change the record: Update, New, Duplicate, Delete, the Date
 // and Time insertions, and Goto record through the browse grid.
 
-#include "FieldInput.h"
-#include "NumberedAppend.h"
-#include "QtText.h"
-#include "UpdateChecks.h"
-#include "frmEdit.h"
-#include "modBrowse.h"
-#include "modDB.h"
+#include "editor/FieldInput.h"
+#include "editor/NumberedAppend.h"
+#include "dialogs/QtText.h"
+#include "editor/rules/UpdateChecks.h"
+#include "editor/frmEdit.h"
+#include "browse/modBrowse.h"
+#include "engine/modDB.h"
 
 namespace tabulo {
 

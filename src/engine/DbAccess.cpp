@@ -1,4 +1,4 @@
-#include "DbAccess.h"
+#include "engine/DbAccess.h"
 
 #include <algorithm>
 

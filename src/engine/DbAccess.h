@@ -3,8 +3,8 @@
 // database and the browse grid. They address records and fields by the file's layout and never
 // reach outside a record or a buffer, whatever the header says.
 
-#include "DBHeader.h"
-#include "DbFile.h"
+#include "engine/DBHeader.h"
+#include "engine/DbFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "FileName.h"
+#include "engine/FileName.h"
 
-#include "DBHeader.h"
+#include "engine/DBHeader.h"
 
 #include <algorithm>
 #include <cctype>

@@ -5,8 +5,8 @@
 // Whatever step fails, the old data is left in ".Tbd" (or, at worst, in ".Bak"), no work
 // file is left behind, and the database is opened again.
 
-#include "modDB.h"
-#include "modDBState.h"
+#include "engine/modDB.h"
+#include "engine/modDBState.h"
 
 namespace tabulo {
 

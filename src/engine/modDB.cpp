@@ -1,7 +1,7 @@
-#include "modDB.h"
+#include "engine/modDB.h"
 
-#include "FileName.h"
-#include "modDBState.h"
+#include "engine/FileName.h"
+#include "engine/modDBState.h"
 
 #include <algorithm>
 

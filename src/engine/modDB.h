@@ -3,8 +3,8 @@
 // the current record number and the record buffer. Every operation checks its own
 // preconditions, reports a refusal through the Reporter and returns 0; 1 is success.
 
-#include "DBHeader.h"
-#include "Reporter.h"
+#include "engine/DBHeader.h"
+#include "engine/Reporter.h"
 
 #include <functional>
 #include <memory>

@@ -2,11 +2,11 @@
 // The engine's state, shared by the files that implement modDB (the engine and pack).
 // Not part of the public interface.
 
-#include "DBHeader.h"
-#include "DbAccess.h"
-#include "DbFile.h"
-#include "Reporter.h"
-#include "modDB.h"
+#include "engine/DBHeader.h"
+#include "engine/DbAccess.h"
+#include "engine/DbFile.h"
+#include "engine/Reporter.h"
+#include "engine/modDB.h"
 
 #include <memory>
 #include <string>

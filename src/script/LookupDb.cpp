@@ -1,6 +1,6 @@
-#include "LookupDb.h"
+#include "script/LookupDb.h"
 
-#include "modLIB.h"
+#include "base/modLIB.h"
 
 #include <algorithm>
 

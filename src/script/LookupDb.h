@@ -3,8 +3,8 @@
 // copy and never touches the engine's state. There is no current record and no record
 // buffer: every read and write addresses one field of one record in the file directly.
 
-#include "DBHeader.h"
-#include "DbFile.h"
+#include "engine/DBHeader.h"
+#include "engine/DbFile.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "ScriptRunner.h"
+#include "script/ScriptRunner.h"
 
-#include "ScriptEngine.h"
-#include "TbObject.h"
-#include "modDB.h"
+#include "script/vbscript/ScriptEngine.h"
+#include "script/TbObject.h"
+#include "engine/modDB.h"
 
 namespace tabulo {
 

@@ -9,9 +9,9 @@
 // survives from one run to the next. What lasts is held by `Tb` (Cancel, the look-up
 // database) and by the window (the Actions entries, the delete switch).
 
-#include "Reporter.h"
-#include "ScriptWindow.h"
-#include "clsField.h"
+#include "engine/Reporter.h"
+#include "script/ScriptWindow.h"
+#include "script/clsField.h"
 
 #include <memory>
 #include <string>

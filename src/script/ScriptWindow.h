@@ -3,7 +3,7 @@
 // implements it with its Actions menu, its delete switch, the browse grid and the input
 // box; tests implement it with a recorder.
 
-#include "DateTimeText.h"
+#include "base/DateTimeText.h"
 
 #include <cstdint>
 #include <string>

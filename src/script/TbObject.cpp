@@ -1,8 +1,8 @@
-#include "TbObject.h"
+#include "script/TbObject.h"
 
-#include "Convert.h"
-#include "ScriptError.h"
-#include "clsField.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/ScriptError.h"
+#include "script/clsField.h"
 
 #include <string_view>
 

@@ -3,7 +3,7 @@
 // methods by name (any case), Cancel as a readable and writable property, arguments by
 // reference.
 
-#include "ScriptObject.h"
+#include "script/vbscript/ScriptObject.h"
 
 #include <memory>
 

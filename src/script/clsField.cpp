@@ -1,7 +1,7 @@
-#include "clsField.h"
+#include "script/clsField.h"
 
-#include "FileName.h"
-#include "modDB.h"
+#include "engine/FileName.h"
+#include "engine/modDB.h"
 
 namespace tabulo {
 

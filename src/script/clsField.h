@@ -10,9 +10,9 @@
 // (critical icon, titled with the method's name) and give "" or 0. A file failure of the
 // look-up database is not handled here: it throws ScriptFileError for the script to see.
 
-#include "LookupDb.h"
-#include "Reporter.h"
-#include "ScriptWindow.h"
+#include "script/LookupDb.h"
+#include "engine/Reporter.h"
+#include "script/ScriptWindow.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "BrowseSort.h"
-#include "BrowseTable.h"
+#include "browse/BrowseSort.h"
+#include "browse/BrowseTable.h"
 #include "TestDb.h"
 
 #include <cmath>

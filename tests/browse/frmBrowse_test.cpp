@@ -1,7 +1,7 @@
-#include "BrowseGrid.h"
+#include "browse/BrowseGrid.h"
 #include "TestDb.h"
-#include "frmBrowse.h"
-#include "modBrowse.h"
+#include "browse/frmBrowse.h"
+#include "browse/modBrowse.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 // Base of the dialog tests: every test starts with empty dialog parameters, the GUI runner,
 // day-first dates, and gets the process's current directory back afterwards.
 
-#include "modDlg.h"
+#include "dialogs/modDlg.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
-#include "frmDlgClr.h"
-#include "frmDlgFnt.h"
+#include "dialogs/frmDlgClr.h"
+#include "dialogs/frmDlgFnt.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

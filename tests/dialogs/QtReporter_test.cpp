@@ -1,5 +1,5 @@
 #include "ModalDriver.h"
-#include "QtReporter.h"
+#include "dialogs/QtReporter.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "QtText.h"
+#include "dialogs/QtText.h"
 
 #include <gtest/gtest.h>
 

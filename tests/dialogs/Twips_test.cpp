@@ -1,4 +1,4 @@
-#include "Twips.h"
+#include "dialogs/Twips.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
-#include "Reporter.h"
+#include "engine/Reporter.h"
 #include "TempDir.h"
-#include "frmDlgFile.h"
+#include "dialogs/frmDlgFile.h"
 
 #include <QLineEdit>
 #include <QListWidget>

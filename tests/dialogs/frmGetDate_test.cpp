@@ -1,7 +1,7 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
-#include "Twips.h"
-#include "frmGetDate.h"
+#include "dialogs/Twips.h"
+#include "dialogs/frmGetDate.h"
 
 #include <QDate>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
-#include "frmInput.h"
+#include "dialogs/frmInput.h"
 
 #include <QLineEdit>
 #include <QPushButton>

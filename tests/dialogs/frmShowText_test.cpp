@@ -1,7 +1,7 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
-#include "Twips.h"
-#include "frmShowText.h"
+#include "dialogs/Twips.h"
+#include "dialogs/frmShowText.h"
 
 #include <QPlainTextEdit>
 

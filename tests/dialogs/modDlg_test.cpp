@@ -1,5 +1,5 @@
 #include "DialogTest.h"
-#include "frmShowText.h"
+#include "dialogs/frmShowText.h"
 
 #include <QDir>
 #include <string>

@@ -1,7 +1,7 @@
 #include "EditorFixture.h"
 
-#include "QtText.h"
-#include "frmShowText.h"
+#include "dialogs/QtText.h"
+#include "dialogs/frmShowText.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

@@ -5,9 +5,9 @@
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
-#include "frmEdit.h"
-#include "modDB.h"
-#include "modDlg.h"
+#include "editor/frmEdit.h"
+#include "engine/modDB.h"
+#include "dialogs/modDlg.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

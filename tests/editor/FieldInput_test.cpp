@@ -2,7 +2,7 @@
 // box shows what the rules return: a table of codes, starting text, keys and the result.
 
 #include "RecordsFixture.h"
-#include "Twips.h"
+#include "dialogs/Twips.h"
 
 #include <QClipboard>
 #include <QKeyEvent>

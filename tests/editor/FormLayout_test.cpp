@@ -2,7 +2,7 @@
 // control shows a field in each mode, the focus, the page menu and the record caption.
 
 #include "EditorFixture.h"
-#include "QtText.h"
+#include "dialogs/QtText.h"
 
 #include <QMenu>
 #include <QTest>

@@ -1,8 +1,8 @@
 // Read-only fields as links and as openers of the text viewer; the Goto pop-up.
 
 #include "EditorFixture.h"
-#include "Links.h"
-#include "QtText.h"
+#include "editor/Links.h"
+#include "dialogs/QtText.h"
 
 #include <QMenu>
 #include <QTest>

@@ -2,7 +2,7 @@
 // menus and buttons through a whole round: no database, browsing, editing, browsing again.
 
 #include "EditorFixture.h"
-#include "QtText.h"
+#include "dialogs/QtText.h"
 
 #include <QMenu>
 #include <QToolButton>

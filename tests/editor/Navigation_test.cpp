@@ -1,7 +1,7 @@
 // Moving through records and pages with the keys, the toolbar and the page menu.
 
 #include "EditorFixture.h"
-#include "QtText.h"
+#include "dialogs/QtText.h"
 
 #include <QMenu>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The record commands as a user drives them: keys, toolbar and menu, and the file's bytes
 // afterwards.
 
-#include "BrowseGrid.h"
+#include "browse/BrowseGrid.h"
 #include "RecordsFixture.h"
 
 #include <QMenu>

@@ -4,8 +4,8 @@
 // answers at once, and a fixed clock.
 
 #include "EditorFixture.h"
-#include "FieldInput.h"
-#include "QtText.h"
+#include "editor/FieldInput.h"
+#include "dialogs/QtText.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 // Start-up from the command line, Open from the dialog, Close, Exit and the close box.
 
 #include "EditorFixture.h"
-#include "QtText.h"
+#include "dialogs/QtText.h"
 
 #include <QMenu>
 #include <QMenuBar>

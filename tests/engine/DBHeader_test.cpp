@@ -1,4 +1,4 @@
-#include "DBHeader.h"
+#include "engine/DBHeader.h"
 #include "TestDb.h"
 
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "DbFile.h"
+#include "engine/DbFile.h"
 #include "TempDir.h"
 
 #include <fstream>

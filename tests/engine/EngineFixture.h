@@ -2,11 +2,11 @@
 // Shared set-up of the engine tests: a temporary directory, a recording reporter and an
 // engine, plus a few databases made with TestDb.
 
-#include "DbFile.h"
+#include "engine/DbFile.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
-#include "modDB.h"
+#include "engine/modDB.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "FileName.h"
+#include "engine/FileName.h"
 
 #include <gtest/gtest.h>
 

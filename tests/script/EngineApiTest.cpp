@@ -1,9 +1,9 @@
 // The host's view of the engine: registered objects, Reset, Run, errors and
 // the time-out.
 
-#include "Convert.h"
-#include "ScriptEngine.h"
-#include "ScriptError.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/ScriptEngine.h"
+#include "script/vbscript/ScriptError.h"
 
 #include <filesystem>
 #include <fstream>

@@ -7,7 +7,7 @@
 //   ' TIMEOUT: ms        the engine's time-out
 //   ' DATEORDER: 2       month-first dates
 
-#include "ScriptEngine.h"
+#include "script/vbscript/ScriptEngine.h"
 
 #include <algorithm>
 #include <filesystem>

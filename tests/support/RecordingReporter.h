@@ -2,7 +2,7 @@
 // Test stand-ins for the user-facing seams: every message box and question is recorded,
 // questions are answered from a queue, progress calls are counted. Nothing ever blocks.
 
-#include "Reporter.h"
+#include "engine/Reporter.h"
 
 #include <deque>
 #include <ostream>

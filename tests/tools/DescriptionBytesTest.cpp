@@ -4,7 +4,7 @@
 #include "Description.h"
 #include "TempDir.h"
 #include "TestDb.h"
-#include "modLIB.h"
+#include "base/modLIB.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

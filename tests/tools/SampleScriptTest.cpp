@@ -5,10 +5,10 @@
 #include "Description.h"
 #include "RecordingReporter.h"
 #include "RecordingScriptWindow.h"
-#include "ScriptEngine.h"
-#include "ScriptRunner.h"
+#include "script/vbscript/ScriptEngine.h"
+#include "script/ScriptRunner.h"
 #include "TempDir.h"
-#include "modDB.h"
+#include "engine/modDB.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "Description.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
-#include "modDB.h"
-#include "modLIB.h"
+#include "engine/modDB.h"
+#include "base/modLIB.h"
 
 #include <gtest/gtest.h>
 #include <set>

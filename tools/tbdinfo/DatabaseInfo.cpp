@@ -1,6 +1,6 @@
 #include "DatabaseInfo.h"
 
-#include "CodePage.h"
+#include "engine/CodePage.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -2,7 +2,7 @@
 // A readable account of a database file: its header (window, fonts, fields, banners,
 // page headings, script) and its records, for people and for debugging.
 
-#include "DBHeader.h"
+#include "engine/DBHeader.h"
 
 #include <ostream>
 #include <string>

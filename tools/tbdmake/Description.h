@@ -2,7 +2,7 @@
 // A database built from a JSON description: the header through the engine's encoder,
 // the records as whole record texts (mark character first).
 
-#include "DBHeader.h"
+#include "engine/DBHeader.h"
 
 #include <QByteArray>
 #include <QString>

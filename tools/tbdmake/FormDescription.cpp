@@ -1,6 +1,6 @@
 #include "FormDescription.h"
 
-#include "modLIB.h"
+#include "base/modLIB.h"
 
 #include <QFile>
 #include <QFileInfo>

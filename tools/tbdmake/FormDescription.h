@@ -1,7 +1,7 @@
 #pragma once
 // The form part of a description: window, fonts, fields, banners, page headings, script.
 
-#include "DBHeader.h"
+#include "engine/DBHeader.h"
 #include "JsonReader.h"
 
 #include <QString>

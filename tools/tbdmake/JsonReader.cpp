@@ -1,6 +1,6 @@
 #include "JsonReader.h"
 
-#include "CodePage.h"
+#include "engine/CodePage.h"
 
 #include <algorithm>
 #include <cmath>

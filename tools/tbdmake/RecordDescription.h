@@ -2,7 +2,7 @@
 // The records of a description: listed records (field values by name, or a whole record
 // text) followed by generated ones.
 
-#include "DBHeader.h"
+#include "engine/DBHeader.h"
 #include "JsonReader.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "BoxState.h"
+#include "editor/rules/BoxState.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "CaseConversion.h"
+#include "editor/rules/CaseConversion.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // then "L" lower case, then "F" first capitals, each over the whole text, in the
 // Windows-1252 alphabet (accented letters included).
 
-#include "BoxState.h"
+#include "editor/rules/BoxState.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "KeyFilter.h"
+#include "editor/rules/KeyFilter.h"
 
-#include "CaseConversion.h"
-#include "modLIB.h"
+#include "editor/rules/CaseConversion.h"
+#include "base/modLIB.h"
 
 namespace tabulo {
 

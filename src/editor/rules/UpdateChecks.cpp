@@ -1,6 +1,6 @@
-#include "UpdateChecks.h"
+#include "editor/rules/UpdateChecks.h"
 
-#include "modLIB.h"
+#include "base/modLIB.h"
 
 namespace tabulo {
 

@@ -3,8 +3,8 @@
 // numbering of a new record's "#" fields. They read and write fields through
 // RecordFields, so they run on the engine's record buffer and on test doubles alike.
 
-#include "DBHeader.h"
-#include "Reporter.h"
+#include "engine/DBHeader.h"
+#include "engine/Reporter.h"
 
 #include <optional>
 #include <string>

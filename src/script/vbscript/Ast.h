@@ -3,8 +3,8 @@
 // itself (tree-walking evaluation). Names are bound to storage slots the first
 // time a node runs, so that later runs go straight to the variable.
 
-#include "Operators.h"
-#include "Variant.h"
+#include "script/vbscript/Operators.h"
+#include "script/vbscript/Variant.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 // The table of built-in functions and named constants.
 
-#include "Builtins.h"
+#include "script/vbscript/Builtins.h"
 
 #include <unordered_map>
 

@@ -1,12 +1,12 @@
 // Conversion and type-inspection functions.
 
-#include "Builtins.h"
-#include "Convert.h"
-#include "ErrObject.h"
-#include "Interpreter.h"
-#include "Nodes.h"
-#include "RuntimeBridge.h"
-#include "ScriptError.h"
+#include "script/vbscript/Builtins.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/ErrObject.h"
+#include "script/vbscript/Interpreter.h"
+#include "script/vbscript/Nodes.h"
+#include "script/vbscript/RuntimeBridge.h"
+#include "script/vbscript/ScriptError.h"
 
 namespace tabulo::vbs {
 

@@ -1,15 +1,15 @@
 // Date, time and formatting functions, on top of the script runtime library.
 
-#include "Builtins.h"
-#include "Convert.h"
-#include "ScriptError.h"
-#include "runtime/Clock.h"
-#include "runtime/DateFormat.h"
-#include "runtime/DateMath.h"
-#include "runtime/DateNames.h"
-#include "runtime/DateSerial.h"
-#include "runtime/NumberFormat.h"
-#include "runtime/Rounding.h"
+#include "script/vbscript/Builtins.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/ScriptError.h"
+#include "script/vbscript/runtime/Clock.h"
+#include "script/vbscript/runtime/DateFormat.h"
+#include "script/vbscript/runtime/DateMath.h"
+#include "script/vbscript/runtime/DateNames.h"
+#include "script/vbscript/runtime/DateSerial.h"
+#include "script/vbscript/runtime/NumberFormat.h"
+#include "script/vbscript/runtime/Rounding.h"
 
 #include <cmath>
 

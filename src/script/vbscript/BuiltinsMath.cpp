@@ -1,11 +1,11 @@
 // Math functions, Rnd and Randomize.
 
-#include "Builtins.h"
-#include "Convert.h"
-#include "Interpreter.h"
-#include "Nodes.h"
-#include "ScriptError.h"
-#include "runtime/Rounding.h"
+#include "script/vbscript/Builtins.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/Interpreter.h"
+#include "script/vbscript/Nodes.h"
+#include "script/vbscript/ScriptError.h"
+#include "script/vbscript/runtime/Rounding.h"
 
 #include <chrono>
 #include <cmath>

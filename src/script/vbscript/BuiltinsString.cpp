@@ -1,11 +1,11 @@
 // String functions. Text is Windows-1252: one byte per character.
 
-#include "Builtins.h"
-#include "Convert.h"
-#include "Limits.h"
-#include "Nodes.h"
-#include "ScriptError.h"
-#include "TextCase.h"
+#include "script/vbscript/Builtins.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/Limits.h"
+#include "script/vbscript/Nodes.h"
+#include "script/vbscript/ScriptError.h"
+#include "script/vbscript/TextCase.h"
 
 #include <algorithm>
 

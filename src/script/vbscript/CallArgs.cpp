@@ -1,7 +1,7 @@
-#include "CallArgs.h"
+#include "script/vbscript/CallArgs.h"
 
-#include "Convert.h"
-#include "Nodes.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/Nodes.h"
 
 namespace tabulo::vbs {
 

@@ -3,7 +3,7 @@
 // variable or array element is handed over as a pointer to its storage; any
 // other expression (or one in parentheses) is evaluated into a temporary.
 
-#include "Interpreter.h"
+#include "script/vbscript/Interpreter.h"
 
 namespace tabulo::vbs {
 

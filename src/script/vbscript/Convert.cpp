@@ -1,8 +1,8 @@
-#include "Convert.h"
+#include "script/vbscript/Convert.h"
 
-#include "RuntimeBridge.h"
-#include "ScriptError.h"
-#include "ScriptObject.h"
+#include "script/vbscript/RuntimeBridge.h"
+#include "script/vbscript/ScriptError.h"
+#include "script/vbscript/ScriptObject.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // that hold numbers convert, Empty is 0 or "", Null refuses ("Invalid use of
 // Null"), integers round half to even and overflow is an error.
 
-#include "Variant.h"
+#include "script/vbscript/Variant.h"
 
 #include <string>
 

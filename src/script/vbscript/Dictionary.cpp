@@ -1,11 +1,11 @@
 // Scripting.Dictionary: keys and items in insertion order, keys compared
 // exactly or (CompareMode 1) without regard to case.
 
-#include "Convert.h"
-#include "Nodes.h"
-#include "ScriptError.h"
-#include "ScriptObject.h"
-#include "TextCase.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/Nodes.h"
+#include "script/vbscript/ScriptError.h"
+#include "script/vbscript/ScriptObject.h"
+#include "script/vbscript/TextCase.h"
 
 #include <cstring>
 #include <unordered_map>

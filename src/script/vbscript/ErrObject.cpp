@@ -1,7 +1,7 @@
-#include "ErrObject.h"
+#include "script/vbscript/ErrObject.h"
 
-#include "Builtins.h"
-#include "Convert.h"
+#include "script/vbscript/Builtins.h"
+#include "script/vbscript/Convert.h"
 
 namespace tabulo::vbs {
 

@@ -1,9 +1,9 @@
 // Names, calls and member access.
 
-#include "Builtins.h"
-#include "CallArgs.h"
-#include "Convert.h"
-#include "Nodes.h"
+#include "script/vbscript/Builtins.h"
+#include "script/vbscript/CallArgs.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/Nodes.h"
 
 namespace tabulo::vbs {
 

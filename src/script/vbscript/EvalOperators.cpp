@@ -1,8 +1,8 @@
 // Operator nodes, with fast paths for the common Integer, Long and Double cases.
 
-#include "Convert.h"
-#include "Nodes.h"
-#include "ScriptError.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/Nodes.h"
+#include "script/vbscript/ScriptError.h"
 
 #include <limits>
 

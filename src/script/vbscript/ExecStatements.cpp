@@ -1,10 +1,10 @@
 // Statement nodes.
 
-#include "CallArgs.h"
-#include "Convert.h"
-#include "ErrObject.h"
-#include "Limits.h"
-#include "Nodes.h"
+#include "script/vbscript/CallArgs.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/ErrObject.h"
+#include "script/vbscript/Limits.h"
+#include "script/vbscript/Nodes.h"
 
 #include <new>
 #include <stdexcept>

@@ -1,11 +1,11 @@
-#include "Interpreter.h"
+#include "script/vbscript/Interpreter.h"
 
-#include "Builtins.h"
-#include "CallArgs.h"
-#include "Convert.h"
-#include "ErrObject.h"
-#include "Limits.h"
-#include "Nodes.h"
+#include "script/vbscript/Builtins.h"
+#include "script/vbscript/CallArgs.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/ErrObject.h"
+#include "script/vbscript/Limits.h"
+#include "script/vbscript/Nodes.h"
 
 #include <cstdlib>
 

@@ -3,9 +3,9 @@
 // classes of all code added so far, the Err state, the call depth and the
 // deadline of the run in progress.
 
-#include "Ast.h"
-#include "ScriptError.h"
-#include "ScriptObject.h"
+#include "script/vbscript/Ast.h"
+#include "script/vbscript/ScriptError.h"
+#include "script/vbscript/ScriptObject.h"
 
 #include <chrono>
 #include <deque>

@@ -1,9 +1,9 @@
-#include "Lexer.h"
+#include "script/vbscript/Lexer.h"
 
-#include "Convert.h"
-#include "RuntimeBridge.h"
-#include "ScriptError.h"
-#include "ScriptObject.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/RuntimeBridge.h"
+#include "script/vbscript/ScriptError.h"
+#include "script/vbscript/ScriptObject.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // The concrete expression and statement nodes built by the parser.
 
-#include "Ast.h"
+#include "script/vbscript/Ast.h"
 
 #include <utility>
 

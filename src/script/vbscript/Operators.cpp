@@ -1,9 +1,9 @@
-#include "Operators.h"
+#include "script/vbscript/Operators.h"
 
-#include "Convert.h"
-#include "Limits.h"
-#include "ScriptError.h"
-#include "ScriptObject.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/Limits.h"
+#include "script/vbscript/ScriptError.h"
+#include "script/vbscript/ScriptObject.h"
 
 #include <cmath>
 #include <limits>

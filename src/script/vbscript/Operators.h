@@ -4,7 +4,7 @@
 // overflows into Long, then Double), Null propagates, `+` of two strings
 // concatenates, comparisons of numbers and strings follow the Variant rules.
 
-#include "Variant.h"
+#include "script/vbscript/Variant.h"
 
 namespace tabulo::vbs {
 

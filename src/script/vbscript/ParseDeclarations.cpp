@@ -1,7 +1,7 @@
 // Declarations: Dim, ReDim, Const, procedures and classes.
 
-#include "Convert.h"
-#include "Parser.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/Parser.h"
 
 namespace tabulo::vbs {
 

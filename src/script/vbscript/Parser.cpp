@@ -1,10 +1,10 @@
 // Parser infrastructure and expressions.
 
-#include "Parser.h"
+#include "script/vbscript/Parser.h"
 
-#include "Builtins.h"
-#include "Limits.h"
-#include "ScriptObject.h"
+#include "script/vbscript/Builtins.h"
+#include "script/vbscript/Limits.h"
+#include "script/vbscript/ScriptObject.h"
 
 #include <algorithm>
 #include <unordered_set>

@@ -3,9 +3,9 @@
 // classes. Compile errors are thrown as ScriptError with the line and column
 // of the token where the parser stopped.
 
-#include "Interpreter.h"
-#include "Lexer.h"
-#include "Nodes.h"
+#include "script/vbscript/Interpreter.h"
+#include "script/vbscript/Lexer.h"
+#include "script/vbscript/Nodes.h"
 
 namespace tabulo::vbs {
 

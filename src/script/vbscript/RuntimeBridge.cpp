@@ -1,8 +1,8 @@
-#include "RuntimeBridge.h"
+#include "script/vbscript/RuntimeBridge.h"
 
-#include "runtime/DateFormat.h"
-#include "runtime/DateParse.h"
-#include "runtime/NumberText.h"
+#include "script/vbscript/runtime/DateFormat.h"
+#include "script/vbscript/runtime/DateParse.h"
+#include "script/vbscript/runtime/NumberText.h"
 
 #include <cmath>
 #include <ctime>

@@ -1,8 +1,8 @@
-#include "ScriptEngine.h"
+#include "script/vbscript/ScriptEngine.h"
 
-#include "Convert.h"
-#include "ErrObject.h"
-#include "Parser.h"
+#include "script/vbscript/Convert.h"
+#include "script/vbscript/ErrObject.h"
+#include "script/vbscript/Parser.h"
 
 #include <new>
 

@@ -10,8 +10,8 @@
 //   if (!engine.AddCode(text) || !engine.Run("Start"))
 //       show(engine.Error().description, engine.Error().line, engine.Error().column);
 
-#include "Interpreter.h"
-#include "ScriptObject.h"
+#include "script/vbscript/Interpreter.h"
+#include "script/vbscript/ScriptObject.h"
 
 #include <memory>
 #include <string>

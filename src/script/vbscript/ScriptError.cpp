@@ -1,4 +1,4 @@
-#include "ScriptError.h"
+#include "script/vbscript/ScriptError.h"
 
 #include <unordered_map>
 

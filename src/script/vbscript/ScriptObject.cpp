@@ -1,6 +1,6 @@
-#include "ScriptObject.h"
+#include "script/vbscript/ScriptObject.h"
 
-#include "ScriptError.h"
+#include "script/vbscript/ScriptError.h"
 
 namespace tabulo::vbs {
 

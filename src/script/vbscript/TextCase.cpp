@@ -1,4 +1,4 @@
-#include "TextCase.h"
+#include "script/vbscript/TextCase.h"
 
 namespace tabulo::vbs {
 

@@ -1,6 +1,6 @@
-#include "Variant.h"
+#include "script/vbscript/Variant.h"
 
-#include "ScriptObject.h"
+#include "script/vbscript/ScriptObject.h"
 
 namespace tabulo::vbs {
 

@@ -2,7 +2,7 @@
 // A field box written as one string: "ab|c" has the caret after b, "a[bc]d" has bc
 // selected. Line breaks are written as they are stored, "\r\n".
 
-#include "BoxState.h"
+#include "editor/rules/BoxState.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 #include "BoxNotation.h"
-#include "BoxState.h"
+#include "editor/rules/BoxState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "BoxNotation.h"
-#include "CaseConversion.h"
+#include "editor/rules/CaseConversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "BoxNotation.h"
-#include "KeyFilter.h"
+#include "editor/rules/KeyFilter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "UpdateChecks.h"
+#include "editor/rules/UpdateChecks.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,5 +1,5 @@
 #include "DateTestText.h"
-#include "runtime/DateMath.h"
+#include "script/vbscript/runtime/DateMath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "DateTestText.h"
-#include "runtime/DateSerial.h"
+#include "script/vbscript/runtime/DateSerial.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // Test helper: a serial written as "YYYY-MM-DD hh:mm:ss" (or "invalid"), so expected
 // dates in the tables read at a glance.
 
-#include "runtime/DateSerial.h"
+#include "script/vbscript/runtime/DateSerial.h"
 
 #include <cstdio>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "DateTestText.h"
-#include "runtime/DateFormat.h"
-#include "runtime/DateNames.h"
-#include "runtime/DateParse.h"
+#include "script/vbscript/runtime/DateFormat.h"
+#include "script/vbscript/runtime/DateNames.h"
+#include "script/vbscript/runtime/DateParse.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "runtime/NumberFormat.h"
+#include "script/vbscript/runtime/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "runtime/NumberText.h"
+#include "script/vbscript/runtime/NumberText.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Arbitrary texts made of the characters the parsers care about: no crash, and every
 // accepted text yields a value the rest of the runtime can use.
-#include "runtime/DateFormat.h"
-#include "runtime/DateParse.h"
-#include "runtime/NumberFormat.h"
-#include "runtime/NumberText.h"
+#include "script/vbscript/runtime/DateFormat.h"
+#include "script/vbscript/runtime/DateParse.h"
+#include "script/vbscript/runtime/NumberFormat.h"
+#include "script/vbscript/runtime/NumberText.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "runtime/Clock.h"
-#include "runtime/Random.h"
+#include "script/vbscript/runtime/Clock.h"
+#include "script/vbscript/runtime/Random.h"
 
 #include <gtest/gtest.h>
 

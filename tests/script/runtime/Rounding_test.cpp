@@ -1,4 +1,4 @@
-#include "runtime/Rounding.h"
+#include "script/vbscript/runtime/Rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // the delete switch, the browse grid and the input box are recorded, and the grid and the
 // box answer from fields set by the test. The clock stands still.
 
-#include "DbFile.h"
-#include "ScriptWindow.h"
+#include "engine/DbFile.h"
+#include "script/ScriptWindow.h"
 
 #include <array>
 #include <functional>

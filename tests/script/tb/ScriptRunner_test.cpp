@@ -1,4 +1,4 @@
-#include "ScriptRunner.h"
+#include "script/ScriptRunner.h"
 #include "TbFixture.h"
 
 namespace tabulo::test {

@@ -1,7 +1,7 @@
 #pragma once
 // The local wall clock as the date built-ins see it: Now, Date, Time and Timer.
 
-#include "DateSerial.h"
+#include "script/vbscript/runtime/DateSerial.h"
 
 namespace tabulo::vbs::rt {
 

@@ -1,8 +1,8 @@
-#include "DateFormat.h"
+#include "script/vbscript/runtime/DateFormat.h"
 
-#include "DateNames.h"
-#include "DateParse.h"
-#include "DateSerial.h"
+#include "script/vbscript/runtime/DateNames.h"
+#include "script/vbscript/runtime/DateParse.h"
+#include "script/vbscript/runtime/DateSerial.h"
 
 namespace tabulo::vbs::rt {
 

@@ -1,7 +1,7 @@
-#include "DateMath.h"
+#include "script/vbscript/runtime/DateMath.h"
 
-#include "DateSerial.h"
-#include "Rounding.h"
+#include "script/vbscript/runtime/DateSerial.h"
+#include "script/vbscript/runtime/Rounding.h"
 
 #include <algorithm>
 #include <array>

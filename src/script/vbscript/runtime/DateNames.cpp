@@ -1,4 +1,4 @@
-#include "DateNames.h"
+#include "script/vbscript/runtime/DateNames.h"
 
 #include <array>
 #include <cctype>

@@ -1,8 +1,8 @@
-#include "DateParse.h"
+#include "script/vbscript/runtime/DateParse.h"
 
-#include "DateNames.h"
-#include "DateSerial.h"
-#include "NumberText.h"
+#include "script/vbscript/runtime/DateNames.h"
+#include "script/vbscript/runtime/DateSerial.h"
+#include "script/vbscript/runtime/NumberText.h"
 
 #include <cctype>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "DateSerial.h"
+#include "script/vbscript/runtime/DateSerial.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "DecimalDigits.h"
+#include "script/vbscript/runtime/DecimalDigits.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "NumberFormat.h"
+#include "script/vbscript/runtime/NumberFormat.h"
 
-#include "DecimalDigits.h"
+#include "script/vbscript/runtime/DecimalDigits.h"
 
 #include <algorithm>
 

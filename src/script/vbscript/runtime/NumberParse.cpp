@@ -1,5 +1,5 @@
 // Text to number: the reading side of NumberText.h (CDbl, IsNumeric, CBool of text).
-#include "NumberText.h"
+#include "script/vbscript/runtime/NumberText.h"
 
 #include <algorithm>
 #include <cctype>

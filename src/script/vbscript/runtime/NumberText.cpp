@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "script/vbscript/runtime/NumberText.h"
 
-#include "DecimalDigits.h"
+#include "script/vbscript/runtime/DecimalDigits.h"
 
 #include <cmath>
 #include <string>

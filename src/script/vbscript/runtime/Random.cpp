@@ -1,4 +1,4 @@
-#include "Random.h"
+#include "script/vbscript/runtime/Random.h"
 
 #include <bit>
 

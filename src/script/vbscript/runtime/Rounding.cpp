@@ -1,4 +1,4 @@
-#include "Rounding.h"
+#include "script/vbscript/runtime/Rounding.h"
 
 #include <cmath>
 #include <limits>

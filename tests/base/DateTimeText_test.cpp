@@ -1,4 +1,4 @@
-#include "DateTimeText.h"
+#include "base/DateTimeText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "modLIB.h"
+#include "base/modLIB.h"
 
 #include <algorithm>
 
