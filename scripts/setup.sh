@@ -6,7 +6,9 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation python3 bc
+  fonts-liberation python3 bc ccache
+  libsqlite3-dev sqlite3 libpcre2-dev libcli11-dev nlohmann-json3-dev
+  poppler-utils desktop-file-utils appstream clang-format dpkg-dev file
 )
 
 missing=()
