@@ -1,7 +1,6 @@
 #include "base/DateTimeText.h"
 
 #include <cstdio>
-#include <ctime>
 
 namespace tabulo {
 
@@ -15,13 +14,6 @@ std::string Joined(int a, int b, int c, char sep, int lastWidth) {
 }
 
 } // namespace
-
-LocalTime CurrentLocalTime() {
-    const std::time_t now = std::time(nullptr);
-    const std::tm* t = std::localtime(&now);
-    if (t == nullptr) return {};
-    return {t->tm_year + 1900, t->tm_mon + 1, t->tm_mday, t->tm_hour, t->tm_min, t->tm_sec};
-}
 
 std::string DateText(const LocalTime& now, int dateOrder) {
     return dateOrder == 2 ? Joined(now.Month, now.Day, now.Year, '/', 4)

@@ -10,13 +10,16 @@ constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 constexpr int kSpace = 32;
 
-bool Has(std::string_view codes, char c) { return codes.find(c) != std::string_view::npos; }
+bool Has(std::string_view codes, char c) {
+    return codes.find(c) != std::string_view::npos;
+}
 
 std::string NormalizedCodes(std::string_view codes) {
     size_t b = codes.find_first_not_of(' ');
     size_t e = codes.find_last_not_of(' ');
     std::string s = b == std::string_view::npos ? "" : std::string(codes.substr(b, e - b + 1));
-    for (char& c : s) c = static_cast<char>(ToUpper(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = static_cast<char>(ToUpper(static_cast<unsigned char>(c)));
     return s;
 }
 
@@ -41,14 +44,30 @@ int Digits(std::string_view text, size_t pos, size_t n) {
 
 } // namespace
 
-bool IsUpper(int c) { return c >= 'A' && c <= 'Z'; }
-bool IsLower(int c) { return c >= 'a' && c <= 'z'; }
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
-bool IsLetter(int c) { return IsUpper(c) || IsLower(c); }
-bool IsAlnum(int c) { return IsLetter(c) || IsDigit(c); }
-bool IsHexDigit(int c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
-int ToUpper(int c) { return IsLower(c) ? c - 32 : c; }
-int ToLower(int c) { return IsUpper(c) ? c + 32 : c; }
+bool IsUpper(int c) {
+    return c >= 'A' && c <= 'Z';
+}
+bool IsLower(int c) {
+    return c >= 'a' && c <= 'z';
+}
+bool IsDigit(int c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(int c) {
+    return IsUpper(c) || IsLower(c);
+}
+bool IsAlnum(int c) {
+    return IsLetter(c) || IsDigit(c);
+}
+bool IsHexDigit(int c) {
+    return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+int ToUpper(int c) {
+    return IsLower(c) ? c - 32 : c;
+}
+int ToLower(int c) {
+    return IsUpper(c) ? c + 32 : c;
+}
 
 int FilterKey(int key, std::string_view rawCodes) {
     const std::string codes = NormalizedCodes(rawCodes);
@@ -65,14 +84,6 @@ bool IsValidName(std::string_view text) {
     return std::all_of(text.begin() + 1, text.end(), [](char ch) {
         return IsAlnum(static_cast<unsigned char>(ch)) || ch == '_';
     });
-}
-
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
-
-int DaysInMonth(int month, int year) {
-    if (year < 1 || year > 9999 || month < 1 || month > 12) return 0;
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
 bool IsValidDate(std::string_view text, int order) {

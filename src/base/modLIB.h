@@ -3,6 +3,8 @@
 // field-name rule and the date and time checks. Plain functions, standard C++ only.
 // Character arguments are codes; tests return true/false (the GUI maps them to -1/0).
 
+#include "base/Calendar.h"
+
 #include <string>
 #include <string_view>
 
@@ -24,8 +26,9 @@ int FilterKey(int key, std::string_view codes);
 // A letter first, then letters, digits and "_", not ending in "_".
 bool IsValidName(std::string_view text);
 
-bool IsLeapYear(int year);
-int DaysInMonth(int month, int year); // 0 for a month or year out of range
+// The calendar's own: DaysInMonth(month, year) is 0 for a month or year out of range.
+using tabulo::calendar::DaysInMonth;
+using tabulo::calendar::IsLeapYear;
 // order 2: "MM/DD/YYYY"; any other value: "DD/MM/YYYY".
 bool IsValidDate(std::string_view text, int order);
 bool IsValidTime(std::string_view text); // "hh:mm:ss"

@@ -1,5 +1,6 @@
 #include "browse/BrowseSort.h"
 
+#include "base/Calendar.h"
 #include "base/modLIB.h"
 
 #include <charconv>
@@ -38,16 +39,6 @@ size_t TakeDigits(std::string_view s, size_t& i, std::string& out, bool allowGro
         }
     }
     return count;
-}
-
-// Days from 1/1/0001 of the proleptic Gregorian calendar.
-long DaysFromCivil(long year, int month, int day) {
-    year -= month <= 2;
-    const long era = year / 400;
-    const long yearOfEra = year - era * 400;
-    const long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra;
 }
 
 int TwoDigits(std::string_view s, size_t pos) {
@@ -132,7 +123,7 @@ double DateValue(std::string_view text, int dateOrder) {
     const int year = TwoDigits(s, 6) * 100 + TwoDigits(s, 8);
     const int day = dateOrder == 2 ? second : first;
     const int month = dateOrder == 2 ? first : second;
-    return static_cast<double>(DaysFromCivil(year, month, day) - DaysFromCivil(1899, 12, 30));
+    return static_cast<double>(calendar::DayNumber(year, month, day));
 }
 
 long MiddleRow(long first, long last) {

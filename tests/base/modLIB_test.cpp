@@ -56,14 +56,6 @@ TEST(IsValidTime, ChecksRanges) {
         EXPECT_FALSE(modLIB::IsValidTime(bad)) << bad;
 }
 
-TEST(DaysInMonth, CoversLeapYearsAndRanges) {
-    EXPECT_EQ(modLIB::DaysInMonth(2, 0), 0);
-    EXPECT_EQ(modLIB::DaysInMonth(13, 2000), 0);
-    EXPECT_EQ(modLIB::DaysInMonth(2, 2000), 29);
-    EXPECT_EQ(modLIB::DaysInMonth(2, 2100), 28);
-    EXPECT_EQ(modLIB::DaysInMonth(12, 9999), 31);
-}
-
 TEST(MonthAndFileNames, AreTheShortForms) {
     EXPECT_EQ(modLIB::MonthName(1), "Jan");
     EXPECT_EQ(modLIB::MonthName(0), "");

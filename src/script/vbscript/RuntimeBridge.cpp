@@ -1,19 +1,16 @@
 #include "script/vbscript/RuntimeBridge.h"
 
+#include "base/Clock.h"
 #include "script/vbscript/runtime/DateFormat.h"
 #include "script/vbscript/runtime/DateParse.h"
 #include "script/vbscript/runtime/NumberText.h"
 
 #include <cmath>
-#include <ctime>
 
 namespace tabulo::vbs::runtime {
 
 static int currentYear() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_year + 1900;
+    return CurrentLocalTime().Year;
 }
 
 std::string doubleText(double v) {

@@ -1,34 +1,12 @@
 #include "script/vbscript/runtime/Clock.h"
 
-#include <chrono>
-#include <ctime>
+#include "base/Clock.h"
 
 namespace tabulo::vbs::rt {
 
-namespace {
-
-struct LocalMoment {
-    DateParts parts;
-    double fraction = 0; // of the current second
-};
-
-LocalMoment localMoment() {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    if (const std::tm* converted = std::localtime(&seconds)) local = *converted;
-    const auto sinceSecond = now - std::chrono::system_clock::from_time_t(seconds);
-    LocalMoment moment;
-    moment.parts = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                    local.tm_hour,        local.tm_min,     local.tm_sec > 59 ? 59 : local.tm_sec};
-    moment.fraction = std::chrono::duration<double>(sinceSecond).count();
-    return moment;
-}
-
-} // namespace
-
 DateParts localNow() {
-    return localMoment().parts;
+    const LocalTime now = CurrentLocalTime();
+    return {now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second};
 }
 
 double nowSerial() {
@@ -36,8 +14,8 @@ double nowSerial() {
 }
 
 double secondsSinceMidnight() {
-    const LocalMoment m = localMoment();
-    return m.parts.hour * 3600.0 + m.parts.minute * 60.0 + m.parts.second + m.fraction;
+    const LocalTime now = CurrentLocalTime();
+    return now.Hour * 3600.0 + now.Minute * 60.0 + now.Second + now.Fraction;
 }
 
 } // namespace tabulo::vbs::rt

@@ -1,5 +1,6 @@
 #include "script/vbscript/runtime/DateFormat.h"
 
+#include "base/Calendar.h"
 #include "script/vbscript/runtime/DateNames.h"
 #include "script/vbscript/runtime/DateParse.h"
 #include "script/vbscript/runtime/DateSerial.h"
@@ -22,7 +23,8 @@ std::string shortDate(const DateParts& p, int order) {
 }
 
 std::string longDate(const DateParts& p, int order) {
-    const std::string weekday = weekdayName(weekdayOf(dayNumber(p.year, p.month, p.day)), false);
+    const std::string weekday =
+        weekdayName(weekdayOf(calendar::DayNumber(p.year, p.month, p.day)), false);
     const std::string month = monthName(p.month, false);
     if (order == kMonthFirst)
         return weekday + ", " + month + " " + std::to_string(p.day) + ", " + std::to_string(p.year);

@@ -1,5 +1,6 @@
 #include "script/vbscript/runtime/DateMath.h"
 
+#include "base/Calendar.h"
 #include "script/vbscript/runtime/DateSerial.h"
 #include "script/vbscript/runtime/Rounding.h"
 
@@ -33,7 +34,7 @@ std::optional<double> addMonths(DateParts parts, std::int64_t months) {
     if (year < 100 || year > 9999) return std::nullopt;
     parts.year = static_cast<int>(year);
     parts.month = static_cast<int>(total - year * 12 + 1);
-    parts.day = std::min(parts.day, daysInMonth(parts.year, parts.month));
+    parts.day = std::min(parts.day, calendar::DaysInMonth(parts.month, parts.year));
     return makeDate(parts);
 }
 
@@ -48,7 +49,7 @@ std::int64_t weekStart(std::int64_t day, int firstDayOfWeek) {
 
 // The first day of week 1 of a year under the firstweekofyear rule.
 std::int64_t firstWeekStart(int year, int firstDayOfWeek, int firstWeekOfYear) {
-    const std::int64_t jan1 = dayNumber(year, 1, 1);
+    const std::int64_t jan1 = calendar::DayNumber(year, 1, 1);
     const std::int64_t start = weekStart(jan1, firstDayOfWeek);
     if (firstWeekOfYear == 2 && jan1 - start > 3) return start + 7; // under 4 days in the year
     if (firstWeekOfYear == 3 && start != jan1) return start + 7;    // not a full week
@@ -169,7 +170,7 @@ std::optional<int> datePart(Interval interval, double serial, int firstDayOfWeek
     case Interval::Month:
         return p.month;
     case Interval::DayOfYear:
-        return static_cast<int>(m->day - dayNumber(p.year, 1, 1) + 1);
+        return static_cast<int>(m->day - calendar::DayNumber(p.year, 1, 1) + 1);
     case Interval::Weekday:
         return weekdayOf(m->day, firstDayOfWeek);
     case Interval::Week:

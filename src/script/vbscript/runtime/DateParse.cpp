@@ -1,5 +1,6 @@
 #include "script/vbscript/runtime/DateParse.h"
 
+#include "base/Calendar.h"
 #include "script/vbscript/runtime/DateNames.h"
 #include "script/vbscript/runtime/DateSerial.h"
 #include "script/vbscript/runtime/NumberText.h"
@@ -165,8 +166,9 @@ int yearOf(const Token& t) {
 }
 
 std::optional<std::int64_t> validDay(int year, int month, int day) {
-    if (year < 100 || year > 9999 || day < 1 || day > daysInMonth(year, month)) return std::nullopt;
-    return dayNumber(year, month, day);
+    if (year < 100 || year > 9999 || day < 1 || day > calendar::DaysInMonth(month, year))
+        return std::nullopt;
+    return calendar::DayNumber(year, month, day);
 }
 
 // Day and month from two numbers in the given order, swapped when only that is valid.

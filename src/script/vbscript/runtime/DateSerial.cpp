@@ -1,61 +1,14 @@
 #include "script/vbscript/runtime/DateSerial.h"
 
+#include "base/Calendar.h"
+
 #include <cmath>
 
 namespace tabulo::vbs::rt {
 
-namespace {
-
-constexpr std::int64_t kDaysFrom1970To1899 = 25569; // 1/1/1970 is day 25569
-
-// Days since 1/1/1970 of a proleptic Gregorian date (H. Hinnant's civil algorithm).
-std::int64_t daysFromCivil(std::int64_t y, int m, int d) {
-    y -= m <= 2 ? 1 : 0;
-    const std::int64_t era = floorDiv(y, 400);
-    const std::int64_t yearOfEra = y - era * 400;
-    const int shiftedMonth = m > 2 ? m - 3 : m + 9;
-    const std::int64_t dayOfYear = (153 * shiftedMonth + 2) / 5 + d - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-} // namespace
-
-bool isLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month) {
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    return month == 2 && isLeapYear(year) ? 29 : kLengths[month - 1];
-}
-
-std::int64_t dayNumber(int year, int month, int day) {
-    return daysFromCivil(year, month, day) + kDaysFrom1970To1899;
-}
-
-DateParts dateOfDayNumber(std::int64_t day) {
-    const std::int64_t z = day - kDaysFrom1970To1899 + 719468;
-    const std::int64_t era = floorDiv(z, 146097);
-    const std::int64_t dayOfEra = z - era * 146097;
-    const std::int64_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
-    DateParts parts;
-    parts.day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
-    parts.month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
-    parts.year = static_cast<int>(yearOfEra + era * 400 + (parts.month <= 2 ? 1 : 0));
-    parts.hour = parts.minute = parts.second = 0;
-    return parts;
-}
-
 int weekdayOf(std::int64_t day, int firstDayOfWeek) {
     const int first = firstDayOfWeek < 1 || firstDayOfWeek > 7 ? 1 : firstDayOfWeek;
-    // Day 0, 30/12/1899, was a Saturday.
-    const auto fromSunday = static_cast<int>(day - floorDiv(day + 6, 7) * 7 + 6);
-    return (fromSunday - (first - 1) + 7) % 7 + 1;
+    return (calendar::DayOfWeek(day) - first + 7) % 7 + 1;
 }
 
 std::int64_t serialToSeconds(double serial) {
@@ -90,19 +43,18 @@ std::optional<DateParts> splitDate(double serial) {
     const std::int64_t seconds = serialToSeconds(serial);
     const std::int64_t day = floorDiv(seconds, kSecondsPerDay);
     const auto timeOfDay = static_cast<int>(seconds - day * kSecondsPerDay);
-    DateParts parts = dateOfDayNumber(day);
-    parts.hour = timeOfDay / 3600;
-    parts.minute = timeOfDay / 60 % 60;
-    parts.second = timeOfDay % 60;
-    return parts;
+    const calendar::Date date = calendar::DateOfDayNumber(day);
+    return DateParts{date.Year,        date.Month,          date.Day,
+                     timeOfDay / 3600, timeOfDay / 60 % 60, timeOfDay % 60};
 }
 
 std::optional<double> makeDate(const DateParts& p) {
-    if (p.year < 100 || p.year > 9999 || p.day < 1 || p.day > daysInMonth(p.year, p.month))
+    if (p.year < 100 || p.year > 9999 || p.day < 1 ||
+        p.day > calendar::DaysInMonth(p.month, p.year))
         return std::nullopt;
     if (p.hour < 0 || p.hour > 23 || p.minute < 0 || p.minute > 59 || p.second < 0 || p.second > 59)
         return std::nullopt;
-    const std::int64_t seconds = dayNumber(p.year, p.month, p.day) * kSecondsPerDay +
+    const std::int64_t seconds = calendar::DayNumber(p.year, p.month, p.day) * kSecondsPerDay +
                                  p.hour * 3600 + p.minute * 60 + p.second;
     return secondsToSerial(seconds);
 }
@@ -128,7 +80,7 @@ std::optional<double> dateSerial(int year, int month, int day) {
     if (normalYear < 99 || normalYear > 10000) return std::nullopt;
     const auto normalMonth = static_cast<int>(months - normalYear * 12 + 1);
     const std::int64_t result =
-        dayNumber(static_cast<int>(normalYear), normalMonth, 1) + (std::int64_t{day} - 1);
+        calendar::DayNumber(static_cast<int>(normalYear), normalMonth, 1) + (std::int64_t{day} - 1);
     if (result < kFirstDay || result > kLastDay) return std::nullopt;
     return static_cast<double>(result);
 }

@@ -5,9 +5,10 @@
 // -1.25 is 29 December 1899 06:00. Valid dates run from 1 January 100 to
 // 31 December 9999. Time is resolved to whole seconds, as the built-ins show it.
 //
-// Offers: calendar helpers, serial <-> parts, serial <-> a linear count of seconds
-// (the timeline the arithmetic works on), and DateSerial/TimeSerial with the
-// script's normalisation of out-of-range parts.
+// Offers: serial <-> parts, serial <-> a linear count of seconds (the timeline the
+// arithmetic works on), and DateSerial/TimeSerial with the script's normalisation of
+// out-of-range parts. The calendar itself (day numbers, month lengths) is the program's
+// one calendar in base/Calendar.h.
 
 #include <cstdint>
 #include <optional>
@@ -32,14 +33,6 @@ struct DateParts {
 inline std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return a / b - (a % b < 0 ? 1 : 0);
 }
-
-bool isLeapYear(int year);
-int daysInMonth(int year, int month); // 0 for a month outside 1..12
-
-// Day number (days since 30/12/1899) of a real calendar date, proleptic Gregorian.
-std::int64_t dayNumber(int year, int month, int day);
-// The calendar date of a day number; the time fields of the result are zero.
-DateParts dateOfDayNumber(std::int64_t day);
 
 // Day of the week of a day number, 1..7 counted from firstDayOfWeek (1 = Sunday ..
 // 7 = Saturday; 0, the system's choice, is Sunday).
