@@ -2,13 +2,12 @@
 
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/QtReporter.h"
+#include "dialogs/Twips.h"
 #include "editor/QtScriptUi.h"
 #include "editor/QtScriptWindow.h"
 #include "editor/QtWindowServices.h"
-#include "dialogs/Twips.h"
 #include "editor/frmEdit.h"
 #include "engine/modDB.h"
-#include "dialogs/modDlg.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -56,18 +55,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulo"));
     tabulo::QtReporter reporter;
+    tabulo::QtDialogRunner dialogs;
     tabulo::modDB db(reporter);
     tabulo::Twips twips = tabulo::Twips::FromScreen();
     db.SetScreenTwips(qRound(twips.PerPixelX()), qRound(twips.PerPixelY()));
     tabulo::WindowScriptHost script(db, reporter);
     tabulo::QtWindowServices services;
-    tabulo::frmEdit window(db, reporter, script, services);
+    tabulo::frmEdit window(db, reporter, script, services, dialogs);
     reporter.SetParent(&window);
+    dialogs.SetParent(&window);
     tabulo::QtScriptUi scriptUi(&window);
-    script.Attach(window, scriptUi);
-    tabulo::QtDialogRunner runner(&window);
-    tabulo::modDlg::SetRunner(&runner);
-    tabulo::modDlg::SetDateOrderSource([&db] { return db.GetDateOrder(); });
+    script.Attach(window, scriptUi, dialogs);
 
     // Qt has taken its own options out of the arguments by now.
     if (!window.StartUp(CommandLine(argc, argv))) return 0;
@@ -75,7 +73,5 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("TABULO_QUIT_AFTER_FIRST_PAINT"))
         window.Form()->installEventFilter(&quitter);
     window.show();
-    const int result = QApplication::exec();
-    tabulo::modDlg::SetRunner(nullptr);
-    return result;
+    return QApplication::exec();
 }

@@ -10,30 +10,32 @@
 namespace tabulo {
 namespace {
 
-// Each window is created for one use and gone when it closes.
-template <typename Window, typename... Args> void ShowModal(Args&&... args) {
+// Each window is created for one use and gone when it closes; its result outlives it.
+template <typename Window, typename... Args> auto ShowModal(Args&&... args) {
     Window window(std::forward<Args>(args)...);
     window.exec();
+    return window.Result();
 }
 
 } // namespace
 
-void QtDialogRunner::RunFileDialog() {
-    ShowModal<frmDlgFile>(reporter_, parent_);
+std::optional<ChosenFile> QtDialogRunner::ChooseFile(const FileRequest& request) {
+    return ShowModal<frmDlgFile>(request, reporter_, parent_);
 }
-void QtDialogRunner::RunDatePicker() {
-    ShowModal<frmGetDate>(parent_);
+std::optional<std::string> QtDialogRunner::PickDate(const DateRequest& request) {
+    return ShowModal<frmGetDate>(request, parent_);
 }
-void QtDialogRunner::RunInputBox() {
-    ShowModal<frmInput>(parent_);
+std::optional<std::string> QtDialogRunner::Input(const InputRequest& request) {
+    return ShowModal<frmInput>(request, parent_);
 }
-void QtDialogRunner::RunColorPicker() {
-    ShowModal<frmDlgClr>(parent_);
+std::optional<uint32_t> QtDialogRunner::PickColor(uint32_t colour) {
+    return ShowModal<frmDlgClr>(colour, parent_);
 }
-void QtDialogRunner::RunFontPicker() {
-    ShowModal<frmDlgFnt>(parent_);
+std::optional<FontChoice> QtDialogRunner::PickFont(const std::string& title,
+                                                   const FontChoice& start) {
+    return ShowModal<frmDlgFnt>(title, start, parent_);
 }
-void QtDialogRunner::RunTextViewer(frmShowText& viewer) {
+void QtDialogRunner::ShowText(frmShowText& viewer) {
     viewer.exec();
 }
 

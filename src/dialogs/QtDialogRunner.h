@@ -1,5 +1,5 @@
 #pragma once
-// The runner that shows the real dialog windows modally over a parent window.
+// The program's Dialogs: shows the real windows modally over a parent window.
 
 #include "dialogs/QtReporter.h"
 #include "dialogs/modDlg.h"
@@ -8,16 +8,21 @@ class QWidget;
 
 namespace tabulo {
 
-class QtDialogRunner : public modDlg::DialogRunner {
+class QtDialogRunner : public Dialogs {
 public:
     explicit QtDialogRunner(QWidget* parent = nullptr) : parent_(parent), reporter_(parent) {}
+    // The window the dialogs open over; the main window once it exists.
+    void SetParent(QWidget* parent) {
+        parent_ = parent;
+        reporter_.SetParent(parent);
+    }
 
-    void RunFileDialog() override;
-    void RunDatePicker() override;
-    void RunInputBox() override;
-    void RunTextViewer(frmShowText& viewer) override;
-    void RunColorPicker() override;
-    void RunFontPicker() override;
+    std::optional<ChosenFile> ChooseFile(const FileRequest& request) override;
+    std::optional<std::string> PickDate(const DateRequest& request) override;
+    std::optional<std::string> Input(const InputRequest& request) override;
+    void ShowText(frmShowText& viewer) override;
+    std::optional<uint32_t> PickColor(uint32_t colour) override;
+    std::optional<FontChoice> PickFont(const std::string& title, const FontChoice& start) override;
 
 private:
     QWidget* parent_;

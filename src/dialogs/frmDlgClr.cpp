@@ -1,7 +1,6 @@
 #include "dialogs/frmDlgClr.h"
 
 #include "dialogs/MaskedKeys.h"
-#include "dialogs/modDlg.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -29,7 +28,7 @@ QString SwatchStyle(uint32_t colour) {
 
 } // namespace
 
-frmDlgClr::frmDlgClr(QWidget* parent) : QDialog(parent) {
+frmDlgClr::frmDlgClr(uint32_t colour, QWidget* parent) : QDialog(parent), start_(colour) {
     setWindowTitle("Color");
     CreateSwatches();
     const int below = kFirstSwatch.y() + 14 * (kSwatchSize - 1) + 12;
@@ -37,7 +36,7 @@ frmDlgClr::frmDlgClr(QWidget* parent) : QDialog(parent) {
     auto* label1 = new QLabel("Color ( Hex )", this);
     label1->setObjectName("Label1");
     label1->setGeometry(kFirstSwatch.x(), below + 4, 90, 20);
-    txtClr_ = new QLineEdit(ClrHex(modDlg::DlgColor), this);
+    txtClr_ = new QLineEdit(ClrHex(start_), this);
     txtClr_->setObjectName("txtClr");
     txtClr_->setMaxLength(6);
     txtClr_->setGeometry(kFirstSwatch.x() + 95, below, 70, 26);
@@ -97,7 +96,7 @@ bool frmDlgClr::eventFilter(QObject* watched, QEvent* event) {
 void frmDlgClr::Ok() {
     bool valid = false;
     const uint32_t value = txtClr_->text().toUInt(&valid, 16);
-    if (valid) modDlg::DlgColor = value & 0xFFFFFF;
+    result_ = valid ? value & 0xFFFFFF : start_;
     accept();
 }
 

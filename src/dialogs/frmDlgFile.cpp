@@ -3,7 +3,6 @@
 #include "dialogs/DriveList.h"
 #include "dialogs/QtText.h"
 #include "engine/Reporter.h"
-#include "dialogs/modDlg.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,15 +35,16 @@ QString WithoutExtension(const QString& name) {
 
 } // namespace
 
-frmDlgFile::frmDlgFile(Reporter& reporter, QWidget* parent) : QDialog(parent), reporter_(reporter) {
+frmDlgFile::frmDlgFile(const FileRequest& request, Reporter& reporter, QWidget* parent)
+    : QDialog(parent), reporter_(reporter), saveMode_(request.SaveMode) {
     CreateControls();
-    setWindowTitle(ToQString(modDlg::DlgTitle));
-    txtFile_->setEnabled(modDlg::DlgSaveMode);
-    pattern_ = modDlg::DlgPattern.empty() ? "*.*" : QFile::decodeName(modDlg::DlgPattern.c_str());
-    current_ = modDlg::DlgPath.empty()
+    setWindowTitle(ToQString(request.Title));
+    txtFile_->setEnabled(saveMode_);
+    pattern_ = request.Pattern.empty() ? "*.*" : QFile::decodeName(request.Pattern.c_str());
+    current_ = request.Path.empty()
                    ? NativeCurrentPath()
-                   : QDir::toNativeSeparators(QFile::decodeName(modDlg::DlgPath.c_str()));
-    txtFile_->setText(QFile::decodeName(modDlg::DlgFileName.c_str()));
+                   : QDir::toNativeSeparators(QFile::decodeName(request.Path.c_str()));
+    txtFile_->setText(QFile::decodeName(request.FileName.c_str()));
     FillDriveList();
     FillDirectoryList();
 }
@@ -126,7 +126,7 @@ void frmDlgFile::DirectoryDoubleClicked(QListWidgetItem* item) {
         return;
     }
     txtFile_->setText(entry);
-    if (!modDlg::DlgSaveMode) Ok();
+    if (!saveMode_) Ok();
 }
 
 void frmDlgFile::DriveDoubleClicked(QListWidgetItem* item) {
@@ -136,8 +136,8 @@ void frmDlgFile::DriveDoubleClicked(QListWidgetItem* item) {
 }
 
 void frmDlgFile::Ok() {
-    modDlg::DlgPath = QFile::encodeName(current_).toStdString();
-    modDlg::DlgFileName = QFile::encodeName(txtFile_->text()).toStdString();
+    result_ = ChosenFile{QFile::encodeName(current_).toStdString(),
+                         QFile::encodeName(txtFile_->text()).toStdString()};
     accept();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The program's own file dialog: the drives, then the sub-directories and the matching files
-// of one directory. Reads DlgTitle, DlgSaveMode, DlgPattern, DlgPath and DlgFileName when it
-// opens; "Ok" leaves the directory shown and the file name in DlgPath and DlgFileName,
-// "Cancel" leaves both as they were. Moving between directories changes the process's
-// current directory, as the platform's own directory changes do.
+// of one directory. "Ok" gives the directory shown and the file name box's text; "Cancel"
+// and the close box give nothing. Moving between directories changes the process's current
+// directory, as the platform's own directory changes do.
+
+#include "dialogs/modDlg.h"
 
 #include <QDialog>
 
@@ -19,7 +20,10 @@ class Reporter;
 class frmDlgFile : public QDialog {
     Q_OBJECT
 public:
-    explicit frmDlgFile(Reporter& reporter, QWidget* parent = nullptr);
+    frmDlgFile(const FileRequest& request, Reporter& reporter, QWidget* parent = nullptr);
+
+    // What "Ok" gave; nullopt until then.
+    const std::optional<ChosenFile>& Result() const { return result_; }
 
     // The current directory as shown in txtPath: paths of 51 characters or more keep
     // their first and last 22 characters.
@@ -36,6 +40,8 @@ private:
     void Ok();
 
     Reporter& reporter_;
+    bool saveMode_;
+    std::optional<ChosenFile> result_;
     QString pattern_;
     QString current_;
     QListWidget* lstDrive_ = nullptr;

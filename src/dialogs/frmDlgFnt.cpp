@@ -1,7 +1,6 @@
 #include "dialogs/frmDlgFnt.h"
 
 #include "dialogs/QtText.h"
-#include "dialogs/modDlg.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -32,22 +31,23 @@ QListWidget* ListSelecting(const QStringList& entries,
 
 } // namespace
 
-frmDlgFnt::frmDlgFnt(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(modDlg::DlgTitle.empty() ? "Select Font" : ToQString(modDlg::DlgTitle));
-    const QString name = ToQString(modDlg::DlgFontName);
+frmDlgFnt::frmDlgFnt(const std::string& title, const FontChoice& start, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(title.empty() ? "Select Font" : ToQString(title));
+    const QString name = ToQString(start.Name);
     lstFN_ = ListSelecting(
         kFontNames, [&](const QString& n) { return n.compare(name, Qt::CaseInsensitive) == 0; },
         this);
     lstFN_->setObjectName("lstFN");
     lstFS_ = ListSelecting(
-        kFontSizes, [](const QString& s) { return s.toInt() == modDlg::DlgFontSize; }, this);
+        kFontSizes, [&](const QString& s) { return s.toInt() == start.Size; }, this);
     lstFS_->setObjectName("lstFS");
     chkBold_ = new QCheckBox("Bold", this);
     chkBold_->setObjectName("chkBold");
-    chkBold_->setChecked(modDlg::DlgFontBold != 0);
+    chkBold_->setChecked(start.Bold != 0);
     chkItalic_ = new QCheckBox("Italic", this);
     chkItalic_->setObjectName("chkItalic");
-    chkItalic_->setChecked(modDlg::DlgFontItalic != 0);
+    chkItalic_->setChecked(start.Italic != 0);
     auto* cmdOK = new QPushButton("Ok", this);
     cmdOK->setObjectName("cmdOK");
     connect(cmdOK, &QPushButton::clicked, this, &frmDlgFnt::Ok);
@@ -70,10 +70,9 @@ frmDlgFnt::frmDlgFnt(QWidget* parent) : QDialog(parent) {
 }
 
 void frmDlgFnt::Ok() {
-    modDlg::DlgFontName = FromQString(lstFN_->currentItem()->text());
-    modDlg::DlgFontSize = lstFS_->currentItem()->text().toInt();
-    modDlg::DlgFontBold = chkBold_->isChecked() ? 1 : 0;
-    modDlg::DlgFontItalic = chkItalic_->isChecked() ? 1 : 0;
+    result_ = FontChoice{
+        FromQString(lstFN_->currentItem()->text()), lstFS_->currentItem()->text().toInt(),
+        static_cast<uint8_t>(chkBold_->isChecked()), static_cast<uint8_t>(chkItalic_->isChecked())};
     accept();
 }
 

@@ -1,15 +1,14 @@
 #include "dialogs/frmGetDate.h"
 
+#include "base/Calendar.h"
+#include "base/Clock.h"
+#include "base/modLIB.h"
 #include "dialogs/QtText.h"
 #include "dialogs/Twips.h"
-#include "dialogs/modDlg.h"
-#include "base/modLIB.h"
 
-#include <QDate>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <chrono>
 #include <cstdio>
 
 namespace tabulo {
@@ -26,11 +25,9 @@ constexpr int kLastYear = 9999;
 constexpr const char* kCalendarFont = "Microsoft Sans Serif";
 constexpr int kCalendarPoints = 9;
 
-// Monday 1 .. Sunday 7, proleptic Gregorian calendar.
-int WeekdayOfFirst(int month, int year) {
-    using namespace std::chrono;
-    const sys_days first{std::chrono::year{year} / std::chrono::month(month) / day{1}};
-    return static_cast<int>(weekday{first}.iso_encoding());
+// The column of the month's first day: 0 for Monday to 6 for Sunday.
+int ColumnOfFirst(int month, int year) {
+    return (calendar::DayOfWeek(calendar::DayNumber(year, month, 1)) + 5) % 7;
 }
 
 int Number(const std::string& text, size_t pos, size_t len) {
@@ -48,25 +45,24 @@ void SetMarked(QLabel* cell, bool marked) {
 
 } // namespace
 
-frmGetDate::frmGetDate(QWidget* parent) : QDialog(parent) {
+frmGetDate::frmGetDate(const DateRequest& request, QWidget* parent)
+    : QDialog(parent), dateOrder_(request.DateOrder) {
     setWindowTitle("Date");
     CreateControls();
     const Twips twips = Twips::FromScreen();
-    move(twips.ToPixels(
-        QPoint(static_cast<int>(modDlg::DlgPickX), static_cast<int>(modDlg::DlgPickY))));
+    move(twips.ToPixels(QPoint(static_cast<int>(request.X), static_cast<int>(request.Y))));
 
-    dateOrder_ = modDlg::DateOrder();
-    const std::string& start = modDlg::DlgDate;
+    const std::string& start = request.StartDate;
     if (modLIB::IsValidDate(start, dateOrder_)) {
         const bool monthFirst = dateOrder_ == 2;
         markDay_ = Number(start, monthFirst ? 3 : 0, 2);
         markMonth_ = Number(start, monthFirst ? 0 : 3, 2);
         markYear_ = Number(start, 6, 4);
     } else {
-        const QDate today = QDate::currentDate();
-        markDay_ = today.day();
-        markMonth_ = today.month();
-        markYear_ = today.year();
+        const LocalTime today = CurrentLocalTime();
+        markDay_ = today.Day;
+        markMonth_ = today.Month;
+        markYear_ = today.Year;
     }
     viewMonth_ = markMonth_;
     viewYear_ = markYear_;
@@ -130,7 +126,7 @@ void frmGetDate::CreateControls() {
 void frmGetDate::ShowMonth() {
     lblMonth_->setText(ToQString(modLIB::MonthName(viewMonth_)));
     lblYear_->setText(QString::number(viewYear_));
-    const int firstCell = WeekdayOfFirst(viewMonth_, viewYear_) - 1;
+    const int firstCell = ColumnOfFirst(viewMonth_, viewYear_);
     const int days = modLIB::DaysInMonth(viewMonth_, viewYear_);
     for (int i = 0; i < kCells; ++i) {
         const int day = i - firstCell + 1;
@@ -166,7 +162,7 @@ void frmGetDate::PickDay(const QLabel* cell) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d/%02d/%04d", monthFirst ? viewMonth_ : day,
                   monthFirst ? day : viewMonth_, viewYear_);
-    modDlg::DlgDate = text;
+    result_ = text;
     accept();
 }
 

@@ -3,7 +3,6 @@
 #include "dialogs/MaskedKeys.h"
 #include "dialogs/QtText.h"
 #include "dialogs/Twips.h"
-#include "dialogs/modDlg.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,22 +16,22 @@ constexpr int kPasswordCharacter = '#';
 
 } // namespace
 
-frmInput::frmInput(QWidget* parent) : QDialog(parent) {
+frmInput::frmInput(const InputRequest& request, QWidget* parent) : QDialog(parent) {
     const Twips twips = Twips::FromScreen();
     setFixedSize(twips.ToPixels(QSize(3585, 885)));
-    setWindowTitle(ToQString(modDlg::DlgTitle));
+    setWindowTitle(ToQString(request.Title));
 
     txtStr_ = new QLineEdit(this);
     txtStr_->setObjectName("txtStr");
     txtStr_->setGeometry(twips.ToPixels(QRect(60, 120, 3435, 315)));
-    txtStr_->setMaxLength(modDlg::DlgMaxLen > 0 ? modDlg::DlgMaxLen : kDefaultMaxLen);
-    const std::string mask = modDlg::DlgMask.empty() ? "*" : modDlg::DlgMask;
+    txtStr_->setMaxLength(request.MaxLen > 0 ? request.MaxLen : kDefaultMaxLen);
+    const std::string mask = request.Mask.empty() ? "*" : request.Mask;
     if (mask.find('P') != std::string::npos) {
         txtStr_->setStyleSheet(
             QString("QLineEdit { lineedit-password-character: %1; }").arg(kPasswordCharacter));
         txtStr_->setEchoMode(QLineEdit::Password);
     }
-    txtStr_->setText(ToQString(modDlg::TrimBlanks(modDlg::DlgValue)));
+    txtStr_->setText(ToQString(TrimBlanks(request.Value)));
     FilterTypedKeys(txtStr_, mask);
 
     cmdOK_ = new QPushButton("Ok", this);
@@ -43,7 +42,7 @@ frmInput::frmInput(QWidget* parent) : QDialog(parent) {
 }
 
 void frmInput::Accept() {
-    modDlg::DlgValue = modDlg::TrimBlanks(FromQString(txtStr_->text()));
+    result_ = TrimBlanks(FromQString(txtStr_->text()));
     accept();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // The input box: one line of text under a question, limited by a mask of key-filter codes.
-// Reads DlgTitle, DlgValue, DlgMaxLen and DlgMask when it opens; "Ok" leaves the trimmed
-// answer in DlgValue, the close box leaves DlgValue as it was. Escape does nothing.
+// "Ok" gives the trimmed answer, the close box gives nothing. Escape does nothing.
+
+#include "dialogs/modDlg.h"
 
 #include <QDialog>
+#include <optional>
+#include <string>
 
 class QLineEdit;
 class QPushButton;
@@ -13,7 +16,10 @@ namespace tabulo {
 class frmInput : public QDialog {
     Q_OBJECT
 public:
-    explicit frmInput(QWidget* parent = nullptr);
+    explicit frmInput(const InputRequest& request, QWidget* parent = nullptr);
+
+    // The text accepted with "Ok"; nullopt until then.
+    const std::optional<std::string>& Result() const { return result_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -23,6 +29,7 @@ private:
 
     QLineEdit* txtStr_;
     QPushButton* cmdOK_;
+    std::optional<std::string> result_;
 };
 
 } // namespace tabulo

@@ -1,72 +1,50 @@
 #include "dialogs/modDlg.h"
 
-#include "dialogs/QtDialogRunner.h"
 #include "base/modLIB.h"
 
 #include <QDir>
 
-namespace tabulo::modDlg {
-namespace {
+namespace tabulo {
 
-DialogRunner* installedRunner = nullptr;
-std::function<int()> dateOrderSource;
+std::string ChosenFile::FullName() const {
+    const char separator = QDir::separator().toLatin1();
+    if (Path.empty()) return FileName;
+    if (Path.back() == separator) return Path + FileName;
+    return Path + separator + FileName;
+}
 
-std::string TrimmedCapitals(const std::string& text) {
-    std::string out = TrimBlanks(text);
-    for (char& ch : out)
+std::optional<uint32_t> Dialogs::PickColor(uint32_t) {
+    return std::nullopt;
+}
+
+std::optional<FontChoice> Dialogs::PickFont(const std::string&, const FontChoice&) {
+    return std::nullopt;
+}
+
+std::optional<ChosenFile> Dialogs::DlgLoad(const std::string& pattern) {
+    return ChooseFrom({"Load", pattern, {}, {}, false});
+}
+
+std::optional<ChosenFile> Dialogs::DlgSaveAs(const std::string& pattern,
+                                             const std::string& fileName) {
+    return ChooseFrom({"Save As", pattern, {}, fileName, true});
+}
+
+// "Ok" moves the starting directory of the next file dialog, even without a name.
+std::optional<ChosenFile> Dialogs::ChooseFrom(FileRequest request) {
+    request.Path = lastPath_;
+    std::optional<ChosenFile> chosen = ChooseFile(request);
+    if (!chosen) return std::nullopt;
+    lastPath_ = chosen->Path;
+    if (chosen->FileName.empty()) return std::nullopt;
+    return chosen;
+}
+
+std::string Dialogs::ShowInput(InputRequest request) {
+    request.Mask = TrimBlanks(request.Mask);
+    for (char& ch : request.Mask)
         ch = static_cast<char>(modLIB::ToUpper(static_cast<unsigned char>(ch)));
-    return out;
-}
-
-} // namespace
-
-DialogRunner& Runner() {
-    static QtDialogRunner gui;
-    return installedRunner ? *installedRunner : gui;
-}
-
-void SetRunner(DialogRunner* runner) {
-    installedRunner = runner;
-}
-
-void SetDateOrderSource(std::function<int()> source) {
-    dateOrderSource = std::move(source);
-}
-
-int DateOrder() {
-    return dateOrderSource ? dateOrderSource() : 1;
-}
-
-void DlgLoad() {
-    DlgTitle = "Load";
-    DlgFileName.clear();
-    DlgSaveMode = false;
-    Runner().RunFileDialog();
-}
-
-void DlgSaveAs() {
-    DlgTitle = "Save As";
-    DlgSaveMode = true;
-    Runner().RunFileDialog();
-}
-
-void PickDate(long x, long y) {
-    DlgPickX = x;
-    DlgPickY = y;
-    Runner().RunDatePicker();
-}
-
-void ShowInput(const std::string& codes) {
-    DlgMask = TrimmedCapitals(codes);
-    Runner().RunInputBox();
-}
-
-void ShowColorPicker() {
-    Runner().RunColorPicker();
-}
-
-void ShowFontPicker() {
-    Runner().RunFontPicker();
+    return Input(request).value_or(request.Value);
 }
 
 std::string TrimBlanks(const std::string& text) {
@@ -75,11 +53,4 @@ std::string TrimBlanks(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string DlgChosenFile() {
-    const char separator = QDir::separator().toLatin1();
-    if (DlgPath.empty()) return DlgFileName;
-    if (DlgPath.back() == separator) return DlgPath + DlgFileName;
-    return DlgPath + separator + DlgFileName;
-}
-
-} // namespace tabulo::modDlg
+} // namespace tabulo

@@ -1,75 +1,105 @@
 #pragma once
-// modDlg: the parameters handed to the shared dialog windows and the routines that open
-// them. A caller sets the inputs, runs an opener (which returns when the window has
-// closed) and reads the results from the same variables.
+// modDlg: how the program opens its small shared windows. A caller hands a request to the
+// application's Dialogs object and gets the result back once the window has closed; no
+// value is kept between uses except the directory that the file dialog last ended in.
 //
-// Texts are Windows-1252 like the rest of the core. DlgPath and DlgFileName are file-system
-// names in the platform's own encoding (QFile::encodeName), so any existing file can be
-// named.
+//   const std::optional<ChosenFile> file = dialogs.DlgSaveAs("*.Csv");
+//   if (!file) return;                        // cancelled, or no name given
+//   WriteTo(file->FullName());                // directory and name, one separator
+//
+// Texts are Windows-1252 like the rest of the core. ChosenFile's Path and FileName and the
+// request's Path and FileName are file-system names in the platform's own encoding
+// (QFile::encodeName), so any existing file can be named.
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 
 namespace tabulo {
 
 class frmShowText;
 
-namespace modDlg {
-
-inline std::string DlgTitle;     // caption of the file dialog and of the input box
-inline std::string DlgFileName;  // file dialog: chosen name, empty when cancelled
-inline std::string DlgPath;      // file dialog: directory shown first, then the one chosen
-inline std::string DlgPattern;   // file dialog: pattern of the files listed, "*.Tbd"
-inline bool DlgSaveMode = false; // file dialog: true to choose a file to write
-inline std::string DlgDate;      // date picker: starting date, then the picked one
-inline long DlgPickX = 0;        // date picker: left edge on the screen, twips
-inline long DlgPickY = 0;        // date picker: top edge on the screen, twips
-inline std::string DlgValue;     // input box: starting text, then the accepted one
-inline int DlgMaxLen = 0;        // input box: most characters, 0 meaning 32
-inline std::string DlgMask;      // input box: key-filter codes, trimmed, in capitals
-inline uint32_t DlgColor = 0;    // colour picker: RGB as in the header (red in the low byte)
-inline std::string DlgFontName;  // font picker: name, size in points, bold, italic
-inline int DlgFontSize = 0;
-inline uint8_t DlgFontBold = 0; // non-zero: bold
-inline uint8_t DlgFontItalic = 0;
-
-// Opens the windows. The GUI runner shows the real windows modally; tests and core code
-// put their own in place to answer without a window.
-class DialogRunner {
-public:
-    virtual ~DialogRunner() = default;
-    virtual void RunFileDialog() = 0;
-    virtual void RunDatePicker() = 0;
-    virtual void RunInputBox() = 0;
-    // The caller has set the viewer's caption, place, size, text, colours and font.
-    virtual void RunTextViewer(frmShowText& viewer) = 0;
-    // A runner without these pickers answers as if the user had cancelled.
-    virtual void RunColorPicker() {}
-    virtual void RunFontPicker() {}
+// The file dialog: "Load" lists files to read, "Save As" also lets the user type a name.
+struct FileRequest {
+    std::string Title;     // caption
+    std::string Pattern;   // the files listed, "*.Tbd"; empty lists every file
+    std::string Path;      // directory shown first; empty: the process's current directory
+    std::string FileName;  // the file name box's starting text
+    bool SaveMode = false; // true: the name may be typed
 };
 
-// The runner in use; the GUI runner until another one is set. nullptr restores it.
-DialogRunner& Runner();
-void SetRunner(DialogRunner* runner);
+// What "Ok" gave: the directory shown last and the file name box's text, which may be
+// empty. The name is listed without its extension; callers add the one they asked for.
+struct ChosenFile {
+    std::string Path;
+    std::string FileName;
+    // Path and FileName joined with one separator of the platform.
+    std::string FullName() const;
+};
 
-// The open database's date order (2: month first), read by the date picker when it opens.
-// Until set, day first.
-void SetDateOrderSource(std::function<int()> source);
-int DateOrder();
+// The date picker at a place on the screen (twips), on a starting date in the given date
+// order (2: month first).
+struct DateRequest {
+    std::string StartDate;
+    long X = 0;
+    long Y = 0;
+    int DateOrder = 1;
+};
 
-void DlgLoad();
-void DlgSaveAs();
-void PickDate(long x, long y);
-void ShowInput(const std::string& codes);
-void ShowColorPicker();
-void ShowFontPicker();
+// The input box: a question, a starting text, the most characters (0 meaning 32) and the
+// key-filter codes of what may be typed ("P" also hides the text).
+struct InputRequest {
+    std::string Title;
+    std::string Value;
+    int MaxLen = 0;
+    std::string Mask;
+};
 
-// The chosen file: DlgPath and DlgFileName joined with one separator of the platform.
-std::string DlgChosenFile();
+// The font picker's values: a name, a size in points, bold and italic (non-zero: on).
+struct FontChoice {
+    std::string Name;
+    int Size = 0;
+    uint8_t Bold = 0;
+    uint8_t Italic = 0;
+};
+
+// Opens the windows. The program's object shows the real windows modally; tests put in
+// recorders that answer without a window. Each window returns when it has closed, with
+// nullopt when it closed without a choice (Cancel or the close box).
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual std::optional<ChosenFile> ChooseFile(const FileRequest& request) = 0;
+    // The picked date in the request's date order.
+    virtual std::optional<std::string> PickDate(const DateRequest& request) = 0;
+    // The accepted text, blanks trimmed at both ends.
+    virtual std::optional<std::string> Input(const InputRequest& request) = 0;
+    // The caller has set the viewer's caption, place, size, text, colours and font.
+    virtual void ShowText(frmShowText& viewer) = 0;
+    // The chosen colour, RGB as in the header (red in the low byte). A runner without the
+    // pickers answers as if the user had cancelled.
+    virtual std::optional<uint32_t> PickColor(uint32_t colour);
+    // An empty title gives the picker's own caption.
+    virtual std::optional<FontChoice> PickFont(const std::string& title, const FontChoice& start);
+
+    // The file dialog titled "Load" on the files matching pattern; nullopt when cancelled
+    // or left without a name. It opens in the directory where the last file dialog ended.
+    std::optional<ChosenFile> DlgLoad(const std::string& pattern);
+    // The same titled "Save As", the name box starting with fileName.
+    std::optional<ChosenFile> DlgSaveAs(const std::string& pattern,
+                                        const std::string& fileName = {});
+    // The input box with the mask trimmed and in capitals; the request's value when the box
+    // was closed without "Ok".
+    std::string ShowInput(InputRequest request);
+
+private:
+    std::optional<ChosenFile> ChooseFrom(FileRequest request);
+
+    std::string lastPath_;
+};
 
 // The text without the blanks at both ends, as the dialogs take and give their values.
 std::string TrimBlanks(const std::string& text);
 
-} // namespace modDlg
 } // namespace tabulo

@@ -1,11 +1,11 @@
 #include "editor/FieldInput.h"
 
-#include "editor/rules/CaseConversion.h"
-#include "editor/FieldBox.h"
 #include "dialogs/QtText.h"
 #include "dialogs/Twips.h"
-#include "engine/modDB.h"
 #include "dialogs/modDlg.h"
+#include "editor/FieldBox.h"
+#include "editor/rules/CaseConversion.h"
+#include "engine/modDB.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -94,7 +94,8 @@ void TypeIntoFocus(const QString& text) {
     }
 }
 
-FieldInput::FieldInput(modDB& db, QObject* parent) : QObject(parent), db_(db) {
+FieldInput::FieldInput(modDB& db, Dialogs& dialogs, QObject* parent)
+    : QObject(parent), db_(db), dialogs_(dialogs) {
 }
 
 void FieldInput::Attach(FieldBox* box) {
@@ -175,11 +176,13 @@ bool FieldInput::DoubleClick(FieldBox& box, const QMouseEvent& event) {
     const std::optional<FieldRules> rules = FieldRulesOf(box);
     if (!rules || !Has(rules->Format, 'D')) return false;
     box.setEnabled(false);
-    modDlg::DlgDate = FromQString(box.Text());
     const QPoint pointer = event.globalPosition().toPoint();
     const Twips twips = Twips::FromScreen(box.screen());
-    modDlg::PickDate(twips.PixelsToTwipsX(pointer.x()), twips.PixelsToTwipsY(pointer.y()));
-    box.SetText(ToQString(modDlg::DlgDate));
+    const std::string start = FromQString(box.Text());
+    const std::optional<std::string> picked =
+        dialogs_.PickDate({start, twips.PixelsToTwipsX(pointer.x()),
+                           twips.PixelsToTwipsY(pointer.y()), db_.GetDateOrder()});
+    box.SetText(ToQString(picked.value_or(start)));
     QTextCursor cursor = box.textCursor();
     cursor.clearSelection();
     box.setTextCursor(cursor);

@@ -3,8 +3,8 @@
 // filter, every change of a box's text through the field's case conversion, and a
 // double-click on a date box opens the date picker at the pointer.
 
-#include "editor/rules/BoxState.h"
 #include "base/DateTimeText.h"
+#include "editor/rules/BoxState.h"
 #include "editor/rules/KeyFilter.h"
 
 #include <QObject>
@@ -18,12 +18,13 @@ class QWidget;
 
 namespace tabulo {
 
+class Dialogs;
 class FieldBox;
 class modDB;
 
 class FieldInput : public QObject {
 public:
-    FieldInput(modDB& db, QObject* parent);
+    FieldInput(modDB& db, Dialogs& dialogs, QObject* parent);
 
     // Puts the rules on a box: its key presses, its changes, its double-clicks.
     void Attach(FieldBox* box);
@@ -44,6 +45,7 @@ private:
     std::optional<FieldRules> FieldRulesOf(const FieldBox& box) const;
 
     modDB& db_;
+    Dialogs& dialogs_;
     std::function<LocalTime()> clock_ = CurrentLocalTime;
     bool converting_ = false;
 };

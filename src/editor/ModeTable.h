@@ -25,7 +25,7 @@ struct ModeTarget {
 
 struct ModeRow {
     ModeTarget target;
-    ModeEffect effect[3]; // by Mode: 0 no database, 1 browsing, 2 editing
+    ModeEffect effect[3]; // by WindowMode: no database, browsing, editing
 };
 
 std::span<const ModeRow> ModeTable();

@@ -1,9 +1,9 @@
 #include "editor/QtScriptWindow.h"
 
-#include "dialogs/QtText.h"
-#include "editor/frmEdit.h"
 #include "browse/modBrowse.h"
+#include "dialogs/QtText.h"
 #include "dialogs/modDlg.h"
+#include "editor/frmEdit.h"
 
 #include <QAction>
 #include <QMenu>
@@ -25,27 +25,20 @@ void QtScriptWindow::ShowActionsMenu() {
 }
 
 void QtScriptWindow::SetDeleteEnabled(bool enabled) {
-    window_.DeleteEnabled = enabled ? -1 : 0;
+    window_.SetDeleteEnabled(enabled);
 }
 
 int32_t QtScriptWindow::ShowBrowse(const std::vector<int16_t>& columns, const DbFile& file) {
-    modBrowse::ClearBrowseCols();
-    for (int16_t field : columns)
-        modBrowse::AddBrowseCol(field);
-    return modBrowse::ShowBrowse(file, &window_);
+    return modBrowse::ShowBrowse(file, std::vector<int>(columns.begin(), columns.end()), &window_);
 }
 
 std::string QtScriptWindow::ShowInput(const std::string& title, const std::string& value,
                                       int maxLen, const std::string& codes) {
-    modDlg::DlgTitle = title;
-    modDlg::DlgValue = value;
-    modDlg::DlgMaxLen = maxLen;
-    modDlg::ShowInput(codes);
-    return modDlg::DlgValue;
+    return dialogs_.ShowInput({title, value, maxLen, codes});
 }
 
-void WindowScriptHost::Attach(frmEdit& window, vbs::ScriptUi& ui) {
-    scriptWindow_ = std::make_unique<QtScriptWindow>(window);
+void WindowScriptHost::Attach(frmEdit& window, vbs::ScriptUi& ui, Dialogs& dialogs) {
+    scriptWindow_ = std::make_unique<QtScriptWindow>(window, dialogs);
     runner_ = std::make_unique<ScriptRunner>(db_, *scriptWindow_, reporter_);
     runner_->SetUi(&ui);
 }

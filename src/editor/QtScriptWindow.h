@@ -4,7 +4,7 @@
 //   WindowScriptHost script(db, reporter);
 //   frmEdit window(db, reporter, script, services);
 //   QtScriptUi ui(&window);
-//   script.Attach(window, ui); // from now on "Start", "Update" and the actions run
+//   script.Attach(window, ui, dialogs); // from now on "Start", "Update" and the actions run
 //
 // The script object reaches the window's Actions menu and delete switch, the browse grid
 // (GetDBList) and the input box (GetPass) through QtScriptWindow.
@@ -17,13 +17,14 @@
 
 namespace tabulo {
 
+class Dialogs;
 class frmEdit;
 class modDB;
 class Reporter;
 
 class QtScriptWindow : public ScriptWindow {
 public:
-    explicit QtScriptWindow(frmEdit& window) : window_(window) {}
+    QtScriptWindow(frmEdit& window, Dialogs& dialogs) : window_(window), dialogs_(dialogs) {}
 
     std::string ActionCaption(int n) const override;
     void ShowAction(int n, const std::string& caption) override;
@@ -35,6 +36,7 @@ public:
 
 private:
     frmEdit& window_;
+    Dialogs& dialogs_;
 };
 
 // The window's ScriptHost: forwards to one ScriptRunner, made when the window is attached.
@@ -43,8 +45,8 @@ class WindowScriptHost : public ScriptHost {
 public:
     WindowScriptHost(modDB& db, Reporter& reporter) : db_(db), reporter_(reporter) {}
 
-    // MsgBox and InputBox of the script go to `ui`.
-    void Attach(frmEdit& window, vbs::ScriptUi& ui);
+    // MsgBox and InputBox of the script go to `ui`; Tb's password box to `dialogs`.
+    void Attach(frmEdit& window, vbs::ScriptUi& ui, Dialogs& dialogs);
     ScriptRunner* Runner() { return runner_.get(); }
 
     int RunScriptProc(const std::string& name) override;

@@ -1,12 +1,12 @@
 #include "editor/frmEdit.h"
 
+#include "base/modLIB.h"
 #include "dialogs/QtText.h"
+#include "dialogs/Twips.h"
+#include "dialogs/modDlg.h"
 #include "editor/Toolbar.h"
 #include "editor/ToolbarIcons.h"
-#include "dialogs/Twips.h"
 #include "engine/modDB.h"
-#include "dialogs/modDlg.h"
-#include "base/modLIB.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,8 +31,9 @@ std::string StripQuotes(std::string line) {
 
 } // namespace
 
-frmEdit::frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServices& services)
-    : db_(db), reporter_(reporter), script_(script), services_(services),
+frmEdit::frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServices& services,
+                 Dialogs& dialogs)
+    : db_(db), reporter_(reporter), script_(script), services_(services), dialogs_(dialogs),
       form_(new FormArea(this)) {
     setObjectName(QStringLiteral("frmEdit"));
     // A fixed single border: the program sets the size, the user cannot resize or maximise.
@@ -49,9 +50,6 @@ frmEdit::frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServic
     AttachFieldInput();
     ShowNoDatabaseLook();
     DisableAll();
-    AddFlag = 0;
-    CurPage = 1;
-    DeleteEnabled = -1;
 }
 
 QToolButton* frmEdit::ToolbarButton(int i) const {
@@ -74,8 +72,8 @@ bool frmEdit::StartUp(const std::string& commandLine) {
 // script's "Start" decide, show page 1. False when "Start" vetoed.
 bool frmEdit::OpenAndShow(const QString& title) {
     setWindowTitle(title);
-    AddFlag = 0;
-    CurPage = 1;
+    addFlag_ = false;
+    curPage_ = 1;
     ApplyWindowStyle();
     if (script_.RunScriptProc("Start") == -1) return false;
     ShowCurPage();
@@ -84,22 +82,24 @@ bool frmEdit::OpenAndShow(const QString& title) {
 }
 
 void frmEdit::OpenFromDialog() {
-    modDlg::DlgFileName.clear();
-    modDlg::DlgPattern = "*.Tbd";
-    modDlg::DlgLoad();
-    if (modDlg::DlgFileName.empty()) return;
-    std::string name = modDlg::DlgChosenFile();
+    const std::optional<ChosenFile> chosen = dialogs_.DlgLoad("*.Tbd");
+    if (!chosen) return;
+    std::string name = chosen->FullName();
     if (db_.OpenDatabase(name) == 0) return;
-    if (!OpenAndShow(QFile::decodeName(modDlg::DlgFileName.c_str()))) CloseCommand();
+    if (!OpenAndShow(QFile::decodeName(chosen->FileName.c_str()))) CloseCommand();
+}
+
+bool frmEdit::IsDatabaseOpen() const {
+    return db_.GetFileNumber() != 0;
 }
 
 void frmEdit::CloseCommand() {
-    if (windowTitle().isEmpty()) return;
+    if (!IsDatabaseOpen()) return;
     db_.CloseDatabase();
-    DeleteEnabled = -1;
+    deleteEnabled_ = true;
     setWindowTitle(QString());
-    AddFlag = 0;
-    CurPage = 1;
+    addFlag_ = false;
+    curPage_ = 1;
     DisableAll();
     ShowNoDatabaseLook();
     script_.CloseDB();
@@ -155,11 +155,11 @@ void frmEdit::CenterOnScreen() {
 
 void frmEdit::closeEvent(QCloseEvent* event) {
     // An edit in progress blocks closing silently: Update or Cancel comes first.
-    if (Mode == 2) {
+    if (mode_ == WindowMode::Editing) {
         event->ignore();
         return;
     }
-    if (!windowTitle().isEmpty()) db_.CloseDatabase();
+    if (IsDatabaseOpen()) db_.CloseDatabase();
     event->accept();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // frmEdit: the program's start-up window. It opens one database at a time through the
 // engine, builds the data-entry form from its header and shows one record at a time, page
-// by page, in one of three modes: no database (0), browsing (1), editing a record (2).
+// by page, in one of three modes: no database, browsing, editing a record.
 
 #include "editor/Commands.h"
 #include "editor/EditorServices.h"
@@ -17,23 +17,34 @@ class QToolButton;
 
 namespace tabulo {
 
+class Dialogs;
+class FieldInput;
 class modDB;
 class Reporter;
 struct ModeTarget;
 
-class FieldInput;
+// The window's modes; the numbers are the ones the mode table is indexed by.
+enum class WindowMode { NoDatabase = 0, Browsing = 1, Editing = 2 };
 
 class frmEdit : public QMainWindow {
     Q_OBJECT
 public:
-    frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServices& services);
+    frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServices& services,
+            Dialogs& dialogs);
 
-    // Public state, read and written by other windows and by the script object.
-    int CurPage = 1;
-    int Mode = 0;
-    int AddFlag = 0;
-    long SelectedRecord = 0;
-    int DeleteEnabled = -1;
+    // The window's state as other windows and the script object see it. The page shown
+    // (1 to 8) changes when a caller sets it and then calls ShowCurPage.
+    int CurPage() const { return curPage_; }
+    void SetCurPage(int page) { curPage_ = page; }
+    WindowMode Mode() const { return mode_; }
+    // True while the record buffer holds a new or duplicated record that Update appends.
+    bool AddFlag() const { return addFlag_; }
+    // The record where the next search continues, or the one picked by Goto record.
+    long SelectedRecord() const { return selectedRecord_; }
+    void SetSelectedRecord(long record) { selectedRecord_ = record; }
+    // False when the script has switched deleting off.
+    bool DeleteEnabled() const { return deleteEnabled_; }
+    void SetDeleteEnabled(bool enabled) { deleteEnabled_ = enabled; }
 
     // Opens the database named on the command line, if any. False when the script's
     // "Start" vetoed the opening: the database is closed and the program must end.
@@ -77,16 +88,17 @@ protected:
 
 private:
     void BuildMenus();
-    void ApplyMode(int mode);
+    void ApplyMode(WindowMode mode);
     void SetTargetState(const ModeTarget& target, bool visibility, bool state);
     void ApplyWindowStyle();
     void ShowNoDatabaseLook();
     bool OpenAndShow(const QString& title);
+    bool IsDatabaseOpen() const;
 
     // Commands.
     void OpenFromDialog();
     void CloseCommand();
-    void GoToRecord(int (modDB::*move)());
+    void GoToRecord(int (modDB::*step)());
     void TurnToPage(int page);
     void EditRecord();
     void CancelUpdate();
@@ -111,6 +123,12 @@ private:
     Reporter& reporter_;
     ScriptHost& script_;
     WindowServices& services_;
+    Dialogs& dialogs_;
+    int curPage_ = 1;
+    WindowMode mode_ = WindowMode::NoDatabase;
+    bool addFlag_ = false;
+    long selectedRecord_ = 0;
+    bool deleteEnabled_ = true;
     FormArea* form_;
     std::array<QAction*, kCommandCount> items_{};
     QMenu* mnuGoto_ = nullptr;

@@ -1,12 +1,12 @@
 // frmEdit: the command dispatch, the navigation commands and the mouse on the form.
 
-#include "editor/Links.h"
 #include "dialogs/QtText.h"
-#include "editor/frmEdit.h"
 #include "dialogs/frmProgress.h"
 #include "dialogs/frmShowText.h"
-#include "engine/modDB.h"
 #include "dialogs/modDlg.h"
+#include "editor/Links.h"
+#include "editor/frmEdit.h"
+#include "engine/modDB.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -36,9 +36,9 @@ void frmEdit::Run(Command command) {
     case Command::PreviousRecord:
         return GoToRecord(&modDB::GotoPreviousRecord);
     case Command::NextPage:
-        return TurnToPage(CurPage + 1);
+        return TurnToPage(curPage_ + 1);
     case Command::PreviousPage:
-        return TurnToPage(CurPage - 1);
+        return TurnToPage(curPage_ - 1);
     case Command::Contents:
         return services_.ShowHelpContents(this);
     case Command::About:
@@ -67,16 +67,16 @@ void frmEdit::Run(Command command) {
     }
 }
 
-void frmEdit::GoToRecord(int (modDB::*move)()) {
-    if ((db_.*move)() == 1) ShowCurPage();
+void frmEdit::GoToRecord(int (modDB::*step)()) {
+    if ((db_.*step)() == 1) ShowCurPage();
 }
 
 // The next-page, previous-page and page-menu commands: the boxes of the page being left
 // go into the buffer first, so that what was typed there survives.
 void frmEdit::TurnToPage(int page) {
-    if (page < 1 || page > db_.GetPageCount() || page == CurPage) return;
+    if (page < 1 || page > db_.GetPageCount() || page == curPage_) return;
     Form2Record();
-    CurPage = page;
+    curPage_ = page;
     ShowCurPage();
 }
 
@@ -90,7 +90,7 @@ void frmEdit::CancelUpdate() {
         db_.ClearRecord();
     else
         db_.ReadRecord();
-    AddFlag = 0;
+    addFlag_ = false;
     BrowseMode();
     ShowCurPage();
 }
@@ -98,7 +98,7 @@ void frmEdit::CancelUpdate() {
 // Pack asks, shows its progress and reopens the packed file; the page is shown again
 // whatever the outcome.
 void frmEdit::PackCommand() {
-    if (windowTitle().isEmpty()) return;
+    if (!IsDatabaseOpen()) return;
     setCursor(Qt::WaitCursor);
     frmProgress progress(this);
     db_.PackRecords(progress);
@@ -136,7 +136,7 @@ void frmEdit::ShowFullText(const DBField& def, const DummyLabel& label) {
     palette.setColor(QPalette::Text, label.palette().color(QPalette::WindowText));
     text->setPalette(palette);
     text->setFont(label.font());
-    modDlg::Runner().RunTextViewer(viewer);
+    dialogs_.ShowText(viewer);
 }
 
 } // namespace tabulo

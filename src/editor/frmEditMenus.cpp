@@ -42,20 +42,20 @@ void frmEdit::BuildMenus() {
 }
 
 void frmEdit::DisableAll() {
-    ApplyMode(0);
+    ApplyMode(WindowMode::NoDatabase);
 }
 void frmEdit::BrowseMode() {
-    ApplyMode(1);
+    ApplyMode(WindowMode::Browsing);
 }
 void frmEdit::EditMode() {
-    ApplyMode(2);
+    ApplyMode(WindowMode::Editing);
 }
 
-void frmEdit::ApplyMode(int mode) {
-    Mode = mode;
-    const ModeContext context{db_.GetPageCount(), DeleteEnabled != 0};
+void frmEdit::ApplyMode(WindowMode mode) {
+    mode_ = mode;
+    const ModeContext context{db_.GetPageCount(), deleteEnabled_};
     for (const ModeRow& row : ModeTable()) {
-        ModeEffect effect = row.effect[mode];
+        ModeEffect effect = row.effect[static_cast<int>(mode)];
         SetTargetState(row.target, EffectIsAboutVisibility(effect), EffectState(effect, context));
     }
 }

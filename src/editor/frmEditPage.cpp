@@ -10,7 +10,7 @@
 namespace tabulo {
 
 std::string frmEdit::RECNO() {
-    if (AddFlag != 0) return "NEW";
+    if (addFlag_) return "NEW";
     long count = db_.GetRecordCount();
     long number = 0;
     int deleted = 0;
@@ -29,12 +29,12 @@ void frmEdit::ShowCurPage() {
     form_->setUpdatesEnabled(false);
     form_->setEnabled(false);
     form_->Toolbar()->SetRecordCaption(ToQString(RECNO()));
-    mnuPage_->setTitle(ToQString(db_.GetPageHeading(CurPage)));
+    mnuPage_->setTitle(ToQString(db_.GetPageHeading(curPage_)));
     for (int p = 1; p <= kMaxPages; ++p) {
         PageHeading(p)->setText(ToQString(db_.GetPageHeading(p)));
         PageHeading(p)->setVisible(p <= db_.GetPageCount());
     }
-    int first = form_->LayOutPage(db_, CurPage, Mode == 2);
+    int first = form_->LayOutPage(db_, curPage_, mode_ == WindowMode::Editing);
     Record2Form();
     form_->setEnabled(true);
     form_->setUpdatesEnabled(true);

@@ -1,12 +1,12 @@
 // frmEdit: the commands that change the record: Update, New, Duplicate, Delete, the Date
 // and Time insertions, and Goto record through the browse grid.
 
+#include "browse/modBrowse.h"
+#include "dialogs/QtText.h"
 #include "editor/FieldInput.h"
 #include "editor/NumberedAppend.h"
-#include "dialogs/QtText.h"
-#include "editor/rules/UpdateChecks.h"
 #include "editor/frmEdit.h"
-#include "browse/modBrowse.h"
+#include "editor/rules/UpdateChecks.h"
 #include "engine/modDB.h"
 
 namespace tabulo {
@@ -23,7 +23,7 @@ bool HasAnyOf(const std::string& format, const char* codes) {
 } // namespace
 
 void frmEdit::AttachFieldInput() {
-    input_ = new FieldInput(db_, this);
+    input_ = new FieldInput(db_, dialogs_, this);
     for (int slot = 1; slot <= kMaxFields; ++slot)
         input_->Attach(Field(slot));
 }
@@ -34,19 +34,19 @@ void frmEdit::AttachFieldInput() {
 void frmEdit::UpdateRecord() {
     Form2Record();
     EngineFields<modDB> fields(db_);
-    if (const std::optional<UpdateFailure> failure = RunUpdateChecks(fields, AddFlag != 0)) {
+    if (const std::optional<UpdateFailure> failure = RunUpdateChecks(fields, addFlag_)) {
         ReportUpdateFailure(reporter_, *failure);
-        CurPage = failure->Page;
+        curPage_ = failure->Page;
         ShowCurPage();
         FocusField(failure->Field);
         return;
     }
     if (script_.RunScriptProc("Update") != 0) return;
-    if (AddFlag == 0) {
+    if (!addFlag_) {
         if (db_.GetRecordCount() > 0) db_.WriteRecord();
     } else {
         AddNumberedRecord(db_);
-        AddFlag = 0;
+        addFlag_ = false;
     }
     BrowseMode();
     ShowCurPage();
@@ -75,14 +75,14 @@ void frmEdit::DuplicateRecord() {
 }
 
 void frmEdit::StartNewRecord() {
-    AddFlag = -1;
-    CurPage = 1;
+    addFlag_ = true;
+    curPage_ = 1;
     EditMode();
     ShowCurPage();
 }
 
 void frmEdit::DeleteCurrentRecord() {
-    if (DeleteEnabled == 0) {
+    if (!deleteEnabled_) {
         reporter_.Message("Delete Record", "Deletion is not allowed", MsgIcon::Critical);
         return;
     }
@@ -103,9 +103,9 @@ void frmEdit::InsertTime() {
 void frmEdit::GotoRecordFromGrid() {
     const DbFile* file = db_.GetFile();
     if (file == nullptr || db_.GetRecordCount() == 0) return;
-    SelectedRecord = modBrowse::ShowGotoRecord(*file, db_.Header(), this);
-    if (SelectedRecord == 0) return;
-    db_.SetRecordNo(SelectedRecord);
+    selectedRecord_ = modBrowse::ShowGotoRecord(*file, db_.Header(), this);
+    if (selectedRecord_ == 0) return;
+    db_.SetRecordNo(selectedRecord_);
     ShowCurPage();
 }
 

@@ -1,6 +1,7 @@
+#include "NamedCase.h"
+#include "TestDb.h"
 #include "browse/BrowseSort.h"
 #include "browse/BrowseTable.h"
-#include "TestDb.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -206,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{"ManyDatesDayFirst", "=D", PooledCells(kDatePool, 300, 3), 1, {}},
         SortCase{"ManyDatesMonthFirst", "D", PooledCells(kDatePool, 299, 4), 2, {}},
         SortCase{"OneRecord", "A", {"only"}, 1, {1}}),
-    [](const testing::TestParamInfo<SortCase>& info) { return std::string(info.param.name); });
+    test::NamedCase<SortCase>);
 
 TEST(BrowseTable, CellsAreTrimmedOnTheRightAndCutAtTheFirstLineEnd) {
     EXPECT_EQ(CellText("  ab  "), "  ab");

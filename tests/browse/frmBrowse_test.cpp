@@ -1,5 +1,6 @@
-#include "browse/BrowseGrid.h"
+#include "ModalDriver.h"
 #include "TestDb.h"
+#include "browse/BrowseGrid.h"
 #include "browse/frmBrowse.h"
 #include "browse/modBrowse.h"
 
@@ -14,6 +15,7 @@ namespace tabulo {
 namespace {
 
 using test::TestDb;
+using test::WhenModalOpens;
 
 // A font whose metrics are the same on every machine.
 TestDb NewDb() {
@@ -256,14 +258,6 @@ TEST_F(BrowseWindowTest, TheWindowDoesNotShrinkBelowAHundredPixels) {
     EXPECT_EQ(w->size(), QSize(300, 100));
 }
 
-// Runs action on the modal window once it is up, so that no test waits on it.
-void WhenModalOpens(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action = std::move(action)] {
-        if (QWidget* modal = QApplication::activeModalWidget()) return action(modal);
-        WhenModalOpens(action);
-    });
-}
-
 TEST_F(BrowseWindowTest, GotoRecordListsTheFieldsWithoutHAndReturnsThePick) {
     TestDb db = NewDb();
     AddColumn(db, "CODE", 4, "N", 60);
@@ -281,13 +275,10 @@ TEST_F(BrowseWindowTest, GotoRecordListsTheFieldsWithoutHAndReturnsThePick) {
     });
     EXPECT_EQ(modBrowse::ShowGotoRecord(*file, db.Header()), 2);
     EXPECT_EQ(shown, (std::vector<std::vector<std::string>>{{"1", "one"}}));
-    EXPECT_EQ(modBrowse::BrowseColCount, 2);
-    EXPECT_EQ(modBrowse::BrowseResult, 2);
 
     WhenModalOpens(
         [](QWidget* modal) { QTest::keyClick(modal->findChild<BrowseGrid*>(), Qt::Key_Escape); });
-    EXPECT_EQ(modBrowse::ShowBrowse(*file), 0);
-    EXPECT_EQ(modBrowse::BrowseResult, 0);
+    EXPECT_EQ(modBrowse::ShowBrowse(*file, {3}), 0);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// Base of the dialog tests: every test starts with empty dialog parameters, the GUI runner,
-// day-first dates, and gets the process's current directory back afterwards.
+// Base of the dialog tests: every test gets the process's current directory back
+// afterwards, since the file dialog moves it.
 
 #include "dialogs/modDlg.h"
 
@@ -13,24 +13,8 @@ namespace tabulo::test {
 
 class DialogTest : public ::testing::Test {
 protected:
-    DialogTest() : savedDirectory_(QDir::currentPath()) {
-        using namespace modDlg;
-        DlgTitle = DlgFileName = DlgPath = DlgPattern = DlgDate = DlgValue = DlgMask = "";
-        DlgSaveMode = false;
-        DlgPickX = DlgPickY = 0;
-        DlgMaxLen = 0;
-        DlgColor = 0;
-        DlgFontName = "";
-        DlgFontSize = 0;
-        DlgFontBold = DlgFontItalic = 0;
-        SetRunner(nullptr);
-        SetDateOrderSource(nullptr);
-    }
-    ~DialogTest() override {
-        QDir::setCurrent(savedDirectory_);
-        modDlg::SetRunner(nullptr);
-        modDlg::SetDateOrderSource(nullptr);
-    }
+    DialogTest() : savedDirectory_(QDir::currentPath()) {}
+    ~DialogTest() override { QDir::setCurrent(savedDirectory_); }
 
     template <typename T> static T* Child(const QWidget& window, const char* name) {
         T* child = window.findChild<T*>(name);

@@ -1,5 +1,6 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
+#include "dialogs/QtDialogRunner.h"
 #include "dialogs/frmDlgClr.h"
 #include "dialogs/frmDlgFnt.h"
 
@@ -19,8 +20,7 @@ constexpr uint32_t Rgb(int r, int g, int b) {
 class ColorPicker : public test::DialogTest {
 protected:
     QLineEdit& Open(uint32_t colour) {
-        modDlg::DlgColor = colour;
-        picker = std::make_unique<frmDlgClr>();
+        picker = std::make_unique<frmDlgClr>(colour);
         picker->show();
         return *Child<QLineEdit>(*picker, "txtClr");
     }
@@ -52,7 +52,7 @@ TEST_F(ColorPicker, ClickingASwatchThenOkTakesItsColour) {
     QTest::mouseClick(picker->lblClr(12), Qt::LeftButton); // red 0, green 51, blue 255
     EXPECT_EQ(txt.text(), "FF3300");
     Press("cmdOK");
-    EXPECT_EQ(modDlg::DlgColor, Rgb(0, 51, 255));
+    EXPECT_EQ(picker->Result(), Rgb(0, 51, 255));
 }
 
 TEST_F(ColorPicker, TypedDigitsAreHexadecimalCapitalsAndShortTextsArePadded) {
@@ -69,26 +69,21 @@ TEST_F(ColorPicker, TypedDigitsAreHexadecimalCapitalsAndShortTextsArePadded) {
         QTest::keyClicks(&txt, c.typed);
         EXPECT_EQ(txt.text(), c.text);
         Press("cmdOK");
-        EXPECT_EQ(modDlg::DlgColor, c.colour) << c.typed;
+        EXPECT_EQ(picker->Result(), c.colour) << c.typed;
     }
 }
 
-TEST_F(ColorPicker, CancelKeepsTheColour) {
+TEST_F(ColorPicker, CancelGivesNoColour) {
     Open(Rgb(1, 2, 3));
     QTest::mouseClick(picker->lblClr(5), Qt::LeftButton);
     Press("cmdCancel");
-    EXPECT_EQ(modDlg::DlgColor, Rgb(1, 2, 3));
+    EXPECT_FALSE(picker->Result());
 }
 
 class FontPicker : public test::DialogTest {
 protected:
     frmDlgFnt& Open(const std::string& name, int size, uint8_t bold = 0, uint8_t italic = 0) {
-        modDlg::DlgTitle = "Field Font";
-        modDlg::DlgFontName = name;
-        modDlg::DlgFontSize = size;
-        modDlg::DlgFontBold = bold;
-        modDlg::DlgFontItalic = italic;
-        picker = std::make_unique<frmDlgFnt>();
+        picker = std::make_unique<frmDlgFnt>("Field Font", FontChoice{name, size, bold, italic});
         picker->show();
         return *picker;
     }
@@ -125,29 +120,27 @@ TEST_F(FontPicker, OkWritesTheChoice) {
     Child<QListWidget>(*picker, "lstFS")->setCurrentRow(5);
     QTest::mouseClick(&Box("chkItalic"), Qt::LeftButton);
     QTest::mouseClick(Child<QPushButton>(*picker, "cmdOK"), Qt::LeftButton);
-    EXPECT_EQ(modDlg::DlgFontName, "Verdana");
-    EXPECT_EQ(modDlg::DlgFontSize, 18);
-    EXPECT_EQ(modDlg::DlgFontBold, 1); // any non-zero value comes back as 1
-    EXPECT_EQ(modDlg::DlgFontItalic, 1);
+    ASSERT_TRUE(picker->Result());
+    EXPECT_EQ(picker->Result()->Name, "Verdana");
+    EXPECT_EQ(picker->Result()->Size, 18);
+    EXPECT_EQ(picker->Result()->Bold, 1); // any non-zero value comes back as 1
+    EXPECT_EQ(picker->Result()->Italic, 1);
 }
 
-TEST_F(FontPicker, CancelKeepsTheValues) {
+TEST_F(FontPicker, CancelGivesNoFont) {
     Open("Tahoma", 10, 5, 0);
     Child<QListWidget>(*picker, "lstFN")->setCurrentRow(13);
     QTest::mouseClick(Child<QPushButton>(*picker, "cmdCancel"), Qt::LeftButton);
-    EXPECT_EQ(modDlg::DlgFontName, "Tahoma");
-    EXPECT_EQ(modDlg::DlgFontSize, 10);
-    EXPECT_EQ(modDlg::DlgFontBold, 5);
+    EXPECT_FALSE(picker->Result());
 }
 
 TEST_F(FontPicker, ShowFontPickerOpensTheWindowModally) {
-    modDlg::DlgTitle = "";
     QString title;
     test::WhenModalOpens([&](QWidget* modal) {
         title = modal->windowTitle();
         modal->findChild<QPushButton*>("cmdCancel")->click();
     });
-    modDlg::ShowFontPicker();
+    EXPECT_FALSE(QtDialogRunner().PickFont("", {}));
     EXPECT_EQ(title, "Select Font");
 }
 

@@ -1,8 +1,9 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
-#include "engine/Reporter.h"
 #include "TempDir.h"
+#include "dialogs/QtDialogRunner.h"
 #include "dialogs/frmDlgFile.h"
+#include "engine/Reporter.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,12 +34,9 @@ protected:
     }
 
     frmDlgFile& Open(const std::string& pattern, bool saveMode, const std::string& fileName = "") {
-        modDlg::DlgTitle = saveMode ? "Save As" : "Load";
-        modDlg::DlgSaveMode = saveMode;
-        modDlg::DlgPattern = pattern;
-        modDlg::DlgPath = root.toStdString();
-        modDlg::DlgFileName = fileName;
-        dialog = std::make_unique<frmDlgFile>(reporter);
+        const FileRequest request{saveMode ? "Save As" : "Load", pattern, root.toStdString(),
+                                  fileName, saveMode};
+        dialog = std::make_unique<frmDlgFile>(request, reporter);
         dialog->show();
         return *dialog;
     }
@@ -108,8 +106,9 @@ TEST_F(FileDialog, LoadPicksAFileByDoubleClickWithoutTyping) {
     EXPECT_EQ(FileBox().text(), "Other");
     DoubleClick("lstDir", "data");
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(modDlg::DlgFileName, "data");
-    EXPECT_EQ(modDlg::DlgPath, root.toStdString());
+    ASSERT_TRUE(dialog->Result());
+    EXPECT_EQ(dialog->Result()->FileName, "data");
+    EXPECT_EQ(dialog->Result()->Path, root.toStdString());
 }
 
 TEST_F(FileDialog, SaveAsTakesATypedNameFromTheDirectoryShownLast) {
@@ -124,8 +123,9 @@ TEST_F(FileDialog, SaveAsTakesATypedNameFromTheDirectoryShownLast) {
     EXPECT_TRUE(dialog->isVisible()); // Save As waits for Ok
     QTest::keyClicks(&FileBox(), "2");
     Press("cmdOk");
-    EXPECT_EQ(modDlg::DlgFileName, "deep2");
-    EXPECT_EQ(modDlg::DlgPath, Sub().toStdString());
+    ASSERT_TRUE(dialog->Result());
+    EXPECT_EQ(dialog->Result()->FileName, "deep2");
+    EXPECT_EQ(dialog->Result()->Path, Sub().toStdString());
     EXPECT_EQ(QDir::toNativeSeparators(QDir::currentPath()), Sub());
 }
 
@@ -153,12 +153,11 @@ TEST_F(FileDialog, AnUnavailableDriveIsReportedAndTheDirectoryKept) {
     EXPECT_EQ(TextOf(*dialog, "txtPath"), frmDlgFile::ShortPath(Sub()));
 }
 
-TEST_F(FileDialog, CancelLeavesTheResultAlone) {
+TEST_F(FileDialog, CancelGivesNoChoice) {
     Open("*.Csv", true, "");
     Click("lstDir", "data");
     Press("cmdCancel");
-    EXPECT_EQ(modDlg::DlgFileName, "");
-    EXPECT_EQ(modDlg::DlgPath, root.toStdString());
+    EXPECT_FALSE(dialog->Result());
 }
 
 TEST_F(FileDialog, LongPathsAreShortenedInTheMiddle) {
@@ -171,20 +170,29 @@ TEST_F(FileDialog, LongPathsAreShortenedInTheMiddle) {
     EXPECT_EQ(frmDlgFile::ShortPath(fifty + "q").size(), 48);
 }
 
-TEST_F(FileDialog, DlgLoadShowsTheWindowModally) {
-    modDlg::DlgPath = root.toStdString();
-    modDlg::DlgPattern = "*.Tbd";
-    modDlg::DlgFileName = "preset";
-    QString title, fileBox;
+// The program's runner shows the window modally; Ok in the second one starts the third.
+TEST_F(FileDialog, TheRunnerShowsTheWindowModallyWhereTheLastOneEnded) {
+    QtDialogRunner dialogs;
+    QString title, fileBox, path;
     test::WhenModalOpens([&](QWidget* modal) {
         title = modal->windowTitle();
         fileBox = modal->findChild<QLineEdit*>("txtFile")->text();
         modal->findChild<QPushButton*>("cmdCancel")->click();
     });
-    modDlg::DlgLoad();
-    EXPECT_EQ(title, "Load");
-    EXPECT_EQ(fileBox, "");
-    EXPECT_EQ(modDlg::DlgFileName, "");
+    EXPECT_FALSE(dialogs.DlgSaveAs("*.Csv", "preset"));
+    EXPECT_EQ(title, "Save As");
+    EXPECT_EQ(fileBox, "preset");
+
+    QDir::setCurrent(Sub());
+    test::WhenModalOpens([](QWidget* modal) { modal->findChild<QPushButton*>("cmdOk")->click(); });
+    EXPECT_FALSE(dialogs.DlgLoad("*.Csv")) << "Ok without a name";
+    QDir::setCurrent(root);
+    test::WhenModalOpens([&](QWidget* modal) {
+        path = modal->findChild<QLabel*>("txtPath")->text();
+        modal->findChild<QPushButton*>("cmdCancel")->click();
+    });
+    dialogs.DlgLoad("*.Csv");
+    EXPECT_EQ(path, frmDlgFile::ShortPath(Sub()));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
+#include "dialogs/QtDialogRunner.h"
 #include "dialogs/Twips.h"
 #include "dialogs/frmGetDate.h"
 
@@ -14,9 +15,7 @@ class DatePicker : public test::DialogTest {
 protected:
     // Opens the picker on a starting date, as the data-entry window does.
     frmGetDate& Open(const std::string& start, int dateOrder = 1) {
-        modDlg::DlgDate = start;
-        modDlg::SetDateOrderSource([dateOrder] { return dateOrder; });
-        picker = std::make_unique<frmGetDate>();
+        picker = std::make_unique<frmGetDate>(DateRequest{start, 0, 0, dateOrder});
         picker->show();
         return *picker;
     }
@@ -82,7 +81,7 @@ TEST_F(DatePicker, DoubleClickGivesTheDateInTheFilesOrder) {
         Open(c.start, c.order);
         Press("cmdNext", c.steps);
         DoubleClickCell(CellOf(5));
-        EXPECT_EQ(modDlg::DlgDate, c.picked) << c.start;
+        EXPECT_EQ(picker->Result(), c.picked) << c.start;
         EXPECT_EQ(picker->result(), QDialog::Accepted);
         EXPECT_FALSE(picker->isVisible());
     }
@@ -151,19 +150,17 @@ TEST_F(DatePicker, EmptyCellsAndTheCloseBoxLeaveTheDateAlone) {
     DoubleClickCell(42);
     EXPECT_TRUE(picker->isVisible());
     picker->close();
-    EXPECT_EQ(modDlg::DlgDate, "10/01/2024");
+    EXPECT_FALSE(picker->Result());
 }
 
 TEST_F(DatePicker, PickDateOpensTheWindowAtTheGivenPlaceAndWaits) {
-    modDlg::DlgDate = "31/12/2023";
     QPoint shownAt;
     test::WhenModalOpens([&](QWidget* modal) {
         auto* window = static_cast<frmGetDate*>(modal);
         shownAt = window->pos();
         QTest::mouseDClick(window->lblDay(7), Qt::LeftButton); // 3 December 2023
     });
-    modDlg::PickDate(1500, 3000);
-    EXPECT_EQ(modDlg::DlgDate, "03/12/2023");
+    EXPECT_EQ(QtDialogRunner().PickDate({"31/12/2023", 1500, 3000, 1}), "03/12/2023");
     const Twips twips = Twips::FromScreen();
     EXPECT_EQ(shownAt, QPoint(twips.TwipsToPixelsX(1500), twips.TwipsToPixelsY(3000)));
 }

@@ -1,5 +1,6 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
+#include "dialogs/QtDialogRunner.h"
 #include "dialogs/frmInput.h"
 
 #include <QLineEdit>
@@ -12,11 +13,7 @@ namespace {
 class InputBox : public test::DialogTest {
 protected:
     QLineEdit& Open(const std::string& mask, const std::string& value = "", int maxLen = 0) {
-        modDlg::DlgTitle = "Question";
-        modDlg::DlgMask = mask;
-        modDlg::DlgValue = value;
-        modDlg::DlgMaxLen = maxLen;
-        box = std::make_unique<frmInput>();
+        box = std::make_unique<frmInput>(InputRequest{"Question", value, maxLen, mask});
         box->show();
         return *Child<QLineEdit>(*box, "txtStr");
     }
@@ -83,7 +80,7 @@ TEST_F(InputBox, OkReturnsTheTrimmedText) {
         QLineEdit& txt = Open("AS", "");
         QTest::keyClicks(&txt, c.typed);
         QTest::mouseClick(Child<QPushButton>(*box, "cmdOK"), Qt::LeftButton);
-        EXPECT_EQ(modDlg::DlgValue, c.value);
+        EXPECT_EQ(box->Result(), c.value);
         EXPECT_FALSE(box->isVisible());
     }
 }
@@ -94,19 +91,16 @@ TEST_F(InputBox, EnterAcceptsEscapeDoesNothingCloseBoxKeepsTheDefault) {
     EXPECT_TRUE(box->isVisible());
     QTest::keyClicks(&txt, "er");
     box->close();
-    EXPECT_EQ(modDlg::DlgValue, "old");
+    EXPECT_FALSE(box->Result());
 
     QLineEdit& again = Open("A", "old");
     QTest::keyClicks(&again, "er");
     QTest::keyClick(&again, Qt::Key_Return);
     EXPECT_FALSE(box->isVisible());
-    EXPECT_EQ(modDlg::DlgValue, "older");
+    EXPECT_EQ(box->Result(), "older");
 }
 
 TEST_F(InputBox, PasswordQuestionThroughShowInput) {
-    modDlg::DlgValue = "pw";
-    modDlg::DlgMaxLen = 32;
-    modDlg::DlgTitle = "Password?";
     QString title, shown;
     test::WhenModalOpens([&](QWidget* modal) {
         title = modal->windowTitle();
@@ -115,10 +109,9 @@ TEST_F(InputBox, PasswordQuestionThroughShowInput) {
         shown = txt->displayText();
         QTest::keyClick(txt, Qt::Key_Enter);
     });
-    modDlg::ShowInput("anp");
+    EXPECT_EQ(QtDialogRunner().ShowInput({"Password?", "pw", 32, "anp"}), "pwxyz");
     EXPECT_EQ(title, "Password?");
     EXPECT_EQ(shown, "#####");
-    EXPECT_EQ(modDlg::DlgValue, "pwxyz");
 }
 
 } // namespace

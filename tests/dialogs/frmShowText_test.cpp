@@ -1,5 +1,6 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
+#include "dialogs/QtDialogRunner.h"
 #include "dialogs/Twips.h"
 #include "dialogs/frmShowText.h"
 
@@ -34,7 +35,7 @@ TEST_F(TextViewer, RunnerShowsTheViewerAsTheCallerSetItUp) {
         modal = window->isModal();
         window->close();
     });
-    modDlg::Runner().RunTextViewer(viewer);
+    QtDialogRunner().ShowText(viewer);
     EXPECT_EQ(title, "Notes");
     EXPECT_EQ(text, "line one\nline two");
     EXPECT_TRUE(modal);

@@ -1,59 +1,86 @@
-#include "DialogTest.h"
-#include "dialogs/frmShowText.h"
+#include "dialogs/modDlg.h"
 
 #include <QDir>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace tabulo {
 namespace {
 
-// Records which window was asked for and what the parameters were at that moment.
-class RecordingRunner : public modDlg::DialogRunner {
+// Keeps every file request and answers with the prepared choices in turn; without one
+// left, as if cancelled.
+class RecordingDialogs : public Dialogs {
 public:
-    void RunFileDialog() override {
-        calls.push_back("file " + modDlg::DlgTitle + " " + modDlg::DlgFileName + " " +
-                        (modDlg::DlgSaveMode ? "save" : "load"));
-    }
-    void RunDatePicker() override {
-        calls.push_back("date " + std::to_string(modDlg::DlgPickX) + "," +
-                        std::to_string(modDlg::DlgPickY));
-    }
-    void RunInputBox() override { calls.push_back("input [" + modDlg::DlgMask + "]"); }
-    void RunTextViewer(frmShowText&) override { calls.push_back("text"); }
+    std::vector<FileRequest> files;
+    std::vector<std::optional<ChosenFile>> choices;
+    std::vector<InputRequest> inputs;
+    std::optional<std::string> typed;
 
-    std::vector<std::string> calls;
+    std::optional<ChosenFile> ChooseFile(const FileRequest& request) override {
+        files.push_back(request);
+        if (choices.empty()) return std::nullopt;
+        std::optional<ChosenFile> choice = choices.front();
+        choices.erase(choices.begin());
+        return choice;
+    }
+    std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
+    std::optional<std::string> Input(const InputRequest& request) override {
+        inputs.push_back(request);
+        return typed;
+    }
+    void ShowText(frmShowText&) override {}
 };
 
-class ModDlg : public test::DialogTest {
-protected:
-    ModDlg() { modDlg::SetRunner(&runner); }
-    RecordingRunner runner;
-};
+TEST(ModDlg, LoadAndSaveAsAskWithTheirTitlesAndGiveOnlyANamedChoice) {
+    RecordingDialogs dialogs;
+    dialogs.choices = {ChosenFile{"/data", "stock"}, ChosenFile{"/data", ""}, std::nullopt};
+    const std::optional<ChosenFile> loaded = dialogs.DlgLoad("*.Tbd");
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->FileName, "stock");
+    EXPECT_FALSE(dialogs.DlgSaveAs("*.Csv", "export")) << "Ok without a name";
+    EXPECT_FALSE(dialogs.DlgLoad("*.Tbd")) << "cancelled";
 
-TEST_F(ModDlg, OpenersSetTheirParametersThenRunTheWindow) {
-    modDlg::DlgFileName = "old";
-    modDlg::DlgLoad();
-    modDlg::DlgFileName = "export";
-    modDlg::DlgSaveAs();
-    modDlg::PickDate(1500, 3000);
-    modDlg::ShowInput("  anp ");
-    modDlg::ShowInput("");
-    frmShowText viewer;
-    modDlg::Runner().RunTextViewer(viewer);
-    const std::vector<std::string> expected = {"file Load  load", "file Save As export save",
-                                               "date 1500,3000",  "input [ANP]",
-                                               "input []",        "text"};
-    EXPECT_EQ(runner.calls, expected);
+    ASSERT_EQ(dialogs.files.size(), 3u);
+    const FileRequest& load = dialogs.files[0];
+    EXPECT_EQ(load.Title, "Load");
+    EXPECT_EQ(load.Pattern, "*.Tbd");
+    EXPECT_EQ(load.FileName, "");
+    EXPECT_FALSE(load.SaveMode);
+    const FileRequest& save = dialogs.files[1];
+    EXPECT_EQ(save.Title, "Save As");
+    EXPECT_EQ(save.Pattern, "*.Csv");
+    EXPECT_EQ(save.FileName, "export");
+    EXPECT_TRUE(save.SaveMode);
 }
 
-TEST_F(ModDlg, DateOrderComesFromTheSourceThatIsSet) {
-    EXPECT_EQ(modDlg::DateOrder(), 1);
-    modDlg::SetDateOrderSource([] { return 2; });
-    EXPECT_EQ(modDlg::DateOrder(), 2);
+// The file dialogs share one starting directory: where the last "Ok" left it.
+TEST(ModDlg, EachFileDialogStartsWhereTheLastOkEnded) {
+    RecordingDialogs dialogs;
+    dialogs.choices = {ChosenFile{"/one", "a"}, ChosenFile{"/two", ""}, std::nullopt};
+    dialogs.DlgLoad("*.Tbd");
+    dialogs.DlgSaveAs("*.Csv");
+    dialogs.DlgLoad("*.Tbd");
+    dialogs.DlgLoad("*.Tbd");
+    std::vector<std::string> starts;
+    for (const FileRequest& request : dialogs.files)
+        starts.push_back(request.Path);
+    EXPECT_EQ(starts, (std::vector<std::string>{"", "/one", "/two", "/two"}));
 }
 
-TEST_F(ModDlg, ChosenFileJoinsPathAndNameWithOneSeparator) {
+TEST(ModDlg, ShowInputGivesTheMaskInCapitalsAndTheValueBackWhenClosed) {
+    RecordingDialogs dialogs;
+    EXPECT_EQ(dialogs.ShowInput({"Password?", "old", 32, "  anp "}), "old");
+    dialogs.typed = "new";
+    EXPECT_EQ(dialogs.ShowInput({"Password?", "old", 32, ""}), "new");
+    ASSERT_EQ(dialogs.inputs.size(), 2u);
+    EXPECT_EQ(dialogs.inputs[0].Mask, "ANP");
+    EXPECT_EQ(dialogs.inputs[0].Title, "Password?");
+    EXPECT_EQ(dialogs.inputs[0].MaxLen, 32);
+    EXPECT_EQ(dialogs.inputs[1].Mask, "");
+}
+
+TEST(ModDlg, ChosenFileJoinsPathAndNameWithOneSeparator) {
     const std::string sep(1, QDir::separator().toLatin1());
     struct Case {
         std::string path, name, expected;
@@ -63,11 +90,8 @@ TEST_F(ModDlg, ChosenFileJoinsPathAndNameWithOneSeparator) {
         {sep, "stock", sep + "stock"},
         {"", "stock", "stock"},
     };
-    for (const Case& c : cases) {
-        modDlg::DlgPath = c.path;
-        modDlg::DlgFileName = c.name;
-        EXPECT_EQ(modDlg::DlgChosenFile(), c.expected);
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ((ChosenFile{c.path, c.name}.FullName()), c.expected);
 }
 
 } // namespace

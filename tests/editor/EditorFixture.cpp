@@ -56,13 +56,13 @@ TestDb ContactsDb(int records) {
     return db;
 }
 
-void RecordingRunner::RunFileDialog() {
-    ++fileDialogs;
-    modDlg::DlgPath = path;
-    modDlg::DlgFileName = fileName;
+std::optional<ChosenFile> RecordingDialogs::ChooseFile(const FileRequest& request) {
+    files.push_back(request);
+    if (fileName.empty()) return std::nullopt;
+    return ChosenFile{path, fileName};
 }
 
-void RecordingRunner::RunTextViewer(frmShowText& viewer) {
+void RecordingDialogs::ShowText(frmShowText& viewer) {
     QPlainTextEdit* text = viewer.Text1();
     texts.push_back({viewer.windowTitle(), viewer.pos(), viewer.size(), text->toPlainText(),
                      text->palette().color(QPalette::Text), text->palette().color(QPalette::Base),
@@ -70,7 +70,11 @@ void RecordingRunner::RunTextViewer(frmShowText& viewer) {
 }
 
 bool EditorTest::Start(const std::string& commandLine) {
-    window = std::make_unique<frmEdit>(db, reporter, script, services);
+    return Start(commandLine, dialogs);
+}
+
+bool EditorTest::Start(const std::string& commandLine, Dialogs& windowDialogs) {
+    window = std::make_unique<frmEdit>(db, reporter, script, services, windowDialogs);
     return window->StartUp(commandLine);
 }
 

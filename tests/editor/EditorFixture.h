@@ -5,9 +5,9 @@
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
+#include "dialogs/modDlg.h"
 #include "editor/frmEdit.h"
 #include "engine/modDB.h"
-#include "dialogs/modDlg.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -37,17 +37,18 @@ struct ShownText {
     QFont font;
 };
 
-// Answers the file dialog with a prepared choice and records the text viewers shown.
-class RecordingRunner : public modDlg::DialogRunner {
+// Answers the file dialog with a prepared choice and records the requests and the text
+// viewers shown. The date picker and the input box close without a choice.
+class RecordingDialogs : public Dialogs {
 public:
     std::string path, fileName; // the choice; an empty name cancels
-    int fileDialogs = 0;
+    std::vector<FileRequest> files;
     std::vector<ShownText> texts;
 
-    void RunFileDialog() override;
-    void RunDatePicker() override {}
-    void RunInputBox() override {}
-    void RunTextViewer(frmShowText& viewer) override;
+    std::optional<ChosenFile> ChooseFile(const FileRequest& request) override;
+    std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
+    std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }
+    void ShowText(frmShowText& viewer) override;
 };
 
 class VetoingScript : public ScriptHost {
@@ -75,15 +76,13 @@ enum ContactsField { kNumber = 1, kName, kCity, kWeb, kMail, kNotes, kPhone };
 
 class EditorTest : public ::testing::Test {
 protected:
-    EditorTest() { modDlg::SetRunner(&runner); }
-    ~EditorTest() override { modDlg::SetRunner(nullptr); }
-
     // Builds the database file "Contacts.Tbd" in the temporary directory.
-    std::string Create(const TestDb& db, const std::string& base = "Contacts") {
-        return db.Create(dir, base);
+    std::string Create(const TestDb& form, const std::string& base = "Contacts") {
+        return form.Create(dir, base);
     }
-    // Creates the window and runs its start-up with the given command line.
+    // Creates the window over the given dialogs and runs its start-up with the command line.
     bool Start(const std::string& commandLine);
+    bool Start(const std::string& commandLine, Dialogs& windowDialogs);
     // Shows the window and makes it the active one, so that its shortcuts work.
     void Show();
     QAction* Item(Command c) const { return window->MenuItem(c); }
@@ -94,7 +93,7 @@ protected:
     modDB db{reporter};
     VetoingScript script;
     RecordingServices services;
-    RecordingRunner runner;
+    RecordingDialogs dialogs;
     std::unique_ptr<frmEdit> window;
 };
 

@@ -146,7 +146,7 @@ TEST_F(EditorTest, TheRecordCaptionShowsNumberCountAndDeletionMark) {
     EXPECT_EQ(window->RECNO(), " 1 / 3");
     window->Run(Command::LastRecord);
     EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3*");
-    window->AddFlag = -1;
+    window->Run(Command::New);
     EXPECT_EQ(window->RECNO(), "NEW");
 }
 

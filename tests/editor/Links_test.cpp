@@ -1,8 +1,8 @@
 // Read-only fields as links and as openers of the text viewer; the Goto pop-up.
 
 #include "EditorFixture.h"
-#include "editor/Links.h"
 #include "dialogs/QtText.h"
+#include "editor/Links.h"
 
 #include <QMenu>
 #include <QTest>
@@ -45,13 +45,6 @@ TEST(LinkKindOf, OnlyTheFirstCodeCounts) {
     EXPECT_EQ(LinkKindOf(""), LinkKind::None);
 }
 
-TEST(LinkCursor, IsAPointingHandWithItsHotSpotAtTheFingerTip) {
-    const QCursor& cursor = LinkCursor();
-    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
-    EXPECT_EQ(cursor.hotSpot(), QPoint(4, 0));
-    EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
-}
-
 TEST_F(EditorTest, LinkFieldsShowTheHandAndOpenTheirAddress) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
@@ -65,7 +58,7 @@ TEST_F(EditorTest, LinkFieldsShowTheHandAndOpenTheirAddress) {
     QTest::mouseClick(window->Dummy(kWeb), Qt::RightButton);
     EXPECT_EQ(services.opened,
               (std::vector<QString>{"Http://example.org/1", "mailto:p1@example.org"}));
-    EXPECT_TRUE(runner.texts.empty());
+    EXPECT_TRUE(dialogs.texts.empty());
 }
 
 TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
@@ -74,8 +67,8 @@ TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
     window->Run(Command::NextPage);
     DummyLabel* notes = window->Dummy(kNotes);
     QTest::mouseClick(notes, Qt::LeftButton);
-    ASSERT_EQ(runner.texts.size(), 1u);
-    const ShownText& shown = runner.texts[0];
+    ASSERT_EQ(dialogs.texts.size(), 1u);
+    const ShownText& shown = dialogs.texts[0];
     EXPECT_EQ(shown.title, "Notes");
     EXPECT_EQ(shown.text, "first line\nsecond line");
     EXPECT_EQ(shown.size, notes->size());

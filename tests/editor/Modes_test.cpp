@@ -134,22 +134,13 @@ INSTANTIATE_TEST_SUITE_P(PageCounts, ModesTest, ::testing::Values(1, 2));
 
 TEST_F(EditorTest, PackIsOffWhileBrowsingWhenTheScriptForbidsDeleting) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
-    window->DeleteEnabled = 0;
+    window->SetDeleteEnabled(false);
     window->BrowseMode();
     EXPECT_FALSE(Item(Command::Pack)->isEnabled());
     EXPECT_TRUE(Item(Command::Delete)->isEnabled());
-    window->DeleteEnabled = -1;
+    window->SetDeleteEnabled(true);
     window->BrowseMode();
     EXPECT_TRUE(Item(Command::Pack)->isEnabled());
-}
-
-TEST_F(EditorTest, ModeProceduresSetMode) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    EXPECT_EQ(window->Mode, 1);
-    window->EditMode();
-    EXPECT_EQ(window->Mode, 2);
-    window->DisableAll();
-    EXPECT_EQ(window->Mode, 0);
 }
 
 } // namespace

@@ -44,23 +44,23 @@ TEST_F(NavigationTest, RecordsByKeysAndToolbar) {
 
 TEST_F(NavigationTest, PagesByKeysToolbarAndPageMenu) {
     Key(Qt::Key_N);
-    EXPECT_EQ(window->CurPage, 2);
+    EXPECT_EQ(window->CurPage(), 2);
     EXPECT_EQ(window->PageMenu()->title(), "More");
     EXPECT_TRUE(window->Dummy(kNotes)->isVisible());
     EXPECT_TRUE(window->Dummy(kName)->isHidden());
     EXPECT_TRUE(window->Banner(1)->isHidden());
     Click(9); // next page on the last page: nothing
-    EXPECT_EQ(window->CurPage, 2);
+    EXPECT_EQ(window->CurPage(), 2);
     Key(Qt::Key_P);
-    EXPECT_EQ(window->CurPage, 1);
+    EXPECT_EQ(window->CurPage(), 1);
     Click(8); // previous page on page 1: nothing
-    EXPECT_EQ(window->CurPage, 1);
+    EXPECT_EQ(window->CurPage(), 1);
     window->PageHeading(2)->trigger();
-    EXPECT_EQ(window->CurPage, 2);
+    EXPECT_EQ(window->CurPage(), 2);
     window->PageHeading(2)->trigger();
-    EXPECT_EQ(window->CurPage, 2);
+    EXPECT_EQ(window->CurPage(), 2);
     Click(8);
-    EXPECT_EQ(window->CurPage, 1);
+    EXPECT_EQ(window->CurPage(), 1);
 }
 
 TEST_F(NavigationTest, TypedValuesSurviveAPageTurn) {
@@ -81,7 +81,7 @@ TEST_F(NavigationTest, DisabledButtonsAndItemsDoNothing) {
     Click(6);
     Key(Qt::Key_L);
     EXPECT_EQ(db.GetRecordNo(), 1);
-    EXPECT_EQ(window->Mode, 2);
+    EXPECT_EQ(window->Mode(), WindowMode::Editing);
 }
 
 TEST_F(EditorTest, PackRemovesMarkedRecordsAndShowsTheCurrentOne) {

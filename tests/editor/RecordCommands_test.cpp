@@ -1,8 +1,10 @@
 // The record commands as a user drives them: keys, toolbar and menu, and the file's bytes
 // afterwards.
 
-#include "browse/BrowseGrid.h"
+#include "ModalDriver.h"
+#include "NamedCase.h"
 #include "RecordsFixture.h"
+#include "browse/BrowseGrid.h"
 
 #include <QMenu>
 #include <QTimer>
@@ -16,7 +18,7 @@ using Messages = std::vector<RecordedMessage>;
 TEST_F(RecordsTest, NewRecordTypedOnTwoPagesIsAppendedWithItsNumber) {
     OpenShown(OrdersDb(2));
     Key(Qt::Key_F8);
-    EXPECT_EQ(window->Mode, 2);
+    EXPECT_EQ(window->Mode(), WindowMode::Editing);
     EXPECT_EQ(window->RecordCaption()->text(), "NEW");
     EXPECT_EQ(Focused(), window->Field(kCustomer)) << "the first box of page 1";
     Type(kCustomer, "Anna Maria Rossi"); // cut to the field's 12 characters
@@ -28,8 +30,8 @@ TEST_F(RecordsTest, NewRecordTypedOnTwoPagesIsAppendedWithItsNumber) {
 
     EXPECT_EQ(reporter.messages, Messages{});
     EXPECT_EQ(script.ran.back(), "Update");
-    EXPECT_EQ(window->Mode, 1);
-    EXPECT_EQ(window->AddFlag, 0);
+    EXPECT_EQ(window->Mode(), WindowMode::Browsing);
+    EXPECT_FALSE(window->AddFlag());
     EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3");
     EXPECT_EQ(FileBytes().size(), size_t(kHeaderSize) + 3 * kOrdersRecordLength);
     //                          mark No     Customer      Code  Town      Born        Time      Qty
@@ -41,7 +43,7 @@ TEST_F(RecordsTest, NewRecordTypedOnTwoPagesIsAppendedWithItsNumber) {
                                "05/03/2024"
                                "        "
                                "42.5  ");
-    EXPECT_EQ(window->CurPage, 2) << "the page stays";
+    EXPECT_EQ(window->CurPage(), 2) << "the page stays";
     Key(Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(FieldText(kNo), "3");
 }
@@ -87,10 +89,10 @@ TEST_P(UpdateCheckTest, FailsWithItsMessageOnTheFieldsPageAndWritesNothing) {
 
     Key(Qt::Key_F6);
     EXPECT_EQ(reporter.messages, (Messages{{"UPDATE", check.text, MsgIcon::Critical}}));
-    EXPECT_EQ(window->CurPage, check.page);
+    EXPECT_EQ(window->CurPage(), check.page);
     EXPECT_EQ(Focused(), window->Field(check.slot));
     EXPECT_EQ(Box(check.slot), check.typed.toStdString()) << "the value stays for correcting";
-    EXPECT_EQ(window->Mode, 2);
+    EXPECT_EQ(window->Mode(), WindowMode::Editing);
     EXPECT_TRUE(script.ran.empty()) << "the script's Update does not run";
     EXPECT_EQ(FileBytes(), before);
 }
@@ -102,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "Field: Born, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
         FailingCheck{"Time", kTime, "24:00:00", 2, "Field: Time, Invalid time. Format (hh:mm)"},
         FailingCheck{"Required", kCustomer, "", 1, "Field: Customer, Cannot be empty"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    NamedCase<FailingCheck>);
 
 TEST_F(RecordsTest, TheDateCheckFollowsTheFilesDateOrder) {
     OpenShown(OrdersDb(1).SetDateOrder(2));
@@ -121,8 +123,8 @@ TEST_F(RecordsTest, TheScriptCanRefuseAnUpdateUntilItAgrees) {
     Key(Qt::Key_F8);
     Type(kCustomer, "Ugo");
     Key(Qt::Key_F6);
-    EXPECT_EQ(window->Mode, 2);
-    EXPECT_EQ(window->AddFlag, -1);
+    EXPECT_EQ(window->Mode(), WindowMode::Editing);
+    EXPECT_TRUE(window->AddFlag());
     EXPECT_EQ(Box(kCustomer), "Ugo");
     EXPECT_EQ(FileBytes(), before);
     script.veto = 0;
@@ -158,7 +160,7 @@ TEST_F(RecordsTest, CancelAfterNewShowsTheRecordOfBefore) {
     Key(Qt::Key_F7);
     EXPECT_EQ(window->RecordCaption()->text(), " 2 / 2");
     EXPECT_EQ(FieldText(kCustomer), "Client 2");
-    EXPECT_EQ(window->AddFlag, 0);
+    EXPECT_FALSE(window->AddFlag());
 }
 
 TEST_F(RecordsTest, NewRecordInAnEmptyFileIsNumberOne) {
@@ -193,7 +195,7 @@ TEST_F(RecordsTest, DeleteAsksThenMarksTheRecord) {
 TEST_F(RecordsTest, DeleteWhenTheScriptForbidsItOnlySaysSo) {
     OpenShown(OrdersDb(2));
     const std::string before = FileBytes();
-    window->DeleteEnabled = 0;
+    window->SetDeleteEnabled(false);
     reporter.AnswerNext(true);
     Item(Command::Delete)->trigger();
     EXPECT_EQ(reporter.messages,
@@ -217,14 +219,6 @@ TEST_F(RecordsTest, DateAndTimeCommandsTypeIntoTheFocusedBoxThroughItsFilter) {
     EXPECT_EQ(Box(kQty), "050320");
 }
 
-// Runs action on the modal window once it is up, so that no test waits on it.
-void WhenModalOpens(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action = std::move(action)] {
-        if (QWidget* modal = QApplication::activeModalWidget()) return action(modal);
-        WhenModalOpens(action);
-    });
-}
-
 TEST_F(RecordsTest, GotoRecordMakesThePickedRecordCurrent) {
     OpenShown(OrdersDb(3));
     WhenModalOpens([](QWidget* modal) {
@@ -235,13 +229,13 @@ TEST_F(RecordsTest, GotoRecordMakesThePickedRecordCurrent) {
         QTest::keyClick(grid, Qt::Key_Return);
     });
     Key(Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(window->SelectedRecord, 3);
+    EXPECT_EQ(window->SelectedRecord(), 3);
     EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3");
     EXPECT_EQ(FieldText(kCustomer), "Client 3");
 
     WhenModalOpens([](QWidget* modal) { modal->close(); });
     Item(Command::GotoRecord)->trigger();
-    EXPECT_EQ(window->SelectedRecord, 0);
+    EXPECT_EQ(window->SelectedRecord(), 0);
     EXPECT_EQ(db.GetRecordNo(), 3) << "closed without a pick: nothing changes";
 }
 

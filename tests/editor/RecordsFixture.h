@@ -4,8 +4,8 @@
 // answers at once, and a fixed clock.
 
 #include "EditorFixture.h"
-#include "editor/FieldInput.h"
 #include "dialogs/QtText.h"
+#include "editor/FieldInput.h"
 
 #include <QApplication>
 #include <QTest>
@@ -31,22 +31,18 @@ inline TestDb OrdersDb(int records = 2) {
 }
 
 // The date picker: remembers where and on what it opened, and picks a prepared date.
-class PickingRunner : public RecordingRunner {
+class PickingDialogs : public RecordingDialogs {
 public:
     std::string pick; // empty: closed without a pick
-    int opened = 0;
-    std::string startDate;
-    long x = 0, y = 0;
+    std::vector<DateRequest> opened;
     bool boxEnabledWhileOpen = true;
     FieldBox* box = nullptr;
 
-    void RunDatePicker() override {
-        ++opened;
-        startDate = modDlg::DlgDate;
-        x = modDlg::DlgPickX;
-        y = modDlg::DlgPickY;
+    std::optional<std::string> PickDate(const DateRequest& request) override {
+        opened.push_back(request);
         if (box) boxEnabledWhileOpen = box->isEnabled();
-        if (!pick.empty()) modDlg::DlgDate = pick;
+        if (pick.empty()) return std::nullopt;
+        return pick;
     }
 };
 
@@ -57,12 +53,10 @@ inline LocalTime FixedNow() {
 
 class RecordsTest : public EditorTest {
 protected:
-    RecordsTest() { modDlg::SetRunner(&picker); }
-
     // Opens the database, shows the window and fixes the clock.
     void OpenShown(const TestDb& form, const std::string& base = "Orders") {
         path = Create(form, base);
-        ASSERT_TRUE(Start(path));
+        ASSERT_TRUE(Start(path, picker));
         Show();
         window->Input()->SetClock(FixedNow);
         reporter.Clear();
@@ -92,7 +86,7 @@ protected:
     }
     QWidget* Focused() const { return QApplication::focusWidget(); }
 
-    PickingRunner picker;
+    PickingDialogs picker;
     std::string path;
 };
 

@@ -1,12 +1,13 @@
 // The database's script in the window: "Start" and "Update", the Actions menu, script
 // errors and the time-out, the look-up database, the password box and MsgBox.
 
-#include "../dialogs/ModalDriver.h"
-#include "browse/BrowseGrid.h"
 #include "EditorFixture.h"
+#include "ModalDriver.h"
+#include "NamedCase.h"
+#include "browse/BrowseGrid.h"
+#include "dialogs/QtText.h"
 #include "editor/QtScriptUi.h"
 #include "editor/QtScriptWindow.h"
-#include "dialogs/QtText.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -39,32 +40,26 @@ public:
 };
 
 // The input box answered with a typed text; what it was opened with is kept.
-class TypingRunner : public RecordingRunner {
+class TypingDialogs : public RecordingDialogs {
 public:
     std::string typed = "secret";
-    std::string title, value, mask;
-    int maxLen = -1;
-    void RunInputBox() override {
-        title = modDlg::DlgTitle;
-        value = modDlg::DlgValue;
-        maxLen = modDlg::DlgMaxLen;
-        mask = modDlg::DlgMask;
-        modDlg::DlgValue = typed;
+    std::optional<InputRequest> asked;
+    std::optional<std::string> Input(const InputRequest& request) override {
+        asked = request;
+        return typed;
     }
 };
 
 class ScriptTest : public ::testing::Test {
 protected:
-    ScriptTest() { modDlg::SetRunner(&runner); }
     ~ScriptTest() override {
         window.reset();
-        modDlg::SetRunner(nullptr);
         QDir::setCurrent(startDir);
     }
 
     bool Start(const std::string& path, int timeoutMs = ScriptRunner::kTimeoutMs) {
-        window = std::make_unique<frmEdit>(db, reporter, script, services);
-        script.Attach(*window, ui);
+        window = std::make_unique<frmEdit>(db, reporter, script, services, dialogs);
+        script.Attach(*window, ui, dialogs);
         script.Runner()->SetTimeout(timeoutMs);
         return window->StartUp(path);
     }
@@ -96,7 +91,7 @@ protected:
     modDB db{reporter};
     WindowScriptHost script{db, reporter};
     RecordingServices services;
-    TypingRunner runner;
+    TypingDialogs dialogs;
     RecordingUi ui;
     std::unique_ptr<frmEdit> window;
 };
@@ -156,14 +151,14 @@ TEST_F(ContactsSampleTest, UpdateRefusesANewsletterWithoutMailAndSavesAGoodRecor
     Type("NEWSLETTER", "Y");
     Type("EMAIL", "");
     window->Run(Command::Update);
-    EXPECT_EQ(window->Mode, 2);
+    EXPECT_EQ(window->Mode(), WindowMode::Editing);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].prompt, "The newsletter needs an e-mail address.");
     EXPECT_EQ(ui.boxes[0].title, "Contacts");
 
     Type("EMAIL", "anna@example.com");
     window->Run(Command::Update);
-    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_EQ(ui.boxes.size(), 1u);
     db.ReadRecord();
     EXPECT_EQ(Buffer("EMAIL"), "anna@example.com");
@@ -192,7 +187,7 @@ TEST_P(StartOutcome, ShowsItsBoxesAndKeepsOrClosesTheDatabase) {
     for (const RecordedMessage& m : reporter.messages)
         shown.push_back(m.title + "|" + m.text);
     EXPECT_EQ(shown, c.messages);
-    EXPECT_EQ(window->Mode, c.opened ? 1 : 0);
+    EXPECT_EQ(window->Mode(), c.opened ? WindowMode::Browsing : WindowMode::NoDatabase);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -219,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Sub Start\n  Tb.OpenDB \"Nowhere\"\n  Tb.SetAction \"Go\"\nEnd Sub",
                   {"Open File|Database:Nowhere not found"},
                   true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    NamedCase<StartCase>);
 
 TEST_F(ScriptTest, VariablesOfStartAreEmptyAgainInUpdate) {
     ASSERT_TRUE(Start(CreateDb("Dim kept\nSub Start\n  kept = 1\nEnd Sub\n"
@@ -240,7 +235,7 @@ TEST_F(ScriptTest, ARunawayUpdateIsStoppedAndVetoesTheSave) {
     EXPECT_EQ(reporter.Only().title, "SCRIPT ERROR");
     EXPECT_NE(reporter.Only().text.find("Description:Script timed out"), std::string::npos);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(window->Mode, 2);
+    EXPECT_EQ(window->Mode(), WindowMode::Editing);
     window->ActionItem(1)->trigger();
     EXPECT_EQ(Shown("OUT"), "still here");
 }
@@ -274,10 +269,11 @@ TEST_F(ScriptTest, TheLookupDatabaseIsReadWrittenListedAndClosedWithTheWindow) {
     EXPECT_EQ(firstRow, (std::vector<std::string>{"00100", "AB"}));
     EXPECT_EQ(Shown("PICK"), "2");
     EXPECT_EQ(Shown("PASS"), "secret");
-    EXPECT_EQ(runner.title, "Password");
-    EXPECT_EQ(runner.value, "abc");
-    EXPECT_EQ(runner.maxLen, 32);
-    EXPECT_EQ(runner.mask, "ANP");
+    ASSERT_TRUE(dialogs.asked);
+    EXPECT_EQ(dialogs.asked->Title, "Password");
+    EXPECT_EQ(dialogs.asked->Value, "abc");
+    EXPECT_EQ(dialogs.asked->MaxLen, 32);
+    EXPECT_EQ(dialogs.asked->Mask, "ANP");
 
     window->Run(Command::Close);
     EXPECT_EQ(script.Runner()->Tb().GetDBCount(), 0);

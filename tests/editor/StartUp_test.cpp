@@ -26,7 +26,7 @@ void ExpectCentred(const QWidget& w) {
 
 void ExpectNoDatabaseLook(frmEdit& w) {
     EXPECT_EQ(w.windowTitle(), QString());
-    EXPECT_EQ(w.Mode, 0);
+    EXPECT_EQ(w.Mode(), WindowMode::NoDatabase);
     EXPECT_EQ(w.frameGeometry().size(), NoDatabaseSize());
     ExpectCentred(w);
     EXPECT_EQ(w.Form()->palette().color(QPalette::Window),
@@ -54,8 +54,8 @@ TEST_F(EditorTest, StartsWithTheDatabaseNamedOnTheCommandLine) {
     EXPECT_EQ(window->frameGeometry().size(), QSize(7200 / kTpp, 5400 / kTpp));
     ExpectCentred(*window);
     EXPECT_EQ(window->Form()->palette().color(QPalette::Window), QColor(208, 224, 240));
-    EXPECT_EQ(window->Mode, 1);
-    EXPECT_EQ(window->CurPage, 1);
+    EXPECT_EQ(window->Mode(), WindowMode::Browsing);
+    EXPECT_EQ(window->CurPage(), 1);
     EXPECT_EQ(script.ran, std::vector<std::string>{"Start"});
     EXPECT_EQ(window->RecordCaption()->text(), " 1 / 3");
     EXPECT_TRUE(window->RecordCaption()->isVisible());
@@ -107,12 +107,12 @@ TEST_F(EditorTest, StartVetoedOnTheCommandLineClosesAndEndsTheProgram) {
 TEST_F(EditorTest, OpenFromTheDialogTakesTheChosenNameAsTitle) {
     Create(ContactsDb());
     ASSERT_TRUE(Start(""));
-    runner.path = dir.Path().string();
-    runner.fileName = "Contacts.Tbd";
+    dialogs.path = dir.Path().string();
+    dialogs.fileName = "Contacts.Tbd";
     Show();
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(window->windowTitle(), "Contacts.Tbd");
-    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_EQ(FieldText(kName), "Person 1");
 }
 
@@ -121,13 +121,13 @@ TEST_F(EditorTest, ACancelledDialogOrAVetoedStartLeavesNoDatabase) {
     ASSERT_TRUE(Start(""));
     Show();
     window->Run(Command::Open); // cancelled
-    EXPECT_EQ(runner.fileDialogs, 1);
-    EXPECT_EQ(modDlg::DlgTitle, "Load");
-    EXPECT_EQ(modDlg::DlgPattern, "*.Tbd");
+    ASSERT_EQ(dialogs.files.size(), 1u);
+    EXPECT_EQ(dialogs.files[0].Title, "Load");
+    EXPECT_EQ(dialogs.files[0].Pattern, "*.Tbd");
     ExpectNoDatabaseLook(*window);
 
-    runner.path = dir.Path().string();
-    runner.fileName = "Contacts.Tbd";
+    dialogs.path = dir.Path().string();
+    dialogs.fileName = "Contacts.Tbd";
     script.veto = -1;
     window->Run(Command::Open);
     ExpectNoDatabaseLook(*window);
@@ -137,14 +137,14 @@ TEST_F(EditorTest, ACancelledDialogOrAVetoedStartLeavesNoDatabase) {
 TEST_F(EditorTest, CloseReturnsToTheNoDatabaseLook) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
-    window->DeleteEnabled = 0;
-    window->CurPage = 2;
+    window->SetDeleteEnabled(false);
+    window->SetCurPage(2);
     QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
     ExpectNoDatabaseLook(*window);
     EXPECT_EQ(db.GetFileNumber(), 0);
-    EXPECT_EQ(window->DeleteEnabled, -1);
-    EXPECT_EQ(window->CurPage, 1);
-    EXPECT_EQ(window->AddFlag, 0);
+    EXPECT_TRUE(window->DeleteEnabled());
+    EXPECT_EQ(window->CurPage(), 1);
+    EXPECT_FALSE(window->AddFlag());
     EXPECT_EQ(script.closeDbCalls, 1);
 }
 
@@ -160,11 +160,11 @@ TEST_F(EditorTest, TheCloseBoxIsRefusedWhileEditing) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
     QTest::keyClick(window.get(), Qt::Key_F2);
-    ASSERT_EQ(window->Mode, 2);
+    ASSERT_EQ(window->Mode(), WindowMode::Editing);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(db.GetFileNumber(), 0);
-    EXPECT_EQ(window->Mode, 2);
+    EXPECT_EQ(window->Mode(), WindowMode::Editing);
     EXPECT_TRUE(reporter.messages.empty());
 
     QTest::keyClick(window.get(), Qt::Key_F7); // Cancel
