@@ -1,6 +1,7 @@
 #include "DatabaseInfo.h"
 
 #include "engine/CodePage.h"
+#include "engine/DbAccess.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -47,19 +48,20 @@ std::vector<int> ReadableFields(const DBHeader& h, ProblemList& problems) {
     return slots;
 }
 
-// Number of records to show: those the header counts that are wholly in the file.
+// Number of records to show: those the header counts that are wholly in the file, as the
+// engine counts them.
 long RecordsPresent(const DBHeader& h, uintmax_t fileSize, ProblemList& problems) {
     if (h.RecordCount < 0 || h.RecordCount > kMaxRecords)
         problems.Add("RecordCount " + std::to_string(h.RecordCount) + " is outside 0 to " +
                      std::to_string(kMaxRecords));
-    uintmax_t body = fileSize - kHeaderSize;
-    auto whole = static_cast<long long>(body / h.RecordLength);
-    if (body % h.RecordLength != 0)
-        problems.Add(std::to_string(body % h.RecordLength) + " bytes after the last whole record");
-    if (whole != h.RecordCount)
-        problems.Add("the header counts " + std::to_string(h.RecordCount) +
-                     " records, the file holds " + std::to_string(whole));
-    return static_cast<long>(std::clamp<long long>(h.RecordCount, 0, whole));
+    const StoredRecords stored =
+        CountStoredRecords(h.RecordCount, h.RecordLength, static_cast<int64_t>(fileSize));
+    if (stored.trailingBytes != 0)
+        problems.Add(std::to_string(stored.trailingBytes) + " bytes after the last whole record");
+    if (stored.held != stored.claimed)
+        problems.Add("the header counts " + std::to_string(stored.claimed) +
+                     " records, the file holds " + std::to_string(stored.held));
+    return stored.usable;
 }
 
 void PrintRecords(std::istream& in, const DBHeader& h, long count, const std::vector<int>& slots,
