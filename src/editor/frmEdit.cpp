@@ -77,7 +77,7 @@ bool frmEdit::OpenAndShow(const QString& title) {
     AddFlag = 0;
     CurPage = 1;
     ApplyWindowStyle();
-    if (script_.RunScriptProc("Start") == -1) return false;
+    if (script_.RunScriptProc("Start") != 0) return false; // any true Cancel vetoes
     ShowCurPage();
     BrowseMode();
     return true;

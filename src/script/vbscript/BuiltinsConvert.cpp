@@ -64,13 +64,27 @@ Variant fnIsArray(Interpreter&, ArgRefs a) {
     return Variant::boolean(arg(a, 0).isArray());
 }
 
-Variant fnIsNumeric(Interpreter&, ArgRefs a) {
-    const Variant& v = arg(a, 0);
+bool isNumericValue(const Variant& v) {
     if (v.isString()) {
         double d;
-        return Variant::boolean(parseNumber(v.str(), d));
+        return parseNumber(v.str(), d);
     }
-    return Variant::boolean(v.isEmpty() || (v.isNumericType() && v.type() != VarType::Date));
+    return v.isEmpty() || (v.isNumericType() && v.type() != VarType::Date);
+}
+
+// An object is judged by its default property; one without (or Nothing) is no number.
+Variant fnIsNumeric(Interpreter&, ArgRefs a) {
+    const Variant& v = arg(a, 0);
+    if (!v.isObject()) return Variant::boolean(isNumericValue(v));
+    if (!v.obj()) return Variant::boolean(false);
+    Variant value;
+    try {
+        value = v.obj()->call("", {});
+    } catch (const ScriptError& e) {
+        if (e.number != err::NoSuchMember) throw;
+        return Variant::boolean(false);
+    }
+    return Variant::boolean(!value.isObject() && isNumericValue(value));
 }
 
 Variant fnIsDate(Interpreter&, ArgRefs a) {
@@ -148,6 +162,20 @@ Variant fnInputBox(Interpreter& in, ArgRefs a) {
     }));
 }
 
+// The language version this interpreter follows.
+Variant fnScriptEngine(Interpreter&, ArgRefs) {
+    return Variant("VBScript");
+}
+Variant fnScriptEngineMajorVersion(Interpreter&, ArgRefs) {
+    return Variant::lng(5);
+}
+Variant fnScriptEngineMinorVersion(Interpreter&, ArgRefs) {
+    return Variant::lng(8);
+}
+Variant fnScriptEngineBuildVersion(Interpreter&, ArgRefs) {
+    return Variant::lng(16384);
+}
+
 } // namespace
 
 void addConversionBuiltins(std::vector<Builtin>& out) {
@@ -181,6 +209,10 @@ void addInspectionBuiltins(std::vector<Builtin>& out) {
                               {"createobject", 1, 2, fnCreateObject},
                               {"msgbox", 1, 5, fnMsgBox},
                               {"inputbox", 1, 7, fnInputBox},
+                              {"scriptengine", 0, 0, fnScriptEngine},
+                              {"scriptenginemajorversion", 0, 0, fnScriptEngineMajorVersion},
+                              {"scriptengineminorversion", 0, 0, fnScriptEngineMinorVersion},
+                              {"scriptenginebuildversion", 0, 0, fnScriptEngineBuildVersion},
                           });
 }
 

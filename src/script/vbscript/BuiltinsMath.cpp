@@ -7,6 +7,7 @@
 #include "script/vbscript/ScriptError.h"
 #include "script/vbscript/runtime/Rounding.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -87,8 +88,9 @@ Variant fnRound(Interpreter&, ArgRefs a) {
     return Variant::dbl(r);
 }
 
+// Unlike Abs, Int and Fix, Sgn refuses Null.
 Variant fnSgn(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull()) return Variant::null();
+    if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
     double d = toDouble(toArithmetic(arg(a, 0)));
     return Variant::integer(d > 0 ? 1 : d < 0 ? -1 : 0);
 }
@@ -145,6 +147,17 @@ Variant fnRnd(Interpreter&, ArgRefs a) {
     return Variant::single(nextRnd());
 }
 
+// A colour as a Long: red in the low byte; parts above 255 count as 255.
+Variant fnRGB(Interpreter&, ArgRefs a) {
+    int32_t colour = 0;
+    for (size_t i = 0; i < 3; ++i) {
+        int32_t part = toLong(arg(a, i));
+        if (part < 0) raiseError(err::InvalidCall);
+        colour |= std::min(part, 255) << (8 * i);
+    }
+    return Variant::lng(colour);
+}
+
 } // namespace
 
 Flow RandomizeStmt::exec(Context& c) const {
@@ -176,6 +189,7 @@ void addMathBuiltins(std::vector<Builtin>& out) {
                               {"tan", 1, 1, fnTan},
                               {"atn", 1, 1, fnAtn},
                               {"rnd", 0, 1, fnRnd},
+                              {"rgb", 3, 3, fnRGB},
                           });
 }
 
