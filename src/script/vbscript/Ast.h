@@ -23,6 +23,7 @@ struct Frame {
     Variant* locals = nullptr;
     ClassInstance* me = nullptr;
     bool resumeNext = false;
+    const Scope* scope = nullptr; // the names of `locals`; null for top-level code
 };
 
 struct Context {

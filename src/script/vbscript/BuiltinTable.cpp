@@ -124,6 +124,7 @@ const Builtin* findBuiltin(const std::string& lower) {
         addDateBuiltins(all);
         addInspectionBuiltins(all);
         addConstants(all);
+        addDynamicBuiltins(all);
         std::unordered_map<std::string, Builtin> map;
         for (Builtin& b : all)
             map.emplace(b.name, std::move(b));

@@ -8,8 +8,11 @@
 namespace tabulo::vbs {
 
 class Interpreter;
+struct Context;
 
 using BuiltinFn = Variant (*)(Interpreter& in, ArgRefs args);
+// For the few built-ins that work in the caller's scope (Execute, Eval).
+using ScopedBuiltinFn = Variant (*)(Context& c, ArgRefs args);
 
 struct Builtin {
     const char* name; // lower case
@@ -17,6 +20,7 @@ struct Builtin {
     int maxArgs;
     BuiltinFn fn;          // null for a named constant
     Variant constant = {}; // the constant's value
+    ScopedBuiltinFn scopedFn = nullptr;
 };
 
 const Builtin* findBuiltin(const std::string& lower);
@@ -28,6 +32,7 @@ void addConversionBuiltins(std::vector<Builtin>& out);
 void addDateBuiltins(std::vector<Builtin>& out);
 void addInspectionBuiltins(std::vector<Builtin>& out);
 void addConstants(std::vector<Builtin>& out);
+void addDynamicBuiltins(std::vector<Builtin>& out);
 
 // Argument helpers for built-ins: a missing optional argument is null.
 inline const Variant* optionalArg(ArgRefs args, size_t i) {

@@ -11,12 +11,24 @@ void Expr::assign(Context&, const Variant&, bool) const {
     raiseError(err::IllegalAssignment);
 }
 
+// A name never declared that Execute later defined as a procedure is that procedure.
+static const Procedure* definedSince(const Interpreter& in, const std::string& lower,
+                                     const std::unordered_set<std::string>& implicit) {
+    if (!implicit.count(lower)) return nullptr;
+    auto p = in.procedures.find(lower);
+    return p == in.procedures.end() ? nullptr : p->second;
+}
+
 void NameExpr::resolve(Context& c) const {
     Interpreter& in = c.in;
     Binding b;
     const Scope* s = scope;
     if (s->proc) {
         auto it = s->locals.find(lower);
+        if (const Procedure* p = definedSince(in, lower, s->implicit)) {
+            bind = {BindKind::Procedure, -1, false, p, nullptr};
+            return;
+        }
         if (it != s->locals.end()) {
             b.kind = BindKind::Local;
             b.index = it->second;
@@ -40,6 +52,10 @@ void NameExpr::resolve(Context& c) const {
             bind.kind = BindKind::MeMember;
             return;
         }
+    }
+    if (const Procedure* p = definedSince(in, lower, in.implicitGlobals)) {
+        bind = {BindKind::Procedure, -1, false, p, nullptr};
+        return;
     }
     int g = in.findGlobal(lower);
     if (g >= 0) {
@@ -104,14 +120,14 @@ Variant NameExpr::invoke(Context& c) const {
     }
     case BindKind::Builtin: {
         const Builtin& f = *bind.builtin;
-        if (!f.fn) {
+        if (!f.fn && !f.scopedFn) {
             if (!args.empty()) raiseError(err::TypeMismatch);
             return f.constant;
         }
         int n = static_cast<int>(args.size());
         if (n < f.minArgs || n > f.maxArgs) raiseError(err::WrongArgCount);
         CallArgs a(c, args, false);
-        return f.fn(c.in, a.refs());
+        return f.scopedFn ? f.scopedFn(c, a.refs()) : f.fn(c.in, a.refs());
     }
     default:
         raiseError(err::VariableUndefined);

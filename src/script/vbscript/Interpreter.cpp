@@ -109,7 +109,7 @@ Variant Interpreter::callProcedure(const Procedure& proc, ClassInstance* me, Arg
     CallGuard guard{*this, mark, count};
     for (size_t i = 0; i < args.size(); ++i)
         locals[i] = proc.params[i].byRef ? Variant::reference(args[i]) : copyForAssign(*args[i]);
-    Frame frame{locals, me, false};
+    Frame frame{locals, me, false, &proc.scope};
     Context c{*this, frame};
     for (const auto& init : proc.scope.constInits)
         locals[init.slot] = init.value->eval(c);
@@ -234,20 +234,30 @@ void addImplicitLocals(const Interpreter& in, Scope& s, bool optionExplicit) {
     s.optionExplicit = s.optionExplicit || optionExplicit;
     if (s.optionExplicit) return;
     for (const std::string& name : s.mentioned)
-        if (!s.locals.count(name) && !knownOutside(in, s, name)) s.addLocal(name);
+        if (!s.locals.count(name) && !knownOutside(in, s, name)) {
+            s.addLocal(name);
+            s.implicit.insert(name);
+        }
 }
 
 } // namespace
 
-void Interpreter::install(CodeUnit& unit) {
+void Interpreter::registerDefinitions(CodeUnit& unit) {
     for (auto& p : unit.procedures) {
         std::string lower = lowerName(p->name);
-        if (procedures.count(lower) || unit.top.locals.count(lower))
-            throw ScriptError(err::NameRedefined);
+        const bool variable = unit.top.locals.count(lower) && !unit.top.implicit.count(lower);
+        if (procedures.count(lower) || variable) throw ScriptError(err::NameRedefined);
         procedures[lower] = p.get();
     }
     for (auto& cls : unit.classes)
         classes[lowerName(cls->name)] = cls.get();
+}
+
+void Interpreter::install(CodeUnit& unit) {
+    // A constant (or host object) of earlier code cannot be defined again.
+    for (const auto& init : unit.top.constInits)
+        if (globalConstants.count(init.lower)) throw ScriptError(err::NameRedefined);
+    registerDefinitions(unit);
     for (const auto& [name, slot] : unit.top.locals)
         globalSlot(name);
     for (auto& init : unit.top.constInits) {
@@ -257,12 +267,26 @@ void Interpreter::install(CodeUnit& unit) {
     bool strict = unit.top.optionExplicit;
     if (!strict)
         for (const std::string& name : unit.top.mentioned)
-            if (!knownOutside(*this, unit.top, name)) globalSlot(name);
+            if (!knownOutside(*this, unit.top, name)) {
+                globalSlot(name);
+                implicitGlobals.insert(name);
+            }
+    installProcedures(unit);
+}
+
+void Interpreter::installProcedures(CodeUnit& unit) {
+    bool strict = unit.top.optionExplicit;
     for (auto& p : unit.procedures)
         addImplicitLocals(*this, p->scope, strict);
     for (auto& cls : unit.classes)
         for (auto& p : cls->procedures)
             addImplicitLocals(*this, p->scope, strict);
+}
+
+void Interpreter::installInProcedure(CodeUnit& unit) {
+    registerDefinitions(unit);
+    addImplicitLocals(*this, unit.top, false);
+    installProcedures(unit);
 }
 
 } // namespace tabulo::vbs

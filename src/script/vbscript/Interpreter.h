@@ -25,6 +25,7 @@ struct Scope {
     std::unordered_map<std::string, int> locals; // lower-case name -> slot
     std::unordered_set<std::string> constants;
     std::unordered_set<std::string> mentioned; // every plain name used inside
+    std::unordered_set<std::string> implicit;  // locals made from names never declared
     struct ConstInit {
         std::string lower;
         int slot; // local slot; for the top-level code set when the code is installed
@@ -125,10 +126,12 @@ private:
     size_t chunk_ = 0, used_ = 0;
 };
 
-// A compiled piece of code (one AddCode call): its tree and procedures.
+// A compiled piece of code (one AddCode call, one Execute or Eval): its tree and
+// procedures. Eval's unit holds its one expression.
 struct CodeUnit {
     Scope top;
     StmtList body;
+    ExprPtr expression;
     std::vector<std::unique_ptr<Procedure>> procedures;
     std::vector<std::unique_ptr<ClassDef>> classes;
 };
@@ -144,6 +147,7 @@ public:
     std::deque<Variant> globals;
     std::unordered_map<std::string, int> globalIndex;
     std::unordered_set<std::string> globalConstants;
+    std::unordered_set<std::string> implicitGlobals; // made from names never declared
     std::unordered_map<std::string, Procedure*> procedures;
     std::unordered_map<std::string, ClassDef*> classes;
     std::vector<std::unique_ptr<CodeUnit>> units;
@@ -159,6 +163,9 @@ public:
     // its top-level statements.
     void install(CodeUnit& unit);
     void runUnit(CodeUnit& unit);
+    // Registers code that Execute compiled inside a procedure: the procedure's variables
+    // are already in the unit's top scope; names it adds become variables of its own.
+    void installInProcedure(CodeUnit& unit);
     Variant callProcedure(const Procedure& proc, ClassInstance* me, ArgRefs args);
     void createInstance(const ClassDef& cls, Variant& out);
 
@@ -185,6 +192,9 @@ public:
     int32_t timeoutMs() const { return static_cast<int32_t>(timeout_.count()); }
 
 private:
+    void registerDefinitions(CodeUnit& unit);
+    void installProcedures(CodeUnit& unit);
+
     std::chrono::steady_clock::time_point deadline_{};
     std::chrono::milliseconds timeout_{0};
     bool hasDeadline_ = false;

@@ -310,7 +310,10 @@ StmtPtr Parser::parseWith() {
     ++pos_;
     s->object = parseExpr();
     endStatement();
-    std::string hidden = " with" + std::to_string(++withCount_);
+    std::string hidden;
+    do // code for Execute must not reuse a hidden slot of its procedure
+        hidden = " with" + std::to_string(++withCount_);
+    while (scope_->locals.count(hidden));
     scope_->addLocal(hidden);
     s->slot = nameExpr(hidden);
     withSlots_.push_back(hidden);

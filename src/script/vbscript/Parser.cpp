@@ -34,12 +34,43 @@ std::unique_ptr<CodeUnit> parseProgram(std::string_view text) {
     return Parser(tokenize(text)).run();
 }
 
-Parser::Parser(std::vector<Token> tokens) : toks_(std::move(tokens)) {
+std::unique_ptr<CodeUnit> parseProgramIn(std::string_view text, const Scope& procedure) {
+    return Parser(tokenize(text), &procedure).run();
+}
+
+std::unique_ptr<CodeUnit> parseExpression(std::string_view text, const Scope* procedure) {
+    return Parser(tokenize(text), procedure).runExpression();
+}
+
+Parser::Parser(std::vector<Token> tokens, const Scope* procedure)
+    : toks_(std::move(tokens)), procedure_(procedure) {
+}
+
+void Parser::startUnit() {
+    unit_ = std::make_unique<CodeUnit>();
+    scope_ = &unit_->top;
+    if (!procedure_) return;
+    // The procedure's variables keep their slots; names the code adds come after them.
+    Scope& top = unit_->top;
+    top.locals = procedure_->locals;
+    top.constants = procedure_->constants;
+    top.slotCount = procedure_->slotCount;
+    top.proc = procedure_->proc;
+    top.cls = procedure_->cls;
+    top.implicit = procedure_->implicit;
+}
+
+std::unique_ptr<CodeUnit> Parser::runExpression() {
+    startUnit();
+    skipSeparators();
+    unit_->expression = parseExpr();
+    skipSeparators();
+    if (tok().kind != Tok::End) fail(err::ExpectedEndOfStatement);
+    return std::move(unit_);
 }
 
 std::unique_ptr<CodeUnit> Parser::run() {
-    unit_ = std::make_unique<CodeUnit>();
-    scope_ = &unit_->top;
+    startUnit();
     for (;;) {
         skipSeparators();
         if (tok().kind == Tok::End) break;
@@ -340,7 +371,7 @@ ExprPtr Parser::parsePrimary() {
     if (t.lower == "null") return literal(Variant::null());
     if (t.lower == "nothing") return literal(Variant::object(nullptr));
     if (t.lower == "me") {
-        if (!cls_) fail(err::InvalidMe);
+        if (!cls_ && !scope_->cls) fail(err::InvalidMe);
         auto me = node<MeExpr>();
         ++pos_;
         return me;

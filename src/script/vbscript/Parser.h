@@ -10,13 +10,21 @@
 namespace tabulo::vbs {
 
 std::unique_ptr<CodeUnit> parseProgram(std::string_view text);
+// Code for Execute inside a procedure: its top level sees the procedure's variables,
+// which keep their slots.
+std::unique_ptr<CodeUnit> parseProgramIn(std::string_view text, const Scope& procedure);
+// One expression for Eval, at top level (no procedure) or inside a procedure.
+std::unique_ptr<CodeUnit> parseExpression(std::string_view text, const Scope* procedure);
 
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens);
+    explicit Parser(std::vector<Token> tokens, const Scope* procedure = nullptr);
     std::unique_ptr<CodeUnit> run();
+    std::unique_ptr<CodeUnit> runExpression();
 
 private:
+    void startUnit();
+
     // Tokens.
     const Token& tok() const { return toks_[pos_]; }
     const Token& peekTok(size_t ahead = 1) const;
@@ -92,6 +100,7 @@ private:
     int withCount_ = 0;
     std::vector<std::string> withSlots_;
     bool optionExplicit_ = false;
+    const Scope* procedure_ = nullptr; // the procedure Execute or Eval runs in
 };
 
 } // namespace tabulo::vbs

@@ -93,10 +93,10 @@ class CancelAssignmentTest : public RunnerTest,
 
 TEST_P(CancelAssignmentTest, KeepsTheNumberAsAnInteger) {
     const CancelAssignment& c = GetParam();
-    Load(std::string("Sub Update
-  Tb.Cancel = ") + c.value +
-         "
-  Tb.SetField \"City\", Tb.Cancel & \" \" & TypeName(Tb.Cancel)\nEnd Sub\n");
+    // SetField clears Cancel, so the script stores what it read back once more.
+    Load(std::string("Sub Update\n  Tb.Cancel = ") + c.value +
+         "\n  kept = Tb.Cancel\n  Tb.SetField \"City\", kept & \" \" & TypeName(kept)\n"
+         "  Tb.Cancel = kept\nEnd Sub\n");
     engine.WriteField(2, "");
     EXPECT_EQ(runner.RunScriptProc("Update"), c.cancel);
     std::string city;
