@@ -1,5 +1,6 @@
 // Conversion and type-inspection functions.
 
+#include "script/vbscript/BuiltinClasses.h"
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/ErrObject.h"
@@ -9,8 +10,6 @@
 #include "script/vbscript/ScriptError.h"
 
 namespace tabulo::vbs {
-
-std::shared_ptr<ScriptObject> makeDictionary();
 
 namespace {
 
@@ -135,6 +134,7 @@ Variant fnErr(Interpreter& in, ArgRefs) {
 Variant fnCreateObject(Interpreter&, ArgRefs a) {
     std::string progId = toString(arg(a, 0));
     if (sameName(progId, "scripting.dictionary")) return Variant::object(makeDictionary());
+    if (sameName(progId, "vbscript.regexp")) return Variant::object(makeRegExp());
     raiseError(err::CantCreateObject);
 }
 

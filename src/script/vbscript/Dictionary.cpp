@@ -1,6 +1,7 @@
 // Scripting.Dictionary: keys and items in insertion order, keys compared
 // exactly or (CompareMode 1) without regard to case.
 
+#include "script/vbscript/BuiltinClasses.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Nodes.h"
 #include "script/vbscript/ScriptError.h"

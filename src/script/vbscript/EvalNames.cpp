@@ -1,5 +1,6 @@
 // Names, calls and member access.
 
+#include "script/vbscript/BuiltinClasses.h"
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/CallArgs.h"
 #include "script/vbscript/Convert.h"
@@ -231,7 +232,9 @@ Variant MeExpr::eval(Context& c) const {
     return Variant::object(c.frame.me->shared_from_this());
 }
 
+// The language's own RegExp wins over a script class of the same name.
 Variant NewExpr::eval(Context& c) const {
+    if (sameName(className, "regexp")) return Variant::object(makeRegExp());
     auto it = c.in.classes.find(lowerName(className));
     if (it == c.in.classes.end()) throw ScriptError(506, "Class not defined");
     Variant out;
