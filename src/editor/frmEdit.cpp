@@ -1,12 +1,12 @@
 #include "editor/frmEdit.h"
 
+#include "base/modLIB.h"
 #include "dialogs/QtText.h"
+#include "dialogs/Twips.h"
+#include "dialogs/modDlg.h"
 #include "editor/Toolbar.h"
 #include "editor/ToolbarIcons.h"
-#include "dialogs/Twips.h"
 #include "engine/modDB.h"
-#include "dialogs/modDlg.h"
-#include "base/modLIB.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "script/TbObject.h"
 
+#include "script/clsField.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/ScriptError.h"
-#include "script/clsField.h"
 
 #include <string_view>
 

@@ -2,11 +2,11 @@
 // errors and the time-out, the look-up database, the password box and MsgBox.
 
 #include "../dialogs/ModalDriver.h"
-#include "browse/BrowseGrid.h"
 #include "EditorFixture.h"
+#include "browse/BrowseGrid.h"
+#include "dialogs/QtText.h"
 #include "editor/QtScriptUi.h"
 #include "editor/QtScriptWindow.h"
-#include "dialogs/QtText.h"
 
 #include <QAbstractButton>
 #include <QDir>

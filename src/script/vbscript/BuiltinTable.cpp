@@ -98,18 +98,12 @@ void addConstants(std::vector<Builtin>& out) {
     // Colours (blue in the high byte, red in the low) and the message-box flags that do
     // not fit an Integer are Longs.
     const std::pair<const char*, int32_t> longs[] = {
-        {"vbblack", 0x000000},
-        {"vbred", 0x0000FF},
-        {"vbgreen", 0x00FF00},
-        {"vbyellow", 0x00FFFF},
-        {"vbblue", 0xFF0000},
-        {"vbmagenta", 0xFF00FF},
-        {"vbcyan", 0xFFFF00},
-        {"vbwhite", 0xFFFFFF},
-        {"vbmsgboxhelpbutton", 16384},
-        {"vbmsgboxsetforeground", 65536},
-        {"vbmsgboxright", 524288},
-        {"vbmsgboxrtlreading", 1048576},
+        {"vbblack", 0x000000},         {"vbred", 0x0000FF},
+        {"vbgreen", 0x00FF00},         {"vbyellow", 0x00FFFF},
+        {"vbblue", 0xFF0000},          {"vbmagenta", 0xFF00FF},
+        {"vbcyan", 0xFFFF00},          {"vbwhite", 0xFFFFFF},
+        {"vbmsgboxhelpbutton", 16384}, {"vbmsgboxsetforeground", 65536},
+        {"vbmsgboxright", 524288},     {"vbmsgboxrtlreading", 1048576},
     };
     for (const auto& [name, value] : longs)
         out.push_back(constant(name, Variant::lng(value)));

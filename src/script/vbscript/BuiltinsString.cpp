@@ -117,8 +117,7 @@ Variant fnInStrRev(Interpreter&, ArgRefs a) {
     if (static_cast<size_t>(start) > s.size()) return Variant::lng(0);
     if (what.empty()) return Variant::lng(start);
     if (what.size() > static_cast<size_t>(start)) return Variant::lng(0);
-    size_t at =
-        findTextBackwards(s, what, static_cast<size_t>(start) - what.size(), textCompare);
+    size_t at = findTextBackwards(s, what, static_cast<size_t>(start) - what.size(), textCompare);
     return Variant::lng(at == std::string::npos ? 0 : static_cast<int32_t>(at) + 1);
 }
 

@@ -34,9 +34,13 @@ void ErrObject::raise(ArgRefs args) const {
     const Variant* text = optionalArg(args, 2);
     const Variant* file = optionalArg(args, 3);
     const Variant* context = optionalArg(args, 4);
-    ScriptError e(code, text ? toString(*text) : description.empty() ? errorDescription(code)
-                                                                      : description,
-                  src ? toString(*src) : source.empty() ? kRuntimeSource : source);
+    ScriptError e(code,
+                  text                  ? toString(*text)
+                  : description.empty() ? errorDescription(code)
+                                        : description,
+                  src              ? toString(*src)
+                  : source.empty() ? kRuntimeSource
+                                   : source);
     e.helpFile = file ? toString(*file) : helpFile;
     e.helpContext = context ? toLong(*context) : helpContext;
     throw e;

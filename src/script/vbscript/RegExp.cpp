@@ -13,9 +13,8 @@
 #include "script/vbscript/ScriptError.h"
 #include "script/vbscript/TextCase.h"
 
-#include <pcre2.h>
-
 #include <new>
+#include <pcre2.h>
 
 namespace tabulo::vbs {
 

@@ -12,7 +12,7 @@ namespace tabulo::vbs {
 
 struct MatchFound {
     std::string value;
-    int32_t firstIndex = 0;        // 0-based position in the searched text
+    int32_t firstIndex = 0;      // 0-based position in the searched text
     std::vector<Variant> groups; // each group's text, Empty when it took no part
 };
 

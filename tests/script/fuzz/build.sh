@@ -8,6 +8,6 @@ root="$(cd "$(dirname "$0")/../../.." && pwd)"
 out="${1:-$root/build-fuzz}"
 mkdir -p "$out"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$root/src/script/vbscript" \
+    -I"$root/src" \
     "$root"/src/script/vbscript/*.cpp "$root"/src/script/vbscript/runtime/*.cpp \
-    "$root/tests/script/fuzz/VbsFuzzer.cpp" -o "$out/vbs_fuzzer"
+    "$root/tests/script/fuzz/VbsFuzzer.cpp" -lpcre2-8 -o "$out/vbs_fuzzer"

@@ -1,5 +1,5 @@
-#include "script/ScriptRunner.h"
 #include "TbFixture.h"
+#include "script/ScriptRunner.h"
 
 namespace tabulo::test {
 namespace {
@@ -77,15 +77,15 @@ TEST_F(RunnerTest, ScriptsReadCancelAfterEachCall) {
 
 struct CancelAssignment {
     const char* value;
-    int cancel;      // what the run returns
+    int cancel;       // what the run returns
     const char* seen; // what the script reads back, or the error box's description
 };
 
 // The script sees Cancel as an Integer and keeps whatever number it stores.
 const CancelAssignment kCancelAssignments[] = {
-    {"1", 1, "1 Integer"},        {"True", -1, "-1 Integer"},  {"False", 0, "0 Integer"},
-    {"2.5", 2, "2 Integer"},      {"\"7\"", 7, "7 Integer"},  {"-32768", -32768, "-32768 In"},
-    {"70000", 0, "Overflow"},     {"\"x\"", 0, "Type mismatch"}, {"Null", 0, "Invalid use of Null"},
+    {"1", 1, "1 Integer"},    {"True", -1, "-1 Integer"},    {"False", 0, "0 Integer"},
+    {"2.5", 2, "2 Integer"},  {"\"7\"", 7, "7 Integer"},     {"-32768", -32768, "-32768 In"},
+    {"70000", 0, "Overflow"}, {"\"x\"", 0, "Type mismatch"}, {"Null", 0, "Invalid use of Null"},
 };
 
 class CancelAssignmentTest : public RunnerTest,
