@@ -4,7 +4,7 @@
 
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/Limits.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
 #include <algorithm>
 #include <unordered_set>
