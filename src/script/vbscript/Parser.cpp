@@ -37,6 +37,7 @@ std::unique_ptr<CodeUnit> parseProgram(std::string_view text) {
 Parser::Parser(std::vector<Token> tokens) : toks_(std::move(tokens)) {
 }
 
+// program := { separator | statement | declaration } EOF
 std::unique_ptr<CodeUnit> Parser::run() {
     unit_ = std::make_unique<CodeUnit>();
     scope_ = &unit_->top;
@@ -140,6 +141,7 @@ ExprPtr Parser::binary(BinOp op, ExprPtr l, ExprPtr r, CompareOp cmp) {
     return b;
 }
 
+// expr := impExpr (the loosest level of the operator table below)
 ExprPtr Parser::parseExpr() {
     Nesting guard(*this);
     return parseBinaryLevel(0);
@@ -187,6 +189,7 @@ constexpr int kCompareLevel = 6;
 
 } // namespace
 
+// level(n) := level(n+1) { op(n) level(n+1) }, left-associative; comparisons add "Is"
 ExprPtr Parser::parseBinaryLevel(int level) {
     const auto& table = levels();
     if (level == static_cast<int>(table.size())) return parseUnary();
@@ -214,6 +217,7 @@ ExprPtr Parser::parseBinaryLevel(int level) {
     }
 }
 
+// notExpr := "Not" notExpr | comparison
 ExprPtr Parser::parseNot() {
     if (!isWord("not")) return parseBinaryLevel(kNotLevel + 1);
     Nesting guard(*this);
@@ -226,6 +230,7 @@ ExprPtr Parser::parseNot() {
     return n;
 }
 
+// unary := ("-" | "+") unary | postfix
 ExprPtr Parser::parseUnary() {
     if (tok().kind != Tok::Minus && tok().kind != Tok::Plus) return parsePostfix();
     Nesting guard(*this);
@@ -241,6 +246,7 @@ ExprPtr Parser::parseUnary() {
     return n;
 }
 
+// argList := [ expr { "," expr } ] close
 ExprList Parser::parseArgList(Tok close) {
     ExprList args;
     if (accept(close)) return args;
@@ -252,6 +258,7 @@ ExprList Parser::parseArgList(Tok close) {
     }
 }
 
+// postfix := primary { "(" argList | "." name }
 ExprPtr Parser::parsePostfix(bool statementHead) {
     ExprPtr e = parsePrimary();
     for (;;) {
@@ -294,6 +301,7 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
     }
 }
 
+// primary := literal | "(" expr ")" | "." name | "Me" | "New" name | name
 ExprPtr Parser::parsePrimary() {
     const Token& t = tok();
     switch (t.kind) {
