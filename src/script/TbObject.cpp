@@ -1,8 +1,7 @@
 #include "script/TbObject.h"
 
 #include "script/clsField.h"
-#include "script/vbscript/Convert.h"
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
 #include <string_view>
 

@@ -3,7 +3,7 @@
 // methods by name (any case), Cancel as a readable and writable Integer property,
 // arguments by reference.
 
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
 #include <memory>
 

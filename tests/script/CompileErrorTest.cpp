@@ -1,7 +1,7 @@
 // Compile errors: the language's number for each kind of mistake, at the
 // line and column where the parser stopped.
 
-#include "script/vbscript/ScriptEngine.h"
+#include "vbscript/ScriptEngine.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // time a node runs, so that later runs go straight to the variable.
 
 #include "script/vbscript/Operators.h"
-#include "script/vbscript/Variant.h"
+#include "vbscript/Variant.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 // The objects the language itself provides: Scripting.Dictionary (CreateObject) and the
 // regular expression (New RegExp or CreateObject("VBScript.RegExp")).
 
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The language's built-in functions and named constants (vbCrLf, vbOK...).
 
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
 #include <string>
 

@@ -7,7 +7,7 @@
 #include "script/vbscript/Interpreter.h"
 #include "script/vbscript/Nodes.h"
 #include "script/vbscript/RuntimeBridge.h"
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
 namespace tabulo::vbs {
 
@@ -90,7 +90,7 @@ Variant fnIsDate(Interpreter&, ArgRefs a) {
     const Variant& v = arg(a, 0);
     if (v.type() == VarType::Date) return Variant::boolean(true);
     double d;
-    return Variant::boolean(v.isString() && runtime::textToDate(v.str(), dateOrder(), d));
+    return Variant::boolean(v.isString() && rt::dateFromText(v.str(), dateOrder(), d));
 }
 
 Variant fnTypeName(Interpreter&, ArgRefs a) {

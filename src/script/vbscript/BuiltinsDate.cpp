@@ -2,7 +2,6 @@
 
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/Convert.h"
-#include "script/vbscript/ScriptError.h"
 #include "script/vbscript/runtime/Clock.h"
 #include "script/vbscript/runtime/DateFormat.h"
 #include "script/vbscript/runtime/DateMath.h"
@@ -10,6 +9,7 @@
 #include "script/vbscript/runtime/DateSerial.h"
 #include "script/vbscript/runtime/NumberFormat.h"
 #include "script/vbscript/runtime/Rounding.h"
+#include "vbscript/ScriptError.h"
 
 #include <cmath>
 

@@ -4,8 +4,8 @@
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Interpreter.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/ScriptError.h"
 #include "script/vbscript/runtime/Rounding.h"
+#include "vbscript/ScriptError.h"
 
 #include <algorithm>
 #include <chrono>

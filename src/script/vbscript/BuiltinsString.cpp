@@ -4,8 +4,8 @@
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Limits.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/ScriptError.h"
 #include "script/vbscript/TextCase.h"
+#include "vbscript/ScriptError.h"
 
 #include <algorithm>
 

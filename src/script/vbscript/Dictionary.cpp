@@ -4,9 +4,9 @@
 #include "script/vbscript/BuiltinClasses.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
 #include "script/vbscript/TextCase.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
 
 #include <cstring>
 #include <unordered_map>

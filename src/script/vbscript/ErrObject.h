@@ -2,8 +2,8 @@
 // The script's Err object: the last error caught under On Error Resume Next,
 // or one raised with Err.Raise.
 
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
 
 namespace tabulo::vbs {
 

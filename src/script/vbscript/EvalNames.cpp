@@ -20,6 +20,15 @@ static const Procedure* definedSince(const Interpreter& in, const std::string& l
     return p == in.procedures.end() ? nullptr : p->second;
 }
 
+// Binds the name the first time its node runs. The look-up order:
+//   0. a name never declared that Execute has since defined as a procedure
+//   1. a local of the procedure: parameter, Dim, Const, implicit local, function result
+//   2. a field of the class the code belongs to
+//   3. a method or property of that class (called on Me)
+//   4. a global variable or constant, host objects (AddObject) included
+//   5. a procedure of the script
+//   6. a built-in function or named constant
+//   7. a new implicit global; under Option Explicit "Variable is undefined" when used
 void NameExpr::resolve(Context& c) const {
     Interpreter& in = c.in;
     Binding b;

@@ -2,7 +2,7 @@
 
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
 #include <limits>
 

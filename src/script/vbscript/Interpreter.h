@@ -4,8 +4,9 @@
 // deadline of the run in progress.
 
 #include "script/vbscript/Ast.h"
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
+#include "vbscript/ScriptUi.h"
 
 #include <chrono>
 #include <deque>
@@ -100,14 +101,6 @@ public:
 private:
     Interpreter& in_;
     const ClassDef& cls_;
-};
-
-// The UI that MsgBox and InputBox go through.
-struct ScriptUi {
-    virtual ~ScriptUi() = default;
-    virtual int msgBox(const std::string& prompt, int buttons, const std::string& title) = 0;
-    virtual std::string inputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultText) = 0;
 };
 
 // Holds local slots of running procedures in stable chunks, so that a

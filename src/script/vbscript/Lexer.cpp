@@ -2,8 +2,8 @@
 
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/RuntimeBridge.h"
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -231,7 +231,7 @@ private:
             fail(err::SyntaxError, start);
         std::string text(src_.substr(pos_ + 1, close - pos_ - 1));
         double serial;
-        if (!runtime::dateLiteral(text, serial)) fail(err::SyntaxError, start);
+        if (!rt::dateLiteral(text, serial)) fail(err::SyntaxError, start);
         pos_ = close + 1;
         Token& t = emit(Tok::DateLiteral, start);
         t.value = Variant::date(serial);

@@ -2,8 +2,8 @@
 
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Limits.h"
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
 
 #include <cmath>
 #include <limits>

@@ -5,6 +5,7 @@
 
 namespace tabulo::vbs {
 
+// dim := ("Dim" | "ReDim" ["Preserve"]) name ["(" dims ")"] {"," name ["(" dims ")"]}
 StmtPtr Parser::parseDim(bool redim, bool keywordTaken) {
     auto s = node<DimStmt>();
     if (!keywordTaken) ++pos_;
@@ -41,6 +42,7 @@ int32_t Parser::constantDimension(const Expr& e) const {
     return toLong(lit->value);
 }
 
+// const := "Const" name "=" expr { "," name "=" expr }
 void Parser::parseConst() {
     ++pos_;
     do {
@@ -53,6 +55,7 @@ void Parser::parseConst() {
     } while (accept(Tok::Comma));
 }
 
+// declaration := ["Public" | "Private"] ["Default"] (procedure | class | const | variables)
 void Parser::parseDeclaration(StmtList& out, bool inClass) {
     bool isPublic = true;
     bool scoped = false;
@@ -87,6 +90,7 @@ void Parser::parseDeclaration(StmtList& out, bool inClass) {
     out.push_back(parseDim(false, true));
 }
 
+// procedure := name ["(" [param {"," param}] ")"] block "End" kind; param := [ByVal|ByRef] name
 void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault) {
     auto proc = std::make_unique<Procedure>();
     proc->line = tok().line;
@@ -158,6 +162,7 @@ void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault) {
     cls_->procedures.push_back(std::move(proc));
 }
 
+// classFields := name [ "(" dims ")" ] { "," name [ "(" dims ")" ] }
 void Parser::parseClassFields(bool isPublic) {
     do {
         ClassField f;
@@ -175,6 +180,7 @@ void Parser::parseClassFields(bool isPublic) {
     } while (accept(Tok::Comma));
 }
 
+// class := "Class" name { "Dim" classFields | declaration } "End" "Class"
 void Parser::parseClass() {
     ++pos_;
     auto cls = std::make_unique<ClassDef>();

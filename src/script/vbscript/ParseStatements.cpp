@@ -19,6 +19,7 @@ void Parser::expectEnd(const char* what, int32_t code) {
     expectWord(what, code);
 }
 
+// block := { separator | statement } up to a block-closing word
 StmtList Parser::parseBlock() {
     Nesting guard(*this);
     StmtList list;
@@ -29,6 +30,7 @@ StmtList Parser::parseBlock() {
     }
 }
 
+// statement := keywordStatement (Dim, If, For, ...) | declaration | simpleStatement
 void Parser::parseStatement(StmtList& out, bool singleLine) {
     Nesting guard(*this);
     const Token& t = tok();
@@ -87,6 +89,7 @@ static bool sameVariable(const Expr& a, const Expr& b) {
     return x && y && !x->hasArgs && !y->hasArgs && x->lower == y->lower;
 }
 
+// simpleStatement := ["Set" | "Let"] postfix "=" expr | ["Call"] postfix [argList]
 void Parser::parseSimpleStatement(StmtList& out) {
     auto line = tok().line;
     auto column = tok().column;
@@ -142,6 +145,7 @@ void Parser::parseSimpleStatement(StmtList& out) {
     out.push_back(std::move(s));
 }
 
+// if := If expr Then (singleLineIf | NL block {ElseIf expr Then block} [Else block] End If)
 StmtPtr Parser::parseIf() {
     auto s = node<IfStmt>();
     ++pos_;
@@ -169,6 +173,7 @@ StmtPtr Parser::parseIf() {
     }
 }
 
+// singleLineIf := statements [ "Else" statements ] [ "End" "If" ] (statements split by ":")
 void Parser::parseSingleLineIf(IfStmt& s) {
     auto statements = [&](StmtList& body) {
         for (;;) {
@@ -182,6 +187,7 @@ void Parser::parseSingleLineIf(IfStmt& s) {
     if (tok().kind != Tok::Newline && tok().kind != Tok::End) fail(err::ExpectedEndOfStatement);
 }
 
+// select := Select Case expr {Case caseTest {"," caseTest} block} [Case Else block] End Select
 StmtPtr Parser::parseSelect() {
     auto s = node<SelectStmt>();
     ++pos_;
@@ -239,6 +245,7 @@ StmtPtr Parser::parseSelect() {
     return s;
 }
 
+// for := "For" (name "=" expr "To" expr ["Step" expr] | "Each" name "In" expr) block "Next" [name]
 StmtPtr Parser::parseFor() {
     auto at = node<ForStmt>();
     ++pos_;
@@ -272,6 +279,7 @@ StmtPtr Parser::parseFor() {
     return at;
 }
 
+// do := "Do" [ ("While" | "Until") expr ] block "Loop" [ ("While" | "Until") expr ]
 StmtPtr Parser::parseDo() {
     auto s = node<DoStmt>();
     ++pos_;
@@ -295,6 +303,7 @@ StmtPtr Parser::parseDo() {
     return s;
 }
 
+// while := "While" expr block "Wend"
 StmtPtr Parser::parseWhile() {
     auto s = node<DoStmt>();
     ++pos_;
@@ -305,6 +314,7 @@ StmtPtr Parser::parseWhile() {
     return s;
 }
 
+// with := "With" expr block "End" "With"
 StmtPtr Parser::parseWith() {
     auto s = node<WithStmt>();
     ++pos_;
@@ -323,6 +333,7 @@ StmtPtr Parser::parseWith() {
     return s;
 }
 
+// exit := "Exit" ("Do" | "For" | "Sub" | "Function" | "Property")
 StmtPtr Parser::parseExit() {
     auto s = node<ExitStmt>();
     ++pos_;
@@ -348,6 +359,7 @@ StmtPtr Parser::parseExit() {
     return s;
 }
 
+// onError := "On" "Error" ("Resume" "Next" | "GoTo" "0")
 StmtPtr Parser::parseOnError() {
     auto s = node<OnErrorStmt>();
     ++pos_;
@@ -363,6 +375,7 @@ StmtPtr Parser::parseOnError() {
     return s;
 }
 
+// erase := "Erase" name
 StmtPtr Parser::parseErase() {
     auto s = node<EraseStmt>();
     ++pos_;
@@ -370,6 +383,7 @@ StmtPtr Parser::parseErase() {
     return s;
 }
 
+// randomize := "Randomize" [ expr ]
 StmtPtr Parser::parseRandomize() {
     auto s = node<RandomizeStmt>();
     ++pos_;

@@ -4,7 +4,7 @@
 
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/Limits.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -69,6 +69,7 @@ std::unique_ptr<CodeUnit> Parser::runExpression() {
     return std::move(unit_);
 }
 
+// program := { separator | statement | declaration } EOF
 std::unique_ptr<CodeUnit> Parser::run() {
     startUnit();
     for (;;) {
@@ -171,6 +172,7 @@ ExprPtr Parser::binary(BinOp op, ExprPtr l, ExprPtr r, CompareOp cmp) {
     return b;
 }
 
+// expr := impExpr (the loosest level of the operator table below)
 ExprPtr Parser::parseExpr() {
     Nesting guard(*this);
     return parseBinaryLevel(0);
@@ -218,6 +220,7 @@ constexpr int kCompareLevel = 6;
 
 } // namespace
 
+// level(n) := level(n+1) { op(n) level(n+1) }, left-associative; comparisons add "Is"
 ExprPtr Parser::parseBinaryLevel(int level) {
     const auto& table = levels();
     if (level == static_cast<int>(table.size())) return parseUnary();
@@ -245,6 +248,7 @@ ExprPtr Parser::parseBinaryLevel(int level) {
     }
 }
 
+// notExpr := "Not" notExpr | comparison
 ExprPtr Parser::parseNot() {
     if (!isWord("not")) return parseBinaryLevel(kNotLevel + 1);
     Nesting guard(*this);
@@ -257,6 +261,7 @@ ExprPtr Parser::parseNot() {
     return n;
 }
 
+// unary := ("-" | "+") unary | postfix
 ExprPtr Parser::parseUnary() {
     if (tok().kind != Tok::Minus && tok().kind != Tok::Plus) return parsePostfix();
     Nesting guard(*this);
@@ -272,6 +277,7 @@ ExprPtr Parser::parseUnary() {
     return n;
 }
 
+// argList := [ expr { "," expr } ] close
 ExprList Parser::parseArgList(Tok close) {
     ExprList args;
     if (accept(close)) return args;
@@ -283,6 +289,7 @@ ExprList Parser::parseArgList(Tok close) {
     }
 }
 
+// postfix := primary { "(" argList | "." name }
 ExprPtr Parser::parsePostfix(bool statementHead) {
     ExprPtr e = parsePrimary();
     for (;;) {
@@ -325,6 +332,7 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
     }
 }
 
+// primary := literal | "(" expr ")" | "." name | "Me" | "New" name | name
 ExprPtr Parser::parsePrimary() {
     const Token& t = tok();
     switch (t.kind) {

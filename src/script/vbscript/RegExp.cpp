@@ -10,8 +10,8 @@
 #include "script/vbscript/Limits.h"
 #include "script/vbscript/RegExpMatches.h"
 #include "script/vbscript/RegExpPattern.h"
-#include "script/vbscript/ScriptError.h"
 #include "script/vbscript/TextCase.h"
+#include "vbscript/ScriptError.h"
 
 #include <new>
 #include <pcre2.h>

@@ -1,7 +1,7 @@
 #include "script/vbscript/RegExpMatches.h"
 
 #include "script/vbscript/Convert.h"
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
 namespace tabulo::vbs {
 

@@ -2,7 +2,7 @@
 // What RegExp.Execute returns: a Matches collection of Match objects, each with its
 // SubMatches. All read-only; For Each walks them, Item (the default) indexes from 0.
 
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #include "script/vbscript/RegExpPattern.h"
 
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
 #include <cstdio>
 

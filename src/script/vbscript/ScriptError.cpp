@@ -1,4 +1,4 @@
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
 #include <unordered_map>
 
