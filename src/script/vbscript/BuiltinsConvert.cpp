@@ -32,7 +32,9 @@ Variant fnCLng(Interpreter&, ArgRefs a) {
     return Variant::lng(toLong(toArithmetic(notNull(arg(a, 0)))));
 }
 Variant fnCByte(Interpreter&, ArgRefs a) {
-    return Variant::byte(toByte(toArithmetic(notNull(arg(a, 0)))));
+    const Variant& v = notNull(arg(a, 0));
+    if (v.type() == VarType::Boolean) return Variant::byte(v.boolValue() ? 255 : 0);
+    return Variant::byte(toByte(toArithmetic(v)));
 }
 Variant fnCDbl(Interpreter&, ArgRefs a) {
     return Variant::dbl(toDouble(toArithmetic(notNull(arg(a, 0)))));
@@ -179,6 +181,7 @@ Variant fnScriptEngineBuildVersion(Interpreter&, ArgRefs) {
 } // namespace
 
 void addConversionBuiltins(std::vector<Builtin>& out) {
+    size_t first = out.size();
     out.insert(out.end(), {
                               {"cstr", 1, 1, fnCStr},
                               {"cint", 1, 1, fnCInt},
@@ -190,6 +193,8 @@ void addConversionBuiltins(std::vector<Builtin>& out) {
                               {"cbool", 1, 1, fnCBool},
                               {"cdate", 1, 1, fnCDate},
                           });
+    for (size_t i = first; i < out.size(); ++i)
+        out[i].valueOnly = true;
 }
 
 void addInspectionBuiltins(std::vector<Builtin>& out) {

@@ -4,28 +4,16 @@
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Interpreter.h"
 #include "script/vbscript/Nodes.h"
+#include "script/vbscript/runtime/Clock.h"
 #include "script/vbscript/runtime/Rounding.h"
 #include "vbscript/ScriptError.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <cstring>
 
 namespace tabulo::vbs {
 
 namespace {
-
-// The generator behind Rnd: a 24-bit linear congruential sequence, as the
-// language's own.
-uint32_t rndState = 0x50000;
-float lastRnd = 0;
-
-float nextRnd() {
-    rndState = (rndState * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
-    lastRnd = static_cast<float>(rndState) / 16777216.0f;
-    return lastRnd;
-}
 
 const Variant& arg(ArgRefs a, size_t i) {
     return *a[i];
@@ -75,6 +63,7 @@ Variant fnFix(Interpreter&, ArgRefs a) {
 
 Variant fnRound(Interpreter&, ArgRefs a) {
     if (arg(a, 0).isNull()) return Variant::null();
+    if (arg(a, 0).type() == VarType::Boolean) return arg(a, 0); // Round(True) is True
     Variant x = toArithmetic(arg(a, 0));
     const Variant* placesArg = optionalArg(a, 1);
     int32_t places = placesArg ? toLong(*placesArg) : 0;
@@ -132,19 +121,12 @@ Variant fnAtn(Interpreter&, ArgRefs a) {
         arg(a, 0), [](double d) { return std::atan(d); }, false, false);
 }
 
-Variant fnRnd(Interpreter&, ArgRefs a) {
+// Rnd(n): above zero (or no n) the next value, zero the last one again, below zero a
+// value that n alone determines. The generator belongs to the engine.
+Variant fnRnd(Interpreter& in, ArgRefs a) {
     const Variant* n = optionalArg(a, 0);
-    if (n) {
-        double d = toDouble(*n);
-        if (d == 0) return Variant::single(lastRnd);
-        if (d < 0) {
-            float f = static_cast<float>(d);
-            uint32_t bits;
-            std::memcpy(&bits, &f, sizeof bits);
-            rndState = (bits + (bits >> 24)) & 0xFFFFFFu;
-        }
-    }
-    return Variant::single(nextRnd());
+    double d = n ? toDouble(*n) : 1.0;
+    return Variant::single(in.random.next(d > 0 ? 1.0f : static_cast<float>(d)));
 }
 
 // A colour as a Long: red in the low byte; parts above 255 count as 255.
@@ -161,16 +143,10 @@ Variant fnRGB(Interpreter&, ArgRefs a) {
 } // namespace
 
 Flow RandomizeStmt::exec(Context& c) const {
-    double seed =
-        seed_ ? toDouble(seed_->eval(c))
-              : static_cast<double>(std::chrono::steady_clock::now().time_since_epoch().count() %
-                                    86400000) /
-                    1000.0;
-    uint64_t bits;
-    std::memcpy(&bits, &seed, sizeof bits);
-    uint32_t mix = static_cast<uint32_t>((bits >> 32) ^ bits);
-    rndState = ((mix & 0xFFFFu) ^ (mix >> 16)) << 8 | (rndState & 0xFFu);
-    rndState &= 0xFFFFFFu;
+    if (seed_)
+        c.in.random.randomize(toDouble(seed_->eval(c)));
+    else
+        c.in.random.randomizeWithTimer(static_cast<float>(rt::secondsSinceMidnight()));
     return Flow::Normal;
 }
 

@@ -132,8 +132,8 @@ bool toBool(const Variant& v) {
     case VarType::Boolean:
         return v.boolValue();
     case VarType::String: {
-        if (sameText(v.str(), "true")) return true;
-        if (sameText(v.str(), "false")) return false;
+        if (sameText(v.str(), "true") || sameText(v.str(), "#true#")) return true;
+        if (sameText(v.str(), "false") || sameText(v.str(), "#false#")) return false;
         double d;
         if (parseNumber(v.str(), d)) return d != 0;
         raiseError(err::TypeMismatch);

@@ -155,6 +155,8 @@ Variant NameExpr::eval(Context& c) const {
 }
 
 void NameExpr::callStatement(Context& c) const {
+    const Binding& b = binding(c);
+    if (b.kind == BindKind::Builtin && b.builtin->valueOnly) raiseError(err::UnsupportedType);
     eval(c);
 }
 
@@ -164,11 +166,9 @@ const Variant* NameExpr::peek(Context& c) const {
     return nullptr;
 }
 
-Variant* NameExpr::reference(Context& c, ArgPack& pack) const {
-    const Binding& b = binding(c);
-    if (!isVariable(b.kind)) return nullptr;
-    Variant& v = storage(c);
-    if (!hasArgs) return &v;
+// The array element a by-reference argument points at, locked while the call runs;
+// null when the value is no array (the argument then passes by value).
+static Variant* elementReference(Context& c, Variant& v, const ExprList& args, ArgPack& pack) {
     if (!v.isArray()) return nullptr;
     std::shared_ptr<ArrayData> arr = v.arr();
     Variant& element = indexArray(c, *arr, args);
@@ -177,24 +177,38 @@ Variant* NameExpr::reference(Context& c, ArgPack& pack) const {
     return &element;
 }
 
+// `v(args) = value`: an array element, or the default member of an object.
+static void assignIndexed(Context& c, Variant& v, const ExprList& args, const Variant& value,
+                          bool isSet) {
+    if (v.isArray()) {
+        std::shared_ptr<ArrayData> hold = v.arr();
+        storeValue(indexArray(c, *hold, args), value, isSet);
+    } else if (v.isObject()) {
+        if (!v.obj()) raiseError(err::ObjectNotSet);
+        std::shared_ptr<ScriptObject> hold = v.obj();
+        CallArgs a(c, args, true);
+        hold->assign("", a.refs(), value, isSet);
+    } else {
+        raiseError(err::TypeMismatch);
+    }
+}
+
+Variant* NameExpr::reference(Context& c, ArgPack& pack) const {
+    const Binding& b = binding(c);
+    if (!isVariable(b.kind)) return nullptr;
+    Variant& v = storage(c);
+    return hasArgs ? elementReference(c, v, args, pack) : &v;
+}
+
 void NameExpr::assign(Context& c, const Variant& value, bool isSet) const {
     const Binding& b = binding(c);
     if (b.constant) raiseError(err::IllegalAssignment);
     if (isVariable(b.kind)) {
         Variant& v = storage(c);
-        if (!hasArgs) {
+        if (hasArgs)
+            assignIndexed(c, v, args, value, isSet);
+        else
             storeValue(v, value, isSet);
-        } else if (v.isArray()) {
-            std::shared_ptr<ArrayData> hold = v.arr();
-            storeValue(indexArray(c, *hold, args), value, isSet);
-        } else if (v.isObject()) {
-            if (!v.obj()) raiseError(err::ObjectNotSet);
-            std::shared_ptr<ScriptObject> hold = v.obj();
-            CallArgs a(c, args, true);
-            hold->assign("", a.refs(), value, isSet);
-        } else {
-            raiseError(err::TypeMismatch);
-        }
         return;
     }
     if (b.kind == BindKind::MeMember) {
@@ -204,6 +218,32 @@ void NameExpr::assign(Context& c, const Variant& value, bool isSet) const {
     }
     if (b.kind == BindKind::Undefined) raiseError(err::VariableUndefined);
     raiseError(err::IllegalAssignment);
+}
+
+// The target's own storage when it is a variable or element (so that `x(0)(1) = 5`
+// changes the array inside x), else its value in `held`.
+static Variant& targetValue(Context& c, const Expr& target, ArgPack& pack, Variant& held) {
+    if (Variant* p = target.reference(c, pack)) return p->deref();
+    held = target.eval(c);
+    return held;
+}
+
+Variant IndexExpr::eval(Context& c) const {
+    ArgPack pack;
+    Variant held;
+    return indexValue(c, targetValue(c, *target, pack, held), args);
+}
+
+Variant* IndexExpr::reference(Context& c, ArgPack& pack) const {
+    Variant held;
+    Variant& v = targetValue(c, *target, pack, held);
+    return &v == &held ? nullptr : elementReference(c, v, args, pack);
+}
+
+void IndexExpr::assign(Context& c, const Variant& value, bool isSet) const {
+    ArgPack pack;
+    Variant held;
+    assignIndexed(c, targetValue(c, *target, pack, held), args, value, isSet);
 }
 
 static std::shared_ptr<ScriptObject> objectOf(Context& c, const Expr& e) {
@@ -237,7 +277,7 @@ void MemberExpr::assign(Context& c, const Variant& value, bool isSet) const {
 }
 
 Variant MeExpr::eval(Context& c) const {
-    if (!c.frame.me) raiseError(err::ObjectRequired);
+    if (!c.frame.me) return Variant::object(c.in.scriptObject());
     return Variant::object(c.frame.me->shared_from_this());
 }
 

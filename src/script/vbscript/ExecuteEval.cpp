@@ -133,9 +133,14 @@ Variant fnGetRef(Interpreter& in, ArgRefs a) {
 } // namespace
 
 void addDynamicBuiltins(std::vector<Builtin>& out) {
-    out.push_back({"execute", 1, 1, nullptr, {}, fnExecute});
-    out.push_back({"executeglobal", 1, 1, nullptr, {}, fnExecuteGlobal});
-    out.push_back({"eval", 1, 1, nullptr, {}, fnEval});
+    out.push_back(
+        {.name = "execute", .minArgs = 1, .maxArgs = 1, .fn = nullptr, .scopedFn = fnExecute});
+    out.push_back({.name = "executeglobal",
+                   .minArgs = 1,
+                   .maxArgs = 1,
+                   .fn = nullptr,
+                   .scopedFn = fnExecuteGlobal});
+    out.push_back({.name = "eval", .minArgs = 1, .maxArgs = 1, .fn = nullptr, .scopedFn = fnEval});
     out.push_back({"getref", 1, 1, fnGetRef});
 }
 

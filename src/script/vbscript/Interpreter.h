@@ -4,6 +4,7 @@
 // deadline of the run in progress.
 
 #include "script/vbscript/Ast.h"
+#include "script/vbscript/runtime/Random.h"
 #include "vbscript/ScriptError.h"
 #include "vbscript/ScriptObject.h"
 #include "vbscript/ScriptUi.h"
@@ -27,6 +28,7 @@ struct Scope {
     std::unordered_set<std::string> constants;
     std::unordered_set<std::string> mentioned; // every plain name used inside
     std::unordered_set<std::string> implicit;  // locals made from names never declared
+    std::unordered_set<std::string> redimmed;  // names ReDim declares when nothing else does
     struct ConstInit {
         std::string lower;
         int slot; // local slot; for the top-level code set when the code is installed
@@ -146,10 +148,13 @@ public:
     std::vector<std::unique_ptr<CodeUnit>> units;
     std::shared_ptr<ErrObject> errObject;
     ScriptUi* ui = nullptr;
+    rt::RandomGenerator random; // Rnd and Randomize
     SlotStack stack;
     bool terminating = false; // Class_Terminate does not run while the engine resets
 
     int globalSlot(const std::string& lower);
+    // `Me` outside a class: the script's global scope as an object.
+    const std::shared_ptr<ScriptObject>& scriptObject();
     int findGlobal(const std::string& lower) const;
 
     // Registers a compiled unit's globals, procedures and classes, then runs
@@ -188,6 +193,7 @@ private:
     void registerDefinitions(CodeUnit& unit);
     void installProcedures(CodeUnit& unit);
 
+    std::shared_ptr<ScriptObject> scriptObject_;
     std::chrono::steady_clock::time_point deadline_{};
     std::chrono::milliseconds timeout_{0};
     bool hasDeadline_ = false;

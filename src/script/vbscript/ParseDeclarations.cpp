@@ -13,7 +13,10 @@ StmtPtr Parser::parseDim(bool redim, bool keywordTaken) {
     if (redim) s->preserve = acceptWord("preserve");
     do {
         std::string name = expectIdentifier();
-        if (!redim) scope_->addLocal(lowerName(name));
+        if (!redim)
+            scope_->addLocal(lowerName(name));
+        else
+            scope_->redimmed.insert(lowerName(name));
         DimStmt::Item item;
         item.target = nameExpr(name);
         if (accept(Tok::LParen)) {
@@ -69,7 +72,9 @@ void Parser::parseDeclaration(StmtList& out, bool inClass) {
     if (isDefault && !isPublic) fail(err::SyntaxError);
     if (acceptWord("sub")) return parseProcedure(ProcKind::Sub, isPublic, isDefault);
     if (acceptWord("function")) return parseProcedure(ProcKind::Function, isPublic, isDefault);
-    if (acceptWord("property")) {
+    // In a class "Property" always declares one; outside only before Get, Let or Set.
+    if (inClass ? isWord("property") : startsProperty()) {
+        ++pos_;
         if (!inClass) fail(err::MustBeInClass);
         if (acceptWord("get")) return parseProcedure(ProcKind::PropertyGet, isPublic, isDefault);
         if (acceptWord("let")) return parseProcedure(ProcKind::PropertyLet, isPublic, false);
@@ -124,7 +129,7 @@ void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault) {
         proc->resultSlot = proc->scope.addLocal(lower);
     if ((kind == ProcKind::PropertyLet || kind == ProcKind::PropertySet) && proc->params.empty())
         fail(err::SyntaxError);
-    endStatement();
+    // The body may start on the header's line: `Sub S() x = 7 End Sub`.
 
     Scope* savedScope = scope_;
     int savedDo = loopDo_, savedFor = loopFor_;

@@ -63,13 +63,15 @@ void Parser::parseStatement(StmtList& out, bool singleLine) {
         out.push_back(parseErase());
     else if (w == "randomize")
         out.push_back(parseRandomize());
+    else if (w == "stop") // a breakpoint for a debugger; there is none
+        ++pos_;
     else if (w == "option") {
         ++pos_;
         expectWord("explicit", err::SyntaxError);
         optionExplicit_ = true;
         scope_->optionExplicit = true;
     } else if (w == "sub" || w == "function" || w == "class" || w == "public" || w == "private" ||
-               w == "property") {
+               startsProperty()) {
         if (!topLevel || singleLine) fail(err::ExpectedStatement);
         parseDeclaration(out, false);
     } else if (w == "next")
@@ -118,13 +120,21 @@ void Parser::parseSimpleStatement(StmtList& out) {
     if (isSet) fail(err::ExpectedEquals);
     auto* name = dynamic_cast<NameExpr*>(target.get());
     auto* member = dynamic_cast<MemberExpr*>(target.get());
+    if (dynamic_cast<IndexExpr*>(target.get()) && atStatementEnd()) {
+        auto s = std::make_unique<CallStmt>();
+        s->line = line;
+        s->column = column;
+        s->call = std::move(target);
+        out.push_back(std::move(s));
+        return;
+    }
     if (!name && !member) fail(err::ExpectedStatement);
     bool& hasArgs = name ? name->hasArgs : member->hasArgs;
     ExprList& args = name ? name->args : member->args;
     if (!atStatementEnd() && !isWord("else")) {
         if (hasArgs || explicitCall) fail(err::ExpectedEndOfStatement);
         for (;;) {
-            args.push_back(parseExpr());
+            args.push_back(parseArgument(Tok::Newline));
             if (!accept(Tok::Comma)) break;
         }
         hasArgs = true;
@@ -151,6 +161,7 @@ StmtPtr Parser::parseIf() {
     ++pos_;
     ExprPtr condition = parseExpr();
     expectWord("then", err::ExpectedThen);
+    // Only a line end right after "Then" opens a block; `If c Then : x = 1` is one line.
     if (tok().kind != Tok::Newline && tok().kind != Tok::End) {
         s->branches.emplace_back(std::move(condition), StmtList());
         parseSingleLineIf(*s);
@@ -177,14 +188,19 @@ StmtPtr Parser::parseIf() {
 void Parser::parseSingleLineIf(IfStmt& s) {
     auto statements = [&](StmtList& body) {
         for (;;) {
-            if (isWord("else") || tok().kind == Tok::Newline || tok().kind == Tok::End) return;
+            while (accept(Tok::Colon))
+                ;
+            if (isWord("else") || isWord("end") || tok().kind == Tok::Newline ||
+                tok().kind == Tok::End)
+                return;
             parseStatement(body, true);
-            if (!accept(Tok::Colon)) return;
+            if (tok().kind != Tok::Colon) return;
         }
     };
     statements(s.branches.back().second);
     if (acceptWord("else")) statements(s.elseBody);
-    if (tok().kind != Tok::Newline && tok().kind != Tok::End) fail(err::ExpectedEndOfStatement);
+    if (isWord("end") && isWordAt(1, "if")) pos_ += 2;
+    if (!atStatementEnd()) fail(err::ExpectedEndOfStatement);
 }
 
 // select := Select Case expr {Case caseTest {"," caseTest} block} [Case Else block] End Select

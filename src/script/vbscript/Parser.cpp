@@ -100,6 +100,11 @@ bool Parser::accept(Tok kind) {
     return true;
 }
 
+// "Property" opens a declaration only before Get, Let or Set; elsewhere it is a name.
+bool Parser::startsProperty() const {
+    return isWord("property") && (isWordAt(1, "get") || isWordAt(1, "let") || isWordAt(1, "set"));
+}
+
 bool Parser::acceptWord(const char* lower) {
     if (!isWord(lower)) return false;
     ++pos_;
@@ -120,9 +125,11 @@ std::string Parser::expectIdentifier() {
     return toks_[pos_++].text;
 }
 
+// A statement ends at a line end, a colon, or an "End" that closes the enclosing block on
+// the same line (`Sub S() x = 7 End Sub`).
 bool Parser::atStatementEnd() const {
     Tok k = tok().kind;
-    return k == Tok::Newline || k == Tok::Colon || k == Tok::End;
+    return k == Tok::Newline || k == Tok::Colon || k == Tok::End || isWord("end");
 }
 
 void Parser::endStatement() {
@@ -278,15 +285,40 @@ ExprPtr Parser::parseUnary() {
 }
 
 // argList := [ expr { "," expr } ] close
+// argument := [ expr ]   (an omitted argument, as in `f(1, , 3)`, passes "missing")
+ExprPtr Parser::parseArgument(Tok close) {
+    bool omitted = tok().kind == Tok::Comma || tok().kind == close ||
+                   (close == Tok::Newline && atStatementEnd());
+    if (!omitted) return parseExpr();
+    auto missing = node<Literal>();
+    missing->value = Variant::error(kMissingArgument);
+    return missing;
+}
+
+// argList := [ argument { "," argument } ] close
 ExprList Parser::parseArgList(Tok close) {
     ExprList args;
     if (accept(close)) return args;
     for (;;) {
-        args.push_back(parseExpr());
+        args.push_back(parseArgument(close));
         if (accept(close)) return args;
         if (!accept(Tok::Comma))
             fail(close == Tok::RParen ? err::ExpectedRParen : err::ExpectedEndOfStatement);
     }
+}
+
+// At the head of a statement `a (1) = 5` assigns an element: the bracket closes right
+// before "=". Anywhere else in a statement head, `S (x)` passes (x) to S.
+bool Parser::subscriptBeforeEquals() const {
+    int depth = 0;
+    for (size_t i = pos_; i < toks_.size(); ++i) {
+        Tok k = toks_[i].kind;
+        if (k == Tok::Newline || k == Tok::Colon || k == Tok::End) return false;
+        if (k == Tok::LParen) ++depth;
+        if (k == Tok::RParen && --depth == 0)
+            return i + 1 < toks_.size() && toks_[i + 1].kind == Tok::Equal;
+    }
+    return false;
 }
 
 // postfix := primary { "(" argList | "." name }
@@ -294,10 +326,16 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
     ExprPtr e = parsePrimary();
     for (;;) {
         // At the head of a statement, `Foo (x)` is a call whose argument is (x).
-        if (tok().kind == Tok::LParen && !(statementHead && tok().spaceBefore)) {
+        if (tok().kind == Tok::LParen &&
+            !(statementHead && tok().spaceBefore && !subscriptBeforeEquals())) {
             auto* name = dynamic_cast<NameExpr*>(e.get());
             auto* member = dynamic_cast<MemberExpr*>(e.get());
-            if ((name && !name->hasArgs) || (member && !member->hasArgs)) {
+            if ((name && name->hasArgs) || (member && member->hasArgs) ||
+                dynamic_cast<IndexExpr*>(e.get())) {
+                e = indexAgain(std::move(e));
+                continue;
+            }
+            if (name || member) {
                 ++pos_;
                 ExprList args = parseArgList(Tok::RParen);
                 // A built-in function changes no variable: its call stays pure.
@@ -330,6 +368,20 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
         }
         return e;
     }
+}
+
+// The value of a call or element indexed again: x(0)(1), f()(1).
+ExprPtr Parser::indexAgain(ExprPtr target) {
+    auto ix = std::make_unique<IndexExpr>();
+    ix->line = target->line;
+    ix->column = target->column;
+    ++pos_;
+    ix->args = parseArgList(Tok::RParen);
+    ix->pure = false;
+    ix->depth = target->depth + 1;
+    ix->target = std::move(target);
+    checkDepth(*ix);
+    return ix;
 }
 
 // primary := literal | "(" expr ")" | "." name | "Me" | "New" name | name
@@ -379,7 +431,6 @@ ExprPtr Parser::parsePrimary() {
     if (t.lower == "null") return literal(Variant::null());
     if (t.lower == "nothing") return literal(Variant::object(nullptr));
     if (t.lower == "me") {
-        if (!cls_ && !scope_->cls) fail(err::InvalidMe);
         auto me = node<MeExpr>();
         ++pos_;
         return me;

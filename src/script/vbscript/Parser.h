@@ -32,6 +32,7 @@ private:
     bool isWordAt(size_t ahead, const char* lower) const;
     bool accept(Tok kind);
     bool acceptWord(const char* lower);
+    bool startsProperty() const;
     void expect(Tok kind, int32_t code);
     void expectWord(const char* lower, int32_t code);
     std::string expectIdentifier();
@@ -60,7 +61,10 @@ private:
     ExprPtr parseUnary();
     ExprPtr parsePostfix(bool statementHead = false);
     ExprPtr parsePrimary();
+    ExprPtr parseArgument(Tok close);
     ExprList parseArgList(Tok close);
+    bool subscriptBeforeEquals() const;
+    ExprPtr indexAgain(ExprPtr target);
     std::unique_ptr<NameExpr> nameExpr(const std::string& name);
     void checkDepth(const Expr& e) const;
     ExprPtr binary(BinOp op, ExprPtr l, ExprPtr r, CompareOp cmp = CompareOp::Eq);

@@ -40,6 +40,7 @@ const std::unordered_map<int32_t, const char*>& descriptions() {
         {err::WrongArgCount, "Wrong number of arguments or invalid property assignment"},
         {err::NotACollection, "Object not a collection"},
         {err::KeyExists, "This key is already associated with an element of this collection"},
+        {err::UnsupportedType, "Variable uses an Automation type not supported in VBScript"},
         {err::VariableUndefined, "Variable is undefined"},
         {err::IllegalAssignment, "Illegal assignment"},
         {462, "The remote server machine does not exist or is unavailable"},

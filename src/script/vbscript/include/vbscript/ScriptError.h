@@ -29,6 +29,7 @@ inline constexpr int32_t NoSuchMember = 438;
 inline constexpr int32_t WrongArgCount = 450;
 inline constexpr int32_t NotACollection = 451;
 inline constexpr int32_t KeyExists = 457;
+inline constexpr int32_t UnsupportedType = 458;
 inline constexpr int32_t VariableUndefined = 500;
 inline constexpr int32_t IllegalAssignment = 501;
 inline constexpr int32_t ElementNotFound = 32811;
