@@ -1,7 +1,7 @@
 #pragma once
 // The script's MsgBox and InputBox as Qt dialogs over the data-entry window.
 
-#include "script/vbscript/Interpreter.h"
+#include "vbscript/ScriptUi.h"
 
 #include <QMessageBox>
 #include <vector>

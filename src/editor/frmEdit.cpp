@@ -75,7 +75,7 @@ bool frmEdit::OpenAndShow(const QString& title) {
     addFlag_ = false;
     curPage_ = 1;
     ApplyWindowStyle();
-    if (script_.RunScriptProc("Start") == -1) return false;
+    if (script_.RunScriptProc("Start") != 0) return false; // any true Cancel vetoes
     ShowCurPage();
     BrowseMode();
     return true;

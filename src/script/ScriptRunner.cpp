@@ -1,8 +1,9 @@
 #include "script/ScriptRunner.h"
 
-#include "script/vbscript/ScriptEngine.h"
-#include "script/TbObject.h"
 #include "engine/modDB.h"
+#include "script/TbObject.h"
+#include "vbscript/ScriptEngine.h"
+#include "vbscript/ScriptError.h"
 
 namespace tabulo {
 

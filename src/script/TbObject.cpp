@@ -1,8 +1,7 @@
 #include "script/TbObject.h"
 
-#include "script/vbscript/Convert.h"
-#include "script/vbscript/ScriptError.h"
 #include "script/clsField.h"
+#include "vbscript/ScriptError.h"
 
 #include <string_view>
 
@@ -101,7 +100,7 @@ public:
     Variant call(std::string_view name, ArgRefs args) override {
         if (vbs::sameName(name, "Cancel")) {
             if (!args.empty()) vbs::raiseError(vbs::err::WrongArgCount);
-            return Variant::boolean(tb_.Cancel != 0);
+            return Variant::integer(static_cast<int16_t>(tb_.Cancel));
         }
         for (const Method& m : kMethods) {
             if (!vbs::sameName(name, m.name)) continue;
@@ -118,7 +117,8 @@ public:
     void assign(std::string_view name, ArgRefs args, const Variant& value, bool isSet) override {
         if (!vbs::sameName(name, "Cancel") || isSet) vbs::raiseError(vbs::err::NoSuchMember);
         if (!args.empty()) vbs::raiseError(vbs::err::WrongArgCount);
-        tb_.Cancel = vbs::toBool(value) ? -1 : 0;
+        // Cancel is an Integer: the script may store any number that fits, kept as given.
+        tb_.Cancel = vbs::toInteger(value);
     }
 
 private:

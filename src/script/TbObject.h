@@ -1,9 +1,9 @@
 #pragma once
 // Makes the script object reachable from scripts as a host object of the interpreter: its
-// methods by name (any case), Cancel as a readable and writable property, arguments by
-// reference.
+// methods by name (any case), Cancel as a readable and writable Integer property,
+// arguments by reference.
 
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
 #include <memory>
 

@@ -210,6 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub",
                   {"Open File|Database:Nowhere not found"},
                   false},
+        StartCase{"AnyNonZeroCancelVetoes", "Sub Start\n  Tb.Cancel = 1\nEnd Sub", {}, false},
         StartCase{"LaterSuccessClearsTheVeto",
                   "Sub Start\n  Tb.OpenDB \"Nowhere\"\n  Tb.SetAction \"Go\"\nEnd Sub",
                   {"Open File|Database:Nowhere not found"},

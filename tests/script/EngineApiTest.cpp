@@ -1,9 +1,8 @@
 // The host's view of the engine: registered objects, Reset, Run, errors and
 // the time-out.
 
-#include "script/vbscript/Convert.h"
-#include "script/vbscript/ScriptEngine.h"
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptEngine.h"
+#include "vbscript/ScriptError.h"
 
 #include <filesystem>
 #include <fstream>

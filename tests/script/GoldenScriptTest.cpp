@@ -7,7 +7,7 @@
 //   ' TIMEOUT: ms        the engine's time-out
 //   ' DATEORDER: 2       month-first dates
 
-#include "script/vbscript/ScriptEngine.h"
+#include "vbscript/ScriptEngine.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -5,7 +5,7 @@
 #include "Description.h"
 #include "RecordingReporter.h"
 #include "RecordingScriptWindow.h"
-#include "script/vbscript/ScriptEngine.h"
+#include "vbscript/ScriptEngine.h"
 #include "script/ScriptRunner.h"
 #include "TempDir.h"
 #include "engine/modDB.h"

@@ -3,7 +3,7 @@
 // InputBox reads a line from standard input, an error prints one line to
 // standard error and makes the exit status non-zero.
 
-#include "script/vbscript/ScriptEngine.h"
+#include "vbscript/ScriptEngine.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -4,7 +4,7 @@
 // time a node runs, so that later runs go straight to the variable.
 
 #include "script/vbscript/Operators.h"
-#include "script/vbscript/Variant.h"
+#include "vbscript/Variant.h"
 
 #include <memory>
 #include <string>
@@ -23,6 +23,7 @@ struct Frame {
     Variant* locals = nullptr;
     ClassInstance* me = nullptr;
     bool resumeNext = false;
+    const Scope* scope = nullptr; // the names of `locals`; null for top-level code
 };
 
 struct Context {

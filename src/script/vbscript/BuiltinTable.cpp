@@ -57,6 +57,7 @@ void addConstants(std::vector<Builtin>& out) {
         {"vbno", 7},
         {"vbbinarycompare", 0},
         {"vbtextcompare", 1},
+        {"vbdatabasecompare", 2},
         {"vbsunday", 1},
         {"vbmonday", 2},
         {"vbtuesday", 3},
@@ -64,6 +65,7 @@ void addConstants(std::vector<Builtin>& out) {
         {"vbthursday", 5},
         {"vbfriday", 6},
         {"vbsaturday", 7},
+        {"vbusesystem", 0},
         {"vbusesystemdayofweek", 0},
         {"vbfirstjan1", 1},
         {"vbfirstfourdays", 2},
@@ -93,6 +95,18 @@ void addConstants(std::vector<Builtin>& out) {
     };
     for (const auto& [name, value] : numbers)
         out.push_back(integerConstant(name, value));
+    // Colours (blue in the high byte, red in the low) and the message-box flags that do
+    // not fit an Integer are Longs.
+    const std::pair<const char*, int32_t> longs[] = {
+        {"vbblack", 0x000000},         {"vbred", 0x0000FF},
+        {"vbgreen", 0x00FF00},         {"vbyellow", 0x00FFFF},
+        {"vbblue", 0xFF0000},          {"vbmagenta", 0xFF00FF},
+        {"vbcyan", 0xFFFF00},          {"vbwhite", 0xFFFFFF},
+        {"vbmsgboxhelpbutton", 16384}, {"vbmsgboxsetforeground", 65536},
+        {"vbmsgboxright", 524288},     {"vbmsgboxrtlreading", 1048576},
+    };
+    for (const auto& [name, value] : longs)
+        out.push_back(constant(name, Variant::lng(value)));
 }
 
 const Builtin* findBuiltin(const std::string& lower) {
@@ -104,6 +118,7 @@ const Builtin* findBuiltin(const std::string& lower) {
         addDateBuiltins(all);
         addInspectionBuiltins(all);
         addConstants(all);
+        addDynamicBuiltins(all);
         std::unordered_map<std::string, Builtin> map;
         for (Builtin& b : all)
             map.emplace(b.name, std::move(b));

@@ -1,16 +1,15 @@
 // Conversion and type-inspection functions.
 
+#include "script/vbscript/BuiltinClasses.h"
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/ErrObject.h"
 #include "script/vbscript/Interpreter.h"
 #include "script/vbscript/Nodes.h"
 #include "script/vbscript/RuntimeBridge.h"
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
 namespace tabulo::vbs {
-
-std::shared_ptr<ScriptObject> makeDictionary();
 
 namespace {
 
@@ -33,7 +32,9 @@ Variant fnCLng(Interpreter&, ArgRefs a) {
     return Variant::lng(toLong(toArithmetic(notNull(arg(a, 0)))));
 }
 Variant fnCByte(Interpreter&, ArgRefs a) {
-    return Variant::byte(toByte(toArithmetic(notNull(arg(a, 0)))));
+    const Variant& v = notNull(arg(a, 0));
+    if (v.type() == VarType::Boolean) return Variant::byte(v.boolValue() ? 255 : 0);
+    return Variant::byte(toByte(toArithmetic(v)));
 }
 Variant fnCDbl(Interpreter&, ArgRefs a) {
     return Variant::dbl(toDouble(toArithmetic(notNull(arg(a, 0)))));
@@ -64,20 +65,34 @@ Variant fnIsArray(Interpreter&, ArgRefs a) {
     return Variant::boolean(arg(a, 0).isArray());
 }
 
-Variant fnIsNumeric(Interpreter&, ArgRefs a) {
-    const Variant& v = arg(a, 0);
+bool isNumericValue(const Variant& v) {
     if (v.isString()) {
         double d;
-        return Variant::boolean(parseNumber(v.str(), d));
+        return parseNumber(v.str(), d);
     }
-    return Variant::boolean(v.isEmpty() || (v.isNumericType() && v.type() != VarType::Date));
+    return v.isEmpty() || (v.isNumericType() && v.type() != VarType::Date);
+}
+
+// An object is judged by its default property; one without (or Nothing) is no number.
+Variant fnIsNumeric(Interpreter&, ArgRefs a) {
+    const Variant& v = arg(a, 0);
+    if (!v.isObject()) return Variant::boolean(isNumericValue(v));
+    if (!v.obj()) return Variant::boolean(false);
+    Variant value;
+    try {
+        value = v.obj()->call("", {});
+    } catch (const ScriptError& e) {
+        if (e.number != err::NoSuchMember) throw;
+        return Variant::boolean(false);
+    }
+    return Variant::boolean(!value.isObject() && isNumericValue(value));
 }
 
 Variant fnIsDate(Interpreter&, ArgRefs a) {
     const Variant& v = arg(a, 0);
     if (v.type() == VarType::Date) return Variant::boolean(true);
     double d;
-    return Variant::boolean(v.isString() && runtime::textToDate(v.str(), dateOrder(), d));
+    return Variant::boolean(v.isString() && rt::dateFromText(v.str(), dateOrder(), d));
 }
 
 Variant fnTypeName(Interpreter&, ArgRefs a) {
@@ -121,6 +136,7 @@ Variant fnErr(Interpreter& in, ArgRefs) {
 Variant fnCreateObject(Interpreter&, ArgRefs a) {
     std::string progId = toString(arg(a, 0));
     if (sameName(progId, "scripting.dictionary")) return Variant::object(makeDictionary());
+    if (sameName(progId, "vbscript.regexp")) return Variant::object(makeRegExp());
     raiseError(err::CantCreateObject);
 }
 
@@ -148,9 +164,24 @@ Variant fnInputBox(Interpreter& in, ArgRefs a) {
     }));
 }
 
+// The language version this interpreter follows.
+Variant fnScriptEngine(Interpreter&, ArgRefs) {
+    return Variant("VBScript");
+}
+Variant fnScriptEngineMajorVersion(Interpreter&, ArgRefs) {
+    return Variant::lng(5);
+}
+Variant fnScriptEngineMinorVersion(Interpreter&, ArgRefs) {
+    return Variant::lng(8);
+}
+Variant fnScriptEngineBuildVersion(Interpreter&, ArgRefs) {
+    return Variant::lng(16384);
+}
+
 } // namespace
 
 void addConversionBuiltins(std::vector<Builtin>& out) {
+    size_t first = out.size();
     out.insert(out.end(), {
                               {"cstr", 1, 1, fnCStr},
                               {"cint", 1, 1, fnCInt},
@@ -162,6 +193,8 @@ void addConversionBuiltins(std::vector<Builtin>& out) {
                               {"cbool", 1, 1, fnCBool},
                               {"cdate", 1, 1, fnCDate},
                           });
+    for (size_t i = first; i < out.size(); ++i)
+        out[i].valueOnly = true;
 }
 
 void addInspectionBuiltins(std::vector<Builtin>& out) {
@@ -181,6 +214,10 @@ void addInspectionBuiltins(std::vector<Builtin>& out) {
                               {"createobject", 1, 2, fnCreateObject},
                               {"msgbox", 1, 5, fnMsgBox},
                               {"inputbox", 1, 7, fnInputBox},
+                              {"scriptengine", 0, 0, fnScriptEngine},
+                              {"scriptenginemajorversion", 0, 0, fnScriptEngineMajorVersion},
+                              {"scriptengineminorversion", 0, 0, fnScriptEngineMinorVersion},
+                              {"scriptenginebuildversion", 0, 0, fnScriptEngineBuildVersion},
                           });
 }
 

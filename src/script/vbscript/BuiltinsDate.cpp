@@ -2,7 +2,6 @@
 
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/Convert.h"
-#include "script/vbscript/ScriptError.h"
 #include "script/vbscript/runtime/Clock.h"
 #include "script/vbscript/runtime/DateFormat.h"
 #include "script/vbscript/runtime/DateMath.h"
@@ -10,6 +9,7 @@
 #include "script/vbscript/runtime/DateSerial.h"
 #include "script/vbscript/runtime/NumberFormat.h"
 #include "script/vbscript/runtime/Rounding.h"
+#include "vbscript/ScriptError.h"
 
 #include <cmath>
 
@@ -26,9 +26,16 @@ template <class T> T valid(const std::optional<T>& v) {
     return *v;
 }
 
+// An optional number argument: Null is "Invalid use of Null".
 int optionalInt(ArgRefs a, size_t i, int fallback) {
     const Variant* v = optionalArg(a, i);
+    if (v && v->isNull()) raiseError(err::InvalidUseOfNull);
     return v ? toLong(*v) : fallback;
+}
+
+int32_t number(const Variant& v) {
+    if (v.isNull()) raiseError(err::InvalidUseOfNull);
+    return toLong(v);
 }
 
 rt::DateParts partsOf(const Variant& v) {
@@ -57,10 +64,12 @@ template <int rt::DateParts::*Field> Variant datePartFn(Interpreter&, ArgRefs a)
     return Variant::integer(static_cast<int16_t>(partsOf(arg(a, 0)).*Field));
 }
 
+// The first day of the week is checked before a Null date gives Null.
 Variant fnWeekday(Interpreter&, ArgRefs a) {
+    int firstDay = optionalInt(a, 1, 1);
+    if (firstDay < 0 || firstDay > 7) raiseError(err::InvalidCall);
     if (arg(a, 0).isNull()) return Variant::null();
-    return Variant::integer(
-        static_cast<int16_t>(valid(rt::weekday(toDate(arg(a, 0)), optionalInt(a, 1, 1)))));
+    return Variant::integer(static_cast<int16_t>(valid(rt::weekday(toDate(arg(a, 0)), firstDay))));
 }
 
 Variant fnDateAdd(Interpreter&, ArgRefs a) {
@@ -106,9 +115,10 @@ Variant fnTimeValue(Interpreter&, ArgRefs a) {
 }
 
 Variant fnMonthName(Interpreter&, ArgRefs a) {
-    int m = toLong(arg(a, 0));
-    if (m < 1 || m > 12) raiseError(err::InvalidCall);
     const Variant* abbrev = optionalArg(a, 1);
+    if (abbrev && abbrev->isNull()) raiseError(err::InvalidUseOfNull);
+    int m = number(arg(a, 0));
+    if (m < 1 || m > 12) raiseError(err::InvalidCall);
     return Variant(rt::monthName(m, abbrev && toBool(*abbrev)));
 }
 
@@ -120,8 +130,14 @@ Variant fnWeekdayName(Interpreter&, ArgRefs a) {
     return Variant(rt::weekdayName(w, abbrev && toBool(*abbrev), first));
 }
 
+// The Format functions want a value to format: Null is a type mismatch.
+const Variant& formatted(const Variant& v) {
+    if (v.isNull()) raiseError(err::TypeMismatch);
+    return v;
+}
+
 Variant fnFormatDateTime(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull()) return Variant::null();
+    formatted(arg(a, 0));
     int format = optionalInt(a, 1, 0);
     if (format < 0 || format > 4) raiseError(err::InvalidCall);
     return Variant(valid(
@@ -140,8 +156,8 @@ rt::NumberFormatOptions formatOptions(ArgRefs a) {
 
 template <std::string (*Format)(double, const rt::NumberFormatOptions&)>
 Variant formatFn(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull()) return Variant::null();
-    return Variant(Format(toDouble(arg(a, 0)), formatOptions(a)));
+    double value = toDouble(formatted(arg(a, 0)));
+    return Variant(Format(value, formatOptions(a)));
 }
 
 Variant radixText(ArgRefs a, std::string (*text)(int64_t, int)) {

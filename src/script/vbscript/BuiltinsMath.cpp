@@ -4,27 +4,16 @@
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Interpreter.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/ScriptError.h"
+#include "script/vbscript/runtime/Clock.h"
 #include "script/vbscript/runtime/Rounding.h"
+#include "vbscript/ScriptError.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace tabulo::vbs {
 
 namespace {
-
-// The generator behind Rnd: a 24-bit linear congruential sequence, as the
-// language's own.
-uint32_t rndState = 0x50000;
-float lastRnd = 0;
-
-float nextRnd() {
-    rndState = (rndState * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
-    lastRnd = static_cast<float>(rndState) / 16777216.0f;
-    return lastRnd;
-}
 
 const Variant& arg(ArgRefs a, size_t i) {
     return *a[i];
@@ -74,6 +63,7 @@ Variant fnFix(Interpreter&, ArgRefs a) {
 
 Variant fnRound(Interpreter&, ArgRefs a) {
     if (arg(a, 0).isNull()) return Variant::null();
+    if (arg(a, 0).type() == VarType::Boolean) return arg(a, 0); // Round(True) is True
     Variant x = toArithmetic(arg(a, 0));
     const Variant* placesArg = optionalArg(a, 1);
     int32_t places = placesArg ? toLong(*placesArg) : 0;
@@ -87,8 +77,9 @@ Variant fnRound(Interpreter&, ArgRefs a) {
     return Variant::dbl(r);
 }
 
+// Unlike Abs, Int and Fix, Sgn refuses Null.
 Variant fnSgn(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull()) return Variant::null();
+    if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
     double d = toDouble(toArithmetic(arg(a, 0)));
     return Variant::integer(d > 0 ? 1 : d < 0 ? -1 : 0);
 }
@@ -130,34 +121,32 @@ Variant fnAtn(Interpreter&, ArgRefs a) {
         arg(a, 0), [](double d) { return std::atan(d); }, false, false);
 }
 
-Variant fnRnd(Interpreter&, ArgRefs a) {
+// Rnd(n): above zero (or no n) the next value, zero the last one again, below zero a
+// value that n alone determines. The generator belongs to the engine.
+Variant fnRnd(Interpreter& in, ArgRefs a) {
     const Variant* n = optionalArg(a, 0);
-    if (n) {
-        double d = toDouble(*n);
-        if (d == 0) return Variant::single(lastRnd);
-        if (d < 0) {
-            float f = static_cast<float>(d);
-            uint32_t bits;
-            std::memcpy(&bits, &f, sizeof bits);
-            rndState = (bits + (bits >> 24)) & 0xFFFFFFu;
-        }
+    double d = n ? toDouble(*n) : 1.0;
+    return Variant::single(in.random.next(d > 0 ? 1.0f : static_cast<float>(d)));
+}
+
+// A colour as a Long: red in the low byte; parts above 255 count as 255.
+Variant fnRGB(Interpreter&, ArgRefs a) {
+    int32_t colour = 0;
+    for (size_t i = 0; i < 3; ++i) {
+        int32_t part = toLong(arg(a, i));
+        if (part < 0) raiseError(err::InvalidCall);
+        colour |= std::min(part, 255) << (8 * i);
     }
-    return Variant::single(nextRnd());
+    return Variant::lng(colour);
 }
 
 } // namespace
 
 Flow RandomizeStmt::exec(Context& c) const {
-    double seed =
-        seed_ ? toDouble(seed_->eval(c))
-              : static_cast<double>(std::chrono::steady_clock::now().time_since_epoch().count() %
-                                    86400000) /
-                    1000.0;
-    uint64_t bits;
-    std::memcpy(&bits, &seed, sizeof bits);
-    uint32_t mix = static_cast<uint32_t>((bits >> 32) ^ bits);
-    rndState = ((mix & 0xFFFFu) ^ (mix >> 16)) << 8 | (rndState & 0xFFu);
-    rndState &= 0xFFFFFFu;
+    if (seed_)
+        c.in.random.randomize(toDouble(seed_->eval(c)));
+    else
+        c.in.random.randomizeWithTimer(static_cast<float>(rt::secondsSinceMidnight()));
     return Flow::Normal;
 }
 
@@ -176,6 +165,7 @@ void addMathBuiltins(std::vector<Builtin>& out) {
                               {"tan", 1, 1, fnTan},
                               {"atn", 1, 1, fnAtn},
                               {"rnd", 0, 1, fnRnd},
+                              {"rgb", 3, 3, fnRGB},
                           });
 }
 

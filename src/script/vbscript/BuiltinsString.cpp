@@ -4,8 +4,8 @@
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Limits.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/ScriptError.h"
 #include "script/vbscript/TextCase.h"
+#include "vbscript/ScriptError.h"
 
 #include <algorithm>
 
@@ -17,15 +17,31 @@ const Variant& arg(ArgRefs a, size_t i) {
     return *a[i];
 }
 
+// A number argument: Null is "Invalid use of Null", text that is no number a type mismatch.
+int32_t number(const Variant& v) {
+    if (v.isNull()) raiseError(err::InvalidUseOfNull);
+    return toLong(v);
+}
+
+// The compare mode: 0 (vbBinaryCompare, the default) or 1 (vbTextCompare); true for text.
 bool textMode(ArgRefs a, size_t i) {
     const Variant* v = optionalArg(a, i);
-    return v && toLong(*v) == 1;
+    if (!v) return false;
+    int32_t mode = number(*v);
+    if (mode != 0 && mode != 1) raiseError(err::InvalidCall);
+    return mode == 1;
 }
 
 int32_t nonNegative(const Variant& v) {
-    int32_t n = toLong(v);
+    int32_t n = number(v);
     if (n < 0) raiseError(err::InvalidCall);
     return n;
+}
+
+// A text argument where Null is refused.
+std::string textArg(const Variant& v) {
+    if (v.isNull()) raiseError(err::InvalidUseOfNull);
+    return toString(v);
 }
 
 size_t findText(const std::string& s, const std::string& what, size_t from, bool text) {
@@ -44,26 +60,28 @@ Variant fnLen(Interpreter&, ArgRefs a) {
     return Variant::lng(static_cast<int32_t>(toString(arg(a, 0)).size()));
 }
 
+// Left, Right and Mid check their counts first: a Null string then gives Null.
 Variant fnLeft(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull()) return Variant::null();
     size_t n = static_cast<size_t>(nonNegative(arg(a, 1)));
+    if (arg(a, 0).isNull()) return Variant::null();
     const std::string& s = arg(a, 0).isString() ? arg(a, 0).str() : toString(arg(a, 0));
     return Variant(s.substr(0, n));
 }
 
 Variant fnRight(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull()) return Variant::null();
     size_t n = static_cast<size_t>(nonNegative(arg(a, 1)));
+    if (arg(a, 0).isNull()) return Variant::null();
     std::string s = toString(arg(a, 0));
     return Variant(n >= s.size() ? s : s.substr(s.size() - n));
 }
 
 Variant fnMid(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull()) return Variant::null();
-    int32_t start = toLong(arg(a, 1));
-    if (start < 1) raiseError(err::InvalidCall);
     const Variant* lenArg = optionalArg(a, 2);
+    if (lenArg && lenArg->isNull()) raiseError(err::InvalidUseOfNull);
+    int32_t start = number(arg(a, 1));
+    if (start < 1) raiseError(err::InvalidCall);
     size_t len = lenArg ? static_cast<size_t>(nonNegative(*lenArg)) : std::string::npos;
+    if (arg(a, 0).isNull()) return Variant::null();
     if (arg(a, 0).isString()) {
         const std::string& s = arg(a, 0).str();
         size_t from = static_cast<size_t>(start) - 1;
@@ -74,52 +92,51 @@ Variant fnMid(Interpreter&, ArgRefs a) {
     return Variant(from >= s.size() ? std::string() : s.substr(from, len));
 }
 
+// InStr([start,] string, find[, compare]): a Null string or find gives Null.
 Variant fnInStr(Interpreter&, ArgRefs a) {
     size_t first = a.size() >= 3 ? 1 : 0;
-    int32_t start = 1;
-    if (first) {
-        if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
-        start = toLong(arg(a, 0));
-        if (start < 1) raiseError(err::InvalidCall);
-    }
+    int32_t start = first ? number(arg(a, 0)) : 1;
+    bool text = a.size() == 4 && textMode(a, 3);
+    if (start < 1) raiseError(err::InvalidCall);
     if (arg(a, first).isNull() || arg(a, first + 1).isNull()) return Variant::null();
     std::string s = toString(arg(a, first)), what = toString(arg(a, first + 1));
-    bool text = a.size() == 4 && textMode(a, 3);
     if (static_cast<size_t>(start) > s.size()) return Variant::lng(0);
     size_t at = findText(s, what, static_cast<size_t>(start) - 1, text);
     return Variant::lng(at == std::string::npos ? 0 : static_cast<int32_t>(at) + 1);
 }
 
+// InStrRev(string, find[, start[, compare]]): unlike InStr, Null anywhere is refused. An
+// empty find is found at the start.
 Variant fnInStrRev(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull() || arg(a, 1).isNull()) return Variant::null();
-    std::string s = toString(arg(a, 0)), what = toString(arg(a, 1));
+    std::string s = textArg(arg(a, 0)), what = textArg(arg(a, 1));
     const Variant* startArg = optionalArg(a, 2);
-    int32_t start = startArg ? toLong(*startArg) : -1;
+    int32_t start = startArg ? number(*startArg) : -1;
+    bool textCompare = textMode(a, 3);
     if (start == 0 || start < -1) raiseError(err::InvalidCall);
     if (start == -1) start = static_cast<int32_t>(s.size());
-    if (static_cast<size_t>(start) > s.size() || what.size() > static_cast<size_t>(start))
-        return Variant::lng(0);
-    size_t at =
-        findTextBackwards(s, what, static_cast<size_t>(start) - what.size(), textMode(a, 3));
+    if (static_cast<size_t>(start) > s.size()) return Variant::lng(0);
+    if (what.empty()) return Variant::lng(start);
+    if (what.size() > static_cast<size_t>(start)) return Variant::lng(0);
+    size_t at = findTextBackwards(s, what, static_cast<size_t>(start) - what.size(), textCompare);
     return Variant::lng(at == std::string::npos ? 0 : static_cast<int32_t>(at) + 1);
 }
 
+// Replace refuses Null in every argument, the string included.
 Variant fnReplace(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull() || arg(a, 1).isNull() || arg(a, 2).isNull()) return Variant::null();
-    std::string s = toString(arg(a, 0)), what = toString(arg(a, 1)), with = toString(arg(a, 2));
+    std::string s = textArg(arg(a, 0)), what = textArg(arg(a, 1)), with = textArg(arg(a, 2));
     const Variant* startArg = optionalArg(a, 3);
     const Variant* countArg = optionalArg(a, 4);
-    int32_t start = startArg ? toLong(*startArg) : 1;
-    int32_t count = countArg ? toLong(*countArg) : -1;
+    int32_t start = startArg ? number(*startArg) : 1;
+    int32_t count = countArg ? number(*countArg) : -1;
+    bool textCompare = textMode(a, 5);
     if (start < 1 || count < -1) raiseError(err::InvalidCall);
     if (static_cast<size_t>(start) > s.size()) return Variant(std::string());
     s.erase(0, static_cast<size_t>(start) - 1);
     if (what.empty() || count == 0) return Variant(s);
-    bool text = textMode(a, 5);
     std::string out;
     size_t pos = 0;
     for (int32_t done = 0; count < 0 || done < count; ++done) {
-        size_t at = findText(s, what, pos, text);
+        size_t at = findText(s, what, pos, textCompare);
         if (at == std::string::npos) break;
         out.append(s, pos, at - pos);
         out += with;
@@ -167,20 +184,19 @@ Variant stringArray(std::vector<std::string> parts) {
 }
 
 Variant fnSplit(Interpreter&, ArgRefs a) {
-    if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
-    std::string s = toString(arg(a, 0));
+    std::string s = textArg(arg(a, 0));
     const Variant* delimArg = optionalArg(a, 1);
-    std::string delim = delimArg ? toString(*delimArg) : " ";
+    std::string delim = delimArg ? textArg(*delimArg) : " ";
     const Variant* countArg = optionalArg(a, 2);
-    int32_t count = countArg ? toLong(*countArg) : -1;
+    int32_t count = countArg ? number(*countArg) : -1;
+    bool textCompare = textMode(a, 3);
     if (count < -1) raiseError(err::InvalidCall);
     std::vector<std::string> parts;
     if (s.empty() || count == 0) return stringArray(parts);
     if (delim.empty()) return stringArray({s});
-    bool text = textMode(a, 3);
     size_t pos = 0;
     while (count < 0 || static_cast<int32_t>(parts.size()) < count - 1) {
-        size_t at = findText(s, delim, pos, text);
+        size_t at = findText(s, delim, pos, textCompare);
         if (at == std::string::npos) break;
         parts.push_back(s.substr(pos, at - pos));
         pos = at + delim.size();
@@ -193,7 +209,7 @@ Variant fnSplit(Interpreter&, ArgRefs a) {
 Variant fnJoin(Interpreter&, ArgRefs a) {
     if (!arg(a, 0).isArray()) raiseError(err::TypeMismatch);
     const Variant* delimArg = optionalArg(a, 1);
-    std::string delim = delimArg ? toString(*delimArg) : " ";
+    std::string delim = delimArg ? textArg(*delimArg) : " ";
     std::string out;
     const auto& values = arg(a, 0).arr()->values;
     for (size_t i = 0; i < values.size(); ++i) {
@@ -254,14 +270,14 @@ Variant fnStrReverse(Interpreter&, ArgRefs a) {
 
 Variant fnFilter(Interpreter&, ArgRefs a) {
     if (!arg(a, 0).isArray() || arg(a, 0).arr()->upper.size() != 1) raiseError(err::TypeMismatch);
-    std::string what = toString(arg(a, 1));
+    std::string what = textArg(arg(a, 1));
     const Variant* includeArg = optionalArg(a, 2);
     bool include = includeArg ? toBool(*includeArg) : true;
-    bool text = textMode(a, 3);
+    bool textCompare = textMode(a, 3);
     std::vector<std::string> kept;
     for (const Variant& v : arg(a, 0).arr()->values) {
         std::string s = toString(v);
-        if ((findText(s, what, 0, text) != std::string::npos) == include)
+        if ((findText(s, what, 0, textCompare) != std::string::npos) == include)
             kept.push_back(std::move(s));
     }
     return stringArray(std::move(kept));

@@ -26,6 +26,9 @@ CallArgs::CallArgs(Context& c, const ExprList& args, bool byRef) : count_(args.s
         if (!p) {
             Variant& t = temp(i);
             t = e.eval(c);
+            // A procedure gets its own copy of an array passed as `S (x)`: its changes
+            // must not reach x.
+            if (byRef && t.isArray()) t = copyForAssign(t);
             p = &t;
         }
         ptrs_[i] = p;

@@ -1,8 +1,8 @@
 #include "script/vbscript/Convert.h"
 
 #include "script/vbscript/RuntimeBridge.h"
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
 
 #include <cmath>
 
@@ -24,11 +24,11 @@ int dateOrder() {
 }
 
 double roundHalfEven(double x) {
-    return runtime::bankersRound(x);
+    return rt::bankersRound(x);
 }
 
 bool parseNumber(const std::string& text, double& out) {
-    return runtime::textToNumber(text, out);
+    return rt::textToNumber(text, out);
 }
 
 Variant defaultValue(const Variant& v) {
@@ -61,7 +61,7 @@ double toDouble(const Variant& v) {
     case VarType::String: {
         double d;
         if (parseNumber(v.str(), d)) return d;
-        if (runtime::textToDate(v.str(), currentDateOrder, d)) return d;
+        if (rt::dateFromText(v.str(), currentDateOrder, d)) return d;
         raiseError(err::TypeMismatch);
     }
     case VarType::Object:
@@ -120,7 +120,7 @@ int64_t toCurrency(const Variant& v) {
 double toDate(const Variant& v) {
     if (v.isString()) {
         double d;
-        if (runtime::textToDate(v.str(), currentDateOrder, d)) return d;
+        if (rt::dateFromText(v.str(), currentDateOrder, d)) return d;
         if (parseNumber(v.str(), d)) return d;
         raiseError(err::TypeMismatch);
     }
@@ -132,8 +132,8 @@ bool toBool(const Variant& v) {
     case VarType::Boolean:
         return v.boolValue();
     case VarType::String: {
-        if (sameText(v.str(), "true")) return true;
-        if (sameText(v.str(), "false")) return false;
+        if (sameText(v.str(), "true") || sameText(v.str(), "#true#")) return true;
+        if (sameText(v.str(), "false") || sameText(v.str(), "#false#")) return false;
         double d;
         if (parseNumber(v.str(), d)) return d != 0;
         raiseError(err::TypeMismatch);
@@ -160,13 +160,13 @@ std::string toString(const Variant& v) {
     case VarType::Long:
         return std::to_string(v.longValue());
     case VarType::Single:
-        return runtime::singleText(v.singleValue());
+        return rt::singleText(v.singleValue());
     case VarType::Double:
-        return runtime::doubleText(v.doubleValue());
+        return rt::doubleText(v.doubleValue());
     case VarType::Currency:
-        return runtime::currencyText(v.currencyValue());
+        return rt::currencyText(v.currencyValue());
     case VarType::Date:
-        return runtime::dateText(v.dateValue(), currentDateOrder);
+        return rt::dateText(v.dateValue(), currentDateOrder);
     case VarType::String:
         return v.str();
     case VarType::Error:

@@ -3,7 +3,7 @@
 // that hold numbers convert, Empty is 0 or "", Null refuses ("Invalid use of
 // Null"), integers round half to even and overflow is an error.
 
-#include "script/vbscript/Variant.h"
+#include "vbscript/Variant.h"
 
 #include <string>
 
@@ -14,15 +14,11 @@ namespace tabulo::vbs {
 void setDateOrder(int order);
 int dateOrder();
 
-double toDouble(const Variant& v);
-int32_t toLong(const Variant& v);
-int16_t toInteger(const Variant& v);
 uint8_t toByte(const Variant& v);
 float toSingle(const Variant& v);
 int64_t toCurrency(const Variant& v); // scaled by 10000
 double toDate(const Variant& v);
-bool toBool(const Variant& v);
-std::string toString(const Variant& v);
+// toDouble, toLong, toInteger, toBool and toString are public: see Variant.h.
 
 // Reads an object's default value (Err -> Err.Number); other values as they are.
 Variant defaultValue(const Variant& v);

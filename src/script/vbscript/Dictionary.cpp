@@ -1,11 +1,12 @@
 // Scripting.Dictionary: keys and items in insertion order, keys compared
 // exactly or (CompareMode 1) without regard to case.
 
+#include "script/vbscript/BuiltinClasses.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
 #include "script/vbscript/TextCase.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
 
 #include <cstring>
 #include <unordered_map>

@@ -2,8 +2,8 @@
 // The script's Err object: the last error caught under On Error Resume Next,
 // or one raised with Err.Raise.
 
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
 
 namespace tabulo::vbs {
 
@@ -19,6 +19,12 @@ public:
     int32_t number = 0;
     std::string description;
     std::string source;
+    std::string helpFile;
+    int32_t helpContext = 0;
+
+private:
+    // Err.Raise: what an argument leaves out comes from the properties not yet cleared.
+    [[noreturn]] void raise(ArgRefs args) const;
 };
 
 } // namespace tabulo::vbs

@@ -2,8 +2,9 @@
 
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
+#include <cmath>
 #include <limits>
 
 namespace tabulo::vbs {
@@ -27,6 +28,11 @@ Variant narrowest(int64_t r, bool longOperand) {
     if (r >= std::numeric_limits<int32_t>::min() && r <= std::numeric_limits<int32_t>::max())
         return Variant::lng(static_cast<int32_t>(r));
     return Variant::dbl(static_cast<double>(r));
+}
+
+Variant finiteDouble(double r) {
+    if (!std::isfinite(r)) raiseError(err::Overflow);
+    return Variant::dbl(r);
 }
 
 // Integer and Long operands of + - * and comparisons, without the general rules.
@@ -55,13 +61,13 @@ bool fastPath(BinOp op, CompareOp cmp, const Variant& a, const Variant& b, Varia
         double x = a.doubleValue(), y = b.doubleValue();
         switch (op) {
         case BinOp::Add:
-            out = Variant::dbl(x + y);
+            out = finiteDouble(x + y);
             return true;
         case BinOp::Sub:
-            out = Variant::dbl(x - y);
+            out = finiteDouble(x - y);
             return true;
         case BinOp::Mul:
-            out = Variant::dbl(x * y);
+            out = finiteDouble(x * y);
             return true;
         case BinOp::Compare:
             out = Variant::boolean(compareResult(cmp, x < y ? -1 : x > y ? 1 : 0));

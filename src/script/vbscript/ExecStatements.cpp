@@ -154,11 +154,30 @@ Flow ForStmt::exec(Context& c) const {
     return Flow::Normal;
 }
 
+// An array's elements in the order For Each visits them: the first index fastest,
+// while the storage keeps the last index fastest.
+static std::vector<Variant> elementsFirstIndexFastest(const ArrayData& arr) {
+    if (arr.upper.size() < 2) return arr.values;
+    std::vector<Variant> out;
+    out.reserve(arr.values.size());
+    std::vector<int32_t> index(arr.upper.size(), 0);
+    for (size_t n = 0; n < arr.values.size(); ++n) {
+        size_t offset = 0;
+        for (size_t d = 0; d < index.size(); ++d)
+            offset =
+                offset * (static_cast<size_t>(arr.upper[d]) + 1) + static_cast<size_t>(index[d]);
+        out.push_back(arr.values[offset]);
+        for (size_t d = 0; d < index.size() && ++index[d] > arr.upper[d]; ++d)
+            index[d] = 0;
+    }
+    return out;
+}
+
 Flow ForEachStmt::exec(Context& c) const {
     Variant g = group->eval(c);
     std::vector<Variant> items;
     if (g.isArray()) {
-        items = g.arr()->values;
+        items = elementsFirstIndexFastest(*g.arr());
     } else if (g.isObject()) {
         if (!g.obj()) raiseError(err::ObjectNotSet);
         items = g.obj()->elements();
@@ -225,8 +244,11 @@ Flow DimStmt::exec(Context& c) const {
         std::vector<int32_t> upper;
         for (const ExprPtr& d : item.dims)
             upper.push_back(toLong(d->eval(c)));
-        item.target->binding(c);
-        if (item.target->bind.constant) raiseError(err::IllegalAssignment);
+        const Binding& b = item.target->binding(c);
+        if (b.kind == BindKind::Undefined) raiseError(err::VariableUndefined);
+        bool variable =
+            b.kind == BindKind::Local || b.kind == BindKind::Global || b.kind == BindKind::Member;
+        if (!variable || b.constant) raiseError(err::IllegalAssignment);
         Variant& v = item.target->storage(c);
         if (redim) {
             redimension(v, upper, preserve);

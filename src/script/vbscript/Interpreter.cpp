@@ -109,7 +109,7 @@ Variant Interpreter::callProcedure(const Procedure& proc, ClassInstance* me, Arg
     CallGuard guard{*this, mark, count};
     for (size_t i = 0; i < args.size(); ++i)
         locals[i] = proc.params[i].byRef ? Variant::reference(args[i]) : copyForAssign(*args[i]);
-    Frame frame{locals, me, false};
+    Frame frame{locals, me, false, &proc.scope};
     Context c{*this, frame};
     for (const auto& init : proc.scope.constInits)
         locals[init.slot] = init.value->eval(c);
@@ -175,6 +175,44 @@ static Variant& fieldElement(Variant& field, ArgRefs args) {
     return arr.values[offset];
 }
 
+namespace {
+
+// What `Me` stands for outside a class: the script itself, whose members are its global
+// variables and procedures (`Me.Total`, `Me.Refresh 1`).
+class ScriptScope : public ScriptObject {
+public:
+    explicit ScriptScope(Interpreter& in) : in_(in) {}
+    std::string typeName() const override { return "Object"; }
+
+    Variant call(std::string_view name, ArgRefs args) override {
+        std::string lower = lowerName(name);
+        int g = in_.findGlobal(lower);
+        if (g >= 0) return args.empty() ? in_.globals[g] : fieldElement(in_.globals[g], args);
+        auto p = in_.procedures.find(lower);
+        if (p == in_.procedures.end()) raiseError(err::NoSuchMember);
+        return in_.callProcedure(*p->second, nullptr, args);
+    }
+
+    void assign(std::string_view name, ArgRefs args, const Variant& value, bool isSet) override {
+        std::string lower = lowerName(name);
+        int g = in_.findGlobal(lower);
+        if (g < 0) raiseError(err::NoSuchMember);
+        if (in_.globalConstants.count(lower)) raiseError(err::IllegalAssignment);
+        Variant& global = in_.globals[g];
+        storeValue(args.empty() ? global : fieldElement(global, args), value, isSet);
+    }
+
+private:
+    Interpreter& in_;
+};
+
+} // namespace
+
+const std::shared_ptr<ScriptObject>& Interpreter::scriptObject() {
+    if (!scriptObject_) scriptObject_ = std::make_shared<ScriptScope>(*this);
+    return scriptObject_;
+}
+
 Variant ClassInstance::callMember(std::string_view name, ArgRefs args, bool fromInside) {
     std::shared_ptr<ScriptObject> keepAlive = weak_from_this().lock();
     if (name.empty()) {
@@ -229,27 +267,49 @@ bool knownOutside(const Interpreter& in, const Scope& s, const std::string& lowe
 }
 
 // Names a procedure uses without declaring them become its own variables,
-// unless Option Explicit asks for declarations.
+// unless Option Explicit asks for declarations. ReDim declares in any case.
 void addImplicitLocals(const Interpreter& in, Scope& s, bool optionExplicit) {
     s.optionExplicit = s.optionExplicit || optionExplicit;
+    for (const std::string& name : s.redimmed)
+        if (!s.locals.count(name) && !knownOutside(in, s, name)) s.addLocal(name);
     if (s.optionExplicit) return;
     for (const std::string& name : s.mentioned)
-        if (!s.locals.count(name) && !knownOutside(in, s, name)) s.addLocal(name);
+        if (!s.locals.count(name) && !knownOutside(in, s, name)) {
+            s.addLocal(name);
+            s.implicit.insert(name);
+        }
 }
 
 } // namespace
 
-void Interpreter::install(CodeUnit& unit) {
+// A procedure defined again replaces the earlier definition; a procedure and a
+// variable of the same name clash. A name only used, never declared, is no variable here:
+// code run by Execute may define it as a procedure.
+void Interpreter::registerDefinitions(CodeUnit& unit) {
     for (auto& p : unit.procedures) {
         std::string lower = lowerName(p->name);
-        if (procedures.count(lower) || unit.top.locals.count(lower))
-            throw ScriptError(err::NameRedefined);
+        if (unit.top.locals.count(lower) && !unit.top.implicit.count(lower)) {
+            ScriptError e(err::NameRedefined);
+            e.line = p->line;
+            e.column = p->column;
+            e.positioned = e.compileError = true;
+            throw e;
+        }
         procedures[lower] = p.get();
     }
     for (auto& cls : unit.classes)
         classes[lowerName(cls->name)] = cls.get();
+}
+
+void Interpreter::install(CodeUnit& unit) {
+    // A constant (or host object) of earlier code cannot be defined again.
+    for (const auto& init : unit.top.constInits)
+        if (globalConstants.count(init.lower)) throw ScriptError(err::NameRedefined);
+    registerDefinitions(unit);
     for (const auto& [name, slot] : unit.top.locals)
         globalSlot(name);
+    for (const std::string& name : unit.top.redimmed)
+        if (!knownOutside(*this, unit.top, name)) globalSlot(name);
     for (auto& init : unit.top.constInits) {
         init.slot = globalSlot(init.lower);
         globalConstants.insert(init.lower);
@@ -257,12 +317,26 @@ void Interpreter::install(CodeUnit& unit) {
     bool strict = unit.top.optionExplicit;
     if (!strict)
         for (const std::string& name : unit.top.mentioned)
-            if (!knownOutside(*this, unit.top, name)) globalSlot(name);
+            if (!knownOutside(*this, unit.top, name)) {
+                globalSlot(name);
+                implicitGlobals.insert(name);
+            }
+    installProcedures(unit);
+}
+
+void Interpreter::installProcedures(CodeUnit& unit) {
+    bool strict = unit.top.optionExplicit;
     for (auto& p : unit.procedures)
         addImplicitLocals(*this, p->scope, strict);
     for (auto& cls : unit.classes)
         for (auto& p : cls->procedures)
             addImplicitLocals(*this, p->scope, strict);
+}
+
+void Interpreter::installInProcedure(CodeUnit& unit) {
+    registerDefinitions(unit);
+    addImplicitLocals(*this, unit.top, false);
+    installProcedures(unit);
 }
 
 } // namespace tabulo::vbs

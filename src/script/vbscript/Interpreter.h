@@ -4,8 +4,10 @@
 // deadline of the run in progress.
 
 #include "script/vbscript/Ast.h"
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
+#include "script/vbscript/runtime/Random.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
+#include "vbscript/ScriptUi.h"
 
 #include <chrono>
 #include <deque>
@@ -25,6 +27,8 @@ struct Scope {
     std::unordered_map<std::string, int> locals; // lower-case name -> slot
     std::unordered_set<std::string> constants;
     std::unordered_set<std::string> mentioned; // every plain name used inside
+    std::unordered_set<std::string> implicit;  // locals made from names never declared
+    std::unordered_set<std::string> redimmed;  // names ReDim declares when nothing else does
     struct ConstInit {
         std::string lower;
         int slot; // local slot; for the top-level code set when the code is installed
@@ -101,14 +105,6 @@ private:
     const ClassDef& cls_;
 };
 
-// The UI that MsgBox and InputBox go through.
-struct ScriptUi {
-    virtual ~ScriptUi() = default;
-    virtual int msgBox(const std::string& prompt, int buttons, const std::string& title) = 0;
-    virtual std::string inputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultText) = 0;
-};
-
 // Holds local slots of running procedures in stable chunks, so that a
 // by-reference argument can point into a caller's frame.
 class SlotStack {
@@ -125,10 +121,12 @@ private:
     size_t chunk_ = 0, used_ = 0;
 };
 
-// A compiled piece of code (one AddCode call): its tree and procedures.
+// A compiled piece of code (one AddCode call, one Execute or Eval): its tree and
+// procedures. Eval's unit holds its one expression.
 struct CodeUnit {
     Scope top;
     StmtList body;
+    ExprPtr expression;
     std::vector<std::unique_ptr<Procedure>> procedures;
     std::vector<std::unique_ptr<ClassDef>> classes;
 };
@@ -144,21 +142,28 @@ public:
     std::deque<Variant> globals;
     std::unordered_map<std::string, int> globalIndex;
     std::unordered_set<std::string> globalConstants;
+    std::unordered_set<std::string> implicitGlobals; // made from names never declared
     std::unordered_map<std::string, Procedure*> procedures;
     std::unordered_map<std::string, ClassDef*> classes;
     std::vector<std::unique_ptr<CodeUnit>> units;
     std::shared_ptr<ErrObject> errObject;
     ScriptUi* ui = nullptr;
+    rt::RandomGenerator random; // Rnd and Randomize
     SlotStack stack;
     bool terminating = false; // Class_Terminate does not run while the engine resets
 
     int globalSlot(const std::string& lower);
+    // `Me` outside a class: the script's global scope as an object.
+    const std::shared_ptr<ScriptObject>& scriptObject();
     int findGlobal(const std::string& lower) const;
 
     // Registers a compiled unit's globals, procedures and classes, then runs
     // its top-level statements.
     void install(CodeUnit& unit);
     void runUnit(CodeUnit& unit);
+    // Registers code that Execute compiled inside a procedure: the procedure's variables
+    // are already in the unit's top scope; names it adds become variables of its own.
+    void installInProcedure(CodeUnit& unit);
     Variant callProcedure(const Procedure& proc, ClassInstance* me, ArgRefs args);
     void createInstance(const ClassDef& cls, Variant& out);
 
@@ -185,6 +190,10 @@ public:
     int32_t timeoutMs() const { return static_cast<int32_t>(timeout_.count()); }
 
 private:
+    void registerDefinitions(CodeUnit& unit);
+    void installProcedures(CodeUnit& unit);
+
+    std::shared_ptr<ScriptObject> scriptObject_;
     std::chrono::steady_clock::time_point deadline_{};
     std::chrono::milliseconds timeout_{0};
     bool hasDeadline_ = false;

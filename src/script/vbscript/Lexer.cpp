@@ -2,8 +2,8 @@
 
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/RuntimeBridge.h"
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -20,6 +20,12 @@ bool isIdentChar(char c) {
 }
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+bool isHexDigit(char c) {
+    return isDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
+}
+bool isOctalDigit(char c) {
+    return c >= '0' && c <= '7';
 }
 
 class Lexer {
@@ -107,8 +113,7 @@ private:
             bracketIdentifier(start);
         } else if (isDigit(c) || (c == '.' && isDigit(peek(1)))) {
             number(start);
-        } else if (c == '&' && (peek(1) == 'h' || peek(1) == 'H' || peek(1) == 'o' ||
-                                peek(1) == 'O' || isDigit(peek(1)))) {
+        } else if (c == '&' && startsRadixNumber()) {
             radixNumber(start);
         } else if (c == '"') {
             stringLiteral(start);
@@ -119,11 +124,22 @@ private:
         }
     }
 
+    // "&h1F", "&o17" and "&17" are numbers; "&hi" is "&" followed by the name hi.
+    bool startsRadixNumber() const {
+        char marker = peek(1) | 0x20;
+        if (marker == 'h') return isHexDigit(peek(2));
+        if (marker == 'o') return isOctalDigit(peek(2));
+        return isOctalDigit(peek(1));
+    }
+
+    bool afterDot() const { return !out_.empty() && out_.back().kind == Tok::Dot; }
+
     void identifier(size_t start) {
         while (pos_ < src_.size() && isIdentChar(src_[pos_]))
             ++pos_;
         std::string_view word = src_.substr(start, pos_ - start);
-        if (sameName(word, "rem") &&
+        // After a dot "rem" is a member name (o.rem), not a comment.
+        if (sameName(word, "rem") && !afterDot() &&
             (pos_ >= src_.size() || src_[pos_] == ' ' || src_[pos_] == '\t' || src_[pos_] == '\n' ||
              src_[pos_] == '\r' || src_[pos_] == ':')) {
             skipComment();
@@ -177,34 +193,34 @@ private:
             t.value = Variant::lng(static_cast<int32_t>(value));
     }
 
+    // &hFFFF is the Integer -1: up to 16 bits without the "&" suffix read as an Integer.
+    // Otherwise the 32 bits read as a Long, narrowed to an Integer when the value fits
+    // (&hFFFF& is the Long 65535, &hFFFFFFFF& the Integer -1).
     void radixNumber(size_t start) {
         ++pos_; // '&'
         int base = 8;
-        if (peek() == 'h' || peek() == 'H') {
+        if ((peek() | 0x20) == 'h') {
             base = 16;
             ++pos_;
-        } else if (peek() == 'o' || peek() == 'O') {
+        } else if ((peek() | 0x20) == 'o') {
             ++pos_;
         }
         uint64_t value = 0;
-        int digits = 0;
-        for (;; ++pos_, ++digits) {
+        for (;; ++pos_) {
             char c = peek();
-            int d = isDigit(c) ? c - '0'
-                    : (base == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')))
-                        ? (c | 0x20) - 'a' + 10
-                        : -1;
-            if (d < 0 || d >= base) break;
-            value = value * base + d;
+            if (base == 16 ? !isHexDigit(c) : !isOctalDigit(c)) break;
+            value =
+                value * base + static_cast<uint64_t>(isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10);
             if (value > 0xFFFFFFFFull) fail(err::InvalidNumber, start);
         }
-        if (digits == 0) fail(err::SyntaxError, start);
-        if (peek() == '&') ++pos_;
+        bool longSuffix = peek() == '&';
+        if (longSuffix) ++pos_;
         Token& t = emit(Tok::Number, start);
-        if (value <= 0xFFFF && digits <= (base == 16 ? 4 : 6))
-            t.value = Variant::integer(static_cast<int16_t>(static_cast<uint16_t>(value)));
-        else
-            t.value = Variant::lng(static_cast<int32_t>(static_cast<uint32_t>(value)));
+        int32_t n = !longSuffix && value <= 0xFFFF
+                        ? static_cast<int16_t>(static_cast<uint16_t>(value))
+                        : static_cast<int32_t>(static_cast<uint32_t>(value));
+        t.value =
+            n >= -32768 && n <= 32767 ? Variant::integer(static_cast<int16_t>(n)) : Variant::lng(n);
     }
 
     void stringLiteral(size_t start) {
@@ -231,7 +247,7 @@ private:
             fail(err::SyntaxError, start);
         std::string text(src_.substr(pos_ + 1, close - pos_ - 1));
         double serial;
-        if (!runtime::dateLiteral(text, serial)) fail(err::SyntaxError, start);
+        if (!rt::dateLiteral(text, serial)) fail(err::SyntaxError, start);
         pos_ = close + 1;
         Token& t = emit(Tok::DateLiteral, start);
         t.value = Variant::date(serial);
@@ -261,8 +277,12 @@ private:
         case '&':
             emit(Tok::Ampersand, start);
             return;
-        case '=':
-            emit(Tok::Equal, start);
+        case '=': // "=>" and "=<" are ">=" and "<="
+            if (peek() == '>' || peek() == '<') {
+                emit(src_[pos_++] == '>' ? Tok::GreaterEqual : Tok::LessEqual, start);
+            } else {
+                emit(Tok::Equal, start);
+            }
             return;
         case '(':
             emit(Tok::LParen, start);
@@ -287,10 +307,9 @@ private:
                 emit(Tok::Less, start);
             }
             return;
-        case '>':
-            if (peek() == '=') {
-                ++pos_;
-                emit(Tok::GreaterEqual, start);
+        case '>': // "><" is "<>"
+            if (peek() == '=' || peek() == '<') {
+                emit(src_[pos_++] == '=' ? Tok::GreaterEqual : Tok::NotEqual, start);
             } else {
                 emit(Tok::Greater, start);
             }

@@ -3,7 +3,7 @@
 // column. Comments and line continuations disappear here; line ends and
 // colons remain as statement separators.
 
-#include "script/vbscript/Variant.h"
+#include "vbscript/Variant.h"
 
 #include <string>
 #include <string_view>

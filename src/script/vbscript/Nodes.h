@@ -65,6 +65,16 @@ struct MemberExpr : Expr {
     void assign(Context& c, const Variant& value, bool isSet) const override;
 };
 
+// The value of a call or element indexed again: x(0)(1), f()(1), o.Items(0)(2).
+struct IndexExpr : Expr {
+    ExprPtr target;
+    ExprList args;
+
+    Variant eval(Context& c) const override;
+    Variant* reference(Context& c, ArgPack& pack) const override;
+    void assign(Context& c, const Variant& value, bool isSet) const override;
+};
+
 struct MeExpr : Expr {
     Variant eval(Context& c) const override;
 };

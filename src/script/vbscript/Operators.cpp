@@ -2,8 +2,8 @@
 
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Limits.h"
-#include "script/vbscript/ScriptError.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptError.h"
+#include "vbscript/ScriptObject.h"
 
 #include <cmath>
 #include <limits>
@@ -61,8 +61,10 @@ Variant integerResult(int64_t r, Rank rank) {
     return Variant::dbl(static_cast<double>(r));
 }
 
+// A Single result too large for a Single becomes a Double; beyond a Double is an Overflow.
 Variant floatResult(double r, Rank rank) {
-    if (rank == RSingle && (!std::isfinite(r) || std::fabs(r) <= 3.402823466e38))
+    if (!std::isfinite(r)) raiseError(err::Overflow);
+    if (rank == RSingle && std::fabs(r) <= 3.402823466e38)
         return Variant::single(static_cast<float>(r));
     return Variant::dbl(r);
 }
@@ -93,7 +95,7 @@ Variant arithmetic(Arith op, const Variant& a, const Variant& b) {
     double r = op == Arith::Add ? p + q : op == Arith::Sub ? p - q : p * q;
     if (rank == RDate) {
         bool bothDates = x.type() == VarType::Date && y.type() == VarType::Date;
-        if (op == Arith::Mul || (op == Arith::Sub && bothDates)) return Variant::dbl(r);
+        if (op == Arith::Mul || (op == Arith::Sub && bothDates)) return floatResult(r, RDouble);
         return Variant::date(r);
     }
     return floatResult(r, rank);
@@ -152,6 +154,9 @@ static Variant integerDivision(const Variant& a, const Variant& b, bool modulo) 
     if (q == 0) raiseError(err::DivisionByZero);
     Rank rank = resultRank(x, y);
     int64_t r = modulo ? p % q : p / q;
+    // The result is a Byte, Integer or Long: an Integer quotient may grow into a Long
+    // (-32768 \ -1), a Long one may not (Overflow).
+    if (r > std::numeric_limits<int32_t>::max()) raiseError(err::Overflow);
     return integerResult(r, rank <= RInteger ? rank : RLong);
 }
 
@@ -338,6 +343,13 @@ int compareText(const std::string& a, const std::string& b, bool textCompare) {
 static int compareNumbers(const Variant& a, const Variant& b) {
     if (a.type() == VarType::Currency && b.type() == VarType::Currency) {
         int64_t p = a.currencyValue(), q = b.currencyValue();
+        return p < q ? -1 : p > q ? 1 : 0;
+    }
+    // A Single against a Double compares at Single precision: CSng(0.1) = 0.1.
+    bool single = a.type() == VarType::Single || b.type() == VarType::Single;
+    bool dbl = a.type() == VarType::Double || b.type() == VarType::Double;
+    if (single && dbl) {
+        float p = static_cast<float>(toDouble(a)), q = static_cast<float>(toDouble(b));
         return p < q ? -1 : p > q ? 1 : 0;
     }
     double p = toDouble(a), q = toDouble(b);

@@ -4,7 +4,7 @@
 // overflows into Long, then Double), Null propagates, `+` of two strings
 // concatenates, comparisons of numbers and strings follow the Variant rules.
 
-#include "script/vbscript/Variant.h"
+#include "vbscript/Variant.h"
 
 namespace tabulo::vbs {
 

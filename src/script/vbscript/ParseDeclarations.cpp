@@ -5,6 +5,7 @@
 
 namespace tabulo::vbs {
 
+// dim := ("Dim" | "ReDim" ["Preserve"]) name ["(" dims ")"] {"," name ["(" dims ")"]}
 StmtPtr Parser::parseDim(bool redim, bool keywordTaken) {
     auto s = node<DimStmt>();
     if (!keywordTaken) ++pos_;
@@ -12,7 +13,10 @@ StmtPtr Parser::parseDim(bool redim, bool keywordTaken) {
     if (redim) s->preserve = acceptWord("preserve");
     do {
         std::string name = expectIdentifier();
-        if (!redim) scope_->addLocal(lowerName(name));
+        if (!redim)
+            scope_->addLocal(lowerName(name));
+        else
+            scope_->redimmed.insert(lowerName(name));
         DimStmt::Item item;
         item.target = nameExpr(name);
         if (accept(Tok::LParen)) {
@@ -41,6 +45,7 @@ int32_t Parser::constantDimension(const Expr& e) const {
     return toLong(lit->value);
 }
 
+// const := "Const" name "=" expr { "," name "=" expr }
 void Parser::parseConst() {
     ++pos_;
     do {
@@ -53,6 +58,7 @@ void Parser::parseConst() {
     } while (accept(Tok::Comma));
 }
 
+// declaration := ["Public" | "Private"] ["Default"] (procedure | class | const | variables)
 void Parser::parseDeclaration(StmtList& out, bool inClass) {
     bool isPublic = true;
     bool scoped = false;
@@ -66,7 +72,9 @@ void Parser::parseDeclaration(StmtList& out, bool inClass) {
     if (isDefault && !isPublic) fail(err::SyntaxError);
     if (acceptWord("sub")) return parseProcedure(ProcKind::Sub, isPublic, isDefault);
     if (acceptWord("function")) return parseProcedure(ProcKind::Function, isPublic, isDefault);
-    if (acceptWord("property")) {
+    // In a class "Property" always declares one; outside only before Get, Let or Set.
+    if (inClass ? isWord("property") : startsProperty()) {
+        ++pos_;
         if (!inClass) fail(err::MustBeInClass);
         if (acceptWord("get")) return parseProcedure(ProcKind::PropertyGet, isPublic, isDefault);
         if (acceptWord("let")) return parseProcedure(ProcKind::PropertyLet, isPublic, false);
@@ -87,6 +95,7 @@ void Parser::parseDeclaration(StmtList& out, bool inClass) {
     out.push_back(parseDim(false, true));
 }
 
+// procedure := name ["(" [param {"," param}] ")"] block "End" kind; param := [ByVal|ByRef] name
 void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault) {
     auto proc = std::make_unique<Procedure>();
     proc->line = tok().line;
@@ -120,7 +129,7 @@ void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault) {
         proc->resultSlot = proc->scope.addLocal(lower);
     if ((kind == ProcKind::PropertyLet || kind == ProcKind::PropertySet) && proc->params.empty())
         fail(err::SyntaxError);
-    endStatement();
+    // The body may start on the header's line: `Sub S() x = 7 End Sub`.
 
     Scope* savedScope = scope_;
     int savedDo = loopDo_, savedFor = loopFor_;
@@ -158,6 +167,7 @@ void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault) {
     cls_->procedures.push_back(std::move(proc));
 }
 
+// classFields := name [ "(" dims ")" ] { "," name [ "(" dims ")" ] }
 void Parser::parseClassFields(bool isPublic) {
     do {
         ClassField f;
@@ -175,6 +185,7 @@ void Parser::parseClassFields(bool isPublic) {
     } while (accept(Tok::Comma));
 }
 
+// class := "Class" name { "Dim" classFields | declaration } "End" "Class"
 void Parser::parseClass() {
     ++pos_;
     auto cls = std::make_unique<ClassDef>();

@@ -19,6 +19,7 @@ void Parser::expectEnd(const char* what, int32_t code) {
     expectWord(what, code);
 }
 
+// block := { separator | statement } up to a block-closing word
 StmtList Parser::parseBlock() {
     Nesting guard(*this);
     StmtList list;
@@ -29,6 +30,7 @@ StmtList Parser::parseBlock() {
     }
 }
 
+// statement := keywordStatement (Dim, If, For, ...) | declaration | simpleStatement
 void Parser::parseStatement(StmtList& out, bool singleLine) {
     Nesting guard(*this);
     const Token& t = tok();
@@ -61,13 +63,15 @@ void Parser::parseStatement(StmtList& out, bool singleLine) {
         out.push_back(parseErase());
     else if (w == "randomize")
         out.push_back(parseRandomize());
+    else if (w == "stop") // a breakpoint for a debugger; there is none
+        ++pos_;
     else if (w == "option") {
         ++pos_;
         expectWord("explicit", err::SyntaxError);
         optionExplicit_ = true;
         scope_->optionExplicit = true;
     } else if (w == "sub" || w == "function" || w == "class" || w == "public" || w == "private" ||
-               w == "property") {
+               startsProperty()) {
         if (!topLevel || singleLine) fail(err::ExpectedStatement);
         parseDeclaration(out, false);
     } else if (w == "next")
@@ -87,6 +91,7 @@ static bool sameVariable(const Expr& a, const Expr& b) {
     return x && y && !x->hasArgs && !y->hasArgs && x->lower == y->lower;
 }
 
+// simpleStatement := ["Set" | "Let"] postfix "=" expr | ["Call"] postfix [argList]
 void Parser::parseSimpleStatement(StmtList& out) {
     auto line = tok().line;
     auto column = tok().column;
@@ -115,13 +120,21 @@ void Parser::parseSimpleStatement(StmtList& out) {
     if (isSet) fail(err::ExpectedEquals);
     auto* name = dynamic_cast<NameExpr*>(target.get());
     auto* member = dynamic_cast<MemberExpr*>(target.get());
+    if (dynamic_cast<IndexExpr*>(target.get()) && atStatementEnd()) {
+        auto s = std::make_unique<CallStmt>();
+        s->line = line;
+        s->column = column;
+        s->call = std::move(target);
+        out.push_back(std::move(s));
+        return;
+    }
     if (!name && !member) fail(err::ExpectedStatement);
     bool& hasArgs = name ? name->hasArgs : member->hasArgs;
     ExprList& args = name ? name->args : member->args;
     if (!atStatementEnd() && !isWord("else")) {
         if (hasArgs || explicitCall) fail(err::ExpectedEndOfStatement);
         for (;;) {
-            args.push_back(parseExpr());
+            args.push_back(parseArgument(Tok::Newline));
             if (!accept(Tok::Comma)) break;
         }
         hasArgs = true;
@@ -142,11 +155,13 @@ void Parser::parseSimpleStatement(StmtList& out) {
     out.push_back(std::move(s));
 }
 
+// if := If expr Then (singleLineIf | NL block {ElseIf expr Then block} [Else block] End If)
 StmtPtr Parser::parseIf() {
     auto s = node<IfStmt>();
     ++pos_;
     ExprPtr condition = parseExpr();
     expectWord("then", err::ExpectedThen);
+    // Only a line end right after "Then" opens a block; `If c Then : x = 1` is one line.
     if (tok().kind != Tok::Newline && tok().kind != Tok::End) {
         s->branches.emplace_back(std::move(condition), StmtList());
         parseSingleLineIf(*s);
@@ -169,19 +184,26 @@ StmtPtr Parser::parseIf() {
     }
 }
 
+// singleLineIf := statements [ "Else" statements ] [ "End" "If" ] (statements split by ":")
 void Parser::parseSingleLineIf(IfStmt& s) {
     auto statements = [&](StmtList& body) {
         for (;;) {
-            if (isWord("else") || tok().kind == Tok::Newline || tok().kind == Tok::End) return;
+            while (accept(Tok::Colon))
+                ;
+            if (isWord("else") || isWord("end") || tok().kind == Tok::Newline ||
+                tok().kind == Tok::End)
+                return;
             parseStatement(body, true);
-            if (!accept(Tok::Colon)) return;
+            if (tok().kind != Tok::Colon) return;
         }
     };
     statements(s.branches.back().second);
     if (acceptWord("else")) statements(s.elseBody);
-    if (tok().kind != Tok::Newline && tok().kind != Tok::End) fail(err::ExpectedEndOfStatement);
+    if (isWord("end") && isWordAt(1, "if")) pos_ += 2;
+    if (!atStatementEnd()) fail(err::ExpectedEndOfStatement);
 }
 
+// select := Select Case expr {Case caseTest {"," caseTest} block} [Case Else block] End Select
 StmtPtr Parser::parseSelect() {
     auto s = node<SelectStmt>();
     ++pos_;
@@ -239,6 +261,7 @@ StmtPtr Parser::parseSelect() {
     return s;
 }
 
+// for := "For" (name "=" expr "To" expr ["Step" expr] | "Each" name "In" expr) block "Next" [name]
 StmtPtr Parser::parseFor() {
     auto at = node<ForStmt>();
     ++pos_;
@@ -272,6 +295,7 @@ StmtPtr Parser::parseFor() {
     return at;
 }
 
+// do := "Do" [ ("While" | "Until") expr ] block "Loop" [ ("While" | "Until") expr ]
 StmtPtr Parser::parseDo() {
     auto s = node<DoStmt>();
     ++pos_;
@@ -295,6 +319,7 @@ StmtPtr Parser::parseDo() {
     return s;
 }
 
+// while := "While" expr block "Wend"
 StmtPtr Parser::parseWhile() {
     auto s = node<DoStmt>();
     ++pos_;
@@ -305,12 +330,16 @@ StmtPtr Parser::parseWhile() {
     return s;
 }
 
+// with := "With" expr block "End" "With"
 StmtPtr Parser::parseWith() {
     auto s = node<WithStmt>();
     ++pos_;
     s->object = parseExpr();
     endStatement();
-    std::string hidden = " with" + std::to_string(++withCount_);
+    std::string hidden;
+    do // code for Execute must not reuse a hidden slot of its procedure
+        hidden = " with" + std::to_string(++withCount_);
+    while (scope_->locals.count(hidden));
     scope_->addLocal(hidden);
     s->slot = nameExpr(hidden);
     withSlots_.push_back(hidden);
@@ -320,6 +349,7 @@ StmtPtr Parser::parseWith() {
     return s;
 }
 
+// exit := "Exit" ("Do" | "For" | "Sub" | "Function" | "Property")
 StmtPtr Parser::parseExit() {
     auto s = node<ExitStmt>();
     ++pos_;
@@ -345,6 +375,7 @@ StmtPtr Parser::parseExit() {
     return s;
 }
 
+// onError := "On" "Error" ("Resume" "Next" | "GoTo" "0")
 StmtPtr Parser::parseOnError() {
     auto s = node<OnErrorStmt>();
     ++pos_;
@@ -360,6 +391,7 @@ StmtPtr Parser::parseOnError() {
     return s;
 }
 
+// erase := "Erase" name
 StmtPtr Parser::parseErase() {
     auto s = node<EraseStmt>();
     ++pos_;
@@ -367,6 +399,7 @@ StmtPtr Parser::parseErase() {
     return s;
 }
 
+// randomize := "Randomize" [ expr ]
 StmtPtr Parser::parseRandomize() {
     auto s = node<RandomizeStmt>();
     ++pos_;

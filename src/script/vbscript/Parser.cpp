@@ -4,7 +4,7 @@
 
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/Limits.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -34,12 +34,44 @@ std::unique_ptr<CodeUnit> parseProgram(std::string_view text) {
     return Parser(tokenize(text)).run();
 }
 
-Parser::Parser(std::vector<Token> tokens) : toks_(std::move(tokens)) {
+std::unique_ptr<CodeUnit> parseProgramIn(std::string_view text, const Scope& procedure) {
+    return Parser(tokenize(text), &procedure).run();
 }
 
-std::unique_ptr<CodeUnit> Parser::run() {
+std::unique_ptr<CodeUnit> parseExpression(std::string_view text, const Scope* procedure) {
+    return Parser(tokenize(text), procedure).runExpression();
+}
+
+Parser::Parser(std::vector<Token> tokens, const Scope* procedure)
+    : toks_(std::move(tokens)), procedure_(procedure) {
+}
+
+void Parser::startUnit() {
     unit_ = std::make_unique<CodeUnit>();
     scope_ = &unit_->top;
+    if (!procedure_) return;
+    // The procedure's variables keep their slots; names the code adds come after them.
+    Scope& top = unit_->top;
+    top.locals = procedure_->locals;
+    top.constants = procedure_->constants;
+    top.slotCount = procedure_->slotCount;
+    top.proc = procedure_->proc;
+    top.cls = procedure_->cls;
+    top.implicit = procedure_->implicit;
+}
+
+std::unique_ptr<CodeUnit> Parser::runExpression() {
+    startUnit();
+    skipSeparators();
+    unit_->expression = parseExpr();
+    skipSeparators();
+    if (tok().kind != Tok::End) fail(err::ExpectedEndOfStatement);
+    return std::move(unit_);
+}
+
+// program := { separator | statement | declaration } EOF
+std::unique_ptr<CodeUnit> Parser::run() {
+    startUnit();
     for (;;) {
         skipSeparators();
         if (tok().kind == Tok::End) break;
@@ -68,6 +100,11 @@ bool Parser::accept(Tok kind) {
     return true;
 }
 
+// "Property" opens a declaration only before Get, Let or Set; elsewhere it is a name.
+bool Parser::startsProperty() const {
+    return isWord("property") && (isWordAt(1, "get") || isWordAt(1, "let") || isWordAt(1, "set"));
+}
+
 bool Parser::acceptWord(const char* lower) {
     if (!isWord(lower)) return false;
     ++pos_;
@@ -88,9 +125,11 @@ std::string Parser::expectIdentifier() {
     return toks_[pos_++].text;
 }
 
+// A statement ends at a line end, a colon, or an "End" that closes the enclosing block on
+// the same line (`Sub S() x = 7 End Sub`).
 bool Parser::atStatementEnd() const {
     Tok k = tok().kind;
-    return k == Tok::Newline || k == Tok::Colon || k == Tok::End;
+    return k == Tok::Newline || k == Tok::Colon || k == Tok::End || isWord("end");
 }
 
 void Parser::endStatement() {
@@ -140,6 +179,7 @@ ExprPtr Parser::binary(BinOp op, ExprPtr l, ExprPtr r, CompareOp cmp) {
     return b;
 }
 
+// expr := impExpr (the loosest level of the operator table below)
 ExprPtr Parser::parseExpr() {
     Nesting guard(*this);
     return parseBinaryLevel(0);
@@ -187,6 +227,7 @@ constexpr int kCompareLevel = 6;
 
 } // namespace
 
+// level(n) := level(n+1) { op(n) level(n+1) }, left-associative; comparisons add "Is"
 ExprPtr Parser::parseBinaryLevel(int level) {
     const auto& table = levels();
     if (level == static_cast<int>(table.size())) return parseUnary();
@@ -214,6 +255,7 @@ ExprPtr Parser::parseBinaryLevel(int level) {
     }
 }
 
+// notExpr := "Not" notExpr | comparison
 ExprPtr Parser::parseNot() {
     if (!isWord("not")) return parseBinaryLevel(kNotLevel + 1);
     Nesting guard(*this);
@@ -226,6 +268,7 @@ ExprPtr Parser::parseNot() {
     return n;
 }
 
+// unary := ("-" | "+") unary | postfix
 ExprPtr Parser::parseUnary() {
     if (tok().kind != Tok::Minus && tok().kind != Tok::Plus) return parsePostfix();
     Nesting guard(*this);
@@ -241,25 +284,58 @@ ExprPtr Parser::parseUnary() {
     return n;
 }
 
+// argList := [ expr { "," expr } ] close
+// argument := [ expr ]   (an omitted argument, as in `f(1, , 3)`, passes "missing")
+ExprPtr Parser::parseArgument(Tok close) {
+    bool omitted = tok().kind == Tok::Comma || tok().kind == close ||
+                   (close == Tok::Newline && atStatementEnd());
+    if (!omitted) return parseExpr();
+    auto missing = node<Literal>();
+    missing->value = Variant::error(kMissingArgument);
+    return missing;
+}
+
+// argList := [ argument { "," argument } ] close
 ExprList Parser::parseArgList(Tok close) {
     ExprList args;
     if (accept(close)) return args;
     for (;;) {
-        args.push_back(parseExpr());
+        args.push_back(parseArgument(close));
         if (accept(close)) return args;
         if (!accept(Tok::Comma))
             fail(close == Tok::RParen ? err::ExpectedRParen : err::ExpectedEndOfStatement);
     }
 }
 
+// At the head of a statement `a (1) = 5` assigns an element: the bracket closes right
+// before "=". Anywhere else in a statement head, `S (x)` passes (x) to S.
+bool Parser::subscriptBeforeEquals() const {
+    int depth = 0;
+    for (size_t i = pos_; i < toks_.size(); ++i) {
+        Tok k = toks_[i].kind;
+        if (k == Tok::Newline || k == Tok::Colon || k == Tok::End) return false;
+        if (k == Tok::LParen) ++depth;
+        if (k == Tok::RParen && --depth == 0)
+            return i + 1 < toks_.size() && toks_[i + 1].kind == Tok::Equal;
+    }
+    return false;
+}
+
+// postfix := primary { "(" argList | "." name }
 ExprPtr Parser::parsePostfix(bool statementHead) {
     ExprPtr e = parsePrimary();
     for (;;) {
         // At the head of a statement, `Foo (x)` is a call whose argument is (x).
-        if (tok().kind == Tok::LParen && !(statementHead && tok().spaceBefore)) {
+        if (tok().kind == Tok::LParen &&
+            !(statementHead && tok().spaceBefore && !subscriptBeforeEquals())) {
             auto* name = dynamic_cast<NameExpr*>(e.get());
             auto* member = dynamic_cast<MemberExpr*>(e.get());
-            if ((name && !name->hasArgs) || (member && !member->hasArgs)) {
+            if ((name && name->hasArgs) || (member && member->hasArgs) ||
+                dynamic_cast<IndexExpr*>(e.get())) {
+                e = indexAgain(std::move(e));
+                continue;
+            }
+            if (name || member) {
                 ++pos_;
                 ExprList args = parseArgList(Tok::RParen);
                 // A built-in function changes no variable: its call stays pure.
@@ -294,6 +370,21 @@ ExprPtr Parser::parsePostfix(bool statementHead) {
     }
 }
 
+// The value of a call or element indexed again: x(0)(1), f()(1).
+ExprPtr Parser::indexAgain(ExprPtr target) {
+    auto ix = std::make_unique<IndexExpr>();
+    ix->line = target->line;
+    ix->column = target->column;
+    ++pos_;
+    ix->args = parseArgList(Tok::RParen);
+    ix->pure = false;
+    ix->depth = target->depth + 1;
+    ix->target = std::move(target);
+    checkDepth(*ix);
+    return ix;
+}
+
+// primary := literal | "(" expr ")" | "." name | "Me" | "New" name | name
 ExprPtr Parser::parsePrimary() {
     const Token& t = tok();
     switch (t.kind) {
@@ -340,7 +431,6 @@ ExprPtr Parser::parsePrimary() {
     if (t.lower == "null") return literal(Variant::null());
     if (t.lower == "nothing") return literal(Variant::object(nullptr));
     if (t.lower == "me") {
-        if (!cls_) fail(err::InvalidMe);
         auto me = node<MeExpr>();
         ++pos_;
         return me;

@@ -10,13 +10,21 @@
 namespace tabulo::vbs {
 
 std::unique_ptr<CodeUnit> parseProgram(std::string_view text);
+// Code for Execute inside a procedure: its top level sees the procedure's variables,
+// which keep their slots.
+std::unique_ptr<CodeUnit> parseProgramIn(std::string_view text, const Scope& procedure);
+// One expression for Eval, at top level (no procedure) or inside a procedure.
+std::unique_ptr<CodeUnit> parseExpression(std::string_view text, const Scope* procedure);
 
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens);
+    explicit Parser(std::vector<Token> tokens, const Scope* procedure = nullptr);
     std::unique_ptr<CodeUnit> run();
+    std::unique_ptr<CodeUnit> runExpression();
 
 private:
+    void startUnit();
+
     // Tokens.
     const Token& tok() const { return toks_[pos_]; }
     const Token& peekTok(size_t ahead = 1) const;
@@ -24,6 +32,7 @@ private:
     bool isWordAt(size_t ahead, const char* lower) const;
     bool accept(Tok kind);
     bool acceptWord(const char* lower);
+    bool startsProperty() const;
     void expect(Tok kind, int32_t code);
     void expectWord(const char* lower, int32_t code);
     std::string expectIdentifier();
@@ -52,7 +61,10 @@ private:
     ExprPtr parseUnary();
     ExprPtr parsePostfix(bool statementHead = false);
     ExprPtr parsePrimary();
+    ExprPtr parseArgument(Tok close);
     ExprList parseArgList(Tok close);
+    bool subscriptBeforeEquals() const;
+    ExprPtr indexAgain(ExprPtr target);
     std::unique_ptr<NameExpr> nameExpr(const std::string& name);
     void checkDepth(const Expr& e) const;
     ExprPtr binary(BinOp op, ExprPtr l, ExprPtr r, CompareOp cmp = CompareOp::Eq);
@@ -92,6 +104,7 @@ private:
     int withCount_ = 0;
     std::vector<std::string> withSlots_;
     bool optionExplicit_ = false;
+    const Scope* procedure_ = nullptr; // the procedure Execute or Eval runs in
 };
 
 } // namespace tabulo::vbs

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace tabulo::vbs::runtime {
+namespace tabulo::vbs::rt {
 
 static int currentYear() {
     return CurrentLocalTime().Year;
@@ -34,7 +34,7 @@ bool textToNumber(const std::string& text, double& out) {
     return true;
 }
 
-bool textToDate(const std::string& text, int dateOrder, double& out) {
+bool dateFromText(const std::string& text, int dateOrder, double& out) {
     auto v = rt::parseDate(text, dateOrder, currentYear());
     if (!v) return false;
     out = *v;
@@ -52,4 +52,4 @@ double bankersRound(double x) {
     return std::nearbyint(x);
 }
 
-} // namespace tabulo::vbs::runtime
+} // namespace tabulo::vbs::rt

@@ -5,15 +5,15 @@
 #include <cstdint>
 #include <string>
 
-namespace tabulo::vbs::runtime {
+namespace tabulo::vbs::rt {
 
 std::string doubleText(double v);
 std::string singleText(float v);
 std::string currencyText(int64_t scaled);
 std::string dateText(double serial, int dateOrder);
 bool textToNumber(const std::string& text, double& out);
-bool textToDate(const std::string& text, int dateOrder, double& out);
+bool dateFromText(const std::string& text, int dateOrder, double& out);
 bool dateLiteral(const std::string& text, double& out); // #...# in the source
 double bankersRound(double x);
 
-} // namespace tabulo::vbs::runtime
+} // namespace tabulo::vbs::rt

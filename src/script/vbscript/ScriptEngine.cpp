@@ -1,7 +1,8 @@
-#include "script/vbscript/ScriptEngine.h"
+#include "vbscript/ScriptEngine.h"
 
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/ErrObject.h"
+#include "script/vbscript/Interpreter.h"
 #include "script/vbscript/Parser.h"
 
 #include <new>

@@ -1,4 +1,4 @@
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
 #include <unordered_map>
 
@@ -10,6 +10,22 @@ const std::unordered_map<int32_t, const char*>& descriptions() {
         {err::InvalidCall, "Invalid procedure call or argument"},
         {err::Overflow, "Overflow"},
         {err::OutOfMemory, "Out of memory"},
+        {51, "Internal error"},
+        {52, "Bad file name or number"},
+        {53, "File not found"},
+        {54, "Bad file mode"},
+        {55, "File already open"},
+        {57, "Device I/O error"},
+        {58, "File already exists"},
+        {61, "Disk full"},
+        {62, "Input past end of file"},
+        {67, "Too many files"},
+        {68, "Device unavailable"},
+        {err::PermissionDenied, "Permission denied"},
+        {71, "Disk not ready"},
+        {74, "Can't rename with different drive"},
+        {75, "Path/File access error"},
+        {76, "Path not found"},
         {err::SubscriptOutOfRange, "Subscript out of range"},
         {err::ArrayLocked, "This array is fixed or temporarily locked"},
         {err::DivisionByZero, "Division by zero"},
@@ -24,9 +40,17 @@ const std::unordered_map<int32_t, const char*>& descriptions() {
         {err::WrongArgCount, "Wrong number of arguments or invalid property assignment"},
         {err::NotACollection, "Object not a collection"},
         {err::KeyExists, "This key is already associated with an element of this collection"},
+        {err::UnsupportedType, "Variable uses an Automation type not supported in VBScript"},
         {err::VariableUndefined, "Variable is undefined"},
         {err::IllegalAssignment, "Illegal assignment"},
+        {462, "The remote server machine does not exist or is unavailable"},
+        {506, "Class not defined"},
         {err::ElementNotFound, "Element not found"},
+        {err::RegExpSyntax, "Syntax error in regular expression"},
+        {err::RegExpQuantifier, "Unexpected quantifier"},
+        {err::RegExpBracket, "Expected ']' in regular expression"},
+        {err::RegExpParen, "Expected ')' in regular expression"},
+        {err::RegExpRange, "Invalid range in character set"},
         {err::TimedOut, "Script timed out"},
         {err::SyntaxError, "Syntax error"},
         {err::ExpectedColon, "Expected ':'"},
@@ -78,6 +102,24 @@ std::string errorDescription(int32_t number) {
     auto it = descriptions().find(number);
     if (it != descriptions().end()) return it->second;
     return "Unknown runtime error";
+}
+
+int32_t languageErrorNumber(int32_t number) {
+    const uint32_t code = static_cast<uint32_t>(number);
+    if ((code & 0xFFFF0000u) == 0x800A0000u) return static_cast<int32_t>(code & 0xFFFFu);
+    if ((code & 0xFFFF0000u) != 0x80070000u) return number;
+    switch (code & 0xFFFFu) {
+    case 0x0005: // access denied
+        return err::PermissionDenied;
+    case 0x000E: // out of memory
+        return err::OutOfMemory;
+    case 0x0057: // invalid argument
+        return err::InvalidCall;
+    case 0x06BA: // server unavailable
+        return 462;
+    default:
+        return number;
+    }
 }
 
 ScriptError::ScriptError(int32_t number_) : ScriptError(number_, errorDescription(number_)) {

@@ -1,6 +1,6 @@
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
-#include "script/vbscript/ScriptError.h"
+#include "vbscript/ScriptError.h"
 
 namespace tabulo::vbs {
 

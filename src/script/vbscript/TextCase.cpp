@@ -2,8 +2,6 @@
 
 namespace tabulo::vbs {
 
-namespace {
-
 unsigned char upperByte(unsigned char c) {
     if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
         return static_cast<unsigned char>(c - 32);
@@ -37,8 +35,6 @@ unsigned char lowerByte(unsigned char c) {
         return c;
     }
 }
-
-} // namespace
 
 std::string upperText(std::string s) {
     for (char& c : s)

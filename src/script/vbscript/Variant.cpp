@@ -1,6 +1,6 @@
-#include "script/vbscript/Variant.h"
+#include "vbscript/Variant.h"
 
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
 
 namespace tabulo::vbs {
 

@@ -9,5 +9,5 @@ MsgBox Empty = 0          ' OUT: True
 MsgBox Empty = ""         ' OUT: True
 MsgBox IsNull(Null = Null) ' OUT: True
 MsgBox 1 = 1.0            ' OUT: True
-MsgBox (1 < 2) = True     ' OUT: True
+MsgBox ((1 < 2) = True)   ' OUT: True
 If Null Then MsgBox "no" Else MsgBox "null is not true" ' OUT: null is not true

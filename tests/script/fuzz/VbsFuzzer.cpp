@@ -1,7 +1,7 @@
 // libFuzzer entry: compiles and runs arbitrary text with a short time-out.
 // Any crash, sanitizer report or hang is a bug; script errors are not.
 
-#include "script/vbscript/ScriptEngine.h"
+#include "vbscript/ScriptEngine.h"
 
 #include <cstddef>
 #include <cstdint>

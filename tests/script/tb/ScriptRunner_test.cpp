@@ -1,5 +1,5 @@
-#include "script/ScriptRunner.h"
 #include "TbFixture.h"
+#include "script/ScriptRunner.h"
 
 namespace tabulo::test {
 namespace {
@@ -72,8 +72,46 @@ TEST_F(RunnerTest, ScriptsReadCancelAfterEachCall) {
     EXPECT_EQ(runner.RunScriptProc("Start"), 0);
     std::string city;
     engine.ReadField(2, city);
-    EXPECT_EQ(city, "True Fal"); // "True False" cut to the field's 8 characters
+    EXPECT_EQ(city, "-1 0"); // Cancel reads as an Integer
 }
+
+struct CancelAssignment {
+    const char* value;
+    int cancel;       // what the run returns
+    const char* seen; // what the script reads back, or the error box's description
+};
+
+// The script sees Cancel as an Integer and keeps whatever number it stores.
+const CancelAssignment kCancelAssignments[] = {
+    {"1", 1, "1 Integer"},    {"True", -1, "-1 Integer"},    {"False", 0, "0 Integer"},
+    {"2.5", 2, "2 Integer"},  {"\"7\"", 7, "7 Integer"},     {"-32768", -32768, "-32768 In"},
+    {"70000", 0, "Overflow"}, {"\"x\"", 0, "Type mismatch"}, {"Null", 0, "Invalid use of Null"},
+};
+
+class CancelAssignmentTest : public RunnerTest,
+                             public ::testing::WithParamInterface<CancelAssignment> {};
+
+TEST_P(CancelAssignmentTest, KeepsTheNumberAsAnInteger) {
+    const CancelAssignment& c = GetParam();
+    // SetField clears Cancel, so the script stores what it read back once more.
+    Load(std::string("Sub Update\n  Tb.Cancel = ") + c.value +
+         "\n  kept = Tb.Cancel\n  Tb.SetField \"City\", kept & \" \" & TypeName(kept)\n"
+         "  Tb.Cancel = kept\nEnd Sub\n");
+    engine.WriteField(2, "");
+    EXPECT_EQ(runner.RunScriptProc("Update"), c.cancel);
+    std::string city;
+    engine.ReadField(2, city);
+    if (reporter.messages.empty()) {
+        EXPECT_EQ(city, std::string(c.seen).substr(0, 8));
+    } else {
+        EXPECT_EQ(city, "");
+        EXPECT_NE(reporter.messages[0].text.find(std::string("Description:") + c.seen),
+                  std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, CancelAssignmentTest, ::testing::ValuesIn(kCancelAssignments),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(RunnerTest, ARunAskedForDuringAnotherIsVetoed) {
     Load("Sub Start\n  Tb.SetField \"Name\", Tb.GetPass(\"Password\", \"\")\nEnd Sub\n"

@@ -14,6 +14,7 @@ namespace err {
 inline constexpr int32_t InvalidCall = 5;
 inline constexpr int32_t Overflow = 6;
 inline constexpr int32_t OutOfMemory = 7;
+inline constexpr int32_t PermissionDenied = 70;
 inline constexpr int32_t SubscriptOutOfRange = 9;
 inline constexpr int32_t ArrayLocked = 10;
 inline constexpr int32_t DivisionByZero = 11;
@@ -28,9 +29,15 @@ inline constexpr int32_t NoSuchMember = 438;
 inline constexpr int32_t WrongArgCount = 450;
 inline constexpr int32_t NotACollection = 451;
 inline constexpr int32_t KeyExists = 457;
+inline constexpr int32_t UnsupportedType = 458;
 inline constexpr int32_t VariableUndefined = 500;
 inline constexpr int32_t IllegalAssignment = 501;
 inline constexpr int32_t ElementNotFound = 32811;
+inline constexpr int32_t RegExpSyntax = 5017;
+inline constexpr int32_t RegExpQuantifier = 5018;
+inline constexpr int32_t RegExpBracket = 5019;
+inline constexpr int32_t RegExpParen = 5020;
+inline constexpr int32_t RegExpRange = 5021;
 inline constexpr int32_t TimedOut = -2147467260; // the run passed its deadline
 // Compile errors.
 inline constexpr int32_t SyntaxError = 1002;
@@ -79,6 +86,10 @@ inline constexpr int32_t UnexpectedNext = 1055;
 // The language's standard text for an error number ("Type mismatch").
 std::string errorDescription(int32_t number);
 
+// The language's own number for an HRESULT of the script runtime (0x800A....) or of the
+// system (0x8007...., as far as the language knows it); any other number as it is.
+int32_t languageErrorNumber(int32_t number);
+
 class ScriptError : public std::runtime_error {
 public:
     explicit ScriptError(int32_t number);
@@ -87,6 +98,8 @@ public:
     int32_t number;
     std::string description;
     std::string source;
+    std::string helpFile;
+    int32_t helpContext = 0;
     int line = 0;   // 1-based; 0 until the interpreter places it
     int column = 0; // 0-based character position in the line
     bool positioned = false;

@@ -5,7 +5,7 @@
 // caller's variable through its pointer. Members are matched without regard to
 // case. Failures are reported by throwing ScriptError (see raiseError()).
 
-#include "script/vbscript/Variant.h"
+#include "vbscript/Variant.h"
 
 #include <span>
 #include <string>

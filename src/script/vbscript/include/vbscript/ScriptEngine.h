@@ -10,14 +10,17 @@
 //   if (!engine.AddCode(text) || !engine.Run("Start"))
 //       show(engine.Error().description, engine.Error().line, engine.Error().column);
 
-#include "script/vbscript/Interpreter.h"
-#include "script/vbscript/ScriptObject.h"
+#include "vbscript/ScriptObject.h"
+#include "vbscript/ScriptUi.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace tabulo::vbs {
+
+class Interpreter;
 
 struct ScriptErrorInfo {
     int32_t number = 0;

@@ -138,4 +138,13 @@ struct ArrayData {
 // Copies a value the way assignment does: arrays are copied, not shared.
 Variant copyForAssign(const Variant& v);
 
+// The language's conversions (CStr, CLng, CInt, CDbl, CBool), for hosts that read
+// their arguments. They throw ScriptError as the script's own conversions do: Null
+// refuses with 94, a text that is no number with 13, a number out of range with 6.
+std::string toString(const Variant& v);
+int32_t toLong(const Variant& v);
+int16_t toInteger(const Variant& v);
+double toDouble(const Variant& v);
+bool toBool(const Variant& v);
+
 } // namespace tabulo::vbs
