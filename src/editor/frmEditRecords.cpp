@@ -2,7 +2,7 @@
 // and Time insertions, and Goto record through the browse grid.
 
 #include "editor/FieldInput.h"
-#include "editor/NumberedAppend.h"
+#include "editor/rules/NumberedAppend.h"
 #include "dialogs/QtText.h"
 #include "editor/rules/UpdateChecks.h"
 #include "editor/frmEdit.h"
