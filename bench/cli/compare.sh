@@ -25,9 +25,16 @@ best() {
 
 "$cli" create "$here/bench.json" Bench
 "$cli" export Bench --format sqlite -o bench.sqlite
-cmp <("$cli" export Bench --format csv | tail -n +2 | cut -d, -f1,3-) \
-    <(sqlite3 -csv bench.sqlite 'SELECT recno, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10 FROM Bench' |
-      sed 's/$/\r/') > /dev/null || { echo "the two exports differ"; exit 1; }
+# Both hold the same rows (each program quotes in its own way, so compare the values).
+"$cli" export Bench --format csv -o tabulo.csv
+sqlite3 -csv bench.sqlite 'SELECT recno, deleted, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10 FROM Bench' \
+    > sqlite.csv
+python3 - <<'PY' || { echo "the two exports differ"; exit 1; }
+import csv, sys
+ours = list(csv.reader(open("tabulo.csv", newline="")))[1:]
+theirs = list(csv.reader(open("sqlite.csv", newline="")))
+sys.exit(0 if ours == theirs and len(ours) == 65530 else 1)
+PY
 
 printf "%-36s %9s %9s\n" "(best of five)" "CPU s" "wall s"
 read -r c w < <(best "$cli" export Bench --format csv -o out.csv)
@@ -38,12 +45,15 @@ read -r c w < <(best "$cli" check Bench)
 printf "%-36s %9.3f %9.3f   (target: under 0.100)\n" "tabulo-cli check" "$c" "$w"
 
 # 10,000 live rows of the export, appended to an empty copy of the same form.
-"$cli" export Bench --format csv --live-only | head -n 10001 > rows.csv
+"$cli" export Bench --format csv --live-only -o live.csv
+head -n 10001 live.csv > rows.csv
 python3 - "$here/bench.json" empty.json <<'PY'
 import json, sys
 d = json.load(open(sys.argv[1])); d.pop("generate"); json.dump(d, open(sys.argv[2], "w"))
 PY
 import_once() { "$cli" create --force empty.json Empty && "$cli" import Empty rows.csv; }
 read -r c w < <(best import_once)
-printf "%-36s %9.3f %9.3f   (%.0f rows/s by wall time; target: 20,000)\n" \
-    "tabulo-cli import of 10,000 rows" "$c" "$w" "$(echo "10000 / $w" | bc -l)"
+printf "%-36s %9.3f %9.3f   (rows/s: %.0f by CPU, %.0f by wall time; target: 20,000)\n" \
+    "tabulo-cli import of 10,000 rows" "$c" "$w" "$(echo "10000 / $c" | bc -l)" \
+    "$(echo "10000 / $w" | bc -l)"
+echo "CPU time is the figure to compare on a busy machine; wall time adds the waiting."

@@ -106,6 +106,14 @@ bool DatabaseReader::ForEachRecord(long first, long last, const RecordVisitor& v
     return true;
 }
 
+int FieldInUseNamed(const DBHeader& h, std::string_view name) {
+    const int count = std::clamp<int>(h.FieldCount, 0, kMaxFields);
+    for (int slot = 1; slot <= count; ++slot)
+        if (h.Fields[slot - 1].Page != 0 && TrimSpaces(h.Fields[slot - 1].Name) == name)
+            return slot;
+    return 0;
+}
+
 std::string_view FieldValue(const DBField& field, std::string_view record) {
     const FieldSpan span = FieldSpanInRecord(field, record.size());
     std::string_view value = record.substr(span.begin, span.end - span.begin);

@@ -59,6 +59,10 @@ private:
 inline constexpr char kLiveMark = ' ';
 inline constexpr char kDeletedMark = '*';
 
+// The field in use (slots 1 to FieldCount) whose trimmed name is exactly `name`; names are
+// compared as the program compares them, case included. 0 when there is none.
+int FieldInUseNamed(const DBHeader& header, std::string_view name);
+
 // The field's value in a record: its characters inside the record, blanks trimmed.
 std::string_view FieldValue(const DBField& field, std::string_view record);
 

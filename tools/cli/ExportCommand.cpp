@@ -14,15 +14,6 @@ namespace tabulo::cli {
 
 namespace {
 
-// The field in use whose trimmed name is exactly `name` (case matters, as in the program).
-int SlotNamed(const DBHeader& h, const std::string& name) {
-    const int count = std::clamp<int>(h.FieldCount, 0, kMaxFields);
-    for (int slot = 1; slot <= count; ++slot)
-        if (h.Fields[slot - 1].Page != 0 && TrimSpaces(h.Fields[slot - 1].Name) == name)
-            return slot;
-    return 0;
-}
-
 ExportColumn ColumnOf(const DBHeader& h, int slot) {
     return {slot, h.Fields[slot - 1], TrimSpaces(h.Fields[slot - 1].Name)};
 }
@@ -38,7 +29,7 @@ bool ChooseColumns(const DBHeader& h, const ExportOptions& options,
         return true;
     }
     for (const std::string& given : *options.fields) {
-        const int slot = SlotNamed(h, Utf8ToCp1252(given));
+        const int slot = FieldInUseNamed(h, Utf8ToCp1252(given));
         if (slot == 0) {
             error = "no field named " + given;
             return false;

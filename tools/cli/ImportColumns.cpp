@@ -1,5 +1,6 @@
 #include "ImportColumns.h"
 
+#include "DatabaseReader.h"
 #include "engine/CodePage.h"
 
 #include <algorithm>
@@ -8,17 +9,9 @@ namespace tabulo::cli {
 
 namespace {
 
-int SlotNamed(const DBHeader& h, const std::string& name) {
-    const int count = std::clamp<int>(h.FieldCount, 0, kMaxFields);
-    for (int slot = 1; slot <= count; ++slot)
-        if (h.Fields[slot - 1].Page != 0 && TrimSpaces(h.Fields[slot - 1].Name) == name)
-            return slot;
-    return 0;
-}
-
 bool ColumnOf(const DBHeader& h, const std::string& name, ImportColumn& column) {
     column.name = name;
-    column.slot = SlotNamed(h, name);
+    column.slot = FieldInUseNamed(h, name);
     if (column.slot != 0)
         column.kind = ImportColumn::Kind::Field;
     else if (name == "recno")

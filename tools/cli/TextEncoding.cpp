@@ -2,6 +2,8 @@
 
 #include "engine/CodePage.h"
 
+#include <algorithm>
+
 namespace tabulo::cli {
 
 void AppendText(std::string& out, std::string_view cp1252, Encoding encoding) {
@@ -21,7 +23,9 @@ void AppendText(std::string& out, std::string_view cp1252, Encoding encoding) {
 
 bool DecodeText(std::string_view text, Encoding encoding, std::string& cp1252,
                 std::string& problem) {
-    if (encoding == Encoding::Cp1252) {
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (encoding == Encoding::Cp1252 || ascii) { // ASCII reads the same in both
         cp1252.assign(text);
         return true;
     }
