@@ -162,6 +162,10 @@ const Refusal kRefusals[] = {
      {"-o", "no/such/folder/x.csv"},
      1,
      "no/such/folder/x.csv: cannot create the file: No such file or directory"},
+    {"the database itself as the output",
+     {"-o", "Tricky.Tbd"},
+     2,
+     "Tricky.Tbd: that is the database itself"},
     {"sqlite column names that differ only in case",
      {"--format", "sqlite", "-o", "t.db", "--fields", "NAME,Name"},
      1,
@@ -176,10 +180,12 @@ TEST_P(ExportRefusal, SaysWhyWithItsStatus) {
     Write(db, "Tricky");
     std::vector<std::string> args = {"export", "Tricky"};
     args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const std::string before = Bytes("Tricky.Tbd");
     const test::CliResult r = Cli(args);
     EXPECT_EQ(r.status, GetParam().status);
     EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "");
+    EXPECT_EQ(Bytes("Tricky.Tbd"), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, ExportRefusal, testing::ValuesIn(kRefusals), CaseName<Refusal>);

@@ -95,9 +95,10 @@ bool DatabaseReader::ForEachRecord(long first, long last, const RecordVisitor& v
     for (long k = first; k <= last;) {
         const long count = std::min(perPiece, last - k + 1);
         const size_t bytes = static_cast<size_t>(count) * length;
-        if (ReadAt(RecordOffset(k, header_.RecordLength), piece.data(), bytes) !=
-            static_cast<long>(bytes)) {
-            error = path_ + ": cannot read record " + std::to_string(k) + ": " + SystemReason();
+        const long got = ReadAt(RecordOffset(k, header_.RecordLength), piece.data(), bytes);
+        if (got != static_cast<long>(bytes)) {
+            error = path_ + ": cannot read record " + std::to_string(k) + ": " +
+                    (got < 0 ? SystemReason() : "the file ended early");
             return false;
         }
         for (long i = 0; i < count; ++i, ++k)

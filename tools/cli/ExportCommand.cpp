@@ -8,6 +8,7 @@
 #include "engine/CodePage.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <ostream>
 
 namespace tabulo::cli {
@@ -104,6 +105,9 @@ int RunExport(const ExportOptions& options, std::ostream& err) {
         err << kProgramName << ": " << db.Path() << ": the header counts " << db.ClaimedRecords()
             << " records, the file holds " << db.HeldRecords() << "; exporting those\n";
 
+    std::error_code ignored;
+    if (!options.output.empty() && std::filesystem::equivalent(options.output, db.Path(), ignored))
+        return Fail(err, options.output + ": that is the database itself", kExitUsage);
     OutputFile out;
     if (textOutput && !out.Open(options.output, error)) return Fail(err, error);
     const std::unique_ptr<RecordSink> sink = MakeSink(options, db, out);
