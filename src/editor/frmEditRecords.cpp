@@ -4,7 +4,7 @@
 #include "browse/modBrowse.h"
 #include "dialogs/QtText.h"
 #include "editor/FieldInput.h"
-#include "editor/NumberedAppend.h"
+#include "editor/rules/NumberedAppend.h"
 #include "editor/frmEdit.h"
 #include "editor/rules/UpdateChecks.h"
 #include "engine/modDB.h"

@@ -107,4 +107,14 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();) {
+        char32_t cp = 0;
+        const size_t len = DecodeUtf8(text, pos, cp);
+        if (len == 0) return false;
+        pos += len;
+    }
+    return true;
+}
+
 } // namespace tabulo

@@ -18,5 +18,7 @@ std::string CodePointsToCp1252(std::u32string_view codePoints);
 std::string Cp1252ToUtf8(std::string_view text);
 // Malformed UTF-8 gives one "?" per byte that cannot start a valid sequence.
 std::string Utf8ToCp1252(std::string_view utf8);
+// True when every byte belongs to a well-formed, shortest-form UTF-8 sequence.
+bool IsValidUtf8(std::string_view text);
 
 } // namespace tabulo

@@ -2,7 +2,7 @@
 // the "#" fields beforehand, the stored number is the record's own, also when two copies of
 // the program append at the same moment.
 
-#include "editor/NumberedAppend.h"
+#include "editor/rules/NumberedAppend.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"

@@ -61,19 +61,22 @@ TEST(CodePage, Utf8ThatCannotBeHeldOrIsMalformedNeverSpoilsItsNeighbours) {
     struct Case {
         std::string utf8;
         std::string expected;
+        bool valid;
     };
     const Case cases[] = {
-        {"a\xC4\x80z", "a?z"},         // U+0100, valid but not in the code page
-        {"a\xF0\x9F\x98\x80z", "a?z"}, // four-byte sequence
-        {"a\xE2\x82z", "a??z"},        // sequence cut short
-        {"a\x80z", "a?z"},             // stray continuation byte
-        {"a\xC0\xAFz", "a??z"},        // overlong form of "/"
-        {"a\xED\xA0\x80z", "a???z"},   // encoded surrogate
-        {"a\xFFz", "a?z"},             // byte never used in UTF-8
-        {"ab\xC3", "ab?"},             // truncated at the end
+        {"a\xC4\x80z", "a?z", true},         // U+0100, valid but not in the code page
+        {"a\xF0\x9F\x98\x80z", "a?z", true}, // four-byte sequence
+        {"a\xE2\x82z", "a??z", false},       // sequence cut short
+        {"a\x80z", "a?z", false},            // stray continuation byte
+        {"a\xC0\xAFz", "a??z", false},       // overlong form of "/"
+        {"a\xED\xA0\x80z", "a???z", false},  // encoded surrogate
+        {"a\xFFz", "a?z", false},            // byte never used in UTF-8
+        {"ab\xC3", "ab?", false},            // truncated at the end
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(Utf8ToCp1252(c.utf8), c.expected) << c.utf8;
+        EXPECT_EQ(IsValidUtf8(c.utf8), c.valid) << c.utf8;
+    }
 }
 
 } // namespace

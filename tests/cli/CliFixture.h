@@ -1,0 +1,43 @@
+#pragma once
+// What the tests of tabulo-cli share: a fresh folder to work in, the shipped samples built
+// into it, and databases of the test builder written there.
+
+#include "CliRun.h"
+#include "Description.h"
+#include "TempDir.h"
+#include "TestDb.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace tabulo::cli {
+
+class CliTest : public testing::Test {
+protected:
+    // Builds samples/<name>.json into the folder as <name>.Tbd.
+    void MakeSample(const std::string& name) {
+        ASSERT_EQ(MakeDatabase(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json",
+                               File(name + ".Tbd")),
+                  "");
+    }
+    void Write(const test::TestDb& db, const std::string& name) { db.WriteTo(File(name + ".Tbd")); }
+    std::string File(const std::string& name) const { return dir.File(name); }
+    std::string Bytes(const std::string& name) const { return test::ReadFileBytes(File(name)); }
+
+    // tabulo-cli run in the folder.
+    test::CliResult Cli(std::vector<std::string> args, const std::string& input = "") const {
+        return test::RunCli({std::move(args), input, dir.Path().string(), false});
+    }
+
+    test::TempDir dir;
+};
+
+// The number of times `part` occurs in `text`.
+inline int Occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace tabulo::cli

@@ -1,0 +1,212 @@
+// tabulo-cli export: every format's bytes on values with commas, quotes, line breaks and
+// characters above 127; the tabulo format equal to the Export window's own file; the
+// SQLite output read back through the SQLite library; refusals with their statuses.
+
+#include "CaseName.h"
+#include "CliFixture.h"
+#include "RecordingReporter.h"
+#include "engine/CsvExport.h"
+#include "engine/modDB.h"
+
+#include <sqlite3.h>
+#include <sstream>
+
+namespace tabulo::cli {
+namespace {
+
+// NAME (*), NOTE (*M), CITY (A); record 2 is marked deleted.
+test::TestDb Tricky() {
+    test::TestDb db;
+    db.AddField("NAME", 10, "*").AddField("NOTE", 20, "*M").AddField("CITY", 8, "A");
+    db.AddRecord({"Ann, Jr", "say \"hi\"", "Z\xFCrich"});
+    db.AddDeletedRecord({" Bob ", "one\r\ntwo", ""});
+    db.AddRecord({"", "", "Rome"});
+    return db;
+}
+
+struct FormatCase {
+    const char* what;
+    std::vector<std::string> options;
+    std::string expected; // standard output, byte for byte
+};
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+const FormatCase kFormats[] = {
+    {"csv by default",
+     {},
+     "recno,deleted,NAME,NOTE,CITY\r\n"
+     "1,0,\"Ann, Jr\",\"say \"\"hi\"\"\",Z\xC3\xBCrich\r\n"
+     "2,1,Bob,\"one\r\ntwo\",\r\n"
+     "3,0,,,Rome\r\n"},
+    {"csv in the file's code page with chosen fields in their given order",
+     {"--encoding", "cp1252", "--fields", "CITY,NAME"},
+     "recno,deleted,CITY,NAME\r\n1,0,Z\xFCrich,\"Ann, Jr\"\r\n2,1,,Bob\r\n3,0,Rome,\r\n"},
+    {"csv of live records only",
+     {"--live-only", "--fields", "NAME"},
+     "recno,deleted,NAME\r\n1,0,\"Ann, Jr\"\r\n3,0,\r\n"},
+    {"tabulo",
+     {"--format", "tabulo"},
+     "#,NAME,NOTE,CITY\r\n"
+     "1,\"Ann, Jr\",\"say \"hi\"\",\"Z\xFCrich\"\r\n"
+     "2,\"Bob\",\"one\ntwo\",\"\"\r\n"
+     "3,\"\",\"\",\"Rome\"\r\n"},
+    {"tabulo keeps field-number order",
+     {"--format", "tabulo", "--fields", "CITY,NAME", "--encoding", "utf-8"},
+     "#,NAME,CITY\r\n1,\"Ann, Jr\",\"Z\xC3\xBCrich\"\r\n2,\"Bob\",\"\"\r\n3,\"\",\"Rome\"\r\n"},
+    {"tabulo without fields", {"--format", "tabulo", "--fields", ""}, "#\r\n1\r\n2\r\n3\r\n"},
+    {"json lines",
+     {"--format", "jsonl", "--fields", "NAME,NOTE,CITY"},
+     "{\"recno\":1,\"deleted\":false,\"NAME\":\"Ann, Jr\",\"NOTE\":\"say \\\"hi\\\"\","
+     "\"CITY\":\"Z\xC3\xBCrich\"}\n"
+     "{\"recno\":2,\"deleted\":true,\"NAME\":\"Bob\",\"NOTE\":\"one\\r\\ntwo\",\"CITY\":\"\"}\n"
+     "{\"recno\":3,\"deleted\":false,\"NAME\":\"\",\"NOTE\":\"\",\"CITY\":\"Rome\"}\n"},
+};
+
+class ExportFormat : public CliTest, public testing::WithParamInterface<FormatCase> {};
+
+TEST_P(ExportFormat, WritesTheFormatsBytes) {
+    Write(Tricky(), "Tricky");
+    std::vector<std::string> args = {"export", "Tricky"};
+    args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
+    const test::CliResult r = Cli(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, ExportFormat, testing::ValuesIn(kFormats), CaseName<FormatCase>);
+
+class Export : public CliTest {};
+
+// The window's file is written by WriteExportFile through the engine; the command line
+// reads the file itself. Both must give the same bytes.
+TEST_F(Export, TabuloEqualsTheExportWindowsFile) {
+    MakeSample("Contacts");
+    test::RecordingReporter reporter;
+    modDB db(reporter);
+    std::string name = File("Contacts");
+    ASSERT_EQ(db.OpenDatabase(name), 1);
+    ASSERT_EQ(db.SetRecordNo(4), 1);
+    std::ostringstream window;
+    struct : ProgressSink {
+        void ShowPer(long, long) override {}
+        void HidePer() override {}
+    } progress;
+    std::vector<int> all;
+    for (int n = 1; n <= db.GetFieldCount(); ++n)
+        all.push_back(n);
+    ASSERT_TRUE(WriteExportFile(db, all, window, progress));
+    EXPECT_EQ(db.GetRecordNo(), 4); // the window's current record is kept
+
+    const test::CliResult r = Cli({"export", "Contacts", "--format", "tabulo", "-o", "c.csv"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Bytes("c.csv"), window.str());
+    EXPECT_EQ(Occurrences(window.str(), "\r\n"), 13); // header and twelve records
+}
+
+TEST_F(Export, SqliteReadBackThroughTheLibrary) {
+    Write(Tricky(), "Tricky");
+    const test::CliResult r = Cli({"export", "Tricky", "--format", "sqlite", "-o", "t.db"});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    sqlite3* sql = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(File("t.db").c_str(), &sql, SQLITE_OPEN_READONLY, nullptr),
+              SQLITE_OK);
+    sqlite3_stmt* rows = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(sql,
+                                 "SELECT recno, deleted, NAME, NOTE, CITY FROM \"Tricky\" "
+                                 "ORDER BY recno",
+                                 -1, &rows, nullptr),
+              SQLITE_OK);
+    std::vector<std::string> got;
+    while (sqlite3_step(rows) == SQLITE_ROW) {
+        std::string row = std::to_string(sqlite3_column_int(rows, 0)) + "|" +
+                          std::to_string(sqlite3_column_int(rows, 1));
+        for (int c = 2; c < 5; ++c)
+            row += "|" + std::string(reinterpret_cast<const char*>(sqlite3_column_text(rows, c)));
+        got.push_back(row);
+    }
+    sqlite3_finalize(rows);
+    sqlite3_close(sql);
+    EXPECT_EQ(got, (std::vector<std::string>{"1|0|Ann, Jr|say \"hi\"|Z\xC3\xBCrich",
+                                             "2|1|Bob|one\r\ntwo|", "3|0|||Rome"}));
+
+    const test::CliResult again = Cli({"export", "Tricky", "--format", "sqlite", "-o", "t.db"});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.err, "tabulo-cli: t.db: CREATE: table \"Tricky\" already exists\n");
+}
+
+struct Refusal {
+    const char* what;
+    std::vector<std::string> args;
+    int status;
+    std::string err; // part of standard error
+};
+
+void PrintTo(const Refusal& c, std::ostream* os) {
+    *os << c.what;
+}
+
+const Refusal kRefusals[] = {
+    {"an unknown field", {"--fields", "NAME,Nope"}, 2, "Tricky.Tbd: no field named Nope\n"},
+    {"sqlite to standard output", {"--format", "sqlite"}, 2, "needs an output file (-o FILE)"},
+    {"json lines in the code page",
+     {"--format", "jsonl", "--encoding", "cp1252"},
+     2,
+     "always UTF-8"},
+    {"an unknown format", {"--format", "xml"}, 2, "--format"},
+    {"an unwritable output",
+     {"-o", "no/such/folder/x.csv"},
+     1,
+     "no/such/folder/x.csv: cannot create the file: No such file or directory"},
+    {"the database itself as the output",
+     {"-o", "Tricky.Tbd"},
+     2,
+     "Tricky.Tbd: that is the database itself"},
+    {"sqlite column names that differ only in case",
+     {"--format", "sqlite", "-o", "t.db", "--fields", "NAME,Name"},
+     1,
+     "the column Name is there already"},
+};
+
+class ExportRefusal : public CliTest, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(ExportRefusal, SaysWhyWithItsStatus) {
+    test::TestDb db = Tricky();
+    db.AddField("Name", 3);
+    Write(db, "Tricky");
+    std::vector<std::string> args = {"export", "Tricky"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const std::string before = Bytes("Tricky.Tbd");
+    const test::CliResult r = Cli(args);
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(Bytes("Tricky.Tbd"), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, ExportRefusal, testing::ValuesIn(kRefusals), CaseName<Refusal>);
+
+TEST_F(Export, ExportsTheRecordsTheFileHoldsAndSaysSo) {
+    test::TestDb db = Tricky();
+    db.SetRecordCount(5);
+    Write(db, "Short");
+    const test::CliResult r = Cli({"export", "Short", "--fields", "CITY"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "recno,deleted,CITY\r\n1,0,Z\xC3\xBCrich\r\n2,1,\r\n3,0,Rome\r\n");
+    EXPECT_EQ(r.err, "tabulo-cli: Short.Tbd: the header counts 5 records, the file holds 3; "
+                     "exporting those\n");
+}
+
+TEST_F(Export, AnEmptyDatabaseGivesTheHeaderLineOnly) {
+    test::TestDb db;
+    db.AddField("NAME", 5);
+    Write(db, "Empty");
+    EXPECT_EQ(Cli({"export", "Empty", "--format", "tabulo"}).out, "#,NAME\r\n");
+}
+
+} // namespace
+} // namespace tabulo::cli

@@ -1,0 +1,247 @@
+// tabulo-cli import: values typed into their fields, records checked as Update checks them,
+// refused rows named by their line, the RFC 4180 round trip, and appends under the lock.
+
+#include "CaseName.h"
+#include "CliFixture.h"
+#include "RecordingReporter.h"
+#include "engine/DbFile.h"
+#include "engine/modDB.h"
+
+namespace tabulo::cli {
+namespace {
+
+// One field for each kind of input rule.
+test::TestDb Form() {
+    test::TestDb db;
+    db.AddField("ID", 6, "#").AddField("NAME", 10, "ASF!").AddField("BORN", 10, "D");
+    db.AddField("AT", 8, "T").AddField("QTY", 5, "N-").AddField("CODE", 4, "AU");
+    db.AddField("MAIL", 20, "E").AddField("NOTE", 30, "*M").AddField("FIXED", 5, "=");
+    db.AddField("YES", 1, "Y");
+    return db;
+}
+
+struct BadRows {
+    const char* what;
+    std::string csv;
+    std::vector<std::string> messages; // standard error lines after "tabulo-cli: in.csv: "
+    int appended;
+};
+
+void PrintTo(const BadRows& c, std::ostream* os) {
+    *os << c.what;
+}
+
+const BadRows kBadRows[] = {
+    {"a date that does not exist",
+     "NAME,BORN\r\nAnn,31/02/2024\r\nBob,29/02/2024\r\n",
+     {"line 2: Field: BORN, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
+     1},
+    {"a time out of range",
+     "NAME,AT\r\nAnn,25:00:00\r\n",
+     {"line 2: Field: AT, Invalid time. Format (hh:mm)"},
+     0},
+    {"a required field left empty",
+     "NAME,BORN\r\n,01/01/2000\r\n",
+     {"line 2: Field: NAME, Cannot be empty"},
+     0},
+    {"a character the field refuses",
+     "NAME,QTY\r\nAnn,12a\r\n",
+     {"line 2: field QTY: \"a\" is not accepted by the field's codes \"N-\""},
+     0},
+    {"a minus after the digits",
+     "NAME,QTY\r\nAnn,-5\r\nBob,5-\r\n",
+     {"line 3: field QTY: \"-\" is not accepted by the field's codes \"N-\""},
+     1},
+    {"a second at sign",
+     "NAME,MAIL\r\nAnn,a@b@c\r\n",
+     {"line 2: field MAIL: \"@\" is not accepted by the field's codes \"E\""},
+     0},
+    {"a line break in a field of one line",
+     "NAME\r\n\"Ann\r\nBerg\"\r\nBob\r\n",
+     {"line 2: field NAME: a line break is not accepted in a field of one line"},
+     1},
+    {"a control character",
+     "NAME,NOTE\r\nAnn,a\tb\r\n",
+     {"line 2: field NOTE: the control character \"\\x09\" cannot be typed"},
+     0},
+    {"a wrong number of values",
+     "NAME,BORN\r\nAnn\r\nBob,,\r\nCy,\r\n",
+     {"line 2: 1 values, but the header row names 2",
+      "line 3: 3 values, but the header row names 2"},
+     1},
+    {"a quote inside a plain value",
+     "NAME\r\nAn\"n\r\nBob\r\n",
+     {"line 2: a quote inside a value that does not begin with one"},
+     1},
+    {"a quoted value that never ends",
+     "NAME\r\nAnn\r\n\"Bob\r\n",
+     {"line 3: the quoted value begun on line 3 never ends"},
+     1},
+    {"invalid UTF-8", "NAME\r\nAn\xFFn\r\n", {"line 2: field NAME: not valid UTF-8"}, 0},
+    {"a character outside Windows-1252",
+     "NOTE,NAME\r\n\xC4\x80,Ann\r\n",
+     {"line 2: field NOTE: a character that Windows-1252 cannot hold"},
+     0},
+    {"a deleted column that is no number",
+     "NAME,deleted\r\nAnn,yes\r\n",
+     {"line 2: column deleted: expected 0 or 1"},
+     0},
+    {"line numbers counted through values of several lines",
+     "NAME,NOTE\r\nAnn,\"one\r\ntwo\"\r\nBob,x\r\n,y\r\n",
+     {"line 5: Field: NAME, Cannot be empty"},
+     2},
+};
+
+class ImportRows : public CliTest, public testing::WithParamInterface<BadRows> {};
+
+TEST_P(ImportRows, RefusesBadRowsByLineAndAppendsTheRest) {
+    Write(Form(), "Db");
+    test::WriteFileBytes(File("in.csv"), GetParam().csv);
+    const test::CliResult r = Cli({"import", "Db", "in.csv"});
+    std::string expected;
+    for (const std::string& m : GetParam().messages)
+        expected += "tabulo-cli: in.csv: " + m + "\n";
+    EXPECT_EQ(r.err, expected);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(test::LongAt(Bytes("Db.Tbd"), 0), GetParam().appended);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, ImportRows, testing::ValuesIn(kBadRows), CaseName<BadRows>);
+
+class Import : public CliTest {
+protected:
+    // The fields of record k as the engine reads them, "|" between them.
+    std::string Record(const std::string& db, long k) {
+        test::RecordingReporter reporter;
+        modDB engine(reporter);
+        std::string name = File(db);
+        EXPECT_EQ(engine.OpenDatabase(name), 1);
+        EXPECT_EQ(engine.SetRecordNo(k), 1);
+        std::string joined = engine.IsDeleted() ? "*" : " ";
+        for (int n = 1; n <= engine.GetFieldCount(); ++n) {
+            std::string value;
+            engine.ReadField(n, value);
+            joined += "|" + value;
+        }
+        return joined;
+    }
+};
+
+TEST_F(Import, ValuesAreTypedAsAPersonWouldTypeThem) {
+    test::TestDb db = Form();
+    db.AddRecord({" 1", "Old"});
+    Write(db, "Db");
+    test::WriteFileBytes(File("in.csv"),
+                         "\xEF\xBB\xBFNAME,CODE,QTY,YES,NOTE,FIXED,ID,recno,deleted\r\n"
+                         "john SMITH,ab,-12,y,\"one\ntwo\",as is,99,7,1\r\n" // lines 2 and 3
+                         "Abcdefghijkl,,,n,,,,,0\r\n");
+    const test::CliResult r = Cli({"import", "Db", "in.csv"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "tabulo-cli: in.csv: line 4: field NAME: cut to the field's length, 10\n");
+    EXPECT_EQ(r.out, "appended 2 records to Db.Tbd\n");
+    EXPECT_EQ(Record("Db", 2), "*|2|John Smith|||-12|AB||one\r\ntwo|as is|Y");
+    EXPECT_EQ(Record("Db", 3), " |3|Abcdefghij" + std::string(7, '|') + "|N");
+}
+
+// Export then import into an empty copy gives the same file, byte for byte.
+TEST_F(Import, RoundTripThroughRfc4180) {
+    test::TestDb empty;
+    empty.AddField("ID", 6, "#").AddField("NAME", 20, "*").AddField("NOTE", 40, "*M");
+    empty.AddField("BORN", 10, "D").AddField("QTY", 8, "N.-").AddField("CODE", 4, "AU");
+    test::TestDb full = empty;
+    full.AddRecord(
+        {" 1", "Ann, \"the\" first", "caf\xE9\r\n\"quoted\", too", "29/02/2024", "-1.5", "AB"});
+    full.AddDeletedRecord({" 2", "\x80 & \xFF", "", "", "", ""});
+    full.AddRecord({" 3", "", "\r\n\r\nlines", "01/12/1999", "7", "Z"});
+    full.AddRecord({" 4", "plain", ",", "", "", ""});
+    Write(full, "Full");
+    Write(empty, "Copy");
+
+    ASSERT_EQ(Cli({"export", "Full", "-o", "full.csv"}).status, 0);
+    const test::CliResult r = Cli({"import", "Copy", "full.csv"});
+
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Bytes("Copy.Tbd"), Bytes("Full.Tbd"));
+    // The code page of the file works too.
+    Write(empty, "Copy");
+    ASSERT_EQ(Cli({"export", "Full", "-o", "full.csv", "--encoding", "cp1252"}).status, 0);
+    EXPECT_EQ(Cli({"import", "Copy", "full.csv", "--encoding", "cp1252"}).status, 0);
+    EXPECT_EQ(Bytes("Copy.Tbd"), Bytes("Full.Tbd"));
+}
+
+TEST_F(Import, AllOrNothingWritesNothingWhenARowFails) {
+    Write(Form(), "Db");
+    test::WriteFileBytes(File("in.csv"), "NAME\r\nAnn\r\n\r\nBob1\r\nCy\r\n");
+    const std::string before = Bytes("Db.Tbd");
+    const test::CliResult r = Cli({"import", "Db", "in.csv", "--all-or-nothing"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tabulo-cli: in.csv: line 4: field NAME: \"1\" is not accepted by the "
+                     "field's codes \"ASF!\"\n");
+    EXPECT_EQ(r.out, "appended 0 records to Db.Tbd; 1 rows refused, so nothing was written\n");
+    EXPECT_EQ(Bytes("Db.Tbd"), before);
+
+    test::WriteFileBytes(File("in.csv"), "NAME\r\nAnn\r\nCy\r\n");
+    EXPECT_EQ(Cli({"import", "Db", "in.csv", "--all-or-nothing"}).status, 0);
+    EXPECT_EQ(test::LongAt(Bytes("Db.Tbd"), 0), 2);
+}
+
+TEST_F(Import, DryRunChecksAndWritesNothing) {
+    Write(Form(), "Db");
+    const std::string before = Bytes("Db.Tbd");
+    test::WriteFileBytes(File("in.csv"), "NAME\r\nAnn\r\nBob\r\n");
+    const test::CliResult r = Cli({"import", "Db", "in.csv", "--dry-run"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "would append 2 records to Db.Tbd\n");
+    EXPECT_EQ(Bytes("Db.Tbd"), before);
+}
+
+TEST_F(Import, AHeaderRowThatNamesNoFieldWritesNothing) {
+    Write(Form(), "Db");
+    const std::string before = Bytes("Db.Tbd");
+    const std::pair<std::string, std::string> cases[] = {
+        {"NAME,Colour\r\nAnn,red\r\n", "the header row: no field named Colour"},
+        {"NAME,NAME\r\nAnn,Ann\r\n", "the header row: NAME is named twice"},
+        {"", "the file is empty: it needs a header row naming fields"},
+        {"NA\"ME\r\n", "line 1: a quote inside a value that does not begin with one"},
+    };
+    for (const auto& [csv, message] : cases) {
+        test::WriteFileBytes(File("in.csv"), csv);
+        const test::CliResult r = Cli({"import", "Db", "in.csv"});
+        EXPECT_EQ(r.status, 1) << csv;
+        EXPECT_EQ(r.err, "tabulo-cli: in.csv: " + message + "\n");
+    }
+    EXPECT_EQ(Bytes("Db.Tbd"), before);
+    EXPECT_EQ(Cli({"import", "Db", "missing.csv"}).err,
+              "tabulo-cli: missing.csv: cannot open the file\n");
+}
+
+// A window open on the file sees the appended records, numbered after its own.
+TEST_F(Import, AppendsGoThroughTheEnginesLock) {
+    test::TestDb db = Form();
+    db.AddRecord({" 1", "Old"});
+    Write(db, "Db");
+    test::RecordingReporter reporter;
+    modDB window(reporter);
+    std::string name = File("Db");
+    ASSERT_EQ(window.OpenDatabase(name), 1);
+    test::WriteFileBytes(File("in.csv"), "NAME\r\nAnn\r\nBob\r\n");
+
+    {
+        std::unique_ptr<DbFile> other = DbFile::Open(File("Db.Tbd"));
+        ASSERT_TRUE(other->TryLockByte0()); // another copy is writing right now
+        const test::CliResult r = Cli({"import", "Db", "in.csv"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "tabulo-cli: Db: AddRecord: Unexpected Error\n"
+                         "tabulo-cli: in.csv: stopped: the database took no more records\n");
+    }
+    EXPECT_EQ(Cli({"import", "Db", "in.csv"}).status, 0);
+    EXPECT_EQ(window.GetRecordCount(), 3);
+    ASSERT_EQ(window.SetRecordNo(3), 1);
+    std::string id, person;
+    window.ReadField(1, id);
+    window.ReadField(2, person);
+    EXPECT_EQ(id + " " + person, "3 Bob");
+}
+
+} // namespace
+} // namespace tabulo::cli

@@ -1,0 +1,121 @@
+// tabulo-cli info: the header in words, on the sample and on damaged files; and the words
+// themselves (input codes, procedure names, colours, quoted text).
+
+#include "CaseName.h"
+#include "CliFixture.h"
+#include "InfoText.h"
+
+namespace tabulo::cli {
+namespace {
+
+class Info : public CliTest {};
+
+TEST_F(Info, DescribesTheContactsSample) {
+    MakeSample("Contacts");
+    const test::CliResult r = Cli({"info", "Contacts"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    for (const char* line : {
+             "Records      12 of 709 bytes, 1 marked deleted\n",
+             "Window       9600 x 7200 twips (640 x 480 pixels), background #F4F6FA\n",
+             "Date order   DD/MM/YYYY (1)\n",
+             "Orientation  portrait (1)\n",
+             "Pages        3\n     1  \"Person\"\n     2  \"Address\"\n     3  \"Notes\"\n",
+             "     3  LASTNAME                            1     32     30  \"AS-F!\" letters, "
+             "space, minus, first capitals, required\n",
+             "    20  CHANGED                             3    699     10  \"=H\" read-only, "
+             "hidden in lists\n",
+             "Banners      31\n",
+             "; procedures Start, Update, FindCity, CalledToday\n",
+         })
+        EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+    EXPECT_EQ(r.out.find("  | Sub Start"), std::string::npos); // the text only with --script
+    EXPECT_NE(Cli({"info", "Contacts.TBD", "--script"}).out.find("  | Sub Start\n"),
+              std::string::npos);
+}
+
+struct DamagedCase {
+    const char* what;
+    void (*damage)(std::string& bytes);
+    int status;
+    std::string out; // part of standard output
+    std::string err; // part of standard error
+};
+
+void PrintTo(const DamagedCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+const DamagedCase kDamaged[] = {
+    {"a header cut short", [](std::string& b) { b.resize(1000); }, 1, "",
+     "Small.Tbd: 1000 bytes, shorter than the 23496-byte header: not a database"},
+    {"record length 0", [](std::string& b) { test::PutLong(b, 4, 0); }, 0,
+     "Records      2, unreadable: record length 0\n", ""},
+    {"more records counted than held", [](std::string& b) { test::PutLong(b, 0, 9); }, 0,
+     "Records      2 of 6 bytes, 1 marked deleted\n             the header counts 9, the file "
+     "holds 2\n",
+     ""},
+    {"a negative record count", [](std::string& b) { test::PutLong(b, 0, uint32_t(-3)); }, 0,
+     "Records      0 of 6 bytes, 0 marked deleted\n             the header counts -3, the file "
+     "holds 2\n",
+     ""},
+    {"a field count beyond 128", [](std::string& b) { test::PutInteger(b, 70, 500); }, 0,
+     "Fields       500\n", ""},
+};
+
+class InfoOnDamage : public Info, public testing::WithParamInterface<DamagedCase> {};
+
+TEST_P(InfoOnDamage, DescribesWhatCanBeRead) {
+    test::TestDb db;
+    db.AddField("NAME", 5, "A").AddRecord({"Ann"}).AddDeletedRecord({"Bob"});
+    std::string bytes = db.Bytes();
+    GetParam().damage(bytes);
+    test::WriteFileBytes(File("Small.Tbd"), bytes);
+    const test::CliResult r = Cli({"info", "Small"});
+    EXPECT_EQ(r.status, GetParam().status) << r.err;
+    EXPECT_NE(r.out.find(GetParam().out), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, InfoOnDamage, testing::ValuesIn(kDamaged), CaseName<DamagedCase>);
+
+TEST_F(Info, AMissingFileIsNamed) {
+    const test::CliResult r = Cli({"info", "Nowhere"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tabulo-cli: Nowhere.Tbd: cannot open: No such file or directory\n");
+}
+
+TEST(InfoText, CodesInWords) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "no input"},
+        {"   ", "no input"},
+        {"N.-", "digits, decimal point, minus"},
+        {"D!", "date, required"},
+        {"*MH", "any character, several lines, hidden in lists"},
+        {"Aq", "letters, \"q\" (no meaning)"},
+        {"<>^X", "left-aligned, right-aligned, centred, hexadecimal digits"},
+    };
+    for (const auto& [format, words] : cases)
+        EXPECT_EQ(CodeWords(format), words) << format;
+}
+
+TEST(InfoText, ProcedureNamesAtTheStartOfTheirLines) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"Sub Start\r\nEnd Sub\r\n\r\nSub Update\r\nEnd Sub", {"Start", "Update"}},
+        {"  private function Total(a, b)\r\n  Exit Function\r\nEnd Function", {"Total"}},
+        {"Public Sub Go()\nEnd Sub\n' Sub Commented\nDim Sub_", {"Go"}},
+        {"x = 1\r\nSub\r\n", {}},
+        {"", {}},
+    };
+    for (const auto& [script, names] : cases)
+        EXPECT_EQ(ProcedureNames(script), names) << script;
+}
+
+TEST(InfoText, ColoursAndQuotedText) {
+    EXPECT_EQ(ColourText(0x302010), "#102030");
+    EXPECT_EQ(ColourText(-2147483643), "-2147483643");
+    EXPECT_EQ(QuotedText("a\"b\\\r\n\x01\xE9"), "\"a\\\"b\\\\\\r\\n\\x01\u00E9\"");
+}
+
+} // namespace
+} // namespace tabulo::cli

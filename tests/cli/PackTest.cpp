@@ -1,0 +1,56 @@
+// tabulo-cli pack: asks on a terminal, refuses without one unless --yes, and packs.
+
+#include "CliFixture.h"
+
+namespace tabulo::cli {
+namespace {
+
+class Pack : public CliTest {
+protected:
+    void SetUp() override {
+        test::TestDb db;
+        db.AddField("NAME", 5).AddRecord({"a"}).AddDeletedRecord({"b"}).AddRecord({"c"});
+        Write(db, "Db");
+        before = Bytes("Db.Tbd");
+    }
+    std::string before;
+};
+
+TEST_F(Pack, WithoutATerminalItNeedsYes) {
+    const test::CliResult r = Cli({"pack", "Db"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tabulo-cli: Db: not packed: there is no terminal to ask on (give --yes "
+                     "to pack anyway)\n");
+    EXPECT_EQ(Bytes("Db.Tbd"), before);
+}
+
+TEST_F(Pack, YesPacksAndKeepsTheOldFile) {
+    const test::CliResult r = Cli({"pack", "Db", "--yes"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "packed Db.Tbd: 2 records kept, 1 removed; the old file is Db.Bak\n");
+    EXPECT_EQ(r.err, ""); // no progress without a terminal
+    EXPECT_EQ(Bytes("Db.Bak"), before);
+    EXPECT_EQ(Bytes("Db.Tbd").substr(23496), " a     c    ");
+}
+
+TEST_F(Pack, OnATerminalTheAnswerDecides) {
+    const std::pair<const char*, int> answers[] = {{"n\n", 1}, {"\n", 1}, {"y\n", 0}};
+    for (const auto& [answer, status] : answers) {
+        const test::CliResult r = test::RunCli({{"pack", "Db"}, answer, dir.Path().string(), true});
+        EXPECT_EQ(r.status, status) << answer;
+        EXPECT_NE(r.err.find("Pack: Make sure database is not opened by other users! This can "
+                             "corrupt your database!!! Continue Yes/No? [y/N]"),
+                  std::string::npos)
+            << r.err;
+    }
+    EXPECT_EQ(test::LongAt(Bytes("Db.Tbd"), 0), 2);
+}
+
+TEST_F(Pack, AMissingDatabase) {
+    const test::CliResult r = Cli({"pack", "Nope", "--yes"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tabulo-cli: Nope: OPEN DATABASE: FILE:Nope not found!\n");
+}
+
+} // namespace
+} // namespace tabulo::cli

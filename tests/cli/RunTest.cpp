@@ -1,0 +1,150 @@
+// tabulo-cli run: a procedure of the database's script without a window.
+
+#include "CaseName.h"
+#include "CliFixture.h"
+#include "base/modLIB.h"
+
+namespace tabulo::cli {
+namespace {
+
+const char* kScript = R"(Sub Hello
+    MsgBox "Hello from " & Tb.GetField("NAME")
+End Sub
+
+Sub Ask
+    Dim answer
+    answer = InputBox("Your name?")
+    MsgBox "Hi " & answer & " / " & Tb.GetPass("Password", "none")
+End Sub
+
+Sub Buttons
+    MsgBox MsgBox("Sure?", vbYesNo) & " " & MsgBox("Again?", vbYesNo + vbDefaultButton2)
+End Sub
+
+Sub Window
+    Tb.SetAction "Later"
+    Tb.OpenDB "Db"
+    Dim names(0)
+    names(0) = "NAME"
+    MsgBox "picked " & Tb.GetDBList(names)
+End Sub
+
+Sub Rename
+    Tb.SetField "NAME", "Renamed"
+End Sub
+
+Sub Veto
+    Tb.Cancel = True
+End Sub
+
+Sub Broken
+    x = 1 / 0
+End Sub
+
+Sub Forever
+    Do
+    Loop
+End Sub)";
+
+struct RunCase {
+    const char* what;
+    std::vector<std::string> args; // after "run Db"
+    std::string input;
+    int status;
+    std::string out;
+    std::string err;
+};
+
+void PrintTo(const RunCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+const RunCase kRuns[] = {
+    {"message boxes print", {"Hello"}, "", 0, "Hello from Ann\n", ""},
+    {"another record", {"Hello", "--record", "2"}, "", 0, "Hello from Bob\n", ""},
+    {"input boxes read lines",
+     {"Ask"},
+     "Eve\r\nsecret\n",
+     0,
+     "Your name?\nHi Eve / secret\n",
+     "Password: "},
+    {"input boxes at the end of the input keep their default",
+     {"Ask"},
+     "",
+     0,
+     "Your name?\nHi  / none\n",
+     "Password: "},
+    {"message boxes answer with their default button",
+     {"Buttons"},
+     "",
+     0,
+     "Sure?\nAgain?\n6 7\n",
+     ""},
+    {"what needs the window says so",
+     {"Window"},
+     "",
+     0,
+     "picked 0\n",
+     "tabulo-cli: Db: SetAction: Later not added: the Actions menu needs the window\n"
+     "tabulo-cli: Db: GetDBList: no record picked: the list needs the window\n"},
+    {"a veto", {"Veto"}, "", 1, "", "tabulo-cli: Veto left Tb.Cancel true\n"},
+    {"a script error",
+     {"Broken"},
+     "",
+     1,
+     "",
+     "tabulo-cli: Db: SCRIPT ERROR: Description:Division by zero Line:32 Column:4\n"},
+    {"a missing procedure", {"Nope"}, "", 1, "", "SCRIPT ERROR"},
+    {"a run past its time-out", {"Forever", "--timeout", "50"}, "", 1, "", "SCRIPT ERROR"},
+    {"a record out of range",
+     {"Hello", "--record", "9"},
+     "",
+     1,
+     "",
+     "tabulo-cli: Db: SET RECORD NO: Record Out of range!\n"},
+};
+
+class Run : public CliTest, public testing::WithParamInterface<RunCase> {};
+
+TEST_P(Run, RunsTheProcedureHeadless) {
+    test::TestDb db;
+    db.AddField("NAME", 10, "*").SetScript(kScript).AddRecord({"Ann"}).AddRecord({"Bob"});
+    Write(db, "Db");
+    std::vector<std::string> args = {"run", "Db"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const test::CliResult r = Cli(args, GetParam().input);
+    EXPECT_EQ(r.status, GetParam().status) << r.err;
+    EXPECT_EQ(r.out, GetParam().out);
+    if (GetParam().status == 0 || GetParam().err.find('\n') != std::string::npos)
+        EXPECT_EQ(r.err, GetParam().err);
+    else
+        EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, Run, testing::ValuesIn(kRuns), CaseName<RunCase>);
+
+class RunSave : public CliTest {};
+
+TEST_F(RunSave, FieldChangesReachTheFileOnlyWhenAskedTo) {
+    test::TestDb db;
+    db.AddField("NAME", 10, "*").SetScript(kScript).AddRecord({"Ann"}).AddRecord({"Bob"});
+    Write(db, "Db");
+    const std::string before = Bytes("Db.Tbd");
+    EXPECT_EQ(Cli({"run", "Db", "Rename"}).status, 0);
+    EXPECT_EQ(Bytes("Db.Tbd"), before);
+    EXPECT_EQ(Cli({"run", "Db", "Rename", "--record", "2", "--save"}).status, 0);
+    EXPECT_EQ(Bytes("Db.Tbd").substr(23496), " Ann        Renamed   ");
+}
+
+TEST_F(RunSave, TheSampleStampsACall) {
+    MakeSample("Contacts");
+    const test::CliResult r = Cli({"run", "Contacts", "CalledToday", "--record", "2", "--save"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string row = Cli({"export", "Contacts", "--fields", "LASTCALL"}).out;
+    const std::string second = row.substr(row.find("\r\n2,0,") + 6, 10); // was 18/10/2026
+    EXPECT_NE(second, "18/10/2026");
+    EXPECT_TRUE(modLIB::IsValidDate(second, 1)) << second;
+}
+
+} // namespace
+} // namespace tabulo::cli

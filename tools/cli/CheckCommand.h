@@ -1,0 +1,18 @@
+#pragma once
+// `check DB`: verifies a database without changing it and prints one line per problem:
+// the header, the file's size against the record count, every record's mark, and the
+// files that a pack cut short leaves behind.
+
+#include <iosfwd>
+#include <string>
+
+namespace tabulo::cli {
+
+struct CheckOptions {
+    std::string database;
+};
+
+// kExitOk for a sound database, kExitProblem when anything was found.
+int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err);
+
+} // namespace tabulo::cli

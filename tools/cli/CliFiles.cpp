@@ -1,0 +1,70 @@
+#include "CliFiles.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace tabulo::cli {
+
+bool ReadWholeFile(const std::filesystem::path& path, std::string& text) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream whole;
+    whole << in.rdbuf();
+    if (in.bad()) return false;
+    text = whole.str();
+    return true;
+}
+
+std::string SystemReason() {
+    return std::strerror(errno);
+}
+
+OutputFile::~OutputFile() {
+    if (ownsFd_ && fd_ >= 0) ::close(fd_);
+}
+
+bool OutputFile::Open(const std::string& path, std::string& error) {
+    path_ = path.empty() ? "standard output" : path;
+    if (path.empty()) {
+        fd_ = STDOUT_FILENO;
+        return true;
+    }
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+        error = path + ": cannot create the file: " + SystemReason();
+        return false;
+    }
+    ownsFd_ = true;
+    return true;
+}
+
+void OutputFile::Flush() {
+    size_t done = 0;
+    while (failure_.empty() && done < buffer_.size()) {
+        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0)
+            failure_ = path_ + ": cannot write: " + SystemReason();
+        else
+            done += static_cast<size_t>(n);
+    }
+    buffer_.clear();
+}
+
+bool OutputFile::Close(std::string& error) {
+    Flush();
+    if (ownsFd_ && ::close(fd_) != 0 && failure_.empty())
+        failure_ = path_ + ": cannot write: " + SystemReason();
+    ownsFd_ = false;
+    fd_ = -1;
+    error = failure_;
+    return failure_.empty();
+}
+
+} // namespace tabulo::cli

@@ -1,0 +1,25 @@
+#pragma once
+// `import DB FILE.csv`: appends the rows of an RFC 4180 file whose header row names fields.
+// Each value is typed into its field, each record passes the checks made before saving,
+// and "#" fields are numbered under the append's lock, so a window open on the same file
+// sees the new records as its own appends.
+
+#include "TextEncoding.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace tabulo::cli {
+
+struct ImportOptions {
+    std::string database;
+    std::string csvFile;
+    Encoding encoding = Encoding::Utf8;
+    bool dryRun = false;       // check every row, write nothing
+    bool allOrNothing = false; // write nothing when any row fails
+};
+
+// kExitOk when every row went in, kExitProblem when a row was refused or the import failed.
+int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err);
+
+} // namespace tabulo::cli

@@ -1,0 +1,17 @@
+#pragma once
+// `info DB`: the header as a person reads it, with the record count, the deleted count
+// and the procedures of the script.
+
+#include <iosfwd>
+#include <string>
+
+namespace tabulo::cli {
+
+struct InfoOptions {
+    std::string database;
+    bool script = false; // print the script text too
+};
+
+int RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err);
+
+} // namespace tabulo::cli

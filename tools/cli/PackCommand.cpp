@@ -1,0 +1,38 @@
+#include "PackCommand.h"
+
+#include "Console.h"
+#include "engine/modDB.h"
+
+#include <ostream>
+#include <unistd.h>
+
+namespace tabulo::cli {
+
+int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err) {
+    const bool canAsk = IsTerminal(STDIN_FILENO);
+    if (!options.yes && !canAsk) {
+        err << kProgramName << ": " << options.database
+            << ": not packed: there is no terminal to ask on (give --yes to pack anyway)\n";
+        return kExitProblem;
+    }
+    ConsoleReporter reporter(options.database, err);
+    reporter.SetAnswer([&](const std::string& title, const std::string& text) {
+        return options.yes || AskOnTerminal(title + ": " + ConsoleText(text));
+    });
+    modDB db(reporter);
+    std::string name = options.database;
+    if (db.OpenDatabase(name) != 1) return kExitProblem;
+    const long before = db.GetRecordCount();
+    TerminalProgress progress("Packing");
+    const int messagesBefore = reporter.MessageCount();
+    if (db.PackRecords(progress) != 1) {
+        if (reporter.MessageCount() == messagesBefore) err << kProgramName << ": not packed\n";
+        return kExitProblem;
+    }
+    const long after = db.GetRecordCount();
+    out << "packed " << name << ".Tbd: " << after << " records kept, " << before - after
+        << " removed; the old file is " << name << ".Bak\n";
+    return kExitOk;
+}
+
+} // namespace tabulo::cli

@@ -1,0 +1,17 @@
+#pragma once
+// `pack DB`: the engine's pack, which removes the records marked deleted and keeps the old
+// file as ".Bak". It asks first on a terminal; without one it needs --yes.
+
+#include <iosfwd>
+#include <string>
+
+namespace tabulo::cli {
+
+struct PackOptions {
+    std::string database;
+    bool yes = false; // answer the engine's question with Yes without asking
+};
+
+int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err);
+
+} // namespace tabulo::cli
