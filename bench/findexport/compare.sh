@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Export and Find on a full database (65,530 records, 10 fields of 25 characters), each
 # beside the plain tool doing the same work on the same data:
-#   export: bench_export (File > Export of all fields) vs sqlite3 -csv of the same table;
+#   export: bench_export (File > Export of all fields) vs sqlite3 -csv of the same table,
+#           each writing its file;
 #   find:   one Find step with no hit over all fields vs grep -c -i over the database file.
 #   bench/findexport/compare.sh [BUILD_DIR]
 set -euo pipefail
@@ -10,16 +11,7 @@ build="$(cd "${1:-$here/../../build}" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-# CPU seconds (user + system) of a command, best of three: the machine is shared, so
-# wall-clock time would mostly measure the other programs.
-seconds() {
-    local best="" t
-    for _ in 1 2 3; do
-        t=$( { TIMEFORMAT='%U %S'; time "$@" > /dev/null; } 2>&1 | awk '{print $1 + $2}')
-        if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then best=$t; fi
-    done
-    echo "$best"
-}
+source "$here/../cpu_seconds.sh"
 
 # The database: ten fields of 25 characters, every one filled by tbdmake's record generator.
 python3 - "$work/Big.json" <<'PY'
@@ -38,7 +30,7 @@ rows=$(sqlite3 "$work/Big.db" "SELECT count(*) FROM records;")
 [ "$rows" = 65530 ] || { echo "sqlite table holds $rows rows"; exit 1; }
 
 export_tabulo=$(seconds "$build/bench/findexport/bench_export" "$work/Big" "$work/out.csv")
-export_sqlite=$(seconds sqlite3 -csv "$work/Big.db" "SELECT * FROM records;")
+export_sqlite=$(seconds sqlite3 -csv -cmd ".output $work/sqlite.csv" "$work/Big.db" "SELECT * FROM records;")
 find_tabulo=$("$build/bench/findexport/bench_find" "$work/Big" zqxj)
 find_grep=$(seconds grep -c -i zqxj "$work/Big.Tbd" || true)
 

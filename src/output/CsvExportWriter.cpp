@@ -2,6 +2,7 @@
 
 #include "base/modLIB.h"
 #include "engine/DBHeader.h"
+#include "engine/DbAccess.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 
@@ -10,6 +11,8 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string_view>
 
 namespace tabulo {
 namespace {
@@ -20,12 +23,13 @@ constexpr size_t kStreamBuffer = 64 * 1024;
 // it by Commit and removed on every other way out.
 class PartFile {
 public:
-    explicit PartFile(const std::string& target) : target_(target), part_(target + ".part") {
+    explicit PartFile(const std::string& target)
+        : target_(target), part_(target + ".part"), buffer_(new char[kStreamBuffer]) {
         file_ = std::fopen(part_.c_str(), "wb");
         if (file_ == nullptr)
             Fail();
         else
-            std::setvbuf(file_, nullptr, _IOFBF, kStreamBuffer);
+            std::setvbuf(file_, buffer_.get(), _IOFBF, kStreamBuffer);
     }
     ~PartFile() {
         if (file_ != nullptr) std::fclose(file_);
@@ -58,6 +62,7 @@ private:
     }
 
     std::string target_, part_, reason_;
+    std::unique_ptr<char[]> buffer_; // the C library takes a given size only with a buffer
     std::FILE* file_ = nullptr;
     bool committed_ = false;
 };
@@ -102,26 +107,42 @@ std::string HeaderLine(modDB& db, const std::vector<int>& fields) {
     return line + "\r\n";
 }
 
-// A line break inside a value is written as a bare LF, so that CR LF ends records only.
-void AppendValue(std::string& line, const std::string& value) {
-    if (value.find('\r') == std::string::npos) {
-        line += value;
-        return;
+// Where the chosen fields lie in the record buffer. Their text is read there in place, as
+// ReadField gives it, so that no value is copied on its way to the file.
+std::vector<FieldSpan> SpansOf(modDB& db, const std::vector<int>& fields) {
+    std::vector<FieldSpan> spans;
+    DBField def;
+    for (int n : fields) {
+        db.GetFieldDef(n, def);
+        spans.push_back(FieldSpanInRecord(def, db.GetRecordBuffer().size()));
     }
-    for (size_t i = 0; i < value.size(); ++i)
-        if (value[i] != '\r' || i + 1 == value.size() || value[i + 1] != '\n') line += value[i];
+    return spans;
+}
+
+std::string_view TrimmedText(std::string_view record, const FieldSpan& span) {
+    std::string_view text = record.substr(span.begin, span.end - span.begin);
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A line break inside a value is written as a bare LF, so that CR LF ends records only.
+void AppendValue(std::string& line, std::string_view value) {
+    for (size_t cr; (cr = value.find("\r\n")) != std::string_view::npos;) {
+        line.append(value.substr(0, cr));
+        value.remove_prefix(cr + 1);
+    }
+    line.append(value);
 }
 
 // Line of the current record, built in line (whose storage is reused from record to record).
-void RecordLine(modDB& db, const std::vector<int>& fields, long record, std::string& line) {
-    char number[24];
-    const auto end = std::to_chars(number, number + sizeof number, record).ptr;
-    line.assign(number, end);
-    std::string value;
-    for (int n : fields) {
-        db.ReadField(n, value);
+void RecordLine(const std::string& record, const std::vector<FieldSpan>& spans, long number,
+                std::string& line) {
+    char digits[24];
+    line.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    for (const FieldSpan& span : spans) {
         line += ",\"";
-        AppendValue(line, value);
+        AppendValue(line, TrimmedText(record, span));
         line += '"';
     }
     line += "\r\n";
@@ -144,11 +165,12 @@ std::optional<CsvExportFailure> WriteCsvExport(modDB& db, std::vector<int> field
     const long count = db.GetRecordCount();
     out.Write(HeaderLine(db, fields));
     ProgressSteps steps(progress, count);
+    const std::vector<FieldSpan> spans = SpansOf(db, fields);
     std::string line;
     for (long r = 1; r <= count && out.Good(); ++r) {
         steps.Show(r);
         db.SetRecordNo(r);
-        RecordLine(db, fields, r, line);
+        RecordLine(db.GetRecordBuffer(), spans, r, line);
         out.Write(line);
     }
     out.Commit();

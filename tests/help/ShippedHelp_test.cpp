@@ -26,11 +26,11 @@ TEST(ShippedHelpTest, EveryTopicHasText) {
         ASSERT_TRUE(text.has_value());
         EXPECT_NE(text->find_first_not_of(" \r\n"), std::string::npos) << "no text: " << entry;
     }
-    for (const char* needed : {"Opening and closing", "Moving through records", "Editing records",
-                               "Typing into fields", "Dates and times", "Find",
-                               "Select grid and sorting", "Export", "Print", "Deleting and Pack",
-                               "Scripts and the Actions menu", "Several users",
-                               "Keyboard shortcuts", "Command line"})
+    for (const char* needed :
+         {"Opening and closing", "Moving through records", "Editing records", "Typing into fields",
+          "Dates and times", "Find", "Select grid and sorting", "Export", "Print",
+          "Deleting and Pack", "Scripts and the Actions menu", "Several users",
+          "Keyboard shortcuts", "Command line"})
         EXPECT_EQ(titles.count(needed), 1u) << needed;
 }
 

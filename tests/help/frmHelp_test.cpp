@@ -1,5 +1,6 @@
 // The help viewer on real widgets over help files written by the tests.
 
+#include "../dialogs/ListClicks.h"
 #include "../dialogs/ModalDriver.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
@@ -28,11 +29,7 @@ protected:
         window.emplace(path, topic, reporter);
         window->show();
     }
-    void Click(int row) {
-        QListWidget* toc = window->TOC();
-        const QRect place = toc->visualItemRect(toc->item(row));
-        QTest::mouseClick(toc->viewport(), Qt::LeftButton, {}, place.center());
-    }
+    void Click(int row) { ClickEntry(window->TOC(), row); }
     QStringList Entries() const {
         QStringList entries;
         for (int row = 0; row < window->TOC()->count(); ++row)
@@ -81,17 +78,18 @@ TEST_P(HelpTopicTest, ShowsTheTopicOfTheClickedEntry) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, HelpTopicTest,
-    ::testing::Values(
-        TopicCase{"BlanksWrittenAsHash", "#A\r\na\r\n#Getting#Started\r\nGo on\r\n", 1,
-                  "Getting Started", "Go on\r\n"},
-        TopicCase{"RealBlankInHeadingShowsNoText", "#A\r\na\r\n#Getting Started\r\nlost\r\n", 1,
-                  "Getting Started", ""},
-        TopicCase{"DuplicateTitleShowsTheFirst", "#Dup\r\nfirst\r\n#B\r\nb\r\n#Dup\r\nsecond\r\n",
-                  2, "Dup", "first\r\n"},
-        TopicCase{"LastTopicRunsToTheEnd", "#A\r\na\r\n#Last\r\none\r\n\r\ntwo", 1, "Last",
-                  "one\r\n\r\ntwo\r\n"},
-        TopicCase{"BareLineFeeds", "#A\na\n#B\nb1\nb2\n", 1, "B", "b1\r\nb2\r\n"},
-        TopicCase{"EmptyTopic", "#A\r\n#B\r\nb\r\n", 0, "A", ""}),
+    ::testing::Values(TopicCase{"BlanksWrittenAsHash", "#A\r\na\r\n#Getting#Started\r\nGo on\r\n",
+                                1, "Getting Started", "Go on\r\n"},
+                      TopicCase{"RealBlankInHeadingShowsNoText",
+                                "#A\r\na\r\n#Getting Started\r\nlost\r\n", 1, "Getting Started",
+                                ""},
+                      TopicCase{"DuplicateTitleShowsTheFirst",
+                                "#Dup\r\nfirst\r\n#B\r\nb\r\n#Dup\r\nsecond\r\n", 2, "Dup",
+                                "first\r\n"},
+                      TopicCase{"LastTopicRunsToTheEnd", "#A\r\na\r\n#Last\r\none\r\n\r\ntwo", 1,
+                                "Last", "one\r\n\r\ntwo\r\n"},
+                      TopicCase{"BareLineFeeds", "#A\na\n#B\nb1\nb2\n", 1, "B", "b1\r\nb2\r\n"},
+                      TopicCase{"EmptyTopic", "#A\r\n#B\r\nb\r\n", 0, "A", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct MatchCase {
@@ -108,12 +106,12 @@ TEST_P(HelpMatchTest, OpensOnTheRequestedTopic) {
     EXPECT_EQ(window->Heading()->text(), window->TOC()->currentItem()->text().trimmed());
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, HelpMatchTest,
-                         ::testing::Values(MatchCase{"Exact", "Export", 2},
-                                           MatchCase{"CaseAndBlanksIgnored", "  getting STARTED ", 1},
-                                           MatchCase{"Unknown", "Printing", 0},
-                                           MatchCase{"Empty", "", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Values, HelpMatchTest,
+    ::testing::Values(MatchCase{"Exact", "Export", 2},
+                      MatchCase{"CaseAndBlanksIgnored", "  getting STARTED ", 1},
+                      MatchCase{"Unknown", "Printing", 0}, MatchCase{"Empty", "", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HelpTest, ReadsTheFileAgainOnEveryTopicChange) {
     OpenOn("#A\r\nold a\r\n#B\r\nold b\r\n");

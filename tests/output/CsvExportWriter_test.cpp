@@ -121,18 +121,18 @@ TEST_P(UnwritableTest, FailsNamingTheFileAndLeavesNothing) {
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->file, target);
     EXPECT_EQ(failure->reason, c.reason);
-    EXPECT_EQ(OtherFiles(), c.makeDirectory ? std::vector<std::string>{c.target}
-                                            : std::vector<std::string>{});
+    EXPECT_EQ(OtherFiles(),
+              c.makeDirectory ? std::vector<std::string>{c.target} : std::vector<std::string>{});
     EXPECT_EQ(engine.GetRecordNo(), 7);
     EXPECT_EQ(progress.hides, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, UnwritableTest,
-    ::testing::Values(
-        UnwritableCase{"MissingFolder", "nowhere/x.csv", false, false, "No such file or directory"},
-        UnwritableCase{"DirectoryOfThatName", "x.csv", true, false, "Is a directory"},
-        UnwritableCase{"DiskFull", "x.csv", false, true, "File too large"}),
+    ::testing::Values(UnwritableCase{"MissingFolder", "nowhere/x.csv", false, false,
+                                     "No such file or directory"},
+                      UnwritableCase{"DirectoryOfThatName", "x.csv", true, false, "Is a directory"},
+                      UnwritableCase{"DiskFull", "x.csv", false, true, "File too large"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

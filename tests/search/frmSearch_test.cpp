@@ -1,6 +1,7 @@
 // The Find window on real widgets over a real engine; the data-entry window behind it is a
 // recorder of the hits it was asked to show.
 
+#include "../dialogs/ListClicks.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
@@ -55,11 +56,7 @@ protected:
         window->show();
     }
     void Type(const char* text) { QTest::keyClicks(window->SearchStr(), text); }
-    void Select(int entry) {
-        QListWidget* list = window->FldList();
-        const QRect place = list->visualItemRect(list->item(entry));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
-    }
+    void Select(int entry) { ClickEntry(window->FldList(), entry); }
     void ClickSearch() { QTest::mouseClick(window->BtnSearch(), Qt::LeftButton); }
 
     TempDir dir;
@@ -158,7 +155,8 @@ struct TwoFieldCase {
     int expectedPage;
 };
 
-class SearchTwoFieldsTest : public SearchTest, public ::testing::WithParamInterface<TwoFieldCase> {};
+class SearchTwoFieldsTest : public SearchTest,
+                            public ::testing::WithParamInterface<TwoFieldCase> {};
 
 // CITY and NOTE chosen (in that order on the list): either one matching is a hit, and the
 // page shown is that of the first chosen field in list order that matches.
@@ -173,12 +171,12 @@ TEST_P(SearchTwoFieldsTest, PageOfFirstMatchingField) {
     EXPECT_EQ(target.shown, (std::vector<Shown>{{1, GetParam().expectedPage}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, SearchTwoFieldsTest,
-    ::testing::Values(TwoFieldCase{"BothMatch", {"Rome", "Rome", "Rome"}, 2},
-                      TwoFieldCase{"SecondOnly", {"Rome", "Oslo", "via Rome"}, 3},
-                      TwoFieldCase{"FirstOnly", {"", "ROME", "Oslo"}, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, SearchTwoFieldsTest,
+                         ::testing::Values(TwoFieldCase{"BothMatch", {"Rome", "Rome", "Rome"}, 2},
+                                           TwoFieldCase{
+                                               "SecondOnly", {"Rome", "Oslo", "via Rome"}, 3},
+                                           TwoFieldCase{"FirstOnly", {"", "ROME", "Oslo"}, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct IdleCase {
     const char* name;
