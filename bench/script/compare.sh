@@ -4,16 +4,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 vbsrun="${1:-$here/../../build/tools/vbsrun/vbsrun}"
-# CPU seconds (user + system) of a command, best of three: the machine is
-# shared, so wall-clock time would mostly measure the other programs.
-seconds() {
-    local best="" t
-    for _ in 1 2 3; do
-        t=$( { TIMEFORMAT='%U %S'; time "$@" > /dev/null; } 2>&1 | awk '{print $1 + $2}')
-        if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then best=$t; fi
-    done
-    echo "$best"
-}
+source "$here/../cpu_seconds.sh"
 printf "%-14s %10s %10s %8s\n" program vbsrun python3 ratio
 echo "(CPU seconds, best of three)"
 for vbs in "$here"/*.vbs; do

@@ -1,6 +1,8 @@
 #include "editor/QtWindowServices.h"
 
+#include "dialogs/QtReporter.h"
 #include "editor/frmAbout.h"
+#include "help/modHelp.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -16,8 +18,10 @@ void QtWindowServices::ShowAbout(QWidget* owner) {
     about.exec();
 }
 
-// The help viewer is plugged in here when it joins the program.
-void QtWindowServices::ShowHelpContents(QWidget*) {
+// Help > Contents: the viewer at its first topic.
+void QtWindowServices::ShowHelpContents(QWidget* owner) {
+    QtReporter reporter(owner);
+    modHelp::ShowHelp("", reporter, owner);
 }
 
 } // namespace tabulo

@@ -1,5 +1,6 @@
 // frmEdit: the command dispatch, the navigation commands and the mouse on the form.
 
+#include "editor/FindExport.h"
 #include "dialogs/QtText.h"
 #include "dialogs/frmProgress.h"
 #include "dialogs/frmShowText.h"
@@ -59,10 +60,12 @@ void frmEdit::Run(Command command) {
         return InsertDate();
     case Command::GotoRecord:
         return GotoRecordFromGrid();
-    // The search and output commands are plugged in with their windows.
-    case Command::Print:
-    case Command::Export:
     case Command::Find:
+        return RunFind(*this, db_, reporter_);
+    case Command::Export:
+        return RunExport(*this, db_, reporter_);
+    // The print command is plugged in with its window.
+    case Command::Print:
         return;
     }
 }

@@ -1,0 +1,41 @@
+#pragma once
+// frmExport ("Export"): the fields to export, "Select All", and "Export", which asks for
+// the file in the Save As dialog, writes it and closes the window whatever the outcome.
+
+#include <QDialog>
+#include <string>
+
+class QListWidget;
+class QPushButton;
+
+namespace tabulo {
+
+class modDB;
+class Reporter;
+
+class frmExport : public QDialog {
+    Q_OBJECT
+public:
+    frmExport(modDB& db, Reporter& reporter, QWidget* parent = nullptr);
+
+    QListWidget* lstField() const { return lstField_; }
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* btnExport() const { return btnExport_; }
+
+private:
+    void SelectAll();
+    void Export();
+    void WriteFile(const std::string& path);
+
+    modDB& db_;
+    Reporter& reporter_;
+    QListWidget* lstField_;
+    QPushButton* command1_;
+    QPushButton* btnExport_;
+};
+
+// The Save As dialog for the export file ("*.Csv"): the chosen path as the user typed it,
+// or empty when the dialog was cancelled.
+std::string AskExportFile();
+
+} // namespace tabulo
