@@ -2,13 +2,13 @@
 
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/QtReporter.h"
+#include "dialogs/Twips.h"
+#include "dialogs/modDlg.h"
 #include "editor/QtScriptUi.h"
 #include "editor/QtScriptWindow.h"
 #include "editor/QtWindowServices.h"
-#include "dialogs/Twips.h"
 #include "editor/frmEdit.h"
 #include "engine/modDB.h"
-#include "dialogs/modDlg.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -55,6 +55,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulo"));
+    // Ties the window to the installed desktop entry: its name and icon in the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tabulo.Tabulo"));
     tabulo::QtReporter reporter;
     tabulo::modDB db(reporter);
     tabulo::Twips twips = tabulo::Twips::FromScreen();

@@ -2,10 +2,12 @@
 // The date picker: one month as a grid of days at a given screen position, stepped by month
 // and by year within the years 1 to 9999. The starting date is marked whenever its month is
 // shown; double-clicking a day leaves it in DlgDate in the database's date order and closes.
+// From the keyboard, the arrows move a focused day and Enter picks it.
 
 #include <QDialog>
 #include <array>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -29,9 +31,14 @@ private:
     void PickDay(const QLabel* cell);
     void StepMonth(int delta);
     void StepYear(int delta);
+    void DescribeDay(QLabel* cell, int day, bool marked) const;
+    QLabel* DayCellOf(int day) const;
+    void MoveFocusDays(int days);
+    bool DayKey(const QKeyEvent& key);
 
     int viewMonth_ = 1, viewYear_ = 1;
     int markDay_ = 1, markMonth_ = 1, markYear_ = 1;
+    int focusDay_ = 1; // of the month shown
     int dateOrder_ = 1;
     QLabel* lblMonth_ = nullptr;
     QLabel* lblYear_ = nullptr;

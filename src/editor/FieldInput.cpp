@@ -1,11 +1,11 @@
 #include "editor/FieldInput.h"
 
-#include "editor/rules/CaseConversion.h"
-#include "editor/FieldBox.h"
 #include "dialogs/QtText.h"
 #include "dialogs/Twips.h"
-#include "engine/modDB.h"
 #include "dialogs/modDlg.h"
+#include "editor/FieldBox.h"
+#include "editor/rules/CaseConversion.h"
+#include "engine/modDB.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -44,6 +44,13 @@ void ReplaceChangedPart(FieldBox& box, const QString& text) {
     edit.setPosition(static_cast<int>(prefix));
     edit.setPosition(static_cast<int>(current.size() - suffix), QTextCursor::KeepAnchor);
     edit.insertText(text.mid(prefix, text.size() - prefix - suffix));
+}
+
+// The keys that open a date box's calendar, as in the desktop's own date fields.
+bool OpensCalendar(const QKeyEvent& event) {
+    const bool alt = event.modifiers() == Qt::AltModifier;
+    return (event.key() == Qt::Key_F4 && event.modifiers() == Qt::NoModifier) ||
+           (event.key() == Qt::Key_Down && alt);
 }
 
 } // namespace
@@ -126,6 +133,7 @@ bool FieldInput::eventFilter(QObject* watched, QEvent* event) {
 
 // True when the key has been dealt with; false lets the box give it its own meaning.
 bool FieldInput::KeyPress(FieldBox& box, const QKeyEvent& event) {
+    if (OpensCalendar(event)) return PickDateAt(box, box.mapToGlobal(QPoint(0, box.height())));
     const std::optional<int> code = CharacterCode(event);
     const std::optional<FieldRules> rules = FieldRulesOf(box);
     if (!code || !rules) return false;
@@ -172,13 +180,18 @@ void FieldInput::TextChanged(FieldBox& box) {
 
 // A date box opens the date picker at the pointer on its own text, and takes what it gives.
 bool FieldInput::DoubleClick(FieldBox& box, const QMouseEvent& event) {
+    return PickDateAt(box, event.globalPosition().toPoint());
+}
+
+// The picker opens with its top-left corner at the given screen point; from the keyboard
+// that is just below the box. False for a box that is not a date field.
+bool FieldInput::PickDateAt(FieldBox& box, QPoint at) {
     const std::optional<FieldRules> rules = FieldRulesOf(box);
     if (!rules || !Has(rules->Format, 'D')) return false;
     box.setEnabled(false);
     modDlg::DlgDate = FromQString(box.Text());
-    const QPoint pointer = event.globalPosition().toPoint();
     const Twips twips = Twips::FromScreen(box.screen());
-    modDlg::PickDate(twips.PixelsToTwipsX(pointer.x()), twips.PixelsToTwipsY(pointer.y()));
+    modDlg::PickDate(twips.PixelsToTwipsX(at.x()), twips.PixelsToTwipsY(at.y()));
     box.SetText(ToQString(modDlg::DlgDate));
     QTextCursor cursor = box.textCursor();
     cursor.clearSelection();

@@ -1,14 +1,14 @@
 #include "editor/QtWindowServices.h"
 
+#include "editor/Links.h"
 #include "editor/frmAbout.h"
 
 #include <QDesktopServices>
-#include <QUrl>
 
 namespace tabulo {
 
 void QtWindowServices::OpenDocument(QWidget*, const QString& address) {
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    QDesktopServices::openUrl(UrlOfAddress(address));
 }
 
 void QtWindowServices::ShowAbout(QWidget* owner) {
