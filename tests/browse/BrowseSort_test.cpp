@@ -1,6 +1,6 @@
-#include "TestDb.h"
 #include "browse/BrowseSort.h"
 #include "browse/BrowseTable.h"
+#include "TestDb.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
