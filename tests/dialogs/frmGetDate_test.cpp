@@ -161,11 +161,11 @@ TEST_F(DatePicker, EmptyCellsAndTheCloseBoxLeaveTheDateAlone) {
 TEST_F(DatePicker, ArrowKeysMoveTheFocusedDayAndEnterPicksIt) {
     struct Case {
         const char* start;
-        std::vector<std::pair<int, Qt::KeyboardModifiers>> keys;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
         const char* focused; // accessible name of the focused day
         const char* shown;
     };
-    const auto Key = [](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    const auto Key = [](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         return std::pair{key, mods};
     };
     const Case cases[] = {
