@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulo"));
+    // Ties the window to the installed desktop entry: its name and icon in the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tabulo.Tabulo"));
     tabulo::QtReporter reporter;
     tabulo::QtDialogRunner dialogs;
     tabulo::modDB db(reporter);

@@ -1,5 +1,6 @@
 #include "browse/BrowseGrid.h"
 
+#include "browse/BrowseGridAccessible.h"
 #include "dialogs/QtText.h"
 
 #include <QFontMetrics>
@@ -19,8 +20,10 @@ const QString kRecnoCaption = QStringLiteral("RECNO");
 } // namespace
 
 BrowseGrid::BrowseGrid(QWidget* parent) : QWidget(parent) {
+    InstallBrowseGridAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Records"));
 }
 
 void BrowseGrid::SetLook(const QFont& font, QColor fore, QColor back) {
@@ -44,11 +47,16 @@ void BrowseGrid::SetRows(std::vector<GridRow> rows) {
     rows_ = std::move(rows);
     selected_ = -1;
     update();
+    AnnounceRowsChanged(this);
 }
 
 void BrowseGrid::SetInvertedHeader(int col) {
     inverted_ = col;
     update();
+}
+
+QString BrowseGrid::ColumnCaption(int col) const {
+    return col == 0 ? kRecnoCaption : columns_.at(col - 1).caption;
 }
 
 int BrowseGrid::RecnoWidth() const {
@@ -155,9 +163,24 @@ int BrowseGrid::RowAt(QPoint pos) const {
     return row < RowCount() ? row : -1;
 }
 
-void BrowseGrid::Select(int row) {
-    selected_ = row < RowCount() ? row : -1;
+void BrowseGrid::SelectRow(int row) {
+    const int selected = row >= 0 && row < RowCount() ? row : -1;
+    if (selected == selected_) return;
+    selected_ = selected;
     update();
+    AnnounceSelection();
+}
+
+// The selected row's record number cell becomes the current cell of the table.
+void BrowseGrid::AnnounceSelection() {
+    if (selected_ >= 0) AnnounceCurrentCell(this, selected_, 0);
+}
+
+// Asks the window to scroll, then selects the first or last row of what it shows
+// afterwards; at either end of the list the rows stay as they are.
+void BrowseGrid::MovePastEdge(QAbstractSlider::SliderAction action, bool toLast) {
+    emit ScrollRequested(Qt::Vertical, action);
+    SelectRow(toLast ? RowCount() - 1 : 0);
 }
 
 void BrowseGrid::mousePressEvent(QMouseEvent* event) {
@@ -165,7 +188,7 @@ void BrowseGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     pressedHeader_ = HeaderAt(event->position().toPoint());
     const int row = RowAt(event->position().toPoint());
-    if (row >= 0) Select(row);
+    if (row >= 0) SelectRow(row);
 }
 
 void BrowseGrid::mouseReleaseEvent(QMouseEvent* event) {
@@ -177,29 +200,59 @@ void BrowseGrid::mouseReleaseEvent(QMouseEvent* event) {
 void BrowseGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     const int row = RowAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && row >= 0) {
-        Select(row);
+        SelectRow(row);
         emit Picked(rows_[row].recNo);
     }
 }
 
-// The lists hold only the rows shown, so the keys move within them, as in a list box;
-// moving further is the vertical scroll bar's job.
+// Up, Down, Home, End and the page keys move within the rows shown, as in a list box; Up
+// and Down past the first or last row shown, and a page key on it, scroll the list, and Ctrl
+// with Home or End goes to the first or last page. Left and Right scroll the columns.
 void BrowseGrid::keyPressEvent(QKeyEvent* event) {
+    using A = QAbstractSlider::SliderAction;
     const int last = RowCount() - 1;
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
     case Qt::Key_Up:
-        Select(std::max(selected_ - 1, 0));
+        if (selected_ > 0)
+            SelectRow(selected_ - 1);
+        else
+            MovePastEdge(A::SliderSingleStepSub, false);
         break;
     case Qt::Key_Down:
-        Select(std::min(selected_ + 1, last));
+        if (selected_ < last)
+            SelectRow(selected_ + 1);
+        else
+            MovePastEdge(A::SliderSingleStepAdd, true);
+        break;
+    case Qt::Key_PageUp:
+        if (selected_ > 0)
+            SelectRow(0);
+        else
+            MovePastEdge(A::SliderPageStepSub, false);
+        break;
+    case Qt::Key_PageDown:
+        if (selected_ < last)
+            SelectRow(last);
+        else
+            MovePastEdge(A::SliderPageStepAdd, true);
         break;
     case Qt::Key_Home:
-    case Qt::Key_PageUp:
-        Select(0);
+        if (ctrl)
+            MovePastEdge(A::SliderToMinimum, false);
+        else
+            SelectRow(0);
         break;
     case Qt::Key_End:
-    case Qt::Key_PageDown:
-        Select(last);
+        if (ctrl)
+            MovePastEdge(A::SliderToMaximum, true);
+        else
+            SelectRow(last);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        emit ScrollRequested(Qt::Horizontal, event->key() == Qt::Key_Left ? A::SliderSingleStepSub
+                                                                          : A::SliderSingleStepAdd);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

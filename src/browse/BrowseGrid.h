@@ -2,8 +2,10 @@
 // The painted part of the browse window: a header row ("RECNO" and one caption per data
 // column) over one list per column. Every column is drawn with a one-pixel border, and
 // neighbouring columns overlap by one pixel so that their borders coincide. The grid
-// holds only the rows that fit; scrolling is the window's business.
+// holds only the rows that fit; scrolling is the window's business, which the keys ask for
+// when they move past the rows shown. Screen readers see it as a table (BrowseGridAccessible).
 
+#include <QAbstractSlider>
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -51,6 +53,11 @@ public:
     int RowCount() const { return static_cast<int>(rows_.size()); }
     const GridRow& Row(int row) const { return rows_[row]; }
     int SelectedRow() const { return selected_; } // -1: none
+    void SelectRow(int row);                      // -1 or beyond the rows shown: none
+    // Header caption of a column; 0 is "RECNO".
+    QString ColumnCaption(int col) const;
+    // What a click on a column's header does, for callers without a mouse.
+    void ClickHeader(int col) { emit HeaderClicked(col); }
     // Where row index row (0 = first shown) is drawn, in grid coordinates.
     QRect RowRect(int row) const;
     QRect HeaderRect(int col) const; // col 0: "RECNO"
@@ -59,6 +66,8 @@ signals:
     void HeaderClicked(int col);
     void Picked(int32_t recNo);
     void Cancelled();
+    // The keys went past the rows or columns shown: the window moves its scroll bar.
+    void ScrollRequested(Qt::Orientation orientation, QAbstractSlider::SliderAction action);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,7 +81,8 @@ private:
     int HeaderAt(QPoint pos) const;
     int RowAt(QPoint pos) const;
     int ColumnsRight() const;
-    void Select(int row);
+    void MovePastEdge(QAbstractSlider::SliderAction action, bool toLast);
+    void AnnounceSelection();
 
     QColor fore_ = Qt::black;
     QColor back_ = Qt::white;

@@ -60,6 +60,7 @@ void frmBrowse::SetUpGrid() {
     connect(grid_, &BrowseGrid::HeaderClicked, this, &frmBrowse::ColumnHeaderClick);
     connect(grid_, &BrowseGrid::Picked, this, &frmBrowse::Pick);
     connect(grid_, &BrowseGrid::Cancelled, this, &QDialog::reject);
+    connect(grid_, &BrowseGrid::ScrollRequested, this, &frmBrowse::ScrollFromKeys);
 }
 
 void frmBrowse::SetUpScrollBars() {
@@ -128,9 +129,49 @@ void frmBrowse::FillRows() {
         if (y > listHeight - rowHeight) break;
         ++shown;
     }
+    grid_->setAccessibleDescription(QStringLiteral("rows %1 to %2 of %3")
+                                        .arg(topRow_)
+                                        .arg(topRow_ + static_cast<long>(rows.size()) - 1)
+                                        .arg(table_.RecordCount()));
     grid_->SetRows(std::move(rows));
     vsBar_->setPageStep(static_cast<int>(std::max(shown, 1L)));
     vsBar_->setEnabled(shown < table_.RecordCount());
+}
+
+// The keys scroll the rows only while there are rows beyond the edge they went past, and
+// the last page they reach is a full one.
+void frmBrowse::ScrollFromKeys(Qt::Orientation orientation, QAbstractSlider::SliderAction action) {
+    if (orientation == Qt::Horizontal) {
+        hsBar_->triggerAction(action);
+        return;
+    }
+    const long records = table_.RecordCount();
+    const long lastShown = topRow_ + grid_->RowCount() - 1;
+    const long page = vsBar_->pageStep();
+    long top = topRow_;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        if (lastShown < records) top += 1;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        if (lastShown < records) top += page;
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        top -= 1;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        top -= page;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        top = 1;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        top = records - page;
+        break;
+    default:
+        return;
+    }
+    vsBar_->setValue(static_cast<int>(std::clamp(top, 1L, std::max(records, 1L))));
 }
 
 void frmBrowse::ColumnHeaderClick(int col) {

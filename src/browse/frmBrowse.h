@@ -5,6 +5,7 @@
 
 #include "browse/BrowseTable.h"
 
+#include <QAbstractSlider>
 #include <QDialog>
 #include <cstdint>
 #include <vector>
@@ -40,6 +41,7 @@ private:
     void LayoutCols();
     void FillRows();
     void Pick(int32_t recNo);
+    void ScrollFromKeys(Qt::Orientation orientation, QAbstractSlider::SliderAction action);
 
     BrowseTable table_;
     BrowseGrid* grid_;

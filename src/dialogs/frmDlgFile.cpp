@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +19,7 @@ namespace {
 constexpr const char* kListFont = "Verdana";
 constexpr qsizetype kLongPath = 51;
 constexpr qsizetype kPathEnd = 22;
+constexpr QDir::SortFlags kByName = QDir::Name | QDir::IgnoreCase;
 
 QString NativeCurrentPath() {
     return QDir::toNativeSeparators(QDir::currentPath());
@@ -79,6 +81,12 @@ void frmDlgFile::CreateControls() {
     grid->setColumnStretch(1, 1);
     resize(480, 340);
 
+    label1->setBuddy(txtFile_);
+    lstDrive_->setAccessibleName("Drives");
+    lstDir_->setAccessibleName("Folders and files");
+    txtPath_->setAccessibleName("Folder");
+    for (QListWidget* list : {lstDrive_, lstDir_})
+        list->installEventFilter(this);
     connect(lstDir_, &QListWidget::itemClicked, this, &frmDlgFile::DirectoryClicked);
     connect(lstDir_, &QListWidget::itemDoubleClicked, this, &frmDlgFile::DirectoryDoubleClicked);
     connect(lstDrive_, &QListWidget::itemDoubleClicked, this, &frmDlgFile::DriveDoubleClicked);
@@ -95,15 +103,15 @@ void frmDlgFile::FillDriveList() {
     lstDrive_->addItems(LogicalDriveRoots());
 }
 
-// Sub-directories as "[name]" (".." included), then the files matching the pattern, both
-// in the order the file system gives them.
+// Sub-directories as "[name]" (".." included), then the files matching the pattern, each
+// group sorted by name without regard to case.
 void frmDlgFile::FillDirectoryList() {
     txtPath_->setText(ShortPath(current_));
     lstDir_->clear();
     const QDir dir(current_);
-    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDot, QDir::Unsorted))
+    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDot, kByName))
         lstDir_->addItem('[' + name + ']');
-    for (const QString& name : dir.entryList({pattern_}, QDir::Files, QDir::Unsorted))
+    for (const QString& name : dir.entryList({pattern_}, QDir::Files, kByName))
         lstDir_->addItem(WithoutExtension(name));
 }
 
@@ -133,6 +141,22 @@ void frmDlgFile::DriveDoubleClicked(QListWidgetItem* item) {
     if (!QDir::setCurrent(item->text()))
         reporter_.Message("Tabulo", "Drive unavailable.", MsgIcon::Critical);
     ChangeInto(NativeCurrentPath());
+}
+
+// Enter on a list does what a double-click on its current entry does, so the dialog works
+// from the keyboard alone; it must not reach the "Ok" button as well.
+bool frmDlgFile::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == lstDir_ && lstDir_->currentItem())
+                DirectoryDoubleClicked(lstDir_->currentItem());
+            else if (watched == lstDrive_ && lstDrive_->currentItem())
+                DriveDoubleClicked(lstDrive_->currentItem());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmDlgFile::Ok() {

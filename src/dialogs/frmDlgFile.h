@@ -29,6 +29,9 @@ public:
     // their first and last 22 characters.
     static QString ShortPath(const QString& path);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateControls();
     void FillDriveList();

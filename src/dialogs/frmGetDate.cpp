@@ -7,8 +7,11 @@
 #include "dialogs/Twips.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdio>
 
 namespace tabulo {
@@ -33,6 +36,21 @@ int ColumnOfFirst(int month, int year) {
 int Number(const std::string& text, size_t pos, size_t len) {
     return std::stoi(text.substr(pos, len));
 }
+
+// A day of the grid. The day that has the keyboard focus shows a dotted frame.
+class DayCell : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 void SetMarked(QLabel* cell, bool marked) {
     QFont font = cell->font();
@@ -66,7 +84,9 @@ frmGetDate::frmGetDate(const DateRequest& request, QWidget* parent)
     }
     viewMonth_ = markMonth_;
     viewYear_ = markYear_;
+    focusDay_ = markDay_;
     ShowMonth();
+    DayCellOf(focusDay_)->setFocus();
 }
 
 void frmGetDate::CreateControls() {
@@ -76,17 +96,18 @@ void frmGetDate::CreateControls() {
         control->setObjectName(name);
         control->setGeometry(twips.ToPixels(design));
     };
-    auto button = [&](const char* caption, const char* name, int left,
+    auto button = [&](const char* caption, const char* name, const char* purpose, int left,
                       void (frmGetDate::*step)(int), int delta) {
         auto* cmd = new QPushButton(caption, this);
         cmd->setAutoDefault(false);
+        cmd->setAccessibleName(purpose);
         place(cmd, name, QRect(left, 60, 255, 255));
         connect(cmd, &QPushButton::clicked, this, [this, step, delta] { (this->*step)(delta); });
     };
-    button("<", "cmdBack", 60, &frmGetDate::StepMonth, -1);
-    button(">", "cmdNext", 720, &frmGetDate::StepMonth, +1);
-    button("<", "cmdYBack", 1080, &frmGetDate::StepYear, -1);
-    button(">", "cmdYNext", 1860, &frmGetDate::StepYear, +1);
+    button("<", "cmdBack", "Previous month", 60, &frmGetDate::StepMonth, -1);
+    button(">", "cmdNext", "Next month", 720, &frmGetDate::StepMonth, +1);
+    button("<", "cmdYBack", "Previous year", 1080, &frmGetDate::StepYear, -1);
+    button(">", "cmdYNext", "Next year", 1860, &frmGetDate::StepYear, +1);
     auto heading = [&](const char* name, QRect design) {
         auto* label = new QLabel(this);
         label->setFont(QFont(kCalendarFont, kCalendarPoints));
@@ -113,7 +134,7 @@ void frmGetDate::CreateControls() {
         label->setGeometry(cellRect(i, kWeekdayTop));
     }
     for (int i = 0; i < kCells; ++i) {
-        auto* cell = new QLabel(this);
+        auto* cell = new DayCell(this);
         cell->setObjectName(QString("lblDay%1").arg(i + 1));
         cell->setFont(QFont(kCalendarFont, kCalendarPoints));
         cell->setAlignment(Qt::AlignCenter);
@@ -131,10 +152,89 @@ void frmGetDate::ShowMonth() {
     for (int i = 0; i < kCells; ++i) {
         const int day = i - firstCell + 1;
         const bool inMonth = day >= 1 && day <= days;
+        const bool marked =
+            inMonth && viewYear_ == markYear_ && viewMonth_ == markMonth_ && day == markDay_;
         lblDay_[i]->setText(inMonth ? QString::number(day) : QString());
-        SetMarked(lblDay_[i],
-                  inMonth && viewYear_ == markYear_ && viewMonth_ == markMonth_ && day == markDay_);
+        SetMarked(lblDay_[i], marked);
+        DescribeDay(lblDay_[i], inMonth ? day : 0, marked);
     }
+    focusDay_ = std::min(focusDay_, days);
+    // Tab reaches the grid at the focused day only; the arrows move within it.
+    for (QLabel* cell : lblDay_) {
+        const int day = cell->text().toInt();
+        cell->setFocusPolicy(day == 0           ? Qt::NoFocus
+                             : day == focusDay_ ? Qt::StrongFocus
+                                                : Qt::ClickFocus);
+    }
+}
+
+// What a screen reader says for a day: the whole date, and whether it is the starting one.
+void frmGetDate::DescribeDay(QLabel* cell, int day, bool marked) const {
+    if (day == 0) {
+        cell->setAccessibleName(QString());
+        cell->setAccessibleDescription(QString());
+        return;
+    }
+    cell->setAccessibleName(QDate(viewYear_, viewMonth_, day).toString("d MMMM yyyy"));
+    cell->setAccessibleDescription(marked ? "starting date" : QString());
+}
+
+QLabel* frmGetDate::DayCellOf(int day) const {
+    return lblDay_[WeekdayOfFirst(viewMonth_, viewYear_) - 2 + day];
+}
+
+// Moves the focused day by a number of days, into the neighbouring months when needed.
+void frmGetDate::MoveFocusDays(int days) {
+    using namespace std::chrono;
+    const sys_days from{year{viewYear_} / month(viewMonth_) / day(focusDay_)};
+    const year_month_day to{from + std::chrono::days{days}};
+    const int toYear = static_cast<int>(to.year());
+    if (toYear < kFirstYear || toYear > kLastYear) return;
+    viewYear_ = toYear;
+    viewMonth_ = static_cast<int>(static_cast<unsigned>(to.month()));
+    focusDay_ = static_cast<int>(static_cast<unsigned>(to.day()));
+    ShowMonth();
+}
+
+// The calendar's keys on a day: arrows by day and week, Page Up and Page Down by month
+// (with Ctrl by year), Home and End to the month's ends, Enter or Space picks the day.
+bool frmGetDate::DayKey(const QKeyEvent& key) {
+    const bool byYear = key.modifiers() & Qt::ControlModifier;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        MoveFocusDays(-1);
+        break;
+    case Qt::Key_Right:
+        MoveFocusDays(1);
+        break;
+    case Qt::Key_Up:
+        MoveFocusDays(-7);
+        break;
+    case Qt::Key_Down:
+        MoveFocusDays(7);
+        break;
+    case Qt::Key_PageUp:
+        byYear ? StepYear(-1) : StepMonth(-1);
+        break;
+    case Qt::Key_PageDown:
+        byYear ? StepYear(1) : StepMonth(1);
+        break;
+    case Qt::Key_Home:
+        MoveFocusDays(1 - focusDay_);
+        break;
+    case Qt::Key_End:
+        MoveFocusDays(modLIB::DaysInMonth(viewMonth_, viewYear_) - focusDay_);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        PickDay(DayCellOf(focusDay_));
+        return true;
+    default:
+        return false;
+    }
+    DayCellOf(focusDay_)->setFocus();
+    return true;
 }
 
 void frmGetDate::StepMonth(int delta) {
@@ -167,13 +267,21 @@ void frmGetDate::PickDay(const QLabel* cell) {
 }
 
 bool frmGetDate::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (auto* cell = qobject_cast<QLabel*>(watched)) {
-            PickDay(cell);
-            return true;
-        }
+    auto* cell = qobject_cast<QLabel*>(watched);
+    if (!cell) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        PickDay(cell);
+        return true;
+    case QEvent::KeyPress:
+        return DayKey(static_cast<const QKeyEvent&>(*event));
+    case QEvent::FocusIn: // a click on a day moves the keyboard's day there
+        focusDay_ = cell->text().toInt();
+        ShowMonth();
+        return false;
+    default:
+        return QDialog::eventFilter(watched, event);
     }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace tabulo

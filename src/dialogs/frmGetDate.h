@@ -2,6 +2,7 @@
 // The date picker: one month as a grid of days at a given screen position, stepped by month
 // and by year within the years 1 to 9999. The starting date is marked whenever its month is
 // shown; double-clicking a day picks it, in the database's date order, and closes.
+// From the keyboard, the arrows move a focused day and Enter picks it.
 
 #include "dialogs/modDlg.h"
 
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -36,9 +38,14 @@ private:
     void PickDay(const QLabel* cell);
     void StepMonth(int delta);
     void StepYear(int delta);
+    void DescribeDay(QLabel* cell, int day, bool marked) const;
+    QLabel* DayCellOf(int day) const;
+    void MoveFocusDays(int days);
+    bool DayKey(const QKeyEvent& key);
 
     int viewMonth_ = 1, viewYear_ = 1;
     int markDay_ = 1, markMonth_ = 1, markYear_ = 1;
+    int focusDay_ = 1; // of the month shown
     int dateOrder_ = 1;
     std::optional<std::string> result_;
     QLabel* lblMonth_ = nullptr;

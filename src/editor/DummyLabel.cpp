@@ -1,10 +1,15 @@
 #include "editor/DummyLabel.h"
 
+#include "editor/DummyAccessible.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tabulo {
 
 DummyLabel::DummyLabel(int slot, QWidget* parent) : QLabel(parent), slot_(slot) {
+    InstallDummyAccessibility();
     setObjectName(QStringLiteral("Dummy(%1)").arg(slot));
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
@@ -12,6 +17,18 @@ DummyLabel::DummyLabel(int slot, QWidget* parent) : QLabel(parent), slot_(slot) 
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
     hide();
+}
+
+void DummyLabel::SetLink(bool link) {
+    link_ = link;
+}
+
+bool DummyLabel::ActsOnClick() const {
+    return link_ ? !text().trimmed().isEmpty() : text().contains(QChar('\n'));
+}
+
+void DummyLabel::UpdateFocusPolicy() {
+    setFocusPolicy(ActsOnClick() ? Qt::TabFocus : Qt::NoFocus);
 }
 
 // The press belongs to the label: it must not reach the window's background, where a
@@ -22,7 +39,25 @@ void DummyLabel::mousePressEvent(QMouseEvent* event) {
 
 void DummyLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit Clicked(slot_);
+        Activate();
+}
+
+void DummyLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        Activate();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+// A dotted frame shows which label the keyboard is on.
+void DummyLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 } // namespace tabulo

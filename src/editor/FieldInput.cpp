@@ -46,6 +46,13 @@ void ReplaceChangedPart(FieldBox& box, const QString& text) {
     edit.insertText(text.mid(prefix, text.size() - prefix - suffix));
 }
 
+// The keys that open a date box's calendar, as in the desktop's own date fields.
+bool OpensCalendar(const QKeyEvent& event) {
+    const bool alt = event.modifiers() == Qt::AltModifier;
+    return (event.key() == Qt::Key_F4 && event.modifiers() == Qt::NoModifier) ||
+           (event.key() == Qt::Key_Down && alt);
+}
+
 } // namespace
 
 std::optional<int> CharacterCode(const QKeyEvent& event) {
@@ -127,6 +134,7 @@ bool FieldInput::eventFilter(QObject* watched, QEvent* event) {
 
 // True when the key has been dealt with; false lets the box give it its own meaning.
 bool FieldInput::KeyPress(FieldBox& box, const QKeyEvent& event) {
+    if (OpensCalendar(event)) return PickDateAt(box, box.mapToGlobal(QPoint(0, box.height())));
     const std::optional<int> code = CharacterCode(event);
     const std::optional<FieldRules> rules = FieldRulesOf(box);
     if (!code || !rules) return false;
@@ -173,15 +181,20 @@ void FieldInput::TextChanged(FieldBox& box) {
 
 // A date box opens the date picker at the pointer on its own text, and takes what it gives.
 bool FieldInput::DoubleClick(FieldBox& box, const QMouseEvent& event) {
+    return PickDateAt(box, event.globalPosition().toPoint());
+}
+
+// The picker opens with its top-left corner at the given screen point; from the keyboard
+// that is just below the box. False for a box that is not a date field.
+bool FieldInput::PickDateAt(FieldBox& box, QPoint at) {
     const std::optional<FieldRules> rules = FieldRulesOf(box);
     if (!rules || !Has(rules->Format, 'D')) return false;
     box.setEnabled(false);
-    const QPoint pointer = event.globalPosition().toPoint();
     const Twips twips = Twips::FromScreen(box.screen());
     const std::string start = FromQString(box.Text());
     const std::optional<std::string> picked =
-        dialogs_.PickDate({start, twips.PixelsToTwipsX(pointer.x()),
-                           twips.PixelsToTwipsY(pointer.y()), db_.GetDateOrder()});
+        dialogs_.PickDate({start, twips.PixelsToTwipsX(at.x()),
+                           twips.PixelsToTwipsY(at.y()), db_.GetDateOrder()});
     box.SetText(ToQString(picked.value_or(start)));
     QTextCursor cursor = box.textCursor();
     cursor.clearSelection();

@@ -1,13 +1,14 @@
 #pragma once
 // The input rules on the window's Field boxes: every typed key goes through the field's key
 // filter, every change of a box's text through the field's case conversion, and a
-// double-click on a date box opens the date picker at the pointer.
+// double-click on a date box, or F4 or Alt+Down in it, opens the date picker.
 
 #include "base/DateTimeText.h"
 #include "editor/rules/BoxState.h"
 #include "editor/rules/KeyFilter.h"
 
 #include <QObject>
+#include <QPoint>
 #include <functional>
 #include <optional>
 
@@ -41,6 +42,7 @@ private:
     bool InputMethod(FieldBox& box, const QInputMethodEvent& event);
     void TextChanged(FieldBox& box);
     bool DoubleClick(FieldBox& box, const QMouseEvent& event);
+    bool PickDateAt(FieldBox& box, QPoint at);
     // The rules of the field behind the box; none for a free slot.
     std::optional<FieldRules> FieldRulesOf(const FieldBox& box) const;
 

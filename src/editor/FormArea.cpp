@@ -1,8 +1,10 @@
 #include "editor/FormArea.h"
 
-#include "editor/Links.h"
 #include "dialogs/QtText.h"
+#include "editor/FormReadingOrder.h"
+#include "editor/Links.h"
 #include "editor/Toolbar.h"
+#include "editor/rules/FieldDescription.h"
 #include "engine/modDB.h"
 
 #include <QMouseEvent>
@@ -91,8 +93,11 @@ void FormArea::HideAll() {
 }
 
 int FormArea::LayOutPage(modDB& db, int page, bool editing) {
+    setAccessibleName(ToQString(db.GetPageHeading(page)));
     LayOutBanners(db, page);
-    return LayOutFields(db, page, editing);
+    const int first = LayOutFields(db, page, editing);
+    OrderTabStops();
+    return first;
 }
 
 void FormArea::LayOutBanners(modDB& db, int page) {
@@ -127,7 +132,11 @@ int FormArea::LayOutFields(modDB& db, int page, bool editing) {
             continue;
         }
         const QRect place(def.Left, def.Top, def.Width, def.Height);
-        if (editing && !NeverEditable(def)) {
+        QWidget* shown = editing && !NeverEditable(def) ? static_cast<QWidget*>(box) : label;
+        shown->setAccessibleName(AccessibleNameOf(def, place));
+        shown->setAccessibleDescription(
+            ToQString(FieldDescription(def.Format, def.Length, db.GetDateOrder())));
+        if (shown == box) {
             if (first == 0) first = f;
             box->setGeometry(place);
             box->SetMaxLength(def.Length);
@@ -139,8 +148,9 @@ int FormArea::LayOutFields(modDB& db, int page, bool editing) {
             label->setGeometry(place);
             label->clear();
             label->setAlignment(AlignmentOf(def.Format) | Qt::AlignTop);
-            label->setCursor(LinkKindOf(def.Format) == LinkKind::None ? QCursor(Qt::ArrowCursor)
-                                                                      : LinkCursor());
+            const bool link = LinkKindOf(def.Format) != LinkKind::None;
+            label->SetLink(link);
+            label->setCursor(link ? LinkCursor() : QCursor(Qt::ArrowCursor));
             label->show();
             box->hide();
         }
@@ -153,10 +163,37 @@ void FormArea::Record2Form(modDB& db) {
         std::string value;
         if (!fields_[i]->isHidden() && db.ReadField(fields_[i]->Tag(), value))
             fields_[i]->SetText(ToQString(value));
-        if (!dummies_[i]->isHidden() && db.ReadField(dummies_[i]->Tag(), value))
+        if (!dummies_[i]->isHidden() && db.ReadField(dummies_[i]->Tag(), value)) {
             dummies_[i]->setText(
                 ToQString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            dummies_[i]->UpdateFocusPolicy();
+        }
     }
+}
+
+// A field is named by the banner to its left on its row, as a sighted user reads the form;
+// without one, by the field's own name.
+QString FormArea::AccessibleNameOf(const DBField& def, const QRect& place) const {
+    std::vector<PlacedText> banners;
+    for (const QLabel* banner : banners_)
+        if (!banner->isHidden()) banners.push_back({banner->geometry(), banner->text()});
+    const QString label = BannerLabelFor(place, banners);
+    return label.isEmpty() ? ToQString(TrimSpaces(def.Name)) : label;
+}
+
+// Tab walks the page's boxes and active labels as the form reads: row by row, left to right.
+void FormArea::OrderTabStops() {
+    std::vector<QWidget*> stops;
+    for (int i = 0; i < kMaxFields; ++i) {
+        if (!fields_[i]->isHidden()) stops.push_back(fields_[i]);
+        if (!dummies_[i]->isHidden()) stops.push_back(dummies_[i]);
+    }
+    std::vector<QRect> places;
+    for (const QWidget* stop : stops)
+        places.push_back(stop->geometry());
+    const std::vector<int> order = ReadingOrder(places);
+    for (size_t k = 1; k < order.size(); ++k)
+        setTabOrder(stops[order[k - 1]], stops[order[k]]);
 }
 
 void FormArea::Form2Record(modDB& db) {

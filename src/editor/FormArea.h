@@ -3,9 +3,9 @@
 // show a page of the form at the header's pixel positions (Field boxes, Dummy labels for
 // read-only fields, Banner labels).
 
-#include "engine/DBHeader.h"
 #include "editor/DummyLabel.h"
 #include "editor/FieldBox.h"
+#include "engine/DBHeader.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -46,6 +46,8 @@ protected:
 private:
     void LayOutBanners(modDB& db, int page);
     int LayOutFields(modDB& db, int page, bool editing);
+    QString AccessibleNameOf(const DBField& def, const QRect& place) const;
+    void OrderTabStops();
 
     ToolbarStrip* cTBar_;
     std::array<FieldBox*, kMaxFields> fields_{};

@@ -25,15 +25,25 @@ QString TrimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
+// "http://" and "https://" in any case: the address is complete as it stands. Anything
+// else, "https" without its slashes included, is taken for a bare host name.
+bool HasWebScheme(const QString& address) {
+    return address.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+           address.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+}
+
 } // namespace
+
+QUrl UrlOfAddress(const QString& address) {
+    return QUrl(address, QUrl::TolerantMode);
+}
 
 ClickAction ClickActionFor(LinkKind kind, const QString& caption) {
     if (kind != LinkKind::None) {
         QString s = TrimBlanks(caption);
         if (s.isEmpty()) return {};
         if (kind == LinkKind::Mail) return {ClickAction::OpenAddress, "mailto:" + s};
-        // Only the exact prefix "HTTP://" in any case counts as already complete.
-        if (s.left(7).toUpper() != QLatin1String("HTTP://")) s.prepend("Http://");
+        if (!HasWebScheme(s)) s.prepend("Http://");
         return {ClickAction::OpenAddress, s};
     }
     if (caption.contains(QChar('\n'))) return {ClickAction::ShowText, {}};

@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QString>
+#include <QUrl>
 #include <string>
 
 namespace tabulo {
@@ -20,6 +21,9 @@ struct ClickAction {
 
 // The caption is the label's text, whose line breaks are shown as "\n".
 ClickAction ClickActionFor(LinkKind kind, const QString& caption);
+
+// The address as the desktop's opener gets it.
+QUrl UrlOfAddress(const QString& address);
 
 // The pointing hand shown over link fields: black outline, white fill, hot spot at the
 // tip of the index finger.

@@ -1,16 +1,16 @@
 #include "editor/QtWindowServices.h"
 
 #include "dialogs/QtReporter.h"
+#include "editor/Links.h"
 #include "editor/frmAbout.h"
 #include "help/modHelp.h"
 
 #include <QDesktopServices>
-#include <QUrl>
 
 namespace tabulo {
 
 void QtWindowServices::OpenDocument(QWidget*, const QString& address) {
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    QDesktopServices::openUrl(UrlOfAddress(address));
 }
 
 void QtWindowServices::ShowAbout(QWidget* owner) {

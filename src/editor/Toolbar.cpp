@@ -18,6 +18,7 @@ ToolbarStrip::ToolbarStrip(QWidget* parent) : QWidget(parent), lblRecNo_(new QLa
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(ToolbarTip(i));
+        button->setAccessibleName(ToolbarTip(i)); // a picture alone says nothing to a reader
         // The button is switched off and on again before its command runs, as a click
         // on a picture button always did; its look settles back before the command.
         connect(button, &QToolButton::clicked, this, [this, button, i] {
@@ -29,6 +30,7 @@ ToolbarStrip::ToolbarStrip(QWidget* parent) : QWidget(parent), lblRecNo_(new QLa
     }
     lblRecNo_->setObjectName(QStringLiteral("lblRecNo"));
     lblRecNo_->setTextFormat(Qt::PlainText);
+    lblRecNo_->setAccessibleDescription(QStringLiteral("record number / record count"));
     lblRecNo_->move(452, 4);
     lblRecNo_->hide();
 }

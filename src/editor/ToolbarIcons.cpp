@@ -251,8 +251,10 @@ QString ToolbarTip(int button) {
     return QString::fromLatin1(kPictures.at(button).tip);
 }
 
+// The installed program's icon when the desktop has it, so the window and the application
+// menu agree; our small drawing when running from the build tree.
 QIcon WindowIcon() {
-    return Render(DrawWindow);
+    return QIcon::fromTheme(QStringLiteral("tabulo"), Render(DrawWindow));
 }
 
 } // namespace tabulo

@@ -5,6 +5,7 @@
 #include "dialogs/frmDlgFile.h"
 #include "engine/Reporter.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -95,6 +96,48 @@ TEST_F(FileDialog, ListsDirectoriesThenMatchingFilesWithoutExtension) {
     }
     EXPECT_EQ(dialog->windowTitle(), "Load");
     EXPECT_EQ(TextOf(*dialog, "txtPath"), frmDlgFile::ShortPath(root));
+}
+
+TEST_F(FileDialog, EntriesAreSortedByNameDirectoriesFirstWithoutRegardToCase) {
+    for (const char* name : {"Zeta", "alpha"})
+        std::filesystem::create_directory(dir.Path() / name);
+    for (const char* name : {"b.csv", "A.csv"})
+        std::ofstream(dir.File(name)) << "x";
+    Open("*.Csv", false);
+    EXPECT_EQ(Entries(),
+              (QStringList{"[..]", "[alpha]", "[sub]", "[Zeta]", "A", "b", "data", "Other"}));
+}
+
+// Arrows move through a list, Enter acts as a double-click: into a folder, or in "Load"
+// use on a file, accepted at once. Enter never reaches the "Ok" button on the way.
+TEST_F(FileDialog, WorksFromTheKeyboardAlone) {
+    Open("*.Csv", false);
+    QListWidget& list = List("lstDir");
+    list.setFocus();
+    list.setCurrentRow(0);
+    QTest::keyClick(&list, Qt::Key_Down); // [sub]
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(TextOf(*dialog, "txtPath"), frmDlgFile::ShortPath(Sub()));
+    EXPECT_TRUE(dialog->isVisible());
+    list.setCurrentItem(list.findItems("deep", Qt::MatchExactly).front());
+    QTest::keyClick(&list, Qt::Key_Enter);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(modDlg::DlgFileName, "deep");
+    EXPECT_EQ(modDlg::DlgPath, Sub().toStdString());
+}
+
+TEST_F(FileDialog, ListsAndTheFileBoxHaveAccessibleNames) {
+    Open("*.Csv", true);
+    const struct {
+        const char* object;
+        const char* name;
+    } cases[] = {{"lstDrive", "Drives"}, {"lstDir", "Folders and files"}, {"txtFile", "File"}};
+    for (const auto& c : cases) {
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(dialog->findChild<QWidget*>(c.object));
+        ASSERT_NE(face, nullptr) << c.object;
+        EXPECT_EQ(face->text(QAccessible::Name), c.name) << c.object;
+    }
 }
 
 TEST_F(FileDialog, LoadPicksAFileByDoubleClickWithoutTyping) {

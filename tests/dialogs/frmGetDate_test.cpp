@@ -4,6 +4,7 @@
 #include "dialogs/Twips.h"
 #include "dialogs/frmGetDate.h"
 
+#include <QAccessible>
 #include <QDate>
 #include <QPushButton>
 #include <QTest>
@@ -151,6 +152,73 @@ TEST_F(DatePicker, EmptyCellsAndTheCloseBoxLeaveTheDateAlone) {
     EXPECT_TRUE(picker->isVisible());
     picker->close();
     EXPECT_FALSE(picker->Result());
+}
+
+// The calendar from the keyboard alone: the focused day starts on the starting date, moves
+// with the keys across month and year ends, and Enter picks it. A screen reader hears the
+// whole date of the focused day.
+TEST_F(DatePicker, ArrowKeysMoveTheFocusedDayAndEnterPicksIt) {
+    struct Case {
+        const char* start;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        const char* focused; // accessible name of the focused day
+        const char* shown;
+    };
+    const auto Key = [](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        return std::pair{key, mods};
+    };
+    const Case cases[] = {
+        {"31/12/2023", {}, "31 December 2023", "Dec 2023"},
+        {"31/12/2023", {Key(Qt::Key_Right)}, "1 January 2024", "Jan 2024"},
+        {"31/12/2023", {Key(Qt::Key_Left)}, "30 December 2023", "Dec 2023"},
+        {"31/12/2023", {Key(Qt::Key_Up)}, "24 December 2023", "Dec 2023"},
+        {"31/12/2023", {Key(Qt::Key_Down)}, "7 January 2024", "Jan 2024"},
+        {"31/12/2023", {Key(Qt::Key_PageUp)}, "30 November 2023", "Nov 2023"},
+        {"29/02/2024",
+         {Key(Qt::Key_PageDown, Qt::ControlModifier)},
+         "28 February 2025",
+         "Feb 2025"},
+        {"15/06/2023", {Key(Qt::Key_Home)}, "1 June 2023", "Jun 2023"},
+        {"15/06/2023", {Key(Qt::Key_End)}, "30 June 2023", "Jun 2023"},
+        {"01/01/0001", {Key(Qt::Key_Left), Key(Qt::Key_Up)}, "1 January 0001", "Jan 1"},
+        {"31/12/9999", {Key(Qt::Key_Right)}, "31 December 9999", "Dec 9999"},
+    };
+    for (const Case& c : cases) {
+        Open(c.start);
+        for (auto [key, mods] : c.keys)
+            QTest::keyClick(picker->focusWidget(), key, mods);
+        QAccessibleInterface* day = QAccessible::queryAccessibleInterface(picker->focusWidget());
+        ASSERT_NE(day, nullptr) << c.start;
+        EXPECT_EQ(day->text(QAccessible::Name), c.focused) << c.start;
+        EXPECT_EQ(Shown(), c.shown) << c.start;
+    }
+    Open("31/12/2023");
+    QTest::keyClick(picker->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(picker->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(modDlg::DlgDate, "07/01/2024");
+    EXPECT_EQ(picker->result(), QDialog::Accepted);
+}
+
+TEST_F(DatePicker, TabReachesTheButtonsAndOneDayWhichNamesTheStartingDate) {
+    Open("10/01/2024");
+    int focusable = 0;
+    for (int i = 1; i <= frmGetDate::kCells; ++i)
+        focusable += picker->lblDay(i)->focusPolicy() == Qt::StrongFocus;
+    EXPECT_EQ(focusable, 1);
+    QAccessibleInterface* start = QAccessible::queryAccessibleInterface(picker->focusWidget());
+    EXPECT_EQ(start->text(QAccessible::Description), "starting date");
+    const struct {
+        const char* button;
+        const char* name;
+    } buttons[] = {{"cmdBack", "Previous month"},
+                   {"cmdNext", "Next month"},
+                   {"cmdYBack", "Previous year"},
+                   {"cmdYNext", "Next year"}};
+    for (const auto& b : buttons) {
+        QWidget* button = Child<QPushButton>(*picker, b.button);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), b.name);
+        EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << b.button;
+    }
 }
 
 TEST_F(DatePicker, PickDateOpensTheWindowAtTheGivenPlaceAndWaits) {

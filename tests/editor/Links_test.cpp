@@ -22,7 +22,10 @@ TEST(ClickActionFor, WebMailAndMultiLineValues) {
         {LinkKind::Web, "  example.org ", K::OpenAddress, "Http://example.org"},
         {LinkKind::Web, "HTTP://a.org", K::OpenAddress, "HTTP://a.org"},
         {LinkKind::Web, "hTtP://a.org", K::OpenAddress, "hTtP://a.org"},
-        {LinkKind::Web, "https://a.org", K::OpenAddress, "Http://https://a.org"},
+        {LinkKind::Web, "https://x.org/a", K::OpenAddress, "https://x.org/a"},
+        {LinkKind::Web, "HTTPS://x.org", K::OpenAddress, "HTTPS://x.org"},
+        {LinkKind::Web, "https:x.org", K::OpenAddress, "Http://https:x.org"},
+        {LinkKind::Web, "httpx.org", K::OpenAddress, "Http://httpx.org"},
         {LinkKind::Web, "a.org\nb", K::OpenAddress, "Http://a.org\nb"},
         {LinkKind::Web, "   ", K::Nothing, ""},
         {LinkKind::Mail, "ann@a.org", K::OpenAddress, "mailto:ann@a.org"},
@@ -34,6 +37,27 @@ TEST(ClickActionFor, WebMailAndMultiLineValues) {
         ClickAction a = ClickActionFor(c.kind, c.caption);
         EXPECT_EQ(a.kind, c.action) << c.caption;
         EXPECT_EQ(a.address, QString(c.address)) << c.caption;
+    }
+}
+
+// What the browser or mail program finally gets: a secure address is no longer turned into
+// "http://https//...", and mail addresses keep their scheme.
+TEST(UrlOfAddress, HandsOverAddressesABrowserCanOpen) {
+    const struct {
+        const char* caption;
+        LinkKind kind;
+        const char* url;
+    } cases[] = {
+        {"https://x.org/a", LinkKind::Web, "https://x.org/a"},
+        {"Https://x.org/a?q=1", LinkKind::Web, "https://x.org/a?q=1"},
+        {"example.org/1", LinkKind::Web, "http://example.org/1"},
+        {"HTTP://a.org", LinkKind::Web, "http://a.org"},
+        {"ann@a.org", LinkKind::Mail, "mailto:ann@a.org"},
+    };
+    for (const auto& c : cases) {
+        const QUrl url = UrlOfAddress(ClickActionFor(c.kind, c.caption).address);
+        EXPECT_TRUE(url.isValid()) << c.caption;
+        EXPECT_EQ(url.toString(), QString(c.url)) << c.caption;
     }
 }
 

@@ -1,0 +1,88 @@
+# Installing Tabulo as a desktop program, and the Debian package made from that install.
+#
+#   cmake --install build --prefix /usr      # or DESTDIR=... for a staging folder
+#   cd build && cpack -G DEB                 # tabulo_<version>_<arch>.deb
+#
+# The program, its desktop entry, icons, file type, AppStream entry, man page and the
+# sample databases are installed here; the help file and tabulo-cli install themselves
+# from their own folders.
+
+include(GNUInstallDirs)
+
+set(TABULO_APP_ID org.tabulo.Tabulo)
+set(TABULO_RELEASE_DATE 2026-12-06)
+set(packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
+set(packaging_out ${PROJECT_BINARY_DIR}/packaging)
+
+install(TARGETS tabulo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Desktop entry, file type and AppStream entry, named after the program's id so that the
+# desktop ties the running window to its entry.
+install(FILES ${packaging_dir}/${TABULO_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${packaging_dir}/tabulo-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${TABULO_APP_ID}.xml)
+configure_file(${packaging_dir}/${TABULO_APP_ID}.metainfo.xml.in
+               ${packaging_out}/${TABULO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${packaging_out}/${TABULO_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The man page, compressed as Debian keeps them.
+configure_file(${PROJECT_SOURCE_DIR}/docs/tabulo.1 ${packaging_out}/tabulo.1 @ONLY)
+add_custom_command(
+    OUTPUT ${packaging_out}/tabulo.1.gz
+    COMMAND gzip -9 -n -c ${packaging_out}/tabulo.1 > ${packaging_out}/tabulo.1.gz
+    DEPENDS ${packaging_out}/tabulo.1
+    COMMENT "Compressing the man page")
+install(FILES ${packaging_out}/tabulo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The program icon: the SVG for the scalable folder, PNGs rendered from it for the
+# fixed sizes (2x screens pick the doubled ones).
+find_package(Qt6 REQUIRED COMPONENTS Svg)
+add_executable(iconpng ${packaging_dir}/iconpng.cpp)
+target_link_libraries(iconpng PRIVATE Qt6::Svg Qt6::Gui)
+set(icon_svg ${packaging_dir}/icons/tabulo.svg)
+set(icon_pngs)
+foreach(size 16 22 24 32 48 64 128 256 512)
+    set(png ${packaging_out}/icons/${size}x${size}/tabulo.png)
+    add_custom_command(
+        OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${packaging_out}/icons/${size}x${size}
+        COMMAND iconpng ${icon_svg} ${size} ${png}
+        DEPENDS iconpng ${icon_svg}
+        COMMENT "Rendering the ${size}x${size} program icon"
+        VERBATIM)
+    list(APPEND icon_pngs ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+add_custom_target(desktop_files ALL DEPENDS ${icon_pngs} ${packaging_out}/tabulo.1.gz)
+
+# The sample databases, built by the samples target.
+install(FILES ${PROJECT_BINARY_DIR}/samples/Contacts.Tbd ${PROJECT_BINARY_DIR}/samples/Cities.Tbd
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/tabulo/samples)
+
+# The Debian package. Its library dependencies come from dpkg-shlibdeps; the Qt platform
+# plugins are loaded at run time, where dpkg-shlibdeps cannot see them, so they are named.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tabulo)
+set(CPACK_PACKAGE_VENDOR Tabulo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "record editor for single-file databases")
+set(CPACK_PACKAGE_CONTACT "Tabulo maintainers <maintainers@tabulo.invalid>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION database)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "record editor for single-file databases
+ Tabulo opens a database kept in one .Tbd file, whose header carries its own
+ data-entry form and a VBScript program. It shows one record at a time, page by
+ page; edits, adds, duplicates and marks records deleted; searches; picks records
+ from a sortable grid; prints; exports to CSV; and packs the file.
+ .
+ A contacts database is installed as a sample in /usr/share/tabulo/samples.")
+include(CPack)

@@ -1,0 +1,168 @@
+// The data-entry window through a screen reader's eyes (Qt's accessibility interfaces) and
+// from the keyboard alone: names from the banners, what each field accepts, links that Tab
+// reaches and Enter opens, the calendar on a key.
+
+#include "EditorFixture.h"
+#include "dialogs/Twips.h"
+#include "editor/Toolbar.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <QToolButton>
+
+namespace tabulo::test {
+namespace {
+
+QAccessibleInterface* Face(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+TEST_F(EditorTest, ReadOnlyFieldsAreNamedByTheirBannerAndGiveTheirValue) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    const struct {
+        int slot;
+        QAccessible::Role role;
+        const char* name;
+        const char* value;
+        const char* description;
+    } cases[] = {
+        {kNumber, QAccessible::StaticText, "No.", "1",
+         "record number, given when the record is first saved"},
+        {kName, QAccessible::StaticText, "Name", "Person 1", "any text; up to 30 characters"},
+        {kCity, QAccessible::StaticText, "City", "ROME",
+         "nothing can be typed; kept in capitals; up to 20 characters"},
+        {kWeb, QAccessible::Link, "Web", "example.org/1", "web address; up to 40 characters"},
+        {kMail, QAccessible::Link, "Mail", "p1@example.org", "e-mail address; up to 40 characters"},
+    };
+    for (const auto& c : cases) {
+        QAccessibleInterface* face = Face(window->Dummy(c.slot));
+        ASSERT_NE(face, nullptr) << c.name;
+        EXPECT_EQ(face->role(), c.role) << c.name;
+        EXPECT_EQ(face->text(QAccessible::Name), c.name);
+        EXPECT_EQ(face->text(QAccessible::Value), c.value) << c.name;
+        EXPECT_EQ(face->text(QAccessible::Description), c.description) << c.name;
+        ASSERT_NE(face->textInterface(), nullptr) << c.name;
+        EXPECT_EQ(face->textInterface()->text(0, 4), QString(c.value).left(4)) << c.name;
+    }
+    EXPECT_EQ(window->Form()->accessibleName(), "Address");
+}
+
+TEST_F(EditorTest, EditableBoxesAreNamedAndSayWhatTheyAccept) {
+    TestDb contacts = ContactsDb();
+    contacts.MutableHeader().Banners[1].Page = 2; // "No." leaves: the number keeps its name
+    contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D!", 211, "Born"));
+    contacts.SetRecordLength(221);
+    ASSERT_TRUE(Start(Create(contacts)));
+    Show();
+    EXPECT_EQ(Face(window->Dummy(kNumber))->text(QAccessible::Name), "Number");
+    window->Run(Command::Edit);
+    const struct {
+        int slot;
+        const char* name;
+        const char* description;
+    } cases[] = {
+        {kName, "Name", "any text; up to 30 characters"},
+        {kWeb, "Web", "web address; up to 40 characters"},
+        {8, "Born", "date, DD/MM/YYYY; up to 10 characters; required"},
+    };
+    for (const auto& c : cases) {
+        QAccessibleInterface* face = Face(window->Field(c.slot));
+        EXPECT_EQ(face->role(), QAccessible::EditableText) << c.name;
+        EXPECT_EQ(face->text(QAccessible::Name), c.name);
+        EXPECT_EQ(face->text(QAccessible::Description), c.description) << c.name;
+    }
+}
+
+TEST_F(EditorTest, TabFollowsTheFormRowByRowFromTheLeft) {
+    TestDb contacts = ContactsDb();
+    // Mail moves up beside Name: slot order and reading order now differ.
+    contacts.SetField(kMail, FieldAt(1, {320, 72, 150, 21}, 40, "E", 96, "Mail"));
+    ASSERT_TRUE(Start(Create(contacts)));
+    Show();
+    window->Run(Command::Edit);
+    ASSERT_EQ(QApplication::focusWidget(), window->Field(kName));
+    std::vector<QWidget*> visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(visited, (std::vector<QWidget*>{window->Field(kMail), window->Field(kCity),
+                                              window->Field(kWeb), window->Field(kName)}));
+}
+
+TEST_F(EditorTest, LinksAndLongTextsOpenFromTheKeyboard) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    Show();
+    const struct {
+        int slot;
+        bool takesFocus;
+    } labels[] = {{kNumber, false}, {kName, false}, {kWeb, true}, {kMail, true}};
+    for (const auto& l : labels)
+        EXPECT_EQ(window->Dummy(l.slot)->focusPolicy() == Qt::TabFocus, l.takesFocus) << l.slot;
+
+    window->Dummy(kWeb)->setFocus();
+    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Return);
+    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window->Dummy(kMail));
+    QTest::keyClick(window->Dummy(kMail), Qt::Key_Space);
+    EXPECT_EQ(services.opened,
+              (std::vector<QString>{"Http://example.org/1", "mailto:p1@example.org"}));
+
+    window->Run(Command::NextPage);
+    DummyLabel* notes = window->Dummy(kNotes);
+    EXPECT_EQ(notes->focusPolicy(), Qt::TabFocus); // two lines: opens in the viewer
+    Face(notes)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(runner.texts.size(), 1u);
+    EXPECT_EQ(runner.texts[0].title, "Notes");
+    EXPECT_EQ(window->Dummy(kPhone)->focusPolicy(), Qt::NoFocus);
+}
+
+// Answers the date picker with a fixed day and notes where it was asked to open.
+class PickingRunner : public RecordingRunner {
+public:
+    QPoint openedAt; // twips
+    void RunDatePicker() override {
+        openedAt = QPoint(static_cast<int>(modDlg::DlgPickX), static_cast<int>(modDlg::DlgPickY));
+        modDlg::DlgDate = "05/06/2024";
+    }
+};
+
+TEST_F(EditorTest, F4OrAltDownInADateBoxOpensTheCalendarBelowIt) {
+    TestDb contacts = ContactsDb();
+    contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D", 211, "Born"));
+    contacts.SetRecordLength(221);
+    ASSERT_TRUE(Start(Create(contacts)));
+    Show();
+    window->Run(Command::Edit);
+    PickingRunner picker;
+    modDlg::SetRunner(&picker);
+    for (auto [key, mods] : {std::pair{Qt::Key_F4, Qt::KeyboardModifiers()},
+                             std::pair{Qt::Key_Down, Qt::KeyboardModifiers(Qt::AltModifier)}}) {
+        window->Field(8)->SetText(QString());
+        QTest::keyClick(window->Field(8), key, mods);
+        EXPECT_EQ(window->Field(8)->toPlainText(), "05/06/2024") << key;
+    }
+    const QPoint below = window->Field(8)->mapToGlobal(QPoint(0, 21));
+    EXPECT_EQ(picker.openedAt, Twips::FromScreen().ToTwips(below));
+    window->Field(kName)->SetText(QString());
+    QTest::keyClick(window->Field(kName), Qt::Key_F4); // not a date: nothing opens
+    EXPECT_EQ(window->Field(kName)->toPlainText(), "");
+    modDlg::SetRunner(&runner);
+}
+
+TEST_F(EditorTest, ToolbarPicturesHaveNames) {
+    ASSERT_TRUE(Start(Create(ContactsDb())));
+    const struct {
+        int button;
+        const char* name;
+    } cases[] = {{0, "Open"}, {5, "Go to Record"}, {13, "Update"}};
+    for (const auto& c : cases) {
+        QAccessibleInterface* face = Face(window->ToolbarButton(c.button));
+        EXPECT_EQ(face->role(), QAccessible::Button);
+        EXPECT_EQ(face->text(QAccessible::Name), c.name);
+    }
+}
+
+} // namespace
+} // namespace tabulo::test
