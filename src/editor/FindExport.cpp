@@ -13,11 +13,11 @@ namespace {
 class EditSearchTarget : public SearchTarget {
 public:
     explicit EditSearchTarget(frmEdit& window) : window_(window) {}
-    long SelectedRecord() const override { return window_.SelectedRecord; }
-    void SetSelectedRecord(long record) override { window_.SelectedRecord = record; }
+    long SelectedRecord() const override { return window_.SelectedRecord(); }
+    void SetSelectedRecord(long record) override { window_.SetSelectedRecord(record); }
     void ShowHit(long record, int page) override {
-        window_.CurPage = page;
-        window_.SelectedRecord = record;
+        window_.SetCurPage(page);
+        window_.SetSelectedRecord(record);
         window_.ShowCurPage();
     }
 
@@ -36,8 +36,8 @@ void RunFind(frmEdit& window, modDB& db, Reporter& reporter) {
     window.ShowCurPage();
 }
 
-void RunExport(frmEdit& window, modDB& db, Reporter& reporter) {
-    frmExport exportWindow(db, reporter, &window);
+void RunExport(frmEdit& window, modDB& db, Reporter& reporter, Dialogs& dialogs) {
+    frmExport exportWindow(db, reporter, dialogs, &window);
     exportWindow.exec();
 }
 

@@ -4,6 +4,7 @@
 
 namespace tabulo {
 
+class Dialogs;
 class frmEdit;
 class modDB;
 class Reporter;
@@ -11,6 +12,6 @@ class Reporter;
 // With records in the file: the search starts before record 1, and the window shows the
 // current record again afterwards, wherever the search left it.
 void RunFind(frmEdit& window, modDB& db, Reporter& reporter);
-void RunExport(frmEdit& window, modDB& db, Reporter& reporter);
+void RunExport(frmEdit& window, modDB& db, Reporter& reporter, Dialogs& dialogs);
 
 } // namespace tabulo

@@ -63,7 +63,7 @@ void frmEdit::Run(Command command) {
     case Command::Find:
         return RunFind(*this, db_, reporter_);
     case Command::Export:
-        return RunExport(*this, db_, reporter_);
+        return RunExport(*this, db_, reporter_, dialogs_);
     // The print command is plugged in with its window.
     case Command::Print:
         return;

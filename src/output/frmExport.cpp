@@ -16,8 +16,8 @@
 
 namespace tabulo {
 
-frmExport::frmExport(modDB& db, Reporter& reporter, QWidget* parent)
-    : QDialog(parent), db_(db), reporter_(reporter) {
+frmExport::frmExport(modDB& db, Reporter& reporter, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), db_(db), reporter_(reporter), dialogs_(dialogs) {
     setObjectName("frmExport");
     setWindowTitle("Export");
     const Twips twips = Twips::FromScreen();
@@ -44,7 +44,7 @@ void frmExport::SelectAll() {
 }
 
 void frmExport::Export() {
-    const std::string chosen = AskExportFile();
+    const std::string chosen = AskExportFile(dialogs_);
     if (!chosen.empty()) WriteFile(CsvFileName(chosen));
     accept();
 }
@@ -60,11 +60,9 @@ void frmExport::WriteFile(const std::string& path) {
                       MsgIcon::Critical);
 }
 
-std::string AskExportFile() {
-    modDlg::DlgFileName.clear();
-    modDlg::DlgPattern = "*.Csv";
-    modDlg::DlgSaveAs();
-    return modDlg::DlgFileName.empty() ? std::string() : modDlg::DlgChosenFile();
+std::string AskExportFile(Dialogs& dialogs) {
+    const std::optional<ChosenFile> chosen = dialogs.DlgSaveAs("*.Csv");
+    return chosen ? chosen->FullName() : std::string();
 }
 
 } // namespace tabulo

@@ -10,13 +10,14 @@ class QPushButton;
 
 namespace tabulo {
 
+class Dialogs;
 class modDB;
 class Reporter;
 
 class frmExport : public QDialog {
     Q_OBJECT
 public:
-    frmExport(modDB& db, Reporter& reporter, QWidget* parent = nullptr);
+    frmExport(modDB& db, Reporter& reporter, Dialogs& dialogs, QWidget* parent = nullptr);
 
     QListWidget* lstField() const { return lstField_; }
     QPushButton* Command1() const { return command1_; }
@@ -29,6 +30,7 @@ private:
 
     modDB& db_;
     Reporter& reporter_;
+    Dialogs& dialogs_;
     QListWidget* lstField_;
     QPushButton* command1_;
     QPushButton* btnExport_;
@@ -36,6 +38,6 @@ private:
 
 // The Save As dialog for the export file ("*.Csv"): the chosen path as the user typed it,
 // or empty when the dialog was cancelled.
-std::string AskExportFile();
+std::string AskExportFile(Dialogs& dialogs);
 
 } // namespace tabulo

@@ -122,8 +122,9 @@ TEST_F(FileDialog, WorksFromTheKeyboardAlone) {
     list.setCurrentItem(list.findItems("deep", Qt::MatchExactly).front());
     QTest::keyClick(&list, Qt::Key_Enter);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(modDlg::DlgFileName, "deep");
-    EXPECT_EQ(modDlg::DlgPath, Sub().toStdString());
+    ASSERT_TRUE(dialog->Result());
+    EXPECT_EQ(dialog->Result()->FileName, "deep");
+    EXPECT_EQ(dialog->Result()->Path, Sub().toStdString());
 }
 
 TEST_F(FileDialog, ListsAndTheFileBoxHaveAccessibleNames) {

@@ -195,7 +195,7 @@ TEST_F(DatePicker, ArrowKeysMoveTheFocusedDayAndEnterPicksIt) {
     Open("31/12/2023");
     QTest::keyClick(picker->focusWidget(), Qt::Key_Down);
     QTest::keyClick(picker->focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(modDlg::DlgDate, "07/01/2024");
+    EXPECT_EQ(picker->Result(), "07/01/2024");
     EXPECT_EQ(picker->result(), QDialog::Accepted);
 }
 

@@ -113,18 +113,18 @@ TEST_F(EditorTest, LinksAndLongTextsOpenFromTheKeyboard) {
     DummyLabel* notes = window->Dummy(kNotes);
     EXPECT_EQ(notes->focusPolicy(), Qt::TabFocus); // two lines: opens in the viewer
     Face(notes)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    ASSERT_EQ(runner.texts.size(), 1u);
-    EXPECT_EQ(runner.texts[0].title, "Notes");
+    ASSERT_EQ(dialogs.texts.size(), 1u);
+    EXPECT_EQ(dialogs.texts[0].title, "Notes");
     EXPECT_EQ(window->Dummy(kPhone)->focusPolicy(), Qt::NoFocus);
 }
 
 // Answers the date picker with a fixed day and notes where it was asked to open.
-class PickingRunner : public RecordingRunner {
+class PickingDialogs : public RecordingDialogs {
 public:
     QPoint openedAt; // twips
-    void RunDatePicker() override {
-        openedAt = QPoint(static_cast<int>(modDlg::DlgPickX), static_cast<int>(modDlg::DlgPickY));
-        modDlg::DlgDate = "05/06/2024";
+    std::optional<std::string> PickDate(const DateRequest& request) override {
+        openedAt = QPoint(static_cast<int>(request.X), static_cast<int>(request.Y));
+        return "05/06/2024";
     }
 };
 
@@ -132,11 +132,10 @@ TEST_F(EditorTest, F4OrAltDownInADateBoxOpensTheCalendarBelowIt) {
     TestDb contacts = ContactsDb();
     contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D", 211, "Born"));
     contacts.SetRecordLength(221);
-    ASSERT_TRUE(Start(Create(contacts)));
+    PickingDialogs picker;
+    ASSERT_TRUE(Start(Create(contacts), picker));
     Show();
     window->Run(Command::Edit);
-    PickingRunner picker;
-    modDlg::SetRunner(&picker);
     for (auto [key, mods] : {std::pair{Qt::Key_F4, Qt::KeyboardModifiers()},
                              std::pair{Qt::Key_Down, Qt::KeyboardModifiers(Qt::AltModifier)}}) {
         window->Field(8)->SetText(QString());
@@ -148,7 +147,6 @@ TEST_F(EditorTest, F4OrAltDownInADateBoxOpensTheCalendarBelowIt) {
     window->Field(kName)->SetText(QString());
     QTest::keyClick(window->Field(kName), Qt::Key_F4); // not a date: nothing opens
     EXPECT_EQ(window->Field(kName)->toPlainText(), "");
-    modDlg::SetRunner(&runner);
 }
 
 TEST_F(EditorTest, ToolbarPicturesHaveNames) {

@@ -73,18 +73,18 @@ INSTANTIATE_TEST_SUITE_P(
 // last record, which the search made current.
 TEST_F(FindExportTest, SearchToTheEndShowsTheLastRecord) {
     Open(5);
-    window->SelectedRecord = 4; // Find starts before record 1 whatever was left here
+    window->SetSelectedRecord(4); // Find starts before record 1 whatever was left here
     int pageAtHit = 0;
     WhenModalOpens([&](QWidget* modal) {
         Search(modal, "0102", kPhone);
-        pageAtHit = window->CurPage;
+        pageAtHit = window->CurPage();
         QTest::mouseClick(static_cast<frmSearch*>(modal)->BtnSearch(), Qt::LeftButton);
     });
     QTest::keyClick(window.get(), Qt::Key_F3);
     EXPECT_EQ(pageAtHit, 2);
     EXPECT_EQ(reporter.messages,
               (std::vector<RecordedMessage>{{"Tabulo", "No more records.", MsgIcon::None}}));
-    EXPECT_EQ(window->SelectedRecord, 5);
+    EXPECT_EQ(window->SelectedRecord(), 5);
     EXPECT_EQ(window->RecordCaption()->text(), " 5 / 5");
     EXPECT_EQ(FieldText(kPhone), "555-0105");
 }

@@ -16,35 +16,30 @@ namespace tabulo::test {
 namespace {
 
 // Answers the Save As dialog with a folder and a typed name; an empty name cancels.
-class SaveAsAnswer : public modDlg::DialogRunner {
+class SaveAsAnswer : public Dialogs {
 public:
     std::string path, fileName;
     std::string title, pattern; // as the dialog was asked to open
     bool saveMode = false;
 
-    void RunFileDialog() override {
-        title = modDlg::DlgTitle;
-        pattern = modDlg::DlgPattern;
-        saveMode = modDlg::DlgSaveMode;
-        modDlg::DlgPath = path;
-        modDlg::DlgFileName = fileName;
+    std::optional<ChosenFile> ChooseFile(const FileRequest& request) override {
+        title = request.Title;
+        pattern = request.Pattern;
+        saveMode = request.SaveMode;
+        return ChosenFile{path, fileName};
     }
-    void RunDatePicker() override {}
-    void RunInputBox() override {}
-    void RunTextViewer(frmShowText&) override {}
+    std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
+    std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }
+    void ShowText(frmShowText&) override {}
 };
 
 class ExportWindowTest : public ExportTest {
 protected:
-    ExportWindowTest() {
-        modDlg::SetRunner(&answer);
-        answer.path = dir.Path().string();
-    }
-    ~ExportWindowTest() override { modDlg::SetRunner(nullptr); }
+    ExportWindowTest() { answer.path = dir.Path().string(); }
 
     void OpenWindow(const TestDb& db) {
         Open(db);
-        window.emplace(engine, reporter);
+        window.emplace(engine, reporter, answer);
         window->show();
     }
     void Select(int entry) { ClickEntry(window->lstField(), entry); }
