@@ -6,6 +6,7 @@
 #include "dialogs/QtText.h"
 #include "dialogs/Twips.h"
 
+#include <QDate>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -180,19 +181,17 @@ void frmGetDate::DescribeDay(QLabel* cell, int day, bool marked) const {
 }
 
 QLabel* frmGetDate::DayCellOf(int day) const {
-    return lblDay_[WeekdayOfFirst(viewMonth_, viewYear_) - 2 + day];
+    return lblDay_[ColumnOfFirst(viewMonth_, viewYear_) - 1 + day];
 }
 
 // Moves the focused day by a number of days, into the neighbouring months when needed.
 void frmGetDate::MoveFocusDays(int days) {
-    using namespace std::chrono;
-    const sys_days from{year{viewYear_} / month(viewMonth_) / day(focusDay_)};
-    const year_month_day to{from + std::chrono::days{days}};
-    const int toYear = static_cast<int>(to.year());
-    if (toYear < kFirstYear || toYear > kLastYear) return;
-    viewYear_ = toYear;
-    viewMonth_ = static_cast<int>(static_cast<unsigned>(to.month()));
-    focusDay_ = static_cast<int>(static_cast<unsigned>(to.day()));
+    const calendar::Date to =
+        calendar::DateOfDayNumber(calendar::DayNumber(viewYear_, viewMonth_, focusDay_) + days);
+    if (to.Year < kFirstYear || to.Year > kLastYear) return;
+    viewYear_ = to.Year;
+    viewMonth_ = to.Month;
+    focusDay_ = to.Day;
     ShowMonth();
 }
 
