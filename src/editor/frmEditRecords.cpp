@@ -1,17 +1,19 @@
 // frmEdit: the commands that change the record: Update, New, Duplicate, Delete, the Date
 // and Time insertions, and Goto record through the browse grid.
 
+#include "browse/modBrowse.h"
+#include "dialogs/QtText.h"
 #include "editor/FieldInput.h"
 #include "editor/NumberedAppend.h"
-#include "dialogs/QtText.h"
-#include "editor/rules/UpdateChecks.h"
 #include "editor/frmEdit.h"
-#include "browse/modBrowse.h"
+#include "editor/rules/UpdateChecks.h"
 #include "engine/modDB.h"
 
 namespace tabulo {
 
 namespace {
+
+constexpr std::chrono::milliseconds kUpdatePatience{500};
 
 constexpr const char* kDeleteQuestion =
     "This will mark the record for permanent deletion,\r\nAre you sure?";
@@ -29,8 +31,9 @@ void frmEdit::AttachFieldInput() {
 }
 
 // The checks first (a failure turns to the field and keeps the window in edit mode), then
-// the script's veto, then the write or the append. The engine's own refusals are shown by
-// the engine; the window returns to browse mode all the same.
+// the script's veto, then the write or the append. A save that fails (the engine has said
+// why) also keeps the window in edit mode with what was typed, so that Update can be
+// pressed again.
 void frmEdit::UpdateRecord() {
     Form2Record();
     EngineFields<modDB> fields(db_);
@@ -42,14 +45,25 @@ void frmEdit::UpdateRecord() {
         return;
     }
     if (script_.RunScriptProc("Update") != 0) return;
-    if (AddFlag == 0) {
-        if (db_.GetRecordCount() > 0) db_.WriteRecord();
-    } else {
-        AddNumberedRecord(db_);
-        AddFlag = 0;
-    }
+    if (!SaveRecord()) return;
+    AddFlag = 0;
     BrowseMode();
     ShowCurPage();
+}
+
+// Another copy of the program holds the file's lock for a moment at a time: the save waits
+// for it a little. A rewrite that another copy's pack made impossible has reopened the
+// database: the buffer holds the reopened record, and browse mode shows it.
+bool frmEdit::SaveRecord() {
+    const unsigned long opened = db_.OpenCount();
+    const std::chrono::milliseconds before = db_.SetLockPatience(kUpdatePatience);
+    int saved = 1;
+    if (AddFlag != 0)
+        saved = AddNumberedRecord(db_);
+    else if (db_.GetRecordCount() > 0)
+        saved = db_.WriteRecord();
+    db_.SetLockPatience(before);
+    return saved == 1 || (AddFlag == 0 && db_.OpenCount() != opened);
 }
 
 // The box of the field gets the focus when it is shown; a field shown as a label gets none.

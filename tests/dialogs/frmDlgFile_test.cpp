@@ -1,8 +1,8 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
-#include "engine/Reporter.h"
 #include "TempDir.h"
 #include "dialogs/frmDlgFile.h"
+#include "engine/Reporter.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -97,6 +97,17 @@ TEST_F(FileDialog, ListsDirectoriesThenMatchingFilesWithoutExtension) {
     }
     EXPECT_EQ(dialog->windowTitle(), "Load");
     EXPECT_EQ(TextOf(*dialog, "txtPath"), frmDlgFile::ShortPath(root));
+}
+
+// Database files are listed only where opening the listed name reaches them.
+TEST_F(FileDialog, ListsOnlyTheDatabasesThatItsNamesOpen) {
+    for (const char* name : {"a.Tbd", "a.tbd", "b.tbd", "b.TBD", "C.TBD", "y.tbd.Tbd"})
+        std::ofstream(dir.File(name)) << "x";
+    Open("*.Tbd", false);
+    const QStringList entries = Entries();
+    EXPECT_EQ(QSet<QString>(entries.begin() + 2, entries.end()),
+              QSet<QString>({"stock", "a", "C"}));
+    EXPECT_EQ(entries.size(), 5);
 }
 
 TEST_F(FileDialog, LoadPicksAFileByDoubleClickWithoutTyping) {

@@ -82,13 +82,7 @@ TEST_P(PackRecovery, OpenRepairsWithoutLossAndSaysWhatItDid) {
     EXPECT_NE(said.find(c.note), std::string::npos) << said;
 }
 
-INSTANTIATE_TEST_SUITE_P(EachState, PackRecovery, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                             std::string name = info.param.what;
-                             for (char& ch : name)
-                                 if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(EachState, PackRecovery, ::testing::ValuesIn(kCases), CaseName<Leftovers>);
 
 // A pack that still runs holds the database's lock: its work file is not taken for a leftover.
 TEST_F(PackTest, OpenLeavesTheFilesOfARunningPackAlone) {

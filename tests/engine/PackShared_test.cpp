@@ -113,12 +113,7 @@ TEST_P(SupersededWrite, IsRefusedAndTheDatabaseReopened) {
     const std::string base = Open(FiveRecords());
     engine.SetRecordNo(3);
     engine.WriteField(2, "X");
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
-    otherReporter.AnswerNext(true);
-    ASSERT_EQ(other.PackRecords(progress), 1);
+    PackInOtherCopy(base);
     const unsigned long opened = engine.OpenCount();
 
     EXPECT_EQ((engine.*GetParam().write)(), 0);
@@ -139,16 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
     AfterAnotherCopysPack, SupersededWrite,
     ::testing::Values(Superseded{"Rewrite", &modDB::WriteRecord, "WriteRecord"},
                       Superseded{"Delete", &modDB::DeleteRecord, "DeleteRecord"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    CaseName<Superseded>);
 
 TEST_F(PackTest, AnAppendAfterAnotherCopysPackGoesIntoThePackedFile) {
     const std::string base = Open(FiveRecords());
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
-    otherReporter.AnswerNext(true);
-    ASSERT_EQ(other.PackRecords(progress), 1);
+    PackInOtherCopy(base);
 
     engine.ClearRecord();
     engine.WriteField(1, "Six");

@@ -150,10 +150,7 @@ TEST_F(PackTest, BusyLockRefusesThePackAndChangesNothing) {
 // pack is over, the same append goes into the packed file.
 TEST_F(PackTest, OtherCopiesCannotWriteWhileThePackRuns) {
     const std::string base = Open(FiveRecords());
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
+    OpenInOtherCopy(base);
     other.ClearRecord();
     other.WriteField(1, "Late");
     int refused = 0;
@@ -205,12 +202,7 @@ TEST_F(PackTest, ReopensTheFileItPackedAndNamesItsFilesAfterIt) {
 // the path, not its old one (the other copy's backup).
 TEST_F(PackTest, PacksTheCurrentFileAfterAnotherCopysPack) {
     const std::string base = Open(FiveRecords());
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
-    otherReporter.AnswerNext(true);
-    ASSERT_EQ(other.PackRecords(progress), 1);
+    PackInOtherCopy(base);
     other.SetRecordNo(2);
     other.DeleteRecord();
     const std::string afterOther = FileBytes(base);
