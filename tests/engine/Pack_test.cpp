@@ -119,6 +119,16 @@ TEST_F(PackTest, FileStepsComeInAnOrderThatACrashCannotBreak) {
             << "on disk before it is relied on";
         EXPECT_LT(last(FileStep::Flush, file), swapped);
     }
+    // The count is written last, and only once the records it counts are on disk.
+    const auto countWritten = last(FileStep::Write, work);
+    const auto recordsFlushed = std::find_if(log.begin() + first(FileStep::Create, work),
+                                             log.begin() + countWritten, [&](const auto& s) {
+                                                 return s.step == FileStep::Flush && s.path == work;
+                                             });
+    EXPECT_NE(recordsFlushed, log.begin() + countWritten);
+    EXPECT_TRUE(std::none_of(recordsFlushed, log.begin() + countWritten, [&](const auto& s) {
+        return s.step == FileStep::Write && s.path == work;
+    })) << "no record written after that flush";
     EXPECT_LT(swapped, backedUp) << "the old backup goes only once the pack has succeeded";
     EXPECT_LT(backedUp, synced);
     EXPECT_LT(synced, first(FileStep::Unlock, db)) << "the lock is held through the swap";
