@@ -2,6 +2,7 @@
 
 #include "dialogs/DriveList.h"
 #include "dialogs/QtText.h"
+#include "engine/FileName.h"
 #include "engine/Reporter.h"
 
 #include <QDir>
@@ -33,6 +34,16 @@ bool IsDirectoryEntry(const QString& entry) {
 QString WithoutExtension(const QString& name) {
     const qsizetype dot = name.lastIndexOf('.');
     return dot > 0 ? name.left(dot) : name;
+}
+
+// A database file is listed only when opening its listed name reaches it: not "x.tbd" beside
+// "x.Tbd", nor either of two names that differ only in the case of ".tbd".
+bool Openable(const QDir& dir, const QString& name) {
+    if (!name.endsWith(".tbd", Qt::CaseInsensitive)) return true;
+    const std::string listed =
+        QFile::encodeName(dir.filePath(WithoutExtension(name))).toStdString();
+    return FindDatabaseFile(DatabaseBaseName(listed)) ==
+           QFile::encodeName(dir.filePath(name)).toStdString();
 }
 
 } // namespace
@@ -103,8 +114,8 @@ void frmDlgFile::FillDriveList() {
     lstDrive_->addItems(LogicalDriveRoots());
 }
 
-// Sub-directories as "[name]" (".." included), then the files matching the pattern, each
-// group sorted by name without regard to case.
+// Sub-directories as "[name]" (".." included), then the files matching the pattern (the
+// databases among them that an open reaches), each group sorted by name without regard to case.
 void frmDlgFile::FillDirectoryList() {
     txtPath_->setText(ShortPath(current_));
     lstDir_->clear();
@@ -112,7 +123,7 @@ void frmDlgFile::FillDirectoryList() {
     for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDot, kByName))
         lstDir_->addItem('[' + name + ']');
     for (const QString& name : dir.entryList({pattern_}, QDir::Files, kByName))
-        lstDir_->addItem(WithoutExtension(name));
+        if (Openable(dir, name)) lstDir_->addItem(WithoutExtension(name));
 }
 
 // The platform decides where we end up: ".." goes up, and at a root it stays there.

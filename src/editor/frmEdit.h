@@ -110,6 +110,7 @@ private:
     // Record commands and the Field boxes' input rules (frmEditRecords.cpp).
     void AttachFieldInput();
     void UpdateRecord();
+    bool SaveRecord();
     void FocusField(int field);
     void NewRecord();
     void DuplicateRecord();

@@ -13,6 +13,8 @@ namespace tabulo {
 
 namespace {
 
+constexpr std::chrono::milliseconds kUpdatePatience{500};
+
 constexpr const char* kDeleteQuestion =
     "This will mark the record for permanent deletion,\r\nAre you sure?";
 
@@ -29,8 +31,9 @@ void frmEdit::AttachFieldInput() {
 }
 
 // The checks first (a failure turns to the field and keeps the window in edit mode), then
-// the script's veto, then the write or the append. The engine's own refusals are shown by
-// the engine; the window returns to browse mode all the same.
+// the script's veto, then the write or the append. A save that fails (the engine has said
+// why) also keeps the window in edit mode with what was typed, so that Update can be
+// pressed again.
 void frmEdit::UpdateRecord() {
     Form2Record();
     EngineFields<modDB> fields(db_);
@@ -42,14 +45,25 @@ void frmEdit::UpdateRecord() {
         return;
     }
     if (script_.RunScriptProc("Update") != 0) return;
-    if (!addFlag_) {
-        if (db_.GetRecordCount() > 0) db_.WriteRecord();
-    } else {
-        AddNumberedRecord(db_);
-        addFlag_ = false;
-    }
+    if (!SaveRecord()) return;
+    addFlag_ = false;
     BrowseMode();
     ShowCurPage();
+}
+
+// Another copy of the program holds the file's lock for a moment at a time: the save waits
+// for it a little. A rewrite that another copy's pack made impossible has reopened the
+// database: the buffer holds the reopened record, and browse mode shows it.
+bool frmEdit::SaveRecord() {
+    const unsigned long opened = db_.OpenCount();
+    const std::chrono::milliseconds before = db_.SetLockPatience(kUpdatePatience);
+    int saved = 1;
+    if (addFlag_)
+        saved = AddNumberedRecord(db_);
+    else if (db_.GetRecordCount() > 0)
+        saved = db_.WriteRecord();
+    db_.SetLockPatience(before);
+    return saved == 1 || (!addFlag_ && db_.OpenCount() != opened);
 }
 
 // The box of the field gets the focus when it is shown; a field shown as a label gets none.

@@ -67,8 +67,6 @@ const char* FileStepName(FileStep step) {
         return "remove";
     case FileStep::Rename:
         return "rename";
-    case FileStep::Link:
-        return "link";
     case FileStep::SyncDir:
         return "sync directory";
     }
@@ -131,9 +129,17 @@ bool DbFile::WriteAt(int64_t offset, const void* buf, size_t n) {
 }
 
 int64_t DbFile::Size() const {
+    int64_t size = -1;
+    uint64_t names = 0;
+    return Status(size, names) ? size : -1;
+}
+
+bool DbFile::Status(int64_t& size, uint64_t& names) const {
     struct stat st {};
-    if (fd_ < 0 || fstat(fd_, &st) != 0) return Failed(), -1;
-    return st.st_size;
+    if (fd_ < 0 || fstat(fd_, &st) != 0) return Failed();
+    size = st.st_size;
+    names = st.st_nlink;
+    return true;
 }
 
 bool DbFile::Flush() {
@@ -188,11 +194,6 @@ bool DbFile::Remove(const std::string& path) {
 bool DbFile::Rename(const std::string& from, const std::string& to) {
     if (Fails(FileStep::Rename, from, to)) return false;
     return ::rename(from.c_str(), to.c_str()) == 0 || Failed();
-}
-
-bool DbFile::Link(const std::string& from, const std::string& to) {
-    if (Fails(FileStep::Link, from, to)) return false;
-    return ::link(from.c_str(), to.c_str()) == 0 || Failed();
 }
 
 bool DbFile::SyncDirectoryOf(const std::string& path) {

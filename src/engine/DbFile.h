@@ -27,7 +27,6 @@ enum class FileStep {
     Unlock,
     Remove,
     Rename,
-    Link,
     SyncDir
 };
 
@@ -59,8 +58,11 @@ public:
     // Writes all n bytes at offset; false on an error or a short write.
     bool WriteAt(int64_t offset, const void* buf, size_t n);
     int64_t Size() const; // -1 on an error
-    bool Flush();         // to the disk (fsync)
-    bool Close();         // the descriptor is released even when false is returned
+    // The size and the number of names the file has now (0 once it has been deleted or
+    // replaced by a rename, while this copy still has it open); false on an error.
+    bool Status(int64_t& size, uint64_t& names) const;
+    bool Flush(); // to the disk (fsync)
+    bool Close(); // the descriptor is released even when false is returned
     bool IsOpen() const { return fd_ >= 0; }
     // The file that was opened, whatever has since happened to its name.
     const FileId& Id() const { return id_; }
@@ -82,8 +84,6 @@ public:
     static bool Remove(const std::string& path);
     // Replaces `to` when it exists, in one step.
     static bool Rename(const std::string& from, const std::string& to);
-    // A second name for the same file; fails when `to` exists.
-    static bool Link(const std::string& from, const std::string& to);
     // Makes the directory entries (renames, creations) of the file's directory durable.
     static bool SyncDirectoryOf(const std::string& path);
 

@@ -59,7 +59,8 @@ std::string FindDatabaseFile(const std::string& baseName) {
 }
 
 PackFileNames PackNamesOf(const std::string& databasePath) {
-    const std::string stem = databasePath.substr(0, databasePath.size() - kExt.size());
+    const std::string stem =
+        databasePath.substr(0, databasePath.size() - std::min(databasePath.size(), kExt.size()));
     return {databasePath, stem + ".TbB", stem + ".TbO", stem + ".Bak"};
 }
 

@@ -17,10 +17,10 @@ std::string DatabaseFileName(std::string_view name);
 std::string FindDatabaseFile(const std::string& baseName);
 
 // The names a pack uses beside the database file: the file's own path without its
-// 4-character extension, followed by ".TbB" (the work file), ".TbO" (a second name of the
-// old file while the packed one takes its place) and ".Bak" (the old file afterwards).
+// 4-character extension, followed by ".TbB" (the work file), ".TbO" (a copy of the old file,
+// named ".Bak" once the pack has succeeded) and ".Bak" (the old file of the last pack).
 struct PackFileNames {
-    std::string database, work, hold, backup;
+    std::string database, work, oldCopy, backup;
 };
 PackFileNames PackNamesOf(const std::string& databasePath);
 

@@ -3,8 +3,10 @@
 // The pack holds the byte-0 lock of the database file for its whole run, so no other copy
 // writes meanwhile: their writes fail at once with their usual message, and what they write
 // afterwards goes into the packed file. The packed copy is built in the work file, which
-// counts 0 records until all are written, and flushed; only then does it take the database's
-// place, in steps that keep a complete database at its path at every moment (PackRecovery.h).
+// counts 0 records until all are written, and a copy of the old file is made for the backup;
+// both are flushed before the work file takes the database's place, in steps that keep a
+// complete database at its path at every moment (PackRecovery.h). The old file is left
+// without a name, so that every copy that still has it open knows it is no longer the one.
 
 #include "engine/PackRecovery.h"
 #include "engine/modDB.h"
@@ -24,11 +26,6 @@ constexpr const char* kTitle = "Pack Database";
 // Records are read and written in blocks of about this size.
 constexpr size_t kBlock = 1 << 20;
 
-bool SameFile(const std::string& a, const std::string& b) {
-    FileId ia, ib;
-    return DbFile::IdOf(a, ia) && DbFile::IdOf(b, ib) && ia == ib;
-}
-
 } // namespace
 
 class Packer {
@@ -46,13 +43,12 @@ private:
         if (!LockDatabase()) return s_.Fail(kTitle, kUnexpected);
         f_ = PackNamesOf(s_.path);
         ClearPackLeftovers(f_);
-        if (!BuildWorkFile() || !KeepOldFileUnderSecondName() || !PutPackedFileInPlace())
-            return Undo();
+        if (!BuildWorkFile() || !CopyOldFile() || !PutPackedFileInPlace()) return Undo();
         // The database is the packed file from here on; what fails now is reported with it.
         std::string warning;
-        if (!Did(DbFile::Rename(f_.hold, f_.backup), "renaming the old file to " + f_.backup))
+        if (!Did(DbFile::Rename(f_.oldCopy, f_.backup), "renaming the old file to " + f_.backup))
             warning = "The database has been packed, but " + Failure() +
-                      ".\r\nThe old file is kept as " + f_.hold + ".";
+                      ".\r\nThe old file is kept as " + f_.oldCopy + ".";
         else if (!Did(DbFile::SyncDirectoryOf(f_.database), "flushing the folder to disk"))
             warning = "The database has been packed, but " + Failure() + ".\r\nThe old file is " +
                       f_.backup + ".";
@@ -128,9 +124,23 @@ private:
         return true;
     }
 
-    bool KeepOldFileUnderSecondName() {
-        return Did(DbFile::Link(f_.database, f_.hold),
-                   "giving " + f_.database + " the second name " + f_.hold);
+    // The backup is a copy of the old file, byte for byte, made while the lock keeps it
+    // unchanged; its own lock keeps an opening copy's repair away until it has its name.
+    bool CopyOldFile() {
+        copy_ = DbFile::Create(f_.oldCopy);
+        const std::string writing = "writing the copy of the old file " + f_.oldCopy;
+        if (!Did(copy_ != nullptr && copy_->TryLockByte0(), writing)) return false;
+        const int64_t size = s_.file->Size();
+        if (!Did(size >= 0, "reading " + f_.database)) return false;
+        std::string block(static_cast<size_t>(std::min<int64_t>(size, kBlock)), ' ');
+        for (int64_t at = 0; at < size; at += static_cast<int64_t>(block.size())) {
+            const size_t n = static_cast<size_t>(std::min<int64_t>(size - at, kBlock));
+            if (!Did(s_.file->ReadAt(at, block.data(), n) == static_cast<long>(n),
+                     "reading " + f_.database) ||
+                !Did(copy_->WriteAt(at, block.data(), n), writing))
+                return false;
+        }
+        return Did(copy_->Flush(), "flushing the copy of the old file " + f_.oldCopy + " to disk");
     }
 
     bool PutPackedFileInPlace() {
@@ -142,13 +152,13 @@ private:
                    "putting the packed file in the place of " + f_.database);
     }
 
-    // Before the swap: the database file is as it was and stays open. Only files that are not
-    // the database are removed: the work file, and the second name while it still names the
-    // database itself.
+    // Before the swap: the database file is as it was and stays open. Only the pack's own
+    // files are removed, the copy first (a copy without a work file would pass for the copy
+    // of a finished pack).
     int Undo() {
         if (work_ && work_->IsOpen()) work_->Close();
-        if (SameFile(f_.hold, f_.database)) DbFile::Remove(f_.hold);
-        if (DbFile::Exists(f_.work)) DbFile::Remove(f_.work);
+        copy_.reset();
+        if (!DbFile::Exists(f_.oldCopy) || DbFile::Remove(f_.oldCopy)) DbFile::Remove(f_.work);
         s_.file->UnlockByte0();
         return s_.Fail(kTitle, std::string(kUnexpected) + "\r\nThe pack stopped because " +
                                    Failure() + ".\r\nThe database " + f_.database +
@@ -158,6 +168,7 @@ private:
     // Releases the old file (its lock goes with it) and opens the file at the same path.
     int ReopenPacked() {
         const std::string path = s_.path, base = s_.baseName;
+        copy_.reset();
         s_.file->UnlockByte0();
         s_.Reset();
         if (!s_.OpenFile(path, base)) {
@@ -181,7 +192,7 @@ private:
     modDB::State& s_;
     ProgressSink& progress_;
     PackFileNames f_;
-    std::unique_ptr<DbFile> work_;
+    std::unique_ptr<DbFile> work_, copy_;
     long kept_ = 0;
     std::string failedStep_, reason_;
 };

@@ -17,34 +17,38 @@ std::unique_ptr<DbFile> OpenLocked(const std::string& path, std::chrono::millise
     return file;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    FileId ia, ib;
-    return DbFile::IdOf(a, ia) && DbFile::IdOf(b, ib) && ia == ib;
-}
-
 class Recovery {
 public:
     explicit Recovery(const PackFileNames& names) : f_(names) {}
 
-    // No database at the path: the most complete file a pack left takes its place.
+    // No database at the path (a pack that renamed it away was cut short): a finished work
+    // file takes its place, or else the old file kept as the backup.
     bool PutDatabaseBack() {
-        if (DbFile::Exists(f_.hold)) return PutBack(f_.hold, "the old file " + f_.hold);
         if (IsFinishedWorkFile(f_.work))
             return PutBack(f_.work, "the packed file " + f_.work + ", which was complete,");
         if (DbFile::Exists(f_.backup)) return PutBack(f_.backup, "the old file " + f_.backup);
         return false;
     }
 
-    // The second name of the old file and the work file, when no pack runs any more.
+    // The files of a pack that no longer runs: before the swap both go (the database is the
+    // old file), after it the copy of the old file becomes the backup.
     void ClearLeftovers(bool databaseLockHeld, std::chrono::milliseconds patience) {
-        const bool hold = DbFile::Exists(f_.hold), work = DbFile::Exists(f_.work);
-        if (!hold && !work) return;
-        std::unique_ptr<DbFile> databaseLock;
-        if (!databaseLockHeld && !(databaseLock = OpenLocked(f_.database, patience))) return;
-        if (hold && !ClearHold(patience)) return;
-        if (work && DbFile::Remove(f_.work))
-            Note("A pack of " + f_.database + " was cut short before it was finished; its " +
-                 "unfinished work file " + f_.work + " was removed.");
+        std::unique_ptr<DbFile> locked; // held until the repair is done
+        if (DbFile::Exists(f_.work)) {
+            if (!databaseLockHeld && !(locked = OpenLocked(f_.database, patience))) return;
+            // The copy first: a copy without a work file would pass for a finished one.
+            if (DbFile::Exists(f_.oldCopy) && !DbFile::Remove(f_.oldCopy)) return;
+            if (DbFile::Remove(f_.work))
+                Note("A pack of " + f_.database + " was cut short before the packed file took " +
+                     "its place; the database is as it was, and the pack's unfinished files " +
+                     "were removed.");
+        } else if (DbFile::Exists(f_.oldCopy)) {
+            if (!(locked = OpenLocked(f_.oldCopy, patience)) ||
+                !DbFile::Rename(f_.oldCopy, f_.backup))
+                return;
+            Note("A pack of " + f_.database + " was cut short after the packed file took its " +
+                 "place; the old file has been kept as " + f_.backup + ".");
+        }
     }
 
     std::string Notes() const { return notes_; }
@@ -54,22 +58,6 @@ private:
         if (!DbFile::Rename(from, f_.database)) return false;
         Note(f_.database + " was missing after a pack was cut short; " + what +
              " has been put in its place.");
-        return true;
-    }
-
-    // Still the database's own second name: the swap never happened. Otherwise the packed
-    // file took its place and the old file becomes the backup, once its pack has ended.
-    bool ClearHold(std::chrono::milliseconds patience) {
-        if (SameFile(f_.hold, f_.database)) {
-            if (!DbFile::Remove(f_.hold)) return false;
-            Note("A pack of " + f_.database + " was cut short before the packed file took " +
-                 "its place; the database is as it was before the pack.");
-            return true;
-        }
-        const std::unique_ptr<DbFile> holdLock = OpenLocked(f_.hold, patience);
-        if (!holdLock || !DbFile::Rename(f_.hold, f_.backup)) return false;
-        Note("A pack of " + f_.database + " was cut short after the packed file took its " +
-             "place; the old file has been kept as " + f_.backup + ".");
         return true;
     }
 

@@ -1,11 +1,13 @@
 #pragma once
 // What a pack cut short (a killed program, a power cut) can leave beside a database, and
 // its repair. A pack keeps a complete database at the database's path at every moment:
-//   work file ".TbB" written (its header counts 0 records until all are written), flushed;
-//   the old file given the second name ".TbO"; the work file renamed over the database;
-//   ".TbO" renamed to ".Bak"; the folder flushed.
-// A pack that runs holds the lock of the old file throughout, so a file that another copy is
-// still working on is never touched.
+//   the work file ".TbB" is written (its header counts 0 records until all are written) and
+//   flushed; then a copy of the old file, ".TbO", is written and flushed; the work file is
+//   renamed over the database; ".TbO" is renamed to ".Bak"; the folder is flushed.
+// So a ".TbB" left over means the database is still the old one, and a ".TbO" without a
+// ".TbB" is a complete copy of the old file whose pack has finished. A pack that runs holds
+// the lock of the database file until the swap and of ".TbO" until its rename, so files that
+// another copy is still working on are never touched.
 
 #include "engine/FileName.h"
 

@@ -55,9 +55,12 @@ long modDB::State::UsableCount(int32_t claimed) {
     return static_cast<long>(std::clamp<int64_t>(claimed, 0, std::min(stored.held, kMaxRecords)));
 }
 
-bool modDB::State::Superseded() const {
-    FileId atPath;
-    return !DbFile::IdOf(path, atPath) || !(atPath == file->Id());
+bool modDB::State::Superseded(int64_t* size) const {
+    int64_t bytes = 0;
+    uint64_t names = 0;
+    if (!file->Status(bytes, names) || names == 0) return true;
+    if (size) *size = bytes;
+    return false;
 }
 
 modDB::modDB(Reporter& reporter) : s_(std::make_unique<State>(reporter)) {

@@ -53,11 +53,15 @@ struct modDB::State {
     // The count to use for a claim read from the file; measures the file again when the
     // claim goes beyond what it held when last measured.
     long UsableCount(int32_t claimed);
-    // Another copy has packed the database: the file at the path is no longer the open one.
-    bool Superseded() const;
-    // The locked writes of WriteRecord and DeleteRecord, and of AddRecord once the lock is held.
+    // Another copy has packed the database: the open file is no longer at the path (a pack
+    // leaves the old file without a name; its backup is a copy). Otherwise gives the file's
+    // size, when asked.
+    bool Superseded(int64_t* size = nullptr) const;
+    // The locked writes of WriteRecord and DeleteRecord, and of AddRecord once the lock is held
+    // (size: the file's size then).
     int RewriteCurrent(const char* title);
-    int AppendLocked(ByteZeroLock& lock, const std::function<void(long number)>& numberRecord);
+    int AppendLocked(ByteZeroLock& lock, int64_t size,
+                     const std::function<void(long number)>& numberRecord);
     // Closes the file (if any) and puts every member back to its default.
     void Reset();
 };

@@ -1,6 +1,7 @@
 // modDB: the operations that write to the file, each under the byte-0 lock. Before writing,
 // a copy makes sure that the file it has open is still the database at its path: after
-// another copy's pack it is the old file, now the backup, and a write there would be lost.
+// another copy's pack it is the old file, which no name leads to any more, and a write there
+// would be lost.
 
 #include "engine/modDB.h"
 #include "engine/modDBState.h"
@@ -66,7 +67,8 @@ int modDB::AddRecord(const std::function<void(long number)>& numberRecord) {
     for (int reopens = 0;; ++reopens) {
         ByteZeroLock lock(*s.file, s.lockPatience);
         if (!lock.Held()) return s.Fail("AddRecord", kUnexpected);
-        if (!s.Superseded()) return s.AppendLocked(lock, numberRecord);
+        int64_t size = 0;
+        if (!s.Superseded(&size)) return s.AppendLocked(lock, size, numberRecord);
         // Packed by another copy: the record goes to the packed file at the same path.
         lock.Release();
         const std::string record = s.buffer;
@@ -76,11 +78,15 @@ int modDB::AddRecord(const std::function<void(long number)>& numberRecord) {
     }
 }
 
-int modDB::State::AppendLocked(ByteZeroLock& lock,
+int modDB::State::AppendLocked(ByteZeroLock& lock, int64_t size,
                                const std::function<void(long number)>& numberRecord) {
-    int32_t claimed = 0;
+    // Sizes and counts only grow, and a record is written before the count: a file exactly as
+    // long as the count last seen says still holds that count, so it need not be read again.
+    int32_t claimed = stored.claimed;
+    const bool countKnown = size == RecordOffset(claimed + 1L, header.RecordLength);
     // A negative count is a damaged header: appending at record 1 would overwrite what is there.
-    if (!ReadRecordCount(*file, claimed) || claimed < 0) return Fail("AddRecord", kUnexpected);
+    if ((!countKnown && !ReadRecordCount(*file, claimed)) || claimed < 0)
+        return Fail("AddRecord", kUnexpected);
     const long count = UsableCount(claimed);
     if (count >= kMaxRecords) {
         // Other copies of the program filled the file since this copy last looked.

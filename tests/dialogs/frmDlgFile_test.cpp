@@ -141,6 +141,17 @@ TEST_F(FileDialog, ListsAndTheFileBoxHaveAccessibleNames) {
     }
 }
 
+// Database files are listed only where opening the listed name reaches them.
+TEST_F(FileDialog, ListsOnlyTheDatabasesThatItsNamesOpen) {
+    for (const char* name : {"a.Tbd", "a.tbd", "b.tbd", "b.TBD", "C.TBD", "y.tbd.Tbd"})
+        std::ofstream(dir.File(name)) << "x";
+    Open("*.Tbd", false);
+    const QStringList entries = Entries();
+    EXPECT_EQ(QSet<QString>(entries.begin() + 2, entries.end()),
+              QSet<QString>({"stock", "a", "C"}));
+    EXPECT_EQ(entries.size(), 5);
+}
+
 TEST_F(FileDialog, LoadPicksAFileByDoubleClickWithoutTyping) {
     Open("*.Csv", false);
     EXPECT_FALSE(FileBox().isEnabled());

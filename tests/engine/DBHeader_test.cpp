@@ -74,20 +74,4 @@ TEST(DBHeader, DecodeReversesEncodeForAnyBytes) {
     EXPECT_EQ(EncodeHeader(h), bytes);
 }
 
-TEST(DBHeader, CountsPagesAndBanners) {
-    DBHeader h = DefaultHeader();
-    EXPECT_EQ(PageCount(h), 0);
-    h.Fields[0].Page = 1;
-    h.Fields[5].Page = 3;
-    h.Banners[0].Page = 2;
-    h.Banners[1].Page = 2;
-    EXPECT_EQ(PageCount(h), 3);
-    EXPECT_EQ(BannerCount(h), 2);
-}
-
-TEST(FixedString, PadsOrCuts) {
-    EXPECT_EQ(FixedString("ABCDEFG", 5), "ABCDE");
-    EXPECT_EQ(TrimSpaces("\tA\t"), "\tA\t");
-}
-
 } // namespace

@@ -49,6 +49,7 @@ TEST(DbFile, ByteZeroLockExcludesOtherOpenFilesOfTheSameProcess) {
     ASSERT_TRUE(a && b);
     ASSERT_TRUE(a->TryLockByte0());
     EXPECT_FALSE(b->TryLockByte0());
+    EXPECT_TRUE(DbFile::LockIsBusy(DbFile::LastError()));
     // Closing another descriptor of the file must not drop the lock.
     DbFile::Open(path)->Close();
     EXPECT_FALSE(b->TryLockByte0());
@@ -58,31 +59,56 @@ TEST(DbFile, ByteZeroLockExcludesOtherOpenFilesOfTheSameProcess) {
     EXPECT_TRUE(b->UnlockByte0());
 }
 
-TEST(DbFile, NameOperations) {
+// Names and identities: a rename keeps the file, and the open file knows when no name leads
+// to it any more (deleted, or replaced by a rename over it).
+TEST(DbFile, NamesAndIdentities) {
     TempDir dir;
-    const std::string a = dir.File("a.Tbd"), b = dir.File("b.Bak");
-    WriteText(a, "x");
-    EXPECT_TRUE(DbFile::Exists(a));
-    EXPECT_FALSE(DbFile::Exists(dir.Path().string()));
+    const std::string a = dir.File("a.Tbd"), b = dir.File("b.Bak"), c = dir.File("c.TbB");
+    WriteText(a, "xy");
+    auto open = DbFile::Open(a);
+    FileId ia, ib;
+    int64_t size = 0;
+    uint64_t names = 0;
+    ASSERT_TRUE(open && DbFile::IdOf(a, ia));
+    EXPECT_EQ(open->Id(), ia);
     EXPECT_TRUE(DbFile::Rename(a, b));
     EXPECT_FALSE(DbFile::Exists(a));
+    EXPECT_FALSE(DbFile::IdOf(a, ia));
+    ASSERT_TRUE(DbFile::IdOf(b, ib));
+    EXPECT_EQ(ib, open->Id());
+    ASSERT_TRUE(open->Status(size, names));
+    EXPECT_EQ(size, 2);
+    EXPECT_EQ(names, 1u);
+    WriteText(c, "z");
+    EXPECT_TRUE(DbFile::Rename(c, b));
+    ASSERT_TRUE(open->Status(size, names));
+    EXPECT_EQ(names, 0u) << "replaced by the rename";
+    EXPECT_FALSE(DbFile::Exists(dir.Path().string()));
     EXPECT_TRUE(DbFile::SyncDirectoryOf(b));
     EXPECT_TRUE(DbFile::Remove(b));
     EXPECT_FALSE(DbFile::Remove(b));
+    EXPECT_EQ(DbFile::LastError(), ENOENT);
 }
 
-TEST(DbFile, InjectedFailureHitsExactlyTheChosenStep) {
+// The injected error is the one asked for, at exactly the chosen step, or at every step from
+// it on.
+TEST(DbFile, InjectedFailureHitsExactlyTheChosenSteps) {
     TempDir dir;
-    const std::string path = dir.File("a.Tbd");
-    auto f = DbFile::Create(path);
+    auto f = DbFile::Create(dir.File("a.Tbd"));
     ASSERT_NE(f, nullptr);
-    DbFile::FailAtStep(3);
+    DbFile::FailAtStep(3, ENOSPC);
     EXPECT_TRUE(f->WriteAt(0, "abc", 3));
     EXPECT_TRUE(f->Flush());
     EXPECT_FALSE(f->WriteAt(3, "def", 3));
     EXPECT_EQ(DbFile::LastInjectedStep(), FileStep::Write);
+    EXPECT_EQ(DbFile::LastError(), ENOSPC);
     EXPECT_TRUE(f->WriteAt(3, "ghi", 3)); // only that one step fails
     EXPECT_EQ(DbFile::StepsTaken(), 4);
+    DbFile::FailFromStep(2, EIO);
+    EXPECT_TRUE(f->Flush());
+    EXPECT_FALSE(f->Flush());
+    EXPECT_FALSE(f->WriteAt(0, "x", 1));
+    EXPECT_EQ(DbFile::LastError(), EIO);
     DbFile::ResetSteps();
     EXPECT_EQ(f->Size(), 6);
 }

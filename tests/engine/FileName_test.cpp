@@ -1,6 +1,9 @@
+#include "TempDir.h"
 #include "engine/FileName.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -16,6 +19,35 @@ TEST(DatabaseFileName, AppliesTheNameRule) {
         EXPECT_EQ(tabulo::DatabaseBaseName(c.given), c.base) << '"' << c.given << '"';
         EXPECT_EQ(tabulo::DatabaseFileName(c.given), std::string(c.base) + ".Tbd");
     }
+}
+
+// The file an open reaches on a system where names differ by case: the exact name first,
+// else the one file whose extension is ".tbd" in another case; two such files name neither.
+TEST(FindDatabaseFile, FallsBackToTheOneFileWhoseExtensionDiffersInCase) {
+    struct Case {
+        std::vector<const char*> files;
+        const char* base;
+        const char* found; // "" when the open says "not found"
+    };
+    const Case cases[] = {
+        {{"STOCK.TBD"}, "STOCK", "STOCK.TBD"},
+        {{"x.tbd"}, "x", "x.tbd"},
+        {{"a.Tbd", "a.tbd"}, "a", "a.Tbd"},
+        {{"b.tbd", "b.TBD"}, "b", ""},
+        {{"Stock.TBD"}, "stock", ""},
+        {{"c.tbd.Tbd"}, "c", ""},
+        {{"d.csv"}, "d", ""},
+    };
+    for (const Case& c : cases) {
+        tabulo::test::TempDir dir;
+        for (const char* file : c.files)
+            std::ofstream(dir.File(file)) << "x";
+        const std::string found = tabulo::FindDatabaseFile(dir.File(c.base));
+        EXPECT_EQ(found, *c.found ? dir.File(c.found) : "") << c.base;
+    }
+    tabulo::test::TempDir dir;
+    std::filesystem::create_directory(dir.File("e.tbd"));
+    EXPECT_EQ(tabulo::FindDatabaseFile(dir.File("e")), "") << "a folder is no database";
 }
 
 } // namespace

@@ -37,7 +37,21 @@ protected:
         return found;
     }
 
+    // A second copy of the program with the database open; PackInOtherCopy also packs it.
+    void OpenInOtherCopy(const std::string& base) {
+        std::string name = base;
+        ASSERT_EQ(other.OpenDatabase(name), 1);
+    }
+    void PackInOtherCopy(const std::string& base) {
+        OpenInOtherCopy(base);
+        otherReporter.AnswerNext(true);
+        RecordingProgress otherProgress;
+        ASSERT_EQ(other.PackRecords(otherProgress), 1);
+    }
+
     RecordingProgress progress;
+    RecordingReporter otherReporter;
+    modDB other{otherReporter};
 };
 
 } // namespace tabulo::test

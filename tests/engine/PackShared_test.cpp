@@ -1,6 +1,5 @@
 // A pack while other copies of the program use the file: no write that reported success is
-// lost, a write into the file that a pack replaced is never made, and a short-held lock is
-// waited for by a copy that was given the patience.
+// lost, and a write into the file that a pack replaced is never made.
 
 #include "ChildProcess.h"
 #include "PackFixture.h"
@@ -113,12 +112,7 @@ TEST_P(SupersededWrite, IsRefusedAndTheDatabaseReopened) {
     const std::string base = Open(FiveRecords());
     engine.SetRecordNo(3);
     engine.WriteField(2, "X");
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
-    otherReporter.AnswerNext(true);
-    ASSERT_EQ(other.PackRecords(progress), 1);
+    PackInOtherCopy(base);
     const unsigned long opened = engine.OpenCount();
 
     EXPECT_EQ((engine.*GetParam().write)(), 0);
@@ -139,16 +133,11 @@ INSTANTIATE_TEST_SUITE_P(
     AfterAnotherCopysPack, SupersededWrite,
     ::testing::Values(Superseded{"Rewrite", &modDB::WriteRecord, "WriteRecord"},
                       Superseded{"Delete", &modDB::DeleteRecord, "DeleteRecord"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    CaseName<Superseded>);
 
 TEST_F(PackTest, AnAppendAfterAnotherCopysPackGoesIntoThePackedFile) {
     const std::string base = Open(FiveRecords());
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
-    otherReporter.AnswerNext(true);
-    ASSERT_EQ(other.PackRecords(progress), 1);
+    PackInOtherCopy(base);
 
     engine.ClearRecord();
     engine.WriteField(1, "Six");
@@ -158,29 +147,6 @@ TEST_F(PackTest, AnAppendAfterAnotherCopysPackGoesIntoThePackedFile) {
     TestDb expected = PackedFiveRecords();
     EXPECT_EQ(FileBytes(base), expected.AddRecord({"Six"}).Bytes());
     EXPECT_EQ(ReadFileBytes(base + ".Bak"), FiveRecords().Bytes());
-}
-
-// A lock held for a moment by another copy: without patience the write fails at once; with
-// it, the write waits and goes through.
-TEST_F(EngineTest, PatienceOutwaitsALockHeldForAMoment) {
-    const std::string base = Open(TwoFieldDb().AddRecord({"One"}));
-    for (const auto patience : {std::chrono::milliseconds(0), std::chrono::milliseconds(5000)}) {
-        SCOPED_TRACE(patience.count());
-        Gate locked;
-        const pid_t holder = Spawn([&] {
-            auto file = DbFile::Open(base + ".Tbd");
-            if (!file || !file->TryLockByte0()) return 1;
-            locked.Send();
-            usleep(100 * 1000);
-            return 0;
-        });
-        locked.Wait();
-        engine.SetLockPatience(patience);
-        engine.WriteField(1, "Two");
-        EXPECT_EQ(engine.WriteRecord(), patience.count() > 0 ? 1 : 0);
-        EXPECT_EQ(ExitStatus(holder), 0);
-        reporter.Clear();
-    }
 }
 
 } // namespace

@@ -86,7 +86,7 @@ TEST_F(PackTest, EmptyDatabaseSaysSoAndIsReopened) {
 // before the work file exists until the old file has its final name.
 TEST_F(PackTest, FileStepsComeInAnOrderThatACrashCannotBreak) {
     const std::string base = Open(FiveRecords());
-    const std::string db = base + ".Tbd", work = base + ".TbB", hold = base + ".TbO",
+    const std::string db = base + ".Tbd", work = base + ".TbB", copy = base + ".TbO",
                       bak = base + ".Bak";
     DbFile::LogSteps(true);
     ASSERT_EQ(Pack(), 1);
@@ -107,21 +107,31 @@ TEST_F(PackTest, FileStepsComeInAnOrderThatACrashCannotBreak) {
         return log.rend() - at - 1;
     };
     const auto locked = first(FileStep::Lock, db);
-    const auto created = first(FileStep::Create, work);
-    const auto lastWrite = last(FileStep::Write, work);
-    const auto lastFlush = last(FileStep::Flush, work);
-    const auto linked = first(FileStep::Link, db, hold);
     const auto swapped = first(FileStep::Rename, work, db);
-    const auto backedUp = first(FileStep::Rename, hold, bak);
+    const auto backedUp = first(FileStep::Rename, copy, bak);
     const auto synced = first(FileStep::SyncDir, db);
-    const auto unlocked = first(FileStep::Unlock, db);
-    EXPECT_LT(locked, created);
-    EXPECT_LT(lastWrite, lastFlush) << "the work file is on disk before it is used";
-    EXPECT_LT(lastFlush, linked);
-    EXPECT_LT(linked, swapped) << "the old file keeps a name through the swap";
+    EXPECT_LT(locked, first(FileStep::Create, work));
+    EXPECT_LT(first(FileStep::Create, work), first(FileStep::Create, copy))
+        << "a copy without a work file stands for a finished pack";
+    for (const std::string& file : {work, copy}) {
+        SCOPED_TRACE(file);
+        EXPECT_LT(last(FileStep::Write, file), last(FileStep::Flush, file))
+            << "on disk before it is relied on";
+        EXPECT_LT(last(FileStep::Flush, file), swapped);
+    }
+    // The count is written last, and only once the records it counts are on disk.
+    const auto countWritten = last(FileStep::Write, work);
+    const auto recordsFlushed = std::find_if(log.begin() + first(FileStep::Create, work),
+                                             log.begin() + countWritten, [&](const auto& s) {
+                                                 return s.step == FileStep::Flush && s.path == work;
+                                             });
+    EXPECT_NE(recordsFlushed, log.begin() + countWritten);
+    EXPECT_TRUE(std::none_of(recordsFlushed, log.begin() + countWritten, [&](const auto& s) {
+        return s.step == FileStep::Write && s.path == work;
+    })) << "no record written after that flush";
     EXPECT_LT(swapped, backedUp) << "the old backup goes only once the pack has succeeded";
     EXPECT_LT(backedUp, synced);
-    EXPECT_LT(synced, unlocked);
+    EXPECT_LT(synced, first(FileStep::Unlock, db)) << "the lock is held through the swap";
     EXPECT_EQ(std::count_if(log.begin(), log.end(),
                             [&](const auto& s) { return s.step == FileStep::Remove; }),
               0)
@@ -150,10 +160,7 @@ TEST_F(PackTest, BusyLockRefusesThePackAndChangesNothing) {
 // pack is over, the same append goes into the packed file.
 TEST_F(PackTest, OtherCopiesCannotWriteWhileThePackRuns) {
     const std::string base = Open(FiveRecords());
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
+    OpenInOtherCopy(base);
     other.ClearRecord();
     other.WriteField(1, "Late");
     int refused = 0;
@@ -205,12 +212,7 @@ TEST_F(PackTest, ReopensTheFileItPackedAndNamesItsFilesAfterIt) {
 // the path, not its old one (the other copy's backup).
 TEST_F(PackTest, PacksTheCurrentFileAfterAnotherCopysPack) {
     const std::string base = Open(FiveRecords());
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
-    otherReporter.AnswerNext(true);
-    ASSERT_EQ(other.PackRecords(progress), 1);
+    PackInOtherCopy(base);
     other.SetRecordNo(2);
     other.DeleteRecord();
     const std::string afterOther = FileBytes(base);

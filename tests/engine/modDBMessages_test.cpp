@@ -130,13 +130,7 @@ TEST_P(MessageTable, ShowsItsBoxAndFails) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMessage, MessageTable, ::testing::ValuesIn(Rows()),
-                         [](const auto& info) {
-                             std::string name = info.param.what;
-                             for (char& c : name)
-                                 if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryMessage, MessageTable, ::testing::ValuesIn(Rows()), CaseName<Row>);
 
 // The rows whose text names a file.
 TEST_F(EngineTest, OpenMessagesNameTheFile) {

@@ -1,0 +1,97 @@
+// Update while another copy of the program works on the file: a lock held for a moment is
+// waited for; one held longer fails the save, and the window stays in edit mode with what was
+// typed until Update is pressed again; a rewrite that another copy's pack made impossible
+// returns to browse mode on the reopened database.
+
+#include "RecordsFixture.h"
+#include "engine/DbFile.h"
+
+#include <thread>
+
+namespace tabulo::test {
+namespace {
+
+using Messages = std::vector<RecordedMessage>;
+
+struct HeldSave {
+    const char* what;
+    Qt::Key start; // F8 New or F2 Edit
+    const char* failedTitle;
+    long savedAs; // the record that the second Update writes
+};
+
+class UpdateWhileLocked : public RecordsTest, public ::testing::WithParamInterface<HeldSave> {};
+
+TEST_P(UpdateWhileLocked, StaysInEditModeUntilTheSaveGoesThrough) {
+    const HeldSave& c = GetParam();
+    OpenShown(OrdersDb(2));
+    const std::string before = FileBytes();
+    auto other = DbFile::Open(path + ".Tbd");
+    ASSERT_TRUE(other && other->TryLockByte0());
+
+    Key(c.start);
+    Type(kCustomer, "Typed", true);
+    Key(Qt::Key_F6);
+    EXPECT_EQ(reporter.messages, (Messages{{c.failedTitle, "Unexpected Error"}}));
+    EXPECT_EQ(window->Mode, 2);
+    EXPECT_EQ(window->AddFlag, c.start == Qt::Key_F8 ? -1 : 0);
+    EXPECT_EQ(Box(kCustomer), "Typed");
+    EXPECT_EQ(FileBytes(), before);
+
+    other->UnlockByte0();
+    reporter.Clear();
+    Key(Qt::Key_F6);
+    EXPECT_EQ(reporter.messages, Messages{});
+    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(window->AddFlag, 0);
+    EXPECT_EQ(StoredRecord(c.savedAs).substr(6, 12), "Typed       ");
+}
+
+INSTANTIATE_TEST_SUITE_P(NewAndEdited, UpdateWhileLocked,
+                         ::testing::Values(HeldSave{"New", Qt::Key_F8, "AddRecord", 3},
+                                           HeldSave{"Edited", Qt::Key_F2, "WriteRecord", 1}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(RecordsTest, UpdateWaitsForALockHeldForAMoment) {
+    OpenShown(OrdersDb(2));
+    auto other = DbFile::Open(path + ".Tbd");
+    ASSERT_TRUE(other && other->TryLockByte0());
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        other->UnlockByte0();
+    });
+    Key(Qt::Key_F8);
+    Type(kCustomer, "Patient");
+    Key(Qt::Key_F6);
+    release.join();
+    EXPECT_EQ(reporter.messages, Messages{});
+    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(StoredRecord(3).substr(6, 12), "Patient     ");
+}
+
+TEST_F(RecordsTest, UpdateOfARecordThatAnotherCopysPackRenumberedIsRefused) {
+    TestDb form = OrdersDb(0);
+    form.AddDeletedRecord({" 1", "Gone"}).AddRecord({" 2", "Kept"});
+    OpenShown(form);
+    RecordingReporter otherReporter;
+    modDB other(otherReporter);
+    std::string name = path;
+    ASSERT_EQ(other.OpenDatabase(name), 1);
+    otherReporter.AnswerNext(true);
+    RecordingProgress progress;
+    ASSERT_EQ(other.PackRecords(progress), 1);
+    const std::string packed = FileBytes();
+
+    Key(Qt::Key_F2); // record 1, "Gone", which the pack removed
+    Type(kCustomer, "Lost?", true);
+    Key(Qt::Key_F6);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].title, "WriteRecord");
+    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 1");
+    EXPECT_EQ(FieldText(kCustomer), "Kept");
+    EXPECT_EQ(FileBytes(), packed);
+}
+
+} // namespace
+} // namespace tabulo::test
