@@ -284,7 +284,6 @@ ExprPtr Parser::parseUnary() {
     return n;
 }
 
-// argList := [ expr { "," expr } ] close
 // argument := [ expr ]   (an omitted argument, as in `f(1, , 3)`, passes "missing")
 ExprPtr Parser::parseArgument(Tok close) {
     bool omitted = tok().kind == Tok::Comma || tok().kind == close ||

@@ -29,6 +29,7 @@ For Each s In m.SubMatches
 Next                                             ' OUT: joe
                                                  ' OUT: example
 MsgBox m.SubMatches.Item(1)                      ' OUT: example
+MsgBox re.Execute("x joe@b.com")(0).SubMatches(1) ' OUT: b
 ' An empty pattern matches before every character and at the end.
 re.Pattern = ""
 MsgBox re.Execute("test").Count                  ' OUT: 5
