@@ -1,6 +1,7 @@
 #include "engine/DbAccess.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace tabulo {
 
@@ -13,6 +14,19 @@ bool ReadHeader(const DbFile& file, DBHeader& header) {
 
 bool UsableHeader(const DBHeader& header) {
     return header.RecordLength >= 1 && header.RecordLength <= kMaxRecordLength;
+}
+
+StoredRecords CountStoredRecords(int32_t claimed, int32_t recordLength, int64_t fileSize) {
+    StoredRecords r;
+    r.claimed = claimed;
+    const int64_t body = std::max<int64_t>(fileSize - kHeaderSize, 0);
+    if (recordLength >= 1) {
+        r.held = body / recordLength;
+        r.trailingBytes = body % recordLength;
+    }
+    r.usable =
+        static_cast<long>(std::clamp<int64_t>(claimed, 0, std::min<int64_t>(r.held, kMaxRecords)));
+    return r;
 }
 
 bool ReadRecordCount(const DbFile& file, int32_t& count) {
@@ -38,9 +52,20 @@ FieldSpan FieldSpanInRecord(const DBField& f, size_t recordLength) {
             static_cast<size_t>(begin - std::min(first, begin))};
 }
 
-bool WriteLocked(DbFile& file, int64_t offset, const std::string& bytes) {
-    ByteZeroLock lock(file);
-    return lock.Held() && file.WriteAt(offset, bytes.data(), bytes.size()) && lock.Release();
+bool LockByte0(DbFile& file, std::chrono::milliseconds patience) {
+    bool held = file.TryLockByte0();
+    if (held || patience.count() <= 0) return held;
+    // The other copy holds the lock for the microseconds of one write; waits grow from a
+    // fraction of a millisecond so that a short hold costs little and a long one few tries.
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    auto pause = std::chrono::microseconds(200);
+    while (!held && DbFile::LockIsBusy(DbFile::LastError()) &&
+           std::chrono::steady_clock::now() + pause <= deadline) {
+        std::this_thread::sleep_for(pause);
+        pause = std::min<std::chrono::microseconds>(pause * 2, std::chrono::milliseconds(20));
+        held = file.TryLockByte0();
+    }
+    return held;
 }
 
 } // namespace tabulo

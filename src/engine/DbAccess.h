@@ -6,6 +6,7 @@
 #include "engine/DBHeader.h"
 #include "engine/DbFile.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,6 +27,17 @@ bool ReadHeader(const DbFile& file, DBHeader& header);
 // A header whose records can be addressed: RecordLength from 1 to kMaxRecordLength.
 bool UsableHeader(const DBHeader& header);
 
+// What a file's size says about its records. Records that the header claims but the file
+// does not hold are no records: the count to use is the claim, at most the whole records the
+// file holds and at most kMaxRecords, and never below 0.
+struct StoredRecords {
+    int32_t claimed = 0;       // RecordCount of the header
+    int64_t held = 0;          // whole records after the header
+    int64_t trailingBytes = 0; // bytes after the last whole record
+    long usable = 0;
+};
+StoredRecords CountStoredRecords(int32_t claimed, int32_t recordLength, int64_t fileSize);
+
 // Reads and writes the record count (the Long at offset 0) alone.
 bool ReadRecordCount(const DbFile& file, int32_t& count);
 bool WriteRecordCount(DbFile& file, int32_t count);
@@ -39,10 +51,15 @@ struct FieldSpan {
 };
 FieldSpan FieldSpanInRecord(const DBField& field, size_t recordLength);
 
-// Holds the byte-0 lock while it lives; the lock is taken without waiting (see Held).
+// Takes the byte-0 lock without waiting, or, given a patience, tries again while another copy
+// holds it, until that time has passed.
+bool LockByte0(DbFile& file, std::chrono::milliseconds patience);
+
+// Holds the byte-0 lock while it lives (taken as LockByte0 takes it).
 class ByteZeroLock {
 public:
-    explicit ByteZeroLock(DbFile& file) : file_(file), held_(file.TryLockByte0()) {}
+    explicit ByteZeroLock(DbFile& file, std::chrono::milliseconds patience = {})
+        : file_(file), held_(LockByte0(file, patience)) {}
     ~ByteZeroLock() {
         if (held_) file_.UnlockByte0();
     }
@@ -60,9 +77,5 @@ private:
     DbFile& file_;
     bool held_;
 };
-
-// Writes the bytes at the offset under the byte-0 lock. False when the lock is held elsewhere
-// or the write fails; the lock is released on every path.
-bool WriteLocked(DbFile& file, int64_t offset, const std::string& bytes);
 
 } // namespace tabulo

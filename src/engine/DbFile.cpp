@@ -1,6 +1,7 @@
 #include "engine/DbFile.h"
 
-#include <atomic>
+#include "engine/FileSteps.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -11,9 +12,8 @@ namespace tabulo {
 
 namespace {
 
-std::atomic<long> g_stepsTaken{0};
-std::atomic<long> g_failAt{0};
-std::atomic<FileStep> g_lastInjected{FileStep::Open};
+using filesteps::Failed;
+using filesteps::Fails;
 
 // Retries a system call interrupted by a signal.
 template <typename Call> auto Retry(Call call) {
@@ -24,6 +24,11 @@ template <typename Call> auto Retry(Call call) {
     return r;
 }
 
+bool FailWith(int error) {
+    errno = error;
+    return Failed();
+}
+
 bool SetByte0Lock(int fd, short type) {
     struct flock fl {};
     fl.l_type = type;
@@ -31,7 +36,11 @@ bool SetByte0Lock(int fd, short type) {
     fl.l_start = 0;
     fl.l_len = 1;
     fl.l_pid = 0; // required to be 0 for open-file-description locks
-    return Retry([&] { return fcntl(fd, F_OFD_SETLK, &fl); }) == 0;
+    return Retry([&] { return fcntl(fd, F_OFD_SETLK, &fl); }) == 0 || Failed();
+}
+
+FileId IdOfStat(const struct stat& st) {
+    return {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
 } // namespace
@@ -58,51 +67,35 @@ const char* FileStepName(FileStep step) {
         return "remove";
     case FileStep::Rename:
         return "rename";
+    case FileStep::Link:
+        return "link";
     case FileStep::SyncDir:
         return "sync directory";
     }
     return "?";
 }
 
-void DbFile::FailAtStep(long n) {
-    g_stepsTaken = 0;
-    g_failAt = n;
-}
-
-long DbFile::StepsTaken() {
-    return g_stepsTaken;
-}
-
-FileStep DbFile::LastInjectedStep() {
-    return g_lastInjected;
-}
-
-bool DbFile::StepFails(FileStep step) {
-    const long taken = ++g_stepsTaken;
-    if (g_failAt == 0 || taken != g_failAt) return false;
-    g_lastInjected = step;
-    errno = EIO;
-    return true;
-}
-
-std::unique_ptr<DbFile> DbFile::Open(const std::string& path) {
-    if (StepFails(FileStep::Open)) return nullptr;
-    const int fd = Retry([&] { return ::open(path.c_str(), O_RDWR | O_CLOEXEC); });
-    if (fd < 0) return nullptr;
+std::unique_ptr<DbFile> DbFile::OpenDescriptor(int fd, const std::string& path) {
+    if (fd < 0) return Failed(), nullptr;
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const bool regular = fstat(fd, &st) == 0 ? S_ISREG(st.st_mode) || FailWith(EISDIR) : Failed();
+    if (!regular) {
         ::close(fd);
         return nullptr;
     }
-    return std::unique_ptr<DbFile>(new DbFile(fd, path));
+    return std::unique_ptr<DbFile>(new DbFile(fd, path, IdOfStat(st)));
+}
+
+std::unique_ptr<DbFile> DbFile::Open(const std::string& path) {
+    if (Fails(FileStep::Open, path)) return nullptr;
+    return OpenDescriptor(Retry([&] { return ::open(path.c_str(), O_RDWR | O_CLOEXEC); }), path);
 }
 
 std::unique_ptr<DbFile> DbFile::Create(const std::string& path) {
-    if (StepFails(FileStep::Create)) return nullptr;
-    const int fd =
-        Retry([&] { return ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666); });
-    if (fd < 0) return nullptr;
-    return std::unique_ptr<DbFile>(new DbFile(fd, path));
+    if (Fails(FileStep::Create, path)) return nullptr;
+    return OpenDescriptor(
+        Retry([&] { return ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666); }),
+        path);
 }
 
 DbFile::~DbFile() {
@@ -110,12 +103,13 @@ DbFile::~DbFile() {
 }
 
 long DbFile::ReadAt(int64_t offset, void* buf, size_t n) const {
-    if (fd_ < 0 || offset < 0 || StepFails(FileStep::Read)) return -1;
+    if (fd_ < 0 || offset < 0) return FailWith(EBADF), -1;
+    if (Fails(FileStep::Read, path_)) return -1;
     size_t done = 0;
     auto* out = static_cast<char*>(buf);
     while (done < n) {
         const ssize_t r = Retry([&] { return ::pread(fd_, out + done, n - done, offset + done); });
-        if (r < 0) return -1;
+        if (r < 0) return Failed(), -1;
         if (r == 0) break; // end of file
         done += static_cast<size_t>(r);
     }
@@ -123,12 +117,14 @@ long DbFile::ReadAt(int64_t offset, void* buf, size_t n) const {
 }
 
 bool DbFile::WriteAt(int64_t offset, const void* buf, size_t n) {
-    if (fd_ < 0 || offset < 0 || StepFails(FileStep::Write)) return false;
+    if (fd_ < 0 || offset < 0) return FailWith(EBADF);
+    if (Fails(FileStep::Write, path_)) return false;
     size_t done = 0;
     const auto* in = static_cast<const char*>(buf);
     while (done < n) {
         const ssize_t w = Retry([&] { return ::pwrite(fd_, in + done, n - done, offset + done); });
-        if (w <= 0) return false;
+        if (w < 0) return Failed();
+        if (w == 0) return FailWith(ENOSPC);
         done += static_cast<size_t>(w);
     }
     return true;
@@ -136,34 +132,40 @@ bool DbFile::WriteAt(int64_t offset, const void* buf, size_t n) {
 
 int64_t DbFile::Size() const {
     struct stat st {};
-    if (fd_ < 0 || fstat(fd_, &st) != 0) return -1;
+    if (fd_ < 0 || fstat(fd_, &st) != 0) return Failed(), -1;
     return st.st_size;
 }
 
 bool DbFile::Flush() {
-    if (fd_ < 0 || StepFails(FileStep::Flush)) return false;
-    return Retry([&] { return ::fsync(fd_); }) == 0;
+    if (fd_ < 0) return FailWith(EBADF);
+    if (Fails(FileStep::Flush, path_)) return false;
+    return Retry([&] { return ::fsync(fd_); }) == 0 || Failed();
 }
 
 bool DbFile::Close() {
-    if (fd_ < 0) return false;
-    const bool injected = StepFails(FileStep::Close);
+    if (fd_ < 0) return FailWith(EBADF);
+    const bool injected = Fails(FileStep::Close, path_);
     // After close() the descriptor is gone whatever it returns, so it is never retried.
-    const bool closed = ::close(fd_) == 0;
+    const bool closed = ::close(fd_) == 0 || Failed();
     fd_ = -1;
     return closed && !injected;
 }
 
 bool DbFile::TryLockByte0() {
-    if (fd_ < 0 || StepFails(FileStep::Lock)) return false;
+    if (fd_ < 0) return FailWith(EBADF);
+    if (Fails(FileStep::Lock, path_)) return false;
     return SetByte0Lock(fd_, F_WRLCK);
 }
 
 bool DbFile::UnlockByte0() {
-    if (fd_ < 0) return false;
-    const bool injected = StepFails(FileStep::Unlock);
+    if (fd_ < 0) return FailWith(EBADF);
+    const bool injected = Fails(FileStep::Unlock, path_);
     // The lock is released even when a failure is simulated, so no test leaves it behind.
     return SetByte0Lock(fd_, F_UNLCK) && !injected;
+}
+
+bool DbFile::LockIsBusy(int error) {
+    return error == EAGAIN || error == EACCES;
 }
 
 bool DbFile::Exists(const std::string& path) {
@@ -171,23 +173,35 @@ bool DbFile::Exists(const std::string& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
+bool DbFile::IdOf(const std::string& path, FileId& id) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return Failed();
+    id = IdOfStat(st);
+    return true;
+}
+
 bool DbFile::Remove(const std::string& path) {
-    if (StepFails(FileStep::Remove)) return false;
-    return ::unlink(path.c_str()) == 0;
+    if (Fails(FileStep::Remove, path)) return false;
+    return ::unlink(path.c_str()) == 0 || Failed();
 }
 
 bool DbFile::Rename(const std::string& from, const std::string& to) {
-    if (StepFails(FileStep::Rename)) return false;
-    return ::rename(from.c_str(), to.c_str()) == 0;
+    if (Fails(FileStep::Rename, from, to)) return false;
+    return ::rename(from.c_str(), to.c_str()) == 0 || Failed();
+}
+
+bool DbFile::Link(const std::string& from, const std::string& to) {
+    if (Fails(FileStep::Link, from, to)) return false;
+    return ::link(from.c_str(), to.c_str()) == 0 || Failed();
 }
 
 bool DbFile::SyncDirectoryOf(const std::string& path) {
-    if (StepFails(FileStep::SyncDir)) return false;
+    if (Fails(FileStep::SyncDir, path)) return false;
     std::filesystem::path dir = std::filesystem::path(path).parent_path();
     if (dir.empty()) dir = ".";
     const int fd = Retry([&] { return ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
-    if (fd < 0) return false;
-    const bool ok = Retry([&] { return ::fsync(fd); }) == 0;
+    if (fd < 0) return Failed();
+    const bool ok = Retry([&] { return ::fsync(fd); }) == 0 || Failed();
     ::close(fd);
     return ok;
 }

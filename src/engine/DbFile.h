@@ -3,13 +3,16 @@
 // A database file is opened shared for reading and writing; byte 0 carries the lock
 // that keeps the writes and appends of several copies of the program apart.
 //
-// Every operation that can fail with an I/O error counts as one "file step". Tests can
-// make the n-th step from now fail (FailAtStep) to check what a failure leaves behind.
+// Every operation that can fail with an I/O error counts as one "file step". Tests can make
+// the n-th step from now fail with a chosen error, or kill the process there, to check what
+// a failure or a crash leaves behind.
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tabulo {
 
@@ -24,10 +27,19 @@ enum class FileStep {
     Unlock,
     Remove,
     Rename,
+    Link,
     SyncDir
 };
 
 const char* FileStepName(FileStep step);
+
+// Which file a name or an open file is: the same identity means the same file, whatever
+// names it has.
+struct FileId {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    bool operator==(const FileId&) const = default;
+};
 
 class DbFile {
 public:
@@ -50,10 +62,13 @@ public:
     bool Flush();         // to the disk (fsync)
     bool Close();         // the descriptor is released even when false is returned
     bool IsOpen() const { return fd_ >= 0; }
+    // The file that was opened, whatever has since happened to its name.
+    const FileId& Id() const { return id_; }
 
-    // The lock on byte 0, taken without waiting: false at once when another open file holds it.
-    // It belongs to this open file (not to the process), so closing another descriptor of the
-    // same file does not release it, and two DbFile objects in one process exclude each other.
+    // The lock on byte 0, taken without waiting: false at once when another open file holds it
+    // (LockIsBusy then tells so). It belongs to this open file (not to the process), so closing
+    // another descriptor of the same file does not release it, and two DbFile objects in one
+    // process exclude each other.
     bool TryLockByte0();
     bool UnlockByte0();
 
@@ -62,25 +77,50 @@ public:
 
     // Operations on names.
     static bool Exists(const std::string& path);
+    // The identity of the file a name leads to; false when there is none.
+    static bool IdOf(const std::string& path, FileId& id);
     static bool Remove(const std::string& path);
+    // Replaces `to` when it exists, in one step.
     static bool Rename(const std::string& from, const std::string& to);
+    // A second name for the same file; fails when `to` exists.
+    static bool Link(const std::string& from, const std::string& to);
     // Makes the directory entries (renames, creations) of the file's directory durable.
     static bool SyncDirectoryOf(const std::string& path);
 
-    // Test seam: the n-th file step from now fails (1 = the very next one); 0 disarms.
-    static void FailAtStep(long n);
-    // File steps taken since the last FailAtStep or ResetSteps.
+    // The system's error number of the last operation of this thread that failed.
+    static int LastError();
+    // True when the error is that of a lock held by another open file.
+    static bool LockIsBusy(int error);
+
+    // Test seams. FailAtStep: the n-th file step from now fails with `error` (1 = the very
+    // next one); FailFromStep: that step and every later one fail; KillAtStep: the process is
+    // killed (SIGKILL) instead of taking that step. n = 0 disarms.
+    static void FailAtStep(long n, int error = EIO);
+    static void FailFromStep(long n, int error);
+    static void KillAtStep(long n);
+    // File steps taken since the last arming or ResetSteps.
     static long StepsTaken();
     static void ResetSteps() { FailAtStep(0); }
     // The kind of the step that was made to fail last (valid after an injected failure).
     static FileStep LastInjectedStep();
 
+    // Test seam: every file step taken while the log is on, with the path it acted on (and
+    // the new name of a rename or link).
+    struct LoggedStep {
+        FileStep step;
+        std::string path;
+        std::string to;
+    };
+    static void LogSteps(bool on);
+    static std::vector<LoggedStep> StepLog();
+
 private:
-    DbFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
-    static bool StepFails(FileStep step);
+    DbFile(int fd, std::string path, FileId id) : fd_(fd), path_(std::move(path)), id_(id) {}
+    static std::unique_ptr<DbFile> OpenDescriptor(int fd, const std::string& path);
 
     int fd_ = -1;
     std::string path_;
+    FileId id_;
 };
 
 } // namespace tabulo

@@ -1,12 +1,16 @@
 // modDB::PackRecords: rewrites the open database without the records marked "*".
 //
-// The packed copy is built in base + ".TbB" and flushed to disk; only then is the old file
-// renamed to base + ".Bak" and the work file to base + ".Tbd", and the directory flushed.
-// Whatever step fails, the old data is left in ".Tbd" (or, at worst, in ".Bak"), no work
-// file is left behind, and the database is opened again.
+// The pack holds the byte-0 lock of the database file for its whole run, so no other copy
+// writes meanwhile: their writes fail at once with their usual message, and what they write
+// afterwards goes into the packed file. The packed copy is built in the work file, which
+// counts 0 records until all are written, and flushed; only then does it take the database's
+// place, in steps that keep a complete database at its path at every moment (PackRecovery.h).
 
+#include "engine/PackRecovery.h"
 #include "engine/modDB.h"
 #include "engine/modDBState.h"
+
+#include <cstring>
 
 namespace tabulo {
 
@@ -15,122 +19,177 @@ namespace {
 constexpr const char* kConfirmText = "Make sure database is not opened by other users!\r\n"
                                      "This can corrupt your database!!!\r\n"
                                      "Continue Yes/No?";
+constexpr const char* kTitle = "Pack Database";
 
-// Kept records are gathered and written in pieces of about this size.
-constexpr size_t kWriteChunk = 64 * 1024;
+// Records are read and written in blocks of about this size.
+constexpr size_t kBlock = 1 << 20;
+
+bool SameFile(const std::string& a, const std::string& b) {
+    FileId ia, ib;
+    return DbFile::IdOf(a, ia) && DbFile::IdOf(b, ib) && ia == ib;
+}
 
 } // namespace
 
 class Packer {
 public:
-    Packer(modDB& db, modDB::State& state, ProgressSink& progress)
-        : db_(db), s_(state), progress_(progress), base_(state.baseName), dbPath_(base_ + ".Tbd"),
-          workPath_(base_ + ".TbB"), bakPath_(base_ + ".Bak") {}
+    Packer(modDB::State& state, ProgressSink& progress) : s_(state), progress_(progress) {}
 
     int Run() {
-        if (!RemoveStaleFiles() || !BuildWorkFile() || !CloseDatabaseFile() || !SwapFiles())
-            return Fail();
-        std::string name = base_;
-        const int opened = db_.OpenDatabase(name);
+        const int result = Pack();
         progress_.HidePer();
-        return opened;
+        return result;
     }
 
 private:
-    enum class Stage { Started, WorkFileCreated, OldFileMoved, Swapped };
+    int Pack() {
+        if (!LockDatabase()) return s_.Fail(kTitle, kUnexpected);
+        f_ = PackNamesOf(s_.path);
+        ClearPackLeftovers(f_);
+        if (!BuildWorkFile() || !KeepOldFileUnderSecondName() || !PutPackedFileInPlace())
+            return Undo();
+        // The database is the packed file from here on; what fails now is reported with it.
+        std::string warning;
+        if (!Did(DbFile::Rename(f_.hold, f_.backup), "renaming the old file to " + f_.backup))
+            warning = "The database has been packed, but " + Failure() +
+                      ".\r\nThe old file is kept as " + f_.hold + ".";
+        else if (!Did(DbFile::SyncDirectoryOf(f_.database), "flushing the folder to disk"))
+            warning = "The database has been packed, but " + Failure() + ".\r\nThe old file is " +
+                      f_.backup + ".";
+        const int opened = ReopenPacked();
+        if (!warning.empty()) s_.reporter.Message(kTitle, warning, MsgIcon::Critical);
+        return opened;
+    }
 
-    bool RemoveStaleFiles() {
-        if (DbFile::Exists(bakPath_) && !DbFile::Remove(bakPath_)) return false;
-        return !DbFile::Exists(workPath_) || DbFile::Remove(workPath_);
+    // Without waiting: another copy that holds the lock is writing, and the pack is refused.
+    // A file that another copy has packed meanwhile is reopened first, and that one packed.
+    bool LockDatabase() {
+        for (int tries = 0; tries < 2; ++tries) {
+            if (!s_.file->TryLockByte0()) return false;
+            if (!s_.Superseded()) return true;
+            s_.file->UnlockByte0();
+            if (!s_.OpenFile(s_.path, s_.baseName)) return false;
+            if (s_.current == 1) s_.ReadCurrent();
+        }
+        return false;
     }
 
     bool BuildWorkFile() {
-        work_ = DbFile::Create(workPath_);
-        if (!work_) return false;
-        stage_ = Stage::WorkFileCreated;
-        if (!WriteHeader(s_.header)) return false;
+        // Every record appended before the lock was taken is packed: the count is read afresh.
+        int32_t claimed = 0;
+        if (!Did(ReadRecordCount(*s_.file, claimed), "reading " + f_.database)) return false;
+        const long total = s_.UsableCount(claimed);
+        s_.header.RecordCount = static_cast<int32_t>(total);
+        if (total < 1) s_.Fail("GOTO FIRST RECORD", "DB is empty");
+        work_ = DbFile::Create(f_.work);
+        if (!Did(work_ != nullptr, "creating the work file " + f_.work)) return false;
+        DBHeader header = s_.header;
+        header.RecordCount = 0; // a work file cut short never passes for the database
+        const std::string headerBytes = EncodeHeader(header);
+        const std::string writing = "writing the work file " + f_.work;
+        const std::string flushing = "flushing the work file " + f_.work + " to disk";
+        return Did(work_->WriteAt(0, headerBytes.data(), headerBytes.size()), writing) &&
+               CopyKeptRecords(total) && Did(work_->Flush(), flushing) &&
+               Did(WriteRecordCount(*work_, static_cast<int32_t>(kept_)), writing) &&
+               Did(work_->Flush(), flushing) &&
+               Did(work_->Close(), "closing the work file " + f_.work);
+    }
 
-        s_.lastReadFailed = false;
-        db_.GotoFirstRecord();
-        const long total = s_.header.RecordCount;
-        for (long i = 1; i <= total; ++i) {
-            progress_.ProcessEvents();
-            progress_.ShowPer(i, s_.header.RecordCount);
-            // A record that could not be read must not be copied as whatever the buffer held.
-            if (s_.lastReadFailed) return false;
-            if (s_.buffer[0] != '*' && !Keep(s_.buffer)) return false;
-            db_.GotoNextRecord();
+    bool CopyKeptRecords(long total) {
+        const auto length = static_cast<size_t>(s_.header.RecordLength);
+        const long perBlock = std::max<long>(1, static_cast<long>(kBlock / length));
+        std::string in(static_cast<size_t>(std::min(perBlock, std::max(total, 1L))) * length, ' ');
+        std::string out;
+        int64_t writeAt = kHeaderSize;
+        for (long first = 1; first <= total; first += perBlock) {
+            const long n = std::min(perBlock, total - first + 1);
+            const size_t bytes = static_cast<size_t>(n) * length;
+            const long got =
+                s_.file->ReadAt(RecordOffset(first, s_.header.RecordLength), in.data(), bytes);
+            if (!Did(got >= 0, "reading " + f_.database) ||
+                !Did(got == static_cast<long>(bytes), "reading " + f_.database,
+                     "the file ended before its last record"))
+                return false;
+            for (long i = 0; i < n; ++i) {
+                progress_.ProcessEvents();
+                progress_.ShowPer(first + i, total);
+                const char* record = in.data() + static_cast<size_t>(i) * length;
+                if (record[0] == '*') continue;
+                out.append(record, length);
+                ++kept_;
+            }
+            if (out.empty() || (out.size() < kBlock && first + n <= total)) continue;
+            if (!Did(work_->WriteAt(writeAt, out.data(), out.size()),
+                     "writing the work file " + f_.work))
+                return false;
+            writeAt += static_cast<int64_t>(out.size());
+            out.clear();
         }
-        if (!WritePending()) return false;
-
-        DBHeader packed = s_.header;
-        packed.RecordCount = static_cast<int32_t>(kept_);
-        return WriteHeader(packed) && work_->Flush() && work_->Close();
-    }
-
-    bool WriteHeader(const DBHeader& header) {
-        const std::string bytes = EncodeHeader(header);
-        return work_->WriteAt(0, bytes.data(), bytes.size());
-    }
-
-    bool Keep(const std::string& record) {
-        ++kept_;
-        pending_ += record;
-        return pending_.size() < kWriteChunk || WritePending();
-    }
-
-    bool WritePending() {
-        if (pending_.empty()) return true;
-        if (!work_->WriteAt(writeAt_, pending_.data(), pending_.size())) return false;
-        writeAt_ += static_cast<int64_t>(pending_.size());
-        pending_.clear();
         return true;
     }
 
-    bool CloseDatabaseFile() {
-        const bool closed = s_.file->Close();
+    bool KeepOldFileUnderSecondName() {
+        return Did(DbFile::Link(f_.database, f_.hold),
+                   "giving " + f_.database + " the second name " + f_.hold);
+    }
+
+    bool PutPackedFileInPlace() {
+        const FileId packed = work_->Id();
+        FileId atPath;
+        // A file system may report a failure of a rename that it did all the same.
+        return Did(DbFile::Rename(f_.work, f_.database) ||
+                       (DbFile::IdOf(f_.database, atPath) && atPath == packed),
+                   "putting the packed file in the place of " + f_.database);
+    }
+
+    // Before the swap: the database file is as it was and stays open. Only files that are not
+    // the database are removed: the work file, and the second name while it still names the
+    // database itself.
+    int Undo() {
+        if (work_ && work_->IsOpen()) work_->Close();
+        if (SameFile(f_.hold, f_.database)) DbFile::Remove(f_.hold);
+        if (DbFile::Exists(f_.work)) DbFile::Remove(f_.work);
+        s_.file->UnlockByte0();
+        return s_.Fail(kTitle, std::string(kUnexpected) + "\r\nThe pack stopped because " +
+                                   Failure() + ".\r\nThe database " + f_.database +
+                                   " has not been changed.");
+    }
+
+    // Releases the old file (its lock goes with it) and opens the file at the same path.
+    int ReopenPacked() {
+        const std::string path = s_.path, base = s_.baseName;
+        s_.file->UnlockByte0();
         s_.Reset();
-        return closed;
-    }
-
-    bool SwapFiles() {
-        if (!DbFile::Rename(dbPath_, bakPath_)) return false;
-        stage_ = Stage::OldFileMoved;
-        if (!DbFile::Rename(workPath_, dbPath_)) return false;
-        stage_ = Stage::Swapped;
-        return DbFile::SyncDirectoryOf(dbPath_);
-    }
-
-    // Puts the files back as they were (unless the swap is already complete), tells the user
-    // and opens the database again.
-    int Fail() {
-        if (work_) work_->Close();
-        if (stage_ == Stage::OldFileMoved) DbFile::Rename(bakPath_, dbPath_);
-        if (stage_ != Stage::Started && stage_ != Stage::Swapped) DbFile::Remove(workPath_);
-        progress_.HidePer();
-        s_.Fail("Pack Database", "Unexpected Error");
-        if (!s_.IsOpen()) {
-            std::string name = base_;
-            db_.OpenDatabase(name);
+        if (!s_.OpenFile(path, base)) {
+            s_.Reset();
+            return s_.Fail("Open Database", kUnexpected);
         }
-        return 0;
+        if (s_.current == 1) s_.ReadCurrent();
+        return 1;
     }
 
-    modDB& db_;
+    // Remembers the step and the system's reason when ok is false.
+    bool Did(bool ok, const std::string& step, const char* reason = nullptr) {
+        if (!ok) {
+            failedStep_ = step;
+            reason_ = reason ? reason : std::strerror(DbFile::LastError());
+        }
+        return ok;
+    }
+    std::string Failure() const { return failedStep_ + " failed (" + reason_ + ")"; }
+
     modDB::State& s_;
     ProgressSink& progress_;
-    const std::string base_, dbPath_, workPath_, bakPath_;
-    Stage stage_ = Stage::Started;
+    PackFileNames f_;
     std::unique_ptr<DbFile> work_;
-    std::string pending_;
-    int64_t writeAt_ = kHeaderSize;
     long kept_ = 0;
+    std::string failedStep_, reason_;
 };
 
 int modDB::PackRecords(ProgressSink& progress) {
     if (!s_->IsOpen()) return s_->Fail("PACK RECORDS", "DB not open!");
     if (!s_->reporter.Ask("Pack", kConfirmText, MsgIcon::None, true)) return 0;
-    return Packer(*this, *s_, progress).Run();
+    return Packer(*s_, progress).Run();
 }
 
 } // namespace tabulo

@@ -1,29 +1,63 @@
 #include "engine/modDB.h"
 
 #include "engine/FileName.h"
+#include "engine/PackRecovery.h"
 #include "engine/modDBState.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tabulo {
 
 namespace {
 
-constexpr const char* kUnexpected = "Unexpected Error";
-
-bool WriteBuffer(DbFile& file, long k, const std::string& buffer, int32_t recordLength) {
-    return file.WriteAt(RecordOffset(k, recordLength), buffer.data(), buffer.size());
-}
+// Opening waits this long for a pack's leftovers to be free of another copy's lock.
+constexpr std::chrono::milliseconds kRepairPatience{500};
 
 } // namespace
 
 void modDB::State::Reset() {
     if (file) file->Close();
     file.reset();
+    path.clear();
     baseName.clear();
     header = DefaultHeader(twipsX, twipsY);
+    stored = StoredRecords{};
     current = 0;
     buffer.clear();
+}
+
+bool modDB::State::OpenFile(const std::string& filePath, const std::string& base) {
+    std::unique_ptr<DbFile> opened = DbFile::Open(filePath);
+    DBHeader read;
+    if (!opened || !ReadHeader(*opened, read) || !UsableHeader(read)) return false;
+    const int64_t size = opened->Size();
+    if (size < 0) return false;
+    if (file) file->Close();
+    file = std::move(opened);
+    path = filePath;
+    baseName = base;
+    header = std::move(read);
+    stored = CountStoredRecords(header.RecordCount, header.RecordLength, size);
+    header.RecordCount = static_cast<int32_t>(stored.usable);
+    buffer.assign(static_cast<size_t>(header.RecordLength), ' ');
+    current = header.RecordCount < 1 ? 0 : 1;
+    ++openCount;
+    return true;
+}
+
+long modDB::State::UsableCount(int32_t claimed) {
+    if (claimed > stored.held) {
+        const int64_t size = file->Size();
+        if (size >= 0) stored = CountStoredRecords(claimed, header.RecordLength, size);
+    }
+    stored.claimed = claimed;
+    return static_cast<long>(std::clamp<int64_t>(claimed, 0, std::min(stored.held, kMaxRecords)));
+}
+
+bool modDB::State::Superseded() const {
+    FileId atPath;
+    return !DbFile::IdOf(path, atPath) || !(atPath == file->Id());
 }
 
 modDB::modDB(Reporter& reporter) : s_(std::make_unique<State>(reporter)) {
@@ -46,28 +80,32 @@ int modDB::OpenDatabase(std::string& name) {
     }
     name = DatabaseBaseName(name);
     if (name.empty()) return s.Fail("OPEN DATABASE", "Invalid File Name");
-    const std::string path = name + ".Tbd";
-    if (!DbFile::Exists(path)) {
+    std::string path = FindDatabaseFile(name);
+    const std::string repaired =
+        RecoverCutShortPack(PackNamesOf(path.empty() ? name + ".Tbd" : path), kRepairPatience);
+    if (!repaired.empty()) s.reporter.Message("OPEN DATABASE", repaired, MsgIcon::None);
+    if (path.empty()) path = FindDatabaseFile(name); // the repair may have put the file back
+    if (path.empty()) {
         s.reporter.Message("OPEN DATABASE", "FILE:" + name + " not found!", MsgIcon::Critical);
         return 0;
     }
-
-    s.file = DbFile::Open(path);
-    DBHeader header;
-    if (!s.file || !ReadHeader(*s.file, header) || !UsableHeader(header)) {
+    if (!s.OpenFile(path, name)) {
         s.Reset();
         return s.Fail("Open Database", kUnexpected);
     }
-    s.header = std::move(header);
-    s.baseName = name;
-    s.buffer.assign(static_cast<size_t>(s.header.RecordLength), ' ');
-    if (s.header.RecordCount < 1) {
-        s.current = 0;
-    } else {
-        s.current = 1;
-        ReadRecord();
-    }
+    if (s.stored.claimed > s.stored.usable) s.ReportMissingRecords();
+    if (s.current == 1) ReadRecord();
     return 1;
+}
+
+// A header that counts more records than the file holds (a copy cut short, a damaged file):
+// the records that are not there are not shown, counted or packed.
+void modDB::State::ReportMissingRecords() const {
+    reporter.Message("OPEN DATABASE",
+                     "FILE:" + baseName + " holds " + std::to_string(stored.usable) +
+                         " records, but its header counts " + std::to_string(stored.claimed) +
+                         ". Only the records the file holds are used.",
+                     MsgIcon::Critical);
 }
 
 int modDB::CloseDatabase() {
@@ -88,70 +126,32 @@ const std::string& modDB::GetBaseName() const {
     return s_->baseName;
 }
 
+const std::string& modDB::GetFilePath() const {
+    return s_->path;
+}
+
+unsigned long modDB::OpenCount() const {
+    return s_->openCount;
+}
+
+std::chrono::milliseconds modDB::SetLockPatience(std::chrono::milliseconds patience) {
+    return std::exchange(s_->lockPatience, patience);
+}
+
 int modDB::ReadRecord() {
     State& s = *s_;
     if (!s.IsOpen()) return s.Fail("READ RECORD", "DB not open");
     if (s.current == 0) return s.Fail("READ RECORD", "DB is empty");
-    const long got = s.file->ReadAt(RecordOffset(s.current, s.header.RecordLength), s.buffer.data(),
-                                    s.buffer.size());
-    s.lastReadFailed = got < 0;
-    if (got < 0) return s.Fail("ReadRecord", kUnexpected);
-    // A record beyond the end of the file reads as spaces where the file has nothing.
-    std::fill(s.buffer.begin() + got, s.buffer.end(), ' ');
-    return 1;
+    return s.ReadCurrent();
 }
 
-int modDB::WriteRecord() {
-    State& s = *s_;
-    if (!s.IsOpen()) return s.Fail("WRITE RECORD", "DB not open");
-    if (s.current == 0) return s.Fail("WRITE RECORD", "DB is empty");
-    if (!WriteLocked(*s.file, RecordOffset(s.current, s.header.RecordLength), s.buffer))
-        return s.Fail("WriteRecord", kUnexpected);
-    return 1;
-}
-
-int modDB::AddRecord() {
-    return AddRecord(nullptr);
-}
-
-int modDB::AddRecord(const std::function<void(long number)>& numberRecord) {
-    State& s = *s_;
-    if (!s.IsOpen()) return s.Fail("ADD RECORD", "DB not open");
-    if (s.header.RecordCount >= kMaxRecords) return s.Fail("ADD RECORD", "DB is Full");
-    ByteZeroLock lock(*s.file);
-    int32_t count = 0;
-    if (!lock.Held() || !ReadRecordCount(*s.file, count) || count < 0)
-        return s.Fail("AddRecord", kUnexpected);
-    if (count >= kMaxRecords) {
-        // Other copies of the program filled the file since this copy last looked.
-        s.header.RecordCount = count;
-        return s.Fail("ADD RECORD", "DB is Full");
-    }
-    const int32_t added = count + 1;
-    if (numberRecord) numberRecord(added);
-    s.buffer[0] = ' ';
-    // The record goes in before the count, so a failure in between leaves the file consistent.
-    if (!WriteBuffer(*s.file, added, s.buffer, s.header.RecordLength) ||
-        !WriteRecordCount(*s.file, added))
-        return s.Fail("AddRecord", kUnexpected);
-    s.header.RecordCount = added;
-    s.current = added;
-    if (!lock.Release()) return s.Fail("AddRecord", kUnexpected);
-    return 1;
-}
-
-int modDB::DeleteRecord() {
-    State& s = *s_;
-    if (!s.IsOpen()) return s.Fail("DELETE RECORD", "DB not open");
-    if (s.current == 0) return s.Fail("DELETE RECORD", "DB is empty");
-    if (s.buffer[0] == '*')
-        return s.Fail("DELETE RECORD", "Record is already marked for deletion!");
-    const char oldMark = s.buffer[0];
-    s.buffer[0] = '*';
-    if (!WriteLocked(*s.file, RecordOffset(s.current, s.header.RecordLength), s.buffer)) {
-        s.buffer[0] = oldMark; // the mark did not reach the file
-        return s.Fail("DeleteRecord", kUnexpected);
-    }
+int modDB::State::ReadCurrent() {
+    const long got =
+        file->ReadAt(RecordOffset(current, header.RecordLength), buffer.data(), buffer.size());
+    lastReadFailed = got < 0;
+    if (got < 0) return Fail("ReadRecord", kUnexpected);
+    // A record the file holds only in part (the file shrank meanwhile) ends in spaces.
+    std::fill(buffer.begin() + got, buffer.end(), ' ');
     return 1;
 }
 
@@ -193,8 +193,9 @@ int modDB::SetRecordNo(long k) {
 }
 
 void modDB::State::RefreshRecordCount() {
-    int32_t count = 0;
-    if (ReadRecordCount(*file, count)) header.RecordCount = count; // else keep the count last known
+    int32_t claimed = 0;
+    if (ReadRecordCount(*file, claimed)) // else keep the count last known
+        header.RecordCount = static_cast<int32_t>(UsableCount(claimed));
 }
 
 long modDB::GetRecordCount() {

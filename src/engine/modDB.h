@@ -6,6 +6,7 @@
 #include "engine/DBHeader.h"
 #include "engine/Reporter.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,7 +25,7 @@ public:
     // Twips per pixel of the screen, used for the default header's window size.
     void SetScreenTwips(int twipsPerPixelX, int twipsPerPixelY);
 
-    // Opening and closing.
+    // Opening and closing. Opening also repairs what a pack cut short left behind, and says so.
     int OpenDatabase(std::string& name); // name left trimmed and without ".TBD"
     int CloseDatabase();
     int GetFileNumber() const; // 0 when closed, else a positive number of the open file
@@ -32,9 +33,21 @@ public:
     // Reading it never disturbs the engine; writing through it bypasses the lock.
     DbFile* GetFile();
     const std::string& GetBaseName() const;
+    // The file that is open (empty when closed); its extension may differ in case from ".Tbd".
+    const std::string& GetFilePath() const;
+    // Counts the files opened; it also changes when a write found the database packed by
+    // another copy and reopened it, which leaves the buffer holding the reopened record.
+    unsigned long OpenCount() const;
+
+    // How long WriteRecord and AddRecord go on trying for a lock that another copy holds
+    // (0: they fail at once). Returns the patience it replaces.
+    std::chrono::milliseconds SetLockPatience(std::chrono::milliseconds patience);
 
     // Current record.
     int ReadRecord();
+    // The writes take the file's lock. When another copy has packed the database meanwhile,
+    // WriteRecord and DeleteRecord write nothing, say so and reopen the database (the record's
+    // number may have changed); AddRecord reopens it and appends to the packed file.
     int WriteRecord();
     int AddRecord();
     // AddRecord that lets the caller number the record: numberRecord runs while the file's
@@ -75,7 +88,8 @@ public:
     const DBHeader& Header() const;
 
     // Removes the records marked "*" for good, keeping the old file as ".Bak". Asks first
-    // through the Reporter; shows its progress through the sink.
+    // through the Reporter; shows its progress through the sink. Holds the file's lock for the
+    // whole run, so that no other copy's write can go into the old file.
     int PackRecords(ProgressSink& progress);
 
 private:

@@ -1,9 +1,9 @@
 // modDB: reading and writing fields in the record buffer, and the header look-ups.
 
+#include "base/modLIB.h"
 #include "engine/DbAccess.h"
 #include "engine/modDB.h"
 #include "engine/modDBState.h"
-#include "base/modLIB.h"
 
 #include <algorithm>
 

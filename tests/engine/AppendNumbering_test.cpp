@@ -73,7 +73,7 @@ TEST_F(EngineTest, RefusedAppendsNeverAskForANumber) {
     int calls = 0;
     auto count = [&](long) { ++calls; };
     EXPECT_EQ(engine.AddRecord(count), 0); // no database open
-    Open(TwoFieldDb().SetRecordCount(kMaxRecords));
+    OpenBytes(WithBlankRecords(TwoFieldDb(), kMaxRecords));
     EXPECT_EQ(engine.AddRecord(count), 0); // full
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(reporter.Only(), (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));

@@ -1,5 +1,5 @@
-#include "engine/DBHeader.h"
 #include "TestDb.h"
+#include "engine/DBHeader.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "engine/DbFile.h"
 #include "TempDir.h"
+#include "engine/DbFile.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

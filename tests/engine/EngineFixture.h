@@ -2,10 +2,10 @@
 // Shared set-up of the engine tests: a temporary directory, a recording reporter and an
 // engine, plus a few databases made with TestDb.
 
-#include "engine/DbFile.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
+#include "engine/DbFile.h"
 #include "engine/modDB.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +19,22 @@ inline TestDb TwoFieldDb() {
     return db;
 }
 
+// The bytes of a database without records followed by `count` blank ones, counted.
+inline std::string WithBlankRecords(TestDb db, int32_t count) {
+    return db.SetRecordCount(count).Bytes() + std::string(size_t(count) * db.RecordLength(), ' ');
+}
+
 class EngineTest : public ::testing::Test {
 protected:
     ~EngineTest() override { DbFile::ResetSteps(); }
 
     // Writes the database and opens it; the reporter is cleared afterwards.
     std::string Open(const TestDb& db, const std::string& base = "Test") {
-        std::string name = db.Create(dir, base);
+        return OpenBytes(db.Bytes(), base);
+    }
+    std::string OpenBytes(const std::string& bytes, const std::string& base = "Test") {
+        std::string name = dir.File(base);
+        WriteFileBytes(name + ".Tbd", bytes);
         const std::string path = name;
         EXPECT_EQ(engine.OpenDatabase(name), 1) << path;
         reporter.Clear();

@@ -1,12 +1,12 @@
 // Several copies of the program on one file, as real processes: appends under the byte-0
-// lock never collide or tear, and a held lock makes every writing operation fail at once.
+// lock never collide or tear, and a held lock makes every writing operation fail at once
+// (or, given a patience, only once the patience is spent).
 
+#include "ChildProcess.h"
 #include "EngineFixture.h"
 
 #include <fcntl.h>
 #include <map>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -16,45 +16,6 @@ using namespace tabulo::test;
 constexpr int kWriters = 4;
 constexpr int kAppendsEach = 500;
 constexpr int kRecordLength = 64;
-
-// A one-shot signal between processes: Wait blocks until the other side calls Send.
-class Gate {
-public:
-    Gate() {
-        if (pipe(fds_) != 0) throw std::runtime_error("pipe");
-    }
-    ~Gate() {
-        for (int fd : fds_)
-            if (fd >= 0) close(fd);
-    }
-    void Send() {
-        if (fds_[1] >= 0) close(fds_[1]);
-        fds_[1] = -1;
-    }
-    void Wait() {
-        if (fds_[1] >= 0) close(fds_[1]); // so that the read sees the end of the pipe
-        fds_[1] = -1;
-        char c;
-        while (read(fds_[0], &c, 1) > 0) {
-        }
-    }
-
-private:
-    int fds_[2];
-};
-
-// Runs body in a child process; the child's exit status is body's result.
-pid_t Spawn(const std::function<int()>& body) {
-    const pid_t pid = fork();
-    if (pid == 0) _exit(body());
-    return pid;
-}
-
-int ExitStatus(pid_t pid) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
-}
 
 // Record text of writer w's append number i: the whole record is tied to (w, i), so a record
 // mixed from two appends shows.

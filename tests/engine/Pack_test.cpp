@@ -1,9 +1,9 @@
-// PackRecords: what it keeps, what it leaves behind, and what survives a failure at any
-// file step.
+// PackRecords: what it keeps, the names it uses, the order of its file steps, and the lock it
+// holds while it runs.
 
-#include "EngineFixture.h"
+#include "PackFixture.h"
 
-#include <filesystem>
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -15,26 +15,6 @@ const std::string kConfirmText = "Make sure database is not opened by other user
                                  "This can corrupt your database!!!\r\n"
                                  "Continue Yes/No?";
 
-TestDb FiveRecords() {
-    TestDb db = TwoFieldDb();
-    return db.AddRecord({"One", "A"})
-        .AddDeletedRecord({"Two", "B"})
-        .AddRecord({"Three", "C"})
-        .AddDeletedRecord({"Four", "D"})
-        .AddRecord({"Five", "E"});
-}
-
-class PackTest : public EngineTest {
-protected:
-    int Pack(bool answer = true) {
-        reporter.AnswerNext(answer);
-        return engine.PackRecords(progress);
-    }
-    bool Exists(const std::string& path) const { return std::filesystem::exists(path); }
-
-    RecordingProgress progress;
-};
-
 TEST_F(PackTest, KeepsTheLiveRecordsInOrderAndBacksUpTheOldFile) {
     const TestDb db = FiveRecords();
     const std::string base = Open(db);
@@ -45,40 +25,34 @@ TEST_F(PackTest, KeepsTheLiveRecordsInOrderAndBacksUpTheOldFile) {
     ASSERT_EQ(Pack(), 1);
     ASSERT_EQ(reporter.questions.size(), 1u);
     EXPECT_EQ(reporter.questions[0], (RecordedQuestion{"Pack", kConfirmText, MsgIcon::None, true}));
-    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
     EXPECT_EQ(std::tuple(progress.shows, progress.eventRuns, progress.lastDone, progress.lastTotal,
                          progress.hides),
               std::tuple(5L, 5L, 5L, 5L, 1));
 
-    TestDb packed = TwoFieldDb();
-    packed.AddRecord({"One", "A"}).AddRecord({"Three", "C"}).AddRecord({"Five", "E"});
-    EXPECT_EQ(FileBytes(base), packed.Bytes());
+    EXPECT_EQ(FileBytes(base), PackedFiveRecords().Bytes());
     EXPECT_EQ(ReadFileBytes(base + ".Bak"), old);
-    EXPECT_FALSE(Exists(base + ".TbB"));
+    EXPECT_EQ(LeftOver(base), "");
     EXPECT_EQ(engine.GetRecordNo(), 1);
     EXPECT_EQ(engine.GetRecordCount(), 3);
-    EXPECT_EQ(engine.GetRecordBuffer(), packed.RecordText({"One", "A"}));
+    EXPECT_EQ(engine.GetRecordBuffer(), PackedFiveRecords().RecordText({"One", "A"}));
 }
 
-TEST_F(PackTest, WithoutMarkedRecordsTheFileIsUnchanged) {
-    TestDb db = TwoFieldDb();
-    db.AddRecord({"One"}).AddRecord({"Two"}).MutableHeader().Reserved2 = std::string(62, 'r');
-    const std::string base = Open(db);
-    const std::string old = FileBytes(base);
-    ASSERT_EQ(Pack(), 1);
-    EXPECT_EQ(FileBytes(base), old);
-}
-
+// Packing twice keeps only the latest old file; a file without marked records, header
+// members the engine never reads included, comes out byte for byte.
 TEST_F(PackTest, SecondPackKeepsOnlyTheLatestBackup) {
     TestDb db = FiveRecords();
+    db.MutableHeader().Reserved2 = std::string(62, 'r');
     const std::string base = Open(db);
     ASSERT_EQ(Pack(), 1);
     const std::string afterFirst = FileBytes(base);
-    engine.DeleteRecord();
-    const std::string beforeSecond = FileBytes(base);
     ASSERT_EQ(Pack(), 1);
-    EXPECT_EQ(ReadFileBytes(base + ".Bak"), beforeSecond);
-    EXPECT_NE(beforeSecond, afterFirst);
+    EXPECT_EQ(FileBytes(base), afterFirst);
+    EXPECT_EQ(ReadFileBytes(base + ".Bak"), afterFirst);
+    engine.DeleteRecord();
+    const std::string beforeThird = FileBytes(base);
+    ASSERT_EQ(Pack(), 1);
+    EXPECT_EQ(ReadFileBytes(base + ".Bak"), beforeThird);
     EXPECT_EQ(engine.GetRecordCount(), 2);
 }
 
@@ -108,72 +82,142 @@ TEST_F(PackTest, EmptyDatabaseSaysSoAndIsReopened) {
     EXPECT_EQ(engine.GetRecordNo(), 0);
 }
 
-// Records longer than the pack's write chunk, so that the kept records go out in several writes.
-TestDb LargeRecords() {
-    TestDb db;
-    db.AddField("Text", 9).SetRecordLength(40000);
-    for (int i = 1; i <= 7; ++i) {
-        const std::string value = "Rec" + std::to_string(i);
-        if (i % 3 == 2)
-            db.AddDeletedRecord({value});
-        else
-            db.AddRecord({value});
-    }
-    return db;
+// Each flush and rename comes before the step that relies on it, and the lock is held from
+// before the work file exists until the old file has its final name.
+TEST_F(PackTest, FileStepsComeInAnOrderThatACrashCannotBreak) {
+    const std::string base = Open(FiveRecords());
+    const std::string db = base + ".Tbd", work = base + ".TbB", hold = base + ".TbO",
+                      bak = base + ".Bak";
+    DbFile::LogSteps(true);
+    ASSERT_EQ(Pack(), 1);
+    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
+    DbFile::LogSteps(false);
+
+    auto first = [&](FileStep step, const std::string& path, const std::string& to = "") {
+        const auto at = std::find_if(log.begin(), log.end(), [&](const DbFile::LoggedStep& s) {
+            return s.step == step && s.path == path && s.to == to;
+        });
+        EXPECT_NE(at, log.end()) << FileStepName(step) << " " << path;
+        return at - log.begin();
+    };
+    auto last = [&](FileStep step, const std::string& path) {
+        const auto at = std::find_if(log.rbegin(), log.rend(), [&](const DbFile::LoggedStep& s) {
+            return s.step == step && s.path == path;
+        });
+        return log.rend() - at - 1;
+    };
+    const auto locked = first(FileStep::Lock, db);
+    const auto created = first(FileStep::Create, work);
+    const auto lastWrite = last(FileStep::Write, work);
+    const auto lastFlush = last(FileStep::Flush, work);
+    const auto linked = first(FileStep::Link, db, hold);
+    const auto swapped = first(FileStep::Rename, work, db);
+    const auto backedUp = first(FileStep::Rename, hold, bak);
+    const auto synced = first(FileStep::SyncDir, db);
+    const auto unlocked = first(FileStep::Unlock, db);
+    EXPECT_LT(locked, created);
+    EXPECT_LT(lastWrite, lastFlush) << "the work file is on disk before it is used";
+    EXPECT_LT(lastFlush, linked);
+    EXPECT_LT(linked, swapped) << "the old file keeps a name through the swap";
+    EXPECT_LT(swapped, backedUp) << "the old backup goes only once the pack has succeeded";
+    EXPECT_LT(backedUp, synced);
+    EXPECT_LT(synced, unlocked);
+    EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                            [&](const auto& s) { return s.step == FileStep::Remove; }),
+              0)
+        << "a clean pack deletes nothing";
 }
 
-TEST_F(PackTest, FailureAtAnyFileStepLosesNothing) {
-    const TestDb db = LargeRecords();
-    const std::string oldBytes = db.Bytes();
-    const std::string oldBackup = "the backup of an earlier pack";
+// Another copy writing holds the lock for a moment: the pack is refused at once and changes
+// nothing, the previous backup included.
+TEST_F(PackTest, BusyLockRefusesThePackAndChangesNothing) {
+    const std::string base = Open(FiveRecords());
+    WriteFileBytes(base + ".Bak", "old backup");
+    const std::string old = FileBytes(base);
+    auto other = DbFile::Open(base + ".Tbd");
+    ASSERT_TRUE(other && other->TryLockByte0());
+    EXPECT_EQ(Pack(), 0);
+    EXPECT_EQ(reporter.Only(),
+              (RecordedMessage{"Pack Database", "Unexpected Error", MsgIcon::Critical}));
+    EXPECT_EQ(FileBytes(base), old);
+    EXPECT_EQ(ReadFileBytes(base + ".Bak"), "old backup");
+    EXPECT_EQ(LeftOver(base), "");
+    EXPECT_EQ(progress.hides, 1);
+    EXPECT_EQ(engine.GetRecordCount(), 5);
+}
 
-    // A clean run, to learn the packed bytes and how many file steps a pack takes.
-    const std::string base = Open(db);
-    WriteFileBytes(base + ".Bak", oldBackup);
-    DbFile::FailAtStep(0);
+// While the pack runs, another copy's append fails at once with its usual message; once the
+// pack is over, the same append goes into the packed file.
+TEST_F(PackTest, OtherCopiesCannotWriteWhileThePackRuns) {
+    const std::string base = Open(FiveRecords());
+    RecordingReporter otherReporter;
+    modDB other(otherReporter);
+    std::string name = base;
+    ASSERT_EQ(other.OpenDatabase(name), 1);
+    other.ClearRecord();
+    other.WriteField(1, "Late");
+    int refused = 0;
+    progress.onEvents = [&] { refused += other.AddRecord() == 0; };
     ASSERT_EQ(Pack(), 1);
-    const long steps = DbFile::StepsTaken();
-    const std::string packedBytes = FileBytes(base);
-    ASSERT_NE(packedBytes, oldBytes);
-    engine.CloseDatabase();
-    ASSERT_GT(steps, 20);
-    progress = RecordingProgress{};
+    EXPECT_EQ(refused, 5);
+    EXPECT_EQ(otherReporter.messages.size(), 5u);
+    EXPECT_EQ(otherReporter.messages.back(),
+              (RecordedMessage{"AddRecord", "Unexpected Error", MsgIcon::Critical}));
+    ASSERT_EQ(other.AddRecord(), 1);
+    EXPECT_EQ(other.GetRecordNo(), 4) << "appended to the packed file";
+    EXPECT_EQ(engine.GetRecordCount(), 4);
+    EXPECT_EQ(LongAt(ReadFileBytes(base + ".Bak"), 0), 5) << "nothing went into the old file";
+}
 
-    for (long n = 1; n <= steps; ++n) {
-        db.WriteTo(base + ".Tbd");
-        WriteFileBytes(base + ".Bak", oldBackup);
-        Open(db);
-        reporter.AnswerNext(true);
-        DbFile::FailAtStep(n);
-        const int result = engine.PackRecords(progress);
-        const FileStep failed = DbFile::LastInjectedStep();
-        DbFile::ResetSteps();
-        SCOPED_TRACE("failure at step " + std::to_string(n) + " (" + FileStepName(failed) + ")");
-
-        const std::string now = FileBytes(base);
-        const std::string backup = ReadFileBytes(base + ".Bak");
-        EXPECT_FALSE(Exists(base + ".TbB"));
-        if (now == packedBytes) {
-            EXPECT_EQ(backup, oldBytes);
-        } else {
-            EXPECT_EQ(now, oldBytes);
-            EXPECT_TRUE(backup.empty() || backup == oldBackup) << "old data only in .Tbd";
+// The pack's files follow the database's own name, and the packed file is opened again by
+// its path, not by the name rule (which would find Y.Tbd for Y.tbd.Tbd, or nothing for
+// STOCK.TBD).
+TEST_F(PackTest, ReopensTheFileItPackedAndNamesItsFilesAfterIt) {
+    struct Case {
+        const char* file;
+        const char* openAs;
+        const char* backup;
+        const char* neighbour; // a file the name rule might reach; never touched
+    };
+    for (const Case& c : {Case{"Y.tbd.Tbd", "Y.tbd.Tbd", "Y.tbd.Bak", "Y.Tbd"},
+                          Case{"Z.tbd.Tbd", "Z.tbd.tbd", "Z.tbd.Bak", ""},
+                          Case{"STOCK.TBD", "STOCK", "STOCK.Bak", ""}}) {
+        SCOPED_TRACE(c.file);
+        FiveRecords().WriteTo(dir.File(c.file));
+        if (*c.neighbour) WriteFileBytes(dir.File(c.neighbour), "another database");
+        std::string name = dir.File(c.openAs);
+        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        ASSERT_EQ(Pack(), 1);
+        EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
+        EXPECT_EQ(engine.GetFilePath(), dir.File(c.file));
+        EXPECT_EQ(engine.GetRecordCount(), 3);
+        EXPECT_EQ(ReadFileBytes(dir.File(c.file)), PackedFiveRecords().Bytes());
+        EXPECT_EQ(ReadFileBytes(dir.File(c.backup)), FiveRecords().Bytes());
+        if (*c.neighbour) {
+            EXPECT_EQ(ReadFileBytes(dir.File(c.neighbour)), "another database");
         }
-        if (result == 1) {
-            EXPECT_EQ(now, packedBytes);
-        } else {
-            EXPECT_FALSE(reporter.messages.empty());
-        }
-        if (engine.GetFileNumber() != 0) {
-            EXPECT_EQ(engine.GetRecordCount(), now == packedBytes ? 5 : 7);
-            engine.CloseDatabase();
-        } else {
-            // Only the reopen itself may have failed; it says so under its own title.
-            EXPECT_EQ(reporter.messages.back().title, "Open Database");
-        }
-        EXPECT_EQ(progress.hides, 1);
-        progress = RecordingProgress{};
+        engine.CloseDatabase();
+        reporter.Clear();
     }
+}
+
+// Another copy packed the database after this one opened it: this copy packs the file now at
+// the path, not its old one (the other copy's backup).
+TEST_F(PackTest, PacksTheCurrentFileAfterAnotherCopysPack) {
+    const std::string base = Open(FiveRecords());
+    RecordingReporter otherReporter;
+    modDB other(otherReporter);
+    std::string name = base;
+    ASSERT_EQ(other.OpenDatabase(name), 1);
+    otherReporter.AnswerNext(true);
+    ASSERT_EQ(other.PackRecords(progress), 1);
+    other.SetRecordNo(2);
+    other.DeleteRecord();
+    const std::string afterOther = FileBytes(base);
+
+    ASSERT_EQ(Pack(), 1);
+    EXPECT_EQ(ReadFileBytes(base + ".Bak"), afterOther);
+    EXPECT_EQ(engine.GetRecordCount(), 2);
 }
 
 } // namespace

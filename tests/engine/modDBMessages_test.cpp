@@ -159,18 +159,18 @@ TEST_F(EngineTest, OpenMessagesNameTheFile) {
 // Full by the count in memory, or filled by another copy since this one last read the count:
 // the count re-read under the lock refuses the append just the same.
 TEST_F(EngineTest, AppendToAFullDatabaseIsRefused) {
-    for (long counted : {kMaxRecords, kMaxRecords - 1}) {
+    const std::string full = WithBlankRecords(TwoFieldDb(), kMaxRecords);
+    for (int32_t counted : {int32_t(kMaxRecords), int32_t(kMaxRecords - 1)}) {
         SCOPED_TRACE(counted);
         const std::string base =
-            Open(TwoFieldDb().SetRecordCount(counted), "Full" + std::to_string(counted));
-        const std::string full = TwoFieldDb().SetRecordCount(kMaxRecords).Bytes();
+            OpenBytes(WithBlankRecords(TwoFieldDb(), counted), "Full" + std::to_string(counted));
         WriteFileBytes(base + ".Tbd", full);
-        reporter.Clear();
         EXPECT_EQ(engine.AddRecord(), 0);
         EXPECT_EQ(reporter.Only(),
                   (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
         EXPECT_EQ(FileBytes(base), full);
         engine.CloseDatabase();
+        reporter.Clear();
     }
 }
 

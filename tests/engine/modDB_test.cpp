@@ -214,14 +214,49 @@ TEST_F(EngineTest, DamagedFieldSlotsStayInsideTheRecord) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(EngineTest, CountsBeyondTheFileReadAsSpaces) {
-    TestDb db = TwoFieldDb();
-    db.AddRecord({"Only"}).SetRecordCount(3);
-    const std::string base = Open(db);
-    ASSERT_EQ(engine.GotoLastRecord(), 1);
-    EXPECT_EQ(engine.GetRecordNo(), 3);
-    EXPECT_EQ(engine.GetRecordBuffer(), std::string(19, ' '));
-    EXPECT_TRUE(reporter.messages.empty());
+// Records that the header counts but the file does not hold are no records: they are not
+// read, walked or packed, and the open says how many the file holds. Records the file holds
+// beyond the count (an append cut short) are not records either.
+TEST_F(EngineTest, CountsBeyondTheFileAreHeldToIt) {
+    struct Case {
+        int32_t claimed;
+        long count;   // the count the engine uses
+        bool warned;  // the open says the file holds fewer
+        long nextAdd; // the number an append gets
+    };
+    for (const Case& c :
+         {Case{3, 2, true, 3}, Case{70000, 2, true, 3}, Case{0x7FFFFFFF, 2, true, 3},
+          Case{1, 1, false, 2}, Case{2, 2, false, 3}}) {
+        SCOPED_TRACE(c.claimed);
+        TestDb db = TwoFieldDb();
+        const std::string base =
+            Open(db.AddRecord({"One"}).AddDeletedRecord({"Two"}).SetRecordCount(c.claimed));
+        EXPECT_EQ(engine.GetRecordCount(), c.count);
+        EXPECT_EQ(engine.GotoLastRecord(), 1);
+        EXPECT_EQ(engine.GetRecordNo(), c.count);
+        EXPECT_EQ(engine.SetRecordNo(c.count + 1), 0);
+        reporter.Clear();
+        engine.CloseDatabase();
+
+        std::string name = base;
+        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        const std::string warning = "FILE:" + base + " holds " + std::to_string(c.count) +
+                                    " records, but its header counts " + std::to_string(c.claimed) +
+                                    ". Only the records the file holds are used.";
+        std::vector<RecordedMessage> said;
+        if (c.warned) said.push_back({"OPEN DATABASE", warning, MsgIcon::Critical});
+        EXPECT_EQ(reporter.messages, said);
+        ASSERT_EQ(engine.AddRecord(), 1);
+        EXPECT_EQ(engine.GetRecordNo(), c.nextAdd);
+        EXPECT_EQ(LongAt(FileBytes(base), 0), c.nextAdd);
+        reporter.AnswerNext(true);
+        RecordingProgress progress;
+        ASSERT_EQ(engine.PackRecords(progress), 1);
+        EXPECT_EQ(engine.GetRecordCount(), 2) << "One and the appended record";
+        EXPECT_EQ(FileBytes(base).size(), size_t(kHeaderSize) + 2 * 19);
+        engine.CloseDatabase();
+        reporter.Clear();
+    }
 }
 
 TEST_F(EngineTest, WritesAndDeletesTouchOnlyTheCurrentRecord) {

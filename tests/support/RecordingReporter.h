@@ -5,6 +5,7 @@
 #include "engine/Reporter.h"
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -67,6 +68,7 @@ public:
     long lastTotal = 0;
     int hides = 0;
     long eventRuns = 0;
+    std::function<void()> onEvents; // runs where the window's events would
 
     void ShowPer(long done, long total) override {
         ++shows;
@@ -74,7 +76,10 @@ public:
         lastTotal = total;
     }
     void HidePer() override { ++hides; }
-    void ProcessEvents() override { ++eventRuns; }
+    void ProcessEvents() override {
+        ++eventRuns;
+        if (onEvents) onEvents();
+    }
 };
 
 } // namespace tabulo::test

@@ -1,0 +1,105 @@
+// modDB: the operations that write to the file, each under the byte-0 lock. Before writing,
+// a copy makes sure that the file it has open is still the database at its path: after
+// another copy's pack it is the old file, now the backup, and a write there would be lost.
+
+#include "engine/modDB.h"
+#include "engine/modDBState.h"
+
+namespace tabulo {
+
+namespace {
+
+constexpr const char* kPackedByOther = "The database was packed by another user. Your change "
+                                       "was not saved; the database has been reopened.";
+
+// An append that keeps finding the database packed anew gives up after this many reopens.
+constexpr int kMostReopens = 3;
+
+} // namespace
+
+// Writes the buffer over the current record, or refuses when the record may have another
+// number now: the database is reopened at its first record instead.
+int modDB::State::RewriteCurrent(const char* title) {
+    ByteZeroLock lock(*file, lockPatience);
+    if (!lock.Held()) return Fail(title, kUnexpected);
+    if (Superseded()) {
+        lock.Release();
+        if (!OpenFile(path, baseName)) return Fail(title, kUnexpected);
+        if (current == 1) ReadCurrent();
+        return Fail(title, kPackedByOther);
+    }
+    if (!file->WriteAt(RecordOffset(current, header.RecordLength), buffer.data(), buffer.size()) ||
+        !lock.Release())
+        return Fail(title, kUnexpected);
+    return 1;
+}
+
+int modDB::WriteRecord() {
+    State& s = *s_;
+    if (!s.IsOpen()) return s.Fail("WRITE RECORD", "DB not open");
+    if (s.current == 0) return s.Fail("WRITE RECORD", "DB is empty");
+    return s.RewriteCurrent("WriteRecord");
+}
+
+int modDB::DeleteRecord() {
+    State& s = *s_;
+    if (!s.IsOpen()) return s.Fail("DELETE RECORD", "DB not open");
+    if (s.current == 0) return s.Fail("DELETE RECORD", "DB is empty");
+    if (s.buffer[0] == '*')
+        return s.Fail("DELETE RECORD", "Record is already marked for deletion!");
+    const std::string before = s.buffer;
+    s.buffer[0] = '*';
+    const unsigned long opened = s.openCount;
+    const int result = s.RewriteCurrent("DeleteRecord");
+    if (result == 0 && s.openCount == opened) s.buffer = before; // the mark did not reach the file
+    return result;
+}
+
+int modDB::AddRecord() {
+    return AddRecord(nullptr);
+}
+
+int modDB::AddRecord(const std::function<void(long number)>& numberRecord) {
+    State& s = *s_;
+    if (!s.IsOpen()) return s.Fail("ADD RECORD", "DB not open");
+    if (s.header.RecordCount >= kMaxRecords) return s.Fail("ADD RECORD", "DB is Full");
+    for (int reopens = 0;; ++reopens) {
+        ByteZeroLock lock(*s.file, s.lockPatience);
+        if (!lock.Held()) return s.Fail("AddRecord", kUnexpected);
+        if (!s.Superseded()) return s.AppendLocked(lock, numberRecord);
+        // Packed by another copy: the record goes to the packed file at the same path.
+        lock.Release();
+        const std::string record = s.buffer;
+        if (reopens == kMostReopens || !s.OpenFile(s.path, s.baseName))
+            return s.Fail("AddRecord", kUnexpected);
+        s.buffer = FixedString(record, static_cast<size_t>(s.header.RecordLength));
+    }
+}
+
+int modDB::State::AppendLocked(ByteZeroLock& lock,
+                               const std::function<void(long number)>& numberRecord) {
+    int32_t claimed = 0;
+    // A negative count is a damaged header: appending at record 1 would overwrite what is there.
+    if (!ReadRecordCount(*file, claimed) || claimed < 0) return Fail("AddRecord", kUnexpected);
+    const long count = UsableCount(claimed);
+    if (count >= kMaxRecords) {
+        // Other copies of the program filled the file since this copy last looked.
+        header.RecordCount = static_cast<int32_t>(count);
+        return Fail("ADD RECORD", "DB is Full");
+    }
+    const auto added = static_cast<int32_t>(count + 1);
+    if (numberRecord) numberRecord(added);
+    buffer[0] = ' ';
+    // The record goes in before the count, so a failure in between leaves the file consistent.
+    if (!file->WriteAt(RecordOffset(added, header.RecordLength), buffer.data(), buffer.size()) ||
+        !WriteRecordCount(*file, added))
+        return Fail("AddRecord", kUnexpected);
+    header.RecordCount = added;
+    stored.claimed = added;
+    stored.held = std::max<int64_t>(stored.held, added);
+    current = added;
+    if (!lock.Release()) return Fail("AddRecord", kUnexpected);
+    return 1;
+}
+
+} // namespace tabulo

@@ -1,0 +1,194 @@
+// Pack against failures at every one of its file steps: an I/O error (disk full, device
+// error), every step failing from one on (so that the undo fails too), and the process killed
+// there (a real child process, so that no clean-up of the program runs). Whatever happens, the
+// next open finds every record, in the old or the packed form.
+
+#include "ChildProcess.h"
+#include "PackFixture.h"
+#include "engine/PackRecovery.h"
+
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+// Records longer than a tenth of the pack's 1 MiB blocks, every third one marked deleted, so
+// that the reading and the writing go in several blocks.
+TestDb ManyLargeRecords() {
+    TestDb db;
+    db.AddField("Text", 9).SetRecordLength(30000);
+    for (int i = 1; i <= 80; ++i) {
+        const std::string value = "Rec" + std::to_string(i);
+        if (i % 3 == 0)
+            db.AddDeletedRecord({value});
+        else
+            db.AddRecord({value});
+    }
+    return db;
+}
+
+const std::string kOldBackup = "the backup of an earlier pack";
+
+class PackFaults : public PackTest {
+protected:
+    void SetUp() override {
+        base = dir.File("Test");
+        Restore();
+        Open(); // a clean run learns the packed bytes and how many file steps a pack takes
+        DbFile::FailAtStep(0);
+        ASSERT_EQ(Pack(), 1);
+        steps = DbFile::StepsTaken();
+        packed = FileBytes(base);
+        engine.CloseDatabase();
+        ASSERT_GT(steps, 20);
+        ASSERT_NE(packed, old);
+    }
+    void Restore() {
+        old.empty() ? ManyLargeRecords().WriteTo(base + ".Tbd")
+                    : WriteFileBytes(base + ".Tbd", old);
+        old = FileBytes(base);
+        WriteFileBytes(base + ".Bak", kOldBackup);
+        std::filesystem::remove(base + ".TbB");
+        std::filesystem::remove(base + ".TbO");
+    }
+    void Open() {
+        std::string name = base;
+        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        reporter.Clear();
+        progress = RecordingProgress{};
+    }
+    // Every record is there: the old file as it was, or the packed one with the old file as
+    // its backup. No file of the pack is left.
+    bool NothingLost() const {
+        const std::string now = FileBytes(base), backup = ReadFileBytes(base + ".Bak");
+        return LeftOver(base).empty() &&
+               ((now == packed && backup == old) || (now == old && backup == kOldBackup));
+    }
+    void ExpectNothingLost() const {
+        const std::string now = FileBytes(base), backup = ReadFileBytes(base + ".Bak");
+        if (now == packed) {
+            EXPECT_EQ(backup, old);
+        } else {
+            EXPECT_EQ(now, old) << "neither the old nor the packed file";
+            EXPECT_EQ(backup, kOldBackup) << "the previous backup is replaced only by a pack";
+        }
+        EXPECT_EQ(LeftOver(base), "");
+    }
+    std::string Trace(long n) const {
+        return "step " + std::to_string(n) + " (" + FileStepName(DbFile::LastInjectedStep()) + ")";
+    }
+
+    std::string base, old, packed;
+    long steps = 0;
+};
+
+// A pack that is refused leaves the database byte for byte as it was and names the step and
+// the system's reason; one that finished says so, also when a step after the swap failed.
+TEST_F(PackFaults, AnIoErrorAtAnyStepLosesNothingAndIsExplained) {
+    for (int error : {ENOSPC, EIO}) {
+        for (long n = 1; n <= steps; ++n) {
+            Restore();
+            Open();
+            reporter.AnswerNext(true);
+            DbFile::FailAtStep(n, error);
+            const int result = engine.PackRecords(progress);
+            SCOPED_TRACE(Trace(n) + " " + std::strerror(error));
+            const FileStep failed = DbFile::LastInjectedStep();
+            DbFile::ResetSteps();
+
+            const std::string now = FileBytes(base);
+            EXPECT_EQ(progress.hides, 1);
+            if (now == old) {
+                EXPECT_EQ(result, 0);
+                ASSERT_EQ(reporter.messages.size(), 1u);
+                const RecordedMessage& m = reporter.messages[0];
+                EXPECT_EQ(m.title, "Pack Database");
+                EXPECT_EQ(m.text.rfind("Unexpected Error", 0), 0u) << m.text;
+                if (failed != FileStep::Lock) {
+                    EXPECT_NE(m.text.find(std::strerror(error)), std::string::npos) << m.text;
+                    EXPECT_NE(m.text.find("has not been changed"), std::string::npos) << m.text;
+                }
+                EXPECT_EQ(engine.GetRecordCount(), 80) << "the old file stays open";
+            } else if (result == 1) {
+                for (const RecordedMessage& m : reporter.messages)
+                    EXPECT_TRUE(m.title == "ReadRecord" ||
+                                m.text.find("has been packed") != std::string::npos)
+                        << m.text;
+                EXPECT_EQ(engine.GetRecordCount(), 54);
+            } else {
+                EXPECT_EQ(reporter.messages.back().title, "Open Database") << "only the reopen";
+            }
+            if (engine.GetFileNumber() != 0) engine.CloseDatabase();
+            Open(); // repairs what a failure after the swap left
+            engine.CloseDatabase();
+            ExpectNothingLost();
+        }
+    }
+}
+
+// Every step fails from the n-th on, the undo's own steps included: the undo never removes
+// the only good copy, and the next open puts everything in order.
+TEST_F(PackFaults, FailuresThatAlsoDefeatTheUndoLoseNothing) {
+    for (long n = 1; n <= steps; ++n) {
+        Restore();
+        Open();
+        reporter.AnswerNext(true);
+        DbFile::FailFromStep(n, EIO);
+        engine.PackRecords(progress);
+        SCOPED_TRACE(Trace(n));
+        DbFile::ResetSteps();
+        if (engine.GetFileNumber() != 0) engine.CloseDatabase();
+        Open();
+        engine.CloseDatabase();
+        ExpectNothingLost();
+    }
+}
+
+// A work file cut short never passes for a database: its header counts no records until all
+// of them are written.
+bool WorkFileCouldPassForDatabase(const std::string& work) {
+    const std::string bytes = ReadFileBytes(work);
+    return bytes.size() >= size_t(kHeaderSize) && LongAt(bytes, 0) != 0 &&
+           !IsFinishedWorkFile(work);
+}
+
+TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
+    long survived = 0;
+    for (long n = 1; n <= steps; ++n) {
+        Restore();
+        const pid_t child = Spawn([&] {
+            RecordingReporter childReporter;
+            modDB db(childReporter);
+            std::string name = base;
+            if (db.OpenDatabase(name) != 1) return 1;
+            childReporter.AnswerNext(true);
+            RecordingProgress childProgress;
+            DbFile::KillAtStep(n);
+            db.PackRecords(childProgress);
+            return 2; // not reached: killed at the step
+        });
+        SCOPED_TRACE("killed at step " + std::to_string(n));
+        ASSERT_EQ(ExitStatus(child), 100 + SIGKILL);
+        EXPECT_FALSE(WorkFileCouldPassForDatabase(base + ".TbB"));
+        const std::string leftOver = LeftOver(base);
+
+        std::string name = base;
+        ASSERT_EQ(engine.OpenDatabase(name), 1) << "the database is never missing";
+        if (!leftOver.empty()) {
+            ASSERT_EQ(reporter.messages.size(), 1u);
+            EXPECT_EQ(reporter.messages[0].title, "OPEN DATABASE");
+            EXPECT_NE(reporter.messages[0].text.find("cut short"), std::string::npos);
+        }
+        engine.CloseDatabase();
+        reporter.Clear();
+        survived += NothingLost();
+        ExpectNothingLost();
+    }
+    std::cout << "kill points survived: " << survived << " of " << steps << "\n";
+    RecordProperty("KillPointsSurvived", std::to_string(survived) + "/" + std::to_string(steps));
+}
+
+} // namespace
