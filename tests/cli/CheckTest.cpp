@@ -176,6 +176,14 @@ TEST_F(CheckFile, TracesOfAPackCutShort) {
     EXPECT_EQ(r.status, 1);
 }
 
+TEST_F(CheckFile, ADatabaseLeftUnderItsPackNames) {
+    test::WriteFileBytes(File("Stock.TbO"), Sound().Bytes());
+    const test::CliResult r = Cli({"check", "Stock"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tabulo-cli: Stock.Tbd: no such database\n");
+    EXPECT_EQ(r.out, "Stock.Tbd: Stock.TbO is left over from a pack that did not finish\n");
+}
+
 TEST_F(CheckFile, AnOlderBackupIsNoProblem) {
     test::WriteFileBytes(File("Stock.Bak"), "old");
     std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -82,7 +82,16 @@ INSTANTIATE_TEST_SUITE_P(Cli, InfoOnDamage, testing::ValuesIn(kDamaged), CaseNam
 TEST_F(Info, AMissingFileIsNamed) {
     const test::CliResult r = Cli({"info", "Nowhere"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "tabulo-cli: Nowhere.Tbd: cannot open: No such file or directory\n");
+    EXPECT_EQ(r.err, "tabulo-cli: Nowhere.Tbd: no such database\n");
+}
+
+TEST_F(Info, AnExtensionInAnotherCaseIsFound) {
+    test::TestDb db;
+    db.AddField("NAME", 5);
+    db.WriteTo(File("Copied.TBD"));
+    const test::CliResult r = Cli({"info", "Copied"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Copied.TBD: 23496 bytes\n", 0), 0u) << r.out;
 }
 
 TEST(InfoText, CodesInWords) {

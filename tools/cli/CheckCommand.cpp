@@ -5,13 +5,41 @@
 #include "HeaderChecks.h"
 #include "InfoText.h"
 #include "engine/DbAccess.h"
+#include "engine/FileName.h"
 
+#include <algorithm>
 #include <ostream>
 #include <sys/stat.h>
 
 namespace tabulo::cli {
 
 namespace {
+
+bool Newer(const struct stat& a, const struct stat& b) {
+    if (a.st_mtim.tv_sec != b.st_mtim.tv_sec) return a.st_mtim.tv_sec > b.st_mtim.tv_sec;
+    return a.st_mtim.tv_nsec > b.st_mtim.tv_nsec;
+}
+
+// A pack writes base.TbB, gives the database the second name base.TbO while the packed file
+// takes its place, then renames base.TbO to base.Bak. Its work files left over, or a backup
+// newer than the database, mean that one stopped. Each is one line under the database's name.
+void ReportPackLeftovers(const std::string& database, std::ostream& out, long& problems) {
+    const PackFileNames names = PackNamesOf(database);
+    struct stat file {
+    }, current{};
+    for (const std::string& leftover : {names.work, names.hold})
+        if (::stat(leftover.c_str(), &file) == 0) {
+            out << database << ": " << leftover
+                << " is left over from a pack that did not finish\n";
+            ++problems;
+        }
+    if (::stat(names.backup.c_str(), &file) == 0 && ::stat(database.c_str(), &current) == 0 &&
+        Newer(file, current)) {
+        out << database << ": " << names.backup
+            << " is newer than the database: a pack may have been cut short\n";
+        ++problems;
+    }
+}
 
 // Beyond this many records with a wrong mark, the rest are counted in one line.
 constexpr long kMarkLinesShown = 20;
@@ -29,7 +57,9 @@ public:
 
     void CheckSize() {
         const DBHeader& h = db_.Header();
-        const long claimed = db_.ClaimedRecords(), held = db_.HeldRecords();
+        const StoredRecords stored = db_.Stored();
+        const long claimed = std::max<long>(stored.claimed, 0);
+        const int64_t held = stored.held;
         const int64_t expected = RecordOffset(claimed + 1, h.RecordLength);
         const int64_t size = db_.FileSize();
         if (size > expected) {
@@ -40,11 +70,10 @@ public:
         if (size == expected) return;
         Add("the header counts " + std::to_string(claimed) + " records, the file holds " +
             std::to_string(held));
-        const int64_t torn = size - RecordOffset(held + 1, h.RecordLength);
-        if (torn > 0)
-            Add("record " + std::to_string(held + 1) + " is cut short: " + std::to_string(torn) +
-                " of " + std::to_string(h.RecordLength) + " bytes, at offset " +
-                std::to_string(RecordOffset(held + 1, h.RecordLength)));
+        if (stored.trailingBytes > 0)
+            Add("record " + std::to_string(held + 1) + " is cut short: " +
+                std::to_string(stored.trailingBytes) + " of " + std::to_string(h.RecordLength) +
+                " bytes, at offset " + std::to_string(RecordOffset(held + 1, h.RecordLength)));
     }
 
     void CheckMarks() {
@@ -66,25 +95,9 @@ public:
         if (!read) Add(error);
     }
 
-    // A pack builds base.TbB, renames the database to base.Bak and the work file into its
-    // place; a work file left over, or a backup newer than the database, means one stopped.
-    void CheckPackLeftovers() {
-        const std::string work = db_.BaseName() + ".TbB", backup = db_.BaseName() + ".Bak";
-        struct stat file {
-        }, database{};
-        if (::stat(work.c_str(), &file) == 0)
-            Add(work + " is left over from a pack that did not finish");
-        if (::stat(backup.c_str(), &file) == 0 && ::stat(db_.Path().c_str(), &database) == 0 &&
-            Newer(file, database))
-            Add(backup + " is newer than the database: a pack may have been cut short");
-    }
+    void CheckPackLeftovers() { ReportPackLeftovers(db_.Path(), out_, problems_); }
 
 private:
-    static bool Newer(const struct stat& a, const struct stat& b) {
-        if (a.st_mtim.tv_sec != b.st_mtim.tv_sec) return a.st_mtim.tv_sec > b.st_mtim.tv_sec;
-        return a.st_mtim.tv_nsec > b.st_mtim.tv_nsec;
-    }
-
     const DatabaseReader& db_;
     std::ostream& out_;
     long problems_ = 0;
@@ -97,6 +110,8 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     std::string error;
     if (!db.Open(options.database, error)) {
         err << kProgramName << ": " << error << "\n";
+        long leftovers = 0; // a pack cut short may have left the database under other names
+        if (!db.Path().empty()) ReportPackLeftovers(db.Path(), out, leftovers);
         return kExitProblem;
     }
     Checker checker(db, out);

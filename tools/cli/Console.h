@@ -5,6 +5,7 @@
 
 #include "engine/Reporter.h"
 
+#include <chrono>
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -12,6 +13,10 @@
 namespace tabulo::cli {
 
 inline constexpr const char* kProgramName = "tabulo-cli";
+
+// How long a write waits for the file's lock while another copy holds it: a window holds it
+// only while it writes one record.
+inline constexpr std::chrono::milliseconds kLockPatience{1000};
 
 // Exit statuses of every subcommand.
 enum ExitStatus { kExitOk = 0, kExitProblem = 1, kExitUsage = 2 };

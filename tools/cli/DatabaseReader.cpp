@@ -25,9 +25,15 @@ DatabaseReader::~DatabaseReader() {
 
 bool DatabaseReader::Open(const std::string& name, std::string& error) {
     baseName_ = DatabaseBaseName(name);
-    path_ = baseName_ + ".Tbd";
     if (baseName_.empty()) {
         error = "no database named";
+        return false;
+    }
+    // The engine's rule: Stock.Tbd, or else the one Stock.tbd, Stock.TBD ... of the folder.
+    path_ = FindDatabaseFile(baseName_);
+    if (path_.empty()) {
+        path_ = DatabaseFileName(baseName_);
+        error = path_ + ": no such database";
         return false;
     }
     fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
@@ -55,17 +61,8 @@ bool DatabaseReader::RecordsReadable() const {
     return UsableHeader(header_);
 }
 
-long DatabaseReader::ClaimedRecords() const {
-    return std::max<long>(header_.RecordCount, 0);
-}
-
-long DatabaseReader::HeldRecords() const {
-    if (!RecordsReadable()) return 0;
-    return static_cast<long>((size_ - kHeaderSize) / header_.RecordLength);
-}
-
-long DatabaseReader::ReadableRecords() const {
-    return std::min(ClaimedRecords(), HeldRecords());
+StoredRecords DatabaseReader::Stored() const {
+    return CountStoredRecords(header_.RecordCount, header_.RecordLength, size_);
 }
 
 long DatabaseReader::ReadAt(int64_t offset, void* buffer, size_t n) const {
@@ -84,7 +81,7 @@ long DatabaseReader::ReadAt(int64_t offset, void* buffer, size_t n) const {
 bool DatabaseReader::ForEachRecord(long first, long last, const RecordVisitor& visit,
                                    std::string& error) const {
     if (first > last) return true;
-    if (!RecordsReadable() || first < 1 || last > HeldRecords()) {
+    if (!RecordsReadable() || first < 1 || last > Stored().held) {
         error = path_ + ": records " + std::to_string(first) + " to " + std::to_string(last) +
                 " are not all in the file";
         return false;

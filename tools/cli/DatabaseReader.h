@@ -4,6 +4,7 @@
 // pieces, so even a damaged file of any size is walked with bounded memory.
 
 #include "engine/DBHeader.h"
+#include "engine/DbAccess.h"
 
 #include <cstdint>
 #include <functional>
@@ -31,12 +32,11 @@ public:
 
     // Whether records can be addressed at all: a record length from 1 to the engine's limit.
     bool RecordsReadable() const;
-    // The records that the header counts (RecordCount, never below 0).
-    long ClaimedRecords() const;
-    // Whole records that the file holds after the header.
-    long HeldRecords() const;
-    // The records one can read: those counted that the file holds.
-    long ReadableRecords() const;
+    // The records that the header claims, those the file holds and those one can read (the
+    // claim, at most what the file holds and at most the most a file may hold), as the engine
+    // counts them.
+    StoredRecords Stored() const;
+    long ReadableRecords() const { return Stored().usable; }
 
     // Calls visit(k, record) for records first to last in order, each exactly RecordLength
     // bytes, reading the file in pieces; stops early when visit returns false. False (with the

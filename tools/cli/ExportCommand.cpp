@@ -101,10 +101,11 @@ int RunExport(const ExportOptions& options, std::ostream& err) {
     std::vector<ExportColumn> columns;
     if (!ChooseColumns(db.Header(), options, columns, error))
         return Fail(err, db.Path() + ": " + error, kExitUsage);
-    if (db.ClaimedRecords() > db.HeldRecords())
-        err << kProgramName << ": " << db.Path() << ": the header counts " << db.ClaimedRecords()
-            << " records, the file holds " << db.HeldRecords() << "; exporting those\n";
-
+    const StoredRecords stored = db.Stored();
+    if (stored.usable < stored.claimed)
+        err << kProgramName << ": " << db.Path() << ": the header counts " << stored.claimed
+            << " records, the file holds " << stored.held << "; exporting " << stored.usable
+            << "\n";
     std::error_code ignored;
     if (!options.output.empty() && std::filesystem::equivalent(options.output, db.Path(), ignored))
         return Fail(err, options.output + ": that is the database itself", kExitUsage);

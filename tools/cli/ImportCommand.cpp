@@ -184,6 +184,7 @@ int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err
     modDB db(reporter);
     std::string name = options.database;
     if (db.OpenDatabase(name) != 1) return kExitProblem;
+    db.SetLockPatience(kLockPatience);
     Importer importer(db, options, err);
     CsvReader csv(file);
     if (!importer.ReadHeader(csv)) return kExitProblem;

@@ -38,10 +38,10 @@ void PrintRecords(const DatabaseReader& db, std::ostream& out, std::ostream& err
     if (!error.empty()) err << kProgramName << ": " << error << "\n";
     out << db.ReadableRecords() << " of " << h.RecordLength << " bytes, " << deleted
         << " marked deleted\n";
-    if (db.ClaimedRecords() != db.HeldRecords() || h.RecordCount < 0) {
+    const StoredRecords stored = db.Stored();
+    if (stored.claimed != stored.held) {
         Label(out, "");
-        out << "the header counts " << h.RecordCount << ", the file holds " << db.HeldRecords()
-            << "\n";
+        out << "the header counts " << stored.claimed << ", the file holds " << stored.held << "\n";
     }
 }
 

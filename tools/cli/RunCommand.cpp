@@ -86,6 +86,7 @@ int RunProcedure(const RunOptions& options, std::ostream& out, std::ostream& err
     modDB db(reporter);
     std::string name = options.database;
     if (db.OpenDatabase(name) != 1) return kExitProblem;
+    db.SetLockPatience(kLockPatience);
     if (options.record != 0 && db.SetRecordNo(options.record) != 1) return kExitProblem;
     HeadlessWindow window(reporter);
     ConsoleScriptUi ui(out);
