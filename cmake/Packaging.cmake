@@ -77,12 +77,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION database)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "record editor for single-file databases
- Tabulo opens a database kept in one .Tbd file, whose header carries its own
- data-entry form and a VBScript program. It shows one record at a time, page by
- page; edits, adds, duplicates and marks records deleted; searches; picks records
- from a sortable grid; prints; exports to CSV; and packs the file.
- .
- A contacts database is installed as a sample in /usr/share/tabulo/samples.")
+# The summary is the package's first description line; this text follows it.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tabulo opens a database kept in one .Tbd file, whose header carries its own
+data-entry form and a VBScript program. It shows one record at a time, page by
+page; edits, adds, duplicates and marks records deleted; searches; picks records
+from a sortable grid; prints; exports to CSV; and packs the file.
+
+A contacts database is installed as a sample in /usr/share/tabulo/samples.")
 include(CPack)

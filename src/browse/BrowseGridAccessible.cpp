@@ -1,6 +1,7 @@
 #include "browse/BrowseGridAccessible.h"
 
 #include "browse/BrowseGrid.h"
+#include "dialogs/AccessibleFactory.h"
 #include "dialogs/QtText.h"
 
 #include <QAccessibleWidget>
@@ -211,20 +212,10 @@ QList<QAccessibleInterface*> GridCell::columnHeaderCells() const {
     return {table->Cell(-1, col_)};
 }
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("tabulo::BrowseGrid") && object && object->isWidgetType())
-        return new BrowseGridAccessible(static_cast<BrowseGrid*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void InstallBrowseGridAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(Factory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessibleFactory<BrowseGrid, BrowseGridAccessible>();
 }
 
 void AnnounceRowsChanged(BrowseGrid* grid) {

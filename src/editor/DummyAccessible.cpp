@@ -1,5 +1,6 @@
 #include "editor/DummyAccessible.h"
 
+#include "dialogs/AccessibleFactory.h"
 #include "editor/DummyLabel.h"
 
 #include <QAccessibleWidget>
@@ -61,20 +62,10 @@ private:
     DummyLabel& Label() const { return *static_cast<DummyLabel*>(widget()); }
 };
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("tabulo::DummyLabel") && object && object->isWidgetType())
-        return new DummyAccessible(static_cast<DummyLabel*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void InstallDummyAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(Factory);
-        return true;
-    }();
-    (void)installed;
+    InstallAccessibleFactory<DummyLabel, DummyAccessible>();
 }
 
 } // namespace tabulo

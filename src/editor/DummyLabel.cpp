@@ -51,10 +51,17 @@ void DummyLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
+// Only a label reached with Tab shows the frame: the focus the window hands its first label
+// when it opens must not change the form's look.
+void DummyLabel::focusInEvent(QFocusEvent* event) {
+    tabbedTo_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QLabel::focusInEvent(event);
+}
+
 // A dotted frame shows which label the keyboard is on.
 void DummyLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!hasFocus()) return;
+    if (!hasFocus() || !tabbedTo_) return;
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -31,11 +31,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     int slot_;
     bool link_ = false;
+    bool tabbedTo_ = false;
 };
 
 } // namespace tabulo

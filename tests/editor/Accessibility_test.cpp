@@ -30,7 +30,7 @@ TEST_F(EditorTest, ReadOnlyFieldsAreNamedByTheirBannerAndGiveTheirValue) {
         {kNumber, QAccessible::StaticText, "No.", "1",
          "record number, given when the record is first saved"},
         {kName, QAccessible::StaticText, "Name", "Person 1", "any text; up to 30 characters"},
-        {kCity, QAccessible::StaticText, "City", "ROME",
+        {kCity, QAccessible::StaticText, "City", "Rome",
          "nothing can be typed; kept in capitals; up to 20 characters"},
         {kWeb, QAccessible::Link, "Web", "example.org/1", "web address; up to 40 characters"},
         {kMail, QAccessible::Link, "Mail", "p1@example.org", "e-mail address; up to 40 characters"},
