@@ -131,8 +131,8 @@ TEST_P(MessageTable, ShowsItsBoxAndFails) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMessage, MessageTable, ::testing::ValuesIn(Rows()),
-                         [](const auto& info) {
-                             std::string name = info.param.what;
+                         [](const auto& row) {
+                             std::string name = row.param.what;
                              for (char& c : name)
                                  if (!isalnum(static_cast<unsigned char>(c))) c = '_';
                              return name;
