@@ -17,8 +17,8 @@ namespace tabulo {
 // script as a run-time error with this number and description.
 class ScriptFileError : public std::runtime_error {
 public:
-    ScriptFileError(int32_t number, const std::string& description)
-        : std::runtime_error(description), number(number) {}
+    ScriptFileError(int32_t errorNumber, const std::string& description)
+        : std::runtime_error(description), number(errorNumber) {}
     int32_t number;
 };
 

@@ -31,7 +31,9 @@ TEST(QtText, CharactersMapToTheirWindows1252Bytes) {
     for (const Case& c : cases) {
         const QString text = QString::fromUtf8(c.utf8);
         EXPECT_EQ(FromQString(text), c.bytes) << c.utf8;
-        if (c.backAgain) EXPECT_EQ(ToQString(c.bytes), text) << c.utf8;
+        if (c.backAgain) {
+            EXPECT_EQ(ToQString(c.bytes), text) << c.utf8;
+        }
     }
 }
 

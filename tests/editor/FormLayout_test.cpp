@@ -23,11 +23,6 @@ TEST(AlignmentOf, CodesAreTestedInOrderEachOverridingTheOneBefore) {
         EXPECT_EQ(AlignmentOf(c.format), c.expected) << c.format;
 }
 
-TEST(ColorFromRgbLong, RedIsTheLowByte) {
-    EXPECT_EQ(ColorFromRgbLong(0xFFFFCC), QColor(204, 255, 255));
-    EXPECT_EQ(ColorFromRgbLong(0x0000FF), QColor(255, 0, 0));
-}
-
 TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
     TestDb form;
     form.SetField(4, FieldAt(1, {10, 40, 120, 20}, 30, "N>")).SetRecordLength(31);

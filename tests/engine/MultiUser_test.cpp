@@ -123,9 +123,9 @@ TEST_P(HeldLock, WritingOperationsFailAtOnceAndChangeNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ByAnotherProcess, HeldLock, ::testing::Values(F_OFD_SETLK, F_SETLK),
-                         [](const auto& info) {
-                             return std::string(info.param == F_SETLK ? "RecordLock"
-                                                                      : "OpenFileLock");
+                         [](const auto& lockCase) {
+                             return std::string(lockCase.param == F_SETLK ? "RecordLock"
+                                                                          : "OpenFileLock");
                          });
 
 } // namespace
