@@ -20,14 +20,14 @@ bool Newer(const struct stat& a, const struct stat& b) {
     return a.st_mtim.tv_nsec > b.st_mtim.tv_nsec;
 }
 
-// A pack writes base.TbB, gives the database the second name base.TbO while the packed file
-// takes its place, then renames base.TbO to base.Bak. Its work files left over, or a backup
+// A pack writes base.TbB and a copy of the old file as base.TbO, puts the packed file in the
+// database's place, then renames base.TbO to base.Bak. Its work files left over, or a backup
 // newer than the database, mean that one stopped. Each is one line under the database's name.
 void ReportPackLeftovers(const std::string& database, std::ostream& out, long& problems) {
     const PackFileNames names = PackNamesOf(database);
     struct stat file {
     }, current{};
-    for (const std::string& leftover : {names.work, names.hold})
+    for (const std::string& leftover : {names.work, names.oldCopy})
         if (::stat(leftover.c_str(), &file) == 0) {
             out << database << ": " << leftover
                 << " is left over from a pack that did not finish\n";
