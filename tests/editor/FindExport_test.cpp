@@ -1,7 +1,7 @@
 // Find and Export reached from the data-entry window: the menu items, the key and the
 // toolbar button open their windows, and what those do shows on the window behind.
 
-#include "../dialogs/ModalDriver.h"
+#include "ModalDriver.h"
 #include "EditorFixture.h"
 #include "dialogs/QtText.h"
 #include "output/frmExport.h"

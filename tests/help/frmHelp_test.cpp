@@ -1,7 +1,7 @@
 // The help viewer on real widgets over help files written by the tests.
 
 #include "../dialogs/ListClicks.h"
-#include "../dialogs/ModalDriver.h"
+#include "ModalDriver.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"

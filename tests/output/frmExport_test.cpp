@@ -123,7 +123,7 @@ TEST_F(ExportWindowTest, FileNameRule) {
     };
     Open(MixedDb());
     for (const auto& [typed, written] : cases) {
-        frmExport exportWindow(engine, reporter);
+        frmExport exportWindow(engine, reporter, answer);
         answer.fileName = typed;
         Click(exportWindow.btnExport());
         EXPECT_EQ(OtherFiles(), std::vector<std::string>{written}) << typed;
