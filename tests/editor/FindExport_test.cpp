@@ -55,7 +55,7 @@ TEST_P(FindRouteTest, ShowsTheHitBehindTheFindWindow) {
     EXPECT_EQ(title, "Find");
     EXPECT_EQ(captionAtHit, " 2 / 3");
     EXPECT_EQ(nameAtHit, "Person 2");
-    EXPECT_EQ(window->SelectedRecord, 2);
+    EXPECT_EQ(window->SelectedRecord(), 2);
     EXPECT_EQ(window->RecordCaption()->text(), " 2 / 3");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -99,8 +99,8 @@ TEST_F(FindExportTest, FindOnAnEmptyFileOpensNothing) {
 TEST_F(FindExportTest, ExportFromTheFileMenuWritesTheFile) {
     Open(2);
     window->Run(Command::LastRecord);
-    runner.path = dir.Path().string();
-    runner.fileName = "contacts";
+    dialogs.path = dir.Path().string();
+    dialogs.fileName = "contacts";
     QString title;
     WhenModalOpens([&](QWidget* modal) {
         title = modal->windowTitle();

@@ -33,8 +33,8 @@ TEST_P(UpdateWhileLocked, StaysInEditModeUntilTheSaveGoesThrough) {
     Type(kCustomer, "Typed", true);
     Key(Qt::Key_F6);
     EXPECT_EQ(reporter.messages, (Messages{{c.failedTitle, "Unexpected Error"}}));
-    EXPECT_EQ(window->Mode, 2);
-    EXPECT_EQ(window->AddFlag, c.start == Qt::Key_F8 ? -1 : 0);
+    EXPECT_EQ(window->Mode(), WindowMode::Editing);
+    EXPECT_EQ(window->AddFlag(), c.start == Qt::Key_F8);
     EXPECT_EQ(Box(kCustomer), "Typed");
     EXPECT_EQ(FileBytes(), before);
 
@@ -42,8 +42,8 @@ TEST_P(UpdateWhileLocked, StaysInEditModeUntilTheSaveGoesThrough) {
     reporter.Clear();
     Key(Qt::Key_F6);
     EXPECT_EQ(reporter.messages, Messages{});
-    EXPECT_EQ(window->Mode, 1);
-    EXPECT_EQ(window->AddFlag, 0);
+    EXPECT_EQ(window->Mode(), WindowMode::Browsing);
+    EXPECT_FALSE(window->AddFlag());
     EXPECT_EQ(StoredRecord(c.savedAs).substr(6, 12), "Typed       ");
 }
 
@@ -65,7 +65,7 @@ TEST_F(RecordsTest, UpdateWaitsForALockHeldForAMoment) {
     Key(Qt::Key_F6);
     release.join();
     EXPECT_EQ(reporter.messages, Messages{});
-    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_EQ(StoredRecord(3).substr(6, 12), "Patient     ");
 }
 
@@ -87,7 +87,7 @@ TEST_F(RecordsTest, UpdateOfARecordThatAnotherCopysPackRenumberedIsRefused) {
     Key(Qt::Key_F6);
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0].title, "WriteRecord");
-    EXPECT_EQ(window->Mode, 1);
+    EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_EQ(window->RecordCaption()->text(), " 1 / 1");
     EXPECT_EQ(FieldText(kCustomer), "Kept");
     EXPECT_EQ(FileBytes(), packed);
