@@ -32,7 +32,7 @@ frmHelp::frmHelp(std::string path, const std::string& topic, Reporter& reporter,
     toc_ = new QListWidget(this);
     toc_->setObjectName("TOC");
     toc_->setFont(HelpFont(8.25, false));
-    toc_->setFixedWidth(200);
+    toc_->setFixedWidth(230);
     heading_ = new QLabel(this);
     heading_->setObjectName("Heading");
     heading_->setFont(HelpFont(9.75, true));

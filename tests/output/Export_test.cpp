@@ -1,0 +1,208 @@
+// The Export window on real widgets over a real engine, and the file that comes out.
+
+#include "../dialogs/ListClicks.h"
+#include "RecordingReporter.h"
+#include "TempDir.h"
+#include "TestDb.h"
+#include "dialogs/modDlg.h"
+#include "engine/modDB.h"
+#include "output/CsvExportWriter.h"
+#include "output/frmExport.h"
+
+#include <QPushButton>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sys/resource.h>
+
+namespace tabulo::test {
+namespace {
+
+// Answers the Save As dialog with a folder and a typed name; an empty name cancels.
+class SaveAsAnswer : public Dialogs {
+public:
+    std::string path, fileName;
+    std::string asked; // title, pattern and mode the dialog was opened with
+    std::optional<ChosenFile> ChooseFile(const FileRequest& request) override {
+        asked = request.Title + " " + request.Pattern + (request.SaveMode ? " save" : "");
+        return ChosenFile{path, fileName};
+    }
+    std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
+    std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }
+    void ShowText(frmShowText&) override {}
+};
+
+// A file size limit makes the writes fail as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+class ExportTest : public ::testing::Test {
+protected:
+    ExportTest() { answer.path = dir.Path().string(); }
+
+    void Open(const TestDb& db) {
+        std::string base = db.Create(dir, "Stock");
+        ASSERT_EQ(engine.OpenDatabase(base), 1);
+    }
+    // A fresh Export window: the entries clicked, then Export answered with the name.
+    void ExportAs(const std::string& typed, const std::vector<int>& entries, bool selectAll) {
+        window.emplace(engine, reporter, answer);
+        window->show();
+        for (int entry : entries)
+            ClickEntry(window->lstField(), entry);
+        if (selectAll) QTest::mouseClick(window->Command1(), Qt::LeftButton);
+        answer.fileName = typed;
+        QTest::mouseClick(window->btnExport(), Qt::LeftButton);
+    }
+    // The folder's file names other than the database's.
+    std::vector<std::string> OtherFiles() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            if (entry.path().filename() != "Stock.Tbd") names.push_back(entry.path().filename());
+        return names;
+    }
+
+    TempDir dir;
+    RecordingReporter reporter;
+    modDB engine{reporter};
+    SaveAsAnswer answer;
+    std::optional<frmExport> window;
+};
+
+TEST(CsvFileNameTest, AddsCsvUnlessPresentInAnyCase) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"data", "data.csv"},         {"data.CSV", "data.CSV"}, {"Data.Csv", "Data.Csv"},
+        {"data.txt", "data.txt.csv"}, {"csv", "csv.csv"},       {"/tmp/a.b/x", "/tmp/a.b/x.csv"},
+    };
+    for (const auto& [typed, written] : cases)
+        EXPECT_EQ(CsvFileName(typed), written) << typed;
+}
+
+// A line break, a quote, a comma, a marked record and characters above 127 (slot 4 free);
+// an older file of the name is replaced without a question.
+TEST_F(ExportTest, ExactBytesOfEveryRecord) {
+    TestDb db;
+    db.AddField("NAME", 10).AddField("NOTE", 20).AddField("CITY", 10);
+    db.SetField(5, db.Header().Fields[2]);
+    db.AddRecord({"Ann", "line one\r\nline two", "Rome"});
+    db.AddDeletedRecord({"Bob \"Jr\"", "x, y", ""});
+    db.AddRecord({"  Zo\xEB", "", "Malm\xF6"});
+    Open(db);
+    engine.SetRecordNo(2);
+    WriteFileBytes(dir.File("stock.csv"), "older and longer than the new content");
+    ExportAs("stock", {}, true);
+    EXPECT_EQ(answer.asked, "Save As *.Csv save");
+    EXPECT_EQ(ReadFileBytes(dir.File("stock.csv")),
+              "#,NAME,NOTE,CITY,CITY\r\n"
+              "1,\"Ann\",\"line one\nline two\",\"Rome\",\"Rome\"\r\n"
+              "2,\"Bob \"Jr\"\",\"x, y\",\"\",\"\"\r\n"
+              "3,\"Zo\xEB\",\"\",\"Malm\xF6\",\"Malm\xF6\"\r\n");
+    EXPECT_EQ(engine.GetRecordNo(), 2);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_TRUE(reporter.questions.empty());
+}
+
+TEST_F(ExportTest, ChosenFieldsInFieldNumberOrder) {
+    TestDb db;
+    db.AddField("NAME", 10).AddField("NOTE", 20).AddField("CITY", 10);
+    Open(db.AddRecord({"Ann", "a", "Rome"}).AddRecord({"Bob", "b", "Oslo"}));
+    const std::pair<std::vector<int>, const char*> rows[] = {
+        {{}, "#\r\n1\r\n2\r\n"},
+        {{2, 0}, "#,NAME,CITY\r\n1,\"Ann\",\"Rome\"\r\n2,\"Bob\",\"Oslo\"\r\n"},
+        {{1, 0, 1}, "#,NAME\r\n1,\"Ann\"\r\n2,\"Bob\"\r\n"}, // a second click unselects
+    };
+    for (const auto& [entries, csv] : rows) {
+        ExportAs("out", entries, false);
+        EXPECT_EQ(ReadFileBytes(dir.File("out.csv")), csv);
+    }
+}
+
+// The writer on its own, as the command-line tool uses it: an empty database, fields given
+// twice or not in use, and the progress of a longer file.
+TEST_F(ExportTest, WriterProgressAndFieldList) {
+    TestDb db;
+    db.AddField("N", 6);
+    Open(db);
+    ASSERT_EQ(WriteCsvExport(engine, {1, 1, 2, 0}, dir.File("empty.csv")), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(dir.File("empty.csv")), "#,N\r\n");
+    for (int i = 1; i <= 250; ++i) {
+        engine.WriteField(1, std::to_string(i));
+        engine.AddRecord();
+    }
+    engine.SetRecordNo(3);
+    RecordingProgress progress;
+    ASSERT_EQ(WriteCsvExport(engine, {1}, dir.File("n.csv"), &progress), std::nullopt);
+    const std::string csv = ReadFileBytes(dir.File("n.csv"));
+    EXPECT_EQ(csv.substr(0, 16), "#,N\r\n1,\"1\"\r\n2,\"2");
+    EXPECT_EQ(csv.substr(csv.size() - 11), "250,\"250\"\r\n");
+    EXPECT_EQ(progress.lastDone, 250);
+    EXPECT_LE(progress.shows, 101) << "once per whole percent at most";
+    EXPECT_EQ(progress.hides, 1);
+    EXPECT_EQ(engine.GetRecordNo(), 3);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(ExportTest, CancelledDialogWritesNothing) {
+    Open(TestDb().AddField("N", 6).AddRecord({"1"}));
+    ExportAs("", {}, true);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(OtherFiles().empty());
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+// The message names the file; no part of it is left under the chosen name or beside it.
+TEST_F(ExportTest, UnwritableFile) {
+    TestDb db;
+    db.AddField("TEXT", 40);
+    for (int i = 0; i < 3000; ++i)
+        db.AddRecord({"a value that takes some room in the file"});
+    Open(db);
+    std::filesystem::create_directory(dir.File("taken.csv"));
+    const struct {
+        const char* typed;
+        const char* file;
+        bool diskFull;
+        const char* reason;
+    } rows[] = {
+        {"nowhere/x", "nowhere/x.csv", false, "No such file or directory"},
+        {"taken", "taken.csv", false, "Is a directory"},
+        {"full", "full.csv", true, "File too large"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        reporter.Clear();
+        engine.SetRecordNo(7);
+        {
+            std::optional<FileSizeLimit> limit;
+            if (row.diskFull) limit.emplace(64 * 1024);
+            ExportAs(row.typed, {0}, false);
+        }
+        const std::string text = "Cannot write the file " + dir.File(row.file) + ": " + row.reason;
+        EXPECT_EQ(reporter.messages,
+                  (std::vector<RecordedMessage>{{"EXPORT", text, MsgIcon::Critical}}));
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(OtherFiles(), std::vector<std::string>{"taken.csv"});
+        EXPECT_EQ(engine.GetRecordNo(), 7);
+    }
+}
+
+} // namespace
+} // namespace tabulo::test
