@@ -3,7 +3,7 @@
 
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
-#include "output/CsvExportWriter.h"
+#include "engine/CsvExport.h"
 
 #include <cstdio>
 #include <numeric>

@@ -1,28 +1,129 @@
 #include "engine/CsvExport.h"
 
+#include "engine/DBHeader.h"
+#include "engine/DbAccess.h"
+#include "engine/Reporter.h"
 #include "engine/modDB.h"
 
-#include <ostream>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace tabulo {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr size_t kFlushAt = 64 * 1024; // text gathered before it goes to the stream
+constexpr size_t kStreamBuffer = 64 * 1024;
 
 // The value with each CR LF pair as a single LF.
 void AppendValue(std::string& out, std::string_view value) {
-    for (size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n') continue;
-        out += value[i];
+    for (size_t cr; (cr = value.find("\r\n")) != std::string_view::npos;) {
+        out.append(value.substr(0, cr));
+        value.remove_prefix(cr + 1);
     }
+    out.append(value);
 }
 
-bool Flush(std::string& pending, std::ostream& out) {
-    out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
-    pending.clear();
-    return static_cast<bool>(out);
+// The export file while it is written: a temporary file beside the target, renamed over
+// it by Commit and removed on every other way out.
+class PartFile {
+public:
+    explicit PartFile(const std::string& target)
+        : target_(target), part_(target + ".part"), buffer_(new char[kStreamBuffer]) {
+        file_ = std::fopen(part_.c_str(), "wb");
+        if (file_ == nullptr)
+            Fail();
+        else
+            std::setvbuf(file_, buffer_.get(), _IOFBF, kStreamBuffer);
+    }
+    ~PartFile() {
+        if (file_ != nullptr) std::fclose(file_);
+        if (!committed_) std::remove(part_.c_str());
+    }
+    PartFile(const PartFile&) = delete;
+    PartFile& operator=(const PartFile&) = delete;
+
+    bool Good() const { return reason_.empty(); }
+    const std::string& Reason() const { return reason_; }
+
+    void Write(const std::string& bytes) {
+        if (Good() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail();
+    }
+
+    // Closes the file and puts it in place under the target's name.
+    void Commit() {
+        if (!Good()) return;
+        const bool closed = std::fclose(file_) == 0;
+        file_ = nullptr;
+        if (!closed) return Fail();
+        if (std::rename(part_.c_str(), target_.c_str()) != 0) return Fail();
+        committed_ = true;
+    }
+
+private:
+    void Fail() {
+        const int error = errno;
+        reason_ = std::strerror(error != 0 ? error : EIO);
+    }
+
+    std::string target_, part_, reason_;
+    std::unique_ptr<char[]> buffer_; // the C library takes a given size only with a buffer
+    std::FILE* file_ = nullptr;
+    bool committed_ = false;
+};
+
+// The progress window redraws on every call, so it hears of each whole percent once.
+class ProgressSteps {
+public:
+    ProgressSteps(ProgressSink* sink, long total) : sink_(sink), total_(total) {}
+    void Show(long done) {
+        if (sink_ == nullptr) return;
+        const long percent = static_cast<long>(static_cast<long long>(done) * 100 / total_);
+        if (percent == shown_) return;
+        shown_ = percent;
+        sink_->ShowPer(done, total_);
+    }
+
+private:
+    ProgressSink* sink_;
+    long total_;
+    long shown_ = -1;
+};
+
+// The chosen fields that are in use, each once, in field-number order.
+std::vector<int> FieldsInUse(modDB& db, std::vector<int> fields) {
+    std::sort(fields.begin(), fields.end());
+    fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
+    DBField def;
+    std::erase_if(fields, [&](int n) {
+        return n < 1 || n > db.GetFieldCount() || db.GetFieldDef(n, def) == 0;
+    });
+    return fields;
+}
+
+// The export's first line, and where each field lies in the record buffer: its text is read
+// there in place, as ReadField gives it, so that no value is copied on its way to the file.
+std::string HeaderLine(modDB& db, const std::vector<int>& fields, std::vector<FieldSpan>& spans) {
+    std::vector<std::string> names;
+    DBField def;
+    for (int n : fields) {
+        db.GetFieldDef(n, def);
+        names.push_back(TrimSpaces(def.Name));
+        spans.push_back(FieldSpanInRecord(def, db.GetRecordBuffer().size()));
+    }
+    std::string line;
+    AppendExportHeader(line, names);
+    return line;
+}
+
+std::string_view TrimmedText(std::string_view record, const FieldSpan& span) {
+    std::string_view text = record.substr(span.begin, span.end - span.begin);
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 } // namespace
@@ -46,36 +147,31 @@ void AppendExportRecord(std::string& out, long recordNo, std::span<const std::st
     out += kLineEnd;
 }
 
-bool WriteExportFile(modDB& db, const std::vector<int>& fieldNumbers, std::ostream& out,
-                     ProgressSink& progress) {
-    std::vector<std::string> names;
-    for (int n : fieldNumbers) {
-        DBField def;
-        db.GetFieldDef(n, def);
-        names.push_back(TrimSpaces(def.Name));
-    }
-    const long remembered = db.GetRecordNo();
+std::optional<CsvExportFailure> WriteCsvExport(modDB& db, std::vector<int> fields,
+                                               const std::string& path, ProgressSink* progress) {
+    fields = FieldsInUse(db, std::move(fields));
+    PartFile out(path);
+    const long current = db.GetRecordNo();
     const long count = db.GetRecordCount();
-    std::string pending;
-    AppendExportHeader(pending, names);
-    std::vector<std::string> values(fieldNumbers.size());
-    std::vector<std::string_view> views(fieldNumbers.size());
-    bool ok = true;
-    for (long r = 1; r <= count && ok; ++r) {
-        progress.ShowPer(r, count);
+    std::vector<FieldSpan> spans;
+    out.Write(HeaderLine(db, fields, spans));
+    ProgressSteps steps(progress, count);
+    std::vector<std::string_view> values(spans.size());
+    std::string line; // its storage is reused from record to record
+    for (long r = 1; r <= count && out.Good(); ++r) {
+        steps.Show(r);
         db.SetRecordNo(r);
-        for (size_t i = 0; i < fieldNumbers.size(); ++i) {
-            values[i].clear(); // a failed read (its message already shown) exports as empty
-            db.ReadField(fieldNumbers[i], values[i]);
-            views[i] = values[i];
-        }
-        AppendExportRecord(pending, r, views);
-        if (pending.size() >= kFlushAt) ok = Flush(pending, out);
+        for (size_t i = 0; i < spans.size(); ++i)
+            values[i] = TrimmedText(db.GetRecordBuffer(), spans[i]);
+        line.clear();
+        AppendExportRecord(line, r, values);
+        out.Write(line);
     }
-    ok = ok && Flush(pending, out) && static_cast<bool>(out.flush());
-    if (remembered > 0) db.SetRecordNo(remembered);
-    progress.HidePer();
-    return ok;
+    out.Commit();
+    if (current > 0) db.SetRecordNo(current);
+    if (progress != nullptr) progress->HidePer();
+    if (!out.Good()) return CsvExportFailure{path, out.Reason()};
+    return std::nullopt;
 }
 
 } // namespace tabulo

@@ -5,6 +5,7 @@
 #include "dialogs/Twips.h"
 #include "dialogs/frmProgress.h"
 #include "dialogs/modDlg.h"
+#include "engine/CsvExport.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 #include "output/CsvExportWriter.h"

@@ -1,13 +1,8 @@
-// The Export window's file: its lines byte for byte, and the whole export through the engine
-// (every record, deleted ones included, the current record kept).
+// The export file's lines byte for byte (the whole file is tested with the Export window).
 
-#include "RecordingReporter.h"
-#include "TestDb.h"
 #include "engine/CsvExport.h"
-#include "engine/modDB.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tabulo {
 namespace {
@@ -40,51 +35,6 @@ TEST(CsvExport, RecordLine) {
         AppendExportRecord(out, 7, values);
         EXPECT_EQ(out, line);
     }
-}
-
-struct NoProgress : ProgressSink {
-    long shown = 0;
-    bool hidden = false;
-    void ShowPer(long, long) override { ++shown; }
-    void HidePer() override { hidden = true; }
-};
-
-TEST(CsvExport, TheWholeFileThroughTheEngine) {
-    test::TempDir dir;
-    test::TestDb builder;
-    builder.AddField("NAME", 8).AddField("NOTE", 10).AddField("CITY", 6);
-    builder.AddRecord({"  Ann ", "a\r\nb", "Rome"}).AddDeletedRecord({"Bob"}).AddRecord({"Cy"});
-    std::string name = builder.Create(dir, "Db");
-    test::RecordingReporter reporter;
-    modDB db(reporter);
-    ASSERT_EQ(db.OpenDatabase(name), 1);
-    ASSERT_EQ(db.SetRecordNo(2), 1);
-
-    std::ostringstream out;
-    NoProgress progress;
-    ASSERT_TRUE(WriteExportFile(db, {1, 3}, out, progress));
-
-    EXPECT_EQ(out.str(),
-              "#,NAME,CITY\r\n1,\"Ann\",\"Rome\"\r\n2,\"Bob\",\"\"\r\n3,\"Cy\",\"\"\r\n");
-    EXPECT_EQ(db.GetRecordNo(), 2);
-    EXPECT_EQ(progress.shown, 3);
-    EXPECT_TRUE(progress.hidden);
-    EXPECT_TRUE(reporter.messages.empty());
-}
-
-TEST(CsvExport, AFailedStreamIsReported) {
-    test::TempDir dir;
-    test::TestDb builder;
-    builder.AddField("NAME", 8).AddRecord({"Ann"});
-    std::string name = builder.Create(dir, "Db");
-    test::RecordingReporter reporter;
-    modDB db(reporter);
-    ASSERT_EQ(db.OpenDatabase(name), 1);
-    std::ostringstream out;
-    out.setstate(std::ios::badbit);
-    NoProgress progress;
-    EXPECT_FALSE(WriteExportFile(db, {1}, out, progress));
-    EXPECT_TRUE(progress.hidden);
 }
 
 } // namespace

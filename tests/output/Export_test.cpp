@@ -6,6 +6,7 @@
 #include "TestDb.h"
 #include "dialogs/modDlg.h"
 #include "engine/modDB.h"
+#include "engine/CsvExport.h"
 #include "output/CsvExportWriter.h"
 #include "output/frmExport.h"
 
