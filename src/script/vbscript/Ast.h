@@ -32,7 +32,7 @@ struct Frame {
     ClassInstance* me = nullptr;
     bool resumeNext = false;
     const Scope* scope = nullptr;         // the names of `locals`; null for top-level code
-    std::shared_ptr<ExecuteLocals> added; // made by the first Execute that adds a name
+    std::shared_ptr<ExecuteLocals> added; // made by the call's first Execute or Eval
 };
 
 struct Context {

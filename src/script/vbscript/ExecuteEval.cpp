@@ -52,8 +52,6 @@ void bindLocals(Frame& caller, const Scope& top, Variant* locals) {
     const int own = caller.scope->slotCount;
     for (int i = 0; i < own; ++i)
         locals[i] = Variant::reference(&caller.locals[i].deref());
-    if (top.slotCount == own) return;
-    if (!caller.added) caller.added = std::make_shared<ExecuteLocals>();
     ExecuteLocals& added = *caller.added;
     const auto count = static_cast<size_t>(top.slotCount - own);
     if (added.names.size() < count) {
@@ -83,6 +81,8 @@ Variant runCompiled(Context& c, std::unique_ptr<CodeUnit> unit, bool global) {
     Frame frame;
     frame.locals = locals;
     if (!global) {
+        // Made here, before any nested Execute, so that the whole call shares one store.
+        if (!c.frame.added) c.frame.added = std::make_shared<ExecuteLocals>();
         bindLocals(c.frame, code.top, locals);
         frame.me = c.frame.me;
         frame.scope = c.frame.scope; // code run inside sees the same procedure

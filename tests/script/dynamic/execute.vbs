@@ -43,6 +43,11 @@ Sub Counts
 End Sub
 Counts                      ' OUT: 22
 Counts                      ' OUT: 22
+Sub Nested
+    Execute "Execute ""m = 6"""
+    Execute "MsgBox m"
+End Sub
+Nested                      ' OUT: 6
 Set made = New Made
 MsgBox TypeName(made)       ' OUT: Made
 ' Inside a function its result; inside a class its members.
@@ -74,4 +79,4 @@ ExecuteGlobal "Const Limit = 1"
 ExecuteGlobal "Const Limit = 2"
 MsgBox Err.Number & " " & Limit ' OUT: 1041 1
 On Error GoTo 0
-Execute "x = 1" & vbCrLf & "x = x / 0"  ' ERR: 11 77 0
+Execute "x = 1" & vbCrLf & "x = x / 0"  ' ERR: 11 82 0
