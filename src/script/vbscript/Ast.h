@@ -6,6 +6,7 @@
 #include "script/vbscript/Operators.h"
 #include "vbscript/Variant.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,12 +19,20 @@ struct Procedure;
 struct ClassDef;
 class ClassInstance;
 
+// Variables that Execute adds to a running procedure, numbered after its own slots. They
+// live as long as the call; compiled code refers to them, so their storage never moves.
+struct ExecuteLocals {
+    std::vector<std::string> names;
+    std::deque<Variant> values;
+};
+
 // One running procedure (or the top-level code): its local slots and object.
 struct Frame {
     Variant* locals = nullptr;
     ClassInstance* me = nullptr;
     bool resumeNext = false;
-    const Scope* scope = nullptr; // the names of `locals`; null for top-level code
+    const Scope* scope = nullptr;         // the names of `locals`; null for top-level code
+    std::shared_ptr<ExecuteLocals> added; // made by the call's first Execute or Eval
 };
 
 struct Context {

@@ -206,7 +206,9 @@ Variant fnSplit(Interpreter&, ArgRefs a) {
     return stringArray(std::move(parts));
 }
 
+// Join: a Null list is an invalid use of Null; a Null element has no text (type mismatch).
 Variant fnJoin(Interpreter&, ArgRefs a) {
+    if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
     if (!arg(a, 0).isArray()) raiseError(err::TypeMismatch);
     const Variant* delimArg = optionalArg(a, 1);
     std::string delim = delimArg ? textArg(*delimArg) : " ";
@@ -214,6 +216,7 @@ Variant fnJoin(Interpreter&, ArgRefs a) {
     const auto& values = arg(a, 0).arr()->values;
     for (size_t i = 0; i < values.size(); ++i) {
         if (i) out += delim;
+        if (values[i].isNull()) raiseError(err::TypeMismatch);
         appendText(out, values[i]);
         checkStringLength(out.size());
     }

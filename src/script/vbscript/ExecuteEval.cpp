@@ -1,7 +1,7 @@
 // Execute, ExecuteGlobal, Eval and GetRef: code compiled while the script runs.
 //
 // Execute and Eval work where they are called: inside a procedure the code sees (and
-// changes) the procedure's variables, and names it adds live as long as that code runs;
+// changes) the procedure's variables, and names it adds live as long as that call runs;
 // at top level, and always for ExecuteGlobal, the code is added to the script like AddCode.
 // Procedures and classes it defines become the script's own.
 
@@ -46,6 +46,25 @@ private:
     Variant* locals_ = nullptr;
 };
 
+// The slots of code compiled in a running procedure: the procedure's own, then those that
+// Execute added during this call, then the names this code adds, which join the latter.
+void bindLocals(Frame& caller, const Scope& top, Variant* locals) {
+    const int own = caller.scope->slotCount;
+    for (int i = 0; i < own; ++i)
+        locals[i] = Variant::reference(&caller.locals[i].deref());
+    ExecuteLocals& added = *caller.added;
+    const auto count = static_cast<size_t>(top.slotCount - own);
+    if (added.names.size() < count) {
+        const auto known = static_cast<int>(added.names.size());
+        added.names.resize(count);
+        added.values.resize(count);
+        for (const auto& [name, slot] : top.locals)
+            if (slot >= own + known) added.names[static_cast<size_t>(slot - own)] = name;
+    }
+    for (size_t i = 0; i < count; ++i)
+        locals[own + static_cast<int>(i)] = Variant::reference(&added.values[i]);
+}
+
 // Runs a compiled unit (its statements, or Eval's expression) in the caller's procedure
 // or at top level.
 Variant runCompiled(Context& c, std::unique_ptr<CodeUnit> unit, bool global) {
@@ -59,10 +78,16 @@ Variant runCompiled(Context& c, std::unique_ptr<CodeUnit> unit, bool global) {
     if (!code.procedures.empty() || !code.classes.empty()) in.units.push_back(std::move(unit));
     CompiledFrame slots(in, global ? 0 : code.top.slotCount);
     Variant* locals = slots.locals();
-    const int outer = global ? 0 : c.frame.scope->slotCount;
-    for (int i = 0; i < outer; ++i)
-        locals[i] = Variant::reference(&c.frame.locals[i].deref());
-    Frame frame{locals, global ? nullptr : c.frame.me, false, global ? nullptr : &code.top};
+    Frame frame;
+    frame.locals = locals;
+    if (!global) {
+        // Made here, before any nested Execute, so that the whole call shares one store.
+        if (!c.frame.added) c.frame.added = std::make_shared<ExecuteLocals>();
+        bindLocals(c.frame, code.top, locals);
+        frame.me = c.frame.me;
+        frame.scope = c.frame.scope; // code run inside sees the same procedure
+        frame.added = c.frame.added;
+    }
     Context inner{in, frame};
     for (const auto& init : code.top.constInits)
         (global ? in.globals[init.slot] : locals[init.slot]) = init.value->eval(inner);
@@ -86,11 +111,15 @@ template <class Work> Variant atCaller(Work&& work) {
     }
 }
 
+const std::vector<std::string>* addedNames(const Context& c) {
+    return c.frame.added ? &c.frame.added->names : nullptr;
+}
+
 Variant fnExecute(Context& c, ArgRefs a) {
     const std::string text = toString(arg(a, 0));
     return atCaller([&] {
         const Scope* procedure = c.frame.scope;
-        return procedure ? runCompiled(c, parseProgramIn(text, *procedure), false)
+        return procedure ? runCompiled(c, parseProgramIn(text, *procedure, addedNames(c)), false)
                          : runCompiled(c, parseProgram(text), true);
     });
 }
@@ -105,7 +134,8 @@ Variant fnEval(Context& c, ArgRefs a) {
     const std::string text = toString(arg(a, 0));
     return atCaller([&] {
         const Scope* procedure = c.frame.scope;
-        return runCompiled(c, parseExpression(text, procedure), procedure == nullptr);
+        return runCompiled(c, parseExpression(text, procedure, addedNames(c)),
+                           procedure == nullptr);
     });
 }
 

@@ -109,7 +109,7 @@ Variant Interpreter::callProcedure(const Procedure& proc, ClassInstance* me, Arg
     CallGuard guard{*this, mark, count};
     for (size_t i = 0; i < args.size(); ++i)
         locals[i] = proc.params[i].byRef ? Variant::reference(args[i]) : copyForAssign(*args[i]);
-    Frame frame{locals, me, false, &proc.scope};
+    Frame frame{locals, me, false, &proc.scope, {}};
     Context c{*this, frame};
     for (const auto& init : proc.scope.constInits)
         locals[init.slot] = init.value->eval(c);

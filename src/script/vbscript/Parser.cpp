@@ -34,16 +34,19 @@ std::unique_ptr<CodeUnit> parseProgram(std::string_view text) {
     return Parser(tokenize(text)).run();
 }
 
-std::unique_ptr<CodeUnit> parseProgramIn(std::string_view text, const Scope& procedure) {
-    return Parser(tokenize(text), &procedure).run();
+std::unique_ptr<CodeUnit> parseProgramIn(std::string_view text, const Scope& procedure,
+                                         const std::vector<std::string>* added) {
+    return Parser(tokenize(text), &procedure, added).run();
 }
 
-std::unique_ptr<CodeUnit> parseExpression(std::string_view text, const Scope* procedure) {
-    return Parser(tokenize(text), procedure).runExpression();
+std::unique_ptr<CodeUnit> parseExpression(std::string_view text, const Scope* procedure,
+                                          const std::vector<std::string>* added) {
+    return Parser(tokenize(text), procedure, added).runExpression();
 }
 
-Parser::Parser(std::vector<Token> tokens, const Scope* procedure)
-    : toks_(std::move(tokens)), procedure_(procedure) {
+Parser::Parser(std::vector<Token> tokens, const Scope* procedure,
+               const std::vector<std::string>* added)
+    : toks_(std::move(tokens)), procedure_(procedure), added_(added) {
 }
 
 void Parser::startUnit() {
@@ -58,6 +61,11 @@ void Parser::startUnit() {
     top.proc = procedure_->proc;
     top.cls = procedure_->cls;
     top.implicit = procedure_->implicit;
+    if (added_)
+        for (const std::string& name : *added_) {
+            top.addLocal(name);
+            top.implicit.insert(name); // a procedure of that name may still be defined
+        }
 }
 
 std::unique_ptr<CodeUnit> Parser::runExpression() {

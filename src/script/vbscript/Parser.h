@@ -11,14 +11,17 @@ namespace tabulo::vbs {
 
 std::unique_ptr<CodeUnit> parseProgram(std::string_view text);
 // Code for Execute inside a procedure: its top level sees the procedure's variables,
-// which keep their slots.
-std::unique_ptr<CodeUnit> parseProgramIn(std::string_view text, const Scope& procedure);
+// which keep their slots, then those earlier Execute calls added (`added`, may be null).
+std::unique_ptr<CodeUnit> parseProgramIn(std::string_view text, const Scope& procedure,
+                                         const std::vector<std::string>* added);
 // One expression for Eval, at top level (no procedure) or inside a procedure.
-std::unique_ptr<CodeUnit> parseExpression(std::string_view text, const Scope* procedure);
+std::unique_ptr<CodeUnit> parseExpression(std::string_view text, const Scope* procedure,
+                                          const std::vector<std::string>* added);
 
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens, const Scope* procedure = nullptr);
+    explicit Parser(std::vector<Token> tokens, const Scope* procedure = nullptr,
+                    const std::vector<std::string>* added = nullptr);
     std::unique_ptr<CodeUnit> run();
     std::unique_ptr<CodeUnit> runExpression();
 
@@ -104,7 +107,8 @@ private:
     int withCount_ = 0;
     std::vector<std::string> withSlots_;
     bool optionExplicit_ = false;
-    const Scope* procedure_ = nullptr; // the procedure Execute or Eval runs in
+    const Scope* procedure_ = nullptr;                // the procedure Execute or Eval runs in
+    const std::vector<std::string>* added_ = nullptr; // names Execute added to it
 };
 
 } // namespace tabulo::vbs

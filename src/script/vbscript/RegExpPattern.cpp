@@ -24,6 +24,29 @@ int hexValue(char c) {
     return -1;
 }
 
+// The characters of the bytes 0x80..0x9F; the five bytes Windows-1252 leaves undefined
+// stand for the characters of the same value.
+constexpr char32_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t codePointOf(unsigned char b) {
+    return b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : b;
+}
+
+// The byte of a character, -1 when Windows-1252 has none.
+int byteOf(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    for (int i = 0; i < 32; ++i)
+        if (kHighControls[i] == c) return 0x80 + i;
+    return -1;
+}
+
+constexpr std::string_view kNoByte = "[^\\x00-\\xff]";
+constexpr std::string_view kAnyByte = "[\\x00-\\xff]";
+constexpr int kWritten = -1; // an escape that wrote its own PCRE2 text
+
 std::string byteEscape(unsigned value) {
     char text[8];
     std::snprintf(text, sizeof text, "\\x%02x", value & 0xFFu);
@@ -74,7 +97,8 @@ private:
         canRepeat_ = c != '(' && c != '|' && c != '^' && c != '$';
         switch (c) {
         case '\\':
-            return escape(false);
+            if (const int ch = escape(false); ch != kWritten) appendCharacter(ch);
+            return;
         case '[':
             return charClass();
         case '(':
@@ -145,27 +169,71 @@ private:
         pos_ += 2;
     }
 
+    // A class: each character, range and class escape in turn. The pattern's escapes name
+    // Unicode characters and the text holds Windows-1252 bytes, so a range takes every byte
+    // whose character lies in it. A class left with nothing in it matches no byte (or,
+    // negated, every byte); PCRE2 mishandles a repeated empty class.
     void charClass() {
-        out_ += '[';
-        if (peek() == '^') {
-            out_ += '^';
-            ++pos_;
-        }
+        const size_t open = out_.size();
+        const bool negated = pos_ < in_.size() && in_[pos_] == '^';
+        out_ += negated ? "[^" : "[";
+        pos_ += negated;
+        const size_t first = out_.size();
         for (;;) {
             if (!more()) fail(err::RegExpBracket);
-            const char c = in_[pos_++];
-            if (c == ']') break;
-            if (c == '\\')
-                escape(true);
-            else if (c == '[')
-                out_ += "\\["; // no POSIX classes
-            else
-                out_ += c;
+            if (in_[pos_] == ']') break;
+            const int low = classAtom();
+            if (peek() != '-' || pos_ + 1 >= in_.size() || in_[pos_ + 1] == ']') {
+                if (low != kWritten) appendRange(low, low);
+                continue;
+            }
+            ++pos_;
+            const int high = classAtom();
+            if (low == kWritten || high == kWritten || low > high) fail(err::RegExpRange);
+            appendRange(low, high);
         }
-        out_ += ']';
+        ++pos_;
+        if (out_.size() == first) {
+            out_.resize(open);
+            out_ += negated ? kAnyByte : kNoByte;
+        } else {
+            out_ += ']';
+        }
     }
 
-    void escape(bool inClass) {
+    int classAtom() {
+        const char c = in_[pos_++];
+        if (c == '\\') return escape(true);
+        return static_cast<int>(
+            codePointOf(static_cast<unsigned char>(c))); // "[" too: no POSIX classes
+    }
+
+    // The bytes whose characters lie in [low, high], as runs of byte ranges.
+    void appendRange(int low, int high) {
+        for (unsigned b = 0; b < 256; ++b) {
+            if (!inRange(b, low, high)) continue;
+            unsigned last = b;
+            while (last + 1 < 256 && inRange(last + 1, low, high))
+                ++last;
+            out_ += byteEscape(b);
+            if (last > b) out_ += '-' + byteEscape(last);
+            b = last;
+        }
+    }
+    static bool inRange(unsigned b, int low, int high) {
+        const auto c = static_cast<int>(codePointOf(static_cast<unsigned char>(b)));
+        return c >= low && c <= high;
+    }
+
+    // A character outside a class: its byte, or a class no byte is in.
+    void appendCharacter(int codePoint) {
+        const int b = byteOf(static_cast<char32_t>(codePoint));
+        out_ += b >= 0 ? byteEscape(static_cast<unsigned>(b)) : std::string(kNoByte);
+    }
+
+    // The escape after a backslash: the character it stands for, or kWritten when it wrote
+    // a class (\d, \w ...), an assertion or a back reference itself.
+    int escape(bool inClass) {
         if (!more()) fail(err::RegExpSyntax);
         const char e = in_[pos_++];
         switch (e) {
@@ -175,72 +243,57 @@ private:
         case 'W':
         case 's':
         case 'S':
-        case 'f':
-        case 'n':
-        case 'r':
-        case 't':
             out_ += '\\';
             out_ += e;
-            return;
+            return kWritten;
+        case 'f':
+            return '\f';
+        case 'n':
+            return '\n';
+        case 'r':
+            return '\r';
+        case 't':
+            return '\t';
+        case 'v':
+            return '\v'; // the vertical tab, not a class of line breaks
         case 'b':
         case 'B':
-            if (inClass) {
-                out_ += e == 'b' ? "\\x08" : "B"; // backspace in a class
-            } else {
-                out_ += '\\';
-                out_ += e;
-                canRepeat_ = false;
-            }
-            return;
-        case 'v':
-            out_ += "\\x0b"; // the vertical tab, not a class of line breaks
-            return;
+            if (inClass) return e == 'b' ? '\b' : 'B'; // backspace in a class
+            out_ += '\\';
+            out_ += e;
+            canRepeat_ = false;
+            return kWritten;
         case 'x':
-            return hexEscape(2, inClass);
+            return hexEscape(2);
         case 'u':
-            return hexEscape(4, inClass);
+            return hexEscape(4);
         case 'c':
-            if (isLetter(peek())) {
-                out_ += "\\c";
-                out_ += in_[pos_++];
-            } else {
-                out_ += "\\\\c";
-            }
-            return;
+            if (isLetter(peek())) return in_[pos_++] % 32;
+            out_ += "\\\\"; // a backslash, then the letter
+            return 'c';
         default:
             break;
         }
         if (isDigit(e)) return decimalEscape(inClass);
-        if (isLetter(e)) {
-            out_ += e; // a letter without a meaning stands for itself
-            return;
-        }
-        out_ += '\\';
-        out_ += e;
+        // A letter without a meaning, or any other character, stands for itself.
+        return static_cast<int>(codePointOf(static_cast<unsigned char>(e)));
     }
 
-    // \xHH and \uHHHH; without all their digits they are the letter. A character beyond
-    // the first 256 cannot occur in the text: outside a class it never matches.
-    void hexEscape(size_t digits, bool inClass) {
-        unsigned value = 0;
+    // \xHH and \uHHHH; without all their digits they are the letter.
+    int hexEscape(size_t digits) {
+        int value = 0;
         for (size_t i = 0; i < digits; ++i) {
-            int h = pos_ + i < in_.size() ? hexValue(in_[pos_ + i]) : -1;
-            if (h < 0) {
-                out_ += in_[pos_ - 1];
-                return;
-            }
-            value = value * 16 + static_cast<unsigned>(h);
+            const int h = pos_ + i < in_.size() ? hexValue(in_[pos_ + i]) : -1;
+            if (h < 0) return in_[pos_ - 1];
+            value = value * 16 + h;
         }
         pos_ += digits;
-        if (value <= 0xFF)
-            out_ += byteEscape(value);
-        else if (!inClass)
-            out_ += "[]";
+        return value;
     }
 
     // \n is a back reference when there are n groups, otherwise an octal escape (or, for
     // 8 and 9, the digit itself).
-    void decimalEscape(bool inClass) {
+    int decimalEscape(bool inClass) {
         const size_t start = pos_ - 1;
         size_t end = start;
         while (end < in_.size() && isDigit(in_[end]))
@@ -250,21 +303,17 @@ private:
             if (n <= groups_) {
                 out_ += "\\g{" + std::to_string(n) + "}";
                 pos_ = end;
-                return;
+                return kWritten;
             }
         }
-        if (!isOctal(in_[start])) {
-            out_ += in_[start];
-            pos_ = start + 1;
-            return;
-        }
-        unsigned value = 0;
+        if (!isOctal(in_[start])) return in_[start];
+        int value = 0;
         size_t i = start;
         while (i < in_.size() && i - start < 3 && isOctal(in_[i]) &&
-               value * 8 + static_cast<unsigned>(in_[i] - '0') <= 0377)
-            value = value * 8 + static_cast<unsigned>(in_[i++] - '0');
-        out_ += byteEscape(value);
+               value * 8 + (in_[i] - '0') <= 0377)
+            value = value * 8 + (in_[i++] - '0');
         pos_ = i;
+        return value;
     }
 
     std::string_view in_;

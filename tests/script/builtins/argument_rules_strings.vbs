@@ -51,7 +51,8 @@ r = Replace("xx", "x", "y", 1, 1, 8) : Show r ' OUT: 5 Empty:
 r = Replace("xx", "x", "y", 0) : Show r     ' OUT: 5 Empty:
 r = Replace("xxx", "", "y", 2) : Show r     ' OUT: 0 String:xx
 ' Join wants an array and a text delimiter.
-r = Join(Null) : Show r                     ' OUT: 13 Empty:
+r = Join(Null) : Show r                     ' OUT: 94 Empty:
+r = Join(Array("a", Null)) : Show r         ' OUT: 13 Empty:
 r = Join("a b") : Show r                    ' OUT: 13 Empty:
 r = Join(Array("a", "b"), Null) : Show r    ' OUT: 94 Empty:
 r = Join(Array("a", 1), 2) : Show r         ' OUT: 0 String:a21

@@ -15,7 +15,7 @@ Proc                        ' OUT: local
                             ' OUT: global
                             ' OUT: 5
                             ' OUT: local!
-                            ' OUT: Empty
+                            ' OUT: Integer
 ' At top level the code adds to the script: its variables and procedures stay.
 Execute "Dim z : z = 3"
 MsgBox z                    ' OUT: 3
@@ -34,6 +34,22 @@ Sub Defines
     ShowX
 End Sub
 Defines                     ' OUT: global
+ShowX                       ' OUT: global
+' Names Execute adds to a procedure live as long as the call, nested Execute included.
+Sub Counts
+    Execute "If IsEmpty(n) Then n = 0"
+    Execute "n = n + 1 : Execute ""n = n + 1 : k = n"" : MsgBox n & k"
+    Execute "Class Made : Public v : End Class"
+End Sub
+Counts                      ' OUT: 22
+Counts                      ' OUT: 22
+Sub Nested
+    Execute "Execute ""m = 6"""
+    Execute "MsgBox m"
+End Sub
+Nested                      ' OUT: 6
+Set made = New Made
+MsgBox TypeName(made)       ' OUT: Made
 ' Inside a function its result; inside a class its members.
 Function Result
     Execute "Result = 42"
@@ -63,4 +79,4 @@ ExecuteGlobal "Const Limit = 1"
 ExecuteGlobal "Const Limit = 2"
 MsgBox Err.Number & " " & Limit ' OUT: 1041 1
 On Error GoTo 0
-Execute "x = 1" & vbCrLf & "x = x / 0"  ' ERR: 11 66 0
+Execute "x = 1" & vbCrLf & "x = x / 0"  ' ERR: 11 82 0

@@ -13,6 +13,8 @@ Sub Main
     For Each s In m.SubMatches : MsgBox TypeName(s) : Next
   Next
   MsgBox re.Replace("call 555-1234", "($1) $2 $& $$ $` $' $9")
+  re.Pattern = "[\u20AC-\u2122\x41-\u0100]+|[^\u0100]?\u0153*|[]?x[^]"
+  MsgBox re.Replace("a" & Chr(128) & Chr(153) & Chr(156) & "x", "<$&>")
   re.Pattern = "(a|aa)+$"
   On Error Resume Next
   MsgBox re.Test(String(30, "a") & "!") & Err.Number
