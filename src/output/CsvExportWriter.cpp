@@ -1,6 +1,5 @@
 #include "output/CsvExportWriter.h"
 
-#include "base/modLIB.h"
 #include "engine/DBHeader.h"
 #include "engine/DbAccess.h"
 #include "engine/Reporter.h"
@@ -149,13 +148,6 @@ void RecordLine(const std::string& record, const std::vector<FieldSpan>& spans, 
 }
 
 } // namespace
-
-std::string CsvFileName(const std::string& name) {
-    std::string last = name.size() >= 4 ? name.substr(name.size() - 4) : "";
-    for (char& c : last)
-        c = static_cast<char>(modLIB::ToUpper(static_cast<unsigned char>(c)));
-    return last == ".CSV" ? name : name + ".csv";
-}
 
 std::optional<CsvExportFailure> WriteCsvExport(modDB& db, std::vector<int> fields,
                                                const std::string& path, ProgressSink* progress) {

@@ -18,9 +18,6 @@ struct CsvExportFailure {
     std::string reason; // the system's words, e.g. "Permission denied"
 };
 
-// The name as chosen, with ".csv" appended unless it already ends in ".csv" in any case.
-std::string CsvFileName(const std::string& name);
-
 // Writes every record of the open database, marked ones included, with the given fields
 // (numbers of free slots are left out) in field-number order. The file is written under a
 // temporary name beside path and renamed at the end, so a failure leaves no partial file
