@@ -1,5 +1,6 @@
 #include "output/QtPrintDevice.h"
 
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -55,11 +56,17 @@ bool QtPrintDevice::PrintPage(QWidget& area) {
     // The painter's origin is the printable area's top-left corner.
     const double scale = std::min(double(printer_->width()) / area.width(),
                                   double(printer_->height()) / area.height());
+    // Rendered straight onto a printer, a widget becomes one bitmap; recorded as a picture
+    // first, its text and lines stay text and lines.
+    QPicture picture;
+    QPainter recorder(&picture);
+    area.render(&recorder, QPoint(), QRegion(),
+                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
     painter_.save();
     painter_.translate((printer_->width() - area.width() * scale) / 2, 0);
     painter_.scale(scale, scale);
-    area.render(&painter_, QPoint(), QRegion(),
-                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter_.drawPicture(0, 0, picture);
     painter_.restore();
     return true;
 }
