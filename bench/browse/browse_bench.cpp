@@ -1,8 +1,8 @@
 // Speed of the browse window on a full database of 65,530 records: opening it with the
 // first rows painted, scrolling to any position, and sorting by each kind of column.
 
-#include "browse/BrowseGrid.h"
 #include "TestDb.h"
+#include "browse/BrowseGrid.h"
 #include "browse/frmBrowse.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Exports every field of a database to a CSV file, as File > Export does.
 //   bench_export DATABASE OUTPUT.csv
 
+#include "engine/CsvExport.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
-#include "engine/CsvExport.h"
 
 #include <cstdio>
 #include <numeric>

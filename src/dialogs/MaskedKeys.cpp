@@ -1,7 +1,7 @@
 #include "dialogs/MaskedKeys.h"
 
-#include "dialogs/QtText.h"
 #include "base/modLIB.h"
+#include "dialogs/QtText.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 // The progress window of the long record loops (pack, export): a bar and a percentage.
 // It is not modal; the loop that drives it keeps running on the same thread.
 
-#include "engine/Reporter.h"
 #include "dialogs/Twips.h"
+#include "engine/Reporter.h"
 
 #include <QDialog>
 

@@ -192,9 +192,8 @@ bool FieldInput::PickDateAt(FieldBox& box, QPoint at) {
     box.setEnabled(false);
     const Twips twips = Twips::FromScreen(box.screen());
     const std::string start = FromQString(box.Text());
-    const std::optional<std::string> picked =
-        dialogs_.PickDate({start, twips.PixelsToTwipsX(at.x()),
-                           twips.PixelsToTwipsY(at.y()), db_.GetDateOrder()});
+    const std::optional<std::string> picked = dialogs_.PickDate(
+        {start, twips.PixelsToTwipsX(at.x()), twips.PixelsToTwipsY(at.y()), db_.GetDateOrder()});
     box.SetText(ToQString(picked.value_or(start)));
     QTextCursor cursor = box.textCursor();
     cursor.clearSelection();

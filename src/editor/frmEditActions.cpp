@@ -1,8 +1,8 @@
 // frmEdit: the entries of the Actions menu, each running the script procedure it names.
 
-#include "engine/DBHeader.h"
 #include "dialogs/QtText.h"
 #include "editor/frmEdit.h"
+#include "engine/DBHeader.h"
 
 #include <QAction>
 

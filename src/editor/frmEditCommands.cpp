@@ -1,11 +1,12 @@
 // frmEdit: the command dispatch, the navigation commands and the mouse on the form.
 
-#include "editor/FindExport.h"
 #include "dialogs/QtText.h"
 #include "dialogs/frmProgress.h"
 #include "dialogs/frmShowText.h"
 #include "dialogs/modDlg.h"
+#include "editor/FindExport.h"
 #include "editor/Links.h"
+#include "editor/PrintCommand.h"
 #include "editor/frmEdit.h"
 #include "engine/modDB.h"
 
@@ -64,9 +65,8 @@ void frmEdit::Run(Command command) {
         return RunFind(*this, db_, reporter_);
     case Command::Export:
         return RunExport(*this, db_, reporter_, dialogs_);
-    // The print command is plugged in with its window.
     case Command::Print:
-        return;
+        return RunPrint(*this, db_, reporter_, dialogs_);
     }
 }
 

@@ -4,8 +4,8 @@
 #include "browse/modBrowse.h"
 #include "dialogs/QtText.h"
 #include "editor/FieldInput.h"
-#include "editor/rules/NumberedAppend.h"
 #include "editor/frmEdit.h"
+#include "editor/rules/NumberedAppend.h"
 #include "editor/rules/UpdateChecks.h"
 #include "engine/modDB.h"
 

@@ -20,8 +20,9 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
-bool EndsWithExtension(std::string_view name) {
-    return name.size() >= kExt.size() && EqualIgnoringCase(name.substr(name.size() - 4), kExt);
+bool EndsWithIgnoringCase(std::string_view name, std::string_view ending) {
+    return name.size() >= ending.size() &&
+           EqualIgnoringCase(name.substr(name.size() - ending.size()), ending);
 }
 
 } // namespace
@@ -29,12 +30,19 @@ bool EndsWithExtension(std::string_view name) {
 std::string DatabaseBaseName(std::string_view rawName) {
     const std::string trimmed = TrimSpaces(rawName);
     std::string_view name = trimmed;
-    if (name.size() > kExt.size() && EndsWithExtension(name)) name.remove_suffix(kExt.size());
+    if (name.size() > kExt.size() && EndsWithIgnoringCase(name, kExt))
+        name.remove_suffix(kExt.size());
     return std::string(name);
 }
 
 std::string DatabaseFileName(std::string_view name) {
     return DatabaseBaseName(name) + ".Tbd";
+}
+
+std::string WithExtension(std::string_view name, std::string_view extension) {
+    std::string file(name);
+    if (!EndsWithIgnoringCase(name, extension)) file += extension;
+    return file;
 }
 
 std::string FindDatabaseFile(const std::string& baseName) {
@@ -50,7 +58,7 @@ std::string FindDatabaseFile(const std::string& baseName) {
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
         if (name.size() != stem.size() + kExt.size() || name.compare(0, stem.size(), stem) != 0 ||
-            !EndsWithExtension(name) || !entry.is_regular_file(ec))
+            !EndsWithIgnoringCase(name, kExt) || !entry.is_regular_file(ec))
             continue;
         if (!found.empty()) return {}; // two candidates: neither is the one meant
         found = baseName + name.substr(stem.size());

@@ -1,5 +1,6 @@
 #pragma once
-// The database file-name rule: "Stock", "Stock.tbd" and " Stock.TBD " all name Stock.Tbd.
+// The database file-name rule: "Stock", "Stock.tbd" and " Stock.TBD " all name Stock.Tbd;
+// and the rule for the files the program writes out (the export's ".csv", the ".pdf").
 
 #include <string>
 #include <string_view>
@@ -10,6 +11,11 @@ namespace tabulo {
 std::string DatabaseBaseName(std::string_view name);
 // The file named by the rule: the base name with ".Tbd" appended.
 std::string DatabaseFileName(std::string_view name);
+
+// An output file's name as the user typed it, with the extension (".csv") appended unless
+// the name already ends in it in any case: "data" -> "data.csv", "data.CSV" is kept,
+// "data.txt" -> "data.txt.csv".
+std::string WithExtension(std::string_view name, std::string_view extension);
 
 // The file that opening a base name reaches: base + ".Tbd" when it exists; otherwise the one
 // file of that folder named base + ".tbd" in another mix of cases (a file copied from a

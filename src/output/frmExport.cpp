@@ -6,9 +6,9 @@
 #include "dialogs/frmProgress.h"
 #include "dialogs/modDlg.h"
 #include "engine/CsvExport.h"
+#include "engine/FileName.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
-#include "output/CsvExportWriter.h"
 
 #include <QFile>
 #include <QLabel>
@@ -46,7 +46,7 @@ void frmExport::SelectAll() {
 
 void frmExport::Export() {
     const std::string chosen = AskExportFile(dialogs_);
-    if (!chosen.empty()) WriteFile(CsvFileName(chosen));
+    if (!chosen.empty()) WriteFile(WithExtension(chosen, ".csv"));
     accept();
 }
 

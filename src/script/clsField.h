@@ -10,8 +10,8 @@
 // (critical icon, titled with the method's name) and give "" or 0. A file failure of the
 // look-up database is not handled here: it throws ScriptFileError for the script to see.
 
-#include "script/LookupDb.h"
 #include "engine/Reporter.h"
+#include "script/LookupDb.h"
 #include "script/ScriptWindow.h"
 
 #include <string>

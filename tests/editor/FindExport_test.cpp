@@ -1,8 +1,8 @@
 // Find and Export reached from the data-entry window: the key, the toolbar button and the
 // menu items open their windows, and what those do shows on the window behind.
 
-#include "ModalDriver.h"
 #include "EditorFixture.h"
+#include "ModalDriver.h"
 #include "output/frmExport.h"
 #include "search/frmSearch.h"
 

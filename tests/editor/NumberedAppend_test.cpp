@@ -2,10 +2,10 @@
 // the "#" fields beforehand, the stored number is the record's own, also when two copies of
 // the program append at the same moment.
 
-#include "editor/rules/NumberedAppend.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
+#include "editor/rules/NumberedAppend.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -50,7 +50,7 @@ TEST_P(UpdateWhileLocked, StaysInEditModeUntilTheSaveGoesThrough) {
 INSTANTIATE_TEST_SUITE_P(NewAndEdited, UpdateWhileLocked,
                          ::testing::Values(HeldSave{"New", Qt::Key_F8, "AddRecord", 3},
                                            HeldSave{"Edited", Qt::Key_F2, "WriteRecord", 1}),
-                         [](const auto& info) { return std::string(info.param.what); });
+                         [](const auto& row) { return std::string(row.param.what); });
 
 TEST_F(RecordsTest, UpdateWaitsForALockHeldForAMoment) {
     OpenShown(OrdersDb(2));

@@ -121,10 +121,9 @@ TEST_F(PackTest, FileStepsComeInAnOrderThatACrashCannotBreak) {
     }
     // The count is written last, and only once the records it counts are on disk.
     const auto countWritten = last(FileStep::Write, work);
-    const auto recordsFlushed = std::find_if(log.begin() + first(FileStep::Create, work),
-                                             log.begin() + countWritten, [&](const auto& s) {
-                                                 return s.step == FileStep::Flush && s.path == work;
-                                             });
+    const auto recordsFlushed =
+        std::find_if(log.begin() + first(FileStep::Create, work), log.begin() + countWritten,
+                     [&](const auto& s) { return s.step == FileStep::Flush && s.path == work; });
     EXPECT_NE(recordsFlushed, log.begin() + countWritten);
     EXPECT_TRUE(std::none_of(recordsFlushed, log.begin() + countWritten, [&](const auto& s) {
         return s.step == FileStep::Write && s.path == work;
@@ -144,8 +143,8 @@ TEST_F(PackTest, BusyLockRefusesThePackAndChangesNothing) {
     const std::string base = Open(FiveRecords());
     WriteFileBytes(base + ".Bak", "old backup");
     const std::string old = FileBytes(base);
-    auto other = DbFile::Open(base + ".Tbd");
-    ASSERT_TRUE(other && other->TryLockByte0());
+    auto lockHolder = DbFile::Open(base + ".Tbd");
+    ASSERT_TRUE(lockHolder && lockHolder->TryLockByte0());
     EXPECT_EQ(Pack(), 0);
     EXPECT_EQ(reporter.Only(),
               (RecordedMessage{"Pack Database", "Unexpected Error", MsgIcon::Critical}));

@@ -5,9 +5,9 @@
 #include "TempDir.h"
 #include "TestDb.h"
 #include "dialogs/modDlg.h"
-#include "engine/modDB.h"
 #include "engine/CsvExport.h"
-#include "output/CsvExportWriter.h"
+#include "engine/FileName.h"
+#include "engine/modDB.h"
 #include "output/frmExport.h"
 
 #include <QPushButton>
@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/resource.h>
+#include <tuple>
 
 namespace tabulo::test {
 namespace {
@@ -87,13 +88,21 @@ protected:
     std::optional<frmExport> window;
 };
 
-TEST(CsvFileNameTest, AddsCsvUnlessPresentInAnyCase) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"data", "data.csv"},         {"data.CSV", "data.CSV"}, {"Data.Csv", "Data.Csv"},
-        {"data.txt", "data.txt.csv"}, {"csv", "csv.csv"},       {"/tmp/a.b/x", "/tmp/a.b/x.csv"},
+// The export's ".csv" and the printed ".pdf" follow one rule.
+TEST(OutputFileNameTest, AddsTheExtensionUnlessPresentInAnyCase) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"data", ".csv", "data.csv"},
+        {"data.CSV", ".csv", "data.CSV"},
+        {"Data.Csv", ".csv", "Data.Csv"},
+        {"data.txt", ".csv", "data.txt.csv"},
+        {"csv", ".csv", "csv.csv"},
+        {"/tmp/a.b/x", ".csv", "/tmp/a.b/x.csv"},
+        {"cards", ".pdf", "cards.pdf"},
+        {"cards.PDF", ".pdf", "cards.PDF"},
+        {"cards.csv", ".pdf", "cards.csv.pdf"},
     };
-    for (const auto& [typed, written] : cases)
-        EXPECT_EQ(CsvFileName(typed), written) << typed;
+    for (const auto& [typed, extension, written] : cases)
+        EXPECT_EQ(WithExtension(typed, extension), written) << typed;
 }
 
 // A line break, a quote, a comma, a marked record and characters above 127 (slot 4 free);

@@ -7,8 +7,8 @@
 //   db.AddField("Name", 20).AddField("City", 10, "U").AddRecord({"Ann", "ROME"});
 //   std::string base = db.Create(dir, "Stock"); // writes Stock.Tbd, returns the base name
 
-#include "engine/DBHeader.h"
 #include "TempDir.h"
+#include "engine/DBHeader.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "editor/rules/KeyFilter.h"
 
-#include "editor/rules/CaseConversion.h"
 #include "base/modLIB.h"
+#include "editor/rules/CaseConversion.h"
 
 namespace tabulo {
 

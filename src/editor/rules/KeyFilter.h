@@ -3,9 +3,9 @@
 // FieldKeyPress and shows the text and caret it returns; the field's codes decide which
 // keys are accepted, which change the text in other ways and which move the focus.
 
+#include "base/DateTimeText.h"
 #include "editor/rules/BoxState.h"
 #include "engine/DBHeader.h"
-#include "base/DateTimeText.h"
 
 #include <string>
 #include <string_view>

@@ -111,7 +111,7 @@ TEST_P(CancelAssignmentTest, KeepsTheNumberAsAnInteger) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, CancelAssignmentTest, ::testing::ValuesIn(kCancelAssignments),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+                         [](const auto& row) { return "Case" + std::to_string(row.index); });
 
 TEST_F(RunnerTest, ARunAskedForDuringAnotherIsVetoed) {
     Load("Sub Start\n  Tb.SetField \"Name\", Tb.GetPass(\"Password\", \"\")\nEnd Sub\n"

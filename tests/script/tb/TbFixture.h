@@ -6,8 +6,8 @@
 #include "RecordingScriptWindow.h"
 #include "TempDir.h"
 #include "TestDb.h"
-#include "script/clsField.h"
 #include "engine/modDB.h"
+#include "script/clsField.h"
 
 #include <cctype>
 #include <gtest/gtest.h>

@@ -1,0 +1,324 @@
+// The print window over a real data-entry window and engine, with a recording printer; and
+// one run to a real PDF file through the Qt printer.
+
+#include "../editor/EditorFixture.h"
+#include "ModalDriver.h"
+#include "editor/PrintCommand.h"
+#include "output/PrintDevice.h"
+#include "output/QtPrintDevice.h"
+#include "output/frmPrint.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <cstdio>
+#include <optional>
+
+namespace tabulo::test {
+namespace {
+
+// Records the job's steps, and for each page the record and page the window showed and
+// whether its toolbar was up. Fails the page numbered failAtPage, or the printer choice.
+class RecordingDevice : public PrintDevice {
+public:
+    QStringList printers;
+    QString defaultPrinter;
+    std::vector<std::string> steps;
+    std::vector<std::string> pages;
+    size_t failAtPage = 0;
+    bool failSelect = false;
+    std::function<std::string()> probe;
+
+    QStringList Printers() override { return printers; }
+    QString DefaultPrinter() override { return defaultPrinter; }
+    bool Select(const PrintTarget& target) override {
+        steps.push_back("select " + target.printer.toStdString() + target.pdfFile.toStdString());
+        return !failSelect;
+    }
+    bool SetOrientation(PageOrientation orientation) override {
+        steps.push_back("orientation " + std::to_string(static_cast<int>(orientation)));
+        return true;
+    }
+    bool Begin() override { return steps.push_back("begin"), true; }
+    bool PrintPage(QWidget&) override {
+        pages.push_back(probe());
+        return pages.size() != failAtPage;
+    }
+    bool End() override { return steps.push_back("end"), true; }
+};
+
+class PrintTest : public EditorTest {
+protected:
+    void Open(const TestDb& form, int page = 1) {
+        print.reset(); // a child of the window that Start replaces
+        if (window) db.CloseDatabase();
+        ASSERT_TRUE(Start(Create(form, "Db" + std::to_string(++opened))));
+        Show();
+        window->SetCurPage(page);
+        window->ShowCurPage();
+        device.probe = [this] {
+            return "r" + std::to_string(db.GetRecordNo()) + "p" +
+                   std::to_string(window->CurPage()) +
+                   (window->ToolbarButton(0)->isVisible() ? " toolbar" : "");
+        };
+    }
+    frmPrint& NewPrintWindow(PrintDevice& printer) {
+        print.emplace(db, reporter, dialogs, printer, *view, window.get());
+        print->show();
+        QApplication::setActiveWindow(&*print);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&*print));
+        return *print;
+    }
+    static void Type(QLineEdit* box, const QString& text) {
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+    // Ranges of records and pages typed, copies typed, then Print.
+    void PrintRanges(frmPrint& w, const char* from, const char* to, const char* fromPage,
+                     const char* toPage, const char* copies) {
+        QTest::mouseClick(w.optRange(), Qt::LeftButton);
+        QTest::mouseClick(w.optPageRange(), Qt::LeftButton);
+        Type(w.txtFrom(), from);
+        Type(w.txtTo(), to);
+        Type(w.txtFrmP2P(), fromPage);
+        Type(w.txtToP2P(), toPage);
+        Type(w.txtCopies(), copies);
+        QTest::mouseClick(w.cmdPrint(), Qt::LeftButton);
+    }
+
+    int opened = 0;
+    RecordingDevice device;
+    std::optional<EditPrintView> view;
+    std::optional<frmPrint> print;
+};
+
+// The address card with its second page moved onto the first.
+TestDb OnePageDb(int orientation) {
+    TestDb db = ContactsDb(3);
+    DBHeader& h = db.MutableHeader();
+    for (DBField& field : h.Fields)
+        if (field.Page == 2) field.Page = 1;
+    for (DBBanner& banner : h.Banners)
+        if (banner.Page == 2) banner.Page = 1;
+    h.PrintOrientation = static_cast<uint8_t>(orientation);
+    return db;
+}
+
+// What the window shows on opening: printers, options and boxes; a page range then fills
+// 1 to the page count.
+TEST_F(PrintTest, LoadState) {
+    const struct {
+        TestDb form;
+        int page;
+        QString defaultPrinter;
+        int selectedRow; // of "Laser", "Ink", "PDF file"
+        bool landscape;
+        const char* pageRange;
+    } rows[] = {
+        {ContactsDb(3), 2, "Ink", 1, false, "1 2"},
+        {OnePageDb(2), 1, "", 2, true, "1 1"},
+        {OnePageDb(1), 1, "Gone", -1, false, "1 1"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.landscape);
+        Open(row.form, row.page);
+        window->Run(Command::LastRecord);
+        device.printers = {"Laser", "Ink"};
+        device.defaultPrinter = row.defaultPrinter;
+        view.emplace(*window);
+        frmPrint& w = NewPrintWindow(device);
+        EXPECT_EQ(w.windowTitle(), "Print");
+        EXPECT_EQ(w.lstPrinter()->count(), 3);
+        EXPECT_EQ(w.lstPrinter()->item(2)->text(), "PDF file");
+        EXPECT_EQ(w.lstPrinter()->currentRow(), row.selectedRow);
+        EXPECT_TRUE(w.optCurrent()->isChecked());
+        EXPECT_TRUE(w.optPageCurrent()->isChecked());
+        EXPECT_EQ(w.optLandscape()->isChecked(), row.landscape);
+        EXPECT_EQ(w.optPotrait()->text(), "Potrait");
+        EXPECT_EQ(w.optPotrait()->isChecked(), !row.landscape);
+        const QString page = QString::number(row.page);
+        const std::pair<QLineEdit*, QString> boxes[] = {
+            {w.txtFrom(), "1"}, {w.txtTo(), "3"}, {w.txtFrmP2P(), page}, {w.txtToP2P(), page}};
+        for (const auto& [box, text] : boxes) {
+            EXPECT_EQ(box->text(), text) << box->objectName().toStdString();
+            EXPECT_FALSE(box->isEnabled());
+        }
+        EXPECT_EQ(w.txtCopies()->text(), "1");
+        QTest::mouseClick(w.optCurrent(), Qt::LeftButton);
+        EXPECT_EQ(w.txtFrom()->text() + " " + w.txtTo()->text(), "3 3");
+        QTest::mouseClick(w.optPageRange(), Qt::LeftButton);
+        EXPECT_EQ(w.txtFrmP2P()->text() + " " + w.txtToP2P()->text(), row.pageRange);
+        EXPECT_TRUE(w.txtFrmP2P()->isEnabled() && w.txtToP2P()->isEnabled());
+        Type(w.txtCopies(), "1a-2");
+        EXPECT_EQ(w.txtCopies()->text(), "12") << "digits only";
+        EXPECT_EQ(LeadingNumber(" 7x"), 7);
+    }
+}
+
+// Each check with its message and focus; nothing printed, the window stays open.
+TEST_F(PrintTest, ChecksRefuseWithMessageAndFocus) {
+    const struct {
+        const char *from, *to, *fromPage, *toPage, *copies;
+        bool unselect;
+        const char* message;
+        const char* focus;
+    } rows[] = {
+        {"0", "2", "1", "2", "1", false, "From must be > 0", "txtFrom"},
+        {"", "2", "1", "2", "1", false, "From must be > 0", "txtFrom"},
+        {"1", "4", "1", "2", "1", false, "To must be < 3", "txtTo"},
+        {"1", "99999999999999999999", "1", "2", "1", false, "To must be < 3", "txtTo"},
+        {"1", "2", "1", "2", "1", true, "Select Printer", "lstPrinter"},
+        {"1", "2", "1", "2", "0", false, "Copies can be 1 to 10", "txtCopies"},
+        {"1", "2", "1", "2", "11", false, "Copies can be 1 to 10", "txtCopies"},
+        {"1", "2", "1", "2", "", false, "Copies can be 1 to 10", "txtCopies"},
+        {"1", "2", "1", "2", "99999", false, "Copies can be 1 to 10", "txtCopies"},
+        {"1", "2", "0", "2", "1", false, "From page can be 1 to 2", "txtFrmP2P"},
+        {"1", "2", "3", "2", "1", false, "From page can be 1 to 2", "txtFrmP2P"},
+        {"1", "2", "2", "1", "1", false, "To page can be 1 to 2", "txtToP2P"},
+        {"1", "2", "1", "70000", "1", false, "To page can be 1 to 2", "txtToP2P"},
+    };
+    Open(ContactsDb(3));
+    view.emplace(*window);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        reporter.Clear();
+        frmPrint& w = NewPrintWindow(device);
+        if (row.unselect) w.lstPrinter()->clearSelection();
+        PrintRanges(w, row.from, row.to, row.fromPage, row.toPage, row.copies);
+        EXPECT_EQ(reporter.messages,
+                  (std::vector<RecordedMessage>{{"Tabulo", row.message, MsgIcon::None}}));
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), row.focus);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(device.steps.empty());
+    }
+}
+
+// Record by record, page by page, copies one after another, without the toolbar; then
+// the window behind shows its record and page again with the toolbar, and Print closes.
+// A range whose start lies after its end prints nothing and closes all the same.
+TEST_F(PrintTest, PrintsInOrderAndRestores) {
+    const struct {
+        const char *from, *to, *copies;
+        std::vector<std::string> pages;
+    } rows[] = {
+        {"1",
+         "2",
+         "3",
+         {"r1p1", "r1p1", "r1p1", "r1p2", "r1p2", "r1p2", "r2p1", "r2p1", "r2p1", "r2p2", "r2p2",
+          "r2p2"}},
+        {"3", "2", "1", {}},
+    };
+    Open(ContactsDb(3), 2);
+    window->Run(Command::LastRecord);
+    view.emplace(*window);
+    device.printers = {"Laser", "Ink"};
+    device.defaultPrinter = "Ink";
+    for (const auto& row : rows) {
+        device.steps.clear();
+        device.pages.clear();
+        frmPrint& w = NewPrintWindow(device);
+        QTest::mouseClick(w.optLandscape(), Qt::LeftButton);
+        PrintRanges(w, row.from, row.to, "1", "2", row.copies);
+        EXPECT_EQ(device.pages, row.pages);
+        const std::vector<std::string> steps = {"select Ink", "orientation 2", "begin", "end"};
+        EXPECT_EQ(device.steps, row.pages.empty() ? std::vector<std::string>{} : steps);
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_EQ(device.probe(), "r3p2 toolbar");
+        EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3");
+        EXPECT_TRUE(reporter.messages.empty());
+    }
+}
+
+// A failing printer: the message, the pages sent so far, then the same restoring.
+TEST_F(PrintTest, FailureRestoresAndCloses) {
+    const struct {
+        size_t failAtPage;
+        bool failSelect;
+        size_t pagesSent;
+    } rows[] = {{4, false, 4}, {0, true, 0}};
+    Open(ContactsDb(3));
+    view.emplace(*window);
+    device.printers = {"Laser"};
+    for (const auto& row : rows) {
+        reporter.Clear();
+        device.pages.clear();
+        device.failAtPage = row.failAtPage;
+        device.failSelect = row.failSelect;
+        frmPrint& w = NewPrintWindow(device);
+        w.lstPrinter()->setCurrentRow(0);
+        PrintRanges(w, "1", "3", "1", "2", "2");
+        EXPECT_EQ(reporter.messages,
+                  (std::vector<RecordedMessage>{
+                      {"Print", "Error occured while prinitng", MsgIcon::Critical}}));
+        EXPECT_EQ(device.pages.size(), row.pagesSent);
+        EXPECT_EQ(device.probe(), "r1p1 toolbar");
+        EXPECT_FALSE(w.isVisible());
+    }
+}
+
+// The PDF entry asks for the file at Print time; cancelling prints nothing, keeps the window.
+TEST_F(PrintTest, PdfFileCancelledKeepsTheWindow) {
+    Open(ContactsDb(2));
+    view.emplace(*window);
+    frmPrint& w = NewPrintWindow(device);
+    ASSERT_EQ(w.lstPrinter()->currentItem()->text(), "PDF file");
+    QTest::mouseClick(w.cmdPrint(), Qt::LeftButton);
+    ASSERT_EQ(dialogs.files.size(), 1u);
+    EXPECT_EQ(dialogs.files[0].Title + " " + dialogs.files[0].Pattern, "Save As *.Pdf");
+    EXPECT_TRUE(device.steps.empty());
+    EXPECT_TRUE(w.isVisible());
+}
+
+// The menu item opens the window only when the file holds a record.
+TEST_F(PrintTest, PrintCommandNeedsARecord) {
+    for (int records : {0, 1}) {
+        Open(ContactsDb(records));
+        bool shown = false;
+        WhenModalOpens([&](QWidget* modal) {
+            shown = qobject_cast<frmPrint*>(modal) != nullptr;
+            modal->close();
+        });
+        window->MenuItem(Command::Print)->setEnabled(true);
+        window->MenuItem(Command::Print)->trigger();
+        if (records == 0) QTest::qWait(100);
+        EXPECT_EQ(shown, records == 1);
+    }
+}
+
+std::string Output(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+// 2 records x 2 pages x 3 copies through the Qt printer into a PDF, read back with poppler.
+TEST_F(PrintTest, PdfFileHoldsEveryPageAsTheWindowShowsIt) {
+    if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0)
+        GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
+    Open(ContactsDb(2));
+    view.emplace(*window);
+    QtPrintDevice qtPrinter;
+    frmPrint& w = NewPrintWindow(qtPrinter);
+    w.lstPrinter()->setCurrentRow(w.lstPrinter()->count() - 1);
+    dialogs.path = dir.Path().string();
+    dialogs.fileName = "cards";
+    PrintRanges(w, "1", "2", "1", "2", "3");
+    EXPECT_TRUE(reporter.messages.empty());
+    const std::string pdf = dir.File("cards.pdf");
+    EXPECT_NE(Output("pdfinfo '" + pdf + "'").find("Pages:           12"), std::string::npos);
+    const std::string page4 = Output("pdftotext -f 4 -l 4 '" + pdf + "' -");
+    EXPECT_NE(page4.find("555-0101"), std::string::npos) << page4;
+    const std::string page7 = Output("pdftotext -f 7 -l 7 '" + pdf + "' -");
+    EXPECT_NE(page7.find("Person 2"), std::string::npos) << page7;
+}
+
+} // namespace
+} // namespace tabulo::test
