@@ -13,13 +13,13 @@ trap 'rm -rf "$work"' EXIT
 
 source "$here/../cpu_seconds.sh"
 
-# The database: ten fields of 25 characters, every one filled by tbdmake's record generator.
+# The database: ten fields of 25 characters, every one filled by tabulo-cli's record generator.
 python3 - "$work/Big.json" <<'PY'
 import json, sys
 fields = [{"name": "FIELD%02d" % i, "length": 25, "format": "*"} for i in range(1, 11)]
 json.dump({"fields": fields, "generate": 65530}, open(sys.argv[1], "w"))
 PY
-"$build/tools/tbdmake/tbdmake" "$work/Big.json" "$work/Big.Tbd"
+"$build/tools/cli/tabulo-cli" create "$work/Big.json" "$work/Big"
 
 # The same table in SQLite, loaded from the export itself so that both hold the same values.
 "$build/bench/findexport/bench_export" "$work/Big" "$work/seed.csv"
