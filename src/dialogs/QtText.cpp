@@ -1,6 +1,6 @@
 #include "dialogs/QtText.h"
 
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "Console.h"
 
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <cstdio>
 #include <iostream>

@@ -5,7 +5,7 @@
 #include "ExportFormats.h"
 #include "SqliteExport.h"
 #include "base/modLIB.h"
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "ExportFormats.h"
 
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 #include "engine/CsvExport.h"
 
 #include <nlohmann/json.hpp>

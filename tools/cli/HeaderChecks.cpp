@@ -2,7 +2,7 @@
 
 #include "InfoText.h"
 #include "base/modLIB.h"
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 #include "engine/DbAccess.h"
 
 #include <algorithm>

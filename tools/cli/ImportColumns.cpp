@@ -1,7 +1,7 @@
 #include "ImportColumns.h"
 
 #include "DatabaseReader.h"
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <algorithm>
 

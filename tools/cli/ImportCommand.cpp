@@ -6,7 +6,7 @@
 #include "TypedValue.h"
 #include "editor/rules/NumberedAppend.h"
 #include "editor/rules/UpdateChecks.h"
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 #include "engine/modDB.h"
 
 #include <fstream>

@@ -3,7 +3,7 @@
 #include "Console.h"
 #include "DatabaseReader.h"
 #include "InfoText.h"
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <algorithm>
 #include <iomanip>

@@ -1,6 +1,6 @@
 #include "InfoText.h"
 
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <array>
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "JsonReader.h"
 
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <algorithm>
 #include <cctype>

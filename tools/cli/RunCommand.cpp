@@ -1,7 +1,7 @@
 #include "RunCommand.h"
 
 #include "Console.h"
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 #include "engine/modDB.h"
 #include "vbscript/ScriptEngine.h"
 

@@ -1,6 +1,6 @@
 #include "TextEncoding.h"
 
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <algorithm>
 

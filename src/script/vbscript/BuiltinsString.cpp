@@ -1,5 +1,6 @@
 // String functions. Text is Windows-1252: one byte per character.
 
+#include "base/CodePage.h"
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Limits.h"
@@ -264,6 +265,22 @@ Variant fnAsc(Interpreter&, ArgRefs a) {
     return Variant::integer(static_cast<int16_t>(static_cast<unsigned char>(s[0])));
 }
 
+// The wide forms speak Unicode; text here is Windows-1252, so a character the code page
+// cannot hold becomes "?", as it does everywhere text enters the program.
+Variant fnChrW(Interpreter&, ArgRefs a) {
+    int32_t code = toLong(arg(a, 0));
+    if (code < -32768 || code > 65535) raiseError(err::InvalidCall);
+    if (code < 0) code += 65536;
+    return Variant(std::string(1, CodePointToCp1252(static_cast<char32_t>(code))));
+}
+
+Variant fnAscW(Interpreter&, ArgRefs a) {
+    std::string s = toString(arg(a, 0));
+    if (s.empty()) raiseError(err::InvalidCall);
+    return Variant::integer(
+        static_cast<int16_t>(Cp1252ToCodePoint(static_cast<unsigned char>(s[0]))));
+}
+
 Variant fnStrReverse(Interpreter&, ArgRefs a) {
     if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
     std::string s = toString(arg(a, 0));
@@ -299,8 +316,8 @@ void addStringBuiltins(std::vector<Builtin>& out) {
                               {"split", 1, 4, fnSplit},     {"join", 1, 2, fnJoin},
                               {"strcomp", 2, 3, fnStrComp}, {"space", 1, 1, fnSpace},
                               {"string", 2, 2, fnString},   {"chr", 1, 1, fnChr},
-                              {"chrw", 1, 1, fnChr},        {"asc", 1, 1, fnAsc},
-                              {"ascw", 1, 1, fnAsc},        {"strreverse", 1, 1, fnStrReverse},
+                              {"chrw", 1, 1, fnChrW},       {"asc", 1, 1, fnAsc},
+                              {"ascw", 1, 1, fnAscW},       {"strreverse", 1, 1, fnStrReverse},
                               {"filter", 2, 4, fnFilter},
                           });
 }

@@ -1,5 +1,6 @@
 #include "script/vbscript/RegExpPattern.h"
 
+#include "base/CodePage.h"
 #include "vbscript/ScriptError.h"
 
 #include <cstdio>
@@ -21,25 +22,6 @@ int hexValue(char c) {
     if (isDigit(c)) return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-// The characters of the bytes 0x80..0x9F; the five bytes Windows-1252 leaves undefined
-// stand for the characters of the same value.
-constexpr char32_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char32_t codePointOf(unsigned char b) {
-    return b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : b;
-}
-
-// The byte of a character, -1 when Windows-1252 has none.
-int byteOf(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
-    for (int i = 0; i < 32; ++i)
-        if (kHighControls[i] == c) return 0x80 + i;
     return -1;
 }
 
@@ -205,7 +187,7 @@ private:
         const char c = in_[pos_++];
         if (c == '\\') return escape(true);
         return static_cast<int>(
-            codePointOf(static_cast<unsigned char>(c))); // "[" too: no POSIX classes
+            Cp1252ToCodePoint(static_cast<unsigned char>(c))); // "[" too: no POSIX classes
     }
 
     // The bytes whose characters lie in [low, high], as runs of byte ranges.
@@ -221,13 +203,13 @@ private:
         }
     }
     static bool inRange(unsigned b, int low, int high) {
-        const auto c = static_cast<int>(codePointOf(static_cast<unsigned char>(b)));
+        const auto c = static_cast<int>(Cp1252ToCodePoint(static_cast<unsigned char>(b)));
         return c >= low && c <= high;
     }
 
     // A character outside a class: its byte, or a class no byte is in.
     void appendCharacter(int codePoint) {
-        const int b = byteOf(static_cast<char32_t>(codePoint));
+        const int b = Cp1252ByteOf(static_cast<char32_t>(codePoint));
         out_ += b >= 0 ? byteEscape(static_cast<unsigned>(b)) : std::string(kNoByte);
     }
 
@@ -276,7 +258,7 @@ private:
         }
         if (isDigit(e)) return decimalEscape(inClass);
         // A letter without a meaning, or any other character, stands for itself.
-        return static_cast<int>(codePointOf(static_cast<unsigned char>(e)));
+        return static_cast<int>(Cp1252ToCodePoint(static_cast<unsigned char>(e)));
     }
 
     // \xHH and \uHHHH; without all their digits they are the letter.

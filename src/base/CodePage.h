@@ -10,6 +10,7 @@
 namespace tabulo {
 
 char32_t Cp1252ToCodePoint(unsigned char byte);
+int Cp1252ByteOf(char32_t codePoint);       // -1 when the code page has no such character
 char CodePointToCp1252(char32_t codePoint); // '?' when the code page has no such character
 
 std::u32string Cp1252ToCodePoints(std::string_view text);

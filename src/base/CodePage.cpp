@@ -1,4 +1,4 @@
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <array>
 
@@ -63,12 +63,17 @@ char32_t Cp1252ToCodePoint(unsigned char byte) {
     return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : byte;
 }
 
-char CodePointToCp1252(char32_t codePoint) {
+int Cp1252ByteOf(char32_t codePoint) {
     for (size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == codePoint) return static_cast<char>(0x80 + i);
+        if (kHighControls[i] == codePoint) return static_cast<int>(0x80 + i);
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
-        return static_cast<char>(codePoint);
-    return '?';
+        return static_cast<int>(codePoint);
+    return -1;
+}
+
+char CodePointToCp1252(char32_t codePoint) {
+    const int byte = Cp1252ByteOf(codePoint);
+    return byte < 0 ? '?' : static_cast<char>(byte);
 }
 
 std::u32string Cp1252ToCodePoints(std::string_view text) {

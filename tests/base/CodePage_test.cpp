@@ -1,4 +1,4 @@
-#include "engine/CodePage.h"
+#include "base/CodePage.h"
 
 #include <gtest/gtest.h>
 #include <string>
