@@ -1,9 +1,9 @@
 #include "DialogTest.h"
 #include "ModalDriver.h"
+#include "RecordingReporter.h"
 #include "TempDir.h"
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/frmDlgFile.h"
-#include "engine/Reporter.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -14,15 +14,6 @@
 
 namespace tabulo {
 namespace {
-
-class RecordingReporter : public Reporter {
-public:
-    void Message(const std::string& title, const std::string& text, MsgIcon icon) override {
-        messages.push_back(title + "|" + text + (icon == MsgIcon::Critical ? "|critical" : ""));
-    }
-    bool Ask(const std::string&, const std::string&, MsgIcon, bool) override { return false; }
-    std::vector<std::string> messages;
-};
 
 class FileDialog : public test::DialogTest {
 protected:
@@ -70,7 +61,7 @@ protected:
 
     test::TempDir dir;
     QString root;
-    RecordingReporter reporter;
+    test::RecordingReporter reporter;
     std::unique_ptr<frmDlgFile> dialog;
 };
 
@@ -204,7 +195,8 @@ TEST_F(FileDialog, AnUnavailableDriveIsReportedAndTheDirectoryKept) {
     const QString missing = root + QDir::separator() + "gone";
     List("lstDrive").addItem(missing);
     DoubleClick("lstDrive", missing);
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{"Tabulo|Drive unavailable.|critical"});
+    EXPECT_EQ(reporter.messages, (std::vector<test::RecordedMessage>{
+                                     {"Tabulo", "Drive unavailable.", MsgIcon::Critical}}));
     EXPECT_EQ(TextOf(*dialog, "txtPath"), frmDlgFile::ShortPath(Sub()));
 }
 
