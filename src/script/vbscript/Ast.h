@@ -24,6 +24,12 @@ class ClassInstance;
 struct ExecuteLocals {
     std::vector<std::string> names;
     std::deque<Variant> values;
+
+    Variant* find(const std::string& lower) {
+        for (size_t i = 0; i < names.size(); ++i)
+            if (names[i] == lower) return &values[i];
+        return nullptr;
+    }
 };
 
 // One running procedure (or the top-level code): its local slots and object.

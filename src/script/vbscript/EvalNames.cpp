@@ -88,7 +88,11 @@ void NameExpr::resolve(Context& c) const {
     bind = {BindKind::Global, in.globalSlot(lower), false, nullptr, nullptr};
 }
 
+// A variable that Execute declared in this call hides a class field or global of its name
+// from the procedure's own code; the binding is shared by every call, so this is asked here.
 Variant& NameExpr::storage(Context& c) const {
+    if (bind.kind != BindKind::Local && c.frame.added)
+        if (Variant* added = c.frame.added->find(lower)) return *added;
     switch (bind.kind) {
     case BindKind::Local:
         return c.frame.locals[bind.index].deref();

@@ -48,6 +48,13 @@ Sub Nested
     Execute "MsgBox m"
 End Sub
 Nested                      ' OUT: 6
+' A variable Execute declares hides the global of its name for the rest of the call.
+Sub Shadows
+    Execute "Dim x : x = ""mine"""
+    MsgBox x
+End Sub
+Shadows                     ' OUT: mine
+MsgBox x                    ' OUT: global
 Set made = New Made
 MsgBox TypeName(made)       ' OUT: Made
 ' Inside a function its result; inside a class its members.
@@ -79,4 +86,4 @@ ExecuteGlobal "Const Limit = 1"
 ExecuteGlobal "Const Limit = 2"
 MsgBox Err.Number & " " & Limit ' OUT: 1041 1
 On Error GoTo 0
-Execute "x = 1" & vbCrLf & "x = x / 0"  ' ERR: 11 82 0
+Execute "x = 1" & vbCrLf & "x = x / 0"  ' ERR: 11 89 0
