@@ -170,7 +170,9 @@ TEST_F(PackTest, OtherCopiesCannotWriteWhileThePackRuns) {
     EXPECT_EQ(otherReporter.messages.back(),
               (RecordedMessage{"AddRecord", "Unexpected Error", MsgIcon::Critical}));
     ASSERT_EQ(other.AddRecord(), 1);
+    EXPECT_EQ(otherReporter.messages.size(), 5u);
     EXPECT_EQ(other.GetRecordNo(), 4) << "appended to the packed file";
+    EXPECT_EQ(FileBytes(base), PackedFiveRecords().AddRecord({"Late"}).Bytes());
     EXPECT_EQ(engine.GetRecordCount(), 4);
     EXPECT_EQ(LongAt(ReadFileBytes(base + ".Bak"), 0), 5) << "nothing went into the old file";
 }

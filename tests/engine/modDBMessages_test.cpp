@@ -135,8 +135,8 @@ INSTANTIATE_TEST_SUITE_P(EveryMessage, MessageTable, ::testing::ValuesIn(Rows())
 // The rows whose text names a file.
 TEST_F(EngineTest, OpenMessagesNameTheFile) {
     const std::string first = Open(TwoFieldDb(), "Stock");
-    std::string other = dir.File("Other");
-    EXPECT_EQ(engine.OpenDatabase(other), 0);
+    std::string second = dir.File("Other");
+    EXPECT_EQ(engine.OpenDatabase(second), 0);
     EXPECT_EQ(reporter.Only(), (RecordedMessage{"OPEN DATABASE", "FILE:" + first + " already open",
                                                 MsgIcon::Critical}));
     EXPECT_EQ(engine.GetBaseName(), first) << "the first database stays open";
