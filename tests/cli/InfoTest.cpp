@@ -23,8 +23,6 @@ TEST_F(Info, DescribesTheContactsSample) {
              "Pages        3\n     1  \"Person\"\n     2  \"Address\"\n     3  \"Notes\"\n",
              "     3  LASTNAME                            1     32     30  \"AS-F!\" letters, "
              "space, minus, first capitals, required\n",
-             "    20  CHANGED                             3    699     10  \"=H\" read-only, "
-             "hidden in lists\n",
              "Banners      31\n",
              "; procedures Start, Update, FindCity, CalledToday\n",
          })
