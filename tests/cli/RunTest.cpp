@@ -2,6 +2,7 @@
 
 #include "CaseName.h"
 #include "CliFixture.h"
+#include "base/modLIB.h"
 
 namespace tabulo::cli {
 namespace {
@@ -28,8 +29,8 @@ Sub Window
     MsgBox "picked " & Tb.GetDBList(names)
 End Sub
 
-Sub Rename
-    Tb.SetField "NAME", "Renamed"
+Sub Stamp
+    Tb.SetField "NAME", Tb.GetDate()
 End Sub
 
 Sub Veto
@@ -124,12 +125,16 @@ TEST_P(Run, RunsTheProcedureHeadless) {
 
 INSTANTIATE_TEST_SUITE_P(Cli, Run, testing::ValuesIn(kRuns), CaseName<RunCase>);
 
+// Stamp writes today's date, which a run without the window takes from the system's clock.
 TEST_F(RunDb, FieldChangesReachTheFileOnlyWhenAskedTo) {
     const std::string before = Bytes("Db.Tbd");
-    EXPECT_EQ(Cli({"run", "Db", "Rename"}).status, 0);
+    EXPECT_EQ(Cli({"run", "Db", "Stamp"}).status, 0);
     EXPECT_EQ(Bytes("Db.Tbd"), before);
-    EXPECT_EQ(Cli({"run", "Db", "Rename", "--record", "2", "--save"}).status, 0);
-    EXPECT_EQ(Bytes("Db.Tbd").substr(23496), " Ann        Renamed   ");
+    EXPECT_EQ(Cli({"run", "Db", "Stamp", "--record", "2", "--save"}).status, 0);
+    const std::string records = Bytes("Db.Tbd").substr(23496);
+    ASSERT_EQ(records.size(), 22u);
+    EXPECT_EQ(records.substr(0, 12), " Ann        ");
+    EXPECT_TRUE(modLIB::IsValidDate(records.substr(12, 10), 1)) << records;
 }
 
 } // namespace

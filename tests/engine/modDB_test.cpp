@@ -15,8 +15,9 @@ std::string StoredRecord(const std::string& bytes, long k) {
 }
 
 // A file put together byte by byte from the format tables, without the engine's encoder: the
-// records and a field's place in them. (The header's members are checked at their offsets
-// in DBHeader_test, and looked up in HeaderLookUps.)
+// records and a field's place in them. (The header's other members are checked at their
+// offsets by DBHeader_test and the description tests of tabulo-cli, and looked up in
+// HeaderLookUps.)
 TEST_F(EngineTest, ReadsAFileWrittenFromTheFormatTables) {
     std::string bytes(23496, '\0');
     PutLong(bytes, 0, 2);     // RecordCount
