@@ -56,14 +56,4 @@ TEST_F(EngineTest, NumberingCannotMarkTheNewRecordDeleted) {
     EXPECT_EQ(engine.IsDeleted(), 0);
 }
 
-TEST_F(EngineTest, RefusedAppendsNeverAskForANumber) {
-    int calls = 0;
-    auto count = [&](long) { ++calls; };
-    EXPECT_EQ(engine.AddRecord(count), 0); // no database open
-    OpenBytes(WithBlankRecords(TwoFieldDb(), kMaxRecords));
-    EXPECT_EQ(engine.AddRecord(count), 0); // full
-    EXPECT_EQ(calls, 0);
-    EXPECT_EQ(reporter.Only(), (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
-}
-
 } // namespace
