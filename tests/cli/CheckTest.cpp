@@ -26,10 +26,6 @@ struct Planted {
     std::vector<std::string> problems; // the whole lines after "Damaged.Tbd: ", in order
 };
 
-void PrintTo(const Planted& c, std::ostream* os) {
-    *os << c.what;
-}
-
 // The file's header replaced by the builder's, its records kept as they are.
 void Rehead(std::string& bytes, const test::TestDb& db) {
     bytes.replace(0, kRecords, EncodeHeader(db.Header()));
@@ -73,12 +69,6 @@ const Planted kPlanted[] = {
     {"a window without a size",
      [](std::string& b, test::TestDb&) { test::PutInteger(b, 8, 0); },
      {"header: window size 0 x 7200 twips is not a size"}},
-    {"a field outside the record",
-     [](std::string& b, test::TestDb& db) {
-         db.SetField(2, FieldAt(6, 5, "B"));
-         Rehead(b, db);
-     },
-     {"field 2 (B): characters 6 to 10 reach outside the record of 8 bytes"}},
     {"overlapping fields",
      [](std::string& b, test::TestDb& db) {
          db.SetField(2, FieldAt(3, 3, "B"));
@@ -139,14 +129,14 @@ INSTANTIATE_TEST_SUITE_P(Cli, Check, testing::ValuesIn(kPlanted), CaseName<Plant
 
 class CheckFile : public CliTest {};
 
-TEST_F(CheckFile, ASoundFilePasses) {
+// A backup older than the database is what a finished pack leaves: no problem either.
+TEST_F(CheckFile, SoundFilesPass) {
+    test::WriteFileBytes(File("Sound.Bak"), "old");
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
     Write(Sound(), "Sound");
     const test::CliResult r = Cli({"check", "Sound.tbd"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "Sound.Tbd: no problems found (3 records)\n");
-}
-
-TEST_F(CheckFile, TheSamplesPass) {
     for (const char* sample : {"Contacts", "Cities"}) {
         MakeSample(sample);
         EXPECT_EQ(Cli({"check", sample}).status, 0) << sample;
@@ -182,21 +172,6 @@ TEST_F(CheckFile, ADatabaseLeftUnderItsPackNames) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "tabulo-cli: Stock.Tbd: no such database\n");
     EXPECT_EQ(r.out, "Stock.Tbd: Stock.TbO is left over from a pack that did not finish\n");
-}
-
-TEST_F(CheckFile, AnOlderBackupIsNoProblem) {
-    test::WriteFileBytes(File("Stock.Bak"), "old");
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    Write(Sound(), "Stock");
-    EXPECT_EQ(Cli({"check", "Stock"}).status, 0);
-}
-
-TEST_F(CheckFile, AHeaderCutShortIsNotADatabase) {
-    test::WriteFileBytes(File("Short.Tbd"), std::string(100, ' '));
-    const test::CliResult r = Cli({"check", "Short"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "tabulo-cli: Short.Tbd: 100 bytes, shorter than the 23496-byte header: not "
-                     "a database\n");
 }
 
 } // namespace

@@ -17,10 +17,6 @@ struct ReadCase {
     std::vector<CsvRecord> records;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
 const ReadCase kCases[] = {
     {"plain values with CR LF", "a,b\r\nc,d\r\n", {{1, {"a", "b"}, ""}, {2, {"c", "d"}, ""}}},
     {"LF and lone CR line ends", "a\nb\rc", {{1, {"a"}, ""}, {2, {"b"}, ""}, {3, {"c"}, ""}}},

@@ -1,5 +1,7 @@
 // tabulo-cli import: values typed into their fields, records checked as Update checks them,
-// refused rows named by their line, the RFC 4180 round trip, and appends under the lock.
+// refused rows named by their line, the RFC 4180 round trip, and appends under the lock. The
+// keys each code takes and the checks Update makes are tested with the editor; here, one
+// refusal of each kind shows how an import reports it.
 
 #include "CaseName.h"
 #include "CliFixture.h"
@@ -27,51 +29,19 @@ struct BadRows {
     int appended;
 };
 
-void PrintTo(const BadRows& c, std::ostream* os) {
-    *os << c.what;
-}
-
 const BadRows kBadRows[] = {
     {"a date that does not exist",
      "NAME,BORN\r\nAnn,31/02/2024\r\nBob,29/02/2024\r\n",
      {"line 2: Field: BORN, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
      1},
-    {"a time out of range",
-     "NAME,AT\r\nAnn,25:00:00\r\n",
-     {"line 2: Field: AT, Invalid time. Format (hh:mm)"},
-     0},
-    {"a required field left empty",
-     "NAME,BORN\r\n,01/01/2000\r\n",
-     {"line 2: Field: NAME, Cannot be empty"},
-     0},
-    {"a character the field refuses",
-     "NAME,QTY\r\nAnn,12a\r\n",
-     {"line 2: field QTY: \"a\" is not accepted by the field's codes \"N-\""},
-     0},
     {"a minus after the digits",
      "NAME,QTY\r\nAnn,-5\r\nBob,5-\r\n",
      {"line 3: field QTY: \"-\" is not accepted by the field's codes \"N-\""},
      1},
-    {"a second at sign",
-     "NAME,MAIL\r\nAnn,a@b@c\r\n",
-     {"line 2: field MAIL: \"@\" is not accepted by the field's codes \"E\""},
-     0},
-    {"a line break in a field of one line",
-     "NAME\r\n\"Ann\r\nBerg\"\r\nBob\r\n",
-     {"line 2: field NAME: a line break is not accepted in a field of one line"},
-     1},
-    {"a control character",
-     "NAME,NOTE\r\nAnn,a\tb\r\n",
-     {"line 2: field NOTE: the control character \"\\x09\" cannot be typed"},
-     0},
     {"a wrong number of values",
      "NAME,BORN\r\nAnn\r\nBob,,\r\nCy,\r\n",
      {"line 2: 1 values, but the header row names 2",
       "line 3: 3 values, but the header row names 2"},
-     1},
-    {"a quote inside a plain value",
-     "NAME\r\nAn\"n\r\nBob\r\n",
-     {"line 2: a quote inside a value that does not begin with one"},
      1},
     {"a quoted value that never ends",
      "NAME\r\nAnn\r\n\"Bob\r\n",
@@ -108,24 +78,7 @@ TEST_P(ImportRows, RefusesBadRowsByLineAndAppendsTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(Cli, ImportRows, testing::ValuesIn(kBadRows), CaseName<BadRows>);
 
-class Import : public CliTest {
-protected:
-    // The fields of record k as the engine reads them, "|" between them.
-    std::string Record(const std::string& db, long k) {
-        test::RecordingReporter reporter;
-        modDB engine(reporter);
-        std::string name = File(db);
-        EXPECT_EQ(engine.OpenDatabase(name), 1);
-        EXPECT_EQ(engine.SetRecordNo(k), 1);
-        std::string joined = engine.IsDeleted() ? "*" : " ";
-        for (int n = 1; n <= engine.GetFieldCount(); ++n) {
-            std::string value;
-            engine.ReadField(n, value);
-            joined += "|" + value;
-        }
-        return joined;
-    }
-};
+class Import : public CliTest {};
 
 TEST_F(Import, ValuesAreTypedAsAPersonWouldTypeThem) {
     test::TestDb db = Form();
@@ -139,8 +92,11 @@ TEST_F(Import, ValuesAreTypedAsAPersonWouldTypeThem) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "tabulo-cli: in.csv: line 4: field NAME: cut to the field's length, 10\n");
     EXPECT_EQ(r.out, "appended 2 records to Db.Tbd\n");
-    EXPECT_EQ(Record("Db", 2), "*|2|John Smith|||-12|AB||one\r\ntwo|as is|Y");
-    EXPECT_EQ(Record("Db", 3), " |3|Abcdefghij" + std::string(7, '|') + "|N");
+    EXPECT_EQ(Cli({"export", "Db"}).out,
+              "recno,deleted,ID,NAME,BORN,AT,QTY,CODE,MAIL,NOTE,FIXED,YES\r\n"
+              "1,0,1,Old,,,,,,,,\r\n"
+              "2,1,2,John Smith,,,-12,AB,,\"one\r\ntwo\",as is,Y\r\n"
+              "3,0,3,Abcdefghij,,,,,,,,N\r\n");
 }
 
 // Export then import into an empty copy gives the same file, byte for byte.

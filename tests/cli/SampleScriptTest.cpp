@@ -80,10 +80,6 @@ struct ScriptCase {
     int cancel;
 };
 
-void PrintTo(const ScriptCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
 std::vector<ScriptCase> Cases() {
     return {
         {"update refuses a newsletter without an address",

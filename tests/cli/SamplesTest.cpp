@@ -3,10 +3,7 @@
 
 #include "BuildSample.h"
 #include "Description.h"
-#include "RecordingReporter.h"
-#include "TempDir.h"
 #include "base/modLIB.h"
-#include "engine/modDB.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -89,25 +86,6 @@ TEST_F(ContactsSample, EveryPostalCodeIsFoundInCities) {
     ASSERT_NE(zip, 0);
     for (const std::string& r : contacts.records)
         EXPECT_TRUE(known.count(Value(h.Fields[zip - 1], r))) << Value(h.Fields[zip - 1], r);
-}
-
-TEST(SampleFiles, OpenInTheEngineWithoutAComplaint) {
-    test::TempDir dir;
-    for (const char* name : {"Contacts", "Cities"})
-        ASSERT_EQ(MakeDatabase(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json",
-                               dir.File(std::string(name) + ".Tbd")),
-                  "");
-    test::RecordingReporter reporter;
-    modDB db(reporter);
-    std::string name = dir.File("Contacts");
-    ASSERT_EQ(db.OpenDatabase(name), 1);
-    EXPECT_EQ(db.GetPageCount(), 3);
-    ASSERT_EQ(db.SetRecordNo(6), 1);
-    EXPECT_EQ(db.IsDeleted(), -1); // true
-    std::string value;
-    ASSERT_EQ(db.ReadField(db.FindField("CITY"), value), 1);
-    EXPECT_EQ(value, "London");
-    EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front();
 }
 
 } // namespace

@@ -1,5 +1,7 @@
-// Values entered as if typed: what each code accepts, converts and refuses, line breaks as
-// the Enter key, and values cut to the field's length.
+// Values entered as if typed, one key after another through the field's key filter (whose
+// codes are tested key by key with the editor): the refusal in words, line breaks as the
+// Enter key, control characters, values cut to the field's length, and the codes that take
+// no keys.
 
 #include "TypedValue.h"
 
@@ -16,31 +18,18 @@ struct TypedCase {
     int length;
     std::string value;
     std::string text;    // the field's text afterwards
-    std::string problem; // part of the refusal; empty when taken
+    std::string problem; // the refusal; empty when taken
     bool cut;
 };
 
-void PrintTo(const TypedCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
 const TypedCase kCases[] = {
-    {"letters and spaces", "AS", 10, "Ann Berg", "Ann Berg", "", false},
-    {"a digit in a letters field", "A", 10, "Ann2", "", "\"2\" is not accepted", false},
-    {"first capitals", "ASF", 20, "john SMITH", "John Smith", "", false},
-    {"upper then lower case", "AUL", 5, "AbC", "abc", "", false},
-    {"a number with one point and a leading minus", "N.-", 8, "-12.5", "-12.5", "", false},
-    {"a second decimal point", "N.", 8, "1.2.3", "", "\".\" is not accepted", false},
-    {"yes or no", "Y", 1, "n", "N", "", false},
-    {"a word in a yes or no field", "Y", 3, "Yes", "", "\"e\" is not accepted", false},
-    {"a date", "D", 10, "29/02/2024", "29/02/2024", "", false},
-    {"a time", "T", 8, "12:30:00", "12:30:00", "", false},
-    {"a web address with one colon", "W", 30, "http://a:b", "", "\":\" is not accepted", false},
+    {"a digit in a letters field", "A", 10, "Ann2", "",
+     "\"2\" is not accepted by the field's codes \"A\"", false},
     {"any character, line breaks as CR LF", "*M", 20, "a\nb\r\nc\rd", "a\r\nb\r\nc\r\nd", "",
      false},
-    {"a line break in one line", "*", 20, "a\nb", "", "a line break is not accepted", false},
+    {"a line break in one line", "*", 20, "a\nb", "",
+     "a line break is not accepted in a field of one line", false},
     {"a tab", "*", 20, "a\tb", "", "the control character \"\\x09\" cannot be typed", false},
-    {"characters above 127 in any-character fields", "*", 5, "\xE9\x80", "\xE9\x80", "", false},
     {"too long: cut to the length", "A", 3, "abcdef", "abc", "", true},
     {"cut never between CR and LF", "*M", 3, "ab\r\ncd", "ab", "", true},
     {"read-only fields keep the value as given", "=", 6, "x,y!\n", "x,y!\r\n", "", false},
@@ -54,10 +43,7 @@ TEST_P(Typing, AsAPersonWouldType) {
     const TypedCase& c = GetParam();
     const TypedValue typed = TypeIntoField({c.format, c.length, 1}, c.value);
     EXPECT_EQ(typed.text, c.text);
-    if (c.problem.empty())
-        EXPECT_EQ(typed.problem, "");
-    else
-        EXPECT_NE(typed.problem.find(c.problem), std::string::npos) << typed.problem;
+    EXPECT_EQ(typed.problem, c.problem);
     EXPECT_EQ(typed.cut, c.cut);
 }
 

@@ -13,10 +13,6 @@ struct Usage {
     std::string err; // part of standard error
 };
 
-void PrintTo(const Usage& c, std::ostream* os) {
-    *os << c.what;
-}
-
 const Usage kBadUsage[] = {
     {"no subcommand", {}, "A subcommand is required"},
     {"an unknown subcommand", {"frobnicate"}, "A subcommand is required"},

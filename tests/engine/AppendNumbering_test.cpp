@@ -3,33 +3,20 @@
 
 #include "EngineFixture.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 
 using namespace tabulo;
 using namespace tabulo::test;
 
-// True when another open file description could take the byte-0 lock right now.
+// True when another open file could take the byte-0 lock right now.
 bool LockIsFree(const std::string& base) {
-    const int fd = open((base + ".Tbd").c_str(), O_RDWR);
-    if (fd < 0) return false;
-    struct flock fl {};
-    fl.l_type = F_WRLCK;
-    fl.l_whence = SEEK_SET;
-    fl.l_len = 1;
-    const bool free = fcntl(fd, F_OFD_SETLK, &fl) == 0;
-    close(fd); // closing the description drops a lock it may have taken
-    return free;
+    const auto file = DbFile::Open(base + ".Tbd");
+    return file && file->TryLockByte0(); // closing the file drops the lock it took
 }
 
 TEST_F(EngineTest, NumberingSeesTheCountReReadUnderTheLock) {
     const std::string base = Open(TwoFieldDb().AddRecord({"One"}).AddRecord({"Two"}));
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
+    OpenInOtherCopy(base);
     ASSERT_EQ(other.AddRecord(), 1); // this copy still believes the file holds two records
 
     std::vector<long> numbers;
@@ -67,16 +54,6 @@ TEST_F(EngineTest, NumberingCannotMarkTheNewRecordDeleted) {
     const std::string bytes = FileBytes(base);
     EXPECT_EQ(bytes.substr(kHeaderSize), form.RecordText({"Kept"}));
     EXPECT_EQ(engine.IsDeleted(), 0);
-}
-
-TEST_F(EngineTest, RefusedAppendsNeverAskForANumber) {
-    int calls = 0;
-    auto count = [&](long) { ++calls; };
-    EXPECT_EQ(engine.AddRecord(count), 0); // no database open
-    OpenBytes(WithBlankRecords(TwoFieldDb(), kMaxRecords));
-    EXPECT_EQ(engine.AddRecord(count), 0); // full
-    EXPECT_EQ(calls, 0);
-    EXPECT_EQ(reporter.Only(), (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
 }
 
 } // namespace

@@ -1,17 +1,14 @@
 #include "TempDir.h"
+#include "TestDb.h"
 #include "engine/DbFile.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tabulo;
 using tabulo::test::TempDir;
-
-void WriteText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using tabulo::test::WriteFileBytes;
 
 TEST(DbFile, OpenFailsCleanlyForMissingFilesAndDirectories) {
     TempDir dir;
@@ -22,7 +19,7 @@ TEST(DbFile, OpenFailsCleanlyForMissingFilesAndDirectories) {
 TEST(DbFile, ReadsAndWritesAtPositions) {
     TempDir dir;
     const std::string path = dir.File("a.Tbd");
-    WriteText(path, "0123456789");
+    WriteFileBytes(path, "0123456789");
     auto f = DbFile::Open(path);
     ASSERT_NE(f, nullptr);
     ASSERT_TRUE(f->WriteAt(2, "ab", 2));
@@ -43,7 +40,7 @@ TEST(DbFile, ReadsAndWritesAtPositions) {
 TEST(DbFile, ByteZeroLockExcludesOtherOpenFilesOfTheSameProcess) {
     TempDir dir;
     const std::string path = dir.File("a.Tbd");
-    WriteText(path, "x");
+    WriteFileBytes(path, "x");
     auto a = DbFile::Open(path);
     auto b = DbFile::Open(path);
     ASSERT_TRUE(a && b);
@@ -64,7 +61,7 @@ TEST(DbFile, ByteZeroLockExcludesOtherOpenFilesOfTheSameProcess) {
 TEST(DbFile, NamesAndIdentities) {
     TempDir dir;
     const std::string a = dir.File("a.Tbd"), b = dir.File("b.Bak"), c = dir.File("c.TbB");
-    WriteText(a, "xy");
+    WriteFileBytes(a, "xy");
     auto open = DbFile::Open(a);
     FileId ia, ib;
     int64_t size = 0;
@@ -79,7 +76,7 @@ TEST(DbFile, NamesAndIdentities) {
     ASSERT_TRUE(open->Status(size, names));
     EXPECT_EQ(size, 2);
     EXPECT_EQ(names, 1u);
-    WriteText(c, "z");
+    WriteFileBytes(c, "z");
     EXPECT_TRUE(DbFile::Rename(c, b));
     ASSERT_TRUE(open->Status(size, names));
     EXPECT_EQ(names, 0u) << "replaced by the rename";

@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up of the engine tests: a temporary directory, a recording reporter and an
-// engine, plus a few databases made with TestDb.
+// engine, a second copy of the program, plus a few databases made with TestDb.
 
 #include "RecordingReporter.h"
 #include "TempDir.h"
@@ -49,11 +49,18 @@ protected:
         reporter.Clear();
         return path;
     }
+    // A second copy of the program with the database open.
+    void OpenInOtherCopy(const std::string& base) {
+        std::string name = base;
+        ASSERT_EQ(other.OpenDatabase(name), 1);
+    }
     std::string FileBytes(const std::string& base) const { return ReadFileBytes(base + ".Tbd"); }
 
     TempDir dir;
     RecordingReporter reporter;
     modDB engine{reporter};
+    RecordingReporter otherReporter;
+    modDB other{otherReporter};
 };
 
 } // namespace tabulo::test

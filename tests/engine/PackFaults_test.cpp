@@ -61,21 +61,22 @@ protected:
         progress = RecordingProgress{};
     }
     // Every record is there: the old file as it was, or the packed one with the old file as
-    // its backup. No file of the pack is left.
-    bool NothingLost() const {
+    // its backup. No file of the pack is left. Returns whether all of that held.
+    bool ExpectNothingLost() const {
         const std::string now = FileBytes(base), backup = ReadFileBytes(base + ".Bak");
-        return LeftOver(base).empty() &&
-               ((now == packed && backup == old) || (now == old && backup == kOldBackup));
-    }
-    void ExpectNothingLost() const {
-        const std::string now = FileBytes(base), backup = ReadFileBytes(base + ".Bak");
-        if (now == packed) {
-            EXPECT_EQ(backup, old);
-        } else {
-            EXPECT_EQ(now, old) << "neither the old nor the packed file";
-            EXPECT_EQ(backup, kOldBackup) << "the previous backup is replaced only by a pack";
-        }
+        const bool whole = now == packed || now == old;
+        const std::string& wantedBackup = now == packed ? old : kOldBackup;
+        EXPECT_TRUE(whole) << "neither the old nor the packed file";
+        EXPECT_EQ(backup, wantedBackup) << "the previous backup is replaced only by a pack";
         EXPECT_EQ(LeftOver(base), "");
+        return whole && backup == wantedBackup && LeftOver(base).empty();
+    }
+    // The next open repairs what a failure after the swap left.
+    void ReopenAndExpectNothingLost() {
+        if (engine.GetFileNumber() != 0) engine.CloseDatabase();
+        Open();
+        engine.CloseDatabase();
+        ExpectNothingLost();
     }
     std::string Trace(long n) const {
         return "step " + std::to_string(n) + " (" + FileStepName(DbFile::LastInjectedStep()) + ")";
@@ -92,9 +93,8 @@ TEST_F(PackFaults, AnIoErrorAtAnyStepLosesNothingAndIsExplained) {
         for (long n = 1; n <= steps; ++n) {
             Restore();
             Open();
-            reporter.AnswerNext(true);
             DbFile::FailAtStep(n, error);
-            const int result = engine.PackRecords(progress);
+            const int result = Pack();
             SCOPED_TRACE(Trace(n) + " " + std::strerror(error));
             const FileStep failed = DbFile::LastInjectedStep();
             DbFile::ResetSteps();
@@ -121,10 +121,7 @@ TEST_F(PackFaults, AnIoErrorAtAnyStepLosesNothingAndIsExplained) {
             } else {
                 EXPECT_EQ(reporter.messages.back().title, "Open Database") << "only the reopen";
             }
-            if (engine.GetFileNumber() != 0) engine.CloseDatabase();
-            Open(); // repairs what a failure after the swap left
-            engine.CloseDatabase();
-            ExpectNothingLost();
+            ReopenAndExpectNothingLost();
         }
     }
 }
@@ -135,15 +132,11 @@ TEST_F(PackFaults, FailuresThatAlsoDefeatTheUndoLoseNothing) {
     for (long n = 1; n <= steps; ++n) {
         Restore();
         Open();
-        reporter.AnswerNext(true);
         DbFile::FailFromStep(n, EIO);
-        engine.PackRecords(progress);
+        Pack();
         SCOPED_TRACE(Trace(n));
         DbFile::ResetSteps();
-        if (engine.GetFileNumber() != 0) engine.CloseDatabase();
-        Open();
-        engine.CloseDatabase();
-        ExpectNothingLost();
+        ReopenAndExpectNothingLost();
     }
 }
 
@@ -184,8 +177,7 @@ TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
         }
         engine.CloseDatabase();
         reporter.Clear();
-        survived += NothingLost();
-        ExpectNothingLost();
+        survived += ExpectNothingLost();
     }
     std::cout << "kill points survived: " << survived << " of " << steps << "\n";
     RecordProperty("KillPointsSurvived", std::to_string(survived) + "/" + std::to_string(steps));

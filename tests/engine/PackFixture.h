@@ -37,11 +37,7 @@ protected:
         return found;
     }
 
-    // A second copy of the program with the database open; PackInOtherCopy also packs it.
-    void OpenInOtherCopy(const std::string& base) {
-        std::string name = base;
-        ASSERT_EQ(other.OpenDatabase(name), 1);
-    }
+    // A second copy of the program packs the database.
     void PackInOtherCopy(const std::string& base) {
         OpenInOtherCopy(base);
         otherReporter.AnswerNext(true);
@@ -50,8 +46,6 @@ protected:
     }
 
     RecordingProgress progress;
-    RecordingReporter otherReporter;
-    modDB other{otherReporter};
 };
 
 } // namespace tabulo::test

@@ -135,18 +135,4 @@ INSTANTIATE_TEST_SUITE_P(
                       Superseded{"Delete", &modDB::DeleteRecord, "DeleteRecord"}),
     CaseName<Superseded>);
 
-TEST_F(PackTest, AnAppendAfterAnotherCopysPackGoesIntoThePackedFile) {
-    const std::string base = Open(FiveRecords());
-    PackInOtherCopy(base);
-
-    engine.ClearRecord();
-    engine.WriteField(1, "Six");
-    ASSERT_EQ(engine.AddRecord(), 1);
-    EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
-    EXPECT_EQ(engine.GetRecordNo(), 4);
-    TestDb expected = PackedFiveRecords();
-    EXPECT_EQ(FileBytes(base), expected.AddRecord({"Six"}).Bytes());
-    EXPECT_EQ(ReadFileBytes(base + ".Bak"), FiveRecords().Bytes());
-}
-
 } // namespace

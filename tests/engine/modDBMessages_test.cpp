@@ -135,8 +135,8 @@ INSTANTIATE_TEST_SUITE_P(EveryMessage, MessageTable, ::testing::ValuesIn(Rows())
 // The rows whose text names a file.
 TEST_F(EngineTest, OpenMessagesNameTheFile) {
     const std::string first = Open(TwoFieldDb(), "Stock");
-    std::string other = dir.File("Other");
-    EXPECT_EQ(engine.OpenDatabase(other), 0);
+    std::string second = dir.File("Other");
+    EXPECT_EQ(engine.OpenDatabase(second), 0);
     EXPECT_EQ(reporter.Only(), (RecordedMessage{"OPEN DATABASE", "FILE:" + first + " already open",
                                                 MsgIcon::Critical}));
     EXPECT_EQ(engine.GetBaseName(), first) << "the first database stays open";
@@ -151,21 +151,26 @@ TEST_F(EngineTest, OpenMessagesNameTheFile) {
 }
 
 // Full by the count in memory, or filled by another copy since this one last read the count:
-// the count re-read under the lock refuses the append just the same.
+// the count re-read under the lock refuses the append just the same. A refused append never
+// asks its caller for a number.
 TEST_F(EngineTest, AppendToAFullDatabaseIsRefused) {
+    int numbered = 0;
+    auto number = [&](long) { ++numbered; };
+    EXPECT_EQ(engine.AddRecord(number), 0); // no database open
     const std::string full = WithBlankRecords(TwoFieldDb(), kMaxRecords);
     for (int32_t counted : {int32_t(kMaxRecords), int32_t(kMaxRecords - 1)}) {
         SCOPED_TRACE(counted);
         const std::string base =
             OpenBytes(WithBlankRecords(TwoFieldDb(), counted), "Full" + std::to_string(counted));
         WriteFileBytes(base + ".Tbd", full);
-        EXPECT_EQ(engine.AddRecord(), 0);
+        EXPECT_EQ(engine.AddRecord(number), 0);
         EXPECT_EQ(reporter.Only(),
                   (RecordedMessage{"ADD RECORD", "DB is Full", MsgIcon::Critical}));
         EXPECT_EQ(FileBytes(base), full);
         engine.CloseDatabase();
         reporter.Clear();
     }
+    EXPECT_EQ(numbered, 0);
 }
 
 } // namespace

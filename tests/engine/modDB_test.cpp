@@ -14,20 +14,19 @@ std::string StoredRecord(const std::string& bytes, long k) {
     return bytes.substr(23496 + static_cast<size_t>(k - 1) * length, length);
 }
 
-// A file put together byte by byte from the format tables, without the engine's encoder.
+// A file put together byte by byte from the format tables, without the engine's encoder: the
+// records and a field's place in them. (The header's other members are checked at their
+// offsets by DBHeader_test and the description tests of tabulo-cli, and looked up in
+// HeaderLookUps.)
 TEST_F(EngineTest, ReadsAFileWrittenFromTheFormatTables) {
     std::string bytes(23496, '\0');
-    bytes.replace(19144, 256, 256, ' '); // PageHeadings
-    PutLong(bytes, 0, 2);                // RecordCount
-    PutLong(bytes, 4, 12);               // RecordLength
-    PutInteger(bytes, 70, 2);            // FieldCount
+    PutLong(bytes, 0, 2);     // RecordCount
+    PutLong(bytes, 4, 12);    // RecordLength
+    PutInteger(bytes, 70, 2); // FieldCount
     const size_t field2 = 12360 + 53;
-    bytes[field2] = 3;                // Page
-    PutInteger(bytes, field2 + 9, 4); // Length
-    bytes.replace(field2 + 11, 32, "Qty_1" + std::string(27, ' '));
+    bytes[field2] = 1;                 // Page
+    PutInteger(bytes, field2 + 9, 4);  // Length
     PutInteger(bytes, field2 + 51, 7); // Offset
-    bytes[23432] = 2;                  // DateOrder
-    bytes.replace(19144 + 32, 6, "Second");
     bytes += " abc    12  *xyz   9876 ";
     WriteFileBytes(dir.File("Hand.Tbd"), bytes);
 
@@ -36,10 +35,6 @@ TEST_F(EngineTest, ReadsAFileWrittenFromTheFormatTables) {
     std::string v;
     ASSERT_EQ(engine.ReadField(2, v), 1);
     EXPECT_EQ(v, "12");
-    EXPECT_EQ(engine.FindField("Qty_1"), 2);
-    EXPECT_EQ(engine.GetPageCount(), 3);
-    EXPECT_EQ(engine.GetPageHeading(2), "Second");
-    EXPECT_EQ(engine.GetDateOrder(), 2);
     EXPECT_EQ(engine.GotoNextRecord(), 1);
     EXPECT_EQ(engine.IsDeleted(), -1);
     engine.ReadField(2, v);
@@ -55,8 +50,6 @@ TEST_F(EngineTest, OpensFileOfNoRecordsAndAddsTheFirst) {
     EXPECT_NE(engine.GetFileNumber(), 0);
     EXPECT_EQ(engine.GetRecordNo(), 0);
     EXPECT_EQ(engine.GetRecordBuffer(), std::string(19, ' '));
-    EXPECT_EQ(engine.ReadRecord(), 0);
-    reporter.Clear();
 
     ASSERT_EQ(engine.WriteField(1, "Ann"), 1);
     ASSERT_EQ(engine.AddRecord(), 1);
@@ -124,10 +117,7 @@ TEST_F(EngineTest, NavigationVisitsMarkedRecords) {
 
 TEST_F(EngineTest, CountsRefreshOnlyWhereTheyShould) {
     const std::string base = Open(TwoFieldDb().AddRecord({"One"}).AddRecord({"Two"}));
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
+    OpenInOtherCopy(base);
     other.ClearRecord();
     other.WriteField(1, "Three");
     ASSERT_EQ(other.AddRecord(), 1);
@@ -145,10 +135,6 @@ TEST_F(EngineTest, CountsRefreshOnlyWhereTheyShould) {
     ASSERT_EQ(other.AddRecord(), 1);
     EXPECT_EQ(engine.GetRecordCount(), 4);
     EXPECT_EQ(engine.SetRecordNo(4), 1);
-    engine.ClearRecord();
-    ASSERT_EQ(engine.AddRecord(), 1);
-    EXPECT_EQ(engine.GetRecordNo(), 5) << "appends after the other copy's records";
-    EXPECT_EQ(LongAt(FileBytes(base), 0), 5);
     EXPECT_TRUE(reporter.messages.empty());
 }
 
