@@ -1,6 +1,6 @@
 // The data-entry window through a screen reader's eyes (Qt's accessibility interfaces) and
-// from the keyboard alone: names from the banners, what each field accepts, links that Tab
-// reaches and Enter opens, the calendar on a key.
+// from the keyboard alone: names from the banners, what each field accepts, the Tab order.
+// Links from the keyboard are in Links_test, the calendar's keys in FieldInput_test.
 
 #include "EditorFixture.h"
 #include "editor/Toolbar.h"
@@ -16,8 +16,13 @@ QAccessibleInterface* Face(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget);
 }
 
-TEST_F(EditorTest, ReadOnlyFieldsAreNamedByTheirBannerAndGiveTheirValue) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
+// A field is named by the banner to its left ("No." for Number), else by its own name (Born),
+// and says what it accepts; labels give their value, and links are links.
+TEST_F(EditorTest, FieldsAreNamedAndSayWhatTheyAccept) {
+    TestDb contacts = ContactsDb();
+    contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D!", 211, "Born"));
+    contacts.SetRecordLength(221);
+    ASSERT_TRUE(Start(Create(contacts)));
     Show();
     const struct {
         int slot;
@@ -25,13 +30,13 @@ TEST_F(EditorTest, ReadOnlyFieldsAreNamedByTheirBannerAndGiveTheirValue) {
         const char* name;
         const char* value;
         const char* description;
-    } cases[] = {
+    } labels[] = {
         {kNumber, QAccessible::StaticText, "No.", "1",
          "record number, given when the record is first saved"},
         {kName, QAccessible::StaticText, "Name", "Person 1", "any text; up to 30 characters"},
         {kWeb, QAccessible::Link, "Web", "example.org/1", "web address; up to 40 characters"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : labels) {
         QAccessibleInterface* face = Face(window->Dummy(c.slot));
         ASSERT_NE(face, nullptr) << c.name;
         EXPECT_EQ(face->role(), c.role) << c.name;
@@ -42,26 +47,16 @@ TEST_F(EditorTest, ReadOnlyFieldsAreNamedByTheirBannerAndGiveTheirValue) {
         EXPECT_EQ(face->textInterface()->text(0, 4), QString(c.value).left(4)) << c.name;
     }
     EXPECT_EQ(window->Form()->accessibleName(), "Address");
-}
-
-TEST_F(EditorTest, EditableBoxesAreNamedAndSayWhatTheyAccept) {
-    TestDb contacts = ContactsDb();
-    contacts.MutableHeader().Banners[1].Page = 2; // "No." leaves: the number keeps its name
-    contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D!", 211, "Born"));
-    contacts.SetRecordLength(221);
-    ASSERT_TRUE(Start(Create(contacts)));
-    Show();
-    EXPECT_EQ(Face(window->Dummy(kNumber))->text(QAccessible::Name), "Number");
     window->Run(Command::Edit);
     const struct {
         int slot;
         const char* name;
         const char* description;
-    } cases[] = {
+    } boxes[] = {
         {kName, "Name", "any text; up to 30 characters"},
         {8, "Born", "date, DD/MM/YYYY; up to 10 characters; required"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : boxes) {
         QAccessibleInterface* face = Face(window->Field(c.slot));
         EXPECT_EQ(face->role(), QAccessible::EditableText) << c.name;
         EXPECT_EQ(face->text(QAccessible::Name), c.name);

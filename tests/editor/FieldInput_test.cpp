@@ -102,17 +102,6 @@ const KeyCase kKeyCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Codes, FieldKeysTest, ::testing::ValuesIn(kKeyCases), NamedCase<KeyCase>);
 
-TEST_F(RecordsTest, FillingABoxConvertsItsCaseAndUpdateStoresThat) {
-    TestDb form = OrdersDb(0);
-    form.AddRecord({" 1", "Ann", "", "rome"});
-    OpenShown(form);
-    EXPECT_EQ(FieldText(kTown), "rome") << "labels show the record as stored";
-    Key(Qt::Key_F2);
-    EXPECT_EQ(Box(kTown), "ROME");
-    Key(Qt::Key_F6);
-    EXPECT_EQ(StoredRecord(1).substr(21, 8), "ROME    ");
-}
-
 class DatePickerTest : public RecordsTest {
 protected:
     void SetUp() override {

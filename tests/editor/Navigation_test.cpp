@@ -76,14 +76,6 @@ TEST_F(NavigationTest, TypedValuesSurviveAPageTurn) {
     EXPECT_EQ(FieldText(kName), "Person 1");
 }
 
-TEST_F(NavigationTest, DisabledButtonsAndItemsDoNothing) {
-    Key(Qt::Key_F2, Qt::NoModifier);
-    Click(6);
-    Key(Qt::Key_L);
-    EXPECT_EQ(db.GetRecordNo(), 1);
-    EXPECT_EQ(window->Mode(), WindowMode::Editing);
-}
-
 TEST_F(NavigationTest, HelpMenuItemsReachTheirWindows) {
     window->MenuItem(Command::About)->trigger();
     window->MenuItem(Command::Contents)->trigger();
