@@ -40,14 +40,6 @@ struct KeyCase {
 
 class FieldKeysTest : public RecordsTest, public ::testing::WithParamInterface<KeyCase> {
 protected:
-    // A ten-character field with the codes under test, and a second box after it.
-    void OpenField(const std::string& format, const std::string& start) {
-        TestDb form;
-        form.AddField("Field", 10, format).AddField("Next", 5, "*");
-        form.AddRecord({start, ""});
-        OpenShown(form, "Keys");
-        Key(Qt::Key_F2);
-    }
     void Do(FieldBox* box, const Step& step) {
         if (step.text.isEmpty()) return QTest::keyClick(box, step.key, step.modifiers);
         for (QChar c : step.text) {
@@ -61,7 +53,10 @@ protected:
 
 TEST_P(FieldKeysTest, TheBoxShowsWhatTheRulesMakeOfTheKeys) {
     const KeyCase& c = GetParam();
-    OpenField(c.format, c.start);
+    TestDb form; // a ten-character field with the codes under test, and a second box after it
+    form.AddField("Field", 10, c.format).AddField("Next", 5, "*");
+    OpenShown(form.AddRecord({c.start, ""}), "Keys");
+    Key(Qt::Key_F2);
     if (!c.clipboard.isNull()) QApplication::clipboard()->setText(c.clipboard);
     FieldBox* box = window->Field(1);
     ASSERT_EQ(Focused(), box);

@@ -51,8 +51,7 @@ TEST_F(EditorTest, StartsWithTheDatabaseNamedOnTheCommandLine) {
 
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(window->windowTitle(), "Contacts");
-    EXPECT_EQ(window->frameGeometry().size(), QSize(7200 / kTpp, 5400 / kTpp));
-    ExpectCentred(*window);
+    ExpectCentred(*window); // its size from the header: see the scaling tests
     EXPECT_EQ(window->Form()->palette().color(QPalette::Window), QColor(208, 224, 240));
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_EQ(window->CurPage(), 1);
@@ -69,7 +68,6 @@ TEST_F(EditorTest, StartsWithTheDatabaseNamedOnTheCommandLine) {
     EXPECT_EQ(window->Banner(1)->pos(), QPoint(300, 40));
     EXPECT_TRUE(window->Banner(1)->isVisible());
     EXPECT_TRUE(window->Banner(7)->isHidden()); // page 2
-    EXPECT_EQ(window->PageMenu()->title(), "Address");
 }
 
 TEST_F(EditorTest, TheQuoteRuleRemovesOneQuoteAtEachEndOnly) {

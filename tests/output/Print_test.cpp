@@ -59,6 +59,7 @@ protected:
         Show();
         window->SetCurPage(page);
         window->ShowCurPage();
+        view.emplace(*window);
         device.probe = [this] {
             return "r" + std::to_string(db.GetRecordNo()) + "p" +
                    std::to_string(window->CurPage()) +
@@ -128,7 +129,6 @@ TEST_F(PrintTest, LoadState) {
         window->Run(Command::LastRecord);
         device.printers = {"Laser", "Ink"};
         device.defaultPrinter = row.defaultPrinter;
-        view.emplace(*window);
         frmPrint& w = NewPrintWindow(device);
         EXPECT_EQ(w.windowTitle(), "Print");
         EXPECT_EQ(w.lstPrinter()->count(), 3);
@@ -179,7 +179,6 @@ TEST_F(PrintTest, ChecksRefuseWithMessageAndFocus) {
         {"1", "2", "1", "70000", "1", false, "To page can be 1 to 2", "txtToP2P"},
     };
     Open(ContactsDb(3));
-    view.emplace(*window);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.message);
         reporter.Clear();
@@ -211,7 +210,6 @@ TEST_F(PrintTest, PrintsInOrderAndRestores) {
     };
     Open(ContactsDb(3), 2);
     window->Run(Command::LastRecord);
-    view.emplace(*window);
     device.printers = {"Laser", "Ink"};
     device.defaultPrinter = "Ink";
     for (const auto& row : rows) {
@@ -238,7 +236,6 @@ TEST_F(PrintTest, FailureRestoresAndCloses) {
         size_t pagesSent;
     } rows[] = {{4, false, 4}, {0, true, 0}};
     Open(ContactsDb(3));
-    view.emplace(*window);
     device.printers = {"Laser"};
     for (const auto& row : rows) {
         reporter.Clear();
@@ -260,7 +257,6 @@ TEST_F(PrintTest, FailureRestoresAndCloses) {
 // The PDF entry asks for the file at Print time; cancelling prints nothing, keeps the window.
 TEST_F(PrintTest, PdfFileCancelledKeepsTheWindow) {
     Open(ContactsDb(2));
-    view.emplace(*window);
     frmPrint& w = NewPrintWindow(device);
     ASSERT_EQ(w.lstPrinter()->currentItem()->text(), "PDF file");
     QTest::mouseClick(w.cmdPrint(), Qt::LeftButton);
@@ -294,7 +290,6 @@ TEST_F(PrintTest, PdfFileHoldsEveryPageAsTheWindowShowsIt) {
     if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0)
         GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
     Open(ContactsDb(2));
-    view.emplace(*window);
     QtPrintDevice qtPrinter;
     frmPrint& w = NewPrintWindow(qtPrinter);
     w.lstPrinter()->setCurrentRow(w.lstPrinter()->count() - 1);
