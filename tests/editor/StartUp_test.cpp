@@ -86,6 +86,14 @@ TEST_F(EditorTest, AMissingFileIsReportedAndLeavesNoDatabase) {
     EXPECT_TRUE(script.ran.empty());
 }
 
+TEST_F(EditorTest, StartVetoedOnTheCommandLineClosesAndEndsTheProgram) {
+    script.veto = -1;
+    EXPECT_FALSE(Start(Create(ContactsDb())));
+    EXPECT_EQ(db.GetFileNumber(), 0);
+    EXPECT_EQ(window->windowTitle(), QString());
+    EXPECT_EQ(script.closeDbCalls, 1);
+}
+
 // Without a command line: the no-database look; Open cancelled, or vetoed by the script's
 // Start, keeps it; an opened file takes the chosen name as title.
 TEST_F(EditorTest, OpenFromTheDialog) {
