@@ -1,9 +1,8 @@
 // The data-entry window through a screen reader's eyes (Qt's accessibility interfaces) and
-// from the keyboard alone: names from the banners, what each field accepts, links that Tab
-// reaches and Enter opens, the calendar on a key.
+// from the keyboard alone: names from the banners, what each field accepts, the Tab order.
+// Links from the keyboard are in Links_test, the calendar's keys in FieldInput_test.
 
 #include "EditorFixture.h"
-#include "dialogs/Twips.h"
 #include "editor/Toolbar.h"
 
 #include <QAccessible>
@@ -17,8 +16,13 @@ QAccessibleInterface* Face(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget);
 }
 
-TEST_F(EditorTest, ReadOnlyFieldsAreNamedByTheirBannerAndGiveTheirValue) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
+// A field is named by the banner to its left ("No." for Number), else by its own name (Born),
+// and says what it accepts; labels give their value, and links are links.
+TEST_F(EditorTest, FieldsAreNamedAndSayWhatTheyAccept) {
+    TestDb contacts = ContactsDb();
+    contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D!", 211, "Born"));
+    contacts.SetRecordLength(221);
+    ASSERT_TRUE(Start(Create(contacts)));
     Show();
     const struct {
         int slot;
@@ -26,16 +30,13 @@ TEST_F(EditorTest, ReadOnlyFieldsAreNamedByTheirBannerAndGiveTheirValue) {
         const char* name;
         const char* value;
         const char* description;
-    } cases[] = {
+    } labels[] = {
         {kNumber, QAccessible::StaticText, "No.", "1",
          "record number, given when the record is first saved"},
         {kName, QAccessible::StaticText, "Name", "Person 1", "any text; up to 30 characters"},
-        {kCity, QAccessible::StaticText, "City", "Rome",
-         "nothing can be typed; kept in capitals; up to 20 characters"},
         {kWeb, QAccessible::Link, "Web", "example.org/1", "web address; up to 40 characters"},
-        {kMail, QAccessible::Link, "Mail", "p1@example.org", "e-mail address; up to 40 characters"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : labels) {
         QAccessibleInterface* face = Face(window->Dummy(c.slot));
         ASSERT_NE(face, nullptr) << c.name;
         EXPECT_EQ(face->role(), c.role) << c.name;
@@ -46,27 +47,16 @@ TEST_F(EditorTest, ReadOnlyFieldsAreNamedByTheirBannerAndGiveTheirValue) {
         EXPECT_EQ(face->textInterface()->text(0, 4), QString(c.value).left(4)) << c.name;
     }
     EXPECT_EQ(window->Form()->accessibleName(), "Address");
-}
-
-TEST_F(EditorTest, EditableBoxesAreNamedAndSayWhatTheyAccept) {
-    TestDb contacts = ContactsDb();
-    contacts.MutableHeader().Banners[1].Page = 2; // "No." leaves: the number keeps its name
-    contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D!", 211, "Born"));
-    contacts.SetRecordLength(221);
-    ASSERT_TRUE(Start(Create(contacts)));
-    Show();
-    EXPECT_EQ(Face(window->Dummy(kNumber))->text(QAccessible::Name), "Number");
     window->Run(Command::Edit);
     const struct {
         int slot;
         const char* name;
         const char* description;
-    } cases[] = {
+    } boxes[] = {
         {kName, "Name", "any text; up to 30 characters"},
-        {kWeb, "Web", "web address; up to 40 characters"},
         {8, "Born", "date, DD/MM/YYYY; up to 10 characters; required"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : boxes) {
         QAccessibleInterface* face = Face(window->Field(c.slot));
         EXPECT_EQ(face->role(), QAccessible::EditableText) << c.name;
         EXPECT_EQ(face->text(QAccessible::Name), c.name);
@@ -89,64 +79,6 @@ TEST_F(EditorTest, TabFollowsTheFormRowByRowFromTheLeft) {
     }
     EXPECT_EQ(visited, (std::vector<QWidget*>{window->Field(kMail), window->Field(kCity),
                                               window->Field(kWeb), window->Field(kName)}));
-}
-
-TEST_F(EditorTest, LinksAndLongTextsOpenFromTheKeyboard) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
-    const struct {
-        int slot;
-        bool takesFocus;
-    } labels[] = {{kNumber, false}, {kName, false}, {kWeb, true}, {kMail, true}};
-    for (const auto& l : labels)
-        EXPECT_EQ(window->Dummy(l.slot)->focusPolicy() == Qt::TabFocus, l.takesFocus) << l.slot;
-
-    window->Dummy(kWeb)->setFocus();
-    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Return);
-    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), window->Dummy(kMail));
-    QTest::keyClick(window->Dummy(kMail), Qt::Key_Space);
-    EXPECT_EQ(services.opened,
-              (std::vector<QString>{"Http://example.org/1", "mailto:p1@example.org"}));
-
-    window->Run(Command::NextPage);
-    DummyLabel* notes = window->Dummy(kNotes);
-    EXPECT_EQ(notes->focusPolicy(), Qt::TabFocus); // two lines: opens in the viewer
-    Face(notes)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    ASSERT_EQ(dialogs.texts.size(), 1u);
-    EXPECT_EQ(dialogs.texts[0].title, "Notes");
-    EXPECT_EQ(window->Dummy(kPhone)->focusPolicy(), Qt::NoFocus);
-}
-
-// Answers the date picker with a fixed day and notes where it was asked to open.
-class PickingDialogs : public RecordingDialogs {
-public:
-    QPoint openedAt; // twips
-    std::optional<std::string> PickDate(const DateRequest& request) override {
-        openedAt = QPoint(static_cast<int>(request.X), static_cast<int>(request.Y));
-        return "05/06/2024";
-    }
-};
-
-TEST_F(EditorTest, F4OrAltDownInADateBoxOpensTheCalendarBelowIt) {
-    TestDb contacts = ContactsDb();
-    contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D", 211, "Born"));
-    contacts.SetRecordLength(221);
-    PickingDialogs picker;
-    ASSERT_TRUE(Start(Create(contacts), picker));
-    Show();
-    window->Run(Command::Edit);
-    for (auto [key, mods] : {std::pair{Qt::Key_F4, Qt::KeyboardModifiers()},
-                             std::pair{Qt::Key_Down, Qt::KeyboardModifiers(Qt::AltModifier)}}) {
-        window->Field(8)->SetText(QString());
-        QTest::keyClick(window->Field(8), key, mods);
-        EXPECT_EQ(window->Field(8)->toPlainText(), "05/06/2024") << key;
-    }
-    const QPoint below = window->Field(8)->mapToGlobal(QPoint(0, 21));
-    EXPECT_EQ(picker.openedAt, Twips::FromScreen().ToTwips(below));
-    window->Field(kName)->SetText(QString());
-    QTest::keyClick(window->Field(kName), Qt::Key_F4); // not a date: nothing opens
-    EXPECT_EQ(window->Field(kName)->toPlainText(), "");
 }
 
 TEST_F(EditorTest, ToolbarPicturesHaveNames) {

@@ -76,13 +76,6 @@ TEST_F(FindExportTest, SearchToTheEndShowsTheLastRecord) {
     EXPECT_EQ(FieldText(kPhone), "555-0105");
 }
 
-TEST_F(FindExportTest, FindOnAnEmptyFileOpensNothing) {
-    Open(0);
-    window->Run(Command::Find);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(reporter.messages.empty());
-}
-
 TEST_F(FindExportTest, ExportFromTheFileMenuWritesTheFile) {
     Open(2);
     window->Run(Command::LastRecord);

@@ -4,12 +4,15 @@
 #include "dialogs/QtText.h"
 #include "editor/Links.h"
 
+#include <QAccessible>
 #include <QMenu>
 #include <QTest>
 
 namespace tabulo::test {
 namespace {
 
+// The address, and the URL the browser or mail program finally gets: a secure address is
+// not turned into "http://https//...", and mail addresses keep their scheme.
 TEST(ClickActionFor, WebMailAndMultiLineValues) {
     using K = ClickAction::Kind;
     const struct {
@@ -17,18 +20,21 @@ TEST(ClickActionFor, WebMailAndMultiLineValues) {
         const char* caption;
         K action;
         const char* address;
+        const char* url = nullptr; // not checked
     } cases[] = {
-        {LinkKind::Web, "example.org", K::OpenAddress, "Http://example.org"},
+        {LinkKind::Web, "example.org/1", K::OpenAddress, "Http://example.org/1",
+         "http://example.org/1"},
         {LinkKind::Web, "  example.org ", K::OpenAddress, "Http://example.org"},
-        {LinkKind::Web, "HTTP://a.org", K::OpenAddress, "HTTP://a.org"},
-        {LinkKind::Web, "hTtP://a.org", K::OpenAddress, "hTtP://a.org"},
-        {LinkKind::Web, "https://x.org/a", K::OpenAddress, "https://x.org/a"},
+        {LinkKind::Web, "hTtP://a.org", K::OpenAddress, "hTtP://a.org", "http://a.org"},
+        {LinkKind::Web, "https://x.org/a", K::OpenAddress, "https://x.org/a", "https://x.org/a"},
+        {LinkKind::Web, "Https://x.org/a?q=1", K::OpenAddress, "Https://x.org/a?q=1",
+         "https://x.org/a?q=1"},
         {LinkKind::Web, "HTTPS://x.org", K::OpenAddress, "HTTPS://x.org"},
         {LinkKind::Web, "https:x.org", K::OpenAddress, "Http://https:x.org"},
         {LinkKind::Web, "httpx.org", K::OpenAddress, "Http://httpx.org"},
         {LinkKind::Web, "a.org\nb", K::OpenAddress, "Http://a.org\nb"},
         {LinkKind::Web, "   ", K::Nothing, ""},
-        {LinkKind::Mail, "ann@a.org", K::OpenAddress, "mailto:ann@a.org"},
+        {LinkKind::Mail, "ann@a.org", K::OpenAddress, "mailto:ann@a.org", "mailto:ann@a.org"},
         {LinkKind::Mail, "", K::Nothing, ""},
         {LinkKind::None, "two\nlines", K::ShowText, ""},
         {LinkKind::None, "one line", K::Nothing, ""},
@@ -37,27 +43,11 @@ TEST(ClickActionFor, WebMailAndMultiLineValues) {
         ClickAction a = ClickActionFor(c.kind, c.caption);
         EXPECT_EQ(a.kind, c.action) << c.caption;
         EXPECT_EQ(a.address, QString(c.address)) << c.caption;
-    }
-}
-
-// What the browser or mail program finally gets: a secure address is no longer turned into
-// "http://https//...", and mail addresses keep their scheme.
-TEST(UrlOfAddress, HandsOverAddressesABrowserCanOpen) {
-    const struct {
-        const char* caption;
-        LinkKind kind;
-        const char* url;
-    } cases[] = {
-        {"https://x.org/a", LinkKind::Web, "https://x.org/a"},
-        {"Https://x.org/a?q=1", LinkKind::Web, "https://x.org/a?q=1"},
-        {"example.org/1", LinkKind::Web, "http://example.org/1"},
-        {"HTTP://a.org", LinkKind::Web, "http://a.org"},
-        {"ann@a.org", LinkKind::Mail, "mailto:ann@a.org"},
-    };
-    for (const auto& c : cases) {
-        const QUrl url = UrlOfAddress(ClickActionFor(c.kind, c.caption).address);
-        EXPECT_TRUE(url.isValid()) << c.caption;
-        EXPECT_EQ(url.toString(), QString(c.url)) << c.caption;
+        if (c.url) {
+            const QUrl url = UrlOfAddress(a.address);
+            EXPECT_TRUE(url.isValid()) << c.caption;
+            EXPECT_EQ(url.toString(), QString(c.url)) << c.caption;
+        }
     }
 }
 
@@ -69,27 +59,39 @@ TEST(LinkKindOf, OnlyTheFirstCodeCounts) {
     EXPECT_EQ(LinkKindOf(""), LinkKind::None);
 }
 
-TEST_F(EditorTest, LinkFieldsShowTheHandAndOpenTheirAddress) {
+// Web and mail fields show the hand, take the focus and open their address on a left click,
+// Enter or Space; other one-line labels do none of that.
+TEST_F(EditorTest, LinkFieldsOpenTheirAddressByMouseAndKey) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
-    EXPECT_EQ(window->Dummy(kWeb)->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_EQ(window->Dummy(kMail)->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_EQ(window->Dummy(kName)->cursor().shape(), Qt::ArrowCursor);
-
+    for (int slot : {kNumber, kName, kWeb, kMail}) {
+        const bool link = slot == kWeb || slot == kMail;
+        EXPECT_EQ(window->Dummy(slot)->cursor().shape(), link ? Qt::BitmapCursor : Qt::ArrowCursor)
+            << slot;
+        EXPECT_EQ(window->Dummy(slot)->focusPolicy(), link ? Qt::TabFocus : Qt::NoFocus) << slot;
+    }
     QTest::mouseClick(window->Dummy(kWeb), Qt::LeftButton);
     QTest::mouseClick(window->Dummy(kMail), Qt::LeftButton);
     QTest::mouseClick(window->Dummy(kName), Qt::LeftButton);
     QTest::mouseClick(window->Dummy(kWeb), Qt::RightButton);
-    EXPECT_EQ(services.opened,
-              (std::vector<QString>{"Http://example.org/1", "mailto:p1@example.org"}));
+    window->Dummy(kWeb)->setFocus();
+    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Return);
+    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window->Dummy(kMail));
+    QTest::keyClick(window->Dummy(kMail), Qt::Key_Space);
+    const QString web = "Http://example.org/1", mail = "mailto:p1@example.org";
+    EXPECT_EQ(services.opened, (std::vector<QString>{web, mail, web, mail}));
     EXPECT_TRUE(dialogs.texts.empty());
 }
 
+// A value of several lines opens in the viewer by a click or a screen reader's press.
 TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
     window->Run(Command::NextPage);
     DummyLabel* notes = window->Dummy(kNotes);
+    EXPECT_EQ(notes->focusPolicy(), Qt::TabFocus);
+    EXPECT_EQ(window->Dummy(kPhone)->focusPolicy(), Qt::NoFocus);
     QTest::mouseClick(notes, Qt::LeftButton);
     ASSERT_EQ(dialogs.texts.size(), 1u);
     const ShownText& shown = dialogs.texts[0];
@@ -100,6 +102,9 @@ TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
     EXPECT_EQ(shown.background, QColor(204, 255, 255));
     EXPECT_EQ(shown.foreground, QColor(128, 0, 0));
     EXPECT_EQ(shown.font.family(), notes->font().family());
+    QAccessible::queryAccessibleInterface(notes)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(dialogs.texts.size(), 2u);
     EXPECT_TRUE(services.opened.empty());
 }
 

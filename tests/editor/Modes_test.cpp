@@ -94,12 +94,12 @@ protected:
     // The states of every row after each step of the round.
     std::vector<std::string> RunRound(int pages) {
         TestDb form = ContactsDb();
-        if (pages == 1)
+        if (pages == 1) {
             for (DBField& f : form.MutableHeader().Fields)
                 f.Page = f.Page ? 1 : 0;
-        if (pages == 1)
             for (DBBanner& b : form.MutableHeader().Banners)
                 b.Page = b.Page ? 1 : 0;
+        }
         std::string base = Create(form);
         std::vector<std::string> states(std::size(kRows));
         auto snapshot = [&] {
@@ -131,17 +131,6 @@ TEST_P(ModesTest, EveryItemFollowsTheModeTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PageCounts, ModesTest, ::testing::Values(1, 2));
-
-TEST_F(EditorTest, PackIsOffWhileBrowsingWhenTheScriptForbidsDeleting) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    window->SetDeleteEnabled(false);
-    window->BrowseMode();
-    EXPECT_FALSE(Item(Command::Pack)->isEnabled());
-    EXPECT_TRUE(Item(Command::Delete)->isEnabled());
-    window->SetDeleteEnabled(true);
-    window->BrowseMode();
-    EXPECT_TRUE(Item(Command::Pack)->isEnabled());
-}
 
 } // namespace
 } // namespace tabulo::test

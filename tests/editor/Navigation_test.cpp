@@ -76,26 +76,6 @@ TEST_F(NavigationTest, TypedValuesSurviveAPageTurn) {
     EXPECT_EQ(FieldText(kName), "Person 1");
 }
 
-TEST_F(NavigationTest, DisabledButtonsAndItemsDoNothing) {
-    Key(Qt::Key_F2, Qt::NoModifier);
-    Click(6);
-    Key(Qt::Key_L);
-    EXPECT_EQ(db.GetRecordNo(), 1);
-    EXPECT_EQ(window->Mode(), WindowMode::Editing);
-}
-
-TEST_F(EditorTest, PackRemovesMarkedRecordsAndShowsTheCurrentOne) {
-    TestDb form = ContactsDb(2);
-    form.AddDeletedRecord({"", "Gone"});
-    ASSERT_TRUE(Start(Create(form)));
-    Show();
-    reporter.AnswerNext(true);
-    window->Run(Command::Pack);
-    ASSERT_EQ(reporter.questions.size(), 1u);
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2");
-    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
-}
-
 TEST_F(NavigationTest, HelpMenuItemsReachTheirWindows) {
     window->MenuItem(Command::About)->trigger();
     window->MenuItem(Command::Contents)->trigger();

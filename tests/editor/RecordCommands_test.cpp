@@ -75,7 +75,9 @@ struct FailingCheck {
 
 class UpdateCheckTest : public RecordsTest, public ::testing::WithParamInterface<FailingCheck> {};
 
-// The failing field is left on the page the user is not looking at, so the turn shows.
+// The failing field is left on the page the user is not looking at, so the turn shows. The
+// texts of every check are the rules' (UpdateChecks_test); here one check a page, and the
+// required field that a deleted text leaves empty.
 TEST_P(UpdateCheckTest, FailsWithItsMessageOnTheFieldsPageAndWritesNothing) {
     const FailingCheck& check = GetParam();
     OpenShown(OrdersDb(2));
@@ -99,22 +101,11 @@ TEST_P(UpdateCheckTest, FailsWithItsMessageOnTheFieldsPageAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachCheck, UpdateCheckTest,
-    ::testing::Values(
-        FailingCheck{"Date", kBorn, "31/02/2024", 2,
-                     "Field: Born, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
-        FailingCheck{"Time", kTime, "24:00:00", 2, "Field: Time, Invalid time. Format (hh:mm)"},
-        FailingCheck{"Required", kCustomer, "", 1, "Field: Customer, Cannot be empty"}),
+    ::testing::Values(FailingCheck{"Date", kBorn, "31/02/2024", 2,
+                                   "Field: Born, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
+                      FailingCheck{"Required", kCustomer, "", 1,
+                                   "Field: Customer, Cannot be empty"}),
     NamedCase<FailingCheck>);
-
-TEST_F(RecordsTest, TheDateCheckFollowsTheFilesDateOrder) {
-    OpenShown(OrdersDb(1).SetDateOrder(2));
-    Key(Qt::Key_F2);
-    Key(Qt::Key_N, Qt::ControlModifier);
-    Type(kBorn, "02/29/2024", true);
-    Key(Qt::Key_F6);
-    EXPECT_EQ(reporter.messages, Messages{});
-    EXPECT_EQ(StoredRecord(1).substr(29, 10), "02/29/2024");
-}
 
 TEST_F(RecordsTest, TheScriptCanRefuseAnUpdateUntilItAgrees) {
     OpenShown(OrdersDb(1));
@@ -163,15 +154,6 @@ TEST_F(RecordsTest, CancelAfterNewShowsTheRecordOfBefore) {
     EXPECT_FALSE(window->AddFlag());
 }
 
-TEST_F(RecordsTest, NewRecordInAnEmptyFileIsNumberOne) {
-    OpenShown(OrdersDb(0));
-    Key(Qt::Key_F8);
-    Type(kCustomer, "First");
-    Key(Qt::Key_F6);
-    EXPECT_EQ(StoredRecord(1).substr(0, 18), "  1   First       ");
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 1");
-}
-
 TEST_F(RecordsTest, DeleteAsksThenMarksTheRecord) {
     OpenShown(OrdersDb(2));
     QToolButton* deleteButton = window->ToolbarButton(15);
@@ -192,10 +174,14 @@ TEST_F(RecordsTest, DeleteAsksThenMarksTheRecord) {
     EXPECT_EQ(reporter.messages, Messages{});
 }
 
+// The script's "no deleting" also switches Pack off, but Delete stays on to say so.
 TEST_F(RecordsTest, DeleteWhenTheScriptForbidsItOnlySaysSo) {
     OpenShown(OrdersDb(2));
     const std::string before = FileBytes();
     window->SetDeleteEnabled(false);
+    window->BrowseMode();
+    EXPECT_FALSE(Item(Command::Pack)->isEnabled());
+    EXPECT_TRUE(Item(Command::Delete)->isEnabled());
     reporter.AnswerNext(true);
     Item(Command::Delete)->trigger();
     EXPECT_EQ(reporter.messages,
@@ -219,6 +205,22 @@ TEST_F(RecordsTest, DateAndTimeCommandsTypeIntoTheFocusedBoxThroughItsFilter) {
     EXPECT_EQ(Box(kQty), "050320");
 }
 
+// An empty file shows " 0 / 0"; Goto, Find and Print open nothing; the first record is number 1.
+TEST_F(RecordsTest, AnEmptyFile) {
+    OpenShown(OrdersDb(0));
+    EXPECT_EQ(window->RecordCaption()->text(), " 0 / 0");
+    EXPECT_EQ(FieldText(kCustomer), "");
+    for (Command c : {Command::GotoRecord, Command::Find, Command::Print})
+        window->Run(c);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    Key(Qt::Key_F8);
+    Type(kCustomer, "First");
+    Key(Qt::Key_F6);
+    EXPECT_EQ(StoredRecord(1).substr(0, 18), "  1   First       ");
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 1");
+    EXPECT_EQ(reporter.messages, Messages{});
+}
+
 TEST_F(RecordsTest, GotoRecordMakesThePickedRecordCurrent) {
     OpenShown(OrdersDb(3));
     WhenModalOpens([](QWidget* modal) {
@@ -239,13 +241,6 @@ TEST_F(RecordsTest, GotoRecordMakesThePickedRecordCurrent) {
     EXPECT_EQ(db.GetRecordNo(), 3) << "closed without a pick: nothing changes";
 }
 
-TEST_F(RecordsTest, GotoRecordOnAnEmptyFileOpensNothing) {
-    OpenShown(OrdersDb(0));
-    window->Run(Command::GotoRecord);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(reporter.messages, Messages{});
-}
-
 // Counts the progress window's appearances.
 class ProgressWatcher : public QObject {
 public:
@@ -256,6 +251,7 @@ public:
     }
 };
 
+// Answered No, Pack changes nothing; answered Yes, it keeps the old file as ".Bak".
 TEST_F(RecordsTest, PackFromTheMenuKeepsTheOldFileAsBak) {
     TestDb form = OrdersDb(0);
     form.AddRecord({" 1", "Kept one"}).AddDeletedRecord({" 2", "Gone"});
@@ -263,14 +259,18 @@ TEST_F(RecordsTest, PackFromTheMenuKeepsTheOldFileAsBak) {
     OpenShown(form);
     const std::string before = FileBytes();
     window->Run(Command::LastRecord);
+    Item(Command::Pack)->trigger();
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_FALSE(std::filesystem::exists(path + ".Bak"));
+    EXPECT_EQ(window->RecordCaption()->text(), " 4 / 4*");
     ProgressWatcher watcher;
     qApp->installEventFilter(&watcher);
     reporter.AnswerNext(true);
     Item(Command::Pack)->trigger();
     qApp->removeEventFilter(&watcher);
 
-    ASSERT_EQ(reporter.questions.size(), 1u);
-    EXPECT_EQ(reporter.questions[0].title, "Pack");
+    ASSERT_EQ(reporter.questions.size(), 2u);
+    EXPECT_EQ(reporter.questions[1].title, "Pack");
     EXPECT_GE(watcher.shown, 1);
     EXPECT_EQ(ReadFileBytes(path + ".Bak"), before);
     TestDb packed = OrdersDb(0);
@@ -280,18 +280,6 @@ TEST_F(RecordsTest, PackFromTheMenuKeepsTheOldFileAsBak) {
     EXPECT_EQ(FieldText(kCustomer), "Kept one");
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(reporter.messages, Messages{});
-}
-
-TEST_F(RecordsTest, PackAnsweredNoChangesNothing) {
-    TestDb form = OrdersDb(1);
-    form.AddDeletedRecord({" 2", "Gone"});
-    OpenShown(form);
-    const std::string before = FileBytes();
-    Item(Command::Pack)->trigger();
-    EXPECT_EQ(reporter.questions.size(), 1u);
-    EXPECT_EQ(FileBytes(), before);
-    EXPECT_FALSE(std::filesystem::exists(path + ".Bak"));
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2");
 }
 
 } // namespace

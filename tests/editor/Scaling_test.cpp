@@ -1,6 +1,6 @@
-// The contacts window on a high-density screen. The program runs with the scale that
-// QT_SCALE_FACTOR gives this test process (ctest runs it at 1, 1.5 and 2): the form keeps
-// the header's places in logical pixels, text is drawn whole, and pictures are sharp.
+// The contacts window on a high-density screen, and its pictures for the eye. The program runs with
+// the scale that QT_SCALE_FACTOR gives this test process (ctest runs it at 1, 1.5 and 2): the form
+// keeps the header's places in logical pixels, text is drawn whole, and pictures are sharp.
 
 #include "EditorFixture.h"
 #include "dialogs/Twips.h"
@@ -113,9 +113,25 @@ TEST_F(ScaledWindow, PicturesHaveADetailedVersionForTheScale) {
         EXPECT_EQ(picture.size(), QSize(device, device)) << button;
     }
     EXPECT_EQ(WindowIcon().pixmap(QSize(16, 16), dpr).size(), QSize(device, device));
+}
+
+// The empty form and the toolbar show their palette's colours. The pictures are for the eye:
+// the window browsing (the README shows it), editing, and without a database.
+TEST_F(ScaledWindow, BackgroundAndScreenshots) {
+    const QPoint empty = ToDevice(QRect(620, 400, 1, 1), dpr).topLeft();
+    EXPECT_EQ(image.pixelColor(empty), window->Form()->palette().color(QPalette::Window));
+    const QPoint toolbar = ToDevice(QRect(620, 20, 1, 1), dpr).topLeft();
+    EXPECT_EQ(image.pixelColor(toolbar), window->palette().color(QPalette::Button));
     if (dpr == 2) {
         EXPECT_TRUE(window->grab().save(TABULO_SCREENSHOT_DIR "/contacts-window@2x.png"));
     }
+    if (dpr != 1) return;
+    EXPECT_TRUE(window->grab().save(TABULO_SCREENSHOT_DIR "/contacts-window.png"));
+    window->Run(Command::Edit);
+    EXPECT_TRUE(window->grab().save(TABULO_SCREENSHOT_DIR "/contacts-window-editing.png"));
+    window->Run(Command::Cancel);
+    window->Run(Command::Close);
+    EXPECT_TRUE(window->grab().save(TABULO_SCREENSHOT_DIR "/no-database-window.png"));
 }
 
 } // namespace

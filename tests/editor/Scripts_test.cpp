@@ -50,7 +50,8 @@ public:
     }
 };
 
-class ScriptTest : public ::testing::Test {
+// The window with the real script host in place of the fixture's recorder.
+class ScriptTest : public EditorTest {
 protected:
     ~ScriptTest() override {
         window.reset();
@@ -58,9 +59,9 @@ protected:
     }
 
     bool Start(const std::string& path, int timeoutMs = ScriptRunner::kTimeoutMs) {
-        window = std::make_unique<frmEdit>(db, reporter, script, services, dialogs);
-        script.Attach(*window, ui, dialogs);
-        script.Runner()->SetTimeout(timeoutMs);
+        window = std::make_unique<frmEdit>(db, reporter, host, services, typing);
+        host.Attach(*window, ui, typing);
+        host.Runner()->SetTimeout(timeoutMs);
         return window->StartUp(path);
     }
     // A one-page form of text fields with the script; one record.
@@ -75,28 +76,19 @@ protected:
         db.ReadField(db.FindField(name), value);
         return value;
     }
-    std::string Shown(const std::string& name) {
-        const int slot = db.FindField(name);
-        if (!window->Field(slot)->isHidden())
-            return FromQString(window->Field(slot)->toPlainText());
-        return FromQString(window->Dummy(slot)->text());
-    }
+    std::string Shown(const std::string& name) { return FieldText(db.FindField(name)); }
     void Type(const std::string& name, const std::string& text) {
         window->Field(db.FindField(name))->setPlainText(ToQString(text));
     }
 
     QString startDir = QDir::currentPath();
-    TempDir dir;
-    RecordingReporter reporter;
-    modDB db{reporter};
-    WindowScriptHost script{db, reporter};
-    RecordingServices services;
-    TypingDialogs dialogs;
+    WindowScriptHost host{db, reporter};
+    TypingDialogs typing;
     RecordingUi ui;
-    std::unique_ptr<frmEdit> window;
 };
 
-// The shipped contacts sample, opened from a copy next to its look-up database.
+// The shipped contacts sample, opened from a copy next to its look-up database. What its
+// procedures compute is checked without the window; here, how the window shows it.
 class ContactsSampleTest : public ScriptTest {
 protected:
     void SetUp() override {
@@ -108,42 +100,14 @@ protected:
     }
 };
 
-TEST_F(ContactsSampleTest, StartFillsTheActionsMenuUsableOnlyWhileEditing) {
+TEST_F(ContactsSampleTest, StartFillsTheActionsMenuAndCloseEmptiesIt) {
     EXPECT_TRUE(window->ActionsMenu()->menuAction()->isVisible());
     EXPECT_EQ(window->ActionItem(1)->text(), "FindCity");
     EXPECT_EQ(window->ActionItem(2)->text(), "CalledToday");
     EXPECT_FALSE(window->ActionItem(3)->isVisible());
-    EXPECT_FALSE(window->ActionsMenu()->menuAction()->isEnabled());
-    window->Run(Command::Edit);
-    EXPECT_TRUE(window->ActionsMenu()->menuAction()->isEnabled());
     window->Run(Command::Close);
     EXPECT_FALSE(window->ActionsMenu()->menuAction()->isVisible());
     EXPECT_EQ(window->ActionItem(1)->text(), QString());
-}
-
-TEST_F(ContactsSampleTest, AnActionShowsWhatItSetAtOnceAndCancelDropsIt) {
-    const std::string before = Buffer("LASTCALL");
-    window->Run(Command::Edit);
-    window->Run(Command::NextPage);
-    window->Run(Command::NextPage);
-    window->ActionItem(2)->trigger(); // CalledToday
-    EXPECT_NE(Buffer("LASTCALL"), before);
-    EXPECT_EQ(Shown("LASTCALL"), Buffer("LASTCALL"));
-    EXPECT_EQ(Shown("CALLTIME"), Buffer("CALLTIME"));
-    window->Run(Command::Cancel);
-    EXPECT_EQ(Buffer("LASTCALL"), before);
-    EXPECT_TRUE(reporter.messages.empty());
-}
-
-TEST_F(ContactsSampleTest, FindCityLooksThePostalCodeUpInCities) {
-    window->Run(Command::Edit);
-    window->Run(Command::NextPage);
-    Type("ZIP", "10115");
-    Type("CITY", "");
-    window->ActionItem(1)->trigger();
-    EXPECT_EQ(Shown("CITY"), "Berlin");
-    EXPECT_EQ(Shown("COUNTRY"), "Germany");
-    EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(ContactsSampleTest, UpdateRefusesANewsletterWithoutMailAndSavesAGoodRecord) {
@@ -162,7 +126,7 @@ TEST_F(ContactsSampleTest, UpdateRefusesANewsletterWithoutMailAndSavesAGoodRecor
     EXPECT_EQ(ui.boxes.size(), 1u);
     db.ReadRecord();
     EXPECT_EQ(Buffer("EMAIL"), "anna@example.com");
-    EXPECT_EQ(Buffer("CHANGED"), script.Runner()->Tb().GetDate());
+    EXPECT_EQ(Buffer("CHANGED"), host.Runner()->Tb().GetDate());
 }
 
 struct StartCase {
@@ -179,7 +143,8 @@ std::string Box(const std::string& description, int line, int column) {
            "\r\nLine:" + std::to_string(line) + "\r\nColumn:" + std::to_string(column);
 }
 
-// Every script error is one box; the database stays open unless Cancel was left true.
+// Every script error is one box (their texts are the runner's); the database stays open
+// unless Cancel was left true.
 TEST_P(StartOutcome, ShowsItsBoxesAndKeepsOrClosesTheDatabase) {
     const StartCase& c = GetParam();
     EXPECT_EQ(Start(CreateDb(c.script)), c.opened);
@@ -193,18 +158,9 @@ TEST_P(StartOutcome, ShowsItsBoxesAndKeepsOrClosesTheDatabase) {
 INSTANTIATE_TEST_SUITE_P(
     Scripts, StartOutcome,
     ::testing::Values(
-        StartCase{"Empty", "   ", {}, true},
         StartCase{"SyntaxError",
                   "Sub Start\n  Dim x\n  x = (1 +\nEnd Sub",
                   {Box("Expected expression", 3, 10)},
-                  true},
-        StartCase{"MissingProcedure",
-                  "Sub Update\nEnd Sub",
-                  {Box("Sub or Function not defined", 0, 0)},
-                  true},
-        StartCase{"RunTimeErrorInLine7",
-                  "' line 1\nSub Start\n  Dim a\n  a = 1\n\n  a = a + 1\n  a = a / 0\nEnd Sub",
-                  {Box("Division by zero", 7, 2)},
                   true},
         StartCase{"FailedCallVetoes",
                   "Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub",
@@ -216,12 +172,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Open File|Database:Nowhere not found"},
                   true}),
     NamedCase<StartCase>);
-
-TEST_F(ScriptTest, VariablesOfStartAreEmptyAgainInUpdate) {
-    ASSERT_TRUE(Start(CreateDb("Dim kept\nSub Start\n  kept = 1\nEnd Sub\n"
-                               "Sub Update\n  Tb.Cancel = IsEmpty(kept)\nEnd Sub")));
-    EXPECT_EQ(script.RunScriptProc("Update"), -1);
-}
 
 TEST_F(ScriptTest, ARunawayUpdateIsStoppedAndVetoesTheSave) {
     ASSERT_TRUE(Start(CreateDb("Sub Update\n  Do\n  Loop\nEnd Sub\n"
@@ -237,11 +187,13 @@ TEST_F(ScriptTest, ARunawayUpdateIsStoppedAndVetoesTheSave) {
     EXPECT_NE(reporter.Only().text.find("Description:Script timed out"), std::string::npos);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(window->Mode(), WindowMode::Editing);
-    window->ActionItem(1)->trigger();
+    window->ActionItem(1)->trigger(); // an action's SetField shows in the box at once
     EXPECT_EQ(Shown("OUT"), "still here");
 }
 
-TEST_F(ScriptTest, TheLookupDatabaseIsReadWrittenListedAndClosedWithTheWindow) {
+// What the look-up calls do to the file is checked on Tb itself; here the window's part:
+// the pick list, the password box, and closing the look-up database with the window.
+TEST_F(ScriptTest, TheLookupDatabaseIsListedAndClosedWithTheWindow) {
     TestDb cities;
     cities.AddField("CITY", 10).AddField("ZIP", 5).AddField("Mixed", 3);
     cities.AddRecord({"Rome", "00100", "x"}).AddRecord({"Paris", "75001", "y"});
@@ -254,30 +206,25 @@ TEST_F(ScriptTest, TheLookupDatabaseIsReadWrittenListedAndClosedWithTheWindow) {
         QTest::keyClick(grid, Qt::Key_Down);
         QTest::keyClick(grid, Qt::Key_Return);
     });
-    ASSERT_TRUE(Start(
-        CreateDb("Sub Start\n"
-                 "  Tb.OpenDB \"" +
-                 lookup +
-                 "\"\n"
-                 "  Tb.SetField \"OUT\", Tb.GetDBCount() & \"|\" & Tb.GetDBField(2, \" city \")\n"
-                 "  Tb.SetDBField 1, \"CITY\", \"AB\"\n"
-                 "  Tb.SetField \"PICK\", Tb.GetDBList(Array(\"ZIP\", \"city\"))\n"
-                 "  Tb.SetField \"PASS\", Tb.GetPass(\" Password \", \" abc \")\n"
-                 "End Sub")));
+    ASSERT_TRUE(Start(CreateDb("Sub Start\n"
+                               "  Tb.OpenDB \"" +
+                               lookup +
+                               "\"\n"
+                               "  Tb.SetField \"PICK\", Tb.GetDBList(Array(\"ZIP\", \"city\"))\n"
+                               "  Tb.SetField \"PASS\", Tb.GetPass(\" Password \", \" abc \")\n"
+                               "End Sub")));
     EXPECT_TRUE(reporter.messages.empty());
-    EXPECT_EQ(Shown("OUT"), "2|Paris");
-    EXPECT_EQ(ReadFileBytes(lookup + ".Tbd").substr(23496, 19), " AB        00100x  ");
-    EXPECT_EQ(firstRow, (std::vector<std::string>{"00100", "AB"}));
+    EXPECT_EQ(firstRow, (std::vector<std::string>{"00100", "Rome"}));
     EXPECT_EQ(Shown("PICK"), "2");
     EXPECT_EQ(Shown("PASS"), "secret");
-    ASSERT_TRUE(dialogs.asked);
-    EXPECT_EQ(dialogs.asked->Title, "Password");
-    EXPECT_EQ(dialogs.asked->Value, "abc");
-    EXPECT_EQ(dialogs.asked->MaxLen, 32);
-    EXPECT_EQ(dialogs.asked->Mask, "ANP");
+    ASSERT_TRUE(typing.asked);
+    EXPECT_EQ(typing.asked->Title, "Password");
+    EXPECT_EQ(typing.asked->Value, "abc");
+    EXPECT_EQ(typing.asked->MaxLen, 32);
+    EXPECT_EQ(typing.asked->Mask, "ANP");
 
     window->Run(Command::Close);
-    EXPECT_EQ(script.Runner()->Tb().GetDBCount(), 0);
+    EXPECT_EQ(host.Runner()->Tb().GetDBCount(), 0);
     EXPECT_EQ(reporter.Only(), (RecordedMessage{"GetDBCount", "Database not open"}));
 }
 

@@ -30,12 +30,6 @@ protected:
         window->show();
     }
     void Click(int row) { ClickEntry(window->TOC(), row); }
-    QStringList Entries() const {
-        QStringList entries;
-        for (int row = 0; row < window->TOC()->count(); ++row)
-            entries << window->TOC()->item(row)->text();
-        return entries;
-    }
 
     TempDir dir;
     std::string path = dir.File("Tabulo.Txt");
@@ -46,7 +40,9 @@ protected:
 TEST_F(HelpTest, OpensOnTheFirstTopic) {
     OpenOn("Not shown\r\n#Index\r\nFirst line\r\n\r\nLast line\r\n#Getting#Started\r\nGo\r\n");
     EXPECT_EQ(window->windowTitle(), "Help");
-    EXPECT_EQ(Entries(), (QStringList{" Index", " Getting Started"}));
+    ASSERT_EQ(window->TOC()->count(), 2);
+    EXPECT_EQ(window->TOC()->item(0)->text(), " Index");
+    EXPECT_EQ(window->TOC()->item(1)->text(), " Getting Started");
     EXPECT_EQ(window->TOC()->currentRow(), 0);
     EXPECT_EQ(window->Heading()->text(), "Index");
     EXPECT_EQ(window->Help()->toPlainText(), "First line\n\nLast line\n");
@@ -133,20 +129,17 @@ TEST(HelpFilePathTest, BesideTheProgramThenTheSharedFolder) {
     EXPECT_EQ(modHelp::HelpFilePath(bin.string()), (bin / "Tabulo.Txt").string());
 }
 
-// No help file lies beside the test program: the viewer opens modally all the same, empty,
-// after the load error.
+// No help file lies beside the test program: the viewer opens modally all the same after
+// the load error (what it shows then is checked above on frmHelp itself).
 TEST(ShowHelpTest, MissingFileStillOpensTheViewer) {
     RecordingReporter reporter;
     QString title;
-    int entries = -1;
     WhenModalOpens([&](QWidget* modal) {
         title = modal->windowTitle();
-        entries = static_cast<frmHelp*>(modal)->TOC()->count();
         modal->close();
     });
     modHelp::ShowHelp("", reporter);
     EXPECT_EQ(title, "Help");
-    EXPECT_EQ(entries, 0);
     EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{kLoadError});
 }
 

@@ -84,19 +84,23 @@ INSTANTIATE_TEST_SUITE_P(Checks, FieldValueCheck, testing::Values(
     ValueCase{"d t", "abc", 1, ""}));
 // clang-format on
 
+// The numbers of a new record written before the failing field stay written.
 TEST(RunUpdateChecks, StopsAtTheFirstFailingFieldWithItsMessageAndPage) {
     FakeEngine db;
     db.Define(1, "Name", "A!", 1, "Ann");
-    db.Define(2, "Born", "D", 3, "31/02/2024");
-    db.Define(3, "Phone", "N!", 1, "");
+    db.Define(2, "No", "#", 1, "");
+    db.Define(3, "Born", "D", 3, "31/02/2024");
+    db.Define(4, "Phone", "N!", 1, "");
+    db.Define(5, "Again", "#", 1, "");
     EngineFields fields(db);
-    const auto failure = RunUpdateChecks(fields, false);
+    const auto failure = RunUpdateChecks(fields, true);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->Field, 2);
+    EXPECT_EQ(failure->Field, 3);
     EXPECT_EQ(failure->Page, 3);
     EXPECT_EQ(failure->Title, "UPDATE");
     EXPECT_EQ(failure->Text, "Field: Born, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)");
-    EXPECT_TRUE(db.writes.empty());
+    EXPECT_EQ(db.writes, (std::vector<int>{2}));
+    EXPECT_EQ(TrimSpaces(db.stored[2]), "1");
 }
 
 TEST(RunUpdateChecks, UsesTheFilesDateOrder) {
@@ -134,31 +138,6 @@ TEST(RunUpdateChecks, NumbersTheNumberFieldsOfANewRecordOnly) {
     EXPECT_EQ(db.stored[1], " 13         ");
     EXPECT_EQ(db.stored[4], " 13         ");
     EXPECT_EQ(db.writes, (std::vector<int>{1, 4}));
-}
-
-TEST(RunUpdateChecks, KeepsTheNumbersWrittenBeforeAFailure) {
-    FakeEngine db;
-    db.Define(1, "No", "#", 1, "");
-    db.Define(2, "Name", "!", 2, "");
-    db.Define(3, "Again", "#", 1, "");
-    EngineFields fields(db);
-    const auto failure = RunUpdateChecks(fields, true);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->Text, "Field: Name, Cannot be empty");
-    EXPECT_EQ(failure->Page, 2);
-    EXPECT_EQ(db.writes, (std::vector<int>{1}));
-    EXPECT_EQ(TrimSpaces(db.stored[1]), "1");
-}
-
-TEST(WriteRecordNumbers, FillsEveryNumberField) {
-    FakeEngine db;
-    db.Define(1, "No", "#", 1, " 13");
-    db.Define(2, "Name", "A", 1, "Ann");
-    db.Define(3, "Ref", "=#", 1, "");
-    EngineFields fields(db);
-    WriteRecordNumbers(fields, 14);
-    EXPECT_EQ(db.writes, (std::vector<int>{1, 3}));
-    EXPECT_EQ(TrimSpaces(db.stored[3]), "14");
 }
 
 TEST(RecordNumberText, LeavesTheSignPositionBlank) {
