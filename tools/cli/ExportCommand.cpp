@@ -4,8 +4,8 @@
 #include "DatabaseReader.h"
 #include "ExportFormats.h"
 #include "SqliteExport.h"
-#include "base/modLIB.h"
 #include "base/CodePage.h"
+#include "base/modLIB.h"
 
 #include <algorithm>
 #include <filesystem>

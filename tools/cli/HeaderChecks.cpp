@@ -1,8 +1,8 @@
 #include "HeaderChecks.h"
 
 #include "InfoText.h"
-#include "base/modLIB.h"
 #include "base/CodePage.h"
+#include "base/modLIB.h"
 #include "engine/DbAccess.h"
 
 #include <algorithm>

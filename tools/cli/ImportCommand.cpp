@@ -4,9 +4,9 @@
 #include "CsvReader.h"
 #include "ImportColumns.h"
 #include "TypedValue.h"
+#include "base/CodePage.h"
 #include "editor/rules/NumberedAppend.h"
 #include "editor/rules/UpdateChecks.h"
-#include "base/CodePage.h"
 #include "engine/modDB.h"
 
 #include <fstream>
