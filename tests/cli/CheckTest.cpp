@@ -1,8 +1,8 @@
 // tabulo-cli check: each planted problem is found and named, a sound file passes, and the
 // file is never changed.
 
-#include "CaseName.h"
 #include "CliFixture.h"
+#include "NamedCase.h"
 
 #include <filesystem>
 #include <thread>
@@ -125,7 +125,7 @@ TEST_P(Check, FindsThePlantedProblem) {
     EXPECT_EQ(Bytes("Damaged.Tbd"), bytes); // nothing changed
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, Check, testing::ValuesIn(kPlanted), CaseName<Planted>);
+INSTANTIATE_TEST_SUITE_P(Cli, Check, testing::ValuesIn(kPlanted), test::CaseName<Planted>);
 
 class CheckFile : public CliTest {};
 

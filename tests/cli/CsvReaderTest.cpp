@@ -3,7 +3,7 @@
 
 #include "CsvReader.h"
 
-#include "CaseName.h"
+#include "NamedCase.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -56,7 +56,7 @@ TEST_P(CsvReading, GivesRecordsWithTheirLines) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, CsvReading, testing::ValuesIn(kCases), CaseName<ReadCase>);
+INSTANTIATE_TEST_SUITE_P(Cli, CsvReading, testing::ValuesIn(kCases), test::CaseName<ReadCase>);
 
 } // namespace
 } // namespace tabulo::cli

@@ -1,8 +1,8 @@
 // Every bad description is refused with a message that names the place, and an older
 // database file of the same name is left as it was.
 
-#include "CaseName.h"
 #include "Description.h"
+#include "NamedCase.h"
 #include "TempDir.h"
 #include "TestDb.h"
 
@@ -115,7 +115,7 @@ TEST_P(DescriptionErrors, NamePlaceAndWriteNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tbdmake, DescriptionErrors, testing::ValuesIn(BadDescriptions()),
-                         CaseName<BadDescription>);
+                         test::CaseName<BadDescription>);
 
 } // namespace
 } // namespace tabulo::cli

@@ -3,8 +3,8 @@
 // Export window's do); the SQLite output read back through the SQLite library; refusals
 // with their statuses.
 
-#include "CaseName.h"
 #include "CliFixture.h"
+#include "NamedCase.h"
 
 #include <sqlite3.h>
 
@@ -70,7 +70,8 @@ TEST_P(ExportFormat, WritesTheFormatsBytes) {
     EXPECT_EQ(r.out, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, ExportFormat, testing::ValuesIn(kFormats), CaseName<FormatCase>);
+INSTANTIATE_TEST_SUITE_P(Cli, ExportFormat, testing::ValuesIn(kFormats),
+                         test::CaseName<FormatCase>);
 
 class Export : public CliTest {};
 
@@ -146,7 +147,7 @@ TEST_P(ExportRefusal, SaysWhyWithItsStatus) {
     EXPECT_EQ(Bytes("Tricky.Tbd"), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, ExportRefusal, testing::ValuesIn(kRefusals), CaseName<Refusal>);
+INSTANTIATE_TEST_SUITE_P(Cli, ExportRefusal, testing::ValuesIn(kRefusals), test::CaseName<Refusal>);
 
 TEST_F(Export, ExportsTheRecordsTheFileHoldsAndSaysSo) {
     test::TestDb db = Tricky();

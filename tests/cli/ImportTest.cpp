@@ -3,8 +3,8 @@
 // keys each code takes and the checks Update makes are tested with the editor; here, one
 // refusal of each kind shows how an import reports it.
 
-#include "CaseName.h"
 #include "CliFixture.h"
+#include "NamedCase.h"
 #include "RecordingReporter.h"
 #include "engine/DbFile.h"
 #include "engine/modDB.h"
@@ -76,7 +76,7 @@ TEST_P(ImportRows, RefusesBadRowsByLineAndAppendsTheRest) {
     EXPECT_EQ(test::LongAt(Bytes("Db.Tbd"), 0), GetParam().appended);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, ImportRows, testing::ValuesIn(kBadRows), CaseName<BadRows>);
+INSTANTIATE_TEST_SUITE_P(Cli, ImportRows, testing::ValuesIn(kBadRows), test::CaseName<BadRows>);
 
 class Import : public CliTest {};
 

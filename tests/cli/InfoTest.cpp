@@ -1,9 +1,9 @@
 // tabulo-cli info: the header in words, on the sample and on damaged files; and the words
 // themselves (input codes, procedure names, colours, quoted text).
 
-#include "CaseName.h"
 #include "CliFixture.h"
 #include "InfoText.h"
+#include "NamedCase.h"
 
 namespace tabulo::cli {
 namespace {
@@ -71,7 +71,8 @@ TEST_P(InfoOnDamage, DescribesWhatCanBeRead) {
     EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, InfoOnDamage, testing::ValuesIn(kDamaged), CaseName<DamagedCase>);
+INSTANTIATE_TEST_SUITE_P(Cli, InfoOnDamage, testing::ValuesIn(kDamaged),
+                         test::CaseName<DamagedCase>);
 
 TEST_F(Info, AnExtensionInAnotherCaseIsFound) {
     test::TestDb db;

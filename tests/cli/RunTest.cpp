@@ -1,7 +1,7 @@
 // tabulo-cli run: a procedure of the database's script without a window.
 
-#include "CaseName.h"
 #include "CliFixture.h"
+#include "NamedCase.h"
 #include "base/modLIB.h"
 
 namespace tabulo::cli {
@@ -123,7 +123,7 @@ TEST_P(Run, RunsTheProcedureHeadless) {
         EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, Run, testing::ValuesIn(kRuns), CaseName<RunCase>);
+INSTANTIATE_TEST_SUITE_P(Cli, Run, testing::ValuesIn(kRuns), test::CaseName<RunCase>);
 
 // Stamp writes today's date, which a run without the window takes from the system's clock.
 TEST_F(RunDb, FieldChangesReachTheFileOnlyWhenAskedTo) {

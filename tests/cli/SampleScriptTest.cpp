@@ -1,9 +1,10 @@
 // The Contacts script run the way the program runs it: the script host with the real Tb,
 // on the sample files built into a fresh folder, so FindCity looks up the real Cities.
 
-#include "CaseName.h"
 #include "Description.h"
+#include "NamedCase.h"
 #include "RecordingReporter.h"
+#include "RecordingScriptUi.h"
 #include "RecordingScriptWindow.h"
 #include "TempDir.h"
 #include "engine/modDB.h"
@@ -16,18 +17,6 @@
 
 namespace tabulo::cli {
 namespace {
-
-class MessageRecorder : public vbs::ScriptUi {
-public:
-    std::vector<std::string> prompts;
-    int msgBox(const std::string& prompt, int, const std::string&) override {
-        prompts.push_back(prompt);
-        return 1;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string& d) override {
-        return d;
-    }
-};
 
 class ContactsScript : public testing::Test {
 protected:
@@ -59,7 +48,7 @@ protected:
     test::RecordingScriptWindow window; // its clock stands at 07/03/2024 09:05:03
     modDB db{reporter};
     ScriptRunner runner{db, window, reporter};
-    MessageRecorder ui;
+    test::RecordingScriptUi ui;
 };
 
 TEST_F(ContactsScript, StartAddsTheTwoActions) {
@@ -130,12 +119,12 @@ TEST_P(ContactsProcedure, Runs) {
     EXPECT_EQ(runner.RunScriptProc(c.procedure), c.cancel);
     for (const auto& [field, value] : c.afterwards)
         EXPECT_EQ(Shown(field), value) << field;
-    EXPECT_EQ(ui.prompts, c.messages);
+    EXPECT_EQ(ui.Prompts(), c.messages);
     EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front();
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, ContactsProcedure, testing::ValuesIn(Cases()),
-                         CaseName<ScriptCase>);
+                         test::CaseName<ScriptCase>);
 
 } // namespace
 } // namespace tabulo::cli

@@ -5,7 +5,7 @@
 
 #include "TypedValue.h"
 
-#include "CaseName.h"
+#include "NamedCase.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ TEST_P(Typing, AsAPersonWouldType) {
     EXPECT_EQ(typed.cut, c.cut);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, Typing, testing::ValuesIn(kCases), CaseName<TypedCase>);
+INSTANTIATE_TEST_SUITE_P(Cli, Typing, testing::ValuesIn(kCases), test::CaseName<TypedCase>);
 
 } // namespace
 } // namespace tabulo::cli

@@ -1,8 +1,8 @@
 // tabulo-cli's command line: bad usage gives status 2 and a message; --help and --version
 // succeed; create builds a database from a description or refuses with the place.
 
-#include "CaseName.h"
 #include "CliFixture.h"
+#include "NamedCase.h"
 
 namespace tabulo::cli {
 namespace {
@@ -31,7 +31,7 @@ TEST_P(BadUsage, ExitsWithTwo) {
     EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, BadUsage, testing::ValuesIn(kBadUsage), CaseName<Usage>);
+INSTANTIATE_TEST_SUITE_P(Cli, BadUsage, testing::ValuesIn(kBadUsage), test::CaseName<Usage>);
 
 class Commands : public CliTest {};
 

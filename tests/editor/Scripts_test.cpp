@@ -4,6 +4,7 @@
 #include "EditorFixture.h"
 #include "ModalDriver.h"
 #include "NamedCase.h"
+#include "RecordingScriptUi.h"
 #include "browse/BrowseGrid.h"
 #include "dialogs/QtText.h"
 #include "editor/QtScriptUi.h"
@@ -19,25 +20,6 @@
 
 namespace tabulo::test {
 namespace {
-
-struct ShownBox {
-    std::string prompt;
-    int buttons;
-    std::string title;
-};
-
-// MsgBox and InputBox answered at once: OK, and the empty text.
-class RecordingUi : public vbs::ScriptUi {
-public:
-    std::vector<ShownBox> boxes;
-    int msgBox(const std::string& prompt, int buttons, const std::string& title) override {
-        boxes.push_back({prompt, buttons, title});
-        return 1;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-};
 
 // The input box answered with a typed text; what it was opened with is kept.
 class TypingDialogs : public RecordingDialogs {
@@ -84,7 +66,7 @@ protected:
     QString startDir = QDir::currentPath();
     WindowScriptHost host{db, reporter};
     TypingDialogs typing;
-    RecordingUi ui;
+    RecordingScriptUi ui;
 };
 
 // The shipped contacts sample, opened from a copy next to its look-up database. What its

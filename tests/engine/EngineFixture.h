@@ -2,13 +2,13 @@
 // Shared set-up of the engine tests: a temporary directory, a recording reporter and an
 // engine, a second copy of the program, plus a few databases made with TestDb.
 
+#include "NamedCase.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
 #include "engine/DbFile.h"
 #include "engine/modDB.h"
 
-#include <cctype>
 #include <gtest/gtest.h>
 
 namespace tabulo::test {
@@ -23,14 +23,6 @@ inline TestDb TwoFieldDb() {
 // The bytes of a database without records followed by `count` blank ones, counted.
 inline std::string WithBlankRecords(TestDb db, int32_t count) {
     return db.SetRecordCount(count).Bytes() + std::string(size_t(count) * db.RecordLength(), ' ');
-}
-
-// Names a data-driven case after its description ("killed after the swap": killed_after_the_swap).
-template <typename Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    std::string name = info.param.what;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
 }
 
 class EngineTest : public ::testing::Test {

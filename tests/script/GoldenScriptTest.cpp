@@ -7,6 +7,7 @@
 //   ' TIMEOUT: ms        the engine's time-out
 //   ' DATEORDER: 2       month-first dates
 
+#include "RecordingScriptUi.h"
 #include "vbscript/ScriptEngine.h"
 
 #include <algorithm>
@@ -27,24 +28,6 @@ struct Expectation {
     int timeout = 0, dateOrder = 1;
     bool expectError = false;
     int number = 0, line = 0, column = 0;
-};
-
-class RecordingUi : public tabulo::vbs::ScriptUi {
-public:
-    std::vector<std::string> shown;
-    std::vector<std::string> answers;
-    int msgBox(const std::string& prompt, int, const std::string&) override {
-        shown.push_back(prompt);
-        return 1;
-    }
-    std::string inputBox(const std::string& prompt, const std::string&,
-                         const std::string& def) override {
-        shown.push_back(prompt);
-        if (answers.empty()) return def;
-        std::string a = answers.front();
-        answers.erase(answers.begin());
-        return a;
-    }
 };
 
 Expectation readCase(const fs::path& file) {
@@ -99,14 +82,14 @@ class GoldenScript : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenScript, MatchesExpectations) {
     Expectation e = readCase(fs::path(VBS_GOLDEN_DIR) / GetParam());
-    RecordingUi ui;
-    ui.answers = e.input;
+    tabulo::test::RecordingScriptUi ui;
+    ui.answers.assign(e.input.begin(), e.input.end());
     ScriptEngine engine;
     engine.SetUi(&ui);
     engine.SetTimeout(e.timeout ? e.timeout : 20000);
     engine.SetDateOrder(e.dateOrder);
     bool ok = engine.AddCode(e.text) && (e.run.empty() || engine.Run(e.run));
-    EXPECT_EQ(ui.shown, e.output);
+    EXPECT_EQ(ui.Prompts(), e.output);
     const auto& err = engine.Error();
     if (e.expectError) {
         ASSERT_FALSE(ok) << "expected error " << e.number;

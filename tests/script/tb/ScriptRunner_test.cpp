@@ -176,7 +176,8 @@ TEST_P(ScriptErrorTest, ShowsOneScriptErrorBox) {
               (std::vector<RecordedMessage>{ScriptErrorBox(f.description, f.line, f.column)}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, ScriptErrorTest, ::testing::ValuesIn(kFailingScripts), CaseName);
+INSTANTIATE_TEST_SUITE_P(Scripts, ScriptErrorTest, ::testing::ValuesIn(kFailingScripts),
+                         CaseName<FailingScript>);
 
 TEST_F(RunnerTest, AnErrorKeepsTheCancelTheScriptLeft) {
     Load("Sub Update\n  Tb.GetField \"Nope\"\n  x = 1 / 0\nEnd Sub\n");

@@ -2,6 +2,7 @@
 // Shared set-up of the script object tests: a main database open in the engine, a look-up
 // database written next to it, and the object with a recording reporter and window.
 
+#include "NamedCase.h"
 #include "RecordingReporter.h"
 #include "RecordingScriptWindow.h"
 #include "TempDir.h"
@@ -9,7 +10,6 @@
 #include "engine/modDB.h"
 #include "script/clsField.h"
 
-#include <cctype>
 #include <gtest/gtest.h>
 
 namespace tabulo::test {
@@ -31,14 +31,6 @@ inline TestDb CitiesDb() {
     db.AddRecord({"NA", "Naples", "Camp"});
     return db;
 }
-
-// Names a case of a data-driven test after its "what", spaces and punctuation made "_".
-inline constexpr auto CaseName = [](const auto& info) {
-    std::string name = info.param.what;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
-};
 
 class TbTest : public ::testing::Test {
 protected:

@@ -63,7 +63,7 @@ TEST_P(RefusalTest, ShowsOneCriticalBoxAndLeavesCancelTrue) {
     EXPECT_TRUE(window.browseCalls.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Messages, RefusalTest, ::testing::ValuesIn(kRefusals), CaseName);
+INSTANTIATE_TEST_SUITE_P(Messages, RefusalTest, ::testing::ValuesIn(kRefusals), CaseName<Refusal>);
 
 TEST_F(TbTest, CancelStaysTrueAfterAFailureUntilTheNextSuccess) {
     EXPECT_EQ(tb.GetField("Phone"), "");
