@@ -12,6 +12,7 @@ MsgBox Round(4503599627370495.5) - 4503599627370495 ' OUT: 1
 MsgBox Round(0.125, 2) & " " & Round(0.375, 2) & " " & Round(-0.125, 2) ' OUT: 0.12 0.38 -0.12
 MsgBox Round(1234.5678, 0) & " " & Round(3.14159, 3) & " " & Round(2.5, 0) ' OUT: 1235 3.142 2
 MsgBox Round(1E300, 5) & " " & Round(123.456, 1) ' OUT: 1E+300 123.5
+MsgBox (Round(1E300, 5) = 1E300)                 ' OUT: True
 ' Integer conversions round halves to even, then check their range.
 MsgBox CInt(2.5) & " " & CInt(3.5) & " " & CInt(32767.4) & " " & CInt(-32768.5)
 ' OUT: 2 4 32767 -32768
