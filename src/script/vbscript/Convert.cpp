@@ -1,6 +1,7 @@
 #include "script/vbscript/Convert.h"
 
 #include "script/vbscript/RuntimeBridge.h"
+#include "script/vbscript/runtime/Rounding.h"
 #include "vbscript/ScriptError.h"
 #include "vbscript/ScriptObject.h"
 
@@ -21,10 +22,6 @@ void setDateOrder(int order) {
 }
 int dateOrder() {
     return currentDateOrder;
-}
-
-double roundHalfEven(double x) {
-    return rt::bankersRound(x);
 }
 
 bool parseNumber(const std::string& text, double& out) {
@@ -73,10 +70,10 @@ double toDouble(const Variant& v) {
     }
 }
 
-static double roundedInRange(const Variant& v, double low, double high) {
-    double d = roundHalfEven(toDouble(v));
-    if (!(d >= low && d <= high)) raiseError(err::Overflow);
-    return d;
+// A rounding conversion's result, or Overflow when the value does not fit the type.
+template <typename T> static T fitted(std::optional<T> value) {
+    if (!value) raiseError(err::Overflow);
+    return *value;
 }
 
 int32_t toLong(const Variant& v) {
@@ -92,16 +89,16 @@ int32_t toLong(const Variant& v) {
     case VarType::Empty:
         return 0;
     default:
-        return static_cast<int32_t>(roundedInRange(v, -2147483648.0, 2147483647.0));
+        return fitted(rt::toLong(toDouble(v)));
     }
 }
 
 int16_t toInteger(const Variant& v) {
-    return static_cast<int16_t>(roundedInRange(v, -32768.0, 32767.0));
+    return fitted(rt::toInteger(toDouble(v)));
 }
 
 uint8_t toByte(const Variant& v) {
-    return static_cast<uint8_t>(roundedInRange(v, 0.0, 255.0));
+    return fitted(rt::toByte(toDouble(v)));
 }
 
 float toSingle(const Variant& v) {
@@ -112,16 +109,13 @@ float toSingle(const Variant& v) {
 
 int64_t toCurrency(const Variant& v) {
     if (v.type() == VarType::Currency) return v.currencyValue();
-    double d = roundHalfEven(toDouble(v) * 10000.0);
-    if (!(std::fabs(d) < 9.2233720368547758e18)) raiseError(err::Overflow);
-    return static_cast<int64_t>(d);
+    return fitted(rt::toCurrency(toDouble(v)));
 }
 
 double toDate(const Variant& v) {
     if (v.isString()) {
         double d;
-        if (rt::dateFromText(v.str(), currentDateOrder, d)) return d;
-        if (parseNumber(v.str(), d)) return d;
+        if (rt::cdateFromText(v.str(), currentDateOrder, d)) return d;
         raiseError(err::TypeMismatch);
     }
     return toDouble(v);

@@ -30,8 +30,6 @@ Variant toArithmetic(const Variant& v);
 // Whether a string reads as a number, and its value.
 bool parseNumber(const std::string& text, double& out);
 
-double roundHalfEven(double x);
-
 // The language's name of the subtype ("Integer", "String", "Variant()").
 std::string typeName(const Variant& v);
 int varTypeCode(const Variant& v);

@@ -5,8 +5,6 @@
 #include "script/vbscript/runtime/DateParse.h"
 #include "script/vbscript/runtime/NumberText.h"
 
-#include <cmath>
-
 namespace tabulo::vbs::rt {
 
 static int currentYear() {
@@ -41,15 +39,18 @@ bool dateFromText(const std::string& text, int dateOrder, double& out) {
     return true;
 }
 
-bool dateLiteral(const std::string& text, double& out) {
-    auto v = rt::parseDateLiteral(text, currentYear());
+bool cdateFromText(const std::string& text, int dateOrder, double& out) {
+    auto v = rt::textToDate(text, dateOrder, currentYear());
     if (!v) return false;
     out = *v;
     return true;
 }
 
-double bankersRound(double x) {
-    return std::nearbyint(x);
+bool dateLiteral(const std::string& text, double& out) {
+    auto v = rt::parseDateLiteral(text, currentYear());
+    if (!v) return false;
+    out = *v;
+    return true;
 }
 
 } // namespace tabulo::vbs::rt

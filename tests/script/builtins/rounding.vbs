@@ -21,6 +21,8 @@ MsgBox CByte(254.5) & " " & CByte(-0.5)          ' OUT: 254 0
 ' Currency holds ten-thousandths.
 MsgBox CCur(1.23456) & " " & CCur(-1.5) & " " & CCur(0.00025) & " " & CDbl(CCur(1.2345))
 ' OUT: 1.2346 -1.5 0.0002 1.2345
+' The largest amounts keep their last digits.
+MsgBox CCur(922337203685477.5) & " " & CCur(-922337203685477.5) ' OUT: 922337203685477.5 -922337203685477.5
 ' Hex and Oct work in 16 bits for an Integer, 32 bits for a Long.
 MsgBox Hex(255) & " " & Oct(255) & " " & Hex(CLng(-1)) & " " & Oct(CLng(-1))
 ' OUT: FF 377 FFFFFFFF 37777777777

@@ -27,14 +27,6 @@ int digitValue(char c) {
     return 99;
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The sign around a number: one leading "+", "-" or "(" or one trailing "+" or "-",
 // with blanks anywhere outside the digits; "(...)" makes the number negative.
 struct Sign {
@@ -172,20 +164,6 @@ std::optional<double> parseNumber(std::string_view text) {
     const auto number = scanNumber(text, start);
     if (!number || !acceptTrailing(text, number->end, sign)) return std::nullopt;
     return sign.negative ? -number->value : number->value;
-}
-
-std::optional<bool> parseBoolean(std::string_view text) {
-    const std::string_view word = trimBlanks(text);
-    const auto equalsIgnoringCase = [word](std::string_view name) {
-        return std::equal(word.begin(), word.end(), name.begin(), name.end(), [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) == b;
-        });
-    };
-    if (equalsIgnoringCase("true") || word == "#TRUE#") return true;
-    if (equalsIgnoringCase("false") || word == "#FALSE#") return false;
-    const auto number = parseNumber(word);
-    if (!number) return std::nullopt;
-    return *number != 0.0;
 }
 
 } // namespace tabulo::vbs::rt

@@ -51,12 +51,4 @@ std::string currencyToString(std::int64_t tenThousandths) {
     return fraction.empty() ? text : text + "." + fraction;
 }
 
-std::string integerToString(std::int64_t value) {
-    return std::to_string(value);
-}
-
-std::string booleanToString(bool value) {
-    return value ? "True" : "False";
-}
-
 } // namespace tabulo::vbs::rt

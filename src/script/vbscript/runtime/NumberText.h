@@ -25,12 +25,6 @@ std::string doubleToString(double value);
 std::string singleToString(float value);
 // Currency is held as an integer count of ten-thousandths.
 std::string currencyToString(std::int64_t tenThousandths);
-std::string integerToString(std::int64_t value);
-
-std::string booleanToString(bool value); // "True" / "False"
-// CBool of a text: "True" or "False" in any case with blanks around, the exact forms
-// "#TRUE#" and "#FALSE#", or a number (non-zero is True); nullopt otherwise.
-std::optional<bool> parseBoolean(std::string_view text);
 
 // CDbl / IsNumeric of a text; nullopt when it is not a number or overflows a Double.
 std::optional<double> parseNumber(std::string_view text);

@@ -43,14 +43,6 @@ double roundToDecimals(double value, int decimals) {
     return roundHalfEven(scaled) / scale;
 }
 
-double intPart(double value) {
-    return std::floor(value);
-}
-
-double fixPart(double value) {
-    return std::trunc(value);
-}
-
 std::optional<std::int16_t> toInteger(double value) {
     return roundedInRange<std::int16_t>(value, -32768.0, 32767.0);
 }
@@ -75,10 +67,6 @@ std::optional<std::int64_t> toCurrency(double value) {
     if ((fraction > 0 && units > kMax - fraction) || (fraction < 0 && units < kMin - fraction))
         return std::nullopt;
     return units + fraction;
-}
-
-double currencyToDouble(std::int64_t tenThousandths) {
-    return static_cast<double>(tenThousandths) / 10000.0;
 }
 
 std::string hexText(std::int64_t value, int bits) {
