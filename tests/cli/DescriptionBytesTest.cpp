@@ -28,7 +28,7 @@ const char* kDescription = R"({
   "pageHeadings": ["Main", "Notes"],
   "script": "Sub Start\nEnd Sub",
   "dateOrder": 2,
-  "printOrientation": "landscape",
+  "printOrientation": "portrait",
   "records": [
     {"NAME": "Zoë", "NOTE": "one\ntwo"},
     {"_deleted": true, "NAME": "Old"}
@@ -61,7 +61,7 @@ TEST_F(DescriptionBytes, HeaderMembersAtTheirOffsets) {
     EXPECT_EQ(LongAt(bytes, 66), 0xFFFFCC);                          // FieldFont.BackColor default
     EXPECT_EQ(IntegerAt(bytes, 70), 2);                              // FieldCount
     EXPECT_EQ(uint8_t(bytes[23432]), 2);                             // DateOrder
-    EXPECT_EQ(uint8_t(bytes[23433]), 2);                             // PrintOrientation
+    EXPECT_EQ(uint8_t(bytes[23433]), 1);                             // PrintOrientation
     EXPECT_EQ(bytes.substr(19144, 32), "Main" + std::string(28, ' '));
     EXPECT_EQ(bytes.substr(19176, 32), "Notes" + std::string(27, ' '));
     EXPECT_EQ(bytes.substr(19400, 19), "Sub Start\r\nEnd Sub ");
