@@ -150,6 +150,28 @@ TEST_F(EngineTest, OpenMessagesNameTheFile) {
                                MsgIcon::Critical}));
 }
 
+// An append that fails at any of its file steps, the lock's release included, says so and
+// leaves the lock free for the other copies. Each step is tried on a fresh file.
+TEST_F(EngineTest, AnAppendFailingAtAnyFileStepIsReportedAndFreesTheLock) {
+    const TestDb db = TwoFieldDb().AddRecord({"Ann"});
+    Open(db, "Clean");
+    DbFile::ResetSteps();
+    ASSERT_EQ(engine.AddRecord(), 1);
+    const long steps = DbFile::StepsTaken();
+    ASSERT_GT(steps, 2);
+    for (long step = 1; step <= steps; ++step) {
+        SCOPED_TRACE(step);
+        engine.CloseDatabase();
+        const std::string base = Open(db, "Step" + std::to_string(step));
+        DbFile::FailAtStep(step);
+        EXPECT_EQ(engine.AddRecord(), 0);
+        DbFile::ResetSteps();
+        EXPECT_EQ(reporter.Only(), (RecordedMessage{"AddRecord", "Unexpected Error"}));
+        const auto anotherCopy = DbFile::Open(base + ".Tbd");
+        EXPECT_TRUE(anotherCopy && anotherCopy->TryLockByte0());
+    }
+}
+
 // Full by the count in memory, or filled by another copy since this one last read the count:
 // the count re-read under the lock refuses the append just the same. A refused append never
 // asks its caller for a number.
