@@ -15,8 +15,7 @@ MsgBox CDate("2024-01-05") & " | " & CDate("2024/1/5") & " | " & CDate("5/1/29")
 ' OUT: 05/01/2024 | 05/01/2024 | 05/01/2029
 MsgBox CDate("5/1/30") & " | " & CDate("31/12/9999") & " | " & CDate("5/2024")
 ' OUT: 05/01/1930 | 31/12/9999 | 01/05/2024
-' A text that is no date but a number is read as a date serial, within the valid dates.
-MsgBox CDate("1") & " | " & CDate(" -1.25 ") ' OUT: 31/12/1899 | 29/12/1899 06:00:00
+' A number text is a date serial only within the valid dates (more below).
 On Error Resume Next
 x = CDate("3000000"): MsgBox Err.Number: Err.Clear ' OUT: 13
 x = CDate(""): MsgBox Err.Number: Err.Clear  ' OUT: 13
