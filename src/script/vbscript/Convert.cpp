@@ -1,5 +1,6 @@
 #include "script/vbscript/Convert.h"
 
+#include "script/vbscript/RunState.h"
 #include "script/vbscript/RuntimeBridge.h"
 #include "script/vbscript/runtime/Rounding.h"
 #include "vbscript/ScriptError.h"
@@ -10,18 +11,14 @@
 namespace tabulo::vbs {
 
 namespace {
-int currentDateOrder = 1;
-
 bool sameText(const std::string& s, const char* word) {
     return sameName(s, word);
 }
 } // namespace
 
-void setDateOrder(int order) {
-    currentDateOrder = order == 2 ? 2 : 1;
-}
 int dateOrder() {
-    return currentDateOrder;
+    const RunState* run = currentRun();
+    return run ? run->dateOrder : 1;
 }
 
 bool parseNumber(const std::string& text, double& out) {
@@ -58,7 +55,7 @@ double toDouble(const Variant& v) {
     case VarType::String: {
         double d;
         if (parseNumber(v.str(), d)) return d;
-        if (rt::dateFromText(v.str(), currentDateOrder, d)) return d;
+        if (rt::dateFromText(v.str(), dateOrder(), d)) return d;
         raiseError(err::TypeMismatch);
     }
     case VarType::Object:
@@ -115,7 +112,7 @@ int64_t toCurrency(const Variant& v) {
 double toDate(const Variant& v) {
     if (v.isString()) {
         double d;
-        if (rt::cdateFromText(v.str(), currentDateOrder, d)) return d;
+        if (rt::cdateFromText(v.str(), dateOrder(), d)) return d;
         raiseError(err::TypeMismatch);
     }
     return toDouble(v);
@@ -160,7 +157,7 @@ std::string toString(const Variant& v) {
     case VarType::Currency:
         return rt::currencyText(v.currencyValue());
     case VarType::Date:
-        return rt::dateText(v.dateValue(), currentDateOrder);
+        return rt::dateText(v.dateValue(), dateOrder());
     case VarType::String:
         return v.str();
     case VarType::Error:

@@ -9,9 +9,8 @@
 
 namespace tabulo::vbs {
 
-// The date order dates are read and written in: 1 = DD/MM/YYYY, 2 = MM/DD/YYYY.
-// Set by the engine for the run in progress.
-void setDateOrder(int order);
+// The date order dates are read and written in: 1 = DD/MM/YYYY, 2 = MM/DD/YYYY; the
+// order of the engine whose call is in progress (1 outside any).
 int dateOrder();
 
 uint8_t toByte(const Variant& v);
