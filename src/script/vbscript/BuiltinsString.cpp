@@ -210,7 +210,8 @@ Variant fnSplit(Interpreter&, ArgRefs a) {
 // Join: a Null list is an invalid use of Null; a Null element has no text (type mismatch).
 Variant fnJoin(Interpreter&, ArgRefs a) {
     if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
-    if (!arg(a, 0).isArray()) raiseError(err::TypeMismatch);
+    if (arg(a, 0).isObject()) raiseError(err::NoSuchMember);
+    if (!arg(a, 0).isArray() || arg(a, 0).arr()->upper.size() > 1) raiseError(err::TypeMismatch);
     const Variant* delimArg = optionalArg(a, 1);
     std::string delim = delimArg ? textArg(*delimArg) : " ";
     std::string out;

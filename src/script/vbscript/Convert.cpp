@@ -10,15 +10,15 @@
 
 namespace tabulo::vbs {
 
-namespace {
-bool sameText(const std::string& s, const char* word) {
-    return sameName(s, word);
-}
-} // namespace
-
 int dateOrder() {
     const RunState* run = currentRun();
     return run ? run->dateOrder : 1;
+}
+
+std::optional<bool> booleanWord(std::string_view text) {
+    if (sameName(text, "true") || sameName(text, "#true#")) return true;
+    if (sameName(text, "false") || sameName(text, "#false#")) return false;
+    return std::nullopt;
 }
 
 bool parseNumber(const std::string& text, double& out) {
@@ -123,8 +123,7 @@ bool toBool(const Variant& v) {
     case VarType::Boolean:
         return v.boolValue();
     case VarType::String: {
-        if (sameText(v.str(), "true") || sameText(v.str(), "#true#")) return true;
-        if (sameText(v.str(), "false") || sameText(v.str(), "#false#")) return false;
+        if (std::optional<bool> word = booleanWord(v.str())) return *word;
         double d;
         if (parseNumber(v.str(), d)) return d != 0;
         raiseError(err::TypeMismatch);

@@ -5,7 +5,9 @@
 
 #include "vbscript/Variant.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tabulo::vbs {
 
@@ -25,6 +27,9 @@ Variant defaultValue(const Variant& v);
 // Numeric form of a value for arithmetic: strings parse to Double, Empty is
 // Integer 0, Boolean becomes Integer; Null stays Null. Non-numeric: Type mismatch.
 Variant toArithmetic(const Variant& v);
+
+// "True", "False", "#True#" and "#False#" in any case; nothing for other texts.
+std::optional<bool> booleanWord(std::string_view text);
 
 // Whether a string reads as a number, and its value.
 bool parseNumber(const std::string& text, double& out);

@@ -245,8 +245,8 @@ int64_t applyLogic(Logic op, int64_t p, int64_t q) {
 // takes part as an integer.
 Variant logicOperand(const Variant& v) {
     if (v.type() == VarType::Boolean) return v;
-    if (v.isString() && (sameName(v.str(), "true") || sameName(v.str(), "false")))
-        return Variant::boolean(toBool(v));
+    if (v.isString())
+        if (std::optional<bool> word = booleanWord(v.str())) return Variant::boolean(*word);
     Variant x = toArithmetic(v);
     if (x.type() == VarType::Byte || x.type() == VarType::Integer || x.type() == VarType::Long)
         return x;
