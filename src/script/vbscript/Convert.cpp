@@ -1,3 +1,7 @@
+// The conversions every operator and built-in goes through: to numbers of each subtype
+// (rounding and overflow checked by the runtime library), to Boolean and to text, and
+// dates read and written in the date order of the engine whose call is running.
+
 #include "script/vbscript/Convert.h"
 
 #include "script/vbscript/RunState.h"

@@ -1,3 +1,7 @@
+// Arithmetic, concatenation, comparison and the logical operators, each deciding the
+// subtype of its result from its operands' subtypes; text comparison without case uses
+// the program's one case table.
+
 #include "script/vbscript/Operators.h"
 
 #include "base/TextCase.h"

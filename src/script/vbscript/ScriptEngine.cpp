@@ -1,3 +1,6 @@
+// The host's entry points: each call runs guarded, with this engine's state made
+// current and every failure turned into the error the host reads, never an exception.
+
 #include "vbscript/ScriptEngine.h"
 
 #include "script/vbscript/Convert.h"

@@ -1,3 +1,7 @@
+// The defaults every script object shares (no assignable members, no For Each), the
+// release queue that frees long chains of objects without deep recursion, and the
+// case-insensitive name comparison of members and variables.
+
 #include "vbscript/ScriptObject.h"
 
 #include "script/vbscript/RunState.h"
