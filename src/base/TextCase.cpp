@@ -14,8 +14,9 @@ struct LetterPair {
     unsigned char Small, Capital;
 };
 constexpr LetterPair kOddPairs[] = {{0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}};
-constexpr unsigned char kDivide = 0xF7; // among the small letters, not a letter; nor is its
-                                        // partner 0xD7, times, among the capitals
+// Divide sits among the small letters as times (0xD7) sits among the capitals; neither is
+// a letter, so leaving divide out leaves times out too.
+constexpr unsigned char kDivide = 0xF7;
 
 constexpr bool IsRegularSmall(unsigned c) {
     return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != kDivide);

@@ -50,7 +50,7 @@ TEST(TextCase, ComparesWithoutCase) {
     const Case cases[] = {
         {"abc", "ABC", 0},
         {"\xE9t\xE9", "\xC9T\xC9", 0}, // accented letters fold like ASCII ones
-        {"\x9C", "\x8C", 0},           // oe ligature, capital 0x20 places away in 0x80s
+        {"\x9C", "\x8C", 0},           // oe ligature, its capital in the 0x80s
         {"\xFF", "\x9F", 0},           // y diaeresis
         {"a", "B", -1},                // letters order as capitals
         {"_", "a", 1},                 // "_" lies after "A", before "a"
