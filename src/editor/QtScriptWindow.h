@@ -2,7 +2,7 @@
 // The data-entry window as the script sees it, and the script host that the window calls.
 //
 //   WindowScriptHost script(db, reporter);
-//   frmEdit window(db, reporter, script, services);
+//   frmEdit window(db, reporter, script, services, dialogs);
 //   QtScriptUi ui(&window);
 //   script.Attach(window, ui, dialogs); // from now on "Start", "Update" and the actions run
 //

@@ -1,7 +1,7 @@
 #include "help/HelpText.h"
 
+#include "base/TextCase.h"
 #include "engine/DBHeader.h"
-#include "script/vbscript/TextCase.h"
 
 #include <algorithm>
 #include <fstream>
@@ -21,7 +21,7 @@ bool NextLine(std::istream& in, std::string& line) {
 }
 
 std::string Key(const std::string& title) {
-    return vbs::upperText(TrimSpaces(title));
+    return UpperText(TrimSpaces(title));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "script/LookupDb.h"
 
-#include "base/modLIB.h"
+#include "base/TextCase.h"
 
 #include <algorithm>
 
@@ -12,13 +12,6 @@ namespace {
 constexpr int32_t kDeviceIoError = 57;
 constexpr int32_t kBadRecordLength = 59;
 constexpr int32_t kPathFileAccessError = 75;
-
-std::string Capitals(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(modLIB::ToUpper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 } // namespace
 
@@ -51,7 +44,7 @@ void LookupDb::ReloadHeader() {
 }
 
 int LookupDb::FindField(const std::string& name) const {
-    const std::string wanted = Capitals(TrimSpaces(name));
+    const std::string wanted = UpperText(TrimSpaces(name));
     const int count = std::clamp<int>(header_.FieldCount, 0, kMaxFields);
     for (int n = 1; n <= count; ++n)
         if (TrimSpaces(header_.Fields[n - 1].Name) == wanted) return n;

@@ -1,12 +1,12 @@
 #include "search/RecordSearch.h"
 
+#include "base/TextCase.h"
 #include "engine/modDB.h"
-#include "script/vbscript/TextCase.h"
 
 namespace tabulo {
 
 std::string SearchText(const std::string& typed) {
-    return vbs::upperText(TrimSpaces(typed));
+    return UpperText(TrimSpaces(typed));
 }
 
 std::optional<SearchHit> FindNextHit(modDB& db, const std::vector<int>& fields,
@@ -17,7 +17,7 @@ std::optional<SearchHit> FindNextHit(modDB& db, const std::vector<int>& fields,
         db.SetRecordNo(r);
         for (int field : fields) {
             if (db.ReadField(field, value) == 0) continue;
-            value = vbs::upperText(std::move(value));
+            value = UpperText(value);
             if (value.find(text) != std::string::npos) return SearchHit{r, field};
         }
     }

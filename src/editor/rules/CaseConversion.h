@@ -10,9 +10,6 @@
 
 namespace tabulo {
 
-char Cp1252Upper(char c);
-char Cp1252Lower(char c);
-
 // The first letter of every word in capitals and every other letter in lower case.
 // Words are separated by space, tab, CR, LF, vertical tab, form feed or NUL.
 std::string ProperCase(std::string_view text);

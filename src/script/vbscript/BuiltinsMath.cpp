@@ -129,6 +129,11 @@ Variant fnRnd(Interpreter& in, ArgRefs a) {
     return Variant::single(in.random.next(d > 0 ? 1.0f : static_cast<float>(d)));
 }
 
+// Randomize is a statement; used as a value it has none to give.
+Variant fnRandomizeAsValue(Interpreter&, ArgRefs) {
+    raiseError(err::TypeMismatch);
+}
+
 // A colour as a Long: red in the low byte; parts above 255 count as 255.
 Variant fnRGB(Interpreter&, ArgRefs a) {
     int32_t colour = 0;
@@ -165,6 +170,7 @@ void addMathBuiltins(std::vector<Builtin>& out) {
                               {"tan", 1, 1, fnTan},
                               {"atn", 1, 1, fnAtn},
                               {"rnd", 0, 1, fnRnd},
+                              {"randomize", 0, 1, fnRandomizeAsValue},
                               {"rgb", 3, 3, fnRGB},
                           });
 }

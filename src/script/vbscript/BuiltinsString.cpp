@@ -1,11 +1,11 @@
 // String functions. Text is Windows-1252: one byte per character.
 
 #include "base/CodePage.h"
+#include "base/TextCase.h"
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Limits.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/TextCase.h"
 #include "vbscript/ScriptError.h"
 
 #include <algorithm>
@@ -47,12 +47,12 @@ std::string textArg(const Variant& v) {
 
 size_t findText(const std::string& s, const std::string& what, size_t from, bool text) {
     if (!text) return s.find(what, from);
-    return upperText(s).find(upperText(what), from);
+    return UpperText(s).find(UpperText(what), from);
 }
 
 size_t findTextBackwards(const std::string& s, const std::string& what, size_t from, bool text) {
     if (!text) return s.rfind(what, from);
-    return upperText(s).rfind(upperText(what), from);
+    return UpperText(s).rfind(UpperText(what), from);
 }
 
 Variant fnLen(Interpreter&, ArgRefs a) {
@@ -171,10 +171,10 @@ Variant fnRTrim(Interpreter&, ArgRefs a) {
 }
 
 Variant fnUCase(Interpreter&, ArgRefs a) {
-    return arg(a, 0).isNull() ? Variant::null() : Variant(upperText(toString(arg(a, 0))));
+    return arg(a, 0).isNull() ? Variant::null() : Variant(UpperText(toString(arg(a, 0))));
 }
 Variant fnLCase(Interpreter&, ArgRefs a) {
-    return arg(a, 0).isNull() ? Variant::null() : Variant(lowerText(toString(arg(a, 0))));
+    return arg(a, 0).isNull() ? Variant::null() : Variant(LowerText(toString(arg(a, 0))));
 }
 
 Variant stringArray(std::vector<std::string> parts) {
@@ -210,7 +210,8 @@ Variant fnSplit(Interpreter&, ArgRefs a) {
 // Join: a Null list is an invalid use of Null; a Null element has no text (type mismatch).
 Variant fnJoin(Interpreter&, ArgRefs a) {
     if (arg(a, 0).isNull()) raiseError(err::InvalidUseOfNull);
-    if (!arg(a, 0).isArray()) raiseError(err::TypeMismatch);
+    if (arg(a, 0).isObject()) raiseError(err::NoSuchMember);
+    if (!arg(a, 0).isArray() || arg(a, 0).arr()->upper.size() > 1) raiseError(err::TypeMismatch);
     const Variant* delimArg = optionalArg(a, 1);
     std::string delim = delimArg ? textArg(*delimArg) : " ";
     std::string out;

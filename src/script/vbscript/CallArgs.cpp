@@ -1,3 +1,7 @@
+// Evaluating a call's arguments into the pointers a callee receives, and the two
+// places every assignment ends in: storing a value (Set or Let, with the default
+// property of an object read for Let) and finding an array element from its subscripts.
+
 #include "script/vbscript/CallArgs.h"
 
 #include "script/vbscript/Convert.h"

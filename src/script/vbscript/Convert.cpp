@@ -1,5 +1,10 @@
+// The conversions every operator and built-in goes through: to numbers of each subtype
+// (rounding and overflow checked by the runtime library), to Boolean and to text, and
+// dates read and written in the date order of the engine whose call is running.
+
 #include "script/vbscript/Convert.h"
 
+#include "script/vbscript/RunState.h"
 #include "script/vbscript/RuntimeBridge.h"
 #include "script/vbscript/runtime/Rounding.h"
 #include "vbscript/ScriptError.h"
@@ -9,19 +14,15 @@
 
 namespace tabulo::vbs {
 
-namespace {
-int currentDateOrder = 1;
-
-bool sameText(const std::string& s, const char* word) {
-    return sameName(s, word);
-}
-} // namespace
-
-void setDateOrder(int order) {
-    currentDateOrder = order == 2 ? 2 : 1;
-}
 int dateOrder() {
-    return currentDateOrder;
+    const RunState* run = currentRun();
+    return run ? run->dateOrder : 1;
+}
+
+std::optional<bool> booleanWord(std::string_view text) {
+    if (sameName(text, "true") || sameName(text, "#true#")) return true;
+    if (sameName(text, "false") || sameName(text, "#false#")) return false;
+    return std::nullopt;
 }
 
 bool parseNumber(const std::string& text, double& out) {
@@ -58,7 +59,7 @@ double toDouble(const Variant& v) {
     case VarType::String: {
         double d;
         if (parseNumber(v.str(), d)) return d;
-        if (rt::dateFromText(v.str(), currentDateOrder, d)) return d;
+        if (rt::dateFromText(v.str(), dateOrder(), d)) return d;
         raiseError(err::TypeMismatch);
     }
     case VarType::Object:
@@ -115,7 +116,7 @@ int64_t toCurrency(const Variant& v) {
 double toDate(const Variant& v) {
     if (v.isString()) {
         double d;
-        if (rt::cdateFromText(v.str(), currentDateOrder, d)) return d;
+        if (rt::cdateFromText(v.str(), dateOrder(), d)) return d;
         raiseError(err::TypeMismatch);
     }
     return toDouble(v);
@@ -126,8 +127,7 @@ bool toBool(const Variant& v) {
     case VarType::Boolean:
         return v.boolValue();
     case VarType::String: {
-        if (sameText(v.str(), "true") || sameText(v.str(), "#true#")) return true;
-        if (sameText(v.str(), "false") || sameText(v.str(), "#false#")) return false;
+        if (std::optional<bool> word = booleanWord(v.str())) return *word;
         double d;
         if (parseNumber(v.str(), d)) return d != 0;
         raiseError(err::TypeMismatch);
@@ -160,7 +160,7 @@ std::string toString(const Variant& v) {
     case VarType::Currency:
         return rt::currencyText(v.currencyValue());
     case VarType::Date:
-        return rt::dateText(v.dateValue(), currentDateOrder);
+        return rt::dateText(v.dateValue(), dateOrder());
     case VarType::String:
         return v.str();
     case VarType::Error:

@@ -5,13 +5,14 @@
 
 #include "vbscript/Variant.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tabulo::vbs {
 
-// The date order dates are read and written in: 1 = DD/MM/YYYY, 2 = MM/DD/YYYY.
-// Set by the engine for the run in progress.
-void setDateOrder(int order);
+// The date order dates are read and written in: 1 = DD/MM/YYYY, 2 = MM/DD/YYYY; the
+// order of the engine whose call is in progress (1 outside any).
 int dateOrder();
 
 uint8_t toByte(const Variant& v);
@@ -26,6 +27,9 @@ Variant defaultValue(const Variant& v);
 // Numeric form of a value for arithmetic: strings parse to Double, Empty is
 // Integer 0, Boolean becomes Integer; Null stays Null. Non-numeric: Type mismatch.
 Variant toArithmetic(const Variant& v);
+
+// "True", "False", "#True#" and "#False#" in any case; nothing for other texts.
+std::optional<bool> booleanWord(std::string_view text);
 
 // Whether a string reads as a number, and its value.
 bool parseNumber(const std::string& text, double& out);

@@ -1,10 +1,10 @@
 // Scripting.Dictionary: keys and items in insertion order, keys compared
 // exactly or (CompareMode 1) without regard to case.
 
+#include "base/TextCase.h"
 #include "script/vbscript/BuiltinClasses.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Nodes.h"
-#include "script/vbscript/TextCase.h"
 #include "vbscript/ScriptError.h"
 #include "vbscript/ScriptObject.h"
 
@@ -63,7 +63,7 @@ Variant listOf(std::vector<Variant> values) {
 
 std::string Dictionary::hashKey(const Variant& key0) const {
     const Variant& key = key0.deref();
-    if (key.isString()) return 's' + (textCompare_ ? upperText(key.str()) : key.str());
+    if (key.isString()) return 's' + (textCompare_ ? UpperText(key.str()) : key.str());
     if (key.isObject()) {
         std::string k(1 + sizeof(void*), 'o');
         void* p = key.obj().get();

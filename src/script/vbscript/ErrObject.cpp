@@ -1,3 +1,6 @@
+// Err's members (Number, Description, Source, Raise, Clear) and how a caught error
+// fills them; Raise keeps what the script gave and fills the rest from the number.
+
 #include "script/vbscript/ErrObject.h"
 
 #include "script/vbscript/Builtins.h"

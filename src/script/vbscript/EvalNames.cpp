@@ -160,8 +160,10 @@ Variant NameExpr::eval(Context& c) const {
 
 void NameExpr::callStatement(Context& c) const {
     const Binding& b = binding(c);
-    if (b.kind == BindKind::Builtin && b.builtin->valueOnly) raiseError(err::UnsupportedType);
+    const bool valueOnly = b.kind == BindKind::Builtin && b.builtin->valueOnly;
     eval(c);
+    // A conversion's result has nowhere to go; its argument's own error comes first.
+    if (valueOnly) raiseError(err::UnsupportedType);
 }
 
 const Variant* NameExpr::peek(Context& c) const {

@@ -219,9 +219,13 @@ std::shared_ptr<ArrayData> makeArray(const std::vector<int32_t>& upper) {
     return arr;
 }
 
+static void requireResizable(const Variant& v) {
+    if (v.isArray() && (v.arr()->fixedSize || v.arr()->locks > 0)) raiseError(err::ArrayLocked);
+}
+
 static void redimension(Variant& v, const std::vector<int32_t>& upper, bool preserve) {
+    requireResizable(v);
     std::shared_ptr<ArrayData> old = v.isArray() ? v.arr() : nullptr;
-    if (old && (old->fixedSize || old->locks > 0)) raiseError(err::ArrayLocked);
     std::shared_ptr<ArrayData> fresh = makeArray(upper);
     if (preserve && old && !old->upper.empty()) {
         if (old->upper.size() != upper.size()) raiseError(err::SubscriptOutOfRange);
@@ -241,6 +245,9 @@ static void redimension(Variant& v, const std::vector<int32_t>& upper, bool pres
 Flow DimStmt::exec(Context& c) const {
     for (const Item& item : items) {
         if (!item.hasDims && !redim) continue;
+        // A fixed array refuses ReDim before its new bounds are read.
+        if (redim)
+            if (const Variant* current = item.target->peek(c)) requireResizable(*current);
         std::vector<int32_t> upper;
         for (const ExprPtr& d : item.dims)
             upper.push_back(toLong(d->eval(c)));

@@ -1,3 +1,8 @@
+// The interpreter's own bookkeeping: the slot stack of procedure variables, global
+// slots, installing compiled code, calling procedures with their depth and deadline
+// checks, and instances of the script's classes with Class_Initialize and
+// Class_Terminate.
+
 #include "script/vbscript/Interpreter.h"
 
 #include "script/vbscript/Builtins.h"

@@ -1,3 +1,7 @@
+// The tokenizer: names, keywords, numbers (decimal, &H and &O), strings with doubled
+// quotes, #date# literals and operators, read one character at a time. Errors carry the
+// position of the character where the token went wrong.
+
 #include "script/vbscript/Lexer.h"
 
 #include "script/vbscript/Convert.h"

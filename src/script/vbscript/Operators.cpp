@@ -1,5 +1,10 @@
+// Arithmetic, concatenation, comparison and the logical operators, each deciding the
+// subtype of its result from its operands' subtypes; text comparison without case uses
+// the program's one case table.
+
 #include "script/vbscript/Operators.h"
 
+#include "base/TextCase.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Limits.h"
 #include "vbscript/ScriptError.h"
@@ -244,8 +249,8 @@ int64_t applyLogic(Logic op, int64_t p, int64_t q) {
 // takes part as an integer.
 Variant logicOperand(const Variant& v) {
     if (v.type() == VarType::Boolean) return v;
-    if (v.isString() && (sameName(v.str(), "true") || sameName(v.str(), "false")))
-        return Variant::boolean(toBool(v));
+    if (v.isString())
+        if (std::optional<bool> word = booleanWord(v.str())) return Variant::boolean(*word);
     Variant x = toArithmetic(v);
     if (x.type() == VarType::Byte || x.type() == VarType::Integer || x.type() == VarType::Long)
         return x;
@@ -330,14 +335,7 @@ int compareText(const std::string& a, const std::string& b, bool textCompare) {
         int c = a.compare(b);
         return c < 0 ? -1 : c > 0 ? 1 : 0;
     }
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        unsigned char p = static_cast<unsigned char>(a[i]), q = static_cast<unsigned char>(b[i]);
-        if (p >= 'a' && p <= 'z') p = static_cast<unsigned char>(p - 32);
-        if (q >= 'a' && q <= 'z') q = static_cast<unsigned char>(q - 32);
-        if (p != q) return p < q ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+    return CompareWithoutCase(a, b);
 }
 
 static int compareNumbers(const Variant& a, const Variant& b) {

@@ -5,12 +5,12 @@
 
 #define PCRE2_CODE_UNIT_WIDTH 8
 
+#include "base/TextCase.h"
 #include "script/vbscript/BuiltinClasses.h"
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/Limits.h"
 #include "script/vbscript/RegExpMatches.h"
 #include "script/vbscript/RegExpPattern.h"
-#include "script/vbscript/TextCase.h"
 #include "vbscript/ScriptError.h"
 
 #include <new>
@@ -32,10 +32,10 @@ const uint8_t* caseTables() {
         auto* t = const_cast<uint8_t*>(pcre2_maketables(nullptr));
         if (!t) throw std::bad_alloc();
         for (unsigned c = 0; c < 256; ++c) {
-            const auto b = static_cast<unsigned char>(c);
-            const unsigned char lower = lowerByte(b), upper = upperByte(b);
-            t[c] = lower;
-            t[256 + c] = upper != b ? upper : lower;
+            const auto b = static_cast<char>(c);
+            const char lower = Cp1252Lower(b), upper = Cp1252Upper(b);
+            t[c] = static_cast<uint8_t>(lower);
+            t[256 + c] = static_cast<uint8_t>(upper != b ? upper : lower);
         }
         return t;
     }();

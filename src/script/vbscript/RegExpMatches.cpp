@@ -1,3 +1,6 @@
+// The Matches, Match and SubMatches objects that RegExp.Execute hands to the script,
+// built once from the matches found and never changed afterwards.
+
 #include "script/vbscript/RegExpMatches.h"
 
 #include "script/vbscript/Convert.h"

@@ -1,3 +1,6 @@
+// Rewrites a script's regular expression into PCRE2 syntax one construct at a time,
+// refusing what the script's dialect does not know.
+
 #include "script/vbscript/RegExpPattern.h"
 
 #include "base/CodePage.h"

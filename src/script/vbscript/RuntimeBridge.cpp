@@ -1,3 +1,6 @@
+// Thin calls from the lexer and the conversions into the runtime library's number and
+// date texts, with the current year that two-digit years are read against.
+
 #include "script/vbscript/RuntimeBridge.h"
 
 #include "base/Clock.h"

@@ -1,23 +1,37 @@
+// The host's entry points: each call runs guarded, with this engine's state made
+// current and every failure turned into the error the host reads, never an exception.
+
 #include "vbscript/ScriptEngine.h"
 
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/ErrObject.h"
 #include "script/vbscript/Interpreter.h"
 #include "script/vbscript/Parser.h"
+#include "script/vbscript/RunState.h"
 
 #include <new>
 
 namespace tabulo::vbs {
 
-ScriptEngine::ScriptEngine() : in_(std::make_unique<Interpreter>()) {
+ScriptEngine::ScriptEngine()
+    : state_(std::make_unique<RunState>()), in_(std::make_unique<Interpreter>()) {
 }
 
-ScriptEngine::~ScriptEngine() = default;
+ScriptEngine::~ScriptEngine() {
+    RunScope scope(*state_);
+    in_.reset();
+}
 
+// The old interpreter's variables are freed under this engine's state.
 void ScriptEngine::Reset() {
+    RunScope scope(*state_);
     in_ = std::make_unique<Interpreter>();
     in_->ui = ui_;
     error_ = {};
+}
+
+void ScriptEngine::SetDateOrder(int order) {
+    state_->dateOrder = order == 2 ? 2 : 1;
 }
 
 void ScriptEngine::SetUi(ScriptUi* ui) {
@@ -33,7 +47,7 @@ void ScriptEngine::AddObject(const std::string& name, std::shared_ptr<ScriptObje
 
 template <class F> bool ScriptEngine::guarded(F&& work, bool compiling) {
     error_ = {};
-    setDateOrder(dateOrder_);
+    RunScope scope(*state_);
     in_->startRun(std::chrono::milliseconds(timeoutMs_));
     ScriptError failure(0);
     try {

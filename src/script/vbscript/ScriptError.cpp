@@ -1,3 +1,6 @@
+// The table of error numbers and their texts, and the exception that carries an error
+// from where it is raised to On Error or the host.
+
 #include "vbscript/ScriptError.h"
 
 #include <unordered_map>

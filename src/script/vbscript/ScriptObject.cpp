@@ -1,5 +1,10 @@
+// The defaults every script object shares (no assignable members, no For Each), the
+// release queue that frees long chains of objects without deep recursion, and the
+// case-insensitive name comparison of members and variables.
+
 #include "vbscript/ScriptObject.h"
 
+#include "script/vbscript/RunState.h"
 #include "vbscript/ScriptError.h"
 
 namespace tabulo::vbs {
@@ -12,19 +17,26 @@ std::vector<Variant> ScriptObject::elements() {
     raiseError(err::NotACollection);
 }
 
+// Values freed while the queue drains join it instead of nesting deeper. Outside any
+// engine call the outermost release drains a queue of its own.
 void releaseIteratively(std::vector<Variant>& values) {
-    static std::vector<Variant> pending;
-    static bool draining = false;
-    for (Variant& v : values)
-        if (v.isObject() || v.isArray()) pending.push_back(std::move(v));
-    values.clear();
-    if (draining) return;
-    draining = true;
-    while (!pending.empty()) {
-        Variant last = std::move(pending.back());
-        pending.pop_back();
+    RunState* run = currentRun();
+    if (!run) {
+        RunState own;
+        RunScope scope(own);
+        releaseIteratively(values);
+        return;
     }
-    draining = false;
+    for (Variant& v : values)
+        if (v.isObject() || v.isArray()) run->releasing.push_back(std::move(v));
+    values.clear();
+    if (run->draining) return;
+    run->draining = true;
+    while (!run->releasing.empty()) {
+        Variant last = std::move(run->releasing.back());
+        run->releasing.pop_back();
+    }
+    run->draining = false;
 }
 
 static char lowerAscii(char c) {

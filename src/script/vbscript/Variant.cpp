@@ -1,3 +1,6 @@
+// The Variant's copy, move and destruction of its union, and arrays: their storage,
+// their copies (a copy of an array is a new array) and their release.
+
 #include "vbscript/Variant.h"
 
 #include "vbscript/ScriptObject.h"

@@ -18,4 +18,15 @@ MsgBox IsEmpty(dyn(0))                ' OUT: True
 Erase fixed
 MsgBox IsEmpty(fixed(1))              ' OUT: True
 MsgBox IsArray(dyn) & TypeName(dyn)   ' OUT: TrueVariant()
-ReDim fixed(5)                        ' ERR: 10 21 0
+' A fixed array refuses ReDim before the new bounds are converted; a dynamic one converts them.
+On Error Resume Next
+ReDim fixed(1 / 0)
+MsgBox Err.Number                     ' OUT: 10
+Err.Clear
+ReDim Preserve grid("x", 3)
+MsgBox Err.Number                     ' OUT: 10
+Err.Clear
+ReDim dyn("x")
+MsgBox Err.Number                     ' OUT: 13
+On Error GoTo 0
+ReDim fixed(5)                        ' ERR: 10 32 0

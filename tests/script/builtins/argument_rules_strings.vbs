@@ -56,3 +56,6 @@ r = Join(Array("a", Null)) : Show r         ' OUT: 13 Empty:
 r = Join("a b") : Show r                    ' OUT: 13 Empty:
 r = Join(Array("a", "b"), Null) : Show r    ' OUT: 94 Empty:
 r = Join(Array("a", 1), 2) : Show r         ' OUT: 0 String:a21
+r = Join(CreateObject("Scripting.Dictionary")) : Show r ' OUT: 438 Empty:
+Dim grid(1, 1)
+r = Join(grid) : Show r                     ' OUT: 13 Empty:

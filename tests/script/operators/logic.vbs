@@ -27,3 +27,13 @@ MsgBox T(Not True)                ' OUT: Boolean:False
 MsgBox T(Not CByte(0))            ' OUT: Byte:255
 MsgBox T(Not CLng(0))             ' OUT: Long:-1
 MsgBox T(Not 1.5)                 ' OUT: Long:-3
+' The texts "#TRUE#" and "#FALSE#" are Booleans here as they are to CBool and If.
+MsgBox T(Not "#TRUE#")            ' OUT: Boolean:False
+MsgBox T("#true#" And "True")     ' OUT: Boolean:True
+MsgBox T("#FALSE#" Or False)      ' OUT: Boolean:False
+MsgBox T("#TRUE#" Xor "#FALSE#")  ' OUT: Boolean:True
+MsgBox T("#False#" Eqv "false")   ' OUT: Boolean:True
+MsgBox T("#TRUE#" Imp "#FALSE#")  ' OUT: Boolean:False
+MsgBox T(Null And "#FALSE#")      ' OUT: Boolean:False
+MsgBox T("#TRUE#" And 6)          ' OUT: Integer:6
+MsgBox T(Not "#TRUE")             ' ERR: 13 39 0

@@ -1,3 +1,6 @@
+// Reads the program's one clock (base/Clock) and hands it over as date parts, a date
+// serial or seconds since midnight.
+
 #include "script/vbscript/runtime/Clock.h"
 
 #include "base/Clock.h"

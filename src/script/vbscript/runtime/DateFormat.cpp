@@ -1,3 +1,6 @@
+// Writes a date serial's parts as text piece by piece: short and long date in the
+// date order, short and long time, and the general form that joins them.
+
 #include "script/vbscript/runtime/DateFormat.h"
 
 #include "base/Calendar.h"

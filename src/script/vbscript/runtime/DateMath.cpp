@@ -1,3 +1,7 @@
+// The date built-ins work on whole seconds and calendar parts: months are added on
+// the calendar, days and times on the seconds, and weeks counted from the chosen
+// first day of the week.
+
 #include "script/vbscript/runtime/DateMath.h"
 
 #include "base/Calendar.h"

@@ -1,3 +1,6 @@
+// The English names in one place, written in full or abbreviated to three letters,
+// and matched back without regard to case.
+
 #include "script/vbscript/runtime/DateNames.h"
 
 #include <array>

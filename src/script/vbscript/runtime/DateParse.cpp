@@ -1,3 +1,6 @@
+// Reads a date text in two steps: it splits the text into numbers, names and
+// separators, then decides from their pattern which are the day, month, year and time.
+
 #include "script/vbscript/runtime/DateParse.h"
 
 #include "base/Calendar.h"

@@ -1,3 +1,6 @@
+// Conversions between serials, whole seconds and calendar parts, with the checks that
+// keep every serial inside the valid range of dates.
+
 #include "script/vbscript/runtime/DateSerial.h"
 
 #include "base/Calendar.h"

@@ -1,3 +1,6 @@
+// Decimal digits from the standard library's correctly rounded, locale-free
+// conversion, rounded again to a number of decimals and written as plain text.
+
 #include "script/vbscript/runtime/DecimalDigits.h"
 
 #include <algorithm>

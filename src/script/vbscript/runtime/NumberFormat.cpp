@@ -1,3 +1,6 @@
+// Builds the formatted number from the rounded decimal digits: groups, leading zero,
+// sign or brackets, and the currency and percent signs.
+
 #include "script/vbscript/runtime/NumberFormat.h"
 
 #include "script/vbscript/runtime/DecimalDigits.h"

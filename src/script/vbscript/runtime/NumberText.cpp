@@ -1,3 +1,6 @@
+// Chooses between the plain and the exponent form from the decimal digits of a Double
+// or Single; a Currency is written from its whole ten-thousandths.
+
 #include "script/vbscript/runtime/NumberText.h"
 
 #include "script/vbscript/runtime/DecimalDigits.h"

@@ -1,3 +1,6 @@
+// The generator's state is one 24-bit seed: each Rnd steps it, Randomize mixes the
+// bits of its number into it.
+
 #include "script/vbscript/runtime/Random.h"
 
 #include <bit>

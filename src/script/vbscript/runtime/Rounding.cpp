@@ -1,3 +1,6 @@
+// Half-to-even rounding and the range checks of the integer conversions, and the
+// digits of Hex and Oct from the two's complement of the value.
+
 #include "script/vbscript/runtime/Rounding.h"
 
 #include <cmath>

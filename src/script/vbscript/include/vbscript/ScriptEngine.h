@@ -1,7 +1,9 @@
 #pragma once
 // The script engine the host drives: Reset, AddObject, AddCode, Run and the
 // Error of the last failure, with a time-out per call and the date order that
-// date texts are read and written in. Standard C++ only.
+// date texts are read and written in. Standard C++ only. Engines share nothing: several
+// may live in one process, one calling another or each on a thread of its own (one
+// thread at a time uses an engine).
 //
 //   ScriptEngine engine;
 //   engine.SetUi(&ui);                       // MsgBox / InputBox
@@ -21,6 +23,7 @@
 namespace tabulo::vbs {
 
 class Interpreter;
+struct RunState;
 
 struct ScriptErrorInfo {
     int32_t number = 0;
@@ -49,16 +52,18 @@ public:
 
     void SetTimeout(int milliseconds) { timeoutMs_ = milliseconds; } // 0: none
     void SetUi(ScriptUi* ui);
-    void SetDateOrder(int order) { dateOrder_ = order; } // 1 = DD/MM/YYYY, 2 = MM/DD/YYYY
+    void SetDateOrder(int order); // 1 = DD/MM/YYYY, 2 = MM/DD/YYYY
 
 private:
     template <class F> bool guarded(F&& work, bool compiling);
 
+    // Declared first so that it outlives the interpreter: the variables it frees on the
+    // way out are released through it.
+    std::unique_ptr<RunState> state_;
     std::unique_ptr<Interpreter> in_;
     ScriptUi* ui_ = nullptr;
     ScriptErrorInfo error_;
     int timeoutMs_ = 0;
-    int dateOrder_ = 1;
 };
 
 } // namespace tabulo::vbs
