@@ -104,7 +104,10 @@ TEST_P(PackWindowInput, DoesNothingWhileThePackHoldsItsLock) {
     EXPECT_FALSE(window->AddFlag());
     EXPECT_EQ(window->RecordCaption()->text(), " 1 / 200");
 
-    // Afterwards the window is itself again.
+    // Afterwards the window is itself again, once it has the focus back from the progress
+    // window.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     Key(Qt::Key_F8);
     EXPECT_EQ(window->Mode(), WindowMode::Editing);
     Key(Qt::Key_F7);
