@@ -54,6 +54,8 @@ TEST_F(ProgressWindow, RedrawsAtMostEveryTwoPercent) {
 TEST_F(ProgressWindow, ShowsWithoutBeingModalAndHidePerEndsTheRun) {
     window.ShowPer(1, 200);
     EXPECT_FALSE(window.isModal());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible()) << "a run cannot be cancelled";
     EXPECT_EQ(Per(), ""); // 0% is never drawn
     EXPECT_EQ(BarWidth(), 0);
     Run(100);
