@@ -18,8 +18,9 @@ constexpr int kBarFullWidth = 3495;
 
 } // namespace
 
-frmProgress::frmProgress(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), twips_(Twips::FromScreen()) {
+frmProgress::frmProgress(QWidget* parent, Pace::Clock now)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), twips_(Twips::FromScreen()),
+      paint_(Pace::kFrame, now), events_(Pace::kFrame, now) {
     setModal(false);
     setFixedSize(twips_.ToPixels(QSize(kClientWidth, kClientHeight)));
 
@@ -59,19 +60,22 @@ void frmProgress::Place(QWidget* control, int left, int top, int width, int heig
     control->setGeometry(twips_.ToPixels(QRect(left, top, width, height)));
 }
 
+// Changes between two repaints are drawn by the next one, or by the events' own painting.
 void frmProgress::ShowPer(long done, long total) {
-    if (!isVisible()) CentreOnOwner();
-    show();
-    repaint();
-    if (total <= 0) return;
-    const auto percent = static_cast<int>(static_cast<long long>(done) * 100 / total);
-    if (percent <= lastPer_) return;
-    lastPer_ = percent + 1;
-    per_->setText(QString::number(percent) + "%");
-    per_->adjustSize();
-    const auto width = static_cast<int>(static_cast<long long>(kBarFullWidth) * done / total);
-    Place(bar_, kBarLeft, kBarTop, width, kBarHeight);
-    repaint();
+    if (!isVisible()) {
+        CentreOnOwner();
+        show();
+    }
+    const auto percent =
+        total > 0 ? static_cast<int>(static_cast<long long>(done) * 100 / total) : 0;
+    if (percent > lastPer_) {
+        lastPer_ = percent + 1;
+        per_->setText(QString::number(percent) + "%");
+        per_->adjustSize();
+        const auto width = static_cast<int>(static_cast<long long>(kBarFullWidth) * done / total);
+        Place(bar_, kBarLeft, kBarTop, width, kBarHeight);
+    }
+    if (paint_.Due()) repaint();
 }
 
 // A new run opens in the middle of the window that started it, or of the screen.
@@ -85,12 +89,14 @@ void frmProgress::CentreOnOwner() {
 void frmProgress::HidePer() {
     hide();
     lastPer_ = 0;
+    paint_.Restart();
+    events_.Restart();
     per_->clear();
     Place(bar_, kBarLeft, kBarTop, 0, kBarHeight);
 }
 
 void frmProgress::ProcessEvents() {
-    QCoreApplication::processEvents();
+    if (events_.Due()) QCoreApplication::processEvents();
 }
 
 } // namespace tabulo

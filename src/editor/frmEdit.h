@@ -130,6 +130,7 @@ private:
     bool addFlag_ = false;
     long selectedRecord_ = 0;
     bool deleteEnabled_ = true;
+    bool packing_ = false; // no command runs while a pack does
     FormArea* form_;
     std::array<QAction*, kCommandCount> items_{};
     QMenu* mnuGoto_ = nullptr;

@@ -11,6 +11,7 @@ namespace tabulo {
 // The procedure sees what is on the screen, and what it set shows at once; the record
 // itself is saved only by Update.
 void frmEdit::RunAction(int n) {
+    if (packing_) return;
     const std::string name = TrimSpaces(FromQString(ActionItem(n)->text()));
     if (name.empty()) return;
     Form2Record();

@@ -5,6 +5,7 @@
 #include "dialogs/frmShowText.h"
 #include "dialogs/modDlg.h"
 #include "editor/FindExport.h"
+#include "editor/InputGate.h"
 #include "editor/Links.h"
 #include "editor/PrintCommand.h"
 #include "editor/frmEdit.h"
@@ -17,6 +18,7 @@
 namespace tabulo {
 
 void frmEdit::Run(Command command) {
+    if (packing_) return; // what the pack's gate let through still does nothing
     switch (command) {
     case Command::Open:
         return OpenFromDialog();
@@ -99,12 +101,18 @@ void frmEdit::CancelUpdate() {
 }
 
 // Pack asks, shows its progress and reopens the packed file; the page is shown again
-// whatever the outcome.
+// whatever the outcome. The pack lets the window's events run, but no input reaches the
+// window meanwhile: a command could write through the pack's lock or close the file it reads.
 void frmEdit::PackCommand() {
     if (!IsDatabaseOpen()) return;
     setCursor(Qt::WaitCursor);
-    frmProgress progress(this);
-    db_.PackRecords(progress);
+    {
+        const InputGate gate(this);
+        packing_ = true;
+        frmProgress progress(this);
+        db_.PackRecords(progress);
+        packing_ = false;
+    }
     unsetCursor();
     ShowCurPage();
 }

@@ -33,7 +33,9 @@ public:
     Packer(modDB::State& state, ProgressSink& progress) : s_(state), progress_(progress) {}
 
     int Run() {
+        s_.packing = true;
         const int result = Pack();
+        s_.packing = false;
         progress_.HidePer();
         return result;
     }

@@ -113,6 +113,7 @@ void modDB::State::ReportMissingRecords() const {
 
 int modDB::CloseDatabase() {
     if (!s_->IsOpen()) return s_->Fail("CLOSE DATABASE", "File not open!");
+    if (s_->packing) return s_->Fail("CLOSE DATABASE", "The database is being packed.");
     s_->Reset();
     return 1;
 }

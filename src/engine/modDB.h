@@ -89,7 +89,8 @@ public:
 
     // Removes the records marked "*" for good, keeping the old file as ".Bak". Asks first
     // through the Reporter; shows its progress through the sink. Holds the file's lock for the
-    // whole run, so that no other copy's write can go into the old file.
+    // whole run, so that no other copy's write can go into the old file; this copy's own
+    // writes and CloseDatabase, asked for from the sink's events, are refused meanwhile.
     int PackRecords(ProgressSink& progress);
 
 private:

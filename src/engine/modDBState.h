@@ -34,12 +34,21 @@ struct modDB::State {
     bool lastReadFailed = false; // set by every record read
     std::chrono::milliseconds lockPatience{0};
     unsigned long openCount = 0;
+    // While this copy packs, the byte-0 lock of its open file is the pack's. That lock belongs
+    // to the open file, not to the caller that took it: a write of this copy would take it
+    // "again" and, releasing it, free it for every other copy in the middle of the pack. So the
+    // writes (and the close, which would pull the file from under the pack) are refused.
+    bool packing = false;
 
     bool IsOpen() const { return file != nullptr; }
     // Shows the box (critical icon) and gives the failure result.
     int Fail(const char* title, const std::string& text) {
         reporter.Message(title, text, MsgIcon::Critical);
         return 0;
+    }
+    // A write asked for while this copy packs (see packing).
+    int RefuseWhilePacking(const char* title) {
+        return Fail(title, std::string(kUnexpected) + "\r\nThe database is being packed.");
     }
     // Opens the file at path as the database named base, current record 1 (0 when it holds
     // none) not yet read. False, with the state unchanged, when it cannot be read as one.

@@ -21,6 +21,7 @@ constexpr int kMostReopens = 3;
 // Writes the buffer over the current record, or refuses when the record may have another
 // number now: the database is reopened at its first record instead.
 int modDB::State::RewriteCurrent(const char* title) {
+    if (packing) return RefuseWhilePacking(title);
     ByteZeroLock lock(*file, lockPatience);
     if (!lock.Held()) return Fail(title, kUnexpected);
     if (Superseded()) {
@@ -64,6 +65,7 @@ int modDB::AddRecord(const std::function<void(long number)>& numberRecord) {
     State& s = *s_;
     if (!s.IsOpen()) return s.Fail("ADD RECORD", "DB not open");
     if (s.header.RecordCount >= kMaxRecords) return s.Fail("ADD RECORD", "DB is Full");
+    if (s.packing) return s.RefuseWhilePacking("AddRecord");
     for (int reopens = 0;; ++reopens) {
         ByteZeroLock lock(*s.file, s.lockPatience);
         if (!lock.Held()) return s.Fail("AddRecord", kUnexpected);

@@ -172,6 +172,46 @@ TEST_F(PackTest, OtherCopiesCannotWriteWhileThePackRuns) {
     EXPECT_EQ(LongAt(ReadFileBytes(base + ".Bak"), 0), 5) << "nothing went into the old file";
 }
 
+// The packing copy's own writes and close, asked for while the pack lets events run (a
+// window's Update, Delete or Close), are refused before they touch the lock: at every record
+// of the pack no other open file can take it, and nothing goes into the old file.
+TEST_F(PackTest, OwnWritesDuringThePackAreRefusedAndLeaveItsLockHeld) {
+    struct Case {
+        const char* name;
+        int (modDB::*operation)();
+        RecordedMessage refusal;
+    };
+    const std::string packing = "Unexpected Error\r\nThe database is being packed.";
+    const Case cases[] = {
+        {"append", &modDB::AddRecord, {"AddRecord", packing}},
+        {"rewrite", &modDB::WriteRecord, {"WriteRecord", packing}},
+        {"mark", &modDB::DeleteRecord, {"DeleteRecord", packing}},
+        {"close", &modDB::CloseDatabase, {"CLOSE DATABASE", "The database is being packed."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string base = Open(FiveRecords());
+        const std::string old = FileBytes(base);
+        auto otherFile = DbFile::Open(base + ".Tbd");
+        ASSERT_TRUE(otherFile);
+        int refused = 0, locked = 0;
+        progress.onEvents = [&] {
+            engine.WriteField(1, "Lost");
+            refused += (engine.*c.operation)() == 0;
+            locked += otherFile->TryLockByte0();
+        };
+        ASSERT_EQ(Pack(), 1);
+        EXPECT_EQ(refused, 5);
+        EXPECT_EQ(locked, 0) << "another open file took the pack's lock";
+        EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>(5, c.refusal));
+        EXPECT_EQ(FileBytes(base), PackedFiveRecords().Bytes());
+        EXPECT_EQ(ReadFileBytes(base + ".Bak"), old);
+        progress.onEvents = nullptr;
+        engine.CloseDatabase();
+        reporter.Clear();
+    }
+}
+
 // The pack's files follow the database's own name, and the packed file is opened again by
 // its path, not by the name rule (which would find Y.Tbd for Y.tbd.Tbd, or nothing for
 // STOCK.TBD).
