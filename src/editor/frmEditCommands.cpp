@@ -99,14 +99,18 @@ void frmEdit::CancelUpdate() {
 }
 
 // Pack asks, shows its progress and reopens the packed file; the page is shown again
-// whatever the outcome.
+// whatever the outcome, unless the packed file could not be opened again: the window then
+// closes the database as Close does.
 void frmEdit::PackCommand() {
     if (!IsDatabaseOpen()) return;
     setCursor(Qt::WaitCursor);
     frmProgress progress(this);
     db_.PackRecords(progress);
     unsetCursor();
-    ShowCurPage();
+    if (IsDatabaseOpen())
+        ShowCurPage();
+    else
+        CloseCommand();
 }
 
 void frmEdit::ShowPopupGoto(const QPoint& globalPos) {
