@@ -36,14 +36,18 @@ std::vector<ModeRow> BuildTable() {
         {{ModeTarget::RecordCaption}, {E::Hidden, E::Shown, E::Shown}},
         {{ModeTarget::ActionsMenu}, {E::Off, E::Off, E::On}},
     };
-    // The remaining buttons and the browsing commands work only while browsing.
-    for (int i : {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 15})
+    // The remaining buttons and the browsing commands work only while browsing; those that
+    // write (Edit, New, Duplicate, Delete) only when the file can be written.
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 10})
         rows.push_back({Btn(i), {E::Off, E::On, E::Off}});
+    for (int i : {11, 12, 15})
+        rows.push_back({Btn(i), {E::Off, E::OnIfWritable, E::Off}});
     for (Command c :
-         {Command::Print, Command::Export, Command::Edit, Command::New, Command::Duplicate,
-          Command::Find, Command::Delete, Command::GotoRecord, Command::FirstRecord,
+         {Command::Print, Command::Export, Command::Find, Command::GotoRecord, Command::FirstRecord,
           Command::LastRecord, Command::NextRecord, Command::PreviousRecord})
         rows.push_back({Mnu(c), {E::Off, E::On, E::Off}});
+    for (Command c : {Command::Edit, Command::New, Command::Duplicate, Command::Delete})
+        rows.push_back({Mnu(c), {E::Off, E::OnIfWritable, E::Off}});
     return rows;
 }
 
@@ -69,8 +73,10 @@ bool EffectState(ModeEffect effect, const ModeContext& context) {
     case E::OnIfPages:
     case E::ShownIfPages:
         return context.pageCount >= 2;
+    case E::OnIfWritable:
+        return context.writable;
     case E::OnIfDeleteAllowed:
-        return context.deleteEnabled;
+        return context.writable && context.deleteEnabled;
     }
     return false;
 }

@@ -12,7 +12,8 @@ enum class ModeEffect {
     On,                // enabled
     Off,               // disabled
     OnIfPages,         // enabled when the form has two or more pages, else disabled
-    OnIfDeleteAllowed, // enabled unless the script has switched deleting off
+    OnIfWritable,      // enabled unless the database could be opened for reading only
+    OnIfDeleteAllowed, // enabled when writable, unless the script has switched deleting off
     Shown,             // visible
     Hidden,            // invisible
     ShownIfPages,      // visible when the form has two or more pages, else invisible
@@ -33,6 +34,7 @@ std::span<const ModeRow> ModeTable();
 struct ModeContext {
     int pageCount = 0;
     bool deleteEnabled = true;
+    bool writable = true;
 };
 
 // The enabled or visible state an effect asks for; whether it is about enabling or

@@ -93,9 +93,11 @@ bool frmEdit::IsDatabaseOpen() const {
     return db_.GetFileNumber() != 0;
 }
 
+// Goes by the title, as the engine may have closed the file itself (a packed file that
+// could not be opened again).
 void frmEdit::CloseCommand() {
-    if (!IsDatabaseOpen()) return;
-    db_.CloseDatabase();
+    if (windowTitle().isEmpty()) return;
+    if (IsDatabaseOpen()) db_.CloseDatabase();
     deleteEnabled_ = true;
     setWindowTitle(QString());
     addFlag_ = false;

@@ -101,8 +101,10 @@ void frmEdit::CancelUpdate() {
 }
 
 // Pack asks, shows its progress and reopens the packed file; the page is shown again
-// whatever the outcome. The pack lets the window's events run, but no input reaches the
-// window meanwhile: a command could write through the pack's lock or close the file it reads.
+// whatever the outcome, unless the packed file could not be opened again: the window then
+// closes the database as Close does. The pack lets the window's events run, but no input
+// reaches the window meanwhile: a command could write through the pack's lock or close the
+// file it reads.
 void frmEdit::PackCommand() {
     if (!IsDatabaseOpen()) return;
     setCursor(Qt::WaitCursor);
@@ -114,7 +116,10 @@ void frmEdit::PackCommand() {
         packing_ = false;
     }
     unsetCursor();
-    ShowCurPage();
+    if (IsDatabaseOpen())
+        ShowCurPage();
+    else
+        CloseCommand();
 }
 
 void frmEdit::ShowPopupGoto(const QPoint& globalPos) {

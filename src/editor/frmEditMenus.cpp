@@ -53,7 +53,7 @@ void frmEdit::EditMode() {
 
 void frmEdit::ApplyMode(WindowMode mode) {
     mode_ = mode;
-    const ModeContext context{db_.GetPageCount(), deleteEnabled_};
+    const ModeContext context{db_.GetPageCount(), deleteEnabled_, !db_.IsReadOnly()};
     for (const ModeRow& row : ModeTable()) {
         ModeEffect effect = row.effect[static_cast<int>(mode)];
         SetTargetState(row.target, EffectIsAboutVisibility(effect), EffectState(effect, context));

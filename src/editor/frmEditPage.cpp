@@ -21,6 +21,7 @@ std::string frmEdit::RECNO() {
     // Each number is preceded by the blank where a negative number's sign would go.
     std::string caption = " " + std::to_string(number) + " / " + std::to_string(count);
     if (deleted == -1) caption += "*";
+    if (db_.IsReadOnly()) caption += " read-only";
     return caption;
 }
 

@@ -2,21 +2,17 @@
 
 #include "engine/DBHeader.h"
 #include "engine/DbAccess.h"
+#include "engine/PartFile.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 
 namespace tabulo {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr size_t kStreamBuffer = 64 * 1024;
 
 // The value with each CR LF pair as a single LF.
 void AppendValue(std::string& out, std::string_view value) {
@@ -26,54 +22,6 @@ void AppendValue(std::string& out, std::string_view value) {
     }
     out.append(value);
 }
-
-// The export file while it is written: a temporary file beside the target, renamed over
-// it by Commit and removed on every other way out.
-class PartFile {
-public:
-    explicit PartFile(const std::string& target)
-        : target_(target), part_(target + ".part"), buffer_(new char[kStreamBuffer]) {
-        file_ = std::fopen(part_.c_str(), "wb");
-        if (file_ == nullptr)
-            Fail();
-        else
-            std::setvbuf(file_, buffer_.get(), _IOFBF, kStreamBuffer);
-    }
-    ~PartFile() {
-        if (file_ != nullptr) std::fclose(file_);
-        if (!committed_) std::remove(part_.c_str());
-    }
-    PartFile(const PartFile&) = delete;
-    PartFile& operator=(const PartFile&) = delete;
-
-    bool Good() const { return reason_.empty(); }
-    const std::string& Reason() const { return reason_; }
-
-    void Write(const std::string& bytes) {
-        if (Good() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail();
-    }
-
-    // Closes the file and puts it in place under the target's name.
-    void Commit() {
-        if (!Good()) return;
-        const bool closed = std::fclose(file_) == 0;
-        file_ = nullptr;
-        if (!closed) return Fail();
-        if (std::rename(part_.c_str(), target_.c_str()) != 0) return Fail();
-        committed_ = true;
-    }
-
-private:
-    void Fail() {
-        const int error = errno;
-        reason_ = std::strerror(error != 0 ? error : EIO);
-    }
-
-    std::string target_, part_, reason_;
-    std::unique_ptr<char[]> buffer_; // the C library takes a given size only with a buffer
-    std::FILE* file_ = nullptr;
-    bool committed_ = false;
-};
 
 // The progress window redraws on every call, so it hears of each whole percent once.
 class ProgressSteps {

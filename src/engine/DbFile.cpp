@@ -96,6 +96,11 @@ std::unique_ptr<DbFile> DbFile::Create(const std::string& path) {
         path);
 }
 
+std::unique_ptr<DbFile> DbFile::OpenForReading(const std::string& path) {
+    if (Fails(FileStep::Open, path)) return nullptr;
+    return OpenDescriptor(Retry([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }), path);
+}
+
 DbFile::~DbFile() {
     if (fd_ >= 0) ::close(fd_);
 }
@@ -172,6 +177,16 @@ bool DbFile::UnlockByte0() {
 
 bool DbFile::LockIsBusy(int error) {
     return error == EAGAIN || error == EACCES;
+}
+
+bool DbFile::RefusesWriting(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+bool DbFile::FolderWritable(const std::string& path) {
+    std::filesystem::path dir = std::filesystem::path(path).parent_path();
+    if (dir.empty()) dir = ".";
+    return ::access(dir.c_str(), W_OK | X_OK) == 0 || !RefusesWriting(errno) || Failed();
 }
 
 bool DbFile::Exists(const std::string& path) {

@@ -47,6 +47,8 @@ public:
     static std::unique_ptr<DbFile> Open(const std::string& path);
     // Creates the file, or empties an existing one; nullptr on failure.
     static std::unique_ptr<DbFile> Create(const std::string& path);
+    // Opens an existing file for reading only; nullptr as Open. Counts as an open step.
+    static std::unique_ptr<DbFile> OpenForReading(const std::string& path);
 
     ~DbFile(); // closes the file if still open
     DbFile(const DbFile&) = delete;
@@ -86,6 +88,13 @@ public:
     static bool Rename(const std::string& from, const std::string& to);
     // Makes the directory entries (renames, creations) of the file's directory durable.
     static bool SyncDirectoryOf(const std::string& path);
+
+    // True when the error is the system's refusal to let a file be written (permissions,
+    // a read-only file system).
+    static bool RefusesWriting(int error);
+    // True when new files can be made in the folder of path; false, with the reason as the
+    // last error, when the system refuses.
+    static bool FolderWritable(const std::string& path);
 
     // The system's error number of the last operation of this thread that failed.
     static int LastError();

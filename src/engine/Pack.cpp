@@ -22,6 +22,7 @@ constexpr const char* kConfirmText = "Make sure database is not opened by other 
                                      "This can corrupt your database!!!\r\n"
                                      "Continue Yes/No?";
 constexpr const char* kTitle = "Pack Database";
+constexpr const char* kLockedByOther = "Another user is writing to it";
 
 // Records are read and written in blocks of about this size.
 constexpr size_t kBlock = 1 << 20;
@@ -42,7 +43,7 @@ public:
 
 private:
     int Pack() {
-        if (!LockDatabase()) return s_.Fail(kTitle, kUnexpected);
+        if (!LockDatabase()) return s_.FailBecause(kTitle, lockFailure_);
         f_ = PackNamesOf(s_.path);
         ClearPackLeftovers(f_);
         if (!BuildWorkFile() || !CopyOldFile() || !PutPackedFileInPlace()) return Undo();
@@ -61,14 +62,25 @@ private:
 
     // Without waiting: another copy that holds the lock is writing, and the pack is refused.
     // A file that another copy has packed meanwhile is reopened first, and that one packed.
+    // Says why in lockFailure_ when it fails.
     bool LockDatabase() {
         for (int tries = 0; tries < 2; ++tries) {
-            if (!s_.file->TryLockByte0()) return false;
+            if (!s_.file->TryLockByte0()) {
+                const int error = DbFile::LastError();
+                lockFailure_ = (DbFile::LockIsBusy(error) ? std::string(kLockedByOther)
+                                                          : std::strerror(error)) +
+                               ": " + s_.path;
+                return false;
+            }
             if (!s_.Superseded()) return true;
             s_.file->UnlockByte0();
-            if (!s_.OpenFile(s_.path, s_.baseName)) return false;
+            if (!s_.OpenFile(s_.path, s_.baseName)) {
+                lockFailure_ = s_.openFailure;
+                return false;
+            }
             if (s_.current == 1) s_.ReadCurrent();
         }
+        lockFailure_ = "It was packed again by another user meanwhile: " + s_.path;
         return false;
     }
 
@@ -167,7 +179,9 @@ private:
                                    " has not been changed.");
     }
 
-    // Releases the old file (its lock goes with it) and opens the file at the same path.
+    // Releases the old file (its lock goes with it) and opens the file at the same path. The
+    // pack is done either way: when the packed file cannot be opened, the database is left
+    // closed and that is said.
     int ReopenPacked() {
         const std::string path = s_.path, base = s_.baseName;
         copy_.reset();
@@ -175,7 +189,8 @@ private:
         s_.Reset();
         if (!s_.OpenFile(path, base)) {
             s_.Reset();
-            return s_.Fail("Open Database", kUnexpected);
+            s_.FailBecause("Open Database", s_.openFailure);
+            return 1;
         }
         if (s_.current == 1) s_.ReadCurrent();
         return 1;
@@ -196,11 +211,12 @@ private:
     PackFileNames f_;
     std::unique_ptr<DbFile> work_, copy_;
     long kept_ = 0;
-    std::string failedStep_, reason_;
+    std::string failedStep_, reason_, lockFailure_;
 };
 
 int modDB::PackRecords(ProgressSink& progress) {
     if (!s_->IsOpen()) return s_->Fail("PACK RECORDS", "DB not open!");
+    if (s_->IsReadOnly()) return s_->FailReadOnly(kTitle);
     if (!s_->reporter.Ask("Pack", kConfirmText, MsgIcon::None, true)) return 0;
     return Packer(*s_, progress).Run();
 }

@@ -5,6 +5,7 @@
 #include "engine/modDBState.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace tabulo {
@@ -14,13 +15,49 @@ namespace {
 // Opening waits this long for a pack's leftovers to be free of another copy's lock.
 constexpr std::chrono::milliseconds kRepairPatience{500};
 
+std::string SystemReason() {
+    return std::strerror(DbFile::LastError());
+}
+
+// The file for reading and writing, or for reading only when the system refuses writing to
+// it or to its folder (a pack makes its files there); readOnly then tells why.
+std::unique_ptr<DbFile> OpenShared(const std::string& path, std::string& readOnly) {
+    readOnly.clear();
+    std::unique_ptr<DbFile> file = DbFile::Open(path);
+    if (!file) {
+        if (!DbFile::RefusesWriting(DbFile::LastError())) return nullptr;
+        readOnly = SystemReason();
+        return DbFile::OpenForReading(path);
+    }
+    if (!DbFile::FolderWritable(path)) readOnly = SystemReason() + " (its folder)";
+    return file;
+}
+
+// Why a file that opened is no database: too short for a header, or a header whose records
+// cannot be addressed. Empty when the header is sound.
+std::string HeaderProblem(const DbFile& file, DBHeader& header) {
+    if (ReadHeader(file, header)) {
+        if (UsableHeader(header)) return {};
+        return "Its header gives a record length of " + std::to_string(header.RecordLength);
+    }
+    const int64_t size = file.Size();
+    if (size < 0 || size >= kHeaderSize) return SystemReason();
+    return "It holds " + std::to_string(size) + " bytes, fewer than a header's " +
+           std::to_string(kHeaderSize);
+}
+
 } // namespace
+
+int modDB::State::FailIo(const char* title) {
+    return FailBecause(title, SystemReason() + ": " + path);
+}
 
 void modDB::State::Reset() {
     if (file) file->Close();
     file.reset();
     path.clear();
     baseName.clear();
+    readOnly.clear();
     header = DefaultHeader(twipsX, twipsY);
     stored = StoredRecords{};
     current = 0;
@@ -28,12 +65,18 @@ void modDB::State::Reset() {
 }
 
 bool modDB::State::OpenFile(const std::string& filePath, const std::string& base) {
-    std::unique_ptr<DbFile> opened = DbFile::Open(filePath);
+    std::string why;
+    std::unique_ptr<DbFile> opened = OpenShared(filePath, why);
     DBHeader read;
-    if (!opened || !ReadHeader(*opened, read) || !UsableHeader(read)) return false;
-    const int64_t size = opened->Size();
-    if (size < 0) return false;
+    std::string problem = opened ? HeaderProblem(*opened, read) : SystemReason();
+    const int64_t size = opened ? opened->Size() : -1;
+    if (problem.empty() && size < 0) problem = SystemReason();
+    if (!problem.empty()) {
+        openFailure = problem + ": " + filePath;
+        return false;
+    }
     if (file) file->Close();
+    readOnly = std::move(why);
     file = std::move(opened);
     path = filePath;
     baseName = base;
@@ -94,7 +137,7 @@ int modDB::OpenDatabase(std::string& name) {
     }
     if (!s.OpenFile(path, name)) {
         s.Reset();
-        return s.Fail("Open Database", kUnexpected);
+        return s.FailBecause("Open Database", s.openFailure);
     }
     if (s.stored.claimed > s.stored.usable) s.ReportMissingRecords();
     if (s.current == 1) ReadRecord();
@@ -128,6 +171,10 @@ DbFile* modDB::GetFile() {
 
 const std::string& modDB::GetBaseName() const {
     return s_->baseName;
+}
+
+bool modDB::IsReadOnly() const {
+    return !s_->readOnly.empty();
 }
 
 const std::string& modDB::GetFilePath() const {

@@ -15,6 +15,8 @@ namespace tabulo {
 
 class DbFile;
 
+enum class RecordMark { Live, Deleted };
+
 class modDB {
 public:
     explicit modDB(Reporter& reporter);
@@ -35,6 +37,9 @@ public:
     const std::string& GetBaseName() const;
     // The file that is open (empty when closed); its extension may differ in case from ".Tbd".
     const std::string& GetFilePath() const;
+    // True when the file could be opened for reading only (the system refused writing to it
+    // or to its folder): the writes and Pack then refuse with the reason.
+    bool IsReadOnly() const;
     // Counts the files opened; it also changes when a write found the database packed by
     // another copy and reopened it, which leaves the buffer holding the reopened record.
     unsigned long OpenCount() const;
@@ -53,8 +58,10 @@ public:
     // AddRecord that lets the caller number the record: numberRecord runs while the file's
     // lock is held, after the count has been re-read, with the number the record is about
     // to get, and may change the buffer (not the mark) before it is written. No other copy
-    // of the program can append meanwhile, so the number is the record's own.
-    int AddRecord(const std::function<void(long number)>& numberRecord);
+    // of the program can append meanwhile, so the number is the record's own. A record
+    // appended as deleted is written with its mark in the same write.
+    int AddRecord(const std::function<void(long number)>& numberRecord,
+                  RecordMark mark = RecordMark::Live);
     int DeleteRecord();
     int IsDeleted();
     int ClearRecord();
@@ -91,6 +98,8 @@ public:
     // through the Reporter; shows its progress through the sink. Holds the file's lock for the
     // whole run, so that no other copy's write can go into the old file; this copy's own
     // writes and CloseDatabase, asked for from the sink's events, are refused meanwhile.
+    // 1 once the packed file is in place, also when it cannot be opened afterwards: the
+    // database is then closed (GetFileNumber 0), which is reported.
     int PackRecords(ProgressSink& progress);
 
 private:

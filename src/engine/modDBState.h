@@ -39,19 +39,34 @@ struct modDB::State {
     // "again" and, releasing it, free it for every other copy in the middle of the pack. So the
     // writes (and the close, which would pull the file from under the pack) are refused.
     bool packing = false;
+    // Why the open file can only be read (the system's reason); empty when it can be written.
+    std::string readOnly;
+    // Why OpenFile failed last: the reason and the file, as the second line of a message.
+    std::string openFailure;
 
     bool IsOpen() const { return file != nullptr; }
+    bool IsReadOnly() const { return !readOnly.empty(); }
     // Shows the box (critical icon) and gives the failure result.
     int Fail(const char* title, const std::string& text) {
         reporter.Message(title, text, MsgIcon::Critical);
         return 0;
     }
+    // "Unexpected Error" under the title, with what went wrong on a second line.
+    int FailBecause(const char* title, const std::string& why) {
+        return Fail(title, std::string(kUnexpected) + "\r\n" + why);
+    }
+    // The same, giving the system's reason for the last failed file step and the file.
+    int FailIo(const char* title);
+    // Refuses a write to a database that was opened for reading only.
+    int FailReadOnly(const char* title) { return FailBecause(title, readOnly + ": " + path); }
     // A write asked for while this copy packs (see packing).
     int RefuseWhilePacking(const char* title) {
-        return Fail(title, std::string(kUnexpected) + "\r\nThe database is being packed.");
+        return FailBecause(title, "The database is being packed.");
     }
     // Opens the file at path as the database named base, current record 1 (0 when it holds
-    // none) not yet read. False, with the state unchanged, when it cannot be read as one.
+    // none) not yet read: for reading and writing, or for reading only when the system
+    // refuses writing to the file or its folder. False, with the state unchanged and the
+    // reason in openFailure, when it cannot be read as one.
     bool OpenFile(const std::string& filePath, const std::string& base);
     // Reads the current record into the buffer; reports a failure under "ReadRecord".
     int ReadCurrent();
@@ -70,7 +85,7 @@ struct modDB::State {
     // (size: the file's size then).
     int RewriteCurrent(const char* title);
     int AppendLocked(ByteZeroLock& lock, int64_t size,
-                     const std::function<void(long number)>& numberRecord);
+                     const std::function<void(long number)>& numberRecord, RecordMark mark);
     // Closes the file (if any) and puts every member back to its default.
     void Reset();
 };

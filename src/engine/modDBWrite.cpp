@@ -32,7 +32,7 @@ int modDB::State::RewriteCurrent(const char* title) {
     }
     if (!file->WriteAt(RecordOffset(current, header.RecordLength), buffer.data(), buffer.size()) ||
         !lock.Release())
-        return Fail(title, kUnexpected);
+        return FailIo(title);
     return 1;
 }
 
@@ -40,6 +40,7 @@ int modDB::WriteRecord() {
     State& s = *s_;
     if (!s.IsOpen()) return s.Fail("WRITE RECORD", "DB not open");
     if (s.current == 0) return s.Fail("WRITE RECORD", "DB is empty");
+    if (s.IsReadOnly()) return s.FailReadOnly("WriteRecord");
     return s.RewriteCurrent("WriteRecord");
 }
 
@@ -49,6 +50,7 @@ int modDB::DeleteRecord() {
     if (s.current == 0) return s.Fail("DELETE RECORD", "DB is empty");
     if (s.buffer[0] == '*')
         return s.Fail("DELETE RECORD", "Record is already marked for deletion!");
+    if (s.IsReadOnly()) return s.FailReadOnly("DeleteRecord");
     const std::string before = s.buffer;
     s.buffer[0] = '*';
     const unsigned long opened = s.openCount;
@@ -61,16 +63,17 @@ int modDB::AddRecord() {
     return AddRecord(nullptr);
 }
 
-int modDB::AddRecord(const std::function<void(long number)>& numberRecord) {
+int modDB::AddRecord(const std::function<void(long number)>& numberRecord, RecordMark mark) {
     State& s = *s_;
     if (!s.IsOpen()) return s.Fail("ADD RECORD", "DB not open");
     if (s.header.RecordCount >= kMaxRecords) return s.Fail("ADD RECORD", "DB is Full");
     if (s.packing) return s.RefuseWhilePacking("AddRecord");
+    if (s.IsReadOnly()) return s.FailReadOnly("AddRecord");
     for (int reopens = 0;; ++reopens) {
         ByteZeroLock lock(*s.file, s.lockPatience);
         if (!lock.Held()) return s.Fail("AddRecord", kUnexpected);
         int64_t size = 0;
-        if (!s.Superseded(&size)) return s.AppendLocked(lock, size, numberRecord);
+        if (!s.Superseded(&size)) return s.AppendLocked(lock, size, numberRecord, mark);
         // Packed by another copy: the record goes to the packed file at the same path.
         lock.Release();
         const std::string record = s.buffer;
@@ -81,14 +84,15 @@ int modDB::AddRecord(const std::function<void(long number)>& numberRecord) {
 }
 
 int modDB::State::AppendLocked(ByteZeroLock& lock, int64_t size,
-                               const std::function<void(long number)>& numberRecord) {
+                               const std::function<void(long number)>& numberRecord,
+                               RecordMark mark) {
     // Sizes and counts only grow, and a record is written before the count: a file exactly as
     // long as the count last seen says still holds that count, so it need not be read again.
     int32_t claimed = stored.claimed;
     const bool countKnown = size == RecordOffset(claimed + 1L, header.RecordLength);
     // A negative count is a damaged header: appending at record 1 would overwrite what is there.
-    if ((!countKnown && !ReadRecordCount(*file, claimed)) || claimed < 0)
-        return Fail("AddRecord", kUnexpected);
+    if (!countKnown && !ReadRecordCount(*file, claimed)) return FailIo("AddRecord");
+    if (claimed < 0) return Fail("AddRecord", kUnexpected);
     const long count = UsableCount(claimed);
     if (count >= kMaxRecords) {
         // Other copies of the program filled the file since this copy last looked.
@@ -97,16 +101,16 @@ int modDB::State::AppendLocked(ByteZeroLock& lock, int64_t size,
     }
     const auto added = static_cast<int32_t>(count + 1);
     if (numberRecord) numberRecord(added);
-    buffer[0] = ' ';
+    buffer[0] = mark == RecordMark::Deleted ? '*' : ' ';
     // The record goes in before the count, so a failure in between leaves the file consistent.
     if (!file->WriteAt(RecordOffset(added, header.RecordLength), buffer.data(), buffer.size()) ||
         !WriteRecordCount(*file, added))
-        return Fail("AddRecord", kUnexpected);
+        return FailIo("AddRecord");
     header.RecordCount = added;
     stored.claimed = added;
     stored.held = std::max<int64_t>(stored.held, added);
     current = added;
-    if (!lock.Release()) return Fail("AddRecord", kUnexpected);
+    if (!lock.Release()) return FailIo("AddRecord");
     return 1;
 }
 

@@ -3,11 +3,17 @@
 // keys each code takes and the checks Update makes are tested with the editor; here, one
 // refusal of each kind shows how an import reports it.
 
+#include "CliFiles.h"
 #include "CliFixture.h"
+#include "ImportCommand.h"
 #include "NamedCase.h"
 #include "RecordingReporter.h"
 #include "engine/DbFile.h"
 #include "engine/modDB.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <sstream>
 
 namespace tabulo::cli {
 namespace {
@@ -168,7 +174,7 @@ TEST_F(Import, AHeaderRowThatNamesNoFieldWritesNothing) {
     }
     EXPECT_EQ(Bytes("Db.Tbd"), before);
     EXPECT_EQ(Cli({"import", "Db", "missing.csv"}).err,
-              "tabulo-cli: missing.csv: cannot open the file\n");
+              "tabulo-cli: missing.csv: cannot open the file: No such file or directory\n");
 }
 
 // A window open on the file sees the appended records, numbered after its own.
@@ -197,6 +203,107 @@ TEST_F(Import, AppendsGoThroughTheEnginesLock) {
     window.ReadField(1, id);
     window.ReadField(2, person);
     EXPECT_EQ(id + " " + person, "3 Bob");
+}
+
+// The file read in pieces of a few bytes, failing once failAfter bytes have been read.
+class FailingInput : public InputFile {
+public:
+    explicit FailingInput(size_t failAfter) : left_(failAfter) {}
+
+protected:
+    ssize_t ReadPiece(char* into, size_t n) override {
+        if (left_ == 0) {
+            errno = EIO;
+            return -1;
+        }
+        const ssize_t got = InputFile::ReadPiece(into, std::min<size_t>({n, left_, 4}));
+        if (got > 0) left_ -= static_cast<size_t>(got);
+        return got;
+    }
+
+private:
+    size_t left_;
+};
+
+struct ReadFailure {
+    const char* what;
+    size_t failAfter;
+    bool allOrNothing;
+    std::string message; // after "tabulo-cli: in.csv: "
+    std::string summary;
+    int appended;
+};
+
+const ReadFailure kReadFailures[] = {
+    {"in the header row", 3, false,
+     "line 1: reading the file failed (Input/output error); 0 records appended before it", "", 0},
+    {"between two rows", 11, false,
+     "line 3: reading the file failed (Input/output error); 1 records appended before it",
+     "appended 1 records to Db.Tbd\n", 1},
+    {"inside a row", 13, false,
+     "line 3: reading the file failed (Input/output error); 1 records appended before it",
+     "appended 1 records to Db.Tbd\n", 1},
+    {"all or nothing", 13, true,
+     "line 3: reading the file failed (Input/output error); 0 records appended before it",
+     "appended 0 records to Db.Tbd, so nothing was written\n", 0},
+};
+
+class ImportReadFailures : public CliTest, public testing::WithParamInterface<ReadFailure> {};
+
+// A row cut short by the failed read is never appended; the rows before it stay.
+TEST_P(ImportReadFailures, SayTheLineAndTheRecordsAppended) {
+    const ReadFailure& c = GetParam();
+    Write(Form(), "Db");
+    test::WriteFileBytes(File("in.csv"), "NAME\r\nAnn\r\nBob\r\nCy\r\n");
+    FailingInput input(c.failAfter);
+    std::string error;
+    ASSERT_TRUE(input.Open(File("in.csv"), error)) << error;
+    ImportOptions options{File("Db"), "in.csv"};
+    options.allOrNothing = c.allOrNothing;
+    std::ostringstream out, err;
+    EXPECT_EQ(ImportFrom(input, options, out, err), 1);
+    EXPECT_EQ(err.str(), "tabulo-cli: in.csv: " + c.message + "\n");
+    std::string summary = c.summary;
+    if (const size_t at = summary.find("Db.Tbd"); at != std::string::npos)
+        summary.replace(at, 6, File("Db.Tbd"));
+    EXPECT_EQ(out.str(), summary);
+    EXPECT_EQ(test::LongAt(Bytes("Db.Tbd"), 0), c.appended);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, ImportReadFailures, testing::ValuesIn(kReadFailures),
+                         test::CaseName<ReadFailure>);
+
+TEST_F(Import, ADirectoryIsAReadFailureNotACrash) {
+    Write(Form(), "Db");
+    std::filesystem::create_directory(File("rows.csv"));
+    const test::CliResult r = Cli({"import", "Db", "rows.csv"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tabulo-cli: rows.csv: line 1: reading the file failed (Is a directory); 0 "
+                     "records appended before it\n");
+}
+
+// A row marked deleted goes in already marked: one write of the record and one of the count,
+// as for a live row, under one lock.
+TEST_F(Import, AMarkedRowIsAppendedMarkedInOneWrite) {
+    Write(Form(), "Db");
+    test::WriteFileBytes(File("in.csv"), "NAME,deleted\r\nAnn,1\r\nBob,0\r\n");
+    InputFile input;
+    std::string error;
+    ASSERT_TRUE(input.Open(File("in.csv"), error)) << error;
+    std::ostringstream out, err;
+    DbFile::LogSteps(true);
+    EXPECT_EQ(ImportFrom(input, ImportOptions{File("Db"), "in.csv"}, out, err), 0) << err.str();
+    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
+    DbFile::LogSteps(false);
+    const auto count = [&](FileStep step) {
+        return std::count_if(log.begin(), log.end(),
+                             [&](const DbFile::LoggedStep& s) { return s.step == step; });
+    };
+    EXPECT_EQ(count(FileStep::Write), 4);
+    EXPECT_EQ(count(FileStep::Lock), 2);
+    const std::string bytes = Bytes("Db.Tbd");
+    const size_t length = static_cast<size_t>(test::LongAt(bytes, 4));
+    EXPECT_EQ(bytes.substr(23496, 1) + bytes.substr(23496 + length, 1), "* ");
 }
 
 } // namespace

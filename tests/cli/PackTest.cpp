@@ -1,6 +1,12 @@
 // tabulo-cli pack: asks on a terminal, refuses without one unless --yes, and packs.
 
 #include "CliFixture.h"
+#include "PackCommand.h"
+#include "engine/DbFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <sstream>
 
 namespace tabulo::cli {
 namespace {
@@ -50,6 +56,36 @@ TEST_F(Pack, AMissingDatabase) {
     const test::CliResult r = Cli({"pack", "Nope", "--yes"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "tabulo-cli: Nope: OPEN DATABASE: FILE:Nope not found!\n");
+}
+
+// The packed file cannot be opened again (its reopen is made to fail): the pack is done all
+// the same, so the exit status is 0, and the reopen's failure is reported.
+TEST_F(Pack, AReopenFailureAfterTheSwapStillExitsZero) {
+    const auto pack = [&] {
+        std::ostringstream out, err;
+        const int status = RunPack(PackOptions{File("Db"), true}, out, err);
+        return std::tuple{status, out.str(), err.str()};
+    };
+    DbFile::LogSteps(true);
+    ASSERT_EQ(std::get<0>(pack()), 0);
+    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
+    DbFile::LogSteps(false);
+    const auto reopen = std::find_if(log.rbegin(), log.rend(), [](const DbFile::LoggedStep& s) {
+        return s.step == FileStep::Open;
+    });
+    ASSERT_NE(reopen, log.rend());
+    // The same pack again, on the same records: its steps come in the same order.
+    test::WriteFileBytes(File("Db.Tbd"), before);
+    DbFile::FailFromStep(static_cast<long>(log.rend() - reopen), EACCES);
+    const auto [status, out, err] = pack();
+    DbFile::ResetSteps();
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out, "packed " + File("Db") + ".Tbd; the old file is " + File("Db") + ".Bak\n");
+    EXPECT_EQ(err, "tabulo-cli: " + File("Db") +
+                       ": Open Database: Unexpected Error Permission "
+                       "denied: " +
+                       File("Db") + ".Tbd\n");
+    EXPECT_EQ(Bytes("Db.Tbd").substr(23496), " a     c    ");
 }
 
 } // namespace

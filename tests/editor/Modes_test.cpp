@@ -3,10 +3,14 @@
 
 #include "EditorFixture.h"
 #include "dialogs/QtText.h"
+#include "engine/DbFile.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QToolButton>
+#include <cerrno>
 #include <functional>
+#include <set>
 
 namespace tabulo::test {
 namespace {
@@ -131,6 +135,25 @@ TEST_P(ModesTest, EveryItemFollowsTheModeTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PageCounts, ModesTest, ::testing::Values(1, 2));
+
+// A database the system lets this copy only read: browsing, Find, Print and Export work as
+// always, the commands that write are off, and the record caption says so.
+TEST_F(EditorTest, AReadOnlyDatabaseBrowsesWithTheWritingCommandsOff) {
+    const std::string base = Create(ContactsDb());
+    DbFile::FailAtStep(1, EROFS); // the system refuses to open the file for writing
+    ASSERT_TRUE(Start(base));
+    DbFile::ResetSteps();
+    Show();
+    ASSERT_TRUE(db.IsReadOnly());
+    const std::set<std::string> writing = {
+        "cTBarBtn(11) Edit", "cTBarBtn(12) New", "cTBarBtn(15) Delete", "mnuPack",
+        "mnuEditRecord",     "mnuNewRecord",     "mnuDuplicateRecord",  "mnuDeleteRecord"};
+    for (const Row& row : kRows) {
+        const char browsing = writing.contains(row.name) ? '0' : row.twoPages[1];
+        EXPECT_EQ(StateOf(row.item(*window), row.prop), browsing) << row.name;
+    }
+    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 3 read-only");
+}
 
 } // namespace
 } // namespace tabulo::test

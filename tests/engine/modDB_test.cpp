@@ -61,37 +61,6 @@ TEST_F(EngineTest, OpensFileOfNoRecordsAndAddsTheFirst) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(EngineTest, OpenRefusesHeadersThatCannotBeUsed) {
-    struct Case {
-        const char* what;
-        std::string bytes;
-    };
-    const std::string good = TwoFieldDb().AddRecord({"Ann"}).Bytes();
-    auto withLength = [&](int32_t length) {
-        std::string b = good;
-        PutLong(b, 4, static_cast<uint32_t>(length));
-        return b;
-    };
-    const std::vector<Case> cases = {
-        {"empty file", ""},
-        {"header cut short", good.substr(0, 23495)},
-        {"record length 0", withLength(0)},
-        {"negative record length", withLength(-7)},
-        {"absurd record length", withLength(0x7FFFFFFF)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        WriteFileBytes(dir.File("Bad.Tbd"), c.bytes);
-        std::string name = dir.File("Bad");
-        reporter.Clear();
-        EXPECT_EQ(engine.OpenDatabase(name), 0);
-        EXPECT_EQ(reporter.Only(),
-                  (RecordedMessage{"Open Database", "Unexpected Error", MsgIcon::Critical}));
-        EXPECT_EQ(engine.GetFileNumber(), 0);
-        EXPECT_EQ(engine.GetBaseName(), "");
-    }
-}
-
 TEST_F(EngineTest, NavigationVisitsMarkedRecords) {
     Open(TwoFieldDb().AddRecord({"One"}).AddDeletedRecord({"Two"}).AddRecord({"Three"}));
     std::string v;

@@ -4,6 +4,7 @@
 #include "../editor/EditorFixture.h"
 #include "ModalDriver.h"
 #include "editor/PrintCommand.h"
+#include "engine/DbFile.h"
 #include "output/PrintDevice.h"
 #include "output/QtPrintDevice.h"
 #include "output/frmPrint.h"
@@ -15,6 +16,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <cerrno>
+#include <filesystem>
 #include <optional>
 
 namespace tabulo::test {
@@ -304,6 +307,46 @@ TEST_F(PrintTest, PdfFileHoldsEveryPageAsTheWindowShowsIt) {
     EXPECT_NE(page4.find("555-0101"), std::string::npos) << page4;
     const std::string page7 = Output("pdftotext", {"-f", "7", "-l", "7", file, "-"});
     EXPECT_NE(page7.find("Person 2"), std::string::npos) << page7;
+}
+
+// The PDF file fails at each of its own file steps in turn (the disk full, say): the print
+// takes its failure path and leaves neither the file nor its temporary file behind.
+TEST_F(PrintTest, AFailedPdfWriteLeavesNoFileAndReportsTheFailure) {
+    Open(ContactsDb(2));
+    QtPrintDevice qtPrinter;
+    dialogs.path = dir.Path().string();
+    dialogs.fileName = "cards";
+    const std::string pdf = dir.File("cards.pdf"), part = pdf + ".part";
+    const auto printPdf = [&] {
+        frmPrint& w = NewPrintWindow(qtPrinter);
+        w.lstPrinter()->setCurrentRow(w.lstPrinter()->count() - 1);
+        PrintRanges(w, "1", "2", "1", "2", "1");
+    };
+    DbFile::ResetSteps();
+    DbFile::LogSteps(true);
+    printPdf();
+    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
+    DbFile::LogSteps(false);
+    ASSERT_TRUE(reporter.messages.empty());
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    std::vector<long> pdfSteps;
+    for (size_t i = 0; i < log.size(); ++i)
+        if (log[i].path == part) pdfSteps.push_back(static_cast<long>(i) + 1);
+    ASSERT_GE(pdfSteps.size(), 5u) << "create, write, flush, close, rename";
+
+    for (long step : pdfSteps) {
+        SCOPED_TRACE(FileStepName(log[static_cast<size_t>(step - 1)].step));
+        std::filesystem::remove(pdf);
+        reporter.Clear();
+        DbFile::FailAtStep(step, ENOSPC);
+        printPdf();
+        DbFile::ResetSteps();
+        EXPECT_EQ(reporter.messages,
+                  (std::vector<RecordedMessage>{
+                      {"Print", "Error occured while prinitng", MsgIcon::Critical}}));
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+        EXPECT_FALSE(std::filesystem::exists(part));
+    }
 }
 
 } // namespace

@@ -25,6 +25,36 @@ std::string SystemReason() {
     return std::strerror(errno);
 }
 
+InputFile::~InputFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool InputFile::Open(const std::string& path, std::string& error) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ >= 0) return true;
+    error = "cannot open the file: " + SystemReason();
+    return false;
+}
+
+ssize_t InputFile::ReadPiece(char* into, size_t n) {
+    ssize_t got;
+    do {
+        got = ::read(fd_, into, n);
+    } while (got < 0 && errno == EINTR);
+    return got;
+}
+
+InputFile::int_type InputFile::underflow() {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (!failure_.empty()) return traits_type::eof();
+    piece_.resize(kPiece);
+    const ssize_t got = ReadPiece(piece_.data(), piece_.size());
+    if (got < 0) failure_ = SystemReason();
+    if (got <= 0) return traits_type::eof();
+    setg(piece_.data(), piece_.data(), piece_.data() + got);
+    return traits_type::to_int_type(*gptr());
+}
+
 OutputFile::~OutputFile() {
     if (ownsFd_ && fd_ >= 0) ::close(fd_);
 }

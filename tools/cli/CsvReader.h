@@ -18,6 +18,7 @@ struct CsvRecord {
 class CsvReader {
 public:
     explicit CsvReader(std::istream& in) : in_(*in.rdbuf()) {}
+    explicit CsvReader(std::streambuf& in) : in_(in) {}
 
     // The next record, skipping empty lines; false at the end of the input. A malformed
     // record is returned with its problem, and reading goes on after it.

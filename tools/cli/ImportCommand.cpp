@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 
+#include "CliFiles.h"
 #include "Console.h"
 #include "CsvReader.h"
 #include "ImportColumns.h"
@@ -9,13 +10,17 @@
 #include "editor/rules/UpdateChecks.h"
 #include "engine/modDB.h"
 
-#include <fstream>
 #include <optional>
 #include <ostream>
 
 namespace tabulo::cli {
 
 namespace {
+
+std::string ReadFailure(long line, const std::string& reason, long appended) {
+    return "line " + std::to_string(line) + ": reading the file failed (" + reason + "); " +
+           std::to_string(appended) + " records appended before it";
+}
 
 // A row made into a record, ready to append.
 struct PreparedRecord {
@@ -29,10 +34,13 @@ public:
     Importer(modDB& db, const ImportOptions& options, std::ostream& err)
         : db_(db), options_(options), err_(err), fields_(db) {}
 
-    bool ReadHeader(CsvReader& csv) {
+    bool ReadHeader(CsvReader& csv, const InputFile& input) {
         CsvRecord header;
         std::string error;
-        if (!csv.Next(header))
+        const bool read = csv.Next(header);
+        if (!input.Failure().empty())
+            error = ReadFailure(header.line, input.Failure(), 0);
+        else if (!read)
             error = "the file is empty: it needs a header row naming fields";
         else if (!header.problem.empty())
             error = "line 1: " + header.problem;
@@ -53,11 +61,11 @@ public:
         return record;
     }
 
-    // Appends under the lock, "#" fields numbered there; false when the engine refused (its
-    // message already printed).
+    // Appends under the lock, "#" fields numbered there and the mark written with the
+    // record; false when the engine refused (its message already printed).
     bool Append(const PreparedRecord& record) {
         db_.SetRecordBuffer(record.buffer);
-        return AddNumberedRecord(db_) == 1 && (!record.deleted || db_.DeleteRecord() == 1);
+        return AddNumberedRecord(db_, record.deleted ? RecordMark::Deleted : RecordMark::Live) == 1;
     }
 
     void Say(const std::string& text) {
@@ -131,13 +139,23 @@ struct Tally {
     long appended = 0;
     long refused = 0;
     bool stopped = false; // the engine refused an append
+    long unreadLine = 0;  // the line where reading the file failed; 0 when it did not
 };
 
+// The next row, or false at the end of the input or when reading it failed: a row cut short
+// by a failed read is never used.
+bool NextRow(CsvReader& csv, const InputFile& input, CsvRecord& row, Tally& tally) {
+    const bool read = csv.Next(row);
+    if (input.Failure().empty()) return read;
+    tally.unreadLine = row.line;
+    return false;
+}
+
 // Rows appended as they are read.
-Tally ImportStreaming(Importer& importer, CsvReader& csv, bool dryRun) {
+Tally ImportStreaming(Importer& importer, CsvReader& csv, const InputFile& input, bool dryRun) {
     Tally tally;
     CsvRecord row;
-    while (!tally.stopped && csv.Next(row)) {
+    while (!tally.stopped && NextRow(csv, input, row, tally)) {
         const std::optional<PreparedRecord> record = importer.Prepare(row);
         if (!record)
             ++tally.refused;
@@ -149,19 +167,20 @@ Tally ImportStreaming(Importer& importer, CsvReader& csv, bool dryRun) {
     return tally;
 }
 
-// Every row checked first; the records are appended only when none was refused.
-Tally ImportAllOrNothing(Importer& importer, CsvReader& csv, bool dryRun) {
+// Every row checked first; the records are appended only when none was refused and the
+// whole file was read.
+Tally ImportAllOrNothing(Importer& importer, CsvReader& csv, const InputFile& input, bool dryRun) {
     Tally tally;
     std::vector<PreparedRecord> records;
     CsvRecord row;
-    while (csv.Next(row)) {
+    while (NextRow(csv, input, row, tally)) {
         std::optional<PreparedRecord> record = importer.Prepare(row);
         if (record)
             records.push_back(std::move(*record));
         else
             ++tally.refused;
     }
-    if (tally.refused > 0 || dryRun) return tally;
+    if (tally.refused > 0 || tally.unreadLine > 0 || dryRun) return tally;
     for (const PreparedRecord& record : records) {
         if (!importer.Append(record)) {
             tally.stopped = true;
@@ -175,11 +194,17 @@ Tally ImportAllOrNothing(Importer& importer, CsvReader& csv, bool dryRun) {
 } // namespace
 
 int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err) {
-    std::ifstream file(options.csvFile, std::ios::binary);
-    if (!file) {
-        err << kProgramName << ": " << options.csvFile << ": cannot open the file\n";
+    InputFile file;
+    std::string error;
+    if (!file.Open(options.csvFile, error)) {
+        err << kProgramName << ": " << options.csvFile << ": " << error << "\n";
         return kExitProblem;
     }
+    return ImportFrom(file, options, out, err);
+}
+
+int ImportFrom(InputFile& file, const ImportOptions& options, std::ostream& out,
+               std::ostream& err) {
     ConsoleReporter reporter(options.database, err);
     modDB db(reporter);
     std::string name = options.database;
@@ -187,17 +212,21 @@ int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err
     db.SetLockPatience(kLockPatience);
     Importer importer(db, options, err);
     CsvReader csv(file);
-    if (!importer.ReadHeader(csv)) return kExitProblem;
+    if (!importer.ReadHeader(csv, file)) return kExitProblem;
 
-    const Tally tally = options.allOrNothing ? ImportAllOrNothing(importer, csv, options.dryRun)
-                                             : ImportStreaming(importer, csv, options.dryRun);
+    const Tally tally = options.allOrNothing
+                            ? ImportAllOrNothing(importer, csv, file, options.dryRun)
+                            : ImportStreaming(importer, csv, file, options.dryRun);
     if (tally.stopped) importer.Say("stopped: the database took no more records");
+    if (tally.unreadLine > 0)
+        importer.Say(ReadFailure(tally.unreadLine, file.Failure(), tally.appended));
     out << (options.dryRun ? "would append " : "appended ") << tally.appended << " records to "
         << db.GetBaseName() << ".Tbd";
     if (tally.refused > 0) out << "; " << tally.refused << " rows refused";
-    if (options.allOrNothing && tally.refused > 0) out << ", so nothing was written";
+    if (options.allOrNothing && (tally.refused > 0 || tally.unreadLine > 0))
+        out << ", so nothing was written";
     out << "\n";
-    return tally.refused > 0 || tally.stopped ? kExitProblem : kExitOk;
+    return tally.refused > 0 || tally.stopped || tally.unreadLine > 0 ? kExitProblem : kExitOk;
 }
 
 } // namespace tabulo::cli

@@ -19,7 +19,12 @@ struct ImportOptions {
     bool allOrNothing = false; // write nothing when any row fails
 };
 
-// kExitOk when every row went in, kExitProblem when a row was refused or the import failed.
+class InputFile;
+
+// kExitOk when every row went in, kExitProblem when a row was refused or the import failed
+// (a read error of the file included: the rows read before it stay appended).
 int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err);
+// The same, reading the rows from a file already open (options.csvFile names it in messages).
+int ImportFrom(InputFile& file, const ImportOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace tabulo::cli

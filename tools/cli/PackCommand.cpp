@@ -29,9 +29,13 @@ int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err) {
         if (reporter.MessageCount() == messagesBefore) err << kProgramName << ": not packed\n";
         return kExitProblem;
     }
-    const long after = db.GetRecordCount();
-    out << "packed " << name << ".Tbd: " << after << " records kept, " << before - after
-        << " removed; the old file is " << name << ".Bak\n";
+    // A packed file that could not be opened again is reported; the pack itself is done.
+    out << "packed " << name << ".Tbd";
+    if (db.GetFileNumber() != 0) {
+        const long after = db.GetRecordCount();
+        out << ": " << after << " records kept, " << before - after << " removed";
+    }
+    out << "; the old file is " << name << ".Bak\n";
     return kExitOk;
 }
 

@@ -9,12 +9,14 @@
 
 namespace tabulo {
 
-// AddRecord's result: 1 when the record was appended and made current.
-inline int AddNumberedRecord(modDB& db) {
-    return db.AddRecord([&db](long number) {
-        EngineFields<modDB> fields(db);
-        WriteRecordNumbers(fields, number);
-    });
+// AddRecord's result: 1 when the record was appended (with the mark given) and made current.
+inline int AddNumberedRecord(modDB& db, RecordMark mark = RecordMark::Live) {
+    return db.AddRecord(
+        [&db](long number) {
+            EngineFields<modDB> fields(db);
+            WriteRecordNumbers(fields, number);
+        },
+        mark);
 }
 
 } // namespace tabulo

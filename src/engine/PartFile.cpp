@@ -1,0 +1,55 @@
+#include "engine/PartFile.h"
+
+#include "engine/DbFile.h"
+
+#include <cstring>
+
+namespace tabulo {
+
+namespace {
+
+constexpr size_t kPiece = 64 * 1024;
+
+} // namespace
+
+PartFile::PartFile(std::string target)
+    : target_(std::move(target)), part_(target_ + ".part"), file_(DbFile::Create(part_)) {
+    Did(file_ != nullptr);
+}
+
+PartFile::~PartFile() {
+    if (committed_) return;
+    file_.reset();
+    DbFile::Remove(part_);
+}
+
+bool PartFile::Did(bool ok) {
+    if (!ok && Good()) {
+        const int error = DbFile::LastError();
+        reason_ = std::strerror(error != 0 ? error : EIO);
+    }
+    return ok;
+}
+
+void PartFile::Write(std::string_view bytes) {
+    if (!Good()) return;
+    pending_ += bytes;
+    if (pending_.size() >= kPiece) WritePending();
+}
+
+void PartFile::WritePending() {
+    if (Did(file_->WriteAt(written_, pending_.data(), pending_.size())))
+        written_ += static_cast<int64_t>(pending_.size());
+    pending_.clear();
+}
+
+bool PartFile::Commit() {
+    if (Good() && !pending_.empty()) WritePending();
+    if (!Good() || !Did(file_->Flush()) || !Did(file_->Close()) ||
+        !Did(DbFile::Rename(part_, target_)))
+        return false;
+    committed_ = true;
+    return true;
+}
+
+} // namespace tabulo

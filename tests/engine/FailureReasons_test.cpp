@@ -1,0 +1,174 @@
+// File failures whose reason is known: the box keeps its title and "Unexpected Error" as its
+// first line and says the system's reason and the file on the second. And a database the
+// system will not let this copy write opens for reading, its writes refused with the reason.
+
+#include "PackFixture.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+using namespace tabulo;
+using namespace tabulo::test;
+
+class FailureReasons : public PackTest {
+protected:
+    // The message the row expects: title, "Unexpected Error", then the reason and the file.
+    RecordedMessage Expected(const char* title, const std::string& reason,
+                             const std::string& base) const {
+        return {title, "Unexpected Error\r\n" + reason + ": " + base + ".Tbd", MsgIcon::Critical};
+    }
+    // Opens base with the system refusing writing (the first open fails with that error).
+    void OpenRefusingWrites(const std::string& base, int error) {
+        std::string name = base;
+        DbFile::FailAtStep(1, error);
+        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        DbFile::ResetSteps();
+        ASSERT_TRUE(engine.IsReadOnly());
+    }
+};
+
+struct OpenCase {
+    const char* what;
+    std::string bytes;
+    std::function<void()> arm; // makes the file steps of the open fail
+    std::string reason;
+};
+
+TEST_F(FailureReasons, OpenSaysWhyTheFileCannotBeADatabase) {
+    const std::string good = TwoFieldDb().AddRecord({"Ann"}).Bytes();
+    auto withLength = [&](int32_t length) {
+        std::string b = good;
+        PutLong(b, 4, static_cast<uint32_t>(length));
+        return b;
+    };
+    const std::vector<OpenCase> cases = {
+        {"empty file", "", {}, "It holds 0 bytes, fewer than a header's 23496"},
+        {"header cut short",
+         good.substr(0, 23495),
+         {},
+         "It holds 23495 bytes, fewer than a header's 23496"},
+        {"record length 0", withLength(0), {}, "Its header gives a record length of 0"},
+        {"negative record length", withLength(-7), {}, "Its header gives a record length of -7"},
+        {"absurd record length",
+         withLength(0x7FFFFFFF),
+         {},
+         "Its header gives a record length of 2147483647"},
+        {"unreadable", good, [] { DbFile::FailFromStep(1, EACCES); }, "Permission denied"},
+        {"header read fails", good, [] { DbFile::FailAtStep(2, EIO); }, "Input/output error"},
+    };
+    for (const OpenCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string base = dir.File("Bad");
+        WriteFileBytes(base + ".Tbd", c.bytes);
+        std::string name = base;
+        reporter.Clear();
+        if (c.arm) c.arm();
+        EXPECT_EQ(engine.OpenDatabase(name), 0);
+        DbFile::ResetSteps();
+        EXPECT_EQ(reporter.Only(), Expected("Open Database", c.reason, base));
+        EXPECT_EQ(engine.GetFileNumber(), 0);
+    }
+}
+
+struct WriteCase {
+    const char* what;
+    std::function<long(modDB&)> call;
+    const char* title;
+};
+
+// clang-format off
+const std::vector<WriteCase>& Writes() {
+    static const std::vector<WriteCase> cases = {
+        {"WriteRecord", [](modDB& d) { return d.WriteRecord(); }, "WriteRecord"},
+        {"AddRecord", [](modDB& d) { return d.AddRecord(); }, "AddRecord"},
+        {"DeleteRecord", [](modDB& d) { return d.DeleteRecord(); }, "DeleteRecord"},
+    };
+    return cases;
+}
+// clang-format on
+
+// The system refuses writing to the file, or to the file system: the database opens all the
+// same and reads as always, and every write (pack included) is refused with the reason.
+TEST_F(FailureReasons, AReadOnlyDatabaseReadsAndRefusesEveryWrite) {
+    for (const auto& [error, reason] :
+         {std::pair{EACCES, "Permission denied"}, std::pair{EROFS, "Read-only file system"}}) {
+        SCOPED_TRACE(reason);
+        const std::string base = dir.File("Shelf" + std::to_string(error));
+        WriteFileBytes(base + ".Tbd", FiveRecords().Bytes());
+        reporter.Clear();
+        OpenRefusingWrites(base, error);
+        EXPECT_TRUE(reporter.messages.empty());
+        std::string value;
+        EXPECT_EQ(engine.GotoLastRecord(), 1);
+        EXPECT_EQ(engine.ReadField(1, value), 1);
+        EXPECT_EQ(value, "Five");
+        const std::string before = FileBytes(base);
+        for (const WriteCase& w : Writes()) {
+            SCOPED_TRACE(w.what);
+            reporter.Clear();
+            EXPECT_EQ(w.call(engine), 0);
+            EXPECT_EQ(reporter.Only(), Expected(w.title, reason, base));
+        }
+        reporter.Clear();
+        EXPECT_EQ(engine.PackRecords(progress), 0);
+        EXPECT_TRUE(reporter.questions.empty()) << "nothing to ask about";
+        EXPECT_EQ(reporter.Only(), Expected("Pack Database", reason, base));
+        EXPECT_EQ(FileBytes(base), before);
+        EXPECT_EQ(LeftOver(base), "");
+        engine.CloseDatabase();
+    }
+}
+
+// The disk fills up while a record is written: the write's box says so, and the file keeps
+// what it held.
+TEST_F(FailureReasons, ADiskFullWriteSaysSo) {
+    for (const WriteCase& w : Writes()) {
+        SCOPED_TRACE(w.what);
+        const std::string base = Open(FiveRecords(), w.what);
+        const std::string before = FileBytes(base);
+        DbFile::FailFromStep(2, ENOSPC); // the lock is step 1
+        EXPECT_EQ(w.call(engine), 0);
+        DbFile::ResetSteps();
+        EXPECT_EQ(reporter.Only(), Expected(w.title, "No space left on device", base));
+        EXPECT_EQ(FileBytes(base), before);
+        engine.CloseDatabase();
+        reporter.Clear();
+    }
+}
+
+TEST_F(FailureReasons, APackRefusedForTheLockSaysAnotherUserWrites) {
+    const std::string base = Open(FiveRecords());
+    auto lockHolder = DbFile::Open(base + ".Tbd");
+    ASSERT_TRUE(lockHolder && lockHolder->TryLockByte0());
+    EXPECT_EQ(Pack(), 0);
+    EXPECT_EQ(reporter.Only(), Expected("Pack Database", "Another user is writing to it", base));
+}
+
+// The pack is done when its packed file cannot be opened again: it succeeds, the database is
+// left closed and the box says why.
+TEST_F(FailureReasons, APackedFileThatCannotBeReopenedLeavesThePackDone) {
+    Open(FiveRecords(), "Trial");
+    DbFile::ResetSteps();
+    DbFile::LogSteps(true);
+    ASSERT_EQ(Pack(), 1);
+    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
+    DbFile::LogSteps(false);
+    engine.CloseDatabase();
+    const auto reopen = std::find_if(log.rbegin(), log.rend(), [](const DbFile::LoggedStep& s) {
+        return s.step == FileStep::Open;
+    });
+    ASSERT_NE(reopen, log.rend());
+    const long step = static_cast<long>(log.rend() - reopen);
+
+    const std::string base = Open(FiveRecords());
+    DbFile::FailFromStep(step, EACCES);
+    EXPECT_EQ(Pack(), 1);
+    DbFile::ResetSteps();
+    EXPECT_EQ(reporter.Only(), Expected("Open Database", "Permission denied", base));
+    EXPECT_EQ(engine.GetFileNumber(), 0);
+    EXPECT_EQ(FileBytes(base), PackedFiveRecords().Bytes());
+}
+
+} // namespace
