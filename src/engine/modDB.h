@@ -91,6 +91,9 @@ public:
     // through the Reporter; shows its progress through the sink. Holds the file's lock for the
     // whole run, so that no other copy's write can go into the old file.
     int PackRecords(ProgressSink& progress);
+    // The title of the pack's second question, asked when the file holds whole records after
+    // those its header counts: whether to drop them (the first question is titled "Pack").
+    static constexpr const char* kDropQuestionTitle = "Pack Database";
 
 private:
     friend class Packer;
