@@ -59,8 +59,8 @@ public:
     // Writes all n bytes at offset; false on an error or a short write.
     bool WriteAt(int64_t offset, const void* buf, size_t n);
     int64_t Size() const; // -1 on an error
-    bool Flush(); // to the disk (fsync)
-    bool Close(); // the descriptor is released even when false is returned
+    bool Flush();         // to the disk (fsync)
+    bool Close();         // the descriptor is released even when false is returned
     bool IsOpen() const { return fd_ >= 0; }
     // The file that was opened, whatever has since happened to its name.
     const FileId& Id() const { return id_; }

@@ -63,8 +63,7 @@ long modDB::State::UsableCount(int32_t claimed) {
 bool modDB::State::FollowReplacement(OpenFileState found, const char* title) {
     std::unique_ptr<DbFile> opened;
     DBHeader read;
-    if (found == OpenFileState::Replaced)
-        found = OpenReplacement(path, header, opened, read);
+    if (found == OpenFileState::Replaced) found = OpenReplacement(path, header, opened, read);
     const std::string filePath = path, base = baseName;
     if (found == OpenFileState::Current &&
         TakeFile(std::move(opened), std::move(read), filePath, base))

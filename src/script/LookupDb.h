@@ -45,10 +45,10 @@ public:
     // byte-0 lock, once sure that the file is still the database at its path.
     enum class Write {
         Done,
-        Failed,      // the lock or the write failed
-        Reopened,    // another copy packed the database: record k may be another record now,
-                     // so nothing was written, and the packed file has been opened instead
-        FormChanged  // the file at the path has another form: nothing was written
+        Failed,     // the lock or the write failed
+        Reopened,   // another copy packed the database: record k may be another record now,
+                    // so nothing was written, and the packed file has been opened instead
+        FormChanged // the file at the path has another form: nothing was written
     };
     Write WriteField(long k, int field, const std::string& value);
 

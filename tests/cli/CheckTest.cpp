@@ -3,7 +3,6 @@
 
 #include "CliFixture.h"
 #include "NamedCase.h"
-
 #include "engine/DbFile.h"
 
 #include <filesystem>

@@ -127,8 +127,8 @@ TEST_F(EngineTest, PackWhileTwoCopiesAppendLosesNoSavedRecord) {
     earlyOpened.Wait();
     const pid_t packer =
         Spawn([&] { return Reported(PackWhileAppended(base, counts, start), counts); });
-    const pid_t late = Spawn(
-        [&] { return Reported(AppendUntilPacked(base, 1, counts, start, nullptr), counts); });
+    const pid_t late =
+        Spawn([&] { return Reported(AppendUntilPacked(base, 1, counts, start, nullptr), counts); });
     start.Send();
     EXPECT_EQ(ExitStatus(packer), 0);
     EXPECT_EQ(ExitStatus(early), 0);

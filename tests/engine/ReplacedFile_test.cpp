@@ -44,8 +44,7 @@ TEST_P(ReplacedFile, TheWriteGoesToTheFileAtThePathOrIsRefused) {
     const bool written = replaced.sameForm && !writer.renumbers;
     EXPECT_EQ(result, written ? 1 : 0);
     std::vector<RecordedMessage> said;
-    if (!written)
-        said.push_back({writer.title, replaced.sameForm ? kPackedByOther : kFormChanged});
+    if (!written) said.push_back({writer.title, replaced.sameForm ? kPackedByOther : kFormChanged});
     EXPECT_EQ(reporter.messages, said);
     if (*replaced.oldFileExtension) {
         EXPECT_EQ(ReadFileBytes(base + replaced.oldFileExtension), FiveRecords().Bytes())

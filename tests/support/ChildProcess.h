@@ -45,8 +45,8 @@ private:
 template <size_t N> class SharedCounters {
 public:
     SharedCounters() {
-        void* shared = mmap(nullptr, sizeof(Block), PROT_READ | PROT_WRITE,
-                            MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+        void* shared =
+            mmap(nullptr, sizeof(Block), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
         if (shared == MAP_FAILED) throw std::runtime_error("mmap");
         block_ = new (shared) Block{};
     }
@@ -94,4 +94,3 @@ inline int ExitStatus(pid_t pid) {
 }
 
 } // namespace tabulo::test
-

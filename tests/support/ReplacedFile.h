@@ -39,7 +39,8 @@ inline const ReplacedCase kReplacedCases[] = {
 // The file of another form that is put at the path: for a rename, records of the same
 // length with field 1 named otherwise; for a rewrite in place, records one byte longer.
 inline std::string OtherFormBytes(Replacement how, TestDb form) {
-    if (how == Replacement::RewrittenInPlace) return form.SetRecordLength(form.RecordLength() + 1).Bytes();
+    if (how == Replacement::RewrittenInPlace)
+        return form.SetRecordLength(form.RecordLength() + 1).Bytes();
     DBField& first = form.MutableHeader().Fields[0];
     first.Name = FixedString(TrimSpaces(first.Name) + "X", first.Name.size());
     return form.Bytes();
