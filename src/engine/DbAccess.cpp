@@ -5,6 +5,19 @@
 
 namespace tabulo {
 
+namespace {
+
+// A Long of the header, read alone.
+bool ReadLongAt(const DbFile& file, int64_t offset, int32_t& value) {
+    uint8_t b[4];
+    if (file.ReadAt(offset, b, 4) != 4) return false;
+    value = static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
+                                 uint32_t(b[3]) << 24);
+    return true;
+}
+
+} // namespace
+
 bool ReadHeader(const DbFile& file, DBHeader& header) {
     uint8_t bytes[kHeaderSize];
     if (file.ReadAt(0, bytes, kHeaderSize) != kHeaderSize) return false;
@@ -30,17 +43,44 @@ StoredRecords CountStoredRecords(int32_t claimed, int32_t recordLength, int64_t 
 }
 
 bool ReadRecordCount(const DbFile& file, int32_t& count) {
-    uint8_t b[4];
-    if (file.ReadAt(0, b, 4) != 4) return false;
-    count = static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
-                                 uint32_t(b[3]) << 24);
-    return true;
+    return ReadLongAt(file, 0, count);
 }
 
 bool WriteRecordCount(DbFile& file, int32_t count) {
     const auto u = static_cast<uint32_t>(count);
     const uint8_t b[4] = {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)};
     return file.WriteAt(0, b, 4);
+}
+
+bool SameRecordLayout(const DBHeader& a, const DBHeader& b) {
+    if (a.RecordLength != b.RecordLength || a.FieldCount != b.FieldCount) return false;
+    for (size_t i = 0; i < a.Fields.size(); ++i) {
+        const DBField& f = a.Fields[i];
+        const DBField& g = b.Fields[i];
+        if ((f.Page == 0) != (g.Page == 0) || f.Offset != g.Offset || f.Length != g.Length ||
+            f.Name != g.Name || f.Format != g.Format)
+            return false;
+    }
+    return true;
+}
+
+OpenFileState CheckOpenFile(const DbFile& file, const DBHeader& header) {
+    if (!file.IsStillAtPath()) return OpenFileState::Replaced;
+    // Only the record length is read again, four bytes that keep the check cheap: a form
+    // changed in place that keeps the length is not seen.
+    int32_t length = 0;
+    if (!ReadLongAt(file, 4, length)) return OpenFileState::Unreadable;
+    return length == header.RecordLength ? OpenFileState::Current : OpenFileState::FormChanged;
+}
+
+OpenFileState OpenReplacement(const std::string& path, const DBHeader& header,
+                              std::unique_ptr<DbFile>& file, DBHeader& read) {
+    std::unique_ptr<DbFile> opened = DbFile::Open(path);
+    if (!opened || !ReadHeader(*opened, read) || !UsableHeader(read))
+        return OpenFileState::Unreadable;
+    if (!SameRecordLayout(read, header)) return OpenFileState::FormChanged;
+    file = std::move(opened);
+    return OpenFileState::Current;
 }
 
 FieldSpan FieldSpanInRecord(const DBField& f, size_t recordLength) {

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace tabulo {
@@ -41,6 +42,33 @@ StoredRecords CountStoredRecords(int32_t claimed, int32_t recordLength, int64_t 
 // Reads and writes the record count (the Long at offset 0) alone.
 bool ReadRecordCount(const DbFile& file, int32_t& count);
 bool WriteRecordCount(DbFile& file, int32_t count);
+
+// Whether records laid out by one header can be written with the other: the same record
+// length and the same fields, each at the same place with the same name and input codes.
+bool SameRecordLayout(const DBHeader& a, const DBHeader& b);
+
+// What a writer says when the file it opened is no longer the database it writes to.
+inline constexpr const char* kPackedByOther = "The database was packed by another user. Your "
+                                              "change was not saved; the database has been "
+                                              "reopened.";
+inline constexpr const char* kFormChanged = "The database's form was changed by another user; "
+                                            "close it and open it again.";
+
+// What became of an open database file since it was opened with `header`, as a writer asks
+// before every write, with the lock held.
+enum class OpenFileState {
+    Current,     // still the file at its path, with records of the same length
+    Replaced,    // another file (or none) is at the path now: a pack, a copy put there
+    FormChanged, // rewritten in place with another record length
+    Unreadable   // the question could not be answered
+};
+OpenFileState CheckOpenFile(const DbFile& file, const DBHeader& header);
+
+// The file now at the path of a Replaced one, opened with its header read, when its records
+// are laid out as `header` says (Current); FormChanged when they are not, and Unreadable when
+// it cannot be opened or read as a database.
+OpenFileState OpenReplacement(const std::string& path, const DBHeader& header,
+                              std::unique_ptr<DbFile>& file, DBHeader& read);
 
 // The characters of a record that a field covers, cut to the record: a header from another
 // tool may place a field partly or wholly outside it.

@@ -134,17 +134,14 @@ bool DbFile::WriteAt(int64_t offset, const void* buf, size_t n) {
 }
 
 int64_t DbFile::Size() const {
-    int64_t size = -1;
-    uint64_t names = 0;
-    return Status(size, names) ? size : -1;
+    struct stat st {};
+    if (fd_ < 0 || fstat(fd_, &st) != 0) return Failed(), -1;
+    return st.st_size;
 }
 
-bool DbFile::Status(int64_t& size, uint64_t& names) const {
-    struct stat st {};
-    if (fd_ < 0 || fstat(fd_, &st) != 0) return Failed();
-    size = st.st_size;
-    names = st.st_nlink;
-    return true;
+bool DbFile::IsStillAtPath() const {
+    FileId atPath;
+    return IdOf(path_, atPath) && atPath == id_;
 }
 
 bool DbFile::Flush() {

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,14 +61,15 @@ public:
     // Writes all n bytes at offset; false on an error or a short write.
     bool WriteAt(int64_t offset, const void* buf, size_t n);
     int64_t Size() const; // -1 on an error
-    // The size and the number of names the file has now (0 once it has been deleted or
-    // replaced by a rename, while this copy still has it open); false on an error.
-    bool Status(int64_t& size, uint64_t& names) const;
-    bool Flush(); // to the disk (fsync)
-    bool Close(); // the descriptor is released even when false is returned
+    bool Flush();         // to the disk (fsync)
+    bool Close();         // the descriptor is released even when false is returned
     bool IsOpen() const { return fd_ >= 0; }
     // The file that was opened, whatever has since happened to its name.
     const FileId& Id() const { return id_; }
+    // Whether the name it was opened by still leads to this very file: false once another
+    // file has taken the name (a pack's rename, a copy put in its place, whatever other
+    // names the file has) or nothing is there.
+    bool IsStillAtPath() const;
 
     // The lock on byte 0, taken without waiting: false at once when another open file holds it
     // (LockIsBusy then tells so). It belongs to this open file (not to the process), so closing
@@ -122,6 +124,12 @@ public:
     };
     static void LogSteps(bool on);
     static std::vector<LoggedStep> StepLog();
+
+    // Test seam: the watcher runs before every file step, with the step and its number since
+    // the last arming (1 = the first), in the thread that takes it; steps it takes itself
+    // are watched too. Set it while no other thread takes file steps; empty removes it.
+    using StepWatcher = std::function<void(FileStep step, long n)>;
+    static void WatchSteps(StepWatcher watcher);
 
 private:
     DbFile(int fd, std::string path, FileId id) : fd_(fd), path_(std::move(path)), id_(id) {}

@@ -19,6 +19,8 @@ std::atomic<Fault> g_fault{Fault::Error};
 std::atomic<FileStep> g_lastInjected{FileStep::Open};
 thread_local int t_lastError = 0;
 
+DbFile::StepWatcher g_watcher;
+
 std::atomic<bool> g_logging{false};
 std::mutex g_logMutex;
 std::vector<DbFile::LoggedStep> g_log;
@@ -45,7 +47,9 @@ bool Fails(FileStep step, const std::string& path, const std::string& to) {
         const std::lock_guard<std::mutex> guard(g_logMutex);
         g_log.push_back({step, path, to});
     }
-    if (!Armed(++g_stepsTaken)) return false;
+    const long taken = ++g_stepsTaken;
+    if (g_watcher) g_watcher(step, taken);
+    if (!Armed(taken)) return false;
     // Killed before the step is taken: nothing of the program's own clean-up can run.
     if (g_fault == Fault::Kill) std::raise(SIGKILL);
     g_lastInjected = step;
@@ -83,6 +87,10 @@ long DbFile::StepsTaken() {
 
 FileStep DbFile::LastInjectedStep() {
     return g_lastInjected;
+}
+
+void DbFile::WatchSteps(StepWatcher watcher) {
+    g_watcher = std::move(watcher);
 }
 
 void DbFile::LogSteps(bool on) {

@@ -3,10 +3,11 @@
 // The pack holds the byte-0 lock of the database file for its whole run, so no other copy
 // writes meanwhile: their writes fail at once with their usual message, and what they write
 // afterwards goes into the packed file. The packed copy is built in the work file, which
-// counts 0 records until all are written, and a copy of the old file is made for the backup;
-// both are flushed before the work file takes the database's place, in steps that keep a
-// complete database at its path at every moment (PackRecovery.h). The old file is left
-// without a name, so that every copy that still has it open knows it is no longer the one.
+// counts 0 records until all are written and is locked from its creation to the pack's end,
+// and a copy of the old file is made for the backup; both are flushed before the work file
+// takes the database's place, in steps that keep a complete database at its path at every
+// moment (PackRecovery.h). So whatever file is at the path is locked while the pack lives,
+// and every other copy that still has the old file open sees that it is no longer the one.
 
 #include "engine/PackRecovery.h"
 #include "engine/modDB.h"
@@ -43,8 +44,12 @@ public:
 
 private:
     int Pack() {
-        if (!LockDatabase()) return s_.FailBecause(kTitle, lockFailure_);
         f_ = PackNamesOf(s_.path);
+        if (!LockDatabase()) return 0;
+        if (!DropConfirmed()) {
+            s_.file->UnlockByte0();
+            return 0;
+        }
         ClearPackLeftovers(f_);
         if (!BuildWorkFile() || !CopyOldFile() || !PutPackedFileInPlace()) return Undo();
         // The database is the packed file from here on; what fails now is reported with it.
@@ -62,26 +67,42 @@ private:
 
     // Without waiting: another copy that holds the lock is writing, and the pack is refused.
     // A file that another copy has packed meanwhile is reopened first, and that one packed.
-    // Says why in lockFailure_ when it fails.
+    // False once the refusal has been reported.
     bool LockDatabase() {
         for (int tries = 0; tries < 2; ++tries) {
             if (!s_.file->TryLockByte0()) {
                 const int error = DbFile::LastError();
-                lockFailure_ = (DbFile::LockIsBusy(error) ? std::string(kLockedByOther)
-                                                          : std::strerror(error)) +
-                               ": " + s_.path;
+                s_.FailBecause(kTitle, (DbFile::LockIsBusy(error) ? std::string(kLockedByOther)
+                                                                  : std::strerror(error)) +
+                                           ": " + s_.path);
                 return false;
             }
-            if (!s_.Superseded()) return true;
+            const OpenFileState found = CheckOpenFile(*s_.file, s_.header);
+            if (found == OpenFileState::Current) return true;
             s_.file->UnlockByte0();
-            if (!s_.OpenFile(s_.path, s_.baseName)) {
-                lockFailure_ = s_.openFailure;
+            if (found == OpenFileState::Unreadable) {
+                Did(false, "reading " + f_.database);
+                s_.Fail(kTitle, Stopped());
                 return false;
             }
+            if (!s_.FollowReplacement(found, kTitle)) return false;
             if (s_.current == 1) s_.ReadCurrent();
         }
-        lockFailure_ = "It was packed again by another user meanwhile: " + s_.path;
+        s_.FailBecause(kTitle, "It was packed again by another user meanwhile: " + s_.path);
         return false;
+    }
+
+    // Whole records after those the count covers are no records, and the packed file leaves
+    // them out; two packs would lose them for good. The user is told how many, and decides.
+    bool DropConfirmed() {
+        const int64_t beyond = s_.RecordsBeyondCount();
+        return beyond <= 0 ||
+               s_.reporter.Ask(modDB::kDropQuestionTitle,
+                               "The file holds " + std::to_string(beyond) +
+                                   " records after those its header counts.\r\nThe pack "
+                                   "drops them for good.\r\nDrop " +
+                                   std::to_string(beyond) + " records Yes/No?",
+                               MsgIcon::Critical, true);
     }
 
     bool BuildWorkFile() {
@@ -92,7 +113,8 @@ private:
         s_.header.RecordCount = static_cast<int32_t>(total);
         if (total < 1) s_.Fail("GOTO FIRST RECORD", "DB is empty");
         work_ = DbFile::Create(f_.work);
-        if (!Did(work_ != nullptr, "creating the work file " + f_.work)) return false;
+        if (!Did(work_ != nullptr && work_->TryLockByte0(), "creating the work file " + f_.work))
+            return false;
         DBHeader header = s_.header;
         header.RecordCount = 0; // a work file cut short never passes for the database
         const std::string headerBytes = EncodeHeader(header);
@@ -101,8 +123,7 @@ private:
         return Did(work_->WriteAt(0, headerBytes.data(), headerBytes.size()), writing) &&
                CopyKeptRecords(total) && Did(work_->Flush(), flushing) &&
                Did(WriteRecordCount(*work_, static_cast<int32_t>(kept_)), writing) &&
-               Did(work_->Flush(), flushing) &&
-               Did(work_->Close(), "closing the work file " + f_.work);
+               Did(work_->Flush(), flushing);
     }
 
     bool CopyKeptRecords(long total) {
@@ -139,11 +160,11 @@ private:
     }
 
     // The backup is a copy of the old file, byte for byte, made while the lock keeps it
-    // unchanged; its own lock keeps an opening copy's repair away until it has its name.
+    // unchanged.
     bool CopyOldFile() {
         copy_ = DbFile::Create(f_.oldCopy);
         const std::string writing = "writing the copy of the old file " + f_.oldCopy;
-        if (!Did(copy_ != nullptr && copy_->TryLockByte0(), writing)) return false;
+        if (!Did(copy_ != nullptr, writing)) return false;
         const int64_t size = s_.file->Size();
         if (!Did(size >= 0, "reading " + f_.database)) return false;
         std::string block(static_cast<size_t>(std::min<int64_t>(size, kBlock)), ' ');
@@ -174,16 +195,21 @@ private:
         copy_.reset();
         if (!DbFile::Exists(f_.oldCopy) || DbFile::Remove(f_.oldCopy)) DbFile::Remove(f_.work);
         s_.file->UnlockByte0();
-        return s_.Fail(kTitle, std::string(kUnexpected) + "\r\nThe pack stopped because " +
-                                   Failure() + ".\r\nThe database " + f_.database +
-                                   " has not been changed.");
+        return s_.Fail(kTitle, Stopped());
     }
 
-    // Releases the old file (its lock goes with it) and opens the file at the same path. The
-    // pack is done either way: when the packed file cannot be opened, the database is left
-    // closed and that is said.
+    // What a pack that changed nothing says: the step that failed and why.
+    std::string Stopped() const {
+        return std::string(kUnexpected) + "\r\nThe pack stopped because " + Failure() +
+               ".\r\nThe database " + f_.database + " has not been changed.";
+    }
+
+    // Releases the packed file and the old one (their locks go with them) and opens the file
+    // at the same path. The pack is done either way: when the packed file cannot be opened,
+    // the database is left closed and that is said.
     int ReopenPacked() {
         const std::string path = s_.path, base = s_.baseName;
+        work_.reset();
         copy_.reset();
         s_.file->UnlockByte0();
         s_.Reset();
@@ -211,7 +237,7 @@ private:
     PackFileNames f_;
     std::unique_ptr<DbFile> work_, copy_;
     long kept_ = 0;
-    std::string failedStep_, reason_, lockFailure_;
+    std::string failedStep_, reason_;
 };
 
 int modDB::PackRecords(ProgressSink& progress) {

@@ -9,11 +9,12 @@ namespace tabulo {
 
 namespace {
 
-// The file opened and its lock taken (closing it releases the lock); nullptr when another
-// copy holds the lock past the patience, or the file cannot be opened.
-std::unique_ptr<DbFile> OpenLocked(const std::string& path, std::chrono::milliseconds patience) {
+// The file at path opened and its lock taken (closing it releases the lock), still at that
+// path once locked; nullptr when another copy holds the lock past the patience, the name has
+// gone to another file meanwhile, or the file cannot be opened.
+std::unique_ptr<DbFile> LockFileAt(const std::string& path, std::chrono::milliseconds patience) {
     std::unique_ptr<DbFile> file = DbFile::Open(path);
-    if (!file || !LockByte0(*file, patience)) return nullptr;
+    if (!file || !LockByte0(*file, patience) || !file->IsStillAtPath()) return nullptr;
     return file;
 }
 
@@ -23,19 +24,20 @@ public:
 
     // No database at the path (a pack that renamed it away was cut short): a finished work
     // file takes its place, or else the old file kept as the backup.
-    bool PutDatabaseBack() {
+    bool PutDatabaseBack(std::chrono::milliseconds patience) {
         if (IsFinishedWorkFile(f_.work))
-            return PutBack(f_.work, "the packed file " + f_.work + ", which was complete,");
-        if (DbFile::Exists(f_.backup)) return PutBack(f_.backup, "the old file " + f_.backup);
+            return PutBack(f_.work, "the packed file " + f_.work + ", which was complete,",
+                           patience);
+        if (DbFile::Exists(f_.backup))
+            return PutBack(f_.backup, "the old file " + f_.backup, patience);
         return false;
     }
 
-    // The files of a pack that no longer runs: before the swap both go (the database is the
-    // old file), after it the copy of the old file becomes the backup.
-    void ClearLeftovers(bool databaseLockHeld, std::chrono::milliseconds patience) {
-        std::unique_ptr<DbFile> locked; // held until the repair is done
+    // The files of a pack that no longer runs, which the caller knows by holding the lock of
+    // the database file: before the swap both go (the database is the old file), after it
+    // the copy of the old file becomes the backup.
+    void ClearLeftovers() {
         if (DbFile::Exists(f_.work)) {
-            if (!databaseLockHeld && !(locked = OpenLocked(f_.database, patience))) return;
             // The copy first: a copy without a work file would pass for a finished one.
             if (DbFile::Exists(f_.oldCopy) && !DbFile::Remove(f_.oldCopy)) return;
             if (DbFile::Remove(f_.work))
@@ -43,9 +45,7 @@ public:
                      "its place; the database is as it was, and the pack's unfinished files " +
                      "were removed.");
         } else if (DbFile::Exists(f_.oldCopy)) {
-            if (!(locked = OpenLocked(f_.oldCopy, patience)) ||
-                !DbFile::Rename(f_.oldCopy, f_.backup))
-                return;
+            if (!DbFile::Rename(f_.oldCopy, f_.backup)) return;
             Note("A pack of " + f_.database + " was cut short after the packed file took its " +
                  "place; the old file has been kept as " + f_.backup + ".");
         }
@@ -54,8 +54,11 @@ public:
     std::string Notes() const { return notes_; }
 
 private:
-    bool PutBack(const std::string& from, const std::string& what) {
-        if (!DbFile::Rename(from, f_.database)) return false;
+    // A running pack holds the lock of its work file: that one is never moved.
+    bool PutBack(const std::string& from, const std::string& what,
+                 std::chrono::milliseconds patience) {
+        const std::unique_ptr<DbFile> held = LockFileAt(from, patience);
+        if (!held || !DbFile::Rename(from, f_.database)) return false;
         Note(f_.database + " was missing after a pack was cut short; " + what +
              " has been put in its place.");
         return true;
@@ -83,13 +86,22 @@ bool IsFinishedWorkFile(const std::string& path) {
 
 std::string RecoverCutShortPack(const PackFileNames& names, std::chrono::milliseconds patience) {
     Recovery recovery(names);
-    if (DbFile::Exists(names.database) || recovery.PutDatabaseBack())
-        recovery.ClearLeftovers(false, patience);
+    if (!DbFile::Exists(names.database) && !recovery.PutDatabaseBack(patience))
+        return recovery.Notes();
+    const bool leftovers = DbFile::Exists(names.work) || DbFile::Exists(names.oldCopy);
+    if (leftovers)
+        if (const std::unique_ptr<DbFile> held = LockFileAt(names.database, patience))
+            recovery.ClearLeftovers();
     return recovery.Notes();
 }
 
 void ClearPackLeftovers(const PackFileNames& names) {
-    Recovery(names).ClearLeftovers(true, {});
+    Recovery(names).ClearLeftovers();
+}
+
+bool PackIsRunning(const PackFileNames& names, std::chrono::milliseconds patience) {
+    const std::unique_ptr<DbFile> file = DbFile::Open(names.database);
+    return file && !(LockByte0(*file, patience) && file->IsStillAtPath());
 }
 
 } // namespace tabulo

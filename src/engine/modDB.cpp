@@ -69,14 +69,21 @@ bool modDB::State::OpenFile(const std::string& filePath, const std::string& base
     std::unique_ptr<DbFile> opened = OpenShared(filePath, why);
     DBHeader read;
     std::string problem = opened ? HeaderProblem(*opened, read) : SystemReason();
-    const int64_t size = opened ? opened->Size() : -1;
-    if (problem.empty() && size < 0) problem = SystemReason();
-    if (!problem.empty()) {
-        openFailure = problem + ": " + filePath;
-        return false;
-    }
+    if (problem.empty() &&
+        !TakeFile(std::move(opened), std::move(read), filePath, base, std::move(why)))
+        problem = SystemReason();
+    if (problem.empty()) return true;
+    openFailure = problem + ": " + filePath;
+    return false;
+}
+
+bool modDB::State::TakeFile(std::unique_ptr<DbFile> opened, DBHeader read,
+                            const std::string& filePath, const std::string& base,
+                            std::string readOnlyReason) {
+    const int64_t size = opened->Size();
+    if (size < 0) return false;
     if (file) file->Close();
-    readOnly = std::move(why);
+    readOnly = std::move(readOnlyReason);
     file = std::move(opened);
     path = filePath;
     baseName = base;
@@ -98,12 +105,24 @@ long modDB::State::UsableCount(int32_t claimed) {
     return static_cast<long>(std::clamp<int64_t>(claimed, 0, std::min(stored.held, kMaxRecords)));
 }
 
-bool modDB::State::Superseded(int64_t* size) const {
-    int64_t bytes = 0;
-    uint64_t names = 0;
-    if (!file->Status(bytes, names) || names == 0) return true;
-    if (size) *size = bytes;
+bool modDB::State::FollowReplacement(OpenFileState found, const char* title) {
+    std::unique_ptr<DbFile> opened;
+    DBHeader read;
+    if (found == OpenFileState::Replaced) found = OpenReplacement(path, header, opened, read);
+    const std::string filePath = path, base = baseName;
+    if (found == OpenFileState::Current &&
+        TakeFile(std::move(opened), std::move(read), filePath, base, {}))
+        return true;
+    Fail(title, found == OpenFileState::FormChanged ? kFormChanged : kUnexpected);
     return false;
+}
+
+int64_t modDB::State::RecordsBeyondCount() const {
+    int32_t claimed = 0;
+    const int64_t size = file->Size();
+    if (size < 0 || !ReadRecordCount(*file, claimed)) return 0;
+    const StoredRecords now = CountStoredRecords(claimed, header.RecordLength, size);
+    return now.held - now.usable;
 }
 
 modDB::modDB(Reporter& reporter) : s_(std::make_unique<State>(reporter)) {
@@ -140,6 +159,11 @@ int modDB::OpenDatabase(std::string& name) {
         return s.FailBecause("Open Database", s.openFailure);
     }
     if (s.stored.claimed > s.stored.usable) s.ReportMissingRecords();
+    if (s.stored.held > s.stored.usable) {
+        // Seen without the lock, the record of an append under way would pass for one.
+        const ByteZeroLock lock(*s.file, kRepairPatience);
+        if (lock.Held()) s.ReportRecordsBeyondCount(s.RecordsBeyondCount());
+    }
     if (s.current == 1) ReadRecord();
     return 1;
 }
@@ -151,6 +175,18 @@ void modDB::State::ReportMissingRecords() const {
                      "FILE:" + baseName + " holds " + std::to_string(stored.usable) +
                          " records, but its header counts " + std::to_string(stored.claimed) +
                          ". Only the records the file holds are used.",
+                     MsgIcon::Critical);
+}
+
+// Whole records after those the header counts: the result of an append cut short before
+// it wrote the count, or of a count written by another tool. They are not shown or counted,
+// and a pack leaves them out.
+void modDB::State::ReportRecordsBeyondCount(int64_t beyond) const {
+    if (beyond <= 0) return;
+    reporter.Message("OPEN DATABASE",
+                     "FILE:" + baseName + " holds " + std::to_string(beyond) +
+                         " records after those its header counts. They are not shown or "
+                         "counted, and a pack would drop them.",
                      MsgIcon::Critical);
 }
 

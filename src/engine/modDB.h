@@ -101,6 +101,9 @@ public:
     // 1 once the packed file is in place, also when it cannot be opened afterwards: the
     // database is then closed (GetFileNumber 0), which is reported.
     int PackRecords(ProgressSink& progress);
+    // The title of the pack's second question, asked when the file holds whole records after
+    // those its header counts: whether to drop them (the first question is titled "Pack").
+    static constexpr const char* kDropQuestionTitle = "Pack Database";
 
 private:
     friend class Packer;

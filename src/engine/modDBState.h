@@ -68,6 +68,10 @@ struct modDB::State {
     // refuses writing to the file or its folder. False, with the state unchanged and the
     // reason in openFailure, when it cannot be read as one.
     bool OpenFile(const std::string& filePath, const std::string& base);
+    // The same for a file already opened and its header read; readOnlyReason is why it was
+    // opened for reading only (empty when it can be written).
+    bool TakeFile(std::unique_ptr<DbFile> opened, DBHeader read, const std::string& filePath,
+                  const std::string& base, std::string readOnlyReason);
     // Reads the current record into the buffer; reports a failure under "ReadRecord".
     int ReadCurrent();
     // Says that the header claims more records than the file holds.
@@ -77,15 +81,21 @@ struct modDB::State {
     // The count to use for a claim read from the file; measures the file again when the
     // claim goes beyond what it held when last measured.
     long UsableCount(int32_t claimed);
-    // Another copy has packed the database: the open file is no longer at the path (a pack
-    // leaves the old file without a name; its backup is a copy). Otherwise gives the file's
-    // size, when asked.
-    bool Superseded(int64_t* size = nullptr) const;
+    // After a write found the open file not Current (its lock released): opens the file at
+    // the path instead and returns true when it is a database of the same form; otherwise
+    // keeps the open file, says why under title and returns false.
+    bool FollowReplacement(OpenFileState found, const char* title);
+    // Whole records that the file holds after the last one its count covers (or beyond the
+    // most a file may hold), measured now; 0 when it cannot be read. Only meaningful while
+    // the lock is held, since an append writes its record before the count.
+    int64_t RecordsBeyondCount() const;
+    // Says that the file holds records that its header does not count.
+    void ReportRecordsBeyondCount(int64_t beyond) const;
     // The locked writes of WriteRecord and DeleteRecord, and of AddRecord once the lock is held
-    // (size: the file's size then).
+    // and the file found current.
     int RewriteCurrent(const char* title);
-    int AppendLocked(ByteZeroLock& lock, int64_t size,
-                     const std::function<void(long number)>& numberRecord, RecordMark mark);
+    int AppendLocked(ByteZeroLock& lock, const std::function<void(long number)>& numberRecord,
+                     RecordMark mark);
     // Closes the file (if any) and puts every member back to its default.
     void Reset();
 };

@@ -1,7 +1,7 @@
 // modDB: the operations that write to the file, each under the byte-0 lock. Before writing,
 // a copy makes sure that the file it has open is still the database at its path: after
-// another copy's pack it is the old file, which no name leads to any more, and a write there
-// would be lost.
+// another copy's pack it is the old file, whatever names it still has, and a write there
+// would be lost. A file put in its place is written only when its form is the same.
 
 #include "engine/modDB.h"
 #include "engine/modDBState.h"
@@ -9,9 +9,6 @@
 namespace tabulo {
 
 namespace {
-
-constexpr const char* kPackedByOther = "The database was packed by another user. Your change "
-                                       "was not saved; the database has been reopened.";
 
 // An append that keeps finding the database packed anew gives up after this many reopens.
 constexpr int kMostReopens = 3;
@@ -24,9 +21,9 @@ int modDB::State::RewriteCurrent(const char* title) {
     if (packing) return RefuseWhilePacking(title);
     ByteZeroLock lock(*file, lockPatience);
     if (!lock.Held()) return Fail(title, kUnexpected);
-    if (Superseded()) {
+    if (const OpenFileState found = CheckOpenFile(*file, header); found != OpenFileState::Current) {
         lock.Release();
-        if (!OpenFile(path, baseName)) return Fail(title, kUnexpected);
+        if (!FollowReplacement(found, title)) return 0;
         if (current == 1) ReadCurrent();
         return Fail(title, kPackedByOther);
     }
@@ -72,26 +69,27 @@ int modDB::AddRecord(const std::function<void(long number)>& numberRecord, Recor
     for (int reopens = 0;; ++reopens) {
         ByteZeroLock lock(*s.file, s.lockPatience);
         if (!lock.Held()) return s.Fail("AddRecord", kUnexpected);
-        int64_t size = 0;
-        if (!s.Superseded(&size)) return s.AppendLocked(lock, size, numberRecord, mark);
+        const OpenFileState found = CheckOpenFile(*s.file, s.header);
+        if (found == OpenFileState::Current) return s.AppendLocked(lock, numberRecord, mark);
         // Packed by another copy: the record goes to the packed file at the same path.
         lock.Release();
+        if (reopens == kMostReopens) return s.Fail("AddRecord", kUnexpected);
         const std::string record = s.buffer;
-        if (reopens == kMostReopens || !s.OpenFile(s.path, s.baseName))
-            return s.Fail("AddRecord", kUnexpected);
-        s.buffer = FixedString(record, static_cast<size_t>(s.header.RecordLength));
+        if (!s.FollowReplacement(found, "AddRecord")) return 0;
+        s.buffer = record; // the form is the same, and so is the record's length
     }
 }
 
-int modDB::State::AppendLocked(ByteZeroLock& lock, int64_t size,
+int modDB::State::AppendLocked(ByteZeroLock& lock,
                                const std::function<void(long number)>& numberRecord,
                                RecordMark mark) {
     // Sizes and counts only grow, and a record is written before the count: a file exactly as
     // long as the count last seen says still holds that count, so it need not be read again.
+    const int64_t size = file->Size();
     int32_t claimed = stored.claimed;
     const bool countKnown = size == RecordOffset(claimed + 1L, header.RecordLength);
     // A negative count is a damaged header: appending at record 1 would overwrite what is there.
-    if (!countKnown && !ReadRecordCount(*file, claimed)) return FailIo("AddRecord");
+    if (size < 0 || (!countKnown && !ReadRecordCount(*file, claimed))) return FailIo("AddRecord");
     if (claimed < 0) return Fail("AddRecord", kUnexpected);
     const long count = UsableCount(claimed);
     if (count >= kMaxRecords) {

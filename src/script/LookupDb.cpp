@@ -1,6 +1,8 @@
 #include "script/LookupDb.h"
 
 #include "base/TextCase.h"
+#include "base/modLIB.h"
+#include "engine/DbAccess.h"
 
 #include <algorithm>
 
@@ -73,15 +75,26 @@ std::string LookupDb::ReadField(long k, int field) const {
     return TrimSpaces(bytes);
 }
 
-bool LookupDb::WriteField(long k, int field, const std::string& value) {
+LookupDb::Write LookupDb::WriteField(long k, int field, const std::string& value) {
     const Place place = FieldPlace(k, field);
     const size_t length = static_cast<size_t>(std::max<int>(header_.Fields[field - 1].Length, 0));
     const std::string padded = FixedString(TrimSpaces(value), length);
     const std::string stored = padded.substr(std::min(place.skip, padded.size()), place.size);
-    if (!file_->TryLockByte0()) return false;
-    const bool written = file_->WriteAt(place.offset, stored.data(), stored.size());
+    if (!file_->TryLockByte0()) return Write::Failed;
+    OpenFileState found = CheckOpenFile(*file_, header_);
+    const bool written = found == OpenFileState::Current &&
+                         file_->WriteAt(place.offset, stored.data(), stored.size());
     const bool unlocked = file_->UnlockByte0();
-    return written && unlocked;
+    if (found == OpenFileState::Current) return written && unlocked ? Write::Done : Write::Failed;
+    std::unique_ptr<DbFile> packed;
+    DBHeader read;
+    if (found == OpenFileState::Replaced)
+        found = OpenReplacement(file_->Path(), header_, packed, read);
+    if (found == OpenFileState::FormChanged) return Write::FormChanged;
+    if (found != OpenFileState::Current) return Write::Failed;
+    file_ = std::move(packed);
+    header_ = std::move(read);
+    return Write::Reopened;
 }
 
 } // namespace tabulo

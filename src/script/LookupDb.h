@@ -42,8 +42,15 @@ public:
     // The field's bytes in record k, trimmed (throws ScriptFileError on a read error).
     std::string ReadField(long k, int field) const;
     // Writes the value, padded or cut to the field's length, into record k under the
-    // byte-0 lock. False when the lock or the write failed.
-    bool WriteField(long k, int field, const std::string& value);
+    // byte-0 lock, once sure that the file is still the database at its path.
+    enum class Write {
+        Done,
+        Failed,     // the lock or the write failed
+        Reopened,   // another copy packed the database: record k may be another record now,
+                    // so nothing was written, and the packed file has been opened instead
+        FormChanged // the file at the path has another form: nothing was written
+    };
+    Write WriteField(long k, int field, const std::string& value);
 
 private:
     // The field's place in record k: its file offset and the bytes of it that lie inside

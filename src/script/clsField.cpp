@@ -1,5 +1,6 @@
 #include "script/clsField.h"
 
+#include "engine/DbAccess.h"
 #include "engine/FileName.h"
 #include "engine/modDB.h"
 
@@ -95,9 +96,16 @@ void clsField::SetDBField(long recordNo, const std::string& fieldName,
     Begin();
     const int field = LookupFieldFor("SetDBField", recordNo, fieldName);
     if (field == 0) return;
-    if (!lookup_.WriteField(recordNo, field, fieldValue))
+    switch (lookup_.WriteField(recordNo, field, fieldValue)) {
+    case LookupDb::Write::Done:
+        return Done();
+    case LookupDb::Write::Failed:
         return Refuse("SetDBField", "Unexpected Error!");
-    Done();
+    case LookupDb::Write::Reopened:
+        return Refuse("SetDBField", kPackedByOther);
+    case LookupDb::Write::FormChanged:
+        return Refuse("SetDBField", kFormChanged);
+    }
 }
 
 long clsField::GetDBList(const std::vector<std::string>& fieldNames) {

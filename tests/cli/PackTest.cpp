@@ -1,4 +1,5 @@
-// tabulo-cli pack: asks on a terminal, refuses without one unless --yes, and packs.
+// tabulo-cli pack: asks on a terminal, refuses without one unless --yes, and packs; records
+// after the count are dropped only with --force.
 
 #include "CliFixture.h"
 #include "PackCommand.h"
@@ -50,6 +51,28 @@ TEST_F(Pack, OnATerminalTheAnswerDecides) {
             << r.err;
     }
     EXPECT_EQ(test::LongAt(Bytes("Db.Tbd"), 0), 2);
+}
+
+// Records after those the header counts are dropped only with --force.
+TEST_F(Pack, RecordsAfterTheCountAreDroppedOnlyWithForce) {
+    std::string bytes = before;
+    test::PutLong(bytes, 0, 1);
+    test::WriteFileBytes(File("Db.Tbd"), bytes);
+    const std::string opened = "tabulo-cli: Db: OPEN DATABASE: FILE:Db holds 2 records after "
+                               "those its header counts. They are not shown or counted, and a "
+                               "pack would drop them.\n";
+
+    test::CliResult r = Cli({"pack", "Db", "--yes"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, opened + "tabulo-cli: Db: not packed: the pack would drop the records "
+                              "after those the header counts (give --force to drop them)\n");
+    EXPECT_EQ(Bytes("Db.Tbd"), bytes);
+
+    r = Cli({"pack", "Db", "--yes", "--force"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "packed Db.Tbd: 1 records kept, 0 removed; the old file is Db.Bak\n");
+    EXPECT_EQ(Bytes("Db.Bak"), bytes);
+    EXPECT_EQ(Bytes("Db.Tbd").substr(23496), " a    ");
 }
 
 TEST_F(Pack, AMissingDatabase) {

@@ -6,8 +6,6 @@
 #include "RecordsFixture.h"
 #include "engine/DbFile.h"
 
-#include <thread>
-
 namespace tabulo::test {
 namespace {
 
@@ -56,14 +54,17 @@ TEST_F(RecordsTest, UpdateWaitsForALockHeldForAMoment) {
     OpenShown(OrdersDb(2));
     auto other = DbFile::Open(path + ".Tbd");
     ASSERT_TRUE(other && other->TryLockByte0());
-    std::thread release([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        other->UnlockByte0();
-    });
     Key(Qt::Key_F8);
     Type(kCustomer, "Patient");
+    // The other copy lets the lock go just before the save tries for it a second time: the
+    // save has found it busy once, and waited.
+    int tries = 0;
+    DbFile::WatchSteps([&](FileStep step, long) {
+        if (step == FileStep::Lock && ++tries == 2) other->UnlockByte0();
+    });
     Key(Qt::Key_F6);
-    release.join();
+    DbFile::WatchSteps({});
+    EXPECT_GE(tries, 2);
     EXPECT_EQ(reporter.messages, Messages{});
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_EQ(StoredRecord(3).substr(6, 12), "Patient     ");

@@ -1,6 +1,6 @@
 // Opening a database whose pack was cut short: each state a pack can leave (and the states an
 // older pack that renamed the database away could leave) is repaired without loss, and the
-// open says what it did. Files that a running pack still works on are left alone.
+// open says what it did. (Files that a running pack still works on: PackShared_test.)
 
 #include "PackFixture.h"
 
@@ -77,24 +77,5 @@ TEST_P(PackRecovery, OpenRepairsWithoutLossAndSaysWhatItDid) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachState, PackRecovery, ::testing::ValuesIn(kCases), CaseName<Leftovers>);
-
-// A pack that still runs holds the database's lock until the swap, and the lock of the copy
-// of the old file until its rename: its files are not taken for leftovers.
-TEST_F(PackTest, OpenLeavesTheFilesOfARunningPackAlone) {
-    for (const char* running : {".TbB", ".TbO"}) {
-        SCOPED_TRACE(running);
-        const std::string base = dir.File(running + 1);
-        const bool swapped = running == std::string(".TbO");
-        (swapped ? PackedFiveRecords() : FiveRecords()).WriteTo(base + ".Tbd");
-        WriteFileBytes(base + running, Bytes(Content::CutShort));
-        auto packing = DbFile::Open(base + (swapped ? ".TbO" : ".Tbd"));
-        ASSERT_TRUE(packing && packing->TryLockByte0());
-        std::string name = base;
-        ASSERT_EQ(engine.OpenDatabase(name), 1);
-        EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
-        EXPECT_EQ(ReadFileBytes(base + running), Bytes(Content::CutShort));
-        engine.CloseDatabase();
-    }
-}
 
 } // namespace

@@ -243,6 +243,38 @@ TEST_F(PackTest, ReopensTheFileItPackedAndNamesItsFilesAfterIt) {
     }
 }
 
+// Records after those the header counts (a count written by another tool, an append cut
+// short) are left out of the packed file: the pack says how many and drops them only when
+// the user says so.
+TEST_F(PackTest, RecordsAfterTheCountAreDroppedOnlyWhenTheUserSaysSo) {
+    for (const bool drop : {false, true}) {
+        SCOPED_TRACE(drop ? "dropped" : "kept");
+        TestDb db = TwoFieldDb();
+        db.AddRecord({"One"}).AddDeletedRecord({"Two"}).AddRecord({"Three"}).SetRecordCount(1);
+        const std::string base = Open(db, drop ? "Dropped" : "Kept");
+        const std::string old = FileBytes(base);
+        reporter.AnswerNext(true);
+        EXPECT_EQ(Pack(drop), drop ? 1 : 0);
+        EXPECT_EQ(reporter.questions.back(),
+                  (RecordedQuestion{"Pack Database",
+                                    "The file holds 2 records after those its header "
+                                    "counts.\r\nThe pack drops them for good.\r\nDrop 2 "
+                                    "records Yes/No?",
+                                    MsgIcon::Critical, true}));
+        TestDb packed = TwoFieldDb();
+        EXPECT_EQ(FileBytes(base), drop ? packed.AddRecord({"One"}).Bytes() : old);
+        EXPECT_EQ(ReadFileBytes(base + ".Bak"), drop ? old : "");
+        EXPECT_EQ(LeftOver(base), "");
+        if (!drop) {
+            EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
+            auto probe = DbFile::Open(base + ".Tbd");
+            EXPECT_TRUE(probe && probe->TryLockByte0()) << "the lock was given back";
+        }
+        engine.CloseDatabase();
+        reporter.Clear();
+    }
+}
+
 // Another copy packed the database after this one opened it: this copy packs the file now at
 // the path, not its old one (the other copy's backup).
 TEST_F(PackTest, PacksTheCurrentFileAfterAnotherCopysPack) {

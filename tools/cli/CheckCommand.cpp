@@ -6,39 +6,38 @@
 #include "InfoText.h"
 #include "engine/DbAccess.h"
 #include "engine/FileName.h"
+#include "engine/PackRecovery.h"
 
 #include <algorithm>
+#include <chrono>
 #include <ostream>
-#include <sys/stat.h>
+#include <vector>
 
 namespace tabulo::cli {
 
 namespace {
 
-bool Newer(const struct stat& a, const struct stat& b) {
-    if (a.st_mtim.tv_sec != b.st_mtim.tv_sec) return a.st_mtim.tv_sec > b.st_mtim.tv_sec;
-    return a.st_mtim.tv_nsec > b.st_mtim.tv_nsec;
-}
+// How long check waits for the database's lock before it takes a pack to be running: another
+// copy holds it only while it writes one record.
+constexpr std::chrono::milliseconds kPackPatience{1000};
 
 // A pack writes base.TbB and a copy of the old file as base.TbO, puts the packed file in the
-// database's place, then renames base.TbO to base.Bak. Its work files left over, or a backup
-// newer than the database, mean that one stopped. Each is one line under the database's name.
+// database's place, then renames base.TbO to base.Bak, all under the lock of the file at the
+// database's path. Its files found while nobody holds that lock are left over from a pack
+// that stopped; each is one line under the database's name.
 void ReportPackLeftovers(const std::string& database, std::ostream& out, long& problems) {
     const PackFileNames names = PackNamesOf(database);
-    struct stat file {
-    }, current{};
+    std::vector<std::string> found;
     for (const std::string& leftover : {names.work, names.oldCopy})
-        if (::stat(leftover.c_str(), &file) == 0) {
-            out << database << ": " << leftover
-                << " is left over from a pack that did not finish\n";
-            ++problems;
-        }
-    if (::stat(names.backup.c_str(), &file) == 0 && ::stat(database.c_str(), &current) == 0 &&
-        Newer(file, current)) {
-        out << database << ": " << names.backup
-            << " is newer than the database: a pack may have been cut short\n";
-        ++problems;
+        if (DbFile::Exists(leftover)) found.push_back(leftover);
+    if (found.empty()) return;
+    if (PackIsRunning(names, kPackPatience)) {
+        out << database << ": a pack is running\n";
+        return;
     }
+    for (const std::string& leftover : found)
+        out << database << ": " << leftover << " is left over from a pack that did not finish\n";
+    problems += static_cast<long>(found.size());
 }
 
 // Beyond this many records with a wrong mark, the rest are counted in one line.
@@ -60,14 +59,16 @@ public:
         const StoredRecords stored = db_.Stored();
         const long claimed = std::max<long>(stored.claimed, 0);
         const int64_t held = stored.held;
-        const int64_t expected = RecordOffset(claimed + 1, h.RecordLength);
-        const int64_t size = db_.FileSize();
-        if (size > expected) {
-            Add(std::to_string(size - expected) + " bytes after the last record, from offset " +
-                std::to_string(expected));
+        if (held > claimed)
+            Add("records " + std::to_string(claimed + 1) + " to " + std::to_string(held) +
+                " follow those the header counts: they are not shown, and a pack drops them");
+        if (held >= claimed) {
+            if (stored.trailingBytes > 0)
+                Add(std::to_string(stored.trailingBytes) +
+                    " bytes after the last record, from offset " +
+                    std::to_string(RecordOffset(held + 1, h.RecordLength)));
             return;
         }
-        if (size == expected) return;
         Add("the header counts " + std::to_string(claimed) + " records, the file holds " +
             std::to_string(held));
         if (stored.trailingBytes > 0)

@@ -16,8 +16,14 @@ int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err) {
         return kExitProblem;
     }
     ConsoleReporter reporter(options.database, err);
+    bool dropRefused = false;
     reporter.SetAnswer([&](const std::string& title, const std::string& text) {
-        return options.yes || AskOnTerminal(title + ": " + ConsoleText(text));
+        const bool drop = title == modDB::kDropQuestionTitle;
+        const bool yes = drop ? options.force || (!options.yes && canAsk &&
+                                                  AskOnTerminal(title + ": " + ConsoleText(text)))
+                              : options.yes || AskOnTerminal(title + ": " + ConsoleText(text));
+        dropRefused = drop && !yes;
+        return yes;
     });
     modDB db(reporter);
     std::string name = options.database;
@@ -26,7 +32,12 @@ int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err) {
     TerminalProgress progress("Packing");
     const int messagesBefore = reporter.MessageCount();
     if (db.PackRecords(progress) != 1) {
-        if (reporter.MessageCount() == messagesBefore) err << kProgramName << ": not packed\n";
+        if (dropRefused)
+            err << kProgramName << ": " << options.database
+                << ": not packed: the pack would drop the records after those the header "
+                   "counts (give --force to drop them)\n";
+        else if (reporter.MessageCount() == messagesBefore)
+            err << kProgramName << ": not packed\n";
         return kExitProblem;
     }
     // A packed file that could not be opened again is reported; the pack itself is done.

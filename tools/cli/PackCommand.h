@@ -1,6 +1,7 @@
 #pragma once
 // `pack DB`: the engine's pack, which removes the records marked deleted and keeps the old
-// file as ".Bak". It asks first on a terminal; without one it needs --yes.
+// file as ".Bak". It asks first on a terminal; without one it needs --yes. Records after
+// those the header counts are dropped only when asked on a terminal, or given --force.
 
 #include <iosfwd>
 #include <string>
@@ -9,7 +10,8 @@ namespace tabulo::cli {
 
 struct PackOptions {
     std::string database;
-    bool yes = false; // answer the engine's question with Yes without asking
+    bool yes = false;   // answer the engine's question with Yes without asking
+    bool force = false; // drop the records after those the header counts
 };
 
 int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err);

@@ -88,6 +88,7 @@ void AddPack(CLI::App& app, Arguments& a) {
     CLI::App* pack = app.add_subcommand("pack", "Remove the records marked deleted for good");
     AddDatabase(*pack, a.pack.database);
     pack->add_flag("-y,--yes", a.pack.yes, "do not ask; needed without a terminal");
+    pack->add_flag("--force", a.pack.force, "drop records after those the header counts");
 }
 
 void AddCreate(CLI::App& app, Arguments& a) {

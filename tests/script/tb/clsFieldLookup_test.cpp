@@ -1,4 +1,6 @@
+#include "ReplacedFile.h"
 #include "TbFixture.h"
+#include "engine/DbAccess.h"
 
 namespace tabulo::test {
 namespace {
@@ -69,12 +71,42 @@ TEST_F(TbTest, SetDBFieldRefusesWhileAnotherCopyHoldsTheLock) {
 
 TEST_F(TbTest, SetDBFieldReportsAFailedWriteAndReleasesTheLock) {
     OpenLookup();
-    DbFile::FailAtStep(2); // the lock, then the write
+    DbFile::FailAtStep(3); // the lock, the record length read again, then the write
     tb.SetDBField(1, "CODE", "XX");
     EXPECT_EQ(reporter.Only(), (RecordedMessage{"SetDBField", "Unexpected Error!"}));
     auto other = DbFile::Open(lookupBase + ".Tbd");
     EXPECT_TRUE(other->TryLockByte0());
 }
+
+class ReplacedLookup : public TbTest, public ::testing::WithParamInterface<ReplacedCase> {};
+
+// The look-up database stopped being the file the script opened: SetDBField writes nothing
+// and says why. After a pack, whose record numbers may differ, the packed file is opened, and
+// the next write goes there.
+TEST_P(ReplacedLookup, SetDBFieldWritesToTheFileAtThePathOrIsRefused) {
+    const ReplacedCase& c = GetParam();
+    OpenLookup();
+    ReplaceDatabase(lookupBase, c.how, CitiesDb());
+    const std::string now = LookupBytes();
+
+    tb.SetDBField(3, "CODE", "XX");
+    EXPECT_EQ(reporter.Only(),
+              (RecordedMessage{"SetDBField", c.sameForm ? kPackedByOther : kFormChanged}));
+    EXPECT_EQ(tb.Cancel, -1);
+    EXPECT_EQ(LookupBytes(), now);
+    if (*c.oldFileExtension) {
+        EXPECT_EQ(ReadFileBytes(lookupBase + c.oldFileExtension), CitiesDb().Bytes())
+            << "the old file is never written";
+    }
+    if (!c.sameForm) return;
+    tb.SetDBField(2, "CODE", "XX"); // Naples, record 3 before the pack
+    EXPECT_EQ(tb.Cancel, 0);
+    EXPECT_EQ(tb.GetDBField(2, "CITY"), "Naples");
+    EXPECT_EQ(LookupBytes().substr(At(2, 1), 4), "XX  ");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWay, ReplacedLookup, ::testing::ValuesIn(kReplacedCases),
+                         CaseName<ReplacedCase>);
 
 TEST_F(TbTest, TheRecordCountIsTheOneLastReadFromTheHeader) {
     OpenLookup();
