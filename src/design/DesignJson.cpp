@@ -291,11 +291,15 @@ std::string ScriptText(std::string_view script) {
     return Utf8(text);
 }
 
-// Lists of objects show one entry a line; everything else as JSON writes it compactly.
+// Lists of objects and long lists show one entry a line; everything else as JSON writes it
+// compactly.
 void WriteMember(std::string& out, const std::string& key, const OrderedJson& value) {
+    constexpr size_t kLongLine = 100;
     out += "  " + OrderedJson(key).dump() + ": ";
-    if (!value.is_array() || value.empty() || !value.front().is_object()) {
-        out += value.dump();
+    const std::string compact = value.dump();
+    if (!value.is_array() || value.empty() ||
+        (!value.front().is_object() && compact.size() <= kLongLine)) {
+        out += compact;
         return;
     }
     out += "[\n";

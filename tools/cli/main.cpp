@@ -4,6 +4,7 @@
 #include "CheckCommand.h"
 #include "Console.h"
 #include "CreateCommand.h"
+#include "DescribeCommand.h"
 #include "ExportCommand.h"
 #include "ImportCommand.h"
 #include "InfoCommand.h"
@@ -36,6 +37,7 @@ struct Arguments {
     ImportOptions importing;
     PackOptions pack;
     CreateOptions create;
+    DescribeOptions describe;
     RunOptions run;
 };
 
@@ -97,6 +99,15 @@ void AddCreate(CLI::App& app, Arguments& a) {
     create->add_flag("--force", a.create.force, "replace a database of that name");
 }
 
+void AddDescribe(CLI::App& app, Arguments& a) {
+    CLI::App* describe =
+        app.add_subcommand("describe", "Write the JSON description of a database's design");
+    AddDatabase(*describe, a.describe.database);
+    describe->add_option("-o,--output", a.describe.output,
+                         "output file (default: standard output)");
+    describe->add_flag("--records", a.describe.records, "add the records as stored");
+}
+
 void AddRun(CLI::App& app, Arguments& a) {
     CLI::App* run = app.add_subcommand("run", "Run a procedure of the database's script");
     AddDatabase(*run, a.run.database);
@@ -117,6 +128,7 @@ int Dispatch(const CLI::App& app, Arguments& a) {
     if (command == "import") return RunImport(a.importing, std::cout, std::cerr);
     if (command == "pack") return RunPack(a.pack, std::cout, std::cerr);
     if (command == "create") return RunCreate(a.create, std::cerr);
+    if (command == "describe") return RunDescribe(a.describe, std::cerr);
     return RunProcedure(a.run, std::cout, std::cerr);
 }
 
@@ -134,6 +146,7 @@ int main(int argc, char** argv) {
     AddImport(app, arguments);
     AddPack(app, arguments);
     AddCreate(app, arguments);
+    AddDescribe(app, arguments);
     AddRun(app, arguments);
     try {
         app.parse(argc, argv);
