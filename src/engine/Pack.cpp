@@ -1,4 +1,5 @@
-// modDB::PackRecords: rewrites the open database without the records marked "*".
+// modDB::PackRecords: rewrites the open database without the records marked "*";
+// modDB::RewriteRecords: the same steps for any rewrite of the records (RecordRewrite.h).
 //
 // The pack holds the byte-0 lock of the database file for its whole run, so no other copy
 // writes meanwhile: their writes fail at once with their usual message, and what they write
@@ -9,6 +10,7 @@
 // without a name, so that every copy that still has it open knows it is no longer the one.
 
 #include "engine/PackRecovery.h"
+#include "engine/RecordRewrite.h"
 #include "engine/modDB.h"
 #include "engine/modDBState.h"
 
@@ -21,16 +23,37 @@ namespace {
 constexpr const char* kConfirmText = "Make sure database is not opened by other users!\r\n"
                                      "This can corrupt your database!!!\r\n"
                                      "Continue Yes/No?";
-constexpr const char* kTitle = "Pack Database";
-
 // Records are read and written in blocks of about this size.
 constexpr size_t kBlock = 1 << 20;
+
+// Pack's rewrite: the header as it is, the records not marked deleted as they are.
+class KeepLiveRecords : public RecordRewrite {
+public:
+    explicit KeepLiveRecords(Reporter& reporter) : reporter_(reporter) {}
+
+    DBHeader NewHeader(const DBHeader& old) const override { return old; }
+    bool Begin(const DBHeader&, long total) override {
+        if (total < 1) reporter_.Message("GOTO FIRST RECORD", "DB is empty", MsgIcon::Critical);
+        return true;
+    }
+    bool Rewrite(long, std::string_view record, std::string& out) override {
+        if (record[0] != '*') out.append(record);
+        return true;
+    }
+    const char* Title() const override { return "Pack Database"; }
+    const char* Done() const override { return "The database has been packed"; }
+    const char* Stopped() const override { return "The pack stopped"; }
+
+private:
+    Reporter& reporter_;
+};
 
 } // namespace
 
 class Packer {
 public:
-    Packer(modDB::State& state, ProgressSink& progress) : s_(state), progress_(progress) {}
+    Packer(modDB::State& state, ProgressSink& progress, RecordRewrite& rewrite)
+        : s_(state), progress_(progress), rewrite_(rewrite) {}
 
     int Run() {
         const int result = Pack();
@@ -40,20 +63,20 @@ public:
 
 private:
     int Pack() {
-        if (!LockDatabase()) return s_.Fail(kTitle, kUnexpected);
+        if (!LockDatabase()) return s_.Fail(rewrite_.Title(), kUnexpected);
         f_ = PackNamesOf(s_.path);
         ClearPackLeftovers(f_);
         if (!BuildWorkFile() || !CopyOldFile() || !PutPackedFileInPlace()) return Undo();
         // The database is the packed file from here on; what fails now is reported with it.
         std::string warning;
         if (!Did(DbFile::Rename(f_.oldCopy, f_.backup), "renaming the old file to " + f_.backup))
-            warning = "The database has been packed, but " + Failure() +
+            warning = std::string(rewrite_.Done()) + ", but " + Failure() +
                       ".\r\nThe old file is kept as " + f_.oldCopy + ".";
         else if (!Did(DbFile::SyncDirectoryOf(f_.database), "flushing the folder to disk"))
-            warning = "The database has been packed, but " + Failure() + ".\r\nThe old file is " +
-                      f_.backup + ".";
+            warning = std::string(rewrite_.Done()) + ", but " + Failure() +
+                      ".\r\nThe old file is " + f_.backup + ".";
         const int opened = ReopenPacked();
-        if (!warning.empty()) s_.reporter.Message(kTitle, warning, MsgIcon::Critical);
+        if (!warning.empty()) s_.reporter.Message(rewrite_.Title(), warning, MsgIcon::Critical);
         return opened;
     }
 
@@ -76,10 +99,12 @@ private:
         if (!Did(ReadRecordCount(*s_.file, claimed), "reading " + f_.database)) return false;
         const long total = s_.UsableCount(claimed);
         s_.header.RecordCount = static_cast<int32_t>(total);
-        if (total < 1) s_.Fail("GOTO FIRST RECORD", "DB is empty");
+        if (!Did(rewrite_.Begin(s_.header, total), "checking " + f_.database, rewrite_.Refusal()))
+            return false;
         work_ = DbFile::Create(f_.work);
         if (!Did(work_ != nullptr, "creating the work file " + f_.work)) return false;
-        DBHeader header = s_.header;
+        DBHeader header = rewrite_.NewHeader(s_.header);
+        newLength_ = static_cast<size_t>(header.RecordLength);
         header.RecordCount = 0; // a work file cut short never passes for the database
         const std::string headerBytes = EncodeHeader(header);
         const std::string writing = "writing the work file " + f_.work;
@@ -109,10 +134,12 @@ private:
             for (long i = 0; i < n; ++i) {
                 progress_.ProcessEvents();
                 progress_.ShowPer(first + i, total);
-                const char* record = in.data() + static_cast<size_t>(i) * length;
-                if (record[0] == '*') continue;
-                out.append(record, length);
-                ++kept_;
+                const size_t before = out.size();
+                const std::string_view record(in.data() + static_cast<size_t>(i) * length, length);
+                if (!Did(rewrite_.Rewrite(first + i, record, out),
+                         "rewriting record " + std::to_string(first + i), rewrite_.Refusal()))
+                    return false;
+                kept_ += static_cast<long>((out.size() - before) / newLength_);
             }
             if (out.empty() || (out.size() < kBlock && first + n <= total)) continue;
             if (!Did(work_->WriteAt(writeAt, out.data(), out.size()),
@@ -160,9 +187,9 @@ private:
         copy_.reset();
         if (!DbFile::Exists(f_.oldCopy) || DbFile::Remove(f_.oldCopy)) DbFile::Remove(f_.work);
         s_.file->UnlockByte0();
-        return s_.Fail(kTitle, std::string(kUnexpected) + "\r\nThe pack stopped because " +
-                                   Failure() + ".\r\nThe database " + f_.database +
-                                   " has not been changed.");
+        return s_.Fail(rewrite_.Title(), std::string(kUnexpected) + "\r\n" + rewrite_.Stopped() +
+                                             " because " + Failure() + ".\r\nThe database " +
+                                             f_.database + " has not been changed.");
     }
 
     // Releases the old file (its lock goes with it) and opens the file at the same path.
@@ -191,16 +218,24 @@ private:
 
     modDB::State& s_;
     ProgressSink& progress_;
+    RecordRewrite& rewrite_;
     PackFileNames f_;
     std::unique_ptr<DbFile> work_, copy_;
     long kept_ = 0;
+    size_t newLength_ = 1;
     std::string failedStep_, reason_;
 };
 
 int modDB::PackRecords(ProgressSink& progress) {
     if (!s_->IsOpen()) return s_->Fail("PACK RECORDS", "DB not open!");
     if (!s_->reporter.Ask("Pack", kConfirmText, MsgIcon::None, true)) return 0;
-    return Packer(*s_, progress).Run();
+    KeepLiveRecords keepLive(s_->reporter);
+    return Packer(*s_, progress, keepLive).Run();
+}
+
+int modDB::RewriteRecords(RecordRewrite& rewrite, ProgressSink& progress) {
+    if (!s_->IsOpen()) return s_->Fail(rewrite.Title(), "DB not open!");
+    return Packer(*s_, progress, rewrite).Run();
 }
 
 } // namespace tabulo

@@ -14,6 +14,7 @@
 namespace tabulo {
 
 class DbFile;
+class RecordRewrite;
 
 class modDB {
 public:
@@ -91,6 +92,9 @@ public:
     // through the Reporter; shows its progress through the sink. Holds the file's lock for the
     // whole run, so that no other copy's write can go into the old file.
     int PackRecords(ProgressSink& progress);
+    // Rewrites the database by the same steps into a new file that `rewrite` makes (its
+    // header, each record's new bytes), without asking. Reopens the new file when done.
+    int RewriteRecords(RecordRewrite& rewrite, ProgressSink& progress);
 
 private:
     friend class Packer;
