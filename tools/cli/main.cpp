@@ -9,6 +9,7 @@
 #include "ImportCommand.h"
 #include "InfoCommand.h"
 #include "PackCommand.h"
+#include "RestructureCommand.h"
 #include "RunCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -38,6 +39,7 @@ struct Arguments {
     PackOptions pack;
     CreateOptions create;
     DescribeOptions describe;
+    RestructureOptions restructure;
     RunOptions run;
 };
 
@@ -108,6 +110,17 @@ void AddDescribe(CLI::App& app, Arguments& a) {
     describe->add_flag("--records", a.describe.records, "add the records as stored");
 }
 
+void AddRestructure(CLI::App& app, Arguments& a) {
+    CLI::App* restructure =
+        app.add_subcommand("restructure", "Give a database a new design, keeping its records");
+    AddDatabase(*restructure, a.restructure.database);
+    restructure->add_option("DESCRIPTION", a.restructure.description, "the new JSON description")
+        ->required();
+    restructure->add_flag("--dry-run", a.restructure.dryRun, "print the plan, change nothing");
+    restructure->add_flag("--allow-loss", a.restructure.allowLoss,
+                          "remove or cut values that are not blank");
+}
+
 void AddRun(CLI::App& app, Arguments& a) {
     CLI::App* run = app.add_subcommand("run", "Run a procedure of the database's script");
     AddDatabase(*run, a.run.database);
@@ -129,6 +142,7 @@ int Dispatch(const CLI::App& app, Arguments& a) {
     if (command == "pack") return RunPack(a.pack, std::cout, std::cerr);
     if (command == "create") return RunCreate(a.create, std::cerr);
     if (command == "describe") return RunDescribe(a.describe, std::cerr);
+    if (command == "restructure") return RunRestructure(a.restructure, std::cout, std::cerr);
     return RunProcedure(a.run, std::cout, std::cerr);
 }
 
@@ -147,6 +161,7 @@ int main(int argc, char** argv) {
     AddPack(app, arguments);
     AddCreate(app, arguments);
     AddDescribe(app, arguments);
+    AddRestructure(app, arguments);
     AddRun(app, arguments);
     try {
         app.parse(argc, argv);
