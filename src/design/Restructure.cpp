@@ -80,7 +80,7 @@ public:
         cut.clear();
         const size_t at = out.size();
         out.append(static_cast<size_t>(length_), ' ');
-        out[at] = record.empty() ? ' ' : record[0];
+        out[at] = record[0]; // the deletion mark
         for (size_t i = 0; i < carries_.size(); ++i) {
             const Field& to = *carries_[i].to;
             if (!PutValue(FieldBytes(record, *carries_[i].from), &out[at + to.offset],
