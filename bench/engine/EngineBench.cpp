@@ -1,10 +1,13 @@
 // The engine against the plain file operations it is built on, on a full database
 // (65,530 records of 256 bytes). Each engine figure has its plain counterpart beside it:
-// the walk against plain reads, the pack against cp and sync of the same file.
+// the walk against plain reads, the pack and the restructure against cp and sync of the
+// same file.
 
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
+#include "design/DesignJson.h"
+#include "design/Restructure.h"
 #include "engine/DbFile.h"
 #include "engine/modDB.h"
 
@@ -131,8 +134,41 @@ void BM_PackEverySecondMarked(benchmark::State& state) {
 }
 BENCHMARK(BM_PackEverySecondMarked)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
-// What pack is measured against: the same file copied by cp and flushed to disk by sync
-// (of that file alone, so that other programs' writes do not count).
+// A new design over every record, as `tabulo-cli restructure` makes it: the plan (one read
+// of the file), then the rewrite by the pack's steps. One field lengthened, one added.
+void BM_RestructureOneAddedOneLengthened(benchmark::State& state) {
+    BenchFiles files;
+    RecordingReporter reporter;
+    modDB db(reporter);
+    RecordingProgress progress;
+    const design::ParsedDesign next = design::ParseDesign(
+        R"({"recordLength": 276, "fields": [{"name": "Name", "length": 60},
+            {"name": "City", "length": 30}, {"name": "Phone", "length": 20}]})",
+        ".");
+    if (!next.ok) state.SkipWithError(next.error.c_str());
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteFileBytes(files.path, FullDatabase());
+        std::string name = files.base;
+        db.OpenDatabase(name);
+        state.ResumeTiming();
+        const design::Restructure r = design::PlanRestructure(db, next.design);
+        if (!r.problems.empty() || design::ApplyRestructure(db, r, false, progress) != 1)
+            state.SkipWithError("restructure failed");
+        state.PauseTiming();
+        if (db.GetRecordCount() != kRecords) state.SkipWithError("wrong count");
+        db.CloseDatabase();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+BENCHMARK(BM_RestructureOneAddedOneLengthened)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(10);
+
+// What pack and restructure are measured against: the same file copied by cp and flushed to disk by
+// sync (of that file alone, so that other programs' writes do not count).
 void BM_CopyWithCpAndSync(benchmark::State& state) {
     BenchFiles files;
     const std::string copy = files.base + ".Copy";

@@ -1,4 +1,5 @@
-// modDB::PackRecords: rewrites the open database without the records marked "*".
+// modDB::PackRecords: rewrites the open database without the records marked "*";
+// modDB::RewriteRecords: the same steps for any rewrite of the records (RecordRewrite.h).
 //
 // The pack holds the byte-0 lock of the database file for its whole run, so no other copy
 // writes meanwhile: their writes fail at once with their usual message, and what they write
@@ -10,6 +11,7 @@
 // and every other copy that still has the old file open sees that it is no longer the one.
 
 #include "engine/PackRecovery.h"
+#include "engine/RecordRewrite.h"
 #include "engine/modDB.h"
 #include "engine/modDBState.h"
 
@@ -28,11 +30,34 @@ constexpr const char* kLockedByOther = "Another user is writing to it";
 // Records are read and written in blocks of about this size.
 constexpr size_t kBlock = 1 << 20;
 
+// Pack's rewrite: the header as it is, the records not marked deleted as they are.
+class KeepLiveRecords : public RecordRewrite {
+public:
+    explicit KeepLiveRecords(Reporter& reporter) : reporter_(reporter) {}
+
+    DBHeader NewHeader(const DBHeader& old) const override { return old; }
+    bool Begin(const DBHeader&, long total) override {
+        if (total < 1) reporter_.Message("GOTO FIRST RECORD", "DB is empty", MsgIcon::Critical);
+        return true;
+    }
+    bool Rewrite(long, std::string_view record, std::string& out) override {
+        if (record[0] != '*') out.append(record);
+        return true;
+    }
+    const char* Title() const override { return kTitle; }
+    const char* Done() const override { return "The database has been packed"; }
+    const char* Stopped() const override { return "The pack stopped"; }
+
+private:
+    Reporter& reporter_;
+};
+
 } // namespace
 
 class Packer {
 public:
-    Packer(modDB::State& state, ProgressSink& progress) : s_(state), progress_(progress) {}
+    Packer(modDB::State& state, ProgressSink& progress, RecordRewrite& rewrite)
+        : s_(state), progress_(progress), rewrite_(rewrite) {}
 
     int Run() {
         s_.packing = true;
@@ -55,13 +80,13 @@ private:
         // The database is the packed file from here on; what fails now is reported with it.
         std::string warning;
         if (!Did(DbFile::Rename(f_.oldCopy, f_.backup), "renaming the old file to " + f_.backup))
-            warning = "The database has been packed, but " + Failure() +
+            warning = std::string(rewrite_.Done()) + ", but " + Failure() +
                       ".\r\nThe old file is kept as " + f_.oldCopy + ".";
         else if (!Did(DbFile::SyncDirectoryOf(f_.database), "flushing the folder to disk"))
-            warning = "The database has been packed, but " + Failure() + ".\r\nThe old file is " +
-                      f_.backup + ".";
+            warning = std::string(rewrite_.Done()) + ", but " + Failure() +
+                      ".\r\nThe old file is " + f_.backup + ".";
         const int opened = ReopenPacked();
-        if (!warning.empty()) s_.reporter.Message(kTitle, warning, MsgIcon::Critical);
+        if (!warning.empty()) s_.reporter.Message(rewrite_.Title(), warning, MsgIcon::Critical);
         return opened;
     }
 
@@ -72,9 +97,10 @@ private:
         for (int tries = 0; tries < 2; ++tries) {
             if (!s_.file->TryLockByte0()) {
                 const int error = DbFile::LastError();
-                s_.FailBecause(kTitle, (DbFile::LockIsBusy(error) ? std::string(kLockedByOther)
-                                                                  : std::strerror(error)) +
-                                           ": " + s_.path);
+                s_.FailBecause(rewrite_.Title(),
+                               (DbFile::LockIsBusy(error) ? std::string(kLockedByOther)
+                                                          : std::strerror(error)) +
+                                   ": " + s_.path);
                 return false;
             }
             const OpenFileState found = CheckOpenFile(*s_.file, s_.header);
@@ -82,13 +108,14 @@ private:
             s_.file->UnlockByte0();
             if (found == OpenFileState::Unreadable) {
                 Did(false, "reading " + f_.database);
-                s_.Fail(kTitle, Stopped());
+                s_.Fail(rewrite_.Title(), Stopped());
                 return false;
             }
-            if (!s_.FollowReplacement(found, kTitle)) return false;
+            if (!s_.FollowReplacement(found, rewrite_.Title())) return false;
             if (s_.current == 1) s_.ReadCurrent();
         }
-        s_.FailBecause(kTitle, "It was packed again by another user meanwhile: " + s_.path);
+        s_.FailBecause(rewrite_.Title(),
+                       "It was packed again by another user meanwhile: " + s_.path);
         return false;
     }
 
@@ -111,11 +138,13 @@ private:
         if (!Did(ReadRecordCount(*s_.file, claimed), "reading " + f_.database)) return false;
         const long total = s_.UsableCount(claimed);
         s_.header.RecordCount = static_cast<int32_t>(total);
-        if (total < 1) s_.Fail("GOTO FIRST RECORD", "DB is empty");
+        if (!Did(rewrite_.Begin(s_.header, total), "checking " + f_.database, rewrite_.Refusal()))
+            return false;
         work_ = DbFile::Create(f_.work);
         if (!Did(work_ != nullptr && work_->TryLockByte0(), "creating the work file " + f_.work))
             return false;
-        DBHeader header = s_.header;
+        DBHeader header = rewrite_.NewHeader(s_.header);
+        newLength_ = static_cast<size_t>(header.RecordLength);
         header.RecordCount = 0; // a work file cut short never passes for the database
         const std::string headerBytes = EncodeHeader(header);
         const std::string writing = "writing the work file " + f_.work;
@@ -144,10 +173,12 @@ private:
             for (long i = 0; i < n; ++i) {
                 progress_.ProcessEvents();
                 progress_.ShowPer(first + i, total);
-                const char* record = in.data() + static_cast<size_t>(i) * length;
-                if (record[0] == '*') continue;
-                out.append(record, length);
-                ++kept_;
+                const size_t before = out.size();
+                const std::string_view record(in.data() + static_cast<size_t>(i) * length, length);
+                if (!Did(rewrite_.Rewrite(first + i, record, out),
+                         "rewriting record " + std::to_string(first + i), rewrite_.Refusal()))
+                    return false;
+                kept_ += static_cast<long>((out.size() - before) / newLength_);
             }
             if (out.empty() || (out.size() < kBlock && first + n <= total)) continue;
             if (!Did(work_->WriteAt(writeAt, out.data(), out.size()),
@@ -195,12 +226,12 @@ private:
         copy_.reset();
         if (!DbFile::Exists(f_.oldCopy) || DbFile::Remove(f_.oldCopy)) DbFile::Remove(f_.work);
         s_.file->UnlockByte0();
-        return s_.Fail(kTitle, Stopped());
+        return s_.Fail(rewrite_.Title(), Stopped());
     }
 
     // What a pack that changed nothing says: the step that failed and why.
     std::string Stopped() const {
-        return std::string(kUnexpected) + "\r\nThe pack stopped because " + Failure() +
+        return std::string(kUnexpected) + "\r\n" + rewrite_.Stopped() + " because " + Failure() +
                ".\r\nThe database " + f_.database + " has not been changed.";
     }
 
@@ -234,9 +265,11 @@ private:
 
     modDB::State& s_;
     ProgressSink& progress_;
+    RecordRewrite& rewrite_;
     PackFileNames f_;
     std::unique_ptr<DbFile> work_, copy_;
     long kept_ = 0;
+    size_t newLength_ = 1;
     std::string failedStep_, reason_;
 };
 
@@ -244,7 +277,14 @@ int modDB::PackRecords(ProgressSink& progress) {
     if (!s_->IsOpen()) return s_->Fail("PACK RECORDS", "DB not open!");
     if (s_->IsReadOnly()) return s_->FailReadOnly(kTitle);
     if (!s_->reporter.Ask("Pack", kConfirmText, MsgIcon::None, true)) return 0;
-    return Packer(*s_, progress).Run();
+    KeepLiveRecords keepLive(s_->reporter);
+    return Packer(*s_, progress, keepLive).Run();
+}
+
+int modDB::RewriteRecords(RecordRewrite& rewrite, ProgressSink& progress) {
+    if (!s_->IsOpen()) return s_->Fail(rewrite.Title(), "DB not open!");
+    if (s_->IsReadOnly()) return s_->FailReadOnly(rewrite.Title());
+    return Packer(*s_, progress, rewrite).Run();
 }
 
 } // namespace tabulo

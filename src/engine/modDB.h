@@ -14,6 +14,7 @@
 namespace tabulo {
 
 class DbFile;
+class RecordRewrite;
 
 enum class RecordMark { Live, Deleted };
 
@@ -104,6 +105,9 @@ public:
     // The title of the pack's second question, asked when the file holds whole records after
     // those its header counts: whether to drop them (the first question is titled "Pack").
     static constexpr const char* kDropQuestionTitle = "Pack Database";
+    // Rewrites the database by the same steps into a new file that `rewrite` makes (its
+    // header, each record's new bytes), without asking. Reopens the new file when done.
+    int RewriteRecords(RecordRewrite& rewrite, ProgressSink& progress);
 
 private:
     friend class Packer;

@@ -1,14 +1,28 @@
 #include "RecordDescription.h"
 
-#include "FormDescription.h"
-
 namespace tabulo::cli {
+
+using design::DescriptionError;
+using design::ElementPlace;
+using design::IntegerValue;
+using design::Json;
+using design::ObjectReader;
+using design::TextValue;
+using design::WithCrLf;
 
 namespace {
 
 constexpr char kLiveMark = ' ';
 constexpr char kDeletedMark = '*';
 constexpr const char* kDeletedKey = "_deleted"; // never a field name: names begin with a letter
+
+// Field slot (1-based) whose trimmed name is `name`, 0 if none.
+int FieldSlotByName(const DBHeader& header, const std::string& name) {
+    for (int slot = 1; slot <= kMaxFields; ++slot)
+        if (header.Fields[slot - 1].Page != 0 && TrimSpaces(header.Fields[slot - 1].Name) == name)
+            return slot;
+    return 0;
+}
 
 std::string RecordFromValues(const ObjectReader& entry, const DBHeader& header) {
     std::string record(header.RecordLength, ' ');

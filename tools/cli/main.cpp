@@ -4,10 +4,12 @@
 #include "CheckCommand.h"
 #include "Console.h"
 #include "CreateCommand.h"
+#include "DescribeCommand.h"
 #include "ExportCommand.h"
 #include "ImportCommand.h"
 #include "InfoCommand.h"
 #include "PackCommand.h"
+#include "RestructureCommand.h"
 #include "RunCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -36,6 +38,8 @@ struct Arguments {
     ImportOptions importing;
     PackOptions pack;
     CreateOptions create;
+    DescribeOptions describe;
+    RestructureOptions restructure;
     RunOptions run;
 };
 
@@ -98,6 +102,26 @@ void AddCreate(CLI::App& app, Arguments& a) {
     create->add_flag("--force", a.create.force, "replace a database of that name");
 }
 
+void AddDescribe(CLI::App& app, Arguments& a) {
+    CLI::App* describe =
+        app.add_subcommand("describe", "Write the JSON description of a database's design");
+    AddDatabase(*describe, a.describe.database);
+    describe->add_option("-o,--output", a.describe.output,
+                         "output file (default: standard output)");
+    describe->add_flag("--records", a.describe.records, "add the records as stored");
+}
+
+void AddRestructure(CLI::App& app, Arguments& a) {
+    CLI::App* restructure =
+        app.add_subcommand("restructure", "Give a database a new design, keeping its records");
+    AddDatabase(*restructure, a.restructure.database);
+    restructure->add_option("DESCRIPTION", a.restructure.description, "the new JSON description")
+        ->required();
+    restructure->add_flag("--dry-run", a.restructure.dryRun, "print the plan, change nothing");
+    restructure->add_flag("--allow-loss", a.restructure.allowLoss,
+                          "remove or cut values that are not blank");
+}
+
 void AddRun(CLI::App& app, Arguments& a) {
     CLI::App* run = app.add_subcommand("run", "Run a procedure of the database's script");
     AddDatabase(*run, a.run.database);
@@ -118,6 +142,8 @@ int Dispatch(const CLI::App& app, Arguments& a) {
     if (command == "import") return RunImport(a.importing, std::cout, std::cerr);
     if (command == "pack") return RunPack(a.pack, std::cout, std::cerr);
     if (command == "create") return RunCreate(a.create, std::cerr);
+    if (command == "describe") return RunDescribe(a.describe, std::cerr);
+    if (command == "restructure") return RunRestructure(a.restructure, std::cout, std::cerr);
     return RunProcedure(a.run, std::cout, std::cerr);
 }
 
@@ -135,6 +161,8 @@ int main(int argc, char** argv) {
     AddImport(app, arguments);
     AddPack(app, arguments);
     AddCreate(app, arguments);
+    AddDescribe(app, arguments);
+    AddRestructure(app, arguments);
     AddRun(app, arguments);
     try {
         app.parse(argc, argv);

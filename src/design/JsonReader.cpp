@@ -1,21 +1,18 @@
-#include "JsonReader.h"
+#include "design/JsonReader.h"
 
 #include "base/CodePage.h"
+#include "design/DesignRules.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 
-namespace tabulo::cli {
+namespace tabulo::design {
 
 namespace {
 
 const Json kEmptyList = Json::array();
-
-std::string RangeText(long long min, long long max) {
-    return "expected a whole number from " + std::to_string(min) + " to " + std::to_string(max);
-}
 
 std::optional<int32_t> ParseHexColour(const std::string& text) {
     if (text.size() != 7 || text[0] != '#') return std::nullopt;
@@ -99,6 +96,13 @@ bool ObjectReader::Boolean(const char* key, bool fallback) const {
     return Value(key).get<bool>();
 }
 
+int ObjectReader::Flag(const char* key, int fallback) const {
+    if (!Has(key)) return fallback;
+    if (Value(key).is_boolean()) return Value(key).get<bool>() ? 1 : 0;
+    if (!Value(key).is_number()) Fail(key, "expected true, false or a number from 0 to 255");
+    return static_cast<int>(IntegerValue(Value(key), PlaceOf(key), 0, 255));
+}
+
 std::string ObjectReader::Text(const char* key, size_t maxLength, std::string_view fallback) const {
     return Has(key) ? RequiredText(key, maxLength) : std::string(fallback);
 }
@@ -159,4 +163,4 @@ ObjectReader ElementObject(const Json& array, size_t index, const std::string& a
     return ObjectReader(array.at(index), place);
 }
 
-} // namespace tabulo::cli
+} // namespace tabulo::design

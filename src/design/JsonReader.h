@@ -11,7 +11,7 @@
 #include <string_view>
 #include <utility>
 
-namespace tabulo::cli {
+namespace tabulo::design {
 
 using Json = nlohmann::json;
 
@@ -48,6 +48,8 @@ public:
     long long Integer(const char* key, long long min, long long max, long long fallback) const;
     long long RequiredInteger(const char* key, long long min, long long max) const;
     bool Boolean(const char* key, bool fallback) const;
+    // A stored flag byte: true (1), false (0) or the byte itself.
+    int Flag(const char* key, int fallback) const;
     std::string Text(const char* key, size_t maxLength, std::string_view fallback) const;
     std::string RequiredText(const char* key, size_t maxLength) const;
     // A colour as an RGB number (red + 256 x green + 65536 x blue) or "#RRGGBB".
@@ -68,4 +70,4 @@ private:
 ObjectReader ElementObject(const Json& array, size_t index, const std::string& arrayPlace);
 std::string ElementPlace(const std::string& arrayPlace, size_t index);
 
-} // namespace tabulo::cli
+} // namespace tabulo::design

@@ -1,0 +1,102 @@
+// restructure through the real program: the plan first, then the change; exit 0 when done,
+// 1 when refused (the file byte for byte as it was), 2 for bad usage.
+
+#include "CliFixture.h"
+#include "NamedCase.h"
+
+#include <fstream>
+
+namespace tabulo::cli {
+namespace {
+
+struct RestructureCase {
+    const char* what;
+    std::string json;
+    std::vector<std::string> flags;
+    int status;
+    std::string out;      // standard output, whole
+    std::string err;      // a part of standard error ("" when it must be empty)
+    bool changed = false; // the database is the new file afterwards
+};
+
+const std::string kPlan = "Two.Tbd: 2 records rewritten, record length 14 -> 8\n"
+                          "cut: NAME to 3 characters (1 value: record 2)\n";
+
+std::vector<RestructureCase> Cases() {
+    const std::string shorter =
+        R"({"fields":[{"name":"ID","length":4},{"name":"NAME","length":3}]})";
+    return {
+        {"a dry run", shorter, {"--dry-run"}, 0, kPlan + "dry run: Two.Tbd not changed\n", ""},
+        {"a loss not allowed", shorter, {}, 1, kPlan, "values would be lost (give --allow-loss"},
+        {"a loss allowed",
+         shorter,
+         {"--allow-loss"},
+         0,
+         kPlan + "restructured Two.Tbd; the old file is Two.Bak\n",
+         "",
+         true},
+        {"a lossless change",
+         R"({"fields":[{"name":"ID","length":4},{"name":"FULL","was":"NAME","length":12}]})",
+         {},
+         0,
+         "Two.Tbd: 2 records rewritten, record length 14 -> 17\nrenamed: NAME -> FULL\n"
+         "restructured Two.Tbd; the old file is Two.Bak\n",
+         "",
+         true},
+        {"an invalid design",
+         R"({"fields":[{"name":"ID","length":4},{"name":"ID","length":3}]})",
+         {},
+         1,
+         "",
+         "new.json: fields[1].name: \"ID\" is used twice"},
+        {"a rename from nowhere",
+         R"({"fields":[{"name":"A","was":"B","length":4}]})",
+         {},
+         1,
+         "",
+         "new.json: fields[0].was: no field B in the database"},
+        {"records in the description",
+         R"({"records":[" x"]})",
+         {},
+         1,
+         "",
+         "new.json: records: a restructure keeps the database's own records"},
+        {"no description", "", {"--bogus"}, 2, "", "--bogus"},
+    };
+}
+
+class Restructure : public CliTest, public testing::WithParamInterface<RestructureCase> {};
+
+TEST_P(Restructure, PlansThenChangesOrRefuses) {
+    test::TestDb db;
+    db.AddField("ID", 4)
+        .AddField("NAME", 9)
+        .AddRecord({" 1", "Ann"})
+        .AddRecord({" 2", "Bea Smith"});
+    Write(db, "Two");
+    const std::string old = Bytes("Two.Tbd");
+    std::ofstream(File("new.json")) << GetParam().json;
+    std::vector<std::string> args = {"restructure", "Two", "new.json"};
+    args.insert(args.end(), GetParam().flags.begin(), GetParam().flags.end());
+
+    const test::CliResult result = Cli(args);
+
+    EXPECT_EQ(result.status, GetParam().status) << result.err;
+    EXPECT_EQ(result.out, GetParam().out);
+    if (GetParam().err.empty())
+        EXPECT_EQ(result.err, "");
+    else
+        EXPECT_NE(result.err.find(GetParam().err), std::string::npos) << result.err;
+    if (GetParam().changed) {
+        EXPECT_EQ(Bytes("Two.Bak"), old);
+        EXPECT_EQ(Cli({"check", "Two"}).out.find("damaged"), std::string::npos);
+    } else {
+        EXPECT_EQ(Bytes("Two.Tbd"), old);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, Restructure, testing::ValuesIn(Cases()),
+                         test::CaseName<RestructureCase>);
+
+} // namespace
+} // namespace tabulo::cli

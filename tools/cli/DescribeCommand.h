@@ -1,0 +1,18 @@
+#pragma once
+// `describe DB [-o FILE] [--records]`: the JSON description of a database, which `create`
+// turns back into the same header (and, with the records, the same file).
+
+#include <iosfwd>
+#include <string>
+
+namespace tabulo::cli {
+
+struct DescribeOptions {
+    std::string database;
+    std::string output; // empty: standard output
+    bool records = false;
+};
+
+int RunDescribe(const DescribeOptions& options, std::ostream& err);
+
+} // namespace tabulo::cli

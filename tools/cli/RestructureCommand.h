@@ -1,0 +1,20 @@
+#pragma once
+// `restructure DB NEW.json [--dry-run] [--allow-loss]`: gives a database the design of a
+// description, keeping its records. Prints the plan first; a change that would lose values
+// is made only with --allow-loss.
+
+#include <iosfwd>
+#include <string>
+
+namespace tabulo::cli {
+
+struct RestructureOptions {
+    std::string database;
+    std::string description;
+    bool dryRun = false;    // print the plan, change nothing
+    bool allowLoss = false; // remove and cut non-blank values when the plan says so
+};
+
+int RunRestructure(const RestructureOptions& options, std::ostream& out, std::ostream& err);
+
+} // namespace tabulo::cli
