@@ -51,7 +51,26 @@ struct MenuDef {
 std::span<const MenuDef> FixedMenus();
 const MenuItemDef& MenuItemOf(Command command);
 
-inline constexpr int kToolbarButtons = 16;
+// The toolbar's picture buttons, in order from the left; the number is the button's place.
+enum class ToolButton {
+    Open,
+    Close,
+    Print,
+    FirstRecord,
+    PreviousRecord,
+    GotoRecord,
+    NextRecord,
+    LastRecord,
+    PreviousPage,
+    NextPage,
+    Find,
+    Edit,
+    New,
+    Update,
+    Cancel,
+    Delete,
+};
+inline constexpr int kToolbarButtons = static_cast<int>(ToolButton::Delete) + 1;
 // The command behind each toolbar button, in button order.
 extern const std::array<Command, kToolbarButtons> kToolbarCommands;
 

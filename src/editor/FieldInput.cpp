@@ -103,6 +103,7 @@ void TypeIntoFocus(const QString& text) {
 
 FieldInput::FieldInput(modDB& db, Dialogs& dialogs, QObject* parent)
     : QObject(parent), db_(db), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("FieldInput"));
 }
 
 void FieldInput::Attach(FieldBox* box) {

@@ -24,6 +24,7 @@ class FieldBox;
 class modDB;
 
 class FieldInput : public QObject {
+    Q_OBJECT
 public:
     FieldInput(modDB& db, Dialogs& dialogs, QObject* parent);
 

@@ -8,8 +8,8 @@ namespace {
 
 using E = ModeEffect;
 
-ModeTarget Btn(int i) {
-    return {ModeTarget::Button, i};
+ModeTarget Btn(ToolButton b) {
+    return {ModeTarget::Button, static_cast<int>(b)};
 }
 ModeTarget Mnu(Command c) {
     return {ModeTarget::Menu, static_cast<int>(c)};
@@ -17,11 +17,11 @@ ModeTarget Mnu(Command c) {
 
 std::vector<ModeRow> BuildTable() {
     std::vector<ModeRow> rows = {
-        {Btn(0), {E::On, E::Off, E::Off}},
-        {Btn(8), {E::Off, E::OnIfPages, E::OnIfPages}},
-        {Btn(9), {E::Off, E::OnIfPages, E::OnIfPages}},
-        {Btn(13), {E::Off, E::Off, E::On}},
-        {Btn(14), {E::Off, E::Off, E::On}},
+        {Btn(ToolButton::Open), {E::On, E::Off, E::Off}},
+        {Btn(ToolButton::PreviousPage), {E::Off, E::OnIfPages, E::OnIfPages}},
+        {Btn(ToolButton::NextPage), {E::Off, E::OnIfPages, E::OnIfPages}},
+        {Btn(ToolButton::Update), {E::Off, E::Off, E::On}},
+        {Btn(ToolButton::Cancel), {E::Off, E::Off, E::On}},
         {Mnu(Command::Open), {E::On, E::Off, E::Off}},
         {Mnu(Command::Close), {E::Off, E::On, E::Off}},
         {Mnu(Command::Pack), {E::Off, E::OnIfDeleteAllowed, E::Off}},
@@ -38,10 +38,12 @@ std::vector<ModeRow> BuildTable() {
     };
     // The remaining buttons and the browsing commands work only while browsing; those that
     // write (Edit, New, Duplicate, Delete) only when the file can be written.
-    for (int i : {1, 2, 3, 4, 5, 6, 7, 10})
-        rows.push_back({Btn(i), {E::Off, E::On, E::Off}});
-    for (int i : {11, 12, 15})
-        rows.push_back({Btn(i), {E::Off, E::OnIfWritable, E::Off}});
+    for (ToolButton b :
+         {ToolButton::Close, ToolButton::Print, ToolButton::FirstRecord, ToolButton::PreviousRecord,
+          ToolButton::GotoRecord, ToolButton::NextRecord, ToolButton::LastRecord, ToolButton::Find})
+        rows.push_back({Btn(b), {E::Off, E::On, E::Off}});
+    for (ToolButton b : {ToolButton::Edit, ToolButton::New, ToolButton::Delete})
+        rows.push_back({Btn(b), {E::Off, E::OnIfWritable, E::Off}});
     for (Command c :
          {Command::Print, Command::Export, Command::Find, Command::GotoRecord, Command::FirstRecord,
           Command::LastRecord, Command::NextRecord, Command::PreviousRecord})

@@ -21,7 +21,7 @@ enum class ModeEffect {
 
 struct ModeTarget {
     enum Kind { Button, Menu, PageMenu, RecordCaption, ActionsMenu } kind;
-    int index = 0; // toolbar button number, or the Command of a menu item
+    int index = 0; // the ToolButton of a toolbar button, or the Command of a menu item
 };
 
 struct ModeRow {

@@ -52,13 +52,6 @@ frmEdit::frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServic
     DisableAll();
 }
 
-QToolButton* frmEdit::ToolbarButton(int i) const {
-    return form_->Toolbar()->Button(i);
-}
-QLabel* frmEdit::RecordCaption() const {
-    return form_->Toolbar()->RecordCaption();
-}
-
 bool frmEdit::StartUp(const std::string& commandLine) {
     if (commandLine.empty()) return true;
     std::string name = StripQuotes(commandLine);

@@ -13,7 +13,6 @@
 
 class QAction;
 class QMenu;
-class QToolButton;
 
 namespace tabulo {
 
@@ -62,21 +61,11 @@ public:
 
     void Run(Command command);
 
-    // Controls, for the windows and the script that work on this one.
+    // Controls, for the windows and the script that work on this one; everything else is
+    // reached by its object name (mnuOpen, cTBarBtn(0), Field(1), lblRecNo, ...).
     FormArea* Form() const { return form_; }
-    FieldBox* Field(int slot) const { return form_->Field(slot); }
-    DummyLabel* Dummy(int slot) const { return form_->Dummy(slot); }
-    QLabel* Banner(int slot) const { return form_->Banner(slot); }
-    QToolButton* ToolbarButton(int i) const;
-    QLabel* RecordCaption() const;
-    QAction* MenuItem(Command command) const { return items_.at(static_cast<int>(command)); }
-    QMenu* GotoMenu() const { return mnuGoto_; }
-    QMenu* PageMenu() const { return mnuPage_; }
-    QAction* PageHeading(int page) const { return mnuPageHeading_.at(page - 1); }
     QMenu* ActionsMenu() const { return mnuAction0_; }
     QAction* ActionItem(int n) const { return mnuAction_.at(n - 1); }
-    // The input rules of the Field boxes, with the clock of the date and time insertions.
-    FieldInput* Input() const { return input_; }
 
     // Outer size in twips, and centring on the screen, as the header and Close ask.
     void SetOuterSizeTwips(int width, int height);

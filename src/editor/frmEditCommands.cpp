@@ -129,7 +129,7 @@ void frmEdit::ShowPopupGoto(const QPoint& globalPos) {
 void frmEdit::DummyClick(int slot) {
     DBField def;
     if (db_.GetFieldDef(slot, def) == 0) return;
-    DummyLabel* label = Dummy(slot);
+    DummyLabel* label = form_->Dummy(slot);
     ClickAction action = ClickActionFor(LinkKindOf(def.Format), label->text());
     if (action.kind == ClickAction::OpenAddress) {
         services_.OpenDocument(this, action.address);

@@ -69,7 +69,7 @@ void frmEdit::SetTargetState(const ModeTarget& target, bool visibility, bool sta
     };
     switch (target.kind) {
     case ModeTarget::Button:
-        apply(ToolbarButton(target.index));
+        apply(form_->Toolbar()->Button(target.index));
         break;
     case ModeTarget::Menu:
         apply(items_.at(target.index));
@@ -78,7 +78,7 @@ void frmEdit::SetTargetState(const ModeTarget& target, bool visibility, bool sta
         apply(mnuPage_->menuAction());
         break;
     case ModeTarget::RecordCaption:
-        apply(RecordCaption());
+        apply(form_->Toolbar()->RecordCaption());
         break;
     case ModeTarget::ActionsMenu:
         apply(mnuAction0_->menuAction());

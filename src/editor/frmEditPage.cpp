@@ -32,14 +32,15 @@ void frmEdit::ShowCurPage() {
     form_->Toolbar()->SetRecordCaption(ToQString(RECNO()));
     mnuPage_->setTitle(ToQString(db_.GetPageHeading(curPage_)));
     for (int p = 1; p <= kMaxPages; ++p) {
-        PageHeading(p)->setText(ToQString(db_.GetPageHeading(p)));
-        PageHeading(p)->setVisible(p <= db_.GetPageCount());
+        QAction* heading = mnuPageHeading_.at(p - 1);
+        heading->setText(ToQString(db_.GetPageHeading(p)));
+        heading->setVisible(p <= db_.GetPageCount());
     }
     int first = form_->LayOutPage(db_, curPage_, mode_ == WindowMode::Editing);
     Record2Form();
     form_->setEnabled(true);
     form_->setUpdatesEnabled(true);
-    if (first != 0) Field(first)->setFocus();
+    if (first != 0) form_->Field(first)->setFocus();
 }
 
 void frmEdit::Record2Form() {

@@ -27,7 +27,7 @@ bool HasAnyOf(const std::string& format, const char* codes) {
 void frmEdit::AttachFieldInput() {
     input_ = new FieldInput(db_, dialogs_, this);
     for (int slot = 1; slot <= kMaxFields; ++slot)
-        input_->Attach(Field(slot));
+        input_->Attach(form_->Field(slot));
 }
 
 // The checks first (a failure turns to the field and keeps the window in edit mode), then
@@ -69,7 +69,7 @@ bool frmEdit::SaveRecord() {
 // The box of the field gets the focus when it is shown; a field shown as a label gets none.
 void frmEdit::FocusField(int field) {
     if (field < 1 || field > db_.GetFieldCount()) return;
-    FieldBox* box = Field(field);
+    FieldBox* box = form_->Field(field);
     if (!box->isHidden()) box->setFocus();
 }
 

@@ -37,7 +37,7 @@ TEST_F(EditorTest, FieldsAreNamedAndSayWhatTheyAccept) {
         {kWeb, QAccessible::Link, "Web", "example.org/1", "web address; up to 40 characters"},
     };
     for (const auto& c : labels) {
-        QAccessibleInterface* face = Face(window->Dummy(c.slot));
+        QAccessibleInterface* face = Face(Dummy(*window, c.slot));
         ASSERT_NE(face, nullptr) << c.name;
         EXPECT_EQ(face->role(), c.role) << c.name;
         EXPECT_EQ(face->text(QAccessible::Name), c.name);
@@ -57,7 +57,7 @@ TEST_F(EditorTest, FieldsAreNamedAndSayWhatTheyAccept) {
         {8, "Born", "date, DD/MM/YYYY; up to 10 characters; required"},
     };
     for (const auto& c : boxes) {
-        QAccessibleInterface* face = Face(window->Field(c.slot));
+        QAccessibleInterface* face = Face(Field(*window, c.slot));
         EXPECT_EQ(face->role(), QAccessible::EditableText) << c.name;
         EXPECT_EQ(face->text(QAccessible::Name), c.name);
         EXPECT_EQ(face->text(QAccessible::Description), c.description) << c.name;
@@ -71,24 +71,26 @@ TEST_F(EditorTest, TabFollowsTheFormRowByRowFromTheLeft) {
     ASSERT_TRUE(Start(Create(contacts)));
     Show();
     window->Run(Command::Edit);
-    ASSERT_EQ(QApplication::focusWidget(), window->Field(kName));
+    ASSERT_EQ(QApplication::focusWidget(), Field(*window, kName));
     std::vector<QWidget*> visited;
     for (int i = 0; i < 4; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.push_back(QApplication::focusWidget());
     }
-    EXPECT_EQ(visited, (std::vector<QWidget*>{window->Field(kMail), window->Field(kCity),
-                                              window->Field(kWeb), window->Field(kName)}));
+    EXPECT_EQ(visited, (std::vector<QWidget*>{Field(*window, kMail), Field(*window, kCity),
+                                              Field(*window, kWeb), Field(*window, kName)}));
 }
 
 TEST_F(EditorTest, ToolbarPicturesHaveNames) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     const struct {
-        int button;
+        ToolButton button;
         const char* name;
-    } cases[] = {{0, "Open"}, {5, "Go to Record"}, {13, "Update"}};
+    } cases[] = {{ToolButton::Open, "Open"},
+                 {ToolButton::GotoRecord, "Go to Record"},
+                 {ToolButton::Update, "Update"}};
     for (const auto& c : cases) {
-        QAccessibleInterface* face = Face(window->ToolbarButton(c.button));
+        QAccessibleInterface* face = Face(ToolbarButton(*window, c.button));
         EXPECT_EQ(face->role(), QAccessible::Button);
         EXPECT_EQ(face->text(QAccessible::Name), c.name);
     }

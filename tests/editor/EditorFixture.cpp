@@ -85,8 +85,9 @@ void EditorTest::Show() {
 }
 
 std::string EditorTest::FieldText(int slot) const {
-    if (!window->Field(slot)->isHidden()) return FromQString(window->Field(slot)->toPlainText());
-    return FromQString(window->Dummy(slot)->text());
+    FieldBox* box = Field(*window, slot);
+    if (!box->isHidden()) return FromQString(box->toPlainText());
+    return FromQString(Dummy(*window, slot)->text());
 }
 
 } // namespace tabulo::test

@@ -5,6 +5,7 @@
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
+#include "WindowParts.h"
 #include "dialogs/modDlg.h"
 #include "editor/frmEdit.h"
 #include "engine/modDB.h"
@@ -85,7 +86,7 @@ protected:
     bool Start(const std::string& commandLine, Dialogs& windowDialogs);
     // Shows the window and makes it the active one, so that its shortcuts work.
     void Show();
-    QAction* Item(Command c) const { return window->MenuItem(c); }
+    QAction* Item(Command c) const { return MenuItem(*window, c); }
     std::string FieldText(int slot) const;
 
     TempDir dir;

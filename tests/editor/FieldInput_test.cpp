@@ -58,7 +58,7 @@ TEST_P(FieldKeysTest, TheBoxShowsWhatTheRulesMakeOfTheKeys) {
     OpenShown(form.AddRecord({c.start, ""}), "Keys");
     Key(Qt::Key_F2);
     if (!c.clipboard.isNull()) QApplication::clipboard()->setText(c.clipboard);
-    FieldBox* box = window->Field(1);
+    FieldBox* box = Field(*window, 1);
     ASSERT_EQ(Focused(), box);
     box->moveCursor(QTextCursor::End);
     for (const Step& step : c.steps)
@@ -67,7 +67,7 @@ TEST_P(FieldKeysTest, TheBoxShowsWhatTheRulesMakeOfTheKeys) {
     if (c.caret >= 0) {
         EXPECT_EQ(StateOf(*box).SelStart, c.caret);
     }
-    EXPECT_EQ(Focused(), window->Field(c.movesOn ? 2 : 1));
+    EXPECT_EQ(Focused(), Field(*window, c.movesOn ? 2 : 1));
 }
 
 const KeyCase kKeyCases[] = {
@@ -111,8 +111,8 @@ protected:
 };
 
 TEST_F(DatePickerTest, DoubleClickOnADateBoxPicksAtThePointer) {
-    FieldBox* born = window->Field(kBorn);
-    window->Field(kQty)->setFocus();
+    FieldBox* born = Field(*window, kBorn);
+    Field(*window, kQty)->setFocus();
     picker.pick = "24/12/2023";
     DoubleClick(born);
     ASSERT_EQ(picker.opened.size(), 1u);
@@ -132,7 +132,7 @@ TEST_F(DatePickerTest, DoubleClickOnADateBoxPicksAtThePointer) {
 // F4 and Alt+Down open the picker just below the box; closing it keeps the text; other
 // boxes open nothing, by key or by mouse.
 TEST_F(DatePickerTest, KeysOpenItBelowTheBoxAndOnlyOnADate) {
-    FieldBox* born = window->Field(kBorn);
+    FieldBox* born = Field(*window, kBorn);
     picker.pick = "05/06/2024";
     for (auto [key, mods] : {std::pair{Qt::Key_F4, Qt::KeyboardModifiers()},
                              std::pair{Qt::Key_Down, Qt::KeyboardModifiers(Qt::AltModifier)}}) {
@@ -146,8 +146,8 @@ TEST_F(DatePickerTest, KeysOpenItBelowTheBoxAndOnlyOnADate) {
     picker.pick.clear();
     QTest::keyClick(born, Qt::Key_F4);
     EXPECT_EQ(Box(kBorn), "05/06/2024");
-    QTest::keyClick(window->Field(kTime), Qt::Key_F4);
-    DoubleClick(window->Field(kTime));
+    QTest::keyClick(Field(*window, kTime), Qt::Key_F4);
+    DoubleClick(Field(*window, kTime));
     EXPECT_EQ(picker.opened.size(), 3u);
 }
 

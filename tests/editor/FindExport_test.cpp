@@ -30,7 +30,7 @@ protected:
             QTest::keyClicks(search->SearchStr(), text);
             search->FldList()->item(field - 1)->setSelected(true);
             QTest::mouseClick(search->BtnSearch(), Qt::LeftButton);
-            captionAtHit = window->RecordCaption()->text();
+            captionAtHit = RecordCaption(*window)->text();
             pageAtHit = window->CurPage();
             QTest::mouseClick(again ? search->BtnSearch() : search->BtnCancel(), Qt::LeftButton);
         });
@@ -45,8 +45,8 @@ TEST_F(FindExportTest, FindByKeyToolbarAndMenu) {
     Open(3);
     const std::function<void()> routes[] = {
         [&] { QTest::keyClick(window.get(), Qt::Key_F3); },
-        [&] { QTest::mouseClick(window->ToolbarButton(10), Qt::LeftButton); },
-        [&] { window->MenuItem(Command::Find)->trigger(); },
+        [&] { QTest::mouseClick(ToolbarButton(*window, ToolButton::Find), Qt::LeftButton); },
+        [&] { MenuItem(*window, Command::Find)->trigger(); },
     };
     for (const auto& open : routes) {
         window->Run(Command::FirstRecord);
@@ -55,7 +55,7 @@ TEST_F(FindExportTest, FindByKeyToolbarAndMenu) {
         open();
         EXPECT_EQ(captionAtHit, " 2 / 3");
         EXPECT_EQ(window->SelectedRecord(), 2);
-        EXPECT_EQ(window->RecordCaption()->text(), " 2 / 3");
+        EXPECT_EQ(RecordCaption(*window)->text(), " 2 / 3");
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
 }
@@ -72,7 +72,7 @@ TEST_F(FindExportTest, SearchToTheEndShowsTheLastRecord) {
     EXPECT_EQ(reporter.messages,
               (std::vector<RecordedMessage>{{"Tabulo", "No more records.", MsgIcon::None}}));
     EXPECT_EQ(window->SelectedRecord(), 5);
-    EXPECT_EQ(window->RecordCaption()->text(), " 5 / 5");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 5 / 5");
     EXPECT_EQ(FieldText(kPhone), "555-0105");
 }
 
@@ -87,11 +87,11 @@ TEST_F(FindExportTest, ExportFromTheFileMenuWritesTheFile) {
         QTest::mouseClick(exportWindow->Command1(), Qt::LeftButton);
         QTest::mouseClick(exportWindow->btnExport(), Qt::LeftButton);
     });
-    window->MenuItem(Command::Export)->trigger();
+    MenuItem(*window, Command::Export)->trigger();
     const std::string csv = ReadFileBytes(dir.File("contacts.csv"));
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "#,Number,Name,City,Web,Mail,Notes,Phone");
     EXPECT_NE(csv.find("\r\n2,\"2\",\"Person 2\",\"Rome\""), std::string::npos) << csv;
-    EXPECT_EQ(window->RecordCaption()->text(), " 2 / 2");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 2 / 2");
 }
 
 } // namespace

@@ -29,16 +29,16 @@ TEST(AlignmentOf, CodesAreTestedInOrderEachOverridingTheOneBefore) {
 TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
-    DummyLabel* label = window->Dummy(kCity);
+    DummyLabel* label = Dummy(*window, kCity);
     EXPECT_TRUE(label->isVisible());
-    EXPECT_TRUE(window->Field(kCity)->isHidden());
+    EXPECT_TRUE(Field(*window, kCity)->isHidden());
     EXPECT_EQ(label->geometry(), QRect(100, 100, 150, 21));
     EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
     EXPECT_EQ(label->Tag(), kCity);
     EXPECT_EQ(label->text(), "Rome");
 
     window->Run(Command::Edit);
-    FieldBox* box = window->Field(kCity);
+    FieldBox* box = Field(*window, kCity);
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(label->isHidden());
     EXPECT_EQ(box->geometry(), QRect(100, 100, 150, 21));
@@ -46,11 +46,11 @@ TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
     EXPECT_EQ(box->Alignment(), Qt::AlignHCenter);
     EXPECT_EQ(box->Tag(), kCity);
     EXPECT_EQ(box->toPlainText(), "ROME");
-    EXPECT_TRUE(window->Dummy(kNumber)->isVisible());
-    EXPECT_TRUE(window->Field(kNumber)->isHidden());
+    EXPECT_TRUE(Dummy(*window, kNumber)->isVisible());
+    EXPECT_TRUE(Field(*window, kNumber)->isHidden());
     for (int f : {kName, kWeb, kMail})
-        EXPECT_TRUE(window->Field(f)->isVisible()) << f;
-    EXPECT_TRUE(window->Field(kName)->hasFocus());
+        EXPECT_TRUE(Field(*window, f)->isVisible()) << f;
+    EXPECT_TRUE(Field(*window, kName)->hasFocus());
     window->Run(Command::Update);
     EXPECT_EQ(label->text(), "ROME");
 }
@@ -61,8 +61,8 @@ TEST_F(EditorTest, APageWithoutFieldsShowsNoneAndFocusesNone) {
     ASSERT_TRUE(Start(Create(form)));
     Show();
     window->Run(Command::Edit);
-    EXPECT_TRUE(window->Field(1)->isHidden());
-    EXPECT_TRUE(window->Dummy(1)->isHidden());
+    EXPECT_TRUE(Field(*window, 1)->isHidden());
+    EXPECT_TRUE(Dummy(*window, 1)->isHidden());
     EXPECT_EQ(qobject_cast<FieldBox*>(QApplication::focusWidget()), nullptr);
 }
 
@@ -75,20 +75,20 @@ TEST_F(EditorTest, SlotsBeyondTheCountsAreNeverShown) {
     form.MutableHeader().Banners[2].Page = 0; // slot 3 free: the count of banners in use is 3
     form.SetRecordLength(40).AddRecord({"a", "b", "", "", "", "", "g"});
     ASSERT_TRUE(Start(Create(form)));
-    EXPECT_FALSE(window->Dummy(1)->isHidden());
-    EXPECT_TRUE(window->Dummy(7)->isHidden());
-    EXPECT_FALSE(window->Banner(1)->isHidden());
-    EXPECT_FALSE(window->Banner(2)->isHidden());
-    EXPECT_TRUE(window->Banner(3)->isHidden());
-    EXPECT_TRUE(window->Banner(4)->isHidden());
+    EXPECT_FALSE(Dummy(*window, 1)->isHidden());
+    EXPECT_TRUE(Dummy(*window, 7)->isHidden());
+    EXPECT_FALSE(Banner(*window, 1)->isHidden());
+    EXPECT_FALSE(Banner(*window, 2)->isHidden());
+    EXPECT_TRUE(Banner(*window, 3)->isHidden());
+    EXPECT_TRUE(Banner(*window, 4)->isHidden());
 }
 
 TEST_F(EditorTest, FieldsAndBannersTakeTheirFontsAndColours) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
-    DummyLabel* name = window->Dummy(kName); // its colours: see the text viewer's test
+    DummyLabel* name = Dummy(*window, kName); // its colours: see the text viewer's test
     EXPECT_EQ(name->font().family(), "Arial");
     EXPECT_EQ(name->font().pointSize(), 10);
-    QLabel* title = window->Banner(1);
+    QLabel* title = Banner(*window, 1);
     EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(192, 0, 0));
     EXPECT_EQ(title->palette().color(QPalette::Window), QColor(255, 255, 0));
     EXPECT_TRUE(title->font().bold());
@@ -100,10 +100,10 @@ TEST_F(EditorTest, ThePageMenuListsTheHeadingsOfThePagesInUse) {
     TestDb form = ContactsDb();
     form.AddBanner("third", 3).SetPageHeading(3, "Extra");
     ASSERT_TRUE(Start(Create(form)));
-    EXPECT_EQ(window->PageMenu()->title(), "Address");
+    EXPECT_EQ(PageMenu(*window)->title(), "Address");
     for (int p = 1; p <= 8; ++p)
-        EXPECT_EQ(window->PageHeading(p)->isVisible(), p <= 3) << p;
-    EXPECT_EQ(window->PageHeading(3)->text(), "Extra");
+        EXPECT_EQ(PageHeading(*window, p)->isVisible(), p <= 3) << p;
+    EXPECT_EQ(PageHeading(*window, 3)->text(), "Extra");
 }
 
 TEST_F(EditorTest, TheCaptionCountsRecordsAddedByAnotherCopy) {
@@ -115,7 +115,7 @@ TEST_F(EditorTest, TheCaptionCountsRecordsAddedByAnotherCopy) {
     other.ClearRecord();
     ASSERT_EQ(other.AddRecord(), 1);
     window->ShowCurPage();
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 3");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 3");
 }
 
 // Form2Record takes what the boxes hold, line breaks included, and never a label's text.
@@ -123,12 +123,12 @@ TEST_F(EditorTest, BoxesGoIntoTheBufferAndLabelsNever) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
     window->Run(Command::NextPage);
-    EXPECT_EQ(window->Dummy(kNotes)->text(), "first line\nsecond line");
-    window->Dummy(kNotes)->setText("changed");
+    EXPECT_EQ(Dummy(*window, kNotes)->text(), "first line\nsecond line");
+    Dummy(*window, kNotes)->setText("changed");
     window->Form2Record();
     window->Run(Command::PreviousPage);
     window->Run(Command::Edit);
-    window->Field(kName)->SetText("Ann\r\nLee");
+    Field(*window, kName)->SetText("Ann\r\nLee");
     window->Form2Record();
     std::string notes, name;
     db.ReadField(kNotes, notes);

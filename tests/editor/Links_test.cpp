@@ -66,19 +66,19 @@ TEST_F(EditorTest, LinkFieldsOpenTheirAddressByMouseAndKey) {
     Show();
     for (int slot : {kNumber, kName, kWeb, kMail}) {
         const bool link = slot == kWeb || slot == kMail;
-        EXPECT_EQ(window->Dummy(slot)->cursor().shape(), link ? Qt::BitmapCursor : Qt::ArrowCursor)
+        EXPECT_EQ(Dummy(*window, slot)->cursor().shape(), link ? Qt::BitmapCursor : Qt::ArrowCursor)
             << slot;
-        EXPECT_EQ(window->Dummy(slot)->focusPolicy(), link ? Qt::TabFocus : Qt::NoFocus) << slot;
+        EXPECT_EQ(Dummy(*window, slot)->focusPolicy(), link ? Qt::TabFocus : Qt::NoFocus) << slot;
     }
-    QTest::mouseClick(window->Dummy(kWeb), Qt::LeftButton);
-    QTest::mouseClick(window->Dummy(kMail), Qt::LeftButton);
-    QTest::mouseClick(window->Dummy(kName), Qt::LeftButton);
-    QTest::mouseClick(window->Dummy(kWeb), Qt::RightButton);
-    window->Dummy(kWeb)->setFocus();
-    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Return);
-    QTest::keyClick(window->Dummy(kWeb), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), window->Dummy(kMail));
-    QTest::keyClick(window->Dummy(kMail), Qt::Key_Space);
+    QTest::mouseClick(Dummy(*window, kWeb), Qt::LeftButton);
+    QTest::mouseClick(Dummy(*window, kMail), Qt::LeftButton);
+    QTest::mouseClick(Dummy(*window, kName), Qt::LeftButton);
+    QTest::mouseClick(Dummy(*window, kWeb), Qt::RightButton);
+    Dummy(*window, kWeb)->setFocus();
+    QTest::keyClick(Dummy(*window, kWeb), Qt::Key_Return);
+    QTest::keyClick(Dummy(*window, kWeb), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Dummy(*window, kMail));
+    QTest::keyClick(Dummy(*window, kMail), Qt::Key_Space);
     const QString web = "Http://example.org/1", mail = "mailto:p1@example.org";
     EXPECT_EQ(services.opened, (std::vector<QString>{web, mail, web, mail}));
     EXPECT_TRUE(dialogs.texts.empty());
@@ -89,9 +89,9 @@ TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
     window->Run(Command::NextPage);
-    DummyLabel* notes = window->Dummy(kNotes);
+    DummyLabel* notes = Dummy(*window, kNotes);
     EXPECT_EQ(notes->focusPolicy(), Qt::TabFocus);
-    EXPECT_EQ(window->Dummy(kPhone)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(Dummy(*window, kPhone)->focusPolicy(), Qt::NoFocus);
     QTest::mouseClick(notes, Qt::LeftButton);
     ASSERT_EQ(dialogs.texts.size(), 1u);
     const ShownText& shown = dialogs.texts[0];
@@ -111,13 +111,13 @@ TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
 TEST_F(EditorTest, RightClickOnTheBackgroundPopsUpTheGotoMenu) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
-    QTest::mouseClick(window->Banner(1), Qt::RightButton); // a control: no pop-up
-    EXPECT_FALSE(window->GotoMenu()->isVisible());
+    QTest::mouseClick(Banner(*window, 1), Qt::RightButton); // a control: no pop-up
+    EXPECT_FALSE(GotoMenu(*window)->isVisible());
     QTest::mouseClick(window->Form(), Qt::RightButton, {}, QPoint(450, 300));
-    ASSERT_TRUE(window->GotoMenu()->isVisible());
+    ASSERT_TRUE(GotoMenu(*window)->isVisible());
     EXPECT_TRUE(Item(Command::FirstRecord)->isEnabled());
     EXPECT_TRUE(Item(Command::NextPage)->isEnabled());
-    window->GotoMenu()->close();
+    GotoMenu(*window)->close();
 }
 
 } // namespace

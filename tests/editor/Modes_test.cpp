@@ -27,30 +27,30 @@ struct Row {
     const char* onePage;
 };
 
-std::function<QObject*(frmEdit&)> Btn(int i) {
-    return [i](frmEdit& w) { return w.ToolbarButton(i); };
+std::function<QObject*(frmEdit&)> Btn(ToolButton b) {
+    return [b](frmEdit& w) { return ToolbarButton(w, b); };
 }
 std::function<QObject*(frmEdit&)> Mnu(Command c) {
-    return [c](frmEdit& w) { return w.MenuItem(c); };
+    return [c](frmEdit& w) { return MenuItem(w, c); };
 }
 
 const Row kRows[] = {
-    {"cTBarBtn(0) Open", Btn(0), Prop::Enabled, "1000", "1000"},
-    {"cTBarBtn(1) Close", Btn(1), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(2) Print", Btn(2), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(3) First", Btn(3), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(4) Previous", Btn(4), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(5) Goto", Btn(5), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(6) Next", Btn(6), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(7) Last", Btn(7), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(8) Previous page", Btn(8), Prop::Enabled, "0111", "0000"},
-    {"cTBarBtn(9) Next page", Btn(9), Prop::Enabled, "0111", "0000"},
-    {"cTBarBtn(10) Find", Btn(10), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(11) Edit", Btn(11), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(12) New", Btn(12), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(13) Update", Btn(13), Prop::Enabled, "0010", "0010"},
-    {"cTBarBtn(14) Cancel", Btn(14), Prop::Enabled, "0010", "0010"},
-    {"cTBarBtn(15) Delete", Btn(15), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(0) Open", Btn(ToolButton::Open), Prop::Enabled, "1000", "1000"},
+    {"cTBarBtn(1) Close", Btn(ToolButton::Close), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(2) Print", Btn(ToolButton::Print), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(3) First", Btn(ToolButton::FirstRecord), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(4) Previous", Btn(ToolButton::PreviousRecord), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(5) Goto", Btn(ToolButton::GotoRecord), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(6) Next", Btn(ToolButton::NextRecord), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(7) Last", Btn(ToolButton::LastRecord), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(8) Previous page", Btn(ToolButton::PreviousPage), Prop::Enabled, "0111", "0000"},
+    {"cTBarBtn(9) Next page", Btn(ToolButton::NextPage), Prop::Enabled, "0111", "0000"},
+    {"cTBarBtn(10) Find", Btn(ToolButton::Find), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(11) Edit", Btn(ToolButton::Edit), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(12) New", Btn(ToolButton::New), Prop::Enabled, "0101", "0101"},
+    {"cTBarBtn(13) Update", Btn(ToolButton::Update), Prop::Enabled, "0010", "0010"},
+    {"cTBarBtn(14) Cancel", Btn(ToolButton::Cancel), Prop::Enabled, "0010", "0010"},
+    {"cTBarBtn(15) Delete", Btn(ToolButton::Delete), Prop::Enabled, "0101", "0101"},
     {"mnuOpen", Mnu(Command::Open), Prop::Enabled, "1000", "1000"},
     {"mnuClose", Mnu(Command::Close), Prop::Enabled, "0101", "0101"},
     {"mnuPack", Mnu(Command::Pack), Prop::Enabled, "0101", "0101"},
@@ -77,9 +77,9 @@ const Row kRows[] = {
     {"mnuPreviousPage visible", Mnu(Command::PreviousPage), Prop::Visible, "1111", "1100"},
     {"mnuNextPage enabled", Mnu(Command::NextPage), Prop::Enabled, "0111", "0000"},
     {"mnuNextPage visible", Mnu(Command::NextPage), Prop::Visible, "1111", "1100"},
-    {"mnuPage", [](frmEdit& w) { return w.PageMenu()->menuAction(); }, Prop::Visible, "0111",
+    {"mnuPage", [](frmEdit& w) { return PageMenu(w)->menuAction(); }, Prop::Visible, "0111",
      "0000"},
-    {"lblRecNo", [](frmEdit& w) { return w.RecordCaption(); }, Prop::Visible, "0111", "0111"},
+    {"lblRecNo", [](frmEdit& w) { return RecordCaption(w); }, Prop::Visible, "0111", "0111"},
     {"mnuAction0", [](frmEdit& w) { return w.ActionsMenu()->menuAction(); }, Prop::Enabled, "0010",
      "0010"},
     {"mnuContents", Mnu(Command::Contents), Prop::Enabled, "1111", "1111"},

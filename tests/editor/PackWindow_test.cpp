@@ -54,14 +54,14 @@ const InputCase kInputs[] = {
     {"TheCloseBox", [](frmEdit& w) { w.windowHandle()->close(); }},
     {"ToolbarNewAndClose",
      [](frmEdit& w) {
-         QTest::mouseClick(w.ToolbarButton(12), Qt::LeftButton);
-         QTest::mouseClick(w.ToolbarButton(1), Qt::LeftButton);
+         QTest::mouseClick(ToolbarButton(w, ToolButton::New), Qt::LeftButton);
+         QTest::mouseClick(ToolbarButton(w, ToolButton::Close), Qt::LeftButton);
      }},
     {"FileMenuOpenedWithTheMouse", [](frmEdit& w) { ClickMenuTitle(w, 0); }},
     {"MenuItemsTriggered",
      [](frmEdit& w) {
-         w.MenuItem(Command::Close)->trigger();
-         w.MenuItem(Command::New)->trigger();
+         MenuItem(w, Command::Close)->trigger();
+         MenuItem(w, Command::New)->trigger();
      }},
     {"ActionsEntry", [](frmEdit& w) { w.ActionItem(1)->trigger(); }},
 };
@@ -102,7 +102,7 @@ TEST_P(PackWindowInput, DoesNothingWhileThePackHoldsItsLock) {
     EXPECT_NE(db.GetFileNumber(), 0);
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_FALSE(window->AddFlag());
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 200");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 200");
 
     // Afterwards the window is itself again, once it has the focus back from the progress
     // window.

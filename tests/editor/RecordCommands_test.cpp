@@ -19,8 +19,8 @@ TEST_F(RecordsTest, NewRecordTypedOnTwoPagesIsAppendedWithItsNumber) {
     OpenShown(OrdersDb(2));
     Key(Qt::Key_F8);
     EXPECT_EQ(window->Mode(), WindowMode::Editing);
-    EXPECT_EQ(window->RecordCaption()->text(), "NEW");
-    EXPECT_EQ(Focused(), window->Field(kCustomer)) << "the first box of page 1";
+    EXPECT_EQ(RecordCaption(*window)->text(), "NEW");
+    EXPECT_EQ(Focused(), Field(*window, kCustomer)) << "the first box of page 1";
     Type(kCustomer, "Anna Maria Rossi"); // cut to the field's 12 characters
     Type(kTown, "rome");
     Key(Qt::Key_N, Qt::ControlModifier);
@@ -32,7 +32,7 @@ TEST_F(RecordsTest, NewRecordTypedOnTwoPagesIsAppendedWithItsNumber) {
     EXPECT_EQ(script.ran.back(), "Update");
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_FALSE(window->AddFlag());
-    EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
     EXPECT_EQ(FileBytes().size(), size_t(kHeaderSize) + 3 * kOrdersRecordLength);
     //                          mark No     Customer      Code  Town      Born        Time      Qty
     EXPECT_EQ(StoredRecord(3), " "
@@ -62,7 +62,7 @@ TEST_F(RecordsTest, AnExistingRecordIsRewrittenAndKeepsItsNumber) {
                                "08:30:00"
                                "1     ");
     EXPECT_EQ(FileBytes().size(), size_t(kHeaderSize) + 2 * kOrdersRecordLength);
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 2");
 }
 
 struct FailingCheck {
@@ -92,7 +92,7 @@ TEST_P(UpdateCheckTest, FailsWithItsMessageOnTheFieldsPageAndWritesNothing) {
     Key(Qt::Key_F6);
     EXPECT_EQ(reporter.messages, (Messages{{"UPDATE", check.text, MsgIcon::Critical}}));
     EXPECT_EQ(window->CurPage(), check.page);
-    EXPECT_EQ(Focused(), window->Field(check.slot));
+    EXPECT_EQ(Focused(), Field(*window, check.slot));
     EXPECT_EQ(Box(check.slot), check.typed.toStdString()) << "the value stays for correcting";
     EXPECT_EQ(window->Mode(), WindowMode::Editing);
     EXPECT_TRUE(script.ran.empty()) << "the script's Update does not run";
@@ -128,7 +128,7 @@ TEST_F(RecordsTest, TheScriptCanRefuseAnUpdateUntilItAgrees) {
 TEST_F(RecordsTest, DuplicateKeepsTheValuesButNotTheNumberOrTheReadOnlyFields) {
     OpenShown(OrdersDb(2));
     Key(Qt::Key_F9);
-    EXPECT_EQ(window->RecordCaption()->text(), "NEW");
+    EXPECT_EQ(RecordCaption(*window)->text(), "NEW");
     EXPECT_EQ(Box(kCustomer), "Client 1");
     EXPECT_EQ(FieldText(kNo), "");
     EXPECT_EQ(FieldText(kCode), "");
@@ -149,14 +149,14 @@ TEST_F(RecordsTest, CancelAfterNewShowsTheRecordOfBefore) {
     Key(Qt::Key_F8);
     Type(kCustomer, "Dropped");
     Key(Qt::Key_F7);
-    EXPECT_EQ(window->RecordCaption()->text(), " 2 / 2");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 2 / 2");
     EXPECT_EQ(FieldText(kCustomer), "Client 2");
     EXPECT_FALSE(window->AddFlag());
 }
 
 TEST_F(RecordsTest, DeleteAsksThenMarksTheRecord) {
     OpenShown(OrdersDb(2));
-    QToolButton* deleteButton = window->ToolbarButton(15);
+    QToolButton* deleteButton = ToolbarButton(*window, ToolButton::Delete);
     QTest::mouseClick(deleteButton, Qt::LeftButton); // answered No
     ASSERT_EQ(reporter.questions.size(), 1u);
     const RecordedQuestion& q = reporter.questions[0];
@@ -169,7 +169,7 @@ TEST_F(RecordsTest, DeleteAsksThenMarksTheRecord) {
     reporter.AnswerNext(true);
     QTest::mouseClick(deleteButton, Qt::LeftButton);
     EXPECT_EQ(StoredRecord(1)[0], '*');
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2*");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 2*");
     EXPECT_EQ(db.GetRecordNo(), 1);
     EXPECT_EQ(reporter.messages, Messages{});
 }
@@ -194,13 +194,13 @@ TEST_F(RecordsTest, DateAndTimeCommandsTypeIntoTheFocusedBoxThroughItsFilter) {
     OpenShown(OrdersDb(1));
     Key(Qt::Key_F8);
     Key(Qt::Key_N, Qt::ControlModifier);
-    window->Field(kBorn)->setFocus();
+    Field(*window, kBorn)->setFocus();
     Key(Qt::Key_F12);
     EXPECT_EQ(Box(kBorn), "05/03/2024");
-    window->Field(kTime)->setFocus();
+    Field(*window, kTime)->setFocus();
     Key(Qt::Key_F11);
     EXPECT_EQ(Box(kTime), "09:07:05");
-    window->Field(kQty)->setFocus();
+    Field(*window, kQty)->setFocus();
     Key(Qt::Key_F12); // a number box keeps the digits, up to its six characters
     EXPECT_EQ(Box(kQty), "050320");
 }
@@ -208,7 +208,7 @@ TEST_F(RecordsTest, DateAndTimeCommandsTypeIntoTheFocusedBoxThroughItsFilter) {
 // An empty file shows " 0 / 0"; Goto, Find and Print open nothing; the first record is number 1.
 TEST_F(RecordsTest, AnEmptyFile) {
     OpenShown(OrdersDb(0));
-    EXPECT_EQ(window->RecordCaption()->text(), " 0 / 0");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 0 / 0");
     EXPECT_EQ(FieldText(kCustomer), "");
     for (Command c : {Command::GotoRecord, Command::Find, Command::Print})
         window->Run(c);
@@ -217,7 +217,7 @@ TEST_F(RecordsTest, AnEmptyFile) {
     Type(kCustomer, "First");
     Key(Qt::Key_F6);
     EXPECT_EQ(StoredRecord(1).substr(0, 18), "  1   First       ");
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 1");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 1");
     EXPECT_EQ(reporter.messages, Messages{});
 }
 
@@ -232,7 +232,7 @@ TEST_F(RecordsTest, GotoRecordMakesThePickedRecordCurrent) {
     });
     Key(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(window->SelectedRecord(), 3);
-    EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
     EXPECT_EQ(FieldText(kCustomer), "Client 3");
 
     WhenModalOpens([](QWidget* modal) { modal->close(); });
@@ -262,7 +262,7 @@ TEST_F(RecordsTest, PackFromTheMenuKeepsTheOldFileAsBak) {
     Item(Command::Pack)->trigger();
     EXPECT_EQ(FileBytes(), before);
     EXPECT_FALSE(std::filesystem::exists(path + ".Bak"));
-    EXPECT_EQ(window->RecordCaption()->text(), " 4 / 4*");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 4 / 4*");
     ProgressWatcher watcher;
     qApp->installEventFilter(&watcher);
     reporter.AnswerNext(true);
@@ -276,7 +276,7 @@ TEST_F(RecordsTest, PackFromTheMenuKeepsTheOldFileAsBak) {
     TestDb packed = OrdersDb(0);
     packed.AddRecord({" 1", "Kept one"}).AddRecord({" 3", "Kept two"});
     EXPECT_EQ(FileBytes(), packed.Bytes());
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 2");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 2");
     EXPECT_EQ(FieldText(kCustomer), "Kept one");
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(reporter.messages, Messages{});

@@ -58,7 +58,7 @@ protected:
         path = Create(form, base);
         ASSERT_TRUE(Start(path, picker));
         Show();
-        window->Input()->SetClock(FixedNow);
+        Input(*window)->SetClock(FixedNow);
         reporter.Clear();
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -67,7 +67,7 @@ protected:
     }
     // Types into a box of the page shown, after what it holds or in place of it.
     void Type(int slot, const QString& text, bool replace = false) {
-        FieldBox* box = window->Field(slot);
+        FieldBox* box = Field(*window, slot);
         ASSERT_FALSE(box->isHidden()) << "field " << slot;
         box->setFocus();
         if (replace) {
@@ -77,7 +77,7 @@ protected:
         }
         QTest::keyClicks(box, text);
     }
-    std::string Box(int slot) const { return FromQString(window->Field(slot)->Text()); }
+    std::string Box(int slot) const { return FromQString(Field(*window, slot)->Text()); }
     std::string FileBytes() const { return ReadFileBytes(path + ".Tbd"); }
     // Record k as stored in the file.
     std::string StoredRecord(long k) const {

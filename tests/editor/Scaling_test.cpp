@@ -70,17 +70,17 @@ TEST_F(ScaledWindow, FieldsKeepTheHeadersPlacesAndBannersStayBesideThem) {
         DBField def;
         if (db.GetFieldDef(f, def) == 0 || def.Page != 1) continue;
         const QRect place(def.Left, def.Top, def.Width, def.Height);
-        EXPECT_EQ(window->Dummy(f)->geometry(), place) << f;
+        EXPECT_EQ(Dummy(*window, f)->geometry(), place) << f;
         // The field's background fills its place in the picture, scaled: its corners are
         // inside the label's margin, where no text goes.
         const QRect device = ToDevice(place, dpr);
         EXPECT_EQ(image.pixelColor(device.left() + 1, device.bottom() - 1).rgb() & 0xFFFFFF,
-                  window->Dummy(f)->palette().color(QPalette::Window).rgb() & 0xFFFFFF)
+                  Dummy(*window, f)->palette().color(QPalette::Window).rgb() & 0xFFFFFF)
             << f;
     }
     // Each label banner's text is drawn on the row of the field beside it.
     for (int b = 1; b <= db.GetBannerCount(); ++b) {
-        QLabel* banner = window->Banner(b);
+        QLabel* banner = Banner(*window, b);
         if (banner->isHidden()) continue;
         const QRect ink = InkOf(image, ToDevice(banner->geometry(), dpr),
                                 banner->palette().color(QPalette::WindowText));
@@ -100,10 +100,10 @@ TEST_F(ScaledWindow, TextIsNotClipped) {
         EXPECT_LT(ink.bottom(), box.bottom() - margin * dpr + 1) << label->text().toStdString();
     };
     for (int b = 1; b <= db.GetBannerCount(); ++b)
-        if (!window->Banner(b)->isHidden()) expectWhole(window->Banner(b), 0);
+        if (!Banner(*window, b)->isHidden()) expectWhole(Banner(*window, b), 0);
     for (int f = 1; f <= db.GetFieldCount(); ++f)
-        if (!window->Dummy(f)->isHidden() && !window->Dummy(f)->text().isEmpty())
-            expectWhole(window->Dummy(f), 1);
+        if (!Dummy(*window, f)->isHidden() && !Dummy(*window, f)->text().isEmpty())
+            expectWhole(Dummy(*window, f), 1);
 }
 
 TEST_F(ScaledWindow, PicturesHaveADetailedVersionForTheScale) {

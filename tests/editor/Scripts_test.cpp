@@ -60,7 +60,7 @@ protected:
     }
     std::string Shown(const std::string& name) { return FieldText(db.FindField(name)); }
     void Type(const std::string& name, const std::string& text) {
-        window->Field(db.FindField(name))->setPlainText(ToQString(text));
+        Field(*window, db.FindField(name))->setPlainText(ToQString(text));
     }
 
     QString startDir = QDir::currentPath();

@@ -32,16 +32,16 @@ void ExpectNoDatabaseLook(frmEdit& w) {
     EXPECT_EQ(w.Form()->palette().color(QPalette::Window),
               QApplication::palette().color(QPalette::Button));
     for (int i = 1; i <= kMaxFields; ++i) {
-        EXPECT_TRUE(w.Field(i)->isHidden()) << i;
-        EXPECT_TRUE(w.Dummy(i)->isHidden()) << i;
-        EXPECT_TRUE(w.Banner(i)->isHidden()) << i;
+        EXPECT_TRUE(Field(w, i)->isHidden()) << i;
+        EXPECT_TRUE(Dummy(w, i)->isHidden()) << i;
+        EXPECT_TRUE(Banner(w, i)->isHidden()) << i;
     }
     EXPECT_FALSE(w.ActionsMenu()->menuAction()->isVisible());
-    EXPECT_FALSE(w.PageMenu()->menuAction()->isVisible());
+    EXPECT_FALSE(PageMenu(w)->menuAction()->isVisible());
     for (int n = 1; n <= kActionItems; ++n)
         EXPECT_EQ(w.ActionItem(n)->text(), QString());
-    EXPECT_TRUE(w.MenuItem(Command::Open)->isEnabled());
-    EXPECT_FALSE(w.MenuItem(Command::Close)->isEnabled());
+    EXPECT_TRUE(MenuItem(w, Command::Open)->isEnabled());
+    EXPECT_FALSE(MenuItem(w, Command::Close)->isEnabled());
 }
 
 TEST_F(EditorTest, StartsWithTheDatabaseNamedOnTheCommandLine) {
@@ -56,18 +56,18 @@ TEST_F(EditorTest, StartsWithTheDatabaseNamedOnTheCommandLine) {
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_EQ(window->CurPage(), 1);
     EXPECT_EQ(script.ran, std::vector<std::string>{"Start"});
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 3");
-    EXPECT_TRUE(window->RecordCaption()->isVisible());
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 3");
+    EXPECT_TRUE(RecordCaption(*window)->isVisible());
     EXPECT_EQ(window->Form()->mapTo(window.get(), QPoint(0, 0)).y(),
               window->menuBar()->height()); // the menu bar sits above the client area
 
     EXPECT_EQ(FieldText(kName), "Person 1");
-    EXPECT_TRUE(window->Dummy(kName)->isVisible());
-    EXPECT_TRUE(window->Dummy(kNotes)->isHidden()); // page 2
-    EXPECT_EQ(window->Banner(1)->text(), "Address card");
-    EXPECT_EQ(window->Banner(1)->pos(), QPoint(300, 40));
-    EXPECT_TRUE(window->Banner(1)->isVisible());
-    EXPECT_TRUE(window->Banner(7)->isHidden()); // page 2
+    EXPECT_TRUE(Dummy(*window, kName)->isVisible());
+    EXPECT_TRUE(Dummy(*window, kNotes)->isHidden()); // page 2
+    EXPECT_EQ(Banner(*window, 1)->text(), "Address card");
+    EXPECT_EQ(Banner(*window, 1)->pos(), QPoint(300, 40));
+    EXPECT_TRUE(Banner(*window, 1)->isVisible());
+    EXPECT_TRUE(Banner(*window, 7)->isHidden()); // page 2
 }
 
 TEST_F(EditorTest, TheQuoteRuleRemovesOneQuoteAtEachEndOnly) {
@@ -157,7 +157,7 @@ TEST_F(EditorTest, WhileEditingCtrlCAndCtrlXReachTheTextBox) {
     ASSERT_TRUE(Start(Create(ContactsDb())));
     Show();
     QTest::keyClick(window.get(), Qt::Key_F2);
-    FieldBox* name = window->Field(kName);
+    FieldBox* name = Field(*window, kName);
     ASSERT_TRUE(name->hasFocus());
     name->selectAll();
     QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);

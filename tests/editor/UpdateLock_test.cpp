@@ -89,7 +89,7 @@ TEST_F(RecordsTest, UpdateOfARecordThatAnotherCopysPackRenumberedIsRefused) {
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0].title, "WriteRecord");
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 1");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 1");
     EXPECT_EQ(FieldText(kCustomer), "Kept");
     EXPECT_EQ(FileBytes(), packed);
 }

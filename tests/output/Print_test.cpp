@@ -66,7 +66,7 @@ protected:
         device.probe = [this] {
             return "r" + std::to_string(db.GetRecordNo()) + "p" +
                    std::to_string(window->CurPage()) +
-                   (window->ToolbarButton(0)->isVisible() ? " toolbar" : "");
+                   (ToolbarButton(*window, ToolButton::Open)->isVisible() ? " toolbar" : "");
         };
     }
     frmPrint& NewPrintWindow(PrintDevice& printer) {
@@ -226,7 +226,7 @@ TEST_F(PrintTest, PrintsInOrderAndRestores) {
         EXPECT_EQ(device.steps, row.pages.empty() ? std::vector<std::string>{} : steps);
         EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(device.probe(), "r3p2 toolbar");
-        EXPECT_EQ(window->RecordCaption()->text(), " 3 / 3");
+        EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
         EXPECT_TRUE(reporter.messages.empty());
     }
 }
@@ -277,7 +277,7 @@ TEST_F(PrintTest, PrintCommandOpensThePrintWindow) {
         shown = qobject_cast<frmPrint*>(modal) != nullptr;
         modal->close();
     });
-    window->MenuItem(Command::Print)->trigger();
+    MenuItem(*window, Command::Print)->trigger();
     EXPECT_TRUE(shown);
 }
 
