@@ -152,7 +152,7 @@ TEST_F(EditorTest, AReadOnlyDatabaseBrowsesWithTheWritingCommandsOff) {
         const char browsing = writing.contains(row.name) ? '0' : row.twoPages[1];
         EXPECT_EQ(StateOf(row.item(*window), row.prop), browsing) << row.name;
     }
-    EXPECT_EQ(window->RecordCaption()->text(), " 1 / 3 read-only");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 3 read-only");
 }
 
 } // namespace
