@@ -11,7 +11,8 @@ set(tabulo_pch_qt <QApplication> <QDialog> <QKeyEvent> <QLabel> <QLineEdit> <QLi
     <QPainter> <QPlainTextEdit> <QPushButton> <QString> <QToolButton> <QWidget>)
 set(tabulo_pch_owner_source ${CMAKE_CURRENT_LIST_DIR}/PchOwner.cpp)
 
-if(TABULO_PCH AND CCACHE_PROGRAM AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+if(TABULO_PCH AND CCACHE_PROGRAM AND CMAKE_CXX_COMPILER_LAUNCHER STREQUAL CCACHE_PROGRAM
+   AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     # ccache caches a compile that uses a precompiled header only when it may ignore the
     # header's macros and time stamps, and when the preprocessor names the header instead
     # of pasting its contents (which would also make every cache miss parse Qt twice).
