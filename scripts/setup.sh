@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation python3 bc ccache
   libsqlite3-dev sqlite3 libpcre2-dev libcli11-dev nlohmann-json3-dev
-  poppler-utils desktop-file-utils appstream clang-format dpkg-dev file qt6-svg-dev
+  poppler-utils desktop-file-utils appstream clang-format dpkg-dev file qt6-svg-dev lintian
 )
 
 missing=()

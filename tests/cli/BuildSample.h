@@ -9,9 +9,11 @@
 namespace tabulo::cli {
 
 inline DatabaseImage BuildSample(const char* name) {
+    std::filesystem::path file = TABULO_SAMPLES_DIR;
+    file /= name;
+    file += ".json";
     std::string json;
-    EXPECT_TRUE(ReadWholeFile(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json", json))
-        << name;
+    EXPECT_TRUE(ReadWholeFile(file, json)) << name;
     BuildResult built = BuildDatabase(json, TABULO_SAMPLES_DIR);
     EXPECT_TRUE(built.ok) << name << ": " << built.error;
     return built.image;

@@ -82,6 +82,18 @@ const Planted kPlanted[] = {
          Rehead(b, db);
      },
      {"field 2 (B): characters 3 to 5 overlap field 1 (A), characters 1 to 4"}},
+    {"a field whose first character is the last of another",
+     [](std::string& b, test::TestDb& db) {
+         db.SetField(2, FieldAt(4, 3, "B"));
+         Rehead(b, db);
+     },
+     {"field 2 (B): characters 4 to 6 overlap field 1 (A), characters 1 to 4"}},
+    {"a field whose last character is the first of another",
+     [](std::string& b, test::TestDb& db) {
+         db.SetField(1, FieldAt(3, 4, "A")).SetField(2, FieldAt(1, 3, "B"));
+         Rehead(b, db);
+     },
+     {"field 2 (B): characters 1 to 3 overlap field 1 (A), characters 3 to 6"}},
     {"a field over the mark",
      [](std::string& b, test::TestDb& db) {
          db.SetField(1, FieldAt(0, 2, "A"));
@@ -135,6 +147,24 @@ TEST_P(Check, FindsThePlantedProblem) {
 INSTANTIATE_TEST_SUITE_P(Cli, Check, testing::ValuesIn(kPlanted), test::CaseName<Planted>);
 
 class CheckFile : public CliTest {};
+
+// Fields that touch without sharing a character, in either order in the record.
+TEST_F(CheckFile, AdjacentFieldsPass) {
+    const std::pair<DBField, DBField> layouts[] = {
+        {FieldAt(1, 4, "A"), FieldAt(5, 3, "B")},
+        {FieldAt(4, 4, "A"), FieldAt(1, 3, "B")},
+    };
+    for (const auto& [a, b] : layouts) {
+        test::TestDb db = Sound();
+        std::string bytes = db.Bytes();
+        db.SetField(1, a).SetField(2, b);
+        Rehead(bytes, db);
+        test::WriteFileBytes(File("Adjacent.Tbd"), bytes);
+        const test::CliResult r = Cli({"check", "Adjacent"});
+        EXPECT_EQ(r.out, "Adjacent.Tbd: no problems found (3 records)\n") << a.Offset;
+        EXPECT_EQ(r.status, 0);
+    }
+}
 
 TEST_F(CheckFile, SoundFilesPass) {
     Write(Sound(), "Sound");

@@ -16,9 +16,9 @@ class CliTest : public testing::Test {
 protected:
     // Builds samples/<name>.json into the folder as <name>.Tbd.
     void MakeSample(const std::string& name) {
-        ASSERT_EQ(MakeDatabase(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json",
-                               File(name + ".Tbd")),
-                  "");
+        std::string description = TABULO_SAMPLES_DIR;
+        description.append("/").append(name).append(".json");
+        ASSERT_EQ(MakeDatabase(description, File(name + ".Tbd")), "");
     }
     void Write(const test::TestDb& db, const std::string& name) { db.WriteTo(File(name + ".Tbd")); }
     std::string File(const std::string& name) const { return dir.File(name); }

@@ -180,6 +180,12 @@ TEST_F(PrintTest, ChecksRefuseWithMessageAndFocus) {
         {"1", "2", "3", "2", "1", false, "From page can be 1 to 2", "txtFrmP2P"},
         {"1", "2", "2", "1", "1", false, "To page can be 1 to 2", "txtToP2P"},
         {"1", "2", "1", "70000", "1", false, "To page can be 1 to 2", "txtToP2P"},
+        // Several inputs wrong at once: the first check in order speaks, the others wait.
+        {"0", "4", "0", "9", "0", true, "From must be > 0", "txtFrom"},
+        {"1", "4", "0", "9", "0", true, "To must be < 3", "txtTo"},
+        {"1", "2", "0", "9", "0", true, "Select Printer", "lstPrinter"},
+        {"1", "2", "0", "9", "0", false, "Copies can be 1 to 10", "txtCopies"},
+        {"1", "2", "0", "9", "1", false, "From page can be 1 to 2", "txtFrmP2P"},
     };
     Open(ContactsDb(3));
     for (const auto& row : rows) {

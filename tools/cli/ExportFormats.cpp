@@ -3,11 +3,30 @@
 #include "base/CodePage.h"
 #include "engine/CsvExport.h"
 
+#include <charconv>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 namespace tabulo::cli {
 
 namespace {
+
+// The two scans below look at every byte without stopping early: values are short, and a
+// loop without an exit compiles to a few wide instructions where a search calls memchr
+// once for each byte.
+bool IsAscii(std::string_view text) {
+    unsigned char bits = 0;
+    for (char c : text)
+        bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
+}
+
+bool NeedsQuotes(std::string_view value) {
+    bool special = false;
+    for (char c : value)
+        special |= c == ',' || c == '"' || c == '\r' || c == '\n';
+    return special;
+}
 
 class TabuloSink : public RecordSink {
 public:
@@ -61,7 +80,8 @@ public:
     bool Record(long recno, bool deleted, std::span<const std::string_view> values,
                 std::string&) override {
         std::string& out = out_.Buffer();
-        out += std::to_string(recno);
+        char digits[24];
+        out.append(digits, std::to_chars(digits, std::end(digits), recno).ptr);
         out += deleted ? ",1" : ",0";
         for (std::string_view value : values) {
             out += ',';
@@ -75,7 +95,9 @@ public:
     bool Finish(std::string&) override { return true; }
 
 private:
+    // ASCII reads the same in both encodings, so most values skip the conversion.
     void Append(std::string& out, std::string_view cp1252) {
+        if (encoding_ == Encoding::Cp1252 || IsAscii(cp1252)) return AppendCsvValue(out, cp1252);
         converted_.clear();
         AppendText(converted_, cp1252, encoding_);
         AppendCsvValue(out, converted_);
@@ -119,7 +141,7 @@ private:
 } // namespace
 
 void AppendCsvValue(std::string& out, std::string_view value) {
-    if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (!NeedsQuotes(value)) {
         out += value;
         return;
     }
