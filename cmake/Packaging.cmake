@@ -14,11 +14,12 @@ set(TABULO_RELEASE_DATE 2026-12-06)
 set(packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 set(packaging_out ${PROJECT_BINARY_DIR}/packaging)
 
-install(TARGETS tabulo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tabulo tabulo-designer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Desktop entry, file type and AppStream entry, named after the program's id so that the
 # desktop ties the running window to its entry.
 install(FILES ${packaging_dir}/${TABULO_APP_ID}.desktop
+              ${packaging_dir}/org.tabulo.TabuloDesigner.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging_dir}/tabulo-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${TABULO_APP_ID}.xml)
@@ -27,14 +28,18 @@ configure_file(${packaging_dir}/${TABULO_APP_ID}.metainfo.xml.in
 install(FILES ${packaging_out}/${TABULO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The man page, compressed as Debian keeps them.
-configure_file(${PROJECT_SOURCE_DIR}/docs/tabulo.1 ${packaging_out}/tabulo.1 @ONLY)
-add_custom_command(
-    OUTPUT ${packaging_out}/tabulo.1.gz
-    COMMAND gzip -9 -n -c ${packaging_out}/tabulo.1 > ${packaging_out}/tabulo.1.gz
-    DEPENDS ${packaging_out}/tabulo.1
-    COMMENT "Compressing the man page")
-install(FILES ${packaging_out}/tabulo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The man pages, compressed as Debian keeps them.
+set(man_pages)
+foreach(page tabulo tabulo-designer)
+    configure_file(${PROJECT_SOURCE_DIR}/docs/${page}.1 ${packaging_out}/${page}.1 @ONLY)
+    add_custom_command(
+        OUTPUT ${packaging_out}/${page}.1.gz
+        COMMAND gzip -9 -n -c ${packaging_out}/${page}.1 > ${packaging_out}/${page}.1.gz
+        DEPENDS ${packaging_out}/${page}.1
+        COMMENT "Compressing the man page of ${page}")
+    install(FILES ${packaging_out}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    list(APPEND man_pages ${packaging_out}/${page}.1.gz)
+endforeach()
 
 # The program icon: the SVG for the scalable folder, PNGs rendered from it for the
 # fixed sizes (2x screens pick the doubled ones).
@@ -56,7 +61,7 @@ foreach(size 16 22 24 32 48 64 128 256 512)
     install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-add_custom_target(desktop_files ALL DEPENDS ${icon_pngs} ${packaging_out}/tabulo.1.gz)
+add_custom_target(desktop_files ALL DEPENDS ${icon_pngs} ${man_pages})
 
 # The sample databases, built by the samples target.
 install(FILES ${PROJECT_BINARY_DIR}/samples/Contacts.Tbd ${PROJECT_BINARY_DIR}/samples/Cities.Tbd

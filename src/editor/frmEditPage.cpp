@@ -34,7 +34,7 @@ void frmEdit::ShowCurPage() {
         PageHeading(p)->setText(ToQString(db_.GetPageHeading(p)));
         PageHeading(p)->setVisible(p <= db_.GetPageCount());
     }
-    int first = form_->LayOutPage(db_, curPage_, mode_ == WindowMode::Editing);
+    int first = form_->LayOutPage(db_.Header(), curPage_, mode_ == WindowMode::Editing);
     Record2Form();
     form_->setEnabled(true);
     form_->setUpdatesEnabled(true);

@@ -1,0 +1,79 @@
+#pragma once
+// The designer's main window: the canvas with the properties beside it, the Script tab, the
+// menus (every command with a key) and the file commands. Messages and questions go through
+// the Reporter, files are chosen through Dialogs, so that the window can be driven headless.
+
+#include "designer/DesignDocument.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QTabWidget;
+
+namespace tabulo {
+class Dialogs;
+class Reporter;
+} // namespace tabulo
+
+namespace tabulo::designer {
+
+class DesignCanvas;
+class PropertiesPanel;
+class ScriptPage;
+
+class DesignerWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    DesignerWindow(Reporter& reporter, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    DesignDocument& Document() { return doc_; }
+    DesignCanvas* Canvas() const { return canvas_; }
+    ScriptPage* Script() const { return script_; }
+    PropertiesPanel* Properties() const { return properties_; }
+    // The menu command of that object name ("New", "Save", "AddField"...).
+    QAction* Command(const QString& name) const;
+
+    // The file commands; each returns true when it did what it was asked.
+    bool NewDesign();
+    bool OpenFile(const std::string& path);
+    bool Open();
+    bool Save();
+    bool SaveAs();
+    bool SaveTo(const std::string& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QAction* AddCommand(QMenu* menu, const QString& name, const QString& text,
+                        const QKeySequence& key, void (DesignerWindow::*slot)());
+    // True when there are no unsaved changes, or the user agrees to lose them.
+    bool MayDiscard();
+    void ShowTitle();
+    void Refuse(const std::string& text);
+
+    void AddField();
+    void AddBanner();
+    void AddLabel();
+    void DeleteSelected();
+    void DuplicateSelected();
+    void SelectAll();
+    void ToggleGrid();
+    void CheckScript();
+    void CallNew() { NewDesign(); }
+    void CallOpen() { Open(); }
+    void CallSave() { Save(); }
+    void CallSaveAs() { SaveAs(); }
+    void CallClose() { close(); }
+
+    Reporter& reporter_;
+    Dialogs& dialogs_;
+    DesignDocument doc_;
+    QTabWidget* tabs_;
+    DesignCanvas* canvas_;
+    PropertiesPanel* properties_;
+    ScriptPage* script_;
+};
+
+} // namespace tabulo::designer
