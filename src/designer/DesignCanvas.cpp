@@ -41,13 +41,13 @@ int PagesInUse(const design::Design& d) {
 } // namespace
 
 DesignCanvas::DesignCanvas(DesignDocument& doc, QWidget* parent)
-    : QWidget(parent), doc_(doc), tabs_(new QTabBar(this)), page_area_(new QWidget),
-      form_(new FormArea(page_area_)), surface_(new CanvasSurface(*this, doc, page_area_)) {
+    : QWidget(parent), doc_(doc), tabs_(new QTabBar(this)), pageArea_(new QWidget),
+      form_(new FormArea(pageArea_)), surface_(new CanvasSurface(*this, doc, pageArea_)) {
     tabs_->setObjectName(QStringLiteral("PageTabs"));
     tabs_->setAccessibleName(tr("Pages"));
     MakeInert(form_);
     auto* scroll = new QScrollArea(this);
-    scroll->setWidget(page_area_);
+    scroll->setWidget(pageArea_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -91,7 +91,7 @@ void DesignCanvas::Refresh() {
     const DBHeader header = doc_.Header();
     UpdateTabs();
     const QSize size(d.window.width / kTwipsPerFormPixel, d.window.height / kTwipsPerFormPixel);
-    page_area_->resize(size);
+    pageArea_->resize(size);
     form_->setGeometry(QRect(QPoint(), size));
     surface_->setGeometry(QRect(QPoint(), size));
     form_->SetBackground(ColorFromRgbLong(header.Window.BackColor));

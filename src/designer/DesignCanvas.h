@@ -52,7 +52,7 @@ private:
 
     DesignDocument& doc_;
     QTabBar* tabs_;
-    QWidget* page_area_;
+    QWidget* pageArea_;
     FormArea* form_;
     CanvasSurface* surface_;
     int page_ = 1;

@@ -1,7 +1,9 @@
 #include "designer/DesignEdits.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <tuple>
 
 namespace tabulo::designer {
 
@@ -57,6 +59,43 @@ Field& AppendField(Design& d, Field f) {
     if (d.fieldCount) d.fieldCount = std::max(*d.fieldCount, f.slot);
     d.fields.push_back(std::move(f));
     return d.fields.back();
+}
+
+void PlaceCorner(Design& d, const ItemRef& item, int left, int top) {
+    if (item.kind == ItemKind::Field) {
+        if (Field* f = FindField(d, item.slot)) std::tie(f->left, f->top) = std::pair(left, top);
+    } else if (Banner* b = FindBanner(d, item.slot)) {
+        std::tie(b->left, b->top) = std::pair(left, top);
+    }
+}
+
+// Equal gaps between the items along one axis, the first and the last staying where they are.
+void Spread(Design& d, const Places& places, bool across) {
+    if (places.size() < 3) return;
+    std::vector<std::pair<ItemRef, Box>> order(places.begin(), places.end());
+    auto start = [across](const Box& b) { return across ? b.left : b.top; };
+    auto extent = [across](const Box& b) { return across ? b.width : b.height; };
+    std::stable_sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+        return start(a.second) < start(b.second);
+    });
+    const Box& last = order.back().second;
+    const int first = start(order.front().second);
+    int room = start(last) + extent(last) - first;
+    for (const auto& [item, box] : order)
+        room -= extent(box);
+    // Item i starts after the items before it and i shares of the room; the last one ends
+    // where it did.
+    const int gaps = static_cast<int>(order.size()) - 1;
+    int taken = 0;
+    for (int i = 0; i <= gaps; ++i) {
+        const auto& [item, box] = order[i];
+        const int at = first + taken + room * i / gaps;
+        if (across)
+            PlaceCorner(d, item, at, box.top);
+        else
+            PlaceCorner(d, item, box.left, at);
+        taken += extent(box);
+    }
 }
 
 } // namespace
@@ -121,6 +160,51 @@ Design Removed(Design d, const Selection& items) {
     return d;
 }
 
+Design Arranged(Design d, const Places& places, Arrangement how) {
+    if (places.empty()) return d;
+    int least = INT_MAX, most = INT_MIN, widest = 0, tallest = 0;
+    for (const auto& [item, box] : places) {
+        const bool across = how == Arrangement::AlignLeft || how == Arrangement::AlignRight;
+        least = std::min(least, across ? box.left : box.top);
+        most = std::max(most, across ? box.Right() : box.Bottom());
+        if (item.kind == ItemKind::Field) {
+            widest = std::max(widest, box.width);
+            tallest = std::max(tallest, box.height);
+        }
+    }
+    if (how == Arrangement::SpreadAcross || how == Arrangement::SpreadDown) {
+        Spread(d, places, how == Arrangement::SpreadAcross);
+        return d;
+    }
+    for (const auto& [item, box] : places) {
+        switch (how) {
+        case Arrangement::AlignLeft:
+            PlaceCorner(d, item, least, box.top);
+            break;
+        case Arrangement::AlignRight:
+            PlaceCorner(d, item, most - box.width, box.top);
+            break;
+        case Arrangement::AlignTop:
+            PlaceCorner(d, item, box.left, least);
+            break;
+        case Arrangement::AlignBottom:
+            PlaceCorner(d, item, box.left, most - box.height);
+            break;
+        case Arrangement::SameWidth:
+            if (Field* f = item.kind == ItemKind::Field ? FindField(d, item.slot) : nullptr)
+                f->width = widest;
+            break;
+        case Arrangement::SameHeight:
+            if (Field* f = item.kind == ItemKind::Field ? FindField(d, item.slot) : nullptr)
+                f->height = tallest;
+            break;
+        default:
+            break;
+        }
+    }
+    return d;
+}
+
 ItemRef AddField(Design& d, int page, int left, int top) {
     Field f;
     f.name = NewFieldName(d, "FIELD");
@@ -152,24 +236,40 @@ ItemRef AddLabelFor(Design& d, int fieldSlot, int captionWidth) {
     return AddBanner(d, f->page, left, f->top, f->name);
 }
 
-Selection Duplicate(Design& d, const Selection& items) {
-    Selection copies;
+Clipping Copied(const Design& d, const Selection& items) {
+    Clipping clipping;
     for (const ItemRef& item : items) {
-        if (const Field* f = item.kind == ItemKind::Field ? FindField(d, item.slot) : nullptr) {
-            Field copy = *f;
-            copy.name = NewFieldName(d, f->name.substr(0, 28) + "_");
-            copy.left += kGridStep;
-            copy.top += kGridStep;
-            copies.insert({ItemKind::Field, AppendField(d, std::move(copy)).slot});
+        if (item.kind == ItemKind::Field) {
+            if (const Field* f = FindField(d, item.slot)) clipping.fields.push_back(*f);
         } else if (const Banner* b = FindBanner(d, item.slot)) {
-            const Banner original = *b;
-            const ItemRef added = AddBanner(d, original.page, original.left + kGridStep,
-                                            original.top + kGridStep, original.caption);
-            FindBanner(d, added.slot)->font = original.font;
-            copies.insert(added);
+            clipping.banners.push_back(*b);
         }
     }
-    return copies;
+    return clipping;
+}
+
+Selection Pasted(Design& d, const Clipping& clipping, int page, int dx, int dy) {
+    Selection added;
+    for (Field copy : clipping.fields) {
+        if (design::FieldNamed(d, copy.name))
+            copy.name = NewFieldName(d, copy.name.substr(0, 28) + "_");
+        copy.page = page == 0 ? copy.page : page;
+        copy.left = std::max(0, copy.left + dx);
+        copy.top = std::max(0, copy.top + dy);
+        added.insert({ItemKind::Field, AppendField(d, std::move(copy)).slot});
+    }
+    for (const Banner& original : clipping.banners) {
+        const ItemRef banner =
+            AddBanner(d, page == 0 ? original.page : page, std::max(0, original.left + dx),
+                      std::max(0, original.top + dy), original.caption);
+        FindBanner(d, banner.slot)->font = original.font;
+        added.insert(banner);
+    }
+    return added;
+}
+
+Selection Duplicate(Design& d, const Selection& items) {
+    return Pasted(d, Copied(d, items), 0, kGridStep, kGridStep);
 }
 
 } // namespace tabulo::designer

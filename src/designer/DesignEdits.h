@@ -6,6 +6,7 @@
 #include "design/Design.h"
 
 #include <compare>
+#include <map>
 #include <set>
 #include <string>
 
@@ -44,6 +45,29 @@ design::Design Resized(design::Design d, const Selection& items, int dw, int dh)
 // slots 1 to the number of banners in use.
 design::Design Removed(design::Design d, const Selection& items);
 
+// Where an item is drawn: a field's box, or the place a banner's caption takes on the form.
+struct Box {
+    int left = 0, top = 0, width = 0, height = 0;
+    int Right() const { return left + width; }
+    int Bottom() const { return top + height; }
+};
+using Places = std::map<ItemRef, Box>;
+
+enum class Arrangement {
+    AlignLeft,
+    AlignRight,
+    AlignTop,
+    AlignBottom,
+    SameWidth,    // of the widest field
+    SameHeight,   // of the tallest field
+    SpreadAcross, // equal gaps between the leftmost and the rightmost item
+    SpreadDown,   // equal gaps between the top and the bottom item
+};
+
+// Lines the items up or spreads them, from where they are drawn. Banners keep the size of
+// their caption; the sizes change only for fields.
+design::Design Arranged(design::Design d, const Places& places, Arrangement how);
+
 // Adds a field at a place of a page: the lowest free slot, a new name ("FIELD1", "FIELD2"...),
 // ten characters after the last field of the record.
 ItemRef AddField(design::Design& d, int page, int left, int top);
@@ -52,8 +76,18 @@ ItemRef AddBanner(design::Design& d, int page, int left, int top, const std::str
 // A banner with the field's name on its row, ending a few pixels left of the field;
 // `captionWidth` is the caption's width in pixels as the form will draw it.
 ItemRef AddLabelFor(design::Design& d, int fieldSlot, int captionWidth);
-// Copies of the items, each a grid step lower and to the right; the copies of fields get new
-// names and new characters at the end of the record. Returns the copies.
+// Items taken out of a design to be pasted (Cut, Copy).
+struct Clipping {
+    std::vector<design::Field> fields;
+    std::vector<design::Banner> banners;
+    bool empty() const { return fields.empty() && banners.empty(); }
+};
+Clipping Copied(const design::Design& d, const Selection& items);
+// Adds the clipped items to a page (0: each to its own page), moved by (dx, dy). A field
+// keeps its name unless the design has it already, and gets new characters at the end of
+// the record. Returns the added items.
+Selection Pasted(design::Design& d, const Clipping& clipping, int page, int dx, int dy);
+// Copies of the items on their own pages, a grid step lower and to the right.
 Selection Duplicate(design::Design& d, const Selection& items);
 
 } // namespace tabulo::designer

@@ -53,14 +53,14 @@ DesignerWindow::DesignerWindow(Reporter& reporter, Dialogs& dialogs, QWidget* pa
     tabs_->addTab(script_, tr("&Script"));
     setCentralWidget(tabs_);
     BuildMenus();
-    connect(&doc_, &DesignDocument::FileChanged, this, &DesignerWindow::ShowTitle);
+    connect(&doc_, &DesignDocument::FileChanged, this, [this] { ShowTitle(); });
     ShowTitle();
     resize(1100, 700);
 }
 
 QAction* DesignerWindow::AddCommand(QMenu* menu, const QString& name, const QString& text,
-                                    const QKeySequence& key, void (DesignerWindow::*slot)()) {
-    QAction* action = menu->addAction(text, this, slot);
+                                    const QKeySequence& key, const std::function<void()>& run) {
+    QAction* action = menu->addAction(text, this, run);
     action->setObjectName(name);
     action->setShortcut(key);
     return action;
@@ -68,13 +68,13 @@ QAction* DesignerWindow::AddCommand(QMenu* menu, const QString& name, const QStr
 
 void DesignerWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    AddCommand(file, "New", tr("&New"), QKeySequence::New, &DesignerWindow::CallNew);
-    AddCommand(file, "Open", tr("&Open..."), QKeySequence::Open, &DesignerWindow::CallOpen);
-    AddCommand(file, "Save", tr("&Save"), QKeySequence::Save, &DesignerWindow::CallSave);
+    AddCommand(file, "New", tr("&New"), QKeySequence::New, [this] { NewDesign(); });
+    AddCommand(file, "Open", tr("&Open..."), QKeySequence::Open, [this] { Open(); });
+    AddCommand(file, "Save", tr("&Save"), QKeySequence::Save, [this] { Save(); });
     AddCommand(file, "SaveAs", tr("Save &As..."), QKeySequence(tr("Ctrl+Shift+S")),
-               &DesignerWindow::CallSaveAs);
+               [this] { SaveAs(); });
     file->addSeparator();
-    AddCommand(file, "Quit", tr("&Quit"), QKeySequence(tr("Ctrl+Q")), &DesignerWindow::CallClose);
+    AddCommand(file, "Quit", tr("&Quit"), QKeySequence(tr("Ctrl+Q")), [this] { close(); });
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     QAction* undo = doc_.UndoStack()->createUndoAction(this, tr("&Undo"));
@@ -86,30 +86,54 @@ void DesignerWindow::BuildMenus() {
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    AddCommand(edit, "Delete", tr("&Delete"), QKeySequence::Delete,
-               &DesignerWindow::DeleteSelected);
+    AddCommand(edit, "Cut", tr("Cu&t"), QKeySequence::Cut, [this] { CutSelected(); });
+    AddCommand(edit, "Copy", tr("&Copy"), QKeySequence::Copy, [this] { CopySelected(); });
+    AddCommand(edit, "Paste", tr("&Paste"), QKeySequence::Paste, [this] { Paste(); });
+    AddCommand(edit, "Delete", tr("&Delete"), QKeySequence::Delete, [this] { DeleteSelected(); });
     AddCommand(edit, "Duplicate", tr("D&uplicate"), QKeySequence(tr("Ctrl+D")),
-               &DesignerWindow::DuplicateSelected);
+               [this] { DuplicateSelected(); });
     AddCommand(edit, "SelectAll", tr("Select &All"), QKeySequence::SelectAll,
-               &DesignerWindow::SelectAll);
+               [this] { SelectAll(); });
 
     QMenu* insert = menuBar()->addMenu(tr("&Insert"));
     AddCommand(insert, "AddField", tr("&Field"), QKeySequence(tr("Ctrl+Shift+F")),
-               &DesignerWindow::AddField);
+               [this] { AddField(); });
     AddCommand(insert, "AddBanner", tr("&Banner"), QKeySequence(tr("Ctrl+Shift+B")),
-               &DesignerWindow::AddBanner);
+               [this] { AddBanner(); });
     AddCommand(insert, "AddLabel", tr("&Label for This Field"), QKeySequence(tr("Ctrl+Shift+L")),
-               &DesignerWindow::AddLabel);
+               [this] { AddLabel(); });
+
+    QMenu* arrange = menuBar()->addMenu(tr("&Arrange"));
+    const struct {
+        const char* name;
+        const char* text;
+        const char* key;
+        Arrangement how;
+    } arrangements[] = {
+        {"AlignLeft", "Align &Left", "Ctrl+Alt+Left", Arrangement::AlignLeft},
+        {"AlignRight", "Align &Right", "Ctrl+Alt+Right", Arrangement::AlignRight},
+        {"AlignTop", "Align &Top", "Ctrl+Alt+Up", Arrangement::AlignTop},
+        {"AlignBottom", "Align &Bottom", "Ctrl+Alt+Down", Arrangement::AlignBottom},
+        {"SameWidth", "Same &Width", "Ctrl+Alt+W", Arrangement::SameWidth},
+        {"SameHeight", "Same &Height", "Ctrl+Alt+H", Arrangement::SameHeight},
+        {"SpreadAcross", "Spread &Across", "Ctrl+Alt+A", Arrangement::SpreadAcross},
+        {"SpreadDown", "Spread &Down", "Ctrl+Alt+D", Arrangement::SpreadDown},
+    };
+    for (const auto& a : arrangements) {
+        const Arrangement how = a.how;
+        AddCommand(arrange, a.name, tr(a.text), QKeySequence(tr(a.key)),
+                   [this, how] { Arrange(how); });
+    }
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     QAction* grid = AddCommand(view, "SnapToGrid", tr("Snap to &Grid"), QKeySequence(tr("Ctrl+G")),
-                               &DesignerWindow::ToggleGrid);
+                               [this] { ToggleGrid(); });
     grid->setCheckable(true);
     grid->setChecked(canvas_->SnapsToGrid());
 
     QMenu* script = menuBar()->addMenu(tr("S&cript"));
     AddCommand(script, "CheckScript", tr("&Check Script"), QKeySequence(tr("F7")),
-               &DesignerWindow::CheckScript);
+               [this] { CheckScript(); });
 }
 
 QAction* DesignerWindow::Command(const QString& name) const {
@@ -233,11 +257,43 @@ void DesignerWindow::DeleteSelected() {
     doc_.Apply(Removed(doc_.Current(), removed), tr("Delete"));
 }
 
+void DesignerWindow::CopySelected() {
+    if (canvas_->Selected().empty()) return;
+    clipboard_ = Copied(doc_.Current(), canvas_->Selected());
+    pasteShift_ = kGridStep;
+}
+
+void DesignerWindow::CutSelected() {
+    if (canvas_->Selected().empty()) return;
+    clipboard_ = Copied(doc_.Current(), canvas_->Selected());
+    pasteShift_ = 0;
+    DeleteSelected();
+}
+
+// The items go to the page shown.
+void DesignerWindow::Paste() {
+    if (clipboard_.empty()) return;
+    design::Design d = doc_.Current();
+    const Selection added = Pasted(d, clipboard_, canvas_->Page(), pasteShift_, pasteShift_);
+    if (!doc_.Apply(d, tr("Paste")).empty()) return;
+    pasteShift_ += kGridStep;
+    canvas_->Select(added);
+}
+
 void DesignerWindow::DuplicateSelected() {
     if (canvas_->Selected().empty()) return;
     design::Design d = doc_.Current();
     const Selection copies = Duplicate(d, canvas_->Selected());
     if (doc_.Apply(d, tr("Duplicate")).empty()) canvas_->Select(copies);
+}
+
+void DesignerWindow::Arrange(Arrangement how) {
+    Places places;
+    for (const ItemRef& item : canvas_->Selected()) {
+        const QRect place = canvas_->PlaceOf(item);
+        places[item] = {place.left(), place.top(), place.width(), place.height()};
+    }
+    if (places.size() >= 2) doc_.Apply(Arranged(doc_.Current(), places, how), tr("Arrange"));
 }
 
 void DesignerWindow::SelectAll() {

@@ -4,8 +4,10 @@
 // the Reporter, files are chosen through Dialogs, so that the window can be driven headless.
 
 #include "designer/DesignDocument.h"
+#include "designer/DesignEdits.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QTabWidget;
@@ -47,7 +49,7 @@ protected:
 private:
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const QString& name, const QString& text,
-                        const QKeySequence& key, void (DesignerWindow::*slot)());
+                        const QKeySequence& key, const std::function<void()>& run);
     // True when there are no unsaved changes, or the user agrees to lose them.
     bool MayDiscard();
     void ShowTitle();
@@ -57,15 +59,14 @@ private:
     void AddBanner();
     void AddLabel();
     void DeleteSelected();
+    void CopySelected();
+    void CutSelected();
+    void Paste();
     void DuplicateSelected();
     void SelectAll();
     void ToggleGrid();
     void CheckScript();
-    void CallNew() { NewDesign(); }
-    void CallOpen() { Open(); }
-    void CallSave() { Save(); }
-    void CallSaveAs() { SaveAs(); }
-    void CallClose() { close(); }
+    void Arrange(Arrangement how);
 
     Reporter& reporter_;
     Dialogs& dialogs_;
@@ -74,6 +75,10 @@ private:
     DesignCanvas* canvas_;
     PropertiesPanel* properties_;
     ScriptPage* script_;
+    Clipping clipboard_;
+    // How far the next paste goes from where the items were copied: pastes over their
+    // originals go a grid step further each time, so that each can be seen and picked.
+    int pasteShift_ = 0;
 };
 
 } // namespace tabulo::designer

@@ -2,6 +2,8 @@
 
 #include "vbscript/ScriptEngine.h"
 
+#include <regex>
+
 namespace tabulo::designer {
 
 namespace {
@@ -34,6 +36,18 @@ ScriptCheckResult CheckScript(std::string_view script) {
     result.line = engine.Error().line;
     result.column = engine.Error().column;
     return result;
+}
+
+std::vector<std::string> ScriptProcedures(std::string_view script) {
+    static const std::regex kHeading(
+        R"(^[ \t]*(?:(?:Public|Private)[ \t]+)?(?:Sub|Function)[ \t]+([A-Za-z]\w*))",
+        std::regex::icase | std::regex::multiline);
+    std::vector<std::string> names;
+    const std::string text(script);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), kHeading);
+         it != std::sregex_iterator(); ++it)
+        names.push_back((*it)[1].str());
+    return names;
 }
 
 } // namespace tabulo::designer

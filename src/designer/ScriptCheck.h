@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tabulo::designer {
 
@@ -16,5 +17,8 @@ struct ScriptCheckResult {
 };
 
 ScriptCheckResult CheckScript(std::string_view script);
+
+// The names of the script's Sub and Function procedures, in the order they are written.
+std::vector<std::string> ScriptProcedures(std::string_view script);
 
 } // namespace tabulo::designer

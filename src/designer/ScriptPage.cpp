@@ -87,10 +87,12 @@ void CodeEditor::PaintLineNumbers(QPaintEvent* event) {
 
 ScriptPage::ScriptPage(DesignDocument& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), editor_(new CodeEditor(this)), count_(new QLabel(this)),
-      message_(new QLabel(this)) {
+      procedures_(new QLabel(this)), message_(new QLabel(this)) {
     editor_->setObjectName(QStringLiteral("ScriptEditor"));
     editor_->setAccessibleName(tr("Script"));
     count_->setObjectName(QStringLiteral("ScriptCount"));
+    procedures_->setObjectName(QStringLiteral("ScriptProcedures"));
+    procedures_->setWordWrap(true);
     message_->setObjectName(QStringLiteral("ScriptMessage"));
     message_->setWordWrap(true);
     auto* check = new QPushButton(tr("&Check"), this);
@@ -103,6 +105,7 @@ ScriptPage::ScriptPage(DesignDocument& doc, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(editor_, 1);
     layout->addLayout(bar);
+    layout->addWidget(procedures_);
     layout->addWidget(message_);
     connect(editor_, &QPlainTextEdit::textChanged, this, &ScriptPage::TakeEditedScript);
     connect(&doc_, &DesignDocument::Changed, this, &ScriptPage::ShowDesignScript);
@@ -118,6 +121,23 @@ void ScriptPage::ShowDesignScript() {
         editor_->setPlainText(ShownScript(script));
     }
     count_->setText(tr("%1 of %2 characters").arg(script.size()).arg(kScriptSize));
+    ShowProcedures(script);
+}
+
+// Tabulo runs "Start" when the database opens and "Update" before a record is saved.
+void ScriptPage::ShowProcedures(const std::string& script) {
+    const std::vector<std::string> names = ScriptProcedures(script);
+    QStringList shown;
+    for (const std::string& name : names)
+        shown << ToQString(name);
+    QString text =
+        tr("Procedures: %1").arg(shown.isEmpty() ? tr("none") : shown.join(QStringLiteral(", ")));
+    for (const char* name : {"Start", "Update"}) {
+        const QLatin1String needed(name);
+        if (!shown.contains(needed, Qt::CaseInsensitive))
+            text += QStringLiteral(". ") + tr("There is no \"%1\" procedure").arg(needed);
+    }
+    procedures_->setText(text);
 }
 
 void ScriptPage::TakeEditedScript() {
@@ -127,6 +147,7 @@ void ScriptPage::TakeEditedScript() {
     const std::vector<design::DesignProblem> problems =
         doc_.Apply(after, tr("Typing in the script"), kScriptTyping);
     count_->setText(tr("%1 of %2 characters").arg(script.size()).arg(kScriptSize));
+    ShowProcedures(script);
     message_->setText(problems.empty() ? QString() : ToQString(problems.front().Text()));
 }
 

@@ -38,10 +38,12 @@ public:
 private:
     void ShowDesignScript();
     void TakeEditedScript();
+    void ShowProcedures(const std::string& script);
 
     DesignDocument& doc_;
     CodeEditor* editor_;
     QLabel* count_;
+    QLabel* procedures_;
     QLabel* message_;
 };
 

@@ -134,6 +134,32 @@ TEST_F(DesignerTest, DeleteRemovesTheSelectionAndUndoBringsItBack) {
     EXPECT_EQ(Doc().Current(), TwoFieldDesign());
 }
 
+TEST_F(DesignerTest, AlignLeftUsesTheDrawnPlaces) {
+    window->Canvas()->Select({kName, kCityLabel});
+    Run("AlignLeft");
+    EXPECT_EQ(FieldOf(1).left, 10);
+    Run("AlignRight");
+    const QRect label = window->Canvas()->PlaceOf(kCityLabel);
+    EXPECT_EQ(label.left() + label.width(), 130) << "the caption's drawn width counts";
+    EXPECT_EQ(Doc().UndoStack()->count(), 2);
+}
+
+TEST_F(DesignerTest, CutAndPasteMovesItemsToAnotherPage) {
+    window->Canvas()->Select({kCity, kCityLabel});
+    Run("Cut");
+    EXPECT_EQ(Doc().Current().fields.size(), 1u);
+    window->Canvas()->SetPage(2);
+    Run("Paste");
+    const design::Field& city = *design::FieldNamed(Doc().Current(), "CITY");
+    EXPECT_EQ(city.page, 2);
+    EXPECT_EQ(QPoint(city.left, city.top), QPoint(100, 70)) << "cut items paste where they were";
+    EXPECT_EQ(window->Canvas()->Selected().size(), 2u);
+    Run("Copy");
+    Run("Paste");
+    EXPECT_EQ(design::FieldNamed(Doc().Current(), "CITY_1")->left, 105)
+        << "a copy goes a grid step away";
+}
+
 TEST_F(DesignerTest, CanvasItemsAreNamedForScreenReaders) {
     const FormArea* form = window->Canvas()->Form();
     EXPECT_EQ(form->Field(1)->accessibleName(), "NAME");

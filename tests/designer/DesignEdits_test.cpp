@@ -6,6 +6,7 @@
 #include "designer/DesignEdits.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tabulo::designer {
 namespace {
@@ -116,6 +117,86 @@ TEST(DesignerEdits, DuplicatesAreNewItemsOneGridStepAway) {
     EXPECT_EQ(copy.left, 105);
     EXPECT_EQ(copy.offset, 31);
     EXPECT_EQ(FindBanner(d, 3)->caption, "Name");
+    EXPECT_TRUE(design::Validate(d).empty());
+}
+
+// Three fields and a banner in a loose row: A (10, 40, 50 x 20), B (100, 45, 80 x 21),
+// C (300, 38, 60 x 30), banner (5, 90, caption 40 x 16).
+struct ArrangeCase {
+    const char* what;
+    Arrangement how;
+    std::vector<Box> after; // A, B, C, banner
+};
+
+class ArrangeTest : public testing::TestWithParam<ArrangeCase> {};
+
+TEST_P(ArrangeTest, LinesUpOrSpreadsFromTheDrawnPlaces) {
+    Design d = BlankDesign();
+    d.fields.push_back({1, {}, 1, "A", 1, 10, 40, 50, 20, 1, 1, ""});
+    d.fields.push_back({2, {}, 2, "B", 1, 100, 45, 80, 21, 1, 2, ""});
+    d.fields.push_back({3, {}, 3, "C", 1, 300, 38, 60, 30, 1, 3, ""});
+    d.banners.push_back({1, 1, 5, 90, "Note", {}});
+    const Places places = {{{ItemKind::Field, 1}, {10, 40, 50, 20}},
+                           {{ItemKind::Field, 2}, {100, 45, 80, 21}},
+                           {{ItemKind::Field, 3}, {300, 38, 60, 30}},
+                           {{ItemKind::Banner, 1}, {5, 90, 40, 16}}};
+    const Design out = Arranged(d, places, GetParam().how);
+    std::vector<Box> got;
+    for (const design::Field& f : out.fields)
+        got.push_back({f.left, f.top, f.width, f.height});
+    got.push_back({out.banners[0].left, out.banners[0].top, 40, 16});
+    ASSERT_EQ(got.size(), GetParam().after.size());
+    for (size_t i = 0; i < got.size(); ++i) {
+        const Box& want = GetParam().after[i];
+        EXPECT_EQ(std::tie(got[i].left, got[i].top, got[i].width, got[i].height),
+                  std::tie(want.left, want.top, want.width, want.height))
+            << "item " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designer, ArrangeTest,
+    testing::Values(
+        ArrangeCase{"align left",
+                    Arrangement::AlignLeft,
+                    {{5, 40, 50, 20}, {5, 45, 80, 21}, {5, 38, 60, 30}, {5, 90, 40, 16}}},
+        ArrangeCase{"align right",
+                    Arrangement::AlignRight,
+                    {{310, 40, 50, 20}, {280, 45, 80, 21}, {300, 38, 60, 30}, {320, 90, 40, 16}}},
+        ArrangeCase{"align top",
+                    Arrangement::AlignTop,
+                    {{10, 38, 50, 20}, {100, 38, 80, 21}, {300, 38, 60, 30}, {5, 38, 40, 16}}},
+        ArrangeCase{"align bottom",
+                    Arrangement::AlignBottom,
+                    {{10, 86, 50, 20}, {100, 85, 80, 21}, {300, 76, 60, 30}, {5, 90, 40, 16}}},
+        ArrangeCase{"same width of the widest field",
+                    Arrangement::SameWidth,
+                    {{10, 40, 80, 20}, {100, 45, 80, 21}, {300, 38, 80, 30}, {5, 90, 40, 16}}},
+        ArrangeCase{"same height of the tallest field",
+                    Arrangement::SameHeight,
+                    {{10, 40, 50, 30}, {100, 45, 80, 30}, {300, 38, 60, 30}, {5, 90, 40, 16}}},
+        // From 5 to 360: 355 pixels, 230 taken, 125 over three gaps: 41, 42, 42.
+        ArrangeCase{"spread across",
+                    Arrangement::SpreadAcross,
+                    {{86, 40, 50, 20}, {178, 45, 80, 21}, {300, 38, 60, 30}, {5, 90, 40, 16}}},
+        // From 38 to 106: 68 pixels, 87 taken: the gaps are -6, -6, -7.
+        ArrangeCase{"spread down",
+                    Arrangement::SpreadDown,
+                    {{10, 62, 50, 20}, {100, 76, 80, 21}, {300, 38, 60, 30}, {5, 90, 40, 16}}}),
+    test::CaseName<ArrangeCase>);
+
+TEST(DesignerEdits, PastedFieldsKeepFreeNamesAndGetNewCharacters) {
+    Design d = Sample();
+    const Clipping clipping = Copied(d, {kCity, kNameLabel});
+    d = Removed(d, {kCity});
+    const Selection pasted = Pasted(d, clipping, 2, 0, 0);
+    const design::Field& city = *FindField(d, pasted.begin()->slot);
+    EXPECT_EQ(city.name, "CITY") << "the cut field's name is free again";
+    EXPECT_EQ(city.page, 2);
+    EXPECT_EQ(city.offset, 21);
+    const Selection again = Pasted(d, clipping, 2, 5, 5);
+    EXPECT_EQ(FindField(d, again.begin()->slot)->name, "CITY_1");
+    EXPECT_EQ(FindBanner(d, std::prev(again.end())->slot)->left, 15);
     EXPECT_TRUE(design::Validate(d).empty());
 }
 

@@ -61,6 +61,19 @@ TEST_F(DesignerTest, TypingIsOneStepOfUndoAndStoredWithCrLf) {
               QString::fromLatin1(kDefaultScript.data()).replace("\r\n", "\n"));
 }
 
+TEST_F(DesignerTest, TheProceduresAreListedAndAMissingOneIsNoted) {
+    CodeEditor* editor = window->Script()->Editor();
+    const auto* procedures = window->Script()->findChild<QLabel*>("ScriptProcedures");
+    EXPECT_EQ(procedures->text(), "Procedures: Start, Update");
+    editor->setPlainText(
+        "Private Function Twice(x)\n  Twice = 2 * x\nEnd Function\nsub start\nEnd Sub");
+    EXPECT_EQ(procedures->text(), "Procedures: Twice, start. There is no \"Update\" procedure");
+    editor->setPlainText("' Sub Start\n");
+    EXPECT_EQ(
+        procedures->text(),
+        "Procedures: none. There is no \"Start\" procedure. There is no \"Update\" procedure");
+}
+
 TEST_F(DesignerTest, AScriptPastTheLimitIsNotTaken) {
     window->Script()->Editor()->setPlainText(QString(4001, QChar('x')));
     EXPECT_EQ(Doc().Current().script, kDefaultScript);
