@@ -38,6 +38,7 @@ void DesignDocument::Reset(design::Design design, std::string path, FileKind kin
     path_ = std::move(path);
     kind_ = kind;
     recordCount_ = recordCount;
+    saved_ = design;
     Set(design);
     emit FileChanged();
 }
@@ -45,6 +46,7 @@ void DesignDocument::Reset(design::Design design, std::string path, FileKind kin
 void DesignDocument::MarkSaved(std::string path, FileKind kind) {
     path_ = std::move(path);
     kind_ = kind;
+    saved_ = design_;
     undo_.setClean();
     emit FileChanged();
 }

@@ -21,6 +21,8 @@ public:
     explicit DesignDocument(QObject* parent = nullptr);
 
     const design::Design& Current() const { return design_; }
+    // The design as the file holds it: as opened or last saved.
+    const design::Design& Saved() const { return saved_; }
     // The header the design gives, with the record count of the opened database.
     DBHeader Header() const { return design::HeaderFromDesign(design_, recordCount_); }
     QUndoStack* UndoStack() { return &undo_; }
@@ -52,6 +54,7 @@ private:
     void Set(const design::Design& design);
 
     design::Design design_;
+    design::Design saved_;
     QUndoStack undo_;
     std::string path_;
     FileKind kind_ = FileKind::None;

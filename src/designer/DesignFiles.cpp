@@ -4,10 +4,13 @@
 #include "design/DesignRules.h"
 #include "engine/DbFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
+#include <vector>
 
 namespace tabulo::designer {
 
@@ -63,6 +66,37 @@ OpenedDesign ReadDescription(const std::string& path) {
     return opened;
 }
 
+// The characters of each field slot, and the record length.
+bool SameRecordLayout(const design::Design& a, const design::Design& b) {
+    auto layout = [](const design::Design& d) {
+        std::vector<std::tuple<int, int, int>> spans;
+        for (const design::Field& f : d.fields)
+            spans.emplace_back(f.slot, f.offset, f.length);
+        std::sort(spans.begin(), spans.end());
+        return std::pair(design::RecordLengthOf(d), spans);
+    };
+    return layout(a) == layout(b);
+}
+
+// Copies the records of `from` after the header of `to`; returns how many, or -1.
+long CopyRecords(const std::string& from, int recordLength, DbFile& to) {
+    std::unique_ptr<DbFile> in = DbFile::Open(from);
+    if (!in) return -1;
+    uint8_t head[kHeaderSize];
+    if (in->ReadAt(0, head, sizeof head) != kHeaderSize) return -1;
+    const long count = std::max<int32_t>(0, DecodeHeader(head).RecordCount);
+    const int64_t total = int64_t(count) * recordLength;
+    std::vector<char> chunk(1 << 20);
+    for (int64_t done = 0; done < total;) {
+        const size_t want = static_cast<size_t>(std::min<int64_t>(total - done, chunk.size()));
+        if (in->ReadAt(kHeaderSize + done, chunk.data(), want) != long(want) ||
+            !to.WriteAt(kHeaderSize + done, chunk.data(), want))
+            return -1;
+        done += static_cast<int64_t>(want);
+    }
+    return count;
+}
+
 } // namespace
 
 FileKind KindOfName(const std::string& path) {
@@ -90,6 +124,23 @@ std::string WriteNewDatabase(const std::string& path, const design::Design& d) {
         DbFile::Remove(work);
         return error;
     }
+    return {};
+}
+
+std::string WriteTrialCopy(const std::string& original, const design::Design& opened,
+                           const design::Design& d, const std::string& to) {
+    if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
+    std::unique_ptr<DbFile> file = DbFile::Create(to);
+    if (!file) return "cannot write \"" + to + "\": " + Reason();
+    long count = 0;
+    if (!original.empty() && SameRecordLayout(opened, d)) {
+        count = CopyRecords(original, design::RecordLengthOf(d), *file);
+        if (count < 0) return "cannot copy the records of \"" + original + "\": " + Reason();
+    }
+    const std::string header =
+        EncodeHeader(design::HeaderFromDesign(d, static_cast<int32_t>(count)));
+    if (!file->WriteAt(0, header.data(), header.size()) || !file->Close())
+        return "cannot write \"" + to + "\": " + Reason();
     return {};
 }
 

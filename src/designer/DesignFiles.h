@@ -28,6 +28,12 @@ OpenedDesign ReadDesignFile(const std::string& path);
 // Writes the design as a database with no records: under a work name first, flushed, then
 // renamed to `path`. Refuses to replace an existing file, which may hold records.
 std::string WriteNewDatabase(const std::string& path, const design::Design& d);
+// A copy of a database under a new design, to try the form before it is saved: the records
+// come along when the design keeps their layout (the record length and each field's
+// characters), otherwise the copy has none. `original` may be empty (a design not saved
+// yet). Replaces `to`.
+std::string WriteTrialCopy(const std::string& original, const design::Design& opened,
+                           const design::Design& d, const std::string& to);
 // Writes (or replaces) the JSON description.
 std::string WriteDescription(const std::string& path, const design::Design& d);
 

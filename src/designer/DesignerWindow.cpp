@@ -10,10 +10,13 @@
 #include "engine/Reporter.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
@@ -39,7 +42,10 @@ DesignerWindow::DesignerWindow(Reporter& reporter, Dialogs& dialogs, QWidget* pa
     : QMainWindow(parent), reporter_(reporter), dialogs_(dialogs), doc_(this),
       tabs_(new QTabWidget(this)), canvas_(new DesignCanvas(doc_, this)),
       properties_(new PropertiesPanel(doc_, *canvas_, dialogs_, this)),
-      script_(new ScriptPage(doc_, this)) {
+      script_(new ScriptPage(doc_, this)),
+      launcher_([](const QString& program, const QStringList& arguments) {
+          return QProcess::startDetached(program, arguments);
+      }) {
     setObjectName(QStringLiteral("DesignerWindow"));
     auto* side = new QScrollArea;
     side->setWidget(properties_);
@@ -73,6 +79,8 @@ void DesignerWindow::BuildMenus() {
     AddCommand(file, "Save", tr("&Save"), QKeySequence::Save, [this] { Save(); });
     AddCommand(file, "SaveAs", tr("Save &As..."), QKeySequence(tr("Ctrl+Shift+S")),
                [this] { SaveAs(); });
+    file->addSeparator();
+    AddCommand(file, "Try", tr("&Try in Tabulo"), QKeySequence(tr("F5")), [this] { TryDesign(); });
     file->addSeparator();
     AddCommand(file, "Quit", tr("&Quit"), QKeySequence(tr("Ctrl+Q")), [this] { close(); });
 
@@ -213,6 +221,25 @@ bool DesignerWindow::SaveTo(const std::string& path) {
     }
     doc_.MarkSaved(path, kind);
     return true;
+}
+
+bool DesignerWindow::TryDesign() {
+    if (!trialDir_) trialDir_ = std::make_unique<QTemporaryDir>();
+    const std::string name =
+        doc_.Path().empty()
+            ? "Untitled.Tbd"
+            : FromQString(QFileInfo(ToQString(doc_.Path())).completeBaseName()) + ".Tbd";
+    const std::string copy = QFile::encodeName(trialDir_->filePath(ToQString(name))).toStdString();
+    const std::string original = doc_.Kind() == FileKind::Database ? doc_.Path() : std::string();
+    if (std::string error = WriteTrialCopy(original, doc_.Saved(), doc_.Current(), copy);
+        !error.empty()) {
+        Refuse(error);
+        return false;
+    }
+    const QString tabulo = QCoreApplication::applicationDirPath() + QStringLiteral("/tabulo");
+    if (launcher_(tabulo, {QFile::decodeName(copy.c_str())})) return true;
+    Refuse("cannot start \"" + FromQString(tabulo) + "\"");
+    return false;
 }
 
 void DesignerWindow::closeEvent(QCloseEvent* event) {

@@ -7,7 +7,9 @@
 #include "designer/DesignEdits.h"
 
 #include <QMainWindow>
+#include <QTemporaryDir>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QTabWidget;
@@ -42,6 +44,13 @@ public:
     bool Save();
     bool SaveAs();
     bool SaveTo(const std::string& path);
+    // Opens the design in Tabulo on a temporary copy of the database, with its records when
+    // their layout is unchanged, so that the form can be used before it is saved.
+    bool TryDesign();
+
+    // Starts a program without waiting for it; tests put in a recorder.
+    using Launcher = std::function<bool(const QString& program, const QStringList& arguments)>;
+    void SetLauncher(Launcher launcher) { launcher_ = std::move(launcher); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +84,8 @@ private:
     DesignCanvas* canvas_;
     PropertiesPanel* properties_;
     ScriptPage* script_;
+    Launcher launcher_;
+    std::unique_ptr<QTemporaryDir> trialDir_; // removed with the window
     Clipping clipboard_;
     // How far the next paste goes from where the items were copied: pastes over their
     // originals go a grid step further each time, so that each can be seen and picked.

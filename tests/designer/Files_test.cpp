@@ -2,10 +2,12 @@
 // the question before unsaved changes are dropped.
 
 #include "DesignerFixture.h"
+#include "NamedCase.h"
 #include "TestDb.h"
 #include "design/DesignJson.h"
 
 #include <QTest>
+#include <functional>
 
 namespace tabulo::designer {
 namespace {
@@ -84,6 +86,52 @@ TEST_F(FilesTest, UnsavedChangesAreDroppedOnlyAfterYes) {
     EXPECT_TRUE(window->close()) << "nothing left to ask about";
     EXPECT_EQ(reporter.questions.size(), 3u);
 }
+
+struct TrialCase {
+    const char* what;
+    std::function<void(design::Design&)> change;
+    int32_t records; // in the copy Tabulo opens
+};
+
+class TrialTest : public FilesTest, public testing::WithParamInterface<TrialCase> {};
+
+TEST_P(TrialTest, TryOpensACopyInTabuloWithTheRecordsWhenTheirLayoutStays) {
+    const std::string path = test::TestDb()
+                                 .AddField("NAME", 10)
+                                 .AddField("CITY", 8)
+                                 .AddRecord({"Ann", "Rome"})
+                                 .AddRecord({"Bob", "Oslo"})
+                                 .Create(dir, "Club") +
+                             ".Tbd";
+    const std::string before = test::ReadFileBytes(path);
+    ASSERT_TRUE(window->OpenFile(path));
+    design::Design d = Doc().Current();
+    GetParam().change(d);
+    ASSERT_TRUE(Doc().Apply(d, "change").empty());
+    std::vector<QStringList> started;
+    window->SetLauncher([&](const QString& program, const QStringList& arguments) {
+        started.push_back(QStringList{program} + arguments);
+        return true;
+    });
+    ASSERT_TRUE(window->TryDesign()) << reporter.Only();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(started[0][0].endsWith("/tabulo"));
+    const std::string copy = test::ReadFileBytes(started[0][1].toStdString());
+    const std::string records = before.substr(kHeaderSize);
+    EXPECT_EQ(copy.substr(0, kHeaderSize),
+              EncodeHeader(design::HeaderFromDesign(Doc().Current(), GetParam().records)));
+    EXPECT_EQ(copy.substr(kHeaderSize), GetParam().records ? records : std::string());
+    EXPECT_EQ(test::ReadFileBytes(path), before) << "the database itself is left alone";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designer, TrialTest,
+    testing::Values(
+        TrialCase{"a moved field", [](design::Design& d) { d.fields[0].left += 40; }, 2},
+        TrialCase{"a new caption", [](design::Design& d) { d.pageHeadings[1] = "More"; }, 2},
+        TrialCase{"a longer field", [](design::Design& d) { d.fields[1].length = 12; }, 0},
+        TrialCase{"an added field", [](design::Design& d) { AddField(d, 1, 10, 200); }, 0}),
+    test::CaseName<TrialCase>);
 
 TEST_F(FilesTest, AFileThatIsNoDatabaseIsRefused) {
     const std::string path = (dir.Path() / "short.Tbd").string();
