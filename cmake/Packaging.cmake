@@ -25,11 +25,12 @@ function(tabulo_gzip input output)
     set(compressed_docs ${compressed_docs} ${output} PARENT_SCOPE)
 endfunction()
 
-install(TARGETS tabulo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tabulo tabulo-designer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Desktop entry, file type and AppStream entry, named after the program's id so that the
 # desktop ties the running window to its entry.
 install(FILES ${packaging_dir}/${TABULO_APP_ID}.desktop
+              ${packaging_dir}/org.tabulo.TabuloDesigner.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging_dir}/tabulo-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${TABULO_APP_ID}.xml)
@@ -40,7 +41,7 @@ install(FILES ${packaging_out}/${TABULO_APP_ID}.metainfo.xml
 
 # The man pages, with the version filled in and compressed as Debian keeps them. A new
 # program adds its page, docs/<program>.1, to this list.
-set(TABULO_MAN_PAGES tabulo.1 tabulo-cli.1)
+set(TABULO_MAN_PAGES tabulo.1 tabulo-cli.1 tabulo-designer.1)
 set(compressed_docs)
 foreach(page ${TABULO_MAN_PAGES})
     configure_file(${PROJECT_SOURCE_DIR}/docs/${page} ${packaging_out}/${page} @ONLY)

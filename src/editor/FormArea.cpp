@@ -8,6 +8,7 @@
 #include "engine/modDB.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace tabulo {
 
@@ -92,19 +93,19 @@ void FormArea::HideAll() {
         banner->hide();
 }
 
-int FormArea::LayOutPage(modDB& db, int page, bool editing) {
-    setAccessibleName(ToQString(db.GetPageHeading(page)));
-    LayOutBanners(db, page);
-    const int first = LayOutFields(db, page, editing);
+int FormArea::LayOutPage(const DBHeader& header, int page, bool editing) {
+    setAccessibleName(ToQString(TrimSpaces(header.PageHeadings.at(page - 1))));
+    LayOutBanners(header, page);
+    const int first = LayOutFields(header, page, editing);
     OrderTabStops();
     return first;
 }
 
-void FormArea::LayOutBanners(modDB& db, int page) {
-    for (int b = 1; b <= db.GetBannerCount(); ++b) {
+void FormArea::LayOutBanners(const DBHeader& header, int page) {
+    for (int b = 1; b <= BannerCount(header); ++b) {
         QLabel* banner = Banner(b);
-        DBBanner def;
-        if (db.GetBannerDef(b, def) == 0 || def.Page != page) {
+        const DBBanner& def = header.Banners[b - 1];
+        if (def.Page != page) {
             banner->hide();
             continue;
         }
@@ -120,13 +121,15 @@ void FormArea::LayOutBanners(modDB& db, int page) {
     }
 }
 
-int FormArea::LayOutFields(modDB& db, int page, bool editing) {
+int FormArea::LayOutFields(const DBHeader& header, int page, bool editing) {
+    // A count outside the slots comes from a damaged header; only real slots are in use.
+    const int fieldCount = std::clamp<int>(header.FieldCount, 0, kMaxFields);
     int first = 0;
-    for (int f = 1; f <= db.GetFieldCount(); ++f) {
+    for (int f = 1; f <= fieldCount; ++f) {
         FieldBox* box = Field(f);
         DummyLabel* label = Dummy(f);
-        DBField def;
-        if (db.GetFieldDef(f, def) == 0 || def.Page != page) {
+        const DBField& def = header.Fields[f - 1];
+        if (def.Page != page) {
             box->hide();
             label->hide();
             continue;
@@ -135,7 +138,7 @@ int FormArea::LayOutFields(modDB& db, int page, bool editing) {
         QWidget* shown = editing && !NeverEditable(def) ? static_cast<QWidget*>(box) : label;
         shown->setAccessibleName(AccessibleNameOf(def, place));
         shown->setAccessibleDescription(
-            ToQString(FieldDescription(def.Format, def.Length, db.GetDateOrder())));
+            ToQString(FieldDescription(def.Format, def.Length, header.DateOrder)));
         if (shown == box) {
             if (first == 0) first = f;
             box->setGeometry(place);

@@ -29,9 +29,10 @@ public:
     void SetBackground(const QColor& color);
     void ApplyFieldFont(const DBFont& font);
     void HideAll();
-    // Shows the banners and fields of one page, empty; returns the lowest editable field
-    // slot of the page, or 0 when none is editable.
-    int LayOutPage(modDB& db, int page, bool editing);
+    // Shows the banners and fields of one page of the header's form, empty; returns the
+    // lowest editable field slot of the page, or 0 when none is editable. The designer lays
+    // out its design with the same call, so it shows the form as the editor does.
+    int LayOutPage(const DBHeader& header, int page, bool editing);
     void Record2Form(modDB& db);
     void Form2Record(modDB& db);
 
@@ -44,8 +45,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void LayOutBanners(modDB& db, int page);
-    int LayOutFields(modDB& db, int page, bool editing);
+    void LayOutBanners(const DBHeader& header, int page);
+    int LayOutFields(const DBHeader& header, int page, bool editing);
     QString AccessibleNameOf(const DBField& def, const QRect& place) const;
     void OrderTabStops();
 

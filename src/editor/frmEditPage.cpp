@@ -36,7 +36,7 @@ void frmEdit::ShowCurPage() {
         heading->setText(ToQString(db_.GetPageHeading(p)));
         heading->setVisible(p <= db_.GetPageCount());
     }
-    int first = form_->LayOutPage(db_, curPage_, mode_ == WindowMode::Editing);
+    int first = form_->LayOutPage(db_.Header(), curPage_, mode_ == WindowMode::Editing);
     Record2Form();
     form_->setEnabled(true);
     form_->setUpdatesEnabled(true);

@@ -31,6 +31,9 @@ check "installed tabulo --version" bash -c "'$usr/bin/tabulo' --version | grep -
 
 for file in \
     bin/tabulo \
+    bin/tabulo-designer \
+    share/applications/org.tabulo.TabuloDesigner.desktop \
+    share/man/man1/tabulo-designer.1.gz \
     share/tabulo/Tabulo.Txt \
     share/tabulo/samples/Contacts.Tbd share/tabulo/samples/Cities.Tbd \
     share/applications/$app_id.desktop \
@@ -55,6 +58,8 @@ check "desktop entry starts the installed program on a file" grep -qx 'Exec=tabu
 check "desktop entry names the installed icon" grep -qx 'Icon=tabulo' "$desktop"
 check "desktop entry names the database type" grep -qx 'MimeType=application/x-tabulo;' "$desktop"
 check "man page reads" bash -c "zcat '$share/man/man1/tabulo.1.gz' | grep -q 'Tabulo $version'"
+check "designer's desktop entry validates" desktop-file-validate \
+    "$share/applications/org.tabulo.TabuloDesigner.desktop"
 
 # The file type, compiled as the desktop compiles it: ".Tbd" in any case is a database.
 check "update-mime-database" update-mime-database "$share/mime"
@@ -67,6 +72,8 @@ mkdir -p "$work"
 cp "$share/tabulo/samples/"*.Tbd "$work/"
 check "installed tabulo opens the sample" env QT_QPA_PLATFORM=offscreen \
     TABULO_QUIT_AFTER_FIRST_PAINT=1 timeout 60 "$usr/bin/tabulo" "$work/Contacts.Tbd"
+check "installed designer opens the sample" env QT_QPA_PLATFORM=offscreen \
+    TABULO_QUIT_AFTER_FIRST_PAINT=1 timeout 60 "$usr/bin/tabulo-designer" "$work/Contacts.Tbd"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

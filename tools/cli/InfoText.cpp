@@ -1,47 +1,14 @@
 #include "InfoText.h"
 
 #include "base/CodePage.h"
+#include "design/FormatCodes.h"
 
-#include <array>
 #include <cctype>
 #include <cstdio>
-#include <utility>
 
 namespace tabulo::cli {
 
 namespace {
-
-constexpr std::array<std::pair<char, const char*>, 23> kCodeWords = {{
-    {'*', "any character"},
-    {'A', "letters"},
-    {'N', "digits"},
-    {'S', "space"},
-    {'.', "decimal point"},
-    {'-', "minus"},
-    {'U', "upper case"},
-    {'L', "lower case"},
-    {'F', "first capitals"},
-    {'M', "several lines"},
-    {'E', "e-mail address"},
-    {'W', "web address"},
-    {'Y', "yes/no"},
-    {'D', "date"},
-    {'T', "time"},
-    {'!', "required"},
-    {'#', "record number"},
-    {'=', "read-only"},
-    {'H', "hidden in lists"},
-    {'<', "left-aligned"},
-    {'>', "right-aligned"},
-    {'^', "centred"},
-    {'X', "hexadecimal digits"},
-}};
-
-const char* WordsOf(char code) {
-    for (const auto& [c, words] : kCodeWords)
-        if (c == code) return words;
-    return nullptr;
-}
 
 std::string LowerWord(std::string_view word) {
     std::string lower;
@@ -84,7 +51,7 @@ std::string CodeWords(std::string_view format) {
     std::string words;
     for (char code : format) {
         if (code == ' ') continue;
-        const char* meaning = WordsOf(code);
+        const char* meaning = design::FormatCodeWords(code);
         if (!words.empty()) words += ", ";
         words += meaning ? meaning : QuotedText(std::string_view(&code, 1)) + " (no meaning)";
     }

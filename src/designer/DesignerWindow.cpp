@@ -1,0 +1,339 @@
+#include "designer/DesignerWindow.h"
+
+#include "designer/DesignCanvas.h"
+#include "designer/PropertiesPanel.h"
+#include "designer/ScriptPage.h"
+#include "dialogs/QtText.h"
+#include "dialogs/modDlg.h"
+#include "editor/FormArea.h"
+#include "engine/DbFile.h"
+#include "engine/Reporter.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTabWidget>
+#include <filesystem>
+
+namespace tabulo::designer {
+
+namespace {
+
+const char* const kTitle = "Tabulo Designer";
+constexpr int kNewItemLeft = 20;
+constexpr int kNewItemTop = 40; // below the toolbar strip
+
+// A name typed without an extension is a database.
+std::string WithExtension(std::string path) {
+    if (std::filesystem::path(path).extension().empty()) path += ".Tbd";
+    return path;
+}
+
+} // namespace
+
+DesignerWindow::DesignerWindow(Reporter& reporter, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), reporter_(reporter), dialogs_(dialogs), doc_(this),
+      tabs_(new QTabWidget(this)), canvas_(new DesignCanvas(doc_, this)),
+      properties_(new PropertiesPanel(doc_, *canvas_, dialogs_, this)),
+      script_(new ScriptPage(doc_, this)),
+      launcher_([](const QString& program, const QStringList& arguments) {
+          return QProcess::startDetached(program, arguments);
+      }) {
+    setObjectName(QStringLiteral("DesignerWindow"));
+    auto* side = new QScrollArea;
+    side->setWidget(properties_);
+    side->setWidgetResizable(true);
+    auto* form = new QSplitter;
+    form->addWidget(canvas_);
+    form->addWidget(side);
+    form->setStretchFactor(0, 3);
+    form->setStretchFactor(1, 1);
+    tabs_->addTab(form, tr("&Form"));
+    tabs_->addTab(script_, tr("&Script"));
+    setCentralWidget(tabs_);
+    BuildMenus();
+    connect(&doc_, &DesignDocument::FileChanged, this, [this] { ShowTitle(); });
+    ShowTitle();
+    resize(1100, 700);
+}
+
+QAction* DesignerWindow::AddCommand(QMenu* menu, const QString& name, const QString& text,
+                                    const QKeySequence& key, const std::function<void()>& run) {
+    QAction* action = menu->addAction(text, this, run);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    return action;
+}
+
+void DesignerWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    AddCommand(file, "New", tr("&New"), QKeySequence::New, [this] { NewDesign(); });
+    AddCommand(file, "Open", tr("&Open..."), QKeySequence::Open, [this] { Open(); });
+    AddCommand(file, "Save", tr("&Save"), QKeySequence::Save, [this] { Save(); });
+    AddCommand(file, "SaveAs", tr("Save &As..."), QKeySequence(tr("Ctrl+Shift+S")),
+               [this] { SaveAs(); });
+    file->addSeparator();
+    AddCommand(file, "Try", tr("&Try in Tabulo"), QKeySequence(tr("F5")), [this] { TryDesign(); });
+    file->addSeparator();
+    AddCommand(file, "Quit", tr("&Quit"), QKeySequence(tr("Ctrl+Q")), [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = doc_.UndoStack()->createUndoAction(this, tr("&Undo"));
+    undo->setObjectName("Undo");
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = doc_.UndoStack()->createRedoAction(this, tr("&Redo"));
+    redo->setObjectName("Redo");
+    redo->setShortcut(QKeySequence::Redo);
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    AddCommand(edit, "Cut", tr("Cu&t"), QKeySequence::Cut, [this] { CutSelected(); });
+    AddCommand(edit, "Copy", tr("&Copy"), QKeySequence::Copy, [this] { CopySelected(); });
+    AddCommand(edit, "Paste", tr("&Paste"), QKeySequence::Paste, [this] { Paste(); });
+    AddCommand(edit, "Delete", tr("&Delete"), QKeySequence::Delete, [this] { DeleteSelected(); });
+    AddCommand(edit, "Duplicate", tr("D&uplicate"), QKeySequence(tr("Ctrl+D")),
+               [this] { DuplicateSelected(); });
+    AddCommand(edit, "SelectAll", tr("Select &All"), QKeySequence::SelectAll,
+               [this] { SelectAll(); });
+
+    QMenu* insert = menuBar()->addMenu(tr("&Insert"));
+    AddCommand(insert, "AddField", tr("&Field"), QKeySequence(tr("Ctrl+Shift+F")),
+               [this] { AddField(); });
+    AddCommand(insert, "AddBanner", tr("&Banner"), QKeySequence(tr("Ctrl+Shift+B")),
+               [this] { AddBanner(); });
+    AddCommand(insert, "AddLabel", tr("&Label for This Field"), QKeySequence(tr("Ctrl+Shift+L")),
+               [this] { AddLabel(); });
+
+    QMenu* arrange = menuBar()->addMenu(tr("&Arrange"));
+    const struct {
+        const char* name;
+        const char* text;
+        const char* key;
+        Arrangement how;
+    } arrangements[] = {
+        {"AlignLeft", "Align &Left", "Ctrl+Alt+Left", Arrangement::AlignLeft},
+        {"AlignRight", "Align &Right", "Ctrl+Alt+Right", Arrangement::AlignRight},
+        {"AlignTop", "Align &Top", "Ctrl+Alt+Up", Arrangement::AlignTop},
+        {"AlignBottom", "Align &Bottom", "Ctrl+Alt+Down", Arrangement::AlignBottom},
+        {"SameWidth", "Same &Width", "Ctrl+Alt+W", Arrangement::SameWidth},
+        {"SameHeight", "Same &Height", "Ctrl+Alt+H", Arrangement::SameHeight},
+        {"SpreadAcross", "Spread &Across", "Ctrl+Alt+A", Arrangement::SpreadAcross},
+        {"SpreadDown", "Spread &Down", "Ctrl+Alt+D", Arrangement::SpreadDown},
+    };
+    for (const auto& a : arrangements) {
+        const Arrangement how = a.how;
+        AddCommand(arrange, a.name, tr(a.text), QKeySequence(tr(a.key)),
+                   [this, how] { Arrange(how); });
+    }
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* grid = AddCommand(view, "SnapToGrid", tr("Snap to &Grid"), QKeySequence(tr("Ctrl+G")),
+                               [this] { ToggleGrid(); });
+    grid->setCheckable(true);
+    grid->setChecked(canvas_->SnapsToGrid());
+
+    QMenu* script = menuBar()->addMenu(tr("S&cript"));
+    AddCommand(script, "CheckScript", tr("&Check Script"), QKeySequence(tr("F7")),
+               [this] { CheckScript(); });
+}
+
+QAction* DesignerWindow::Command(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void DesignerWindow::ShowTitle() {
+    const QString name =
+        doc_.Path().empty() ? tr("Untitled") : QFileInfo(ToQString(doc_.Path())).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - ") + tr(kTitle));
+    setWindowModified(doc_.IsModified());
+}
+
+void DesignerWindow::Refuse(const std::string& text) {
+    reporter_.Message(kTitle, text, MsgIcon::Critical);
+}
+
+bool DesignerWindow::MayDiscard() {
+    if (!doc_.IsModified()) return true;
+    const std::string name = doc_.Path().empty() ? "the new design" : "\"" + doc_.Path() + "\"";
+    return reporter_.Ask(kTitle, "Discard the unsaved changes to " + name + "?", MsgIcon::None,
+                         true);
+}
+
+bool DesignerWindow::NewDesign() {
+    if (!MayDiscard()) return false;
+    doc_.Reset(BlankDesign(), {}, FileKind::None, 0);
+    return true;
+}
+
+bool DesignerWindow::OpenFile(const std::string& path) {
+    if (!MayDiscard()) return false;
+    OpenedDesign opened = ReadDesignFile(path);
+    if (!opened.ok) {
+        Refuse(opened.error);
+        return false;
+    }
+    canvas_->SetPage(1);
+    doc_.Reset(std::move(opened.design), path, opened.kind, opened.recordCount);
+    return true;
+}
+
+bool DesignerWindow::Open() {
+    const std::optional<ChosenFile> chosen = dialogs_.DlgLoad("");
+    if (!chosen) return false;
+    const std::string path = chosen->FullName();
+    return OpenFile(DbFile::Exists(path) ? path : WithExtension(path));
+}
+
+bool DesignerWindow::Save() {
+    switch (doc_.Kind()) {
+    case FileKind::None:
+        return SaveAs();
+    case FileKind::Description:
+        return SaveTo(doc_.Path());
+    case FileKind::Database:
+        break;
+    }
+    Refuse("Changes to an existing database need its records rewritten, which this designer "
+           "cannot do yet. Use Save As to make a new database or a description.");
+    return false;
+}
+
+bool DesignerWindow::SaveAs() {
+    const std::optional<ChosenFile> chosen = dialogs_.DlgSaveAs("*.Tbd");
+    return chosen && SaveTo(WithExtension(chosen->FullName()));
+}
+
+bool DesignerWindow::SaveTo(const std::string& path) {
+    const FileKind kind = KindOfName(path);
+    const std::string error = kind == FileKind::Description
+                                  ? WriteDescription(path, doc_.Current())
+                                  : WriteNewDatabase(path, doc_.Current());
+    if (!error.empty()) {
+        Refuse(error);
+        return false;
+    }
+    doc_.MarkSaved(path, kind);
+    return true;
+}
+
+bool DesignerWindow::TryDesign() {
+    if (!trialDir_) trialDir_ = std::make_unique<QTemporaryDir>();
+    const std::string name =
+        doc_.Path().empty()
+            ? "Untitled.Tbd"
+            : FromQString(QFileInfo(ToQString(doc_.Path())).completeBaseName()) + ".Tbd";
+    const std::string copy = QFile::encodeName(trialDir_->filePath(ToQString(name))).toStdString();
+    const std::string original = doc_.Kind() == FileKind::Database ? doc_.Path() : std::string();
+    if (std::string error = WriteTrialCopy(original, doc_.Saved(), doc_.Current(), copy);
+        !error.empty()) {
+        Refuse(error);
+        return false;
+    }
+    const QString tabulo = QCoreApplication::applicationDirPath() + QStringLiteral("/tabulo");
+    if (launcher_(tabulo, {QFile::decodeName(copy.c_str())})) return true;
+    Refuse("cannot start \"" + FromQString(tabulo) + "\"");
+    return false;
+}
+
+void DesignerWindow::closeEvent(QCloseEvent* event) {
+    if (MayDiscard())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void DesignerWindow::AddField() {
+    design::Design d = doc_.Current();
+    const ItemRef added = designer::AddField(d, canvas_->Page(), kNewItemLeft, kNewItemTop);
+    if (doc_.Apply(d, tr("Add Field")).empty()) canvas_->Select({added});
+}
+
+void DesignerWindow::AddBanner() {
+    design::Design d = doc_.Current();
+    const ItemRef added =
+        designer::AddBanner(d, canvas_->Page(), kNewItemLeft, kNewItemTop, "Label");
+    if (doc_.Apply(d, tr("Add Banner")).empty()) canvas_->Select({added});
+}
+
+// The caption's width is measured in the banner font the form will draw it in.
+void DesignerWindow::AddLabel() {
+    const Selection& selected = canvas_->Selected();
+    if (selected.size() != 1 || selected.begin()->kind != ItemKind::Field) return;
+    design::Design d = doc_.Current();
+    const design::Field* field = FindField(d, selected.begin()->slot);
+    DBFont font;
+    font.Name = FixedString(d.window.formFont.name, 16);
+    font.Size = static_cast<uint8_t>(d.window.formFont.size);
+    const int width = QFontMetrics(FontFromHeader(font)).horizontalAdvance(ToQString(field->name));
+    const ItemRef added = AddLabelFor(d, field->slot, width);
+    if (doc_.Apply(d, tr("Add Label")).empty()) canvas_->Select({added});
+}
+
+void DesignerWindow::DeleteSelected() {
+    if (canvas_->Selected().empty()) return;
+    // Banners close up their slots: the old slot numbers may now name other banners.
+    const Selection removed = canvas_->Selected();
+    canvas_->Select({});
+    doc_.Apply(Removed(doc_.Current(), removed), tr("Delete"));
+}
+
+void DesignerWindow::CopySelected() {
+    if (canvas_->Selected().empty()) return;
+    clipboard_ = Copied(doc_.Current(), canvas_->Selected());
+    pasteShift_ = kGridStep;
+}
+
+void DesignerWindow::CutSelected() {
+    if (canvas_->Selected().empty()) return;
+    clipboard_ = Copied(doc_.Current(), canvas_->Selected());
+    pasteShift_ = 0;
+    DeleteSelected();
+}
+
+// The items go to the page shown.
+void DesignerWindow::Paste() {
+    if (clipboard_.empty()) return;
+    design::Design d = doc_.Current();
+    const Selection added = Pasted(d, clipboard_, canvas_->Page(), pasteShift_, pasteShift_);
+    if (!doc_.Apply(d, tr("Paste")).empty()) return;
+    pasteShift_ += kGridStep;
+    canvas_->Select(added);
+}
+
+void DesignerWindow::DuplicateSelected() {
+    if (canvas_->Selected().empty()) return;
+    design::Design d = doc_.Current();
+    const Selection copies = Duplicate(d, canvas_->Selected());
+    if (doc_.Apply(d, tr("Duplicate")).empty()) canvas_->Select(copies);
+}
+
+void DesignerWindow::Arrange(Arrangement how) {
+    Places places;
+    for (const ItemRef& item : canvas_->Selected()) {
+        const QRect place = canvas_->PlaceOf(item);
+        places[item] = {place.left(), place.top(), place.width(), place.height()};
+    }
+    if (places.size() >= 2) doc_.Apply(Arranged(doc_.Current(), places, how), tr("Arrange"));
+}
+
+void DesignerWindow::SelectAll() {
+    canvas_->Select(canvas_->ItemsIn(canvas_->Form()->rect()));
+}
+
+void DesignerWindow::ToggleGrid() {
+    canvas_->SetSnapToGrid(Command("SnapToGrid")->isChecked());
+}
+
+void DesignerWindow::CheckScript() {
+    tabs_->setCurrentWidget(script_);
+    script_->Check();
+}
+
+} // namespace tabulo::designer

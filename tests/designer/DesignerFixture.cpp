@@ -1,0 +1,54 @@
+#include "DesignerFixture.h"
+
+#include "designer/DesignCanvas.h"
+#include "designer/PropertiesPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+
+namespace tabulo::designer {
+
+design::Design TwoFieldDesign() {
+    design::Design d = BlankDesign();
+    d.fields.push_back({1, {}, 1, "NAME", 1, 100, 40, 120, 21, 20, 1, ""});
+    d.fields.push_back({3, {}, 3, "CITY", 1, 100, 70, 80, 21, 10, 21, "U"});
+    d.banners.push_back({1, 1, 10, 40, "Name", {}});
+    d.banners.push_back({2, 1, 10, 70, "City", {}});
+    return d;
+}
+
+DesignerTest::DesignerTest() : window(std::make_unique<DesignerWindow>(reporter, dialogs)) {
+    window->Document().Reset(TwoFieldDesign(), {}, FileKind::None, 0);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+}
+
+DesignerTest::~DesignerTest() = default;
+
+QWidget* DesignerTest::Surface() const {
+    return window->Canvas()->Surface();
+}
+
+QPoint DesignerTest::Middle(const ItemRef& item) const {
+    return window->Canvas()->PlaceOf(item).center();
+}
+
+void DesignerTest::Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers) {
+    QTest::mousePress(Surface(), Qt::LeftButton, modifiers, from);
+    QTest::mouseMove(Surface(), (from + to) / 2);
+    QTest::mouseMove(Surface(), to);
+    QTest::mouseRelease(Surface(), Qt::LeftButton, modifiers, to);
+}
+
+void DesignerTest::Press(int key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(Surface(), static_cast<Qt::Key>(key), modifiers);
+}
+
+void DesignerTest::Run(const char* command) {
+    QAction* action = window->Command(QString::fromLatin1(command));
+    ASSERT_NE(action, nullptr) << command;
+    action->trigger();
+}
+
+} // namespace tabulo::designer

@@ -1,0 +1,177 @@
+// The properties panel: each edit changes exactly the header member it names; refused values
+// show the design rules' message and change nothing; adding a field, naming it and giving it
+// codes; undo back to the opened header, byte for byte.
+
+#include "DesignerFixture.h"
+#include "NamedCase.h"
+#include "TestDb.h"
+#include "designer/DesignCanvas.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <variant>
+
+namespace tabulo::designer {
+namespace {
+
+constexpr ItemRef kName{ItemKind::Field, 1};
+constexpr ItemRef kCityLabel{ItemKind::Banner, 2};
+
+constexpr int FieldMember(int slot, int at) {
+    return kOffFields + (slot - 1) * kFieldSize + at;
+}
+constexpr int BannerMember(int slot, int at) {
+    return kOffBanners + (slot - 1) * kBannerSize + at;
+}
+
+struct MemberCase {
+    const char* what;
+    std::optional<ItemRef> selected; // nothing: the form's own properties
+    const char* control;
+    std::variant<int, const char*> value;
+    int from, size; // the header bytes that may change
+};
+
+class MemberTest : public DesignerTest, public testing::WithParamInterface<MemberCase> {};
+
+TEST_P(MemberTest, AnEditChangesExactlyTheMemberItNames) {
+    const MemberCase& c = GetParam();
+    window->Canvas()->Select(c.selected ? Selection{*c.selected} : Selection{});
+    const std::string before = EncodeHeader(Doc().Header());
+    if (const int* number = std::get_if<int>(&c.value)) {
+        Property<QSpinBox>(c.control)->setValue(*number);
+    } else {
+        auto* edit = Property<QLineEdit>(c.control);
+        edit->setText(QString::fromLatin1(std::get<const char*>(c.value)));
+        emit edit->editingFinished();
+    }
+    const std::string after = EncodeHeader(Doc().Header());
+    ASSERT_NE(before, after) << "the edit was applied";
+    for (size_t i = 0; i < before.size(); ++i) {
+        if (before[i] != after[i]) {
+            EXPECT_TRUE(int(i) >= c.from && int(i) < c.from + c.size) << "byte " << i << " changed";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designer, MemberTest,
+    testing::Values(
+        MemberCase{"field left", kName, "Left", 130, FieldMember(1, 1), 2},
+        MemberCase{"field top", kName, "Top", 300, FieldMember(1, 3), 2},
+        MemberCase{"field width", kName, "Width", 90, FieldMember(1, 5), 2},
+        MemberCase{"field height", kName, "Height", 42, FieldMember(1, 7), 2},
+        MemberCase{"field length", kName, "Length", 15, FieldMember(1, 9), 2},
+        MemberCase{"field name", kName, "Name", "FULLNAME", FieldMember(1, 11), 32},
+        MemberCase{"field page", kName, "Page", 2, FieldMember(1, 0), 1},
+        MemberCase{"banner caption", kCityLabel, "Caption", "Town", BannerMember(2, 5), 64},
+        MemberCase{"banner top", kCityLabel, "Top", 90, BannerMember(2, 3), 2},
+        MemberCase{"window width", std::nullopt, "Window width (twips)", 9000, kOffWindow, 2},
+        MemberCase{"page heading", std::nullopt, "Heading of page 2", "Notes",
+                   kOffPageHeadings + 32, 32}),
+    test::CaseName<MemberCase>);
+
+struct RefusalCase {
+    const char* what;
+    const char* control;
+    std::variant<int, const char*> value;
+    const char* message;
+};
+
+class RefusalTest : public DesignerTest, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(RefusalTest, ARefusedValueShowsTheRuleAndChangesNothing) {
+    const RefusalCase& c = GetParam();
+    window->Canvas()->Select({kName});
+    if (const int* number = std::get_if<int>(&c.value)) {
+        Property<QSpinBox>(c.control)->setValue(*number);
+    } else {
+        auto* edit = Property<QLineEdit>(c.control);
+        edit->setText(QString::fromLatin1(std::get<const char*>(c.value)));
+        emit edit->editingFinished();
+    }
+    auto* problem = Property<QLabel>(QString::fromLatin1(c.control) + " problem");
+    EXPECT_FALSE(problem->isHidden());
+    EXPECT_EQ(problem->text().toStdString(), c.message);
+    EXPECT_EQ(Doc().Current(), TwoFieldDesign());
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designer, RefusalTest,
+    testing::Values(
+        RefusalCase{"a bad name", "Name", "1ST",
+                    "fields[0].name: \"1ST\" is not a valid field name (a letter first, then "
+                    "letters, digits and _, not ending in _)"},
+        RefusalCase{"a name used twice", "Name", "CITY", "fields[1].name: \"CITY\" is used twice"},
+        RefusalCase{
+            "an overlap", "Length", 25,
+            "fields[1].offset: characters 21-30 overlap field NAME (fields[0], characters 1-25)"},
+        RefusalCase{"no page 9", "Page", 9, "fields[0].page: expected a whole number from 1 to 8"}),
+    test::CaseName<RefusalCase>);
+
+TEST_F(DesignerTest, AddAFieldNameItAndGiveItCodes) {
+    Run("AddField");
+    const ItemRef added = *window->Canvas()->Selected().begin();
+    ASSERT_EQ(added, (ItemRef{ItemKind::Field, 2}));
+    auto* name = Property<QLineEdit>("Name");
+    name->setText("PHONE");
+    emit name->editingFinished();
+    Property<QCheckBox>("Code N")->setChecked(true);
+    Property<QCheckBox>("Code !")->setChecked(true);
+    Property<QCheckBox>("Code N")->setChecked(false);
+    Property<QCheckBox>("Code S")->setChecked(true);
+    const design::Field& f = FieldOf(2);
+    EXPECT_EQ(f.name, "PHONE");
+    EXPECT_EQ(f.format, "!S");
+    EXPECT_EQ(f.offset, 31);
+    EXPECT_EQ(Property<QCheckBox>("Code S")->accessibleName(), "Input code S: space");
+    EXPECT_EQ(Doc().UndoStack()->count(), 6);
+}
+
+TEST_F(DesignerTest, ColourComesFromThePicker) {
+    window->Canvas()->Select({kCityLabel});
+    dialogs.colour = 0x0000FF;
+    Property<QPushButton>("Text colour")->click();
+    EXPECT_EQ(Doc().Current().banners[1].font.foreColor, 0x0000FF);
+    dialogs.colour.reset();
+    Property<QPushButton>("Background colour")->click();
+    EXPECT_FALSE(Doc().UndoStack()->canRedo());
+    EXPECT_EQ(Doc().UndoStack()->count(), 1) << "a cancelled picker changes nothing";
+}
+
+TEST_F(DesignerTest, UndoToTheStartGivesTheOpenedHeaderByteForByte) {
+    test::TestDb made;
+    made.AddField("NAME", 20).AddField("CITY", 10, "U").AddBanner("Name", 1, 10, 40);
+    made.SetPageHeading(1, "Card").AddRecord({"Ann", "ROME"}).AddRecord({"Bob", "OSLO"});
+    const std::string path = made.Create(dir, "Cards") + ".Tbd";
+    const std::string opened = test::ReadFileBytes(path).substr(0, kHeaderSize);
+    ASSERT_TRUE(window->OpenFile(path));
+    window->Canvas()->Select({kName});
+    Surface()->setFocus();
+    QTest::keyClick(Surface(), Qt::Key_Right, Qt::ShiftModifier);
+    Run("AddField");
+    Run("AddLabel");
+    window->Canvas()->Select({});
+    Property<QSpinBox>("Window height (twips)")->setValue(6000);
+    Doc().Apply(
+        [&] {
+            design::Design d = Doc().Current();
+            d.script = "Sub Start\r\n  MsgBox 1\r\nEnd Sub";
+            return d;
+        }(),
+        "script");
+    ASSERT_NE(EncodeHeader(Doc().Header()), opened);
+    EXPECT_TRUE(window->isWindowModified());
+    while (Doc().UndoStack()->canUndo())
+        Run("Undo");
+    EXPECT_EQ(EncodeHeader(Doc().Header()), opened);
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+} // namespace
+} // namespace tabulo::designer

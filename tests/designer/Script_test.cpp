@@ -1,0 +1,85 @@
+// The Script tab: Check puts the caret on the compile error; the size limit is the design
+// rules'; typing is one step of undo.
+
+#include "DesignerFixture.h"
+#include "NamedCase.h"
+#include "designer/ScriptCheck.h"
+#include "designer/ScriptPage.h"
+
+#include <QLabel>
+#include <QTextBlock>
+
+namespace tabulo::designer {
+namespace {
+
+struct CheckCase {
+    const char* what;
+    const char* script;
+    bool ok;
+    int line, column; // where the caret goes (1-based line, 0-based column)
+};
+
+class ScriptCheckTest : public DesignerTest, public testing::WithParamInterface<CheckCase> {};
+
+TEST_P(ScriptCheckTest, CheckPutsTheCaretOnTheError) {
+    const CheckCase& c = GetParam();
+    CodeEditor* editor = window->Script()->Editor();
+    editor->setPlainText(QString::fromLatin1(c.script));
+    editor->moveCursor(QTextCursor::End);
+    EXPECT_EQ(window->Script()->Check(), c.ok);
+    if (c.ok) return;
+    EXPECT_EQ(editor->textCursor().blockNumber() + 1, c.line);
+    EXPECT_EQ(editor->textCursor().positionInBlock(), c.column);
+    const ScriptCheckResult result = CheckScript(c.script);
+    EXPECT_TRUE(window->Script()
+                    ->findChild<QLabel*>("ScriptMessage")
+                    ->text()
+                    .endsWith(QString::fromStdString(result.message)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designer, ScriptCheckTest,
+    testing::Values(CheckCase{"a sound script", "Sub Start\n  x = 1\nEnd Sub\n", true, 0, 0},
+                    CheckCase{"a missing then",
+                              "Sub Start\n  x = 1\n  If x = 1\n  End If\nEnd Sub\n", false, 3, 10},
+                    CheckCase{"an unclosed sub", "Sub Start\n  x = 1\n", false, 3, 0},
+                    CheckCase{"a run-time error only", "x = 1 / 0\nSub Start\nEnd Sub\n", true, 0,
+                              0}),
+    test::CaseName<CheckCase>);
+
+TEST_F(DesignerTest, TypingIsOneStepOfUndoAndStoredWithCrLf) {
+    CodeEditor* editor = window->Script()->Editor();
+    editor->moveCursor(QTextCursor::End);
+    editor->insertPlainText("\n'a");
+    editor->insertPlainText("b");
+    EXPECT_EQ(Doc().Current().script, std::string(kDefaultScript) + "\r\n'ab");
+    EXPECT_EQ(Doc().UndoStack()->count(), 1);
+    EXPECT_EQ(window->Script()->findChild<QLabel*>("ScriptCount")->text(),
+              QString("%1 of 4000 characters").arg(kDefaultScript.size() + 5));
+    Run("Undo");
+    EXPECT_EQ(editor->toPlainText(),
+              QString::fromLatin1(kDefaultScript.data()).replace("\r\n", "\n"));
+}
+
+TEST_F(DesignerTest, TheProceduresAreListedAndAMissingOneIsNoted) {
+    CodeEditor* editor = window->Script()->Editor();
+    const auto* procedures = window->Script()->findChild<QLabel*>("ScriptProcedures");
+    EXPECT_EQ(procedures->text(), "Procedures: Start, Update");
+    editor->setPlainText(
+        "Private Function Twice(x)\n  Twice = 2 * x\nEnd Function\nsub start\nEnd Sub");
+    EXPECT_EQ(procedures->text(), "Procedures: Twice, start. There is no \"Update\" procedure");
+    editor->setPlainText("' Sub Start\n");
+    EXPECT_EQ(
+        procedures->text(),
+        "Procedures: none. There is no \"Start\" procedure. There is no \"Update\" procedure");
+}
+
+TEST_F(DesignerTest, AScriptPastTheLimitIsNotTaken) {
+    window->Script()->Editor()->setPlainText(QString(4001, QChar('x')));
+    EXPECT_EQ(Doc().Current().script, kDefaultScript);
+    EXPECT_EQ(window->Script()->findChild<QLabel*>("ScriptMessage")->text(),
+              "script: 4001 characters, more than 4000");
+}
+
+} // namespace
+} // namespace tabulo::designer
