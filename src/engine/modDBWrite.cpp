@@ -23,6 +23,7 @@ int modDB::State::RewriteCurrent(const char* title) {
     if (!lock.Held()) return Fail(title, kUnexpected);
     if (const OpenFileState found = CheckOpenFile(*file, header); found != OpenFileState::Current) {
         lock.Release();
+        if (found == OpenFileState::Unreadable) return FailIo(title); // the check's read failed
         if (!FollowReplacement(found, title)) return 0;
         if (current == 1) ReadCurrent();
         return Fail(title, kPackedByOther);
@@ -73,6 +74,7 @@ int modDB::AddRecord(const std::function<void(long number)>& numberRecord, Recor
         if (found == OpenFileState::Current) return s.AppendLocked(lock, numberRecord, mark);
         // Packed by another copy: the record goes to the packed file at the same path.
         lock.Release();
+        if (found == OpenFileState::Unreadable) return s.FailIo("AddRecord");
         if (reopens == kMostReopens) return s.Fail("AddRecord", kUnexpected);
         const std::string record = s.buffer;
         if (!s.FollowReplacement(found, "AddRecord")) return 0;
