@@ -1,31 +1,16 @@
 // Tabulo Designer: opens the designer window on a new form or on the file named on the
 // command line.
 
+#include "app/QuitAfterFirstPaint.h"
 #include "designer/DesignCanvas.h"
 #include "designer/DesignerWindow.h"
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/QtReporter.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFile>
-#include <QTimer>
 #include <cstdio>
 #include <cstring>
-
-namespace {
-
-// Ends the program once the canvas has painted for the first time; the start-up benchmark
-// measures the time up to there.
-class QuitAfterFirstPaint : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
@@ -51,7 +36,7 @@ int main(int argc, char** argv) {
     // Qt has taken its own options out of the arguments by now.
     const QStringList args = QApplication::arguments();
     if (args.size() > 1 && !window.OpenFile(QFile::encodeName(args.at(1)).toStdString())) return 1;
-    QuitAfterFirstPaint quitter;
+    tabulo::QuitAfterFirstPaint quitter;
     if (qEnvironmentVariableIsSet("TABULO_QUIT_AFTER_FIRST_PAINT"))
         window.Canvas()->Surface()->installEventFilter(&quitter);
     window.show();

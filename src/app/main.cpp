@@ -1,5 +1,6 @@
 // Tabulo: starts the data-entry window on the database named on the command line.
 
+#include "app/QuitAfterFirstPaint.h"
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/QtReporter.h"
 #include "dialogs/Twips.h"
@@ -10,8 +11,6 @@
 #include "engine/modDB.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 #include <cstdio>
 #include <string>
 
@@ -26,16 +25,6 @@ std::string CommandLine(int argc, char** argv) {
     }
     return line;
 }
-
-// Ends the program once the window has painted for the first time; the start-up benchmark
-// measures the time up to there.
-class QuitAfterFirstPaint : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return false;
-    }
-};
 
 } // namespace
 
@@ -71,7 +60,7 @@ int main(int argc, char** argv) {
 
     // Qt has taken its own options out of the arguments by now.
     if (!window.StartUp(CommandLine(argc, argv))) return 0;
-    QuitAfterFirstPaint quitter;
+    tabulo::QuitAfterFirstPaint quitter;
     if (qEnvironmentVariableIsSet("TABULO_QUIT_AFTER_FIRST_PAINT"))
         window.Form()->installEventFilter(&quitter);
     window.show();
