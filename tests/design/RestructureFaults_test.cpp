@@ -20,12 +20,6 @@
 namespace tabulo::design {
 namespace {
 
-class NoProgress : public ProgressSink {
-public:
-    void ShowPer(long, long) override {}
-    void HidePer() override {}
-};
-
 // Records longer than a tenth of the 1 MiB blocks, so reading and writing take several.
 test::TestDb ManyLargeRecords() {
     test::TestDb db;
@@ -99,7 +93,7 @@ protected:
     test::TempDir dir;
     test::RecordingReporter reporter;
     modDB db{reporter};
-    NoProgress progress;
+    test::RecordingProgress progress;
     std::string base, old, changed;
     long steps = 0;
 };

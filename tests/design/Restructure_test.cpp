@@ -14,12 +14,6 @@
 namespace tabulo::design {
 namespace {
 
-class NoProgress : public ProgressSink {
-public:
-    void ShowPer(long, long) override {}
-    void HidePer() override {}
-};
-
 // ID (characters 1-4), NAME (5-14), CITY (15-22); the second record marked deleted.
 test::TestDb ThreePeople() {
     test::TestDb db;
@@ -117,7 +111,7 @@ protected:
     test::TempDir dir;
     test::RecordingReporter reporter;
     modDB db{reporter};
-    NoProgress progress;
+    test::RecordingProgress progress;
     std::string base, old;
 };
 
