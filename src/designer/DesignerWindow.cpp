@@ -1,13 +1,16 @@
 #include "designer/DesignerWindow.h"
 
+#include "design/Restructure.h"
 #include "designer/DesignCanvas.h"
 #include "designer/PropertiesPanel.h"
 #include "designer/ScriptPage.h"
 #include "dialogs/QtText.h"
+#include "dialogs/frmProgress.h"
 #include "dialogs/modDlg.h"
 #include "editor/FormArea.h"
 #include "engine/DbFile.h"
 #include "engine/Reporter.h"
+#include "engine/modDB.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -200,9 +203,33 @@ bool DesignerWindow::Save() {
     case FileKind::Database:
         break;
     }
-    Refuse("Changes to an existing database need its records rewritten, which this designer "
-           "cannot do yet. Use Save As to make a new database or a description.");
-    return false;
+    return SaveIntoDatabase();
+}
+
+// The design goes over the records of the database it came from: the plan first, then the
+// question (No by default), then the rewrite by the pack's safe steps with its progress.
+// Nothing is written before the yes; a change that loses values says so in the question.
+bool DesignerWindow::SaveIntoDatabase() {
+    modDB db(reporter_);
+    std::string name = doc_.Path();
+    if (db.OpenDatabase(name) != 1) return false; // the engine has said why
+    const design::Restructure restructure = design::PlanRestructure(db, doc_.Current());
+    if (!restructure.problems.empty()) {
+        Refuse(restructure.problems.front().Text());
+        return false;
+    }
+    const bool loses = restructure.plan.LosesValues();
+    const std::string question =
+        restructure.plan.Text(doc_.Path()) +
+        (loses ? "\nThe values counted above will be lost for good. Save all the same?"
+               : "\nSave the new design over the records?");
+    if (!reporter_.Ask(kTitle, question, loses ? MsgIcon::Critical : MsgIcon::None, true))
+        return false;
+    frmProgress progress(this);
+    if (design::ApplyRestructure(db, restructure, loses, progress) != 1) return false;
+    db.CloseDatabase();
+    doc_.MarkSaved(doc_.Path(), FileKind::Database);
+    return true;
 }
 
 bool DesignerWindow::SaveAs() {

@@ -44,6 +44,8 @@ public:
     bool Save();
     bool SaveAs();
     bool SaveTo(const std::string& path);
+    // Save of a design opened from a database: its records are rewritten to the new form.
+    bool SaveIntoDatabase();
     // Opens the design in Tabulo on a temporary copy of the database, with its records when
     // their layout is unchanged, so that the form can be used before it is saved.
     bool TryDesign();

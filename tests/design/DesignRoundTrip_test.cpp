@@ -6,6 +6,7 @@
 #include "design/DesignRules.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -16,7 +17,9 @@ namespace {
 constexpr unsigned kRandomDesigns = 200;
 
 std::string SampleText(const std::string& name) {
-    std::ifstream in(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json", std::ios::binary);
+    std::filesystem::path file = TABULO_SAMPLES_DIR;
+    file /= name + ".json";
+    std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

@@ -67,15 +67,16 @@ TEST_F(EndToEndTest, ADatabaseMadeHereOpensInTabuloAsDesigned) {
     host.Attach(tabulo, ui, dialogs);
     ASSERT_TRUE(tabulo.StartUp((dir.Path() / "Books.Tbd").string()));
     EXPECT_EQ(ui.Prompts(), std::vector<std::string>{"Ready"}) << "Start ran";
-    EXPECT_EQ(tabulo.PageHeading(2)->text(), "Author");
+    EXPECT_EQ(test::PageHeading(tabulo, 2)->text(), "Author");
     for (int page = 1; page <= 2; ++page) {
         tabulo.SetCurPage(page);
         tabulo.ShowCurPage();
         for (const design::Field& f : made.fields) {
             if (f.page != page) continue;
-            EXPECT_EQ(tabulo.Dummy(f.slot)->geometry(), QRect(f.left, f.top, f.width, f.height))
+            EXPECT_EQ(test::Dummy(tabulo, f.slot)->geometry(),
+                      QRect(f.left, f.top, f.width, f.height))
                 << f.name;
-            EXPECT_TRUE(tabulo.Dummy(f.slot)->isVisibleTo(tabulo.Form())) << f.name;
+            EXPECT_TRUE(test::Dummy(tabulo, f.slot)->isVisibleTo(tabulo.Form())) << f.name;
         }
         for (const design::Banner& b : made.banners) {
             if (b.page != page) continue;

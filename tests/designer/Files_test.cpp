@@ -5,6 +5,7 @@
 #include "NamedCase.h"
 #include "TestDb.h"
 #include "design/DesignJson.h"
+#include "engine/modDB.h"
 
 #include <QTest>
 #include <functional>
@@ -45,17 +46,50 @@ TEST_F(FilesTest, ANewDatabaseNeverReplacesAFile) {
     EXPECT_EQ(test::ReadFileBytes(path), before);
 }
 
-TEST_F(FilesTest, SaveIntoAnOpenedDatabaseIsRefusedAndLeavesItAlone) {
-    const std::string path =
-        test::TestDb().AddField("A", 3).AddRecord({"abc"}).Create(dir, "Kept") + ".Tbd";
-    const std::string before = test::ReadFileBytes(path);
-    ASSERT_TRUE(window->OpenFile(path));
-    EXPECT_EQ(window->windowTitle(), "Kept.Tbd[*] - Tabulo Designer");
-    Modify();
-    EXPECT_FALSE(window->Save());
-    EXPECT_EQ(reporter.Only().title, "Tabulo Designer");
-    EXPECT_EQ(test::ReadFileBytes(path), before);
-    EXPECT_TRUE(window->isWindowModified());
+// Save over an opened database shows the plan and asks first: No leaves every byte as it
+// was, Yes rewrites the records to the new form, a value cut only after that yes.
+TEST_F(FilesTest, SaveIntoAnOpenedDatabaseRewritesItsRecordsOnlyAfterYes) {
+    const struct {
+        const char* name;
+        int length;
+        bool yes;
+        const char* planLine; // the plan's line about field A, if any
+        const char* value;    // field A of the record afterwards
+    } cases[] = {
+        {"MovedNo", 3, false, "", "abc"},
+        {"MovedYes", 3, true, "", "abc"},
+        {"CutNo", 1, false, "cut: A to 1 characters", "abc"},
+        {"CutYes", 1, true, "cut: A to 1 characters", "a"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path =
+            test::TestDb().AddField("A", 3).AddRecord({"abc"}).Create(dir, c.name) + ".Tbd";
+        const std::string before = test::ReadFileBytes(path);
+        if (window->isWindowModified()) reporter.AnswerNext(true); // drop the last case's
+        ASSERT_TRUE(window->OpenFile(path));
+        design::Design next = Doc().Current();
+        next.fields[0].left += 5;
+        next.fields[0].length = c.length;
+        Doc().Apply(next, "Change");
+        reporter.Clear();
+        reporter.AnswerNext(c.yes);
+        EXPECT_EQ(window->Save(), c.yes) << reporter.Only();
+        ASSERT_EQ(reporter.questions.size(), 1u);
+        EXPECT_NE(reporter.questions[0].text.find(path + ": 1 records rewritten"),
+                  std::string::npos);
+        EXPECT_NE(reporter.questions[0].text.find(c.planLine), std::string::npos);
+        EXPECT_EQ(window->isWindowModified(), !c.yes);
+        if (!c.yes) {
+            EXPECT_EQ(test::ReadFileBytes(path), before);
+        }
+        test::RecordingReporter readerReporter;
+        modDB reader(readerReporter);
+        std::string name = path, value;
+        ASSERT_EQ(reader.OpenDatabase(name), 1);
+        EXPECT_EQ(reader.ReadField(1, value), 1);
+        EXPECT_EQ(value, c.value);
+    }
 }
 
 TEST_F(FilesTest, ADescriptionSavesAndOpensAsTheSameDesign) {
