@@ -32,6 +32,10 @@ DesignDocument::DesignDocument(QObject* parent) : QObject(parent), design_(Blank
     connect(&undo_, &QUndoStack::cleanChanged, this, &DesignDocument::FileChanged);
 }
 
+DesignDocument::~DesignDocument() {
+    disconnect(&undo_, nullptr, this, nullptr);
+}
+
 void DesignDocument::Reset(design::Design design, std::string path, FileKind kind,
                            int32_t recordCount) {
     undo_.clear();

@@ -19,6 +19,8 @@ class DesignDocument : public QObject {
     Q_OBJECT
 public:
     explicit DesignDocument(QObject* parent = nullptr);
+    // The undo stack says its clean state changed as it goes; by then the rest is gone.
+    ~DesignDocument() override;
 
     const design::Design& Current() const { return design_; }
     // The design as the file holds it: as opened or last saved.
