@@ -1,6 +1,7 @@
 #include "designer/CanvasSurface.h"
 
 #include "designer/DesignCanvas.h"
+#include "designer/Handles.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,10 +11,17 @@ namespace tabulo::designer {
 
 namespace {
 
-constexpr int kHandleSize = 5;
-
 bool AddsToSelection(Qt::KeyboardModifiers modifiers) {
     return modifiers & (Qt::ShiftModifier | Qt::ControlModifier);
+}
+
+QRect RectOf(const Box& box) {
+    return QRect(box.left, box.top, box.width, box.height);
+}
+
+// The shift that puts a line on the grid.
+int ToGrid(int line) {
+    return Snapped(line) - line;
 }
 
 } // namespace
@@ -23,6 +31,7 @@ CanvasSurface::CanvasSurface(DesignCanvas& canvas, DesignDocument& doc, QWidget*
     setObjectName(QStringLiteral("CanvasSurface"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Form canvas"));
+    setMouseTracking(true); // the cursor changes over a handle
 }
 
 std::optional<ItemRef> CanvasSurface::ItemAt(const QPoint& point) const {
@@ -31,11 +40,39 @@ std::optional<ItemRef> CanvasSurface::ItemAt(const QPoint& point) const {
     return *hit.begin(); // fields sort before banners: a field wins over a label beneath it
 }
 
+Box CanvasSurface::BoxOf(const ItemRef& item) const {
+    const QRect place = canvas_.PlaceOf(item);
+    return {place.left(), place.top(), place.width(), place.height()};
+}
+
+// Only fields have handles: a banner takes the size of its caption.
+std::optional<std::pair<ItemRef, unsigned>> CanvasSurface::HandleUnder(const QPoint& point) const {
+    for (const ItemRef& item : canvas_.Selected())
+        if (item.kind == ItemKind::Field)
+            if (const unsigned edges = HandleAt(BoxOf(item), point)) return std::pair(item, edges);
+    return std::nullopt;
+}
+
+void CanvasSurface::StartDrag(const ItemRef& item, unsigned edges) {
+    dragged_ = item;
+    edges_ = edges;
+    startBox_ = box_ = BoxOf(item);
+    others_.clear();
+    for (const ItemRef& other : canvas_.ItemsIn(rect()))
+        if (!canvas_.Selected().contains(other)) others_.push_back(BoxOf(other));
+    guides_ = {};
+}
+
 void CanvasSurface::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return;
     pressedAt_ = event->position().toPoint();
-    offset_ = {};
+    if (const auto handle = HandleUnder(pressedAt_);
+        handle && !AddsToSelection(event->modifiers())) {
+        gesture_ = Gesture::Resize;
+        StartDrag(handle->first, handle->second);
+        return;
+    }
     const std::optional<ItemRef> item = ItemAt(pressedAt_);
     Selection selection = canvas_.Selected();
     if (!item) {
@@ -47,37 +84,62 @@ void CanvasSurface::mousePressEvent(QMouseEvent* event) {
         gesture_ = Gesture::None;
     } else {
         if (!selection.contains(*item)) selection = {*item};
-        gesture_ = Gesture::Drag;
-        anchor_ = canvas_.PlaceOf(*item).topLeft();
+        gesture_ = Gesture::Move;
     }
     canvas_.Select(selection);
+    if (gesture_ == Gesture::Move) StartDrag(*item, kWholeBox);
 }
 
-QPoint CanvasSurface::DragOffset(const QPoint& point) const {
-    const QPoint moved = anchor_ + point - pressedAt_;
-    if (!canvas_.SnapsToGrid()) return moved - anchor_;
-    return QPoint(Snapped(moved.x()), Snapped(moved.y())) - anchor_;
+Box CanvasSurface::DraggedBox(const QPoint& point) {
+    const QPoint by = point - pressedAt_;
+    const Box raw = Dragged(startBox_, edges_, by.x(), by.y());
+    guides_ = FitToGuides(raw, edges_, others_);
+    int dx = guides_.dx, dy = guides_.dy;
+    if (canvas_.SnapsToGrid()) {
+        // A resize puts its moving edge on the grid, a move the box's corner.
+        if (!guides_.x) dx = ToGrid(edges_ & kLeftEdge ? raw.left : raw.Right());
+        if (!guides_.y) dy = ToGrid(edges_ & kTopEdge ? raw.top : raw.Bottom());
+    }
+    return Dragged(raw, edges_, dx, dy);
 }
 
 void CanvasSurface::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
-    if (gesture_ == Gesture::Drag) offset_ = DragOffset(point);
-    if (gesture_ == Gesture::Band) band_ = QRect(pressedAt_, point).normalized();
+    switch (gesture_) {
+    case Gesture::None: {
+        const auto handle = HandleUnder(point);
+        setCursor(handle ? CursorFor(handle->second) : Qt::ArrowCursor);
+        return;
+    }
+    case Gesture::Move:
+    case Gesture::Resize:
+        box_ = DraggedBox(point);
+        break;
+    case Gesture::Band:
+        band_ = QRect(pressedAt_, point).normalized();
+        break;
+    }
     update();
 }
 
 void CanvasSurface::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const Gesture gesture = std::exchange(gesture_, Gesture::None);
-    if (gesture == Gesture::Drag && !offset_.isNull())
-        doc_.Apply(Moved(doc_.Current(), canvas_.Selected(), offset_.x(), offset_.y()), tr("Move"));
+    const QPoint moved(box_.left - startBox_.left, box_.top - startBox_.top);
+    if (gesture == Gesture::Move && !moved.isNull())
+        doc_.Apply(Moved(doc_.Current(), canvas_.Selected(), moved.x(), moved.y()), tr("Move"));
+    if (gesture == Gesture::Resize)
+        doc_.Apply(
+            Reboxed(doc_.Current(), dragged_.slot, box_.left, box_.top, box_.width, box_.height),
+            tr("Resize"));
     if (gesture == Gesture::Band) {
         Selection selection =
             AddsToSelection(event->modifiers()) ? canvas_.Selected() : Selection{};
         selection.merge(canvas_.ItemsIn(band_));
         canvas_.Select(selection);
     }
-    offset_ = {};
+    startBox_ = box_ = {};
+    guides_ = {};
     update();
 }
 
@@ -107,26 +169,41 @@ void CanvasSurface::PaintGrid(QPainter& painter) const {
     painter.drawPoints(dots);
 }
 
+void CanvasSurface::PaintGuides(QPainter& painter) const {
+    painter.setPen(QPen(QColor(220, 0, 140), 1));
+    if (guides_.x) painter.drawLine(*guides_.x, 0, *guides_.x, height());
+    if (guides_.y) painter.drawLine(0, *guides_.y, width(), *guides_.y);
+}
+
 void CanvasSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (canvas_.SnapsToGrid()) PaintGrid(painter);
     const QColor mark = palette().color(QPalette::Highlight);
+    const bool dragging = gesture_ == Gesture::Move || gesture_ == Gesture::Resize;
     for (const ItemRef& item : canvas_.Selected()) {
-        const QRect place = canvas_.PlaceOf(item);
-        if (place.isEmpty()) continue;
+        const Box box = BoxOf(item);
+        if (box.width == 0) continue;
         painter.setPen(QPen(mark, 1, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(place.adjusted(-1, -1, 0, 0));
-        painter.setPen(mark);
-        painter.setBrush(mark);
-        for (const QPoint& corner :
-             {place.topLeft(), place.topRight(), place.bottomLeft(), place.bottomRight()})
-            painter.drawRect(QRect(corner - QPoint(2, 2), QSize(kHandleSize, kHandleSize)));
-        if (!offset_.isNull()) {
-            painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(mark, 1, Qt::DotLine));
-            painter.drawRect(place.translated(offset_));
+        painter.drawRect(RectOf(box).adjusted(-1, -1, 0, 0));
+        if (item.kind == ItemKind::Field && !dragging) {
+            painter.setPen(mark);
+            painter.setBrush(mark);
+            for (const Handle& handle : HandlesOf(box))
+                painter.drawRect(handle.area);
         }
+    }
+    if (dragging) {
+        // The outlines of where the drag would put the items.
+        const QPoint moved(box_.left - startBox_.left, box_.top - startBox_.top);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(mark, 1, Qt::DotLine));
+        if (gesture_ == Gesture::Resize)
+            painter.drawRect(RectOf(box_));
+        else
+            for (const ItemRef& item : canvas_.Selected())
+                painter.drawRect(RectOf(BoxOf(item)).translated(moved));
+        PaintGuides(painter);
     }
     if (gesture_ == Gesture::Band) {
         painter.setPen(QPen(mark, 1, Qt::DashLine));

@@ -22,11 +22,6 @@ void MakeInert(FormArea* form) {
     }
 }
 
-QString PageTitle(const design::Design& d, int page) {
-    const std::string& heading = d.pageHeadings[page - 1];
-    return heading.empty() ? DesignCanvas::tr("Page %1").arg(page) : ToQString(heading);
-}
-
 int PagesInUse(const design::Design& d) {
     int pages = 1;
     for (const design::Field& f : d.fields)
@@ -39,6 +34,11 @@ int PagesInUse(const design::Design& d) {
 }
 
 } // namespace
+
+QString PageTitle(const design::Design& d, int page) {
+    const std::string& heading = d.pageHeadings[page - 1];
+    return heading.empty() ? DesignCanvas::tr("Page %1").arg(page) : ToQString(heading);
+}
 
 DesignCanvas::DesignCanvas(DesignDocument& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), tabs_(new QTabBar(this)), pageArea_(new QWidget),

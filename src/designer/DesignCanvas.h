@@ -19,6 +19,9 @@ namespace tabulo::designer {
 
 class CanvasSurface;
 
+// A page's tab title: its heading, or "Page N" when it has none.
+QString PageTitle(const design::Design& d, int page);
+
 class DesignCanvas : public QWidget {
     Q_OBJECT
 public:

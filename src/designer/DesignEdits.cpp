@@ -145,6 +145,22 @@ Design Resized(Design d, const Selection& items, int dw, int dh) {
     return d;
 }
 
+Design MovedToPage(Design d, const Selection& items, int page) {
+    for (const ItemRef& item : items) {
+        if (Field* f = item.kind == ItemKind::Field ? FindField(d, item.slot) : nullptr)
+            f->page = page;
+        else if (Banner* b = item.kind == ItemKind::Banner ? FindBanner(d, item.slot) : nullptr)
+            b->page = page;
+    }
+    return d;
+}
+
+Design Reboxed(Design d, int fieldSlot, int left, int top, int width, int height) {
+    if (Field* f = FindField(d, fieldSlot))
+        std::tie(f->left, f->top, f->width, f->height) = std::tuple(left, top, width, height);
+    return d;
+}
+
 Design Removed(Design d, const Selection& items) {
     std::erase_if(d.fields, [&](const Field& f) {
         return items.contains({ItemKind::Field, f.slot});

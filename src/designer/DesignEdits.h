@@ -41,6 +41,10 @@ design::Design Moved(design::Design d, const Selection& items, int dx, int dy);
 // Changes the fields' width and height; a box keeps at least one pixel each way. Banners
 // take the size of their caption and are left as they are.
 design::Design Resized(design::Design d, const Selection& items, int dw, int dh);
+// Puts the items on another page, where they stand.
+design::Design MovedToPage(design::Design d, const Selection& items, int page);
+// Gives the field that box (a handle's drag).
+design::Design Reboxed(design::Design d, int fieldSlot, int left, int top, int width, int height);
 // Takes the items out. Banners close up to the first slots, because the form shows banner
 // slots 1 to the number of banners in use.
 design::Design Removed(design::Design d, const Selection& items);

@@ -135,6 +135,7 @@ void DesignerWindow::BuildMenus() {
         AddCommand(arrange, a.name, tr(a.text), QKeySequence(tr(a.key)),
                    [this, how] { Arrange(how); });
     }
+    BuildMoveToPageMenu(arrange);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     QAction* grid = AddCommand(view, "SnapToGrid", tr("Snap to &Grid"), QKeySequence(tr("Ctrl+G")),
@@ -348,6 +349,38 @@ void DesignerWindow::Arrange(Arrangement how) {
         places[item] = {place.left(), place.top(), place.width(), place.height()};
     }
     if (places.size() >= 2) doc_.Apply(Arranged(doc_.Current(), places, how), tr("Arrange"));
+}
+
+// Pages 1 to 8 by their headings (named afresh as the headings change), and the pages
+// before and after the one shown.
+void DesignerWindow::BuildMoveToPageMenu(QMenu* arrange) {
+    arrange->addSeparator();
+    QMenu* pages = arrange->addMenu(tr("&Move to Page"));
+    pages->setObjectName("MoveToPageMenu");
+    for (int page = 1; page <= kMaxPages; ++page)
+        AddCommand(pages, QStringLiteral("MoveToPage%1").arg(page), QString(),
+                   QKeySequence(tr("Ctrl+Alt+%1").arg(page)), [this, page] { MoveToPage(page); });
+    auto namePages = [this] {
+        for (int page = 1; page <= kMaxPages; ++page)
+            Command(QStringLiteral("MoveToPage%1").arg(page))
+                ->setText(QStringLiteral("&%1 %2").arg(page).arg(PageTitle(doc_.Current(), page)));
+    };
+    namePages();
+    connect(&doc_, &DesignDocument::Changed, this, namePages);
+    pages->addSeparator();
+    AddCommand(pages, "MoveToPreviousPage", tr("&Previous Page"),
+               QKeySequence(tr("Ctrl+Shift+PgUp")),
+               [this] { MoveToPage(std::max(1, canvas_->Page() - 1)); });
+    AddCommand(pages, "MoveToNextPage", tr("&Next Page"), QKeySequence(tr("Ctrl+Shift+PgDown")),
+               [this] { MoveToPage(std::min(kMaxPages, canvas_->Page() + 1)); });
+}
+
+void DesignerWindow::MoveToPage(int page) {
+    const Selection moved = canvas_->Selected();
+    if (moved.empty() || page == canvas_->Page()) return;
+    if (!doc_.Apply(MovedToPage(doc_.Current(), moved, page), tr("Move to Page")).empty()) return;
+    canvas_->SetPage(page);
+    canvas_->Select(moved);
 }
 
 void DesignerWindow::SelectAll() {

@@ -78,6 +78,9 @@ private:
     void ToggleGrid();
     void CheckScript();
     void Arrange(Arrangement how);
+    // Puts the selected items on the page and shows it, the items still selected.
+    void MoveToPage(int page);
+    void BuildMoveToPageMenu(QMenu* arrange);
 
     Reporter& reporter_;
     Dialogs& dialogs_;

@@ -1,5 +1,6 @@
-// The canvas with the mouse and the keys: selecting, dragging on the grid, the arrow keys,
-// the rubber band; every change undoable.
+// The canvas with the mouse and the keys: selecting, dragging on the grid and onto guides,
+// resizing by the handles, the arrow keys, the rubber band, moving items to another page;
+// every change undoable.
 
 #include "DesignerFixture.h"
 #include "NamedCase.h"
@@ -38,11 +39,71 @@ TEST_P(DragTest, MovesTheFieldByTheDraggedDistance) {
 
 INSTANTIATE_TEST_SUITE_P(
     Designer, DragTest,
-    testing::Values(DragCase{"on the grid", true, {23, 12}, {125, 50}},
-                    DragCase{"on the grid by less than half a step", true, {2, -2}, {100, 40}},
-                    DragCase{"without the grid", false, {23, 12}, {123, 52}},
+    testing::Values(DragCase{"on the grid", true, {133, 112}, {235, 150}},
+                    DragCase{"to the nearest grid step", true, {132, 113}, {230, 155}},
+                    DragCase{"without the grid", false, {133, 112}, {233, 152}},
                     DragCase{"past the corner", false, {-300, -300}, {0, 0}}),
     test::CaseName<DragCase>);
+
+TEST_F(DesignerTest, AGuideNearbyWinsOverTheGrid) {
+    // CITY's right edge comes 3 pixels short of NAME's (220): the guide takes it there,
+    // where the grid alone would have put its corner at 135.
+    const QPoint from = Middle(kCity);
+    Drag(from, from + QPoint(37, 100));
+    EXPECT_EQ(QPoint(FieldOf(3).left, FieldOf(3).top), QPoint(140, 170));
+}
+
+struct ResizeCase {
+    const char* what;
+    bool snap;
+    QPoint handle, by;      // NAME's box is 100, 40, 120 x 21
+    Qt::CursorShape cursor; // over the handle
+    QRect box;
+};
+
+class ResizeTest : public DesignerTest, public testing::WithParamInterface<ResizeCase> {};
+
+TEST_P(ResizeTest, AHandleResizesTheFieldByTheDraggedDistance) {
+    const ResizeCase& c = GetParam();
+    window->Canvas()->SetSnapToGrid(c.snap);
+    window->Canvas()->Select({kName});
+    QTest::mouseMove(Surface(), c.handle);
+    EXPECT_EQ(Surface()->cursor().shape(), c.cursor);
+    Drag(c.handle, c.handle + c.by);
+    const design::Field& f = FieldOf(1);
+    EXPECT_EQ(QRect(f.left, f.top, f.width, f.height), c.box);
+    EXPECT_EQ(window->Canvas()->Form()->Field(1)->geometry(), c.box) << "the form shows it so";
+    EXPECT_EQ(Doc().UndoStack()->count(), 1) << "one drag, one step of undo";
+    Run("Undo");
+    EXPECT_EQ(Doc().Current(), TwoFieldDesign());
+}
+
+INSTANTIATE_TEST_SUITE_P(Designer, ResizeTest,
+                         testing::Values(ResizeCase{"right edge on the grid",
+                                                    true,
+                                                    {220, 50},
+                                                    {38, 0},
+                                                    Qt::SizeHorCursor,
+                                                    {100, 40, 160, 21}},
+                                         ResizeCase{"bottom edge without the grid",
+                                                    false,
+                                                    {160, 61},
+                                                    {0, 43},
+                                                    Qt::SizeVerCursor,
+                                                    {100, 40, 120, 64}},
+                                         ResizeCase{"bottom right corner on the grid",
+                                                    true,
+                                                    {220, 61},
+                                                    {37, 48},
+                                                    Qt::SizeFDiagCursor,
+                                                    {100, 40, 155, 70}},
+                                         ResizeCase{"no narrower than ten pixels",
+                                                    true,
+                                                    {220, 50},
+                                                    {-200, 0},
+                                                    Qt::SizeHorCursor,
+                                                    {100, 40, 10, 21}}),
+                         test::CaseName<ResizeCase>);
 
 TEST_F(DesignerTest, DraggingASelectedItemMovesTheWholeSelection) {
     QTest::mouseClick(Surface(), Qt::LeftButton, {}, Middle(kName));
@@ -159,6 +220,35 @@ TEST_F(DesignerTest, CutAndPasteMovesItemsToAnotherPage) {
     EXPECT_EQ(design::FieldNamed(Doc().Current(), "CITY_1")->left, 105)
         << "a copy goes a grid step away";
 }
+
+struct PageCase {
+    const char* what;
+    const char* command;
+    int page;
+};
+
+class MoveToPageTest : public DesignerTest, public testing::WithParamInterface<PageCase> {};
+
+TEST_P(MoveToPageTest, MovesTheSelectionInOneStepAndFollowsIt) {
+    const PageCase& c = GetParam();
+    window->Canvas()->Select({kName, kNameLabel});
+    Run(c.command);
+    EXPECT_EQ(FieldOf(1).page, c.page);
+    EXPECT_EQ(Doc().Current().banners[0].page, c.page);
+    EXPECT_EQ(FieldOf(3).page, 1) << "what is not selected stays";
+    EXPECT_EQ(window->Canvas()->Page(), c.page);
+    EXPECT_EQ(window->Canvas()->Selected(), (Selection{kName, kNameLabel}));
+    Run("Undo");
+    EXPECT_EQ(Doc().Current(), TwoFieldDesign());
+    Run("Redo");
+    EXPECT_EQ(FieldOf(1).page, c.page);
+    EXPECT_EQ(Doc().UndoStack()->count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Designer, MoveToPageTest,
+                         testing::Values(PageCase{"to page 3", "MoveToPage3", 3},
+                                         PageCase{"to the next page", "MoveToNextPage", 2}),
+                         test::CaseName<PageCase>);
 
 TEST_F(DesignerTest, CanvasItemsAreNamedForScreenReaders) {
     const FormArea* form = window->Canvas()->Form();
