@@ -1,6 +1,7 @@
 #include "designer/PropertiesPanel.h"
 
 #include "design/FormatCodes.h"
+#include "design/FormatConflicts.h"
 #include "designer/DesignCanvas.h"
 #include "dialogs/QtText.h"
 #include "dialogs/modDlg.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tabulo::designer {
@@ -40,6 +42,26 @@ QString FontText(const design::Font& f) {
     if (f.bold) text += PropertiesPanel::tr(", bold");
     if (f.italic) text += PropertiesPanel::tr(", italic");
     return text;
+}
+
+// Why the code works against others of the field, one conflict a line; "" when it does not.
+QString ConflictReasons(const std::vector<design::FormatConflict>& conflicts, char code) {
+    QStringList reasons;
+    for (const design::FormatConflict& c : conflicts)
+        if (c.codes.find(code) != std::string::npos)
+            reasons << PropertiesPanel::tr("%1: %2").arg(ToQString(c.codes), ToQString(c.reason));
+    return reasons.join(QChar('\n'));
+}
+
+QLabel* ConflictFlag(char code, const QString& reasons) {
+    auto* flag = new QLabel;
+    flag->setObjectName(QStringLiteral("Code %1 conflict").arg(QChar(code)));
+    flag->setPixmap(
+        QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
+    flag->setToolTip(reasons);
+    flag->setAccessibleName(PropertiesPanel::tr("Conflicting input code %1").arg(QChar(code)));
+    flag->setAccessibleDescription(reasons);
+    return flag;
 }
 
 } // namespace
@@ -196,20 +218,27 @@ void PropertiesPanel::BuildField(const design::Field& f) {
 }
 
 // One check box per input code, with the code's meaning; the codes keep the order in which
-// they were given.
+// they were given. A code that works against another one in the field's codes has a flag
+// beside it, with the reason in its tool tip and in the box's accessible description.
 void PropertiesPanel::BuildCodes(const design::Field& f) {
     auto* grid = new QWidget;
     auto* boxes = new QGridLayout(grid);
     boxes->setContentsMargins(0, 0, 0, 0);
     QLabel* problem = AddRow(tr("Input codes"), grid);
     const int slot = f.slot;
+    const std::vector<design::FormatConflict> conflicts = design::FormatConflicts(f.format);
     int i = 0;
     for (const auto& [code, words] : design::kFormatCodeWords) {
         auto* box = new QCheckBox(QStringLiteral("%1  %2").arg(QChar(code)).arg(words));
         box->setObjectName(QStringLiteral("Code %1").arg(QChar(code)));
         box->setAccessibleName(tr("Input code %1: %2").arg(QChar(code)).arg(words));
         box->setChecked(f.format.find(code) != std::string::npos);
-        boxes->addWidget(box, i / 2, i % 2);
+        const int row = i / 2, column = i % 2 * 2;
+        boxes->addWidget(box, row, column);
+        if (const QString reasons = ConflictReasons(conflicts, code); !reasons.isEmpty()) {
+            box->setAccessibleDescription(reasons);
+            boxes->addWidget(ConflictFlag(code, reasons), row, column + 1);
+        }
         ++i;
         connect(box, &QCheckBox::toggled, this, [=, this](bool on) {
             Commit(

@@ -1,6 +1,6 @@
 // The properties panel: each edit changes exactly the header member it names; refused values
 // show the design rules' message and change nothing; adding a field, naming it and giving it
-// codes; undo back to the opened header, byte for byte.
+// codes, with conflicting codes flagged; undo back to the opened header, byte for byte.
 
 #include "DesignerFixture.h"
 #include "NamedCase.h"
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 #include <variant>
@@ -131,6 +132,21 @@ TEST_F(DesignerTest, AddAFieldNameItAndGiveItCodes) {
     EXPECT_EQ(f.offset, 31);
     EXPECT_EQ(Property<QCheckBox>("Code S")->accessibleName(), "Input code S: space");
     EXPECT_EQ(Doc().UndoStack()->count(), 6);
+}
+
+TEST_F(DesignerTest, ConflictingCodesAreFlaggedWithTheReason) {
+    window->Canvas()->Select({{ItemKind::Field, 3}}); // CITY, in upper case
+    Property<QCheckBox>("Code A")->setChecked(true);
+    EXPECT_EQ(window->Properties()->findChildren<QLabel*>(QRegularExpression("conflict$")).size(),
+              0);
+    Property<QCheckBox>("Code L")->setChecked(true);
+    for (const char* code : {"U", "L"}) {
+        const QString name = QStringLiteral("Code %1").arg(code);
+        EXPECT_NE(Property<QLabel>(name + " conflict"), nullptr);
+        EXPECT_EQ(Property<QCheckBox>(name)->accessibleDescription(),
+                  "UL: lower case comes after upper case and undoes it");
+    }
+    EXPECT_EQ(window->Properties()->findChild<QLabel*>("Code A conflict"), nullptr);
 }
 
 TEST_F(DesignerTest, ColourComesFromThePicker) {
