@@ -1,20 +1,13 @@
 // describe writes a description that create turns back into the same file: the shipped
-// samples through the real program, with and without their records, and made-up designs
-// through the commands' own functions.
+// samples through the real program, with and without their records. Made-up designs over
+// every member's range go through the same description in tests/design.
 
 #include "CliFixture.h"
-#include "Console.h"
-#include "DescribeCommand.h"
-#include "RandomDesign.h"
-#include "design/DesignJson.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace tabulo::cli {
 namespace {
-
-constexpr unsigned kRandomDesigns = 200;
 
 class Describe : public CliTest {
 protected:
@@ -41,21 +34,6 @@ TEST_F(Describe, SamplesComeBackByteForByte) {
         DescribeAndCreate(name);
         // Without records the header counts none.
         EXPECT_EQ(Bytes("Again.Tbd"), std::string(4, '\0') + original.substr(4, kHeaderSize - 4));
-    }
-}
-
-TEST_F(Describe, MadeUpDesignsComeBackByteForByte) {
-    for (unsigned seed = 1; seed <= kRandomDesigns; ++seed) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        const std::string header =
-            EncodeHeader(design::HeaderFromDesign(test::RandomDesign(seed), 2));
-        std::ofstream(File("R.Tbd"), std::ios::binary)
-            << header << " first" + std::string(5000, 'x') << "*second";
-        std::ostringstream err;
-        ASSERT_EQ(RunDescribe({File("R"), File("r.json"), true}, err), kExitOk) << err.str();
-        ASSERT_EQ(MakeDatabase(File("r.json"), File("Back.Tbd")), "");
-        const std::string back = Bytes("Back.Tbd");
-        ASSERT_EQ(back.substr(0, kHeaderSize), header);
     }
 }
 

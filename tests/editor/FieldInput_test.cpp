@@ -71,7 +71,6 @@ TEST_P(FieldKeysTest, TheBoxShowsWhatTheRulesMakeOfTheKeys) {
 }
 
 const KeyCase kKeyCases[] = {
-    {"LettersOnly", "A", "", {T("ab1 ,c")}, "abc"},
     {"BlankCodesTakeNothing", "", "xy", {K(Qt::Key_Backspace), T("a")}, "xy"},
     {"UpperCaseKeepsTheCaret", "AU", "", {T("abc")}, "ABC", 3},
     {"YesNoReplacesTheText", "Y", "N", {T("x1y")}, "Y", 1},

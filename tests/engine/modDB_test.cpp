@@ -283,7 +283,6 @@ TEST_F(EngineTest, HeaderLookUps) {
     TestDb db = TwoFieldDb();
     db.AddField("Notes", 4, "M", 3).AddBanner("Hello", 2).AddBanner("There", 1);
     db.SetPageHeading(2, "  Address ").SetScript("  Sub Start\r\nEnd Sub  ").SetDateOrder(7);
-    db.MutableHeader().PrintOrientation = 9;
     Open(db);
 
     EXPECT_EQ(engine.GetFieldCount(), 3);
@@ -293,7 +292,6 @@ TEST_F(EngineTest, HeaderLookUps) {
     EXPECT_EQ(engine.GetPageHeading(8), "");
     EXPECT_EQ(engine.GetScript(), "Sub Start\r\nEnd Sub");
     EXPECT_EQ(engine.GetDateOrder(), 1);
-    EXPECT_EQ(engine.GetPrintOrientation(), 9);
 
     DBField f;
     EXPECT_EQ(engine.GetFieldDef(3, f), 3);
