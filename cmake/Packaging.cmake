@@ -79,6 +79,7 @@ add_custom_target(desktop_files ALL DEPENDS ${icon_pngs} ${compressed_docs})
 
 # The sample databases, built by the samples target.
 install(FILES ${PROJECT_BINARY_DIR}/samples/Contacts.Tbd ${PROJECT_BINARY_DIR}/samples/Cities.Tbd
+              ${PROJECT_BINARY_DIR}/samples/Inventory.Tbd ${PROJECT_BINARY_DIR}/samples/Books.Tbd
         DESTINATION ${CMAKE_INSTALL_DATADIR}/tabulo/samples)
 
 # The Debian package. Its library dependencies come from dpkg-shlibdeps; the Qt platform
