@@ -110,5 +110,6 @@ data-entry form and a VBScript program. It shows one record at a time, page
 by page; edits, adds, duplicates and marks records deleted; searches; picks
 records from a sortable grid; prints; exports to CSV; and packs the file.
 
-A contacts database is installed as a sample in /usr/share/tabulo/samples.")
+Sample databases (contacts, inventory, book list) are installed in
+/usr/share/tabulo/samples.")
 include(CPack)

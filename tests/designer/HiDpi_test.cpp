@@ -8,6 +8,8 @@
 #include "TestDb.h"
 #include "designer/DesignCanvas.h"
 
+#include <QApplication>
+#include <QSplitter>
 #include <QTest>
 #include <QWindow>
 
@@ -71,6 +73,19 @@ TEST_F(HiDpiTest, TheCanvasIsPaintedAtTheScreensDensity) {
     const QImage image = Surface()->grab().toImage();
     EXPECT_DOUBLE_EQ(image.devicePixelRatio(), dpr);
     EXPECT_EQ(image.size(), (QSizeF(Surface()->size()) * dpr).toSize());
+}
+
+// The picture of the README: the contacts sample opened, its first name field selected.
+TEST_F(HiDpiTest, PicturesTheContactsSample) {
+    ASSERT_TRUE(window->OpenFile(TABULO_SAMPLES_DIR "/Contacts.Tbd")) << reporter.Only().text;
+    window->Canvas()->Select({{ItemKind::Field, 2}});
+    window->resize(1180, 660); // room for the input codes' words beside the form
+    window->findChild<QSplitter*>()->setSizes({700, 480});
+    QApplication::processEvents(); // the properties' new rows show from a posted call
+    const QImage picture = window->grab().toImage();
+    EXPECT_EQ(picture.size(), (QSizeF(window->size()) * ScaleOfThisRun()).toSize());
+    if (ScaleOfThisRun() != 1) return;
+    EXPECT_TRUE(picture.save(TABULO_SCREENSHOT_DIR "/tabulo-designer.png"));
 }
 
 } // namespace
