@@ -67,6 +67,19 @@ INSTANTIATE_TEST_SUITE_P(Designer, SampleStart,
                                          SampleCase{"book list", "NewFromBooks", 13, "ISBN"}),
                          test::CaseName<SampleCase>);
 
+// An installed program finds the samples in the share folder beside its bin folder; one run
+// from the build tree, in the tree's samples folder.
+TEST(SamplePathTest, TheInstalledFolderFirstThenTheBuildTree) {
+    test::TempDir root;
+    const std::filesystem::path bin = root.Path() / "usr" / "bin";
+    const std::filesystem::path installed = root.Path() / "usr/share/tabulo/samples/Books.Tbd";
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(SamplePath(bin.string(), "Books"), (root.Path() / "samples/Books.Tbd").string());
+    std::filesystem::create_directories(installed.parent_path());
+    test::WriteFileBytes(installed.string(), "sample");
+    EXPECT_EQ(SamplePath(bin.string(), "Books"), installed.string());
+}
+
 struct SaveAsCase {
     const char* what;
     std::function<void(design::Design&)> change;
