@@ -291,11 +291,14 @@ bool DesignerWindow::SaveAs() {
 // restructure's steps; a plan that drops fields or cuts values is shown and asked first.
 // Whatever fails or is refused takes the copy away again.
 bool DesignerWindow::SaveWithRecords(const std::string& path) {
+    // The rewrite keeps the copy it started from as the new file's ".Bak": that one goes,
+    // a ".Bak" that was there before is not ours to remove.
+    const std::string backup = PackNamesOf(path).backup;
+    const bool keepBackup = DbFile::Exists(backup);
     if (std::string error = WriteDatabaseCopy(doc_.Path(), path); !error.empty()) {
         Refuse(error);
         return false;
     }
-    const PackFileNames names = PackNamesOf(path);
     bool saved = false;
     {
         modDB db(reporter_);
@@ -315,7 +318,7 @@ bool DesignerWindow::SaveWithRecords(const std::string& path) {
             db.CloseDatabase();
         }
     }
-    DbFile::Remove(names.backup); // the rewrite keeps the copy it started from there
+    if (!keepBackup) DbFile::Remove(backup);
     if (!saved) {
         DbFile::Remove(path);
         return false;
