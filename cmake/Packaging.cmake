@@ -79,6 +79,7 @@ add_custom_target(desktop_files ALL DEPENDS ${icon_pngs} ${compressed_docs})
 
 # The sample databases, built by the samples target.
 install(FILES ${PROJECT_BINARY_DIR}/samples/Contacts.Tbd ${PROJECT_BINARY_DIR}/samples/Cities.Tbd
+              ${PROJECT_BINARY_DIR}/samples/Inventory.Tbd ${PROJECT_BINARY_DIR}/samples/Books.Tbd
         DESTINATION ${CMAKE_INSTALL_DATADIR}/tabulo/samples)
 
 # The Debian package. Its library dependencies come from dpkg-shlibdeps; the Qt platform
@@ -109,5 +110,6 @@ data-entry form and a VBScript program. It shows one record at a time, page
 by page; edits, adds, duplicates and marks records deleted; searches; picks
 records from a sortable grid; prints; exports to CSV; and packs the file.
 
-A contacts database is installed as a sample in /usr/share/tabulo/samples.")
+Sample databases (contacts, inventory, book list) are installed in
+/usr/share/tabulo/samples.")
 include(CPack)

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -78,6 +79,19 @@ bool SameRecordLayout(const design::Design& a, const design::Design& b) {
     return layout(a) == layout(b);
 }
 
+// Copies `size` bytes from `start` of `in` to the same place in `out`.
+bool CopyBytes(DbFile& in, DbFile& out, int64_t start, int64_t size) {
+    std::vector<char> chunk(1 << 20);
+    for (int64_t done = 0; done < size;) {
+        const size_t want = static_cast<size_t>(std::min<int64_t>(size - done, chunk.size()));
+        if (in.ReadAt(start + done, chunk.data(), want) != long(want) ||
+            !out.WriteAt(start + done, chunk.data(), want))
+            return false;
+        done += static_cast<int64_t>(want);
+    }
+    return true;
+}
+
 // Copies the records of `from` after the header of `to`; returns how many, or -1.
 long CopyRecords(const std::string& from, int recordLength, DbFile& to) {
     std::unique_ptr<DbFile> in = DbFile::Open(from);
@@ -85,16 +99,24 @@ long CopyRecords(const std::string& from, int recordLength, DbFile& to) {
     uint8_t head[kHeaderSize];
     if (in->ReadAt(0, head, sizeof head) != kHeaderSize) return -1;
     const long count = std::max<int32_t>(0, DecodeHeader(head).RecordCount);
-    const int64_t total = int64_t(count) * recordLength;
-    std::vector<char> chunk(1 << 20);
-    for (int64_t done = 0; done < total;) {
-        const size_t want = static_cast<size_t>(std::min<int64_t>(total - done, chunk.size()));
-        if (in->ReadAt(kHeaderSize + done, chunk.data(), want) != long(want) ||
-            !to.WriteAt(kHeaderSize + done, chunk.data(), want))
-            return -1;
-        done += static_cast<int64_t>(want);
+    return CopyBytes(*in, to, kHeaderSize, int64_t(count) * recordLength) ? count : -1;
+}
+
+// Writes a new file under a work name beside `path`, then renames it there; `fill` writes
+// its bytes. Refuses to replace an existing file, which may hold records.
+std::string WriteNewFile(const std::string& path, const std::function<bool(DbFile&)>& fill) {
+    if (DbFile::Exists(path))
+        return "\"" + path + "\" exists already; a new database needs a new name";
+    const std::string work = path + ".part";
+    std::unique_ptr<DbFile> file = DbFile::Create(work);
+    bool written = file && fill(*file) && file->Flush();
+    if (file && !file->Close()) written = false;
+    if (!written || !DbFile::Rename(work, path) || !DbFile::SyncDirectoryOf(path)) {
+        const std::string error = "cannot write \"" + path + "\": " + Reason();
+        DbFile::Remove(work);
+        return error;
     }
-    return count;
+    return {};
 }
 
 } // namespace
@@ -112,19 +134,26 @@ OpenedDesign ReadDesignFile(const std::string& path) {
 
 std::string WriteNewDatabase(const std::string& path, const design::Design& d) {
     if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
-    if (DbFile::Exists(path))
-        return "\"" + path + "\" exists already; a new database needs a new name";
-    const std::string work = path + ".part";
     const std::string bytes = EncodeHeader(design::HeaderFromDesign(d));
-    std::unique_ptr<DbFile> file = DbFile::Create(work);
-    bool written = file && file->WriteAt(0, bytes.data(), bytes.size()) && file->Flush();
-    if (file && !file->Close()) written = false;
-    if (!written || !DbFile::Rename(work, path) || !DbFile::SyncDirectoryOf(path)) {
-        const std::string error = "cannot write \"" + path + "\": " + Reason();
-        DbFile::Remove(work);
-        return error;
-    }
-    return {};
+    return WriteNewFile(path,
+                        [&](DbFile& file) { return file.WriteAt(0, bytes.data(), bytes.size()); });
+}
+
+std::string WriteDatabaseCopy(const std::string& original, const std::string& path) {
+    std::unique_ptr<DbFile> in = DbFile::OpenForReading(original);
+    if (!in) return "cannot open \"" + original + "\": " + Reason();
+    const int64_t size = in->Size();
+    if (size < 0) return "cannot read \"" + original + "\": " + Reason();
+    return WriteNewFile(path, [&](DbFile& out) { return CopyBytes(*in, out, 0, size); });
+}
+
+std::string SamplePath(const std::string& programDir, const std::string& name) {
+    namespace fs = std::filesystem;
+    const fs::path file = name + ".Tbd";
+    const fs::path installed = fs::path(programDir) / ".." / "share" / "tabulo" / "samples" / file;
+    std::error_code error;
+    if (fs::is_regular_file(installed, error)) return installed.lexically_normal().string();
+    return (fs::path(programDir) / ".." / ".." / "samples" / file).lexically_normal().string();
 }
 
 std::string WriteTrialCopy(const std::string& original, const design::Design& opened,

@@ -34,6 +34,13 @@ std::string WriteNewDatabase(const std::string& path, const design::Design& d);
 // yet). Replaces `to`.
 std::string WriteTrialCopy(const std::string& original, const design::Design& opened,
                            const design::Design& d, const std::string& to);
+// A byte-for-byte copy of the database `original` under the new name `path`: under a work
+// name first, flushed, then renamed. Refuses to replace an existing file. The original is
+// only read.
+std::string WriteDatabaseCopy(const std::string& original, const std::string& path);
+// Where the shipped sample database `name` (without ".Tbd") lies for the program in
+// `programDir`: the installed share folder, else the build tree's samples folder.
+std::string SamplePath(const std::string& programDir, const std::string& name);
 // Writes (or replaces) the JSON description.
 std::string WriteDescription(const std::string& path, const design::Design& d);
 

@@ -9,6 +9,7 @@
 #include "dialogs/modDlg.h"
 #include "editor/FormArea.h"
 #include "engine/DbFile.h"
+#include "engine/FileName.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 
@@ -78,6 +79,7 @@ QAction* DesignerWindow::AddCommand(QMenu* menu, const QString& name, const QStr
 void DesignerWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     AddCommand(file, "New", tr("&New"), QKeySequence::New, [this] { NewDesign(); });
+    AddSampleMenu(file);
     AddCommand(file, "Open", tr("&Open..."), QKeySequence::Open, [this] { Open(); });
     AddCommand(file, "Save", tr("&Save"), QKeySequence::Save, [this] { Save(); });
     AddCommand(file, "SaveAs", tr("Save &As..."), QKeySequence(tr("Ctrl+Shift+S")),
@@ -148,6 +150,31 @@ void DesignerWindow::BuildMenus() {
                [this] { CheckScript(); });
 }
 
+// The shipped samples as starting points, each with its own key: Ctrl+Shift+N, then the
+// sample's letter (Ctrl+Alt+digits move the selection to a page).
+void DesignerWindow::AddSampleMenu(QMenu* file) {
+    QMenu* samples = file->addMenu(tr("New from Sa&mple"));
+    samples->setObjectName("NewFromSample");
+    const struct {
+        const char* database;
+        const char* text;
+        const char* key;
+    } starts[] = {
+        {"Contacts", "&Contacts", "Ctrl+Shift+N, C"},
+        {"Inventory", "&Inventory", "Ctrl+Shift+N, I"},
+        {"Books", "&Book list", "Ctrl+Shift+N, B"},
+    };
+    for (const auto& start : starts) {
+        const std::string database = start.database;
+        AddCommand(samples, QStringLiteral("NewFrom") + start.database, tr(start.text),
+                   QKeySequence(tr(start.key)), [this, database] {
+                       const std::string programDir =
+                           QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+                       NewFromSample(SamplePath(programDir, database));
+                   });
+    }
+}
+
 QAction* DesignerWindow::Command(const QString& name) const {
     return findChild<QAction*>(name);
 }
@@ -173,6 +200,18 @@ bool DesignerWindow::MayDiscard() {
 bool DesignerWindow::NewDesign() {
     if (!MayDiscard()) return false;
     doc_.Reset(BlankDesign(), {}, FileKind::None, 0);
+    return true;
+}
+
+bool DesignerWindow::NewFromSample(const std::string& database) {
+    if (!MayDiscard()) return false;
+    OpenedDesign opened = ReadDesignFile(database);
+    if (!opened.ok) {
+        Refuse(opened.error);
+        return false;
+    }
+    canvas_->SetPage(1);
+    doc_.Reset(std::move(opened.design), {}, FileKind::None, 0);
     return true;
 }
 
@@ -226,16 +265,68 @@ bool DesignerWindow::SaveIntoDatabase() {
                : "\nSave the new design over the records?");
     if (!reporter_.Ask(kTitle, question, loses ? MsgIcon::Critical : MsgIcon::None, true))
         return false;
-    frmProgress progress(this);
-    if (design::ApplyRestructure(db, restructure, loses, progress) != 1) return false;
+    if (!Rewrite(db, restructure, loses)) return false;
     db.CloseDatabase();
     doc_.MarkSaved(doc_.Path(), FileKind::Database);
     return true;
 }
 
+bool DesignerWindow::Rewrite(modDB& db, const design::Restructure& restructure, bool allowLoss) {
+    if (progress_) return design::ApplyRestructure(db, restructure, allowLoss, *progress_) == 1;
+    frmProgress progress(this);
+    return design::ApplyRestructure(db, restructure, allowLoss, progress) == 1;
+}
+
+// A design opened from a database may take its records along (the default answer).
 bool DesignerWindow::SaveAs() {
     const std::optional<ChosenFile> chosen = dialogs_.DlgSaveAs("*.Tbd");
-    return chosen && SaveTo(WithExtension(chosen->FullName()));
+    if (!chosen) return false;
+    const std::string path = WithExtension(chosen->FullName());
+    if (doc_.Kind() == FileKind::Database && KindOfName(path) == FileKind::Database &&
+        reporter_.Ask(kTitle, "Copy the records of \"" + doc_.Path() + "\" into \"" + path + "\"?",
+                      MsgIcon::None, false))
+        return SaveWithRecords(path);
+    return SaveTo(path);
+}
+
+// The old file is copied whole, then the copy's records are rewritten to the design by the
+// restructure's steps; a plan that drops fields or cuts values is shown and asked first.
+// Whatever fails or is refused takes the copy away again.
+bool DesignerWindow::SaveWithRecords(const std::string& path) {
+    // The rewrite keeps the copy it started from as the new file's ".Bak": that one goes,
+    // a ".Bak" that was there before is not ours to remove.
+    const std::string backup = PackNamesOf(path).backup;
+    const bool keepBackup = DbFile::Exists(backup);
+    if (std::string error = WriteDatabaseCopy(doc_.Path(), path); !error.empty()) {
+        Refuse(error);
+        return false;
+    }
+    bool saved = false;
+    {
+        modDB db(reporter_);
+        std::string name = path;
+        if (db.OpenDatabase(name) == 1) {
+            const design::Restructure restructure = design::PlanRestructure(db, doc_.Current());
+            const design::RestructurePlan& plan = restructure.plan;
+            const bool loses = plan.LosesValues() || !plan.removed.empty();
+            if (!restructure.problems.empty())
+                Refuse(restructure.problems.front().Text());
+            else if (!loses || reporter_.Ask(kTitle,
+                                             plan.Text(doc_.Path()) +
+                                                 "\nThe values counted above will not be in \"" +
+                                                 path + "\". Save all the same?",
+                                             MsgIcon::Critical, true))
+                saved = Rewrite(db, restructure, true);
+            db.CloseDatabase();
+        }
+    }
+    if (!keepBackup) DbFile::Remove(backup);
+    if (!saved) {
+        DbFile::Remove(path);
+        return false;
+    }
+    doc_.MarkSaved(path, FileKind::Database);
+    return true;
 }
 
 bool DesignerWindow::SaveTo(const std::string& path) {

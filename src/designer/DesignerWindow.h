@@ -16,7 +16,12 @@ class QTabWidget;
 
 namespace tabulo {
 class Dialogs;
+class ProgressSink;
 class Reporter;
+class modDB;
+namespace design {
+struct Restructure;
+}
 } // namespace tabulo
 
 namespace tabulo::designer {
@@ -39,6 +44,8 @@ public:
 
     // The file commands; each returns true when it did what it was asked.
     bool NewDesign();
+    // An untitled design with the form and script of a sample database (none of its records).
+    bool NewFromSample(const std::string& database);
     bool OpenFile(const std::string& path);
     bool Open();
     bool Save();
@@ -46,6 +53,9 @@ public:
     bool SaveTo(const std::string& path);
     // Save of a design opened from a database: its records are rewritten to the new form.
     bool SaveIntoDatabase();
+    // Save As of a design opened from a database: a new database with the old one's records
+    // rewritten to the design; the old file is only read.
+    bool SaveWithRecords(const std::string& path);
     // Opens the design in Tabulo on a temporary copy of the database, with its records when
     // their layout is unchanged, so that the form can be used before it is saved.
     bool TryDesign();
@@ -53,12 +63,17 @@ public:
     // Starts a program without waiting for it; tests put in a recorder.
     using Launcher = std::function<bool(const QString& program, const QStringList& arguments)>;
     void SetLauncher(Launcher launcher) { launcher_ = std::move(launcher); }
+    // Where the records' rewrite shows its progress; by default a progress window of its own.
+    void SetProgress(ProgressSink* progress) { progress_ = progress; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus();
+    void AddSampleMenu(QMenu* file);
+    // Rewrites the open database's records to the planned design, with the progress shown.
+    bool Rewrite(modDB& db, const design::Restructure& restructure, bool allowLoss);
     QAction* AddCommand(QMenu* menu, const QString& name, const QString& text,
                         const QKeySequence& key, const std::function<void()>& run);
     // True when there are no unsaved changes, or the user agrees to lose them.
@@ -90,6 +105,7 @@ private:
     PropertiesPanel* properties_;
     ScriptPage* script_;
     Launcher launcher_;
+    ProgressSink* progress_ = nullptr;
     std::unique_ptr<QTemporaryDir> trialDir_; // removed with the window
     Clipping clipboard_;
     // How far the next paste goes from where the items were copied: pastes over their

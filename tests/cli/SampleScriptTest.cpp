@@ -1,4 +1,4 @@
-// The Contacts script run the way the program runs it: the script host with the real Tb,
+// The sample scripts run the way the program runs them: the script host with the real Tb,
 // on the sample files built into a fresh folder, so FindCity looks up the real Cities.
 
 #include "Description.h"
@@ -21,17 +21,18 @@ namespace {
 class ContactsScript : public testing::Test {
 protected:
     void SetUp() override {
-        for (std::string name : {"Contacts", "Cities"})
+        for (std::string name : {"Contacts", "Cities", "Inventory", "Books"})
             ASSERT_EQ(MakeDatabase(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json",
                                    dir.File(name + ".Tbd")),
                       "");
         std::filesystem::current_path(dir.Path()); // the script opens "Cities" from here
-        std::string name = "Contacts";
+        std::string name = Sample();
         ASSERT_EQ(db.OpenDatabase(name), 1);
         ASSERT_EQ(db.SetRecordNo(1), 1);
         runner.SetUi(&ui);
     }
     void TearDown() override { std::filesystem::current_path(previousDir); }
+    virtual std::string Sample() const { return "Contacts"; }
 
     void Show(const std::string& field, const std::string& value) {
         ASSERT_EQ(db.WriteField(db.FindField(field), value), 1) << field;
@@ -67,6 +68,7 @@ struct ScriptCase {
     std::map<std::string, std::string> afterwards; // fields expected to hold these values
     std::vector<std::string> messages;             // the script's own MsgBox prompts
     int cancel;
+    const char* sample = "Contacts"; // the database whose first record is on screen
 };
 
 std::vector<ScriptCase> Cases() {
@@ -107,12 +109,52 @@ std::vector<ScriptCase> Cases() {
          {{"LASTCALL", "07/03/2024"}, {"CALLTIME", "09:05:03"}},
          {},
          0},
+        {"inventory below its reorder level",
+         "Update",
+         {{"QUANTITY", "6"}, {"UNITPRICE", "4.50"}, {"REORDER", "10"}},
+         {{"STOCKVALUE", "27.00"}, {"STATUS", "low stock: reorder"}},
+         {},
+         0,
+         "Inventory"},
+        {"inventory out of stock",
+         "Update",
+         {{"QUANTITY", ""}},
+         {{"STOCKVALUE", "0.00"}, {"STATUS", "out of stock"}},
+         {},
+         0,
+         "Inventory"},
+        {"inventory in stock",
+         "Update",
+         {{"QUANTITY", "200"}, {"UNITPRICE", "129"}, {"REORDER", ""}},
+         {{"STOCKVALUE", "25,800.00"}, {"STATUS", "in stock"}},
+         {},
+         0,
+         "Inventory"},
+        {"inventory counted today", "Counted", {}, {{"COUNTED", "07/03/2024"}}, {}, 0, "Inventory"},
+        {"books refuse a rating past five",
+         "Update",
+         {{"RATING", "7"}},
+         {},
+         {"A rating goes from 1 to 5."},
+         -1,
+         "Books"},
+        {"books date a new loan",
+         "Update",
+         {{"LENTTO", "Anna Berg"}, {"LENTON", ""}},
+         {{"LENTON", "07/03/2024"}},
+         {},
+         0,
+         "Books"},
+        {"books returned", "Returned", {}, {{"LENTTO", ""}, {"LENTON", ""}}, {}, 0, "Books"},
     };
 }
 
-class ContactsProcedure : public ContactsScript, public testing::WithParamInterface<ScriptCase> {};
+class SampleProcedure : public ContactsScript, public testing::WithParamInterface<ScriptCase> {
+protected:
+    std::string Sample() const override { return GetParam().sample; }
+};
 
-TEST_P(ContactsProcedure, Runs) {
+TEST_P(SampleProcedure, Runs) {
     const ScriptCase& c = GetParam();
     for (const auto& [field, value] : c.onScreen)
         Show(field, value);
@@ -123,7 +165,7 @@ TEST_P(ContactsProcedure, Runs) {
     EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front();
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, ContactsProcedure, testing::ValuesIn(Cases()),
+INSTANTIATE_TEST_SUITE_P(Samples, SampleProcedure, testing::ValuesIn(Cases()),
                          test::CaseName<ScriptCase>);
 
 } // namespace

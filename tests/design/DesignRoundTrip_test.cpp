@@ -47,7 +47,7 @@ void ExpectRoundTrips(const Design& design) {
 }
 
 TEST(DesignRoundTrip, ShippedSamples) {
-    for (const char* name : {"Contacts", "Cities"}) {
+    for (const char* name : {"Contacts", "Cities", "Inventory", "Books"}) {
         SCOPED_TRACE(name);
         ExpectRoundTrips(ParsedOrFail(SampleText(name)));
     }
