@@ -160,17 +160,25 @@ void CanvasSurface::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+// The canvas's own marks are one device pixel wide at any screen scale, so they stay sharp
+// over the form and never hide a neighbouring pixel of it.
+static QPen Hairline(const QColor& colour, Qt::PenStyle style = Qt::SolidLine) {
+    QPen pen(colour, 0, style);
+    pen.setCosmetic(true);
+    return pen;
+}
+
 void CanvasSurface::PaintGrid(QPainter& painter) const {
     QPolygon dots;
     for (int y = 0; y < height(); y += kGridStep)
         for (int x = 0; x < width(); x += kGridStep)
             dots << QPoint(x, y);
-    painter.setPen(QColor(0, 0, 0, 60));
+    painter.setPen(Hairline(QColor(0, 0, 0, 60)));
     painter.drawPoints(dots);
 }
 
 void CanvasSurface::PaintGuides(QPainter& painter) const {
-    painter.setPen(QPen(QColor(220, 0, 140), 1));
+    painter.setPen(Hairline(QColor(220, 0, 140)));
     if (guides_.x) painter.drawLine(*guides_.x, 0, *guides_.x, height());
     if (guides_.y) painter.drawLine(0, *guides_.y, width(), *guides_.y);
 }
@@ -183,11 +191,11 @@ void CanvasSurface::paintEvent(QPaintEvent*) {
     for (const ItemRef& item : canvas_.Selected()) {
         const Box box = BoxOf(item);
         if (box.width == 0) continue;
-        painter.setPen(QPen(mark, 1, Qt::DashLine));
+        painter.setPen(Hairline(mark, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(RectOf(box).adjusted(-1, -1, 0, 0));
         if (item.kind == ItemKind::Field && !dragging) {
-            painter.setPen(mark);
+            painter.setPen(Hairline(mark));
             painter.setBrush(mark);
             for (const Handle& handle : HandlesOf(box))
                 painter.drawRect(handle.area);
@@ -197,7 +205,7 @@ void CanvasSurface::paintEvent(QPaintEvent*) {
         // The outlines of where the drag would put the items.
         const QPoint moved(box_.left - startBox_.left, box_.top - startBox_.top);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(mark, 1, Qt::DotLine));
+        painter.setPen(Hairline(mark, Qt::DotLine));
         if (gesture_ == Gesture::Resize)
             painter.drawRect(RectOf(box_));
         else
@@ -206,7 +214,7 @@ void CanvasSurface::paintEvent(QPaintEvent*) {
         PaintGuides(painter);
     }
     if (gesture_ == Gesture::Band) {
-        painter.setPen(QPen(mark, 1, Qt::DashLine));
+        painter.setPen(Hairline(mark, Qt::DashLine));
         painter.setBrush(QColor(mark.red(), mark.green(), mark.blue(), 40));
         painter.drawRect(band_);
     }

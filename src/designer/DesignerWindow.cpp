@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <filesystem>
@@ -33,6 +34,7 @@ namespace {
 const char* const kTitle = "Tabulo Designer";
 constexpr int kNewItemLeft = 20;
 constexpr int kNewItemTop = 40; // below the toolbar strip
+constexpr int kWindowWidth = 1100;
 
 // A name typed without an extension is a database.
 std::string WithExtension(std::string path) {
@@ -59,13 +61,17 @@ DesignerWindow::DesignerWindow(Reporter& reporter, Dialogs& dialogs, QWidget* pa
     form->addWidget(side);
     form->setStretchFactor(0, 3);
     form->setStretchFactor(1, 1);
+    // The panel opens wide enough for the input codes' words; the canvas takes the rest.
+    const int panelWidth =
+        properties_->sizeHint().width() + side->verticalScrollBar()->sizeHint().width();
+    form->setSizes({kWindowWidth - panelWidth, panelWidth});
     tabs_->addTab(form, tr("&Form"));
     tabs_->addTab(script_, tr("&Script"));
     setCentralWidget(tabs_);
     BuildMenus();
     connect(&doc_, &DesignDocument::FileChanged, this, [this] { ShowTitle(); });
     ShowTitle();
-    resize(1100, 700);
+    resize(kWindowWidth, 700);
 }
 
 QAction* DesignerWindow::AddCommand(QMenu* menu, const QString& name, const QString& text,
