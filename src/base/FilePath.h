@@ -9,7 +9,6 @@
 // text handed where a path is wanted would still compile, which is the fault this type is
 // for. The few operations the program needs on names are here instead.
 
-#include <compare>
 #include <string>
 #include <string_view>
 
@@ -42,7 +41,7 @@ public:
     // Whether the file name ends in extension, in any case of ASCII letters.
     bool HasExtension(std::string_view extension) const;
 
-    auto operator<=>(const FilePath&) const = default;
+    bool operator==(const FilePath&) const = default;
 
 private:
     std::string native_;
