@@ -37,8 +37,8 @@ TEST(NumberedAppend, TheNumberIsTakenUnderTheLockNotFromTheChecks) {
     RecordingReporter reporter;
     modDB mine(reporter), theirs(reporter);
     std::string name = base, same = base;
-    ASSERT_EQ(mine.OpenDatabase(name), 1);
-    ASSERT_EQ(theirs.OpenDatabase(same), 1);
+    ASSERT_EQ(mine.OpenDatabase(FilePath(name)), 1);
+    ASSERT_EQ(theirs.OpenDatabase(FilePath(same)), 1);
 
     mine.ClearRecord();
     mine.WriteField(2, "mine");
@@ -66,7 +66,7 @@ int AppendMany(const std::string& base, const std::string& tag, int readyFd, int
     RecordingReporter reporter;
     modDB db(reporter);
     std::string name = base;
-    if (db.OpenDatabase(name) != 1) return 2;
+    if (db.OpenDatabase(FilePath(name)) != 1) return 2;
     char go = 0;
     if (write(readyFd, &go, 1) != 1 || read(startFd, &go, 1) < 0) return 1;
     for (int i = 0; i < kAppendsEach; ++i) {
@@ -112,7 +112,7 @@ TEST(NumberedAppend, TwoCopiesAppendingAtOnceNeverShareANumber) {
     RecordingReporter reporter;
     modDB db(reporter);
     std::string name = base;
-    ASSERT_EQ(db.OpenDatabase(name), 1);
+    ASSERT_EQ(db.OpenDatabase(FilePath(name)), 1);
     ASSERT_EQ(db.GetRecordCount(), 2 * kAppendsEach);
     std::set<std::string> numbers;
     std::map<std::string, int> perCopy;
