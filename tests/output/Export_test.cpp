@@ -28,7 +28,7 @@ public:
     std::string asked; // title, pattern and mode the dialog was opened with
     std::optional<ChosenFile> ChooseFile(const FileRequest& request) override {
         asked = request.Title + " " + request.Pattern + (request.SaveMode ? " save" : "");
-        return ChosenFile{path, fileName};
+        return ChosenFile{FilePath(path), FilePath(fileName)};
     }
     std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
     std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }
@@ -61,7 +61,7 @@ protected:
 
     void Open(const TestDb& db) {
         std::string base = db.Create(dir, "Stock");
-        ASSERT_EQ(engine.OpenDatabase(base), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1);
     }
     // A fresh Export window: the entries clicked, then Export answered with the name.
     void ExportAs(const std::string& typed, const std::vector<int>& entries, bool selectAll) {
@@ -151,14 +151,14 @@ TEST_F(ExportTest, WriterProgressAndFieldList) {
     TestDb db;
     db.AddField("N", 6);
     Open(db);
-    ASSERT_EQ(WriteCsvExport(engine, {1, 1, 2, 0}, dir.File("empty.csv")), std::nullopt);
+    ASSERT_EQ(WriteCsvExport(engine, {1, 1, 2, 0}, FilePath(dir.File("empty.csv"))), std::nullopt);
     EXPECT_EQ(ReadFileBytes(dir.File("empty.csv")), "#,N\r\n");
     for (int i = 1; i <= 250; ++i) {
         engine.WriteField(1, std::to_string(i));
         engine.AddRecord();
     }
     RecordingProgress progress;
-    ASSERT_EQ(WriteCsvExport(engine, {1}, dir.File("n.csv"), &progress), std::nullopt);
+    ASSERT_EQ(WriteCsvExport(engine, {1}, FilePath(dir.File("n.csv")), &progress), std::nullopt);
     const std::string csv = ReadFileBytes(dir.File("n.csv"));
     EXPECT_EQ(csv.substr(0, 16), "#,N\r\n1,\"1\"\r\n2,\"2");
     EXPECT_EQ(csv.substr(csv.size() - 11), "250,\"250\"\r\n");
