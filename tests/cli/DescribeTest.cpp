@@ -52,8 +52,8 @@ TEST_F(Describe, MadeUpDesignsComeBackByteForByte) {
         std::ofstream(File("R.Tbd"), std::ios::binary)
             << header << " first" + std::string(5000, 'x') << "*second";
         std::ostringstream err;
-        ASSERT_EQ(RunDescribe({File("R"), File("r.json"), true}, err), kExitOk) << err.str();
-        ASSERT_EQ(MakeDatabase(File("r.json"), File("Back.Tbd")), "");
+        ASSERT_EQ(RunDescribe({Path("R"), Path("r.json"), true}, err), kExitOk) << err.str();
+        ASSERT_EQ(MakeDatabase(Path("r.json"), Path("Back.Tbd")), "");
         const std::string back = Bytes("Back.Tbd");
         ASSERT_EQ(back.substr(0, kHeaderSize), header);
     }
