@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <tuple>
@@ -25,16 +24,16 @@ std::string FirstProblem(const design::Design& d) {
     return problems.empty() ? std::string() : problems.front().Text();
 }
 
-OpenedDesign ReadDatabase(const std::string& path) {
+OpenedDesign ReadDatabase(const FilePath& path) {
     OpenedDesign opened;
-    std::unique_ptr<DbFile> file = DbFile::Open(path);
+    std::unique_ptr<DbFile> file = DbFile::Open(path.Native());
     if (!file) {
-        opened.error = "cannot open \"" + path + "\": " + Reason();
+        opened.error = "cannot open \"" + path.Text() + "\": " + Reason();
         return opened;
     }
     std::string bytes(kHeaderSize, '\0');
     if (file->ReadAt(0, bytes.data(), bytes.size()) != kHeaderSize) {
-        opened.error = "\"" + path + "\" is not a database: it is shorter than its header";
+        opened.error = "\"" + path.Text() + "\" is not a database: it is shorter than its header";
         return opened;
     }
     const DBHeader header = DecodeHeader(reinterpret_cast<const uint8_t*>(bytes.data()));
@@ -45,19 +44,19 @@ OpenedDesign ReadDatabase(const std::string& path) {
     return opened;
 }
 
-OpenedDesign ReadDescription(const std::string& path) {
+OpenedDesign ReadDescription(const FilePath& path) {
     OpenedDesign opened;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path.Native(), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     if (!in) {
-        opened.error = "cannot read \"" + path + "\"";
+        opened.error = "cannot read \"" + path.Text() + "\"";
         return opened;
     }
-    const std::filesystem::path dir = std::filesystem::path(path).parent_path();
-    design::ParsedDesign parsed = design::ParseDesign(text.str(), dir.empty() ? "." : dir);
+    const FilePath dir = path.Folder();
+    design::ParsedDesign parsed = design::ParseDesign(text.str(), dir.Empty() ? "." : dir.Native());
     if (!parsed.ok) {
-        opened.error = path + ": " + parsed.error;
+        opened.error = path.Text() + ": " + parsed.error;
         return opened;
     }
     opened.design = std::move(parsed.design);
@@ -79,8 +78,8 @@ bool SameRecordLayout(const design::Design& a, const design::Design& b) {
 }
 
 // Copies the records of `from` after the header of `to`; returns how many, or -1.
-long CopyRecords(const std::string& from, int recordLength, DbFile& to) {
-    std::unique_ptr<DbFile> in = DbFile::Open(from);
+long CopyRecords(const FilePath& from, int recordLength, DbFile& to) {
+    std::unique_ptr<DbFile> in = DbFile::Open(from.Native());
     if (!in) return -1;
     uint8_t head[kHeaderSize];
     if (in->ReadAt(0, head, sizeof head) != kHeaderSize) return -1;
@@ -99,57 +98,55 @@ long CopyRecords(const std::string& from, int recordLength, DbFile& to) {
 
 } // namespace
 
-FileKind KindOfName(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".json" ? FileKind::Description : FileKind::Database;
+FileKind KindOfName(const FilePath& path) {
+    return path.HasExtension(".json") ? FileKind::Description : FileKind::Database;
 }
 
-OpenedDesign ReadDesignFile(const std::string& path) {
+OpenedDesign ReadDesignFile(const FilePath& path) {
     return KindOfName(path) == FileKind::Description ? ReadDescription(path) : ReadDatabase(path);
 }
 
-std::string WriteNewDatabase(const std::string& path, const design::Design& d) {
+std::string WriteNewDatabase(const FilePath& path, const design::Design& d) {
     if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
-    if (DbFile::Exists(path))
-        return "\"" + path + "\" exists already; a new database needs a new name";
-    const std::string work = path + ".part";
+    if (DbFile::Exists(path.Native()))
+        return "\"" + path.Text() + "\" exists already; a new database needs a new name";
+    const FilePath work = path.WithSuffix(".part");
     const std::string bytes = EncodeHeader(design::HeaderFromDesign(d));
-    std::unique_ptr<DbFile> file = DbFile::Create(work);
+    std::unique_ptr<DbFile> file = DbFile::Create(work.Native());
     bool written = file && file->WriteAt(0, bytes.data(), bytes.size()) && file->Flush();
     if (file && !file->Close()) written = false;
-    if (!written || !DbFile::Rename(work, path) || !DbFile::SyncDirectoryOf(path)) {
-        const std::string error = "cannot write \"" + path + "\": " + Reason();
-        DbFile::Remove(work);
+    if (!written || !DbFile::Rename(work.Native(), path.Native()) ||
+        !DbFile::SyncDirectoryOf(path.Native())) {
+        const std::string error = "cannot write \"" + path.Text() + "\": " + Reason();
+        DbFile::Remove(work.Native());
         return error;
     }
     return {};
 }
 
-std::string WriteTrialCopy(const std::string& original, const design::Design& opened,
-                           const design::Design& d, const std::string& to) {
+std::string WriteTrialCopy(const FilePath& original, const design::Design& opened,
+                           const design::Design& d, const FilePath& to) {
     if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
-    std::unique_ptr<DbFile> file = DbFile::Create(to);
-    if (!file) return "cannot write \"" + to + "\": " + Reason();
+    std::unique_ptr<DbFile> file = DbFile::Create(to.Native());
+    if (!file) return "cannot write \"" + to.Text() + "\": " + Reason();
     long count = 0;
-    if (!original.empty() && SameRecordLayout(opened, d)) {
+    if (!original.Empty() && SameRecordLayout(opened, d)) {
         count = CopyRecords(original, design::RecordLengthOf(d), *file);
-        if (count < 0) return "cannot copy the records of \"" + original + "\": " + Reason();
+        if (count < 0) return "cannot copy the records of \"" + original.Text() + "\": " + Reason();
     }
     const std::string header =
         EncodeHeader(design::HeaderFromDesign(d, static_cast<int32_t>(count)));
     if (!file->WriteAt(0, header.data(), header.size()) || !file->Close())
-        return "cannot write \"" + to + "\": " + Reason();
+        return "cannot write \"" + to.Text() + "\": " + Reason();
     return {};
 }
 
-std::string WriteDescription(const std::string& path, const design::Design& d) {
+std::string WriteDescription(const FilePath& path, const design::Design& d) {
     if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(path.Native(), std::ios::binary | std::ios::trunc);
     out << design::DescribeDesign(d);
     out.close();
-    if (!out) return "cannot write \"" + path + "\"";
+    if (!out) return "cannot write \"" + path.Text() + "\"";
     return {};
 }
 

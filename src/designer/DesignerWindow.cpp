@@ -14,8 +14,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
@@ -34,9 +32,9 @@ constexpr int kNewItemLeft = 20;
 constexpr int kNewItemTop = 40; // below the toolbar strip
 
 // A name typed without an extension is a database.
-std::string WithExtension(std::string path) {
-    if (std::filesystem::path(path).extension().empty()) path += ".Tbd";
-    return path;
+FilePath WithExtension(const FilePath& path) {
+    if (!std::filesystem::path(path.Native()).extension().empty()) return path;
+    return path.WithSuffix(".Tbd");
 }
 
 } // namespace
@@ -152,8 +150,7 @@ QAction* DesignerWindow::Command(const QString& name) const {
 }
 
 void DesignerWindow::ShowTitle() {
-    const QString name =
-        doc_.Path().empty() ? tr("Untitled") : QFileInfo(ToQString(doc_.Path())).fileName();
+    const QString name = doc_.Path().Empty() ? tr("Untitled") : ToQString(doc_.Path().FileName());
     setWindowTitle(name + QStringLiteral("[*] - ") + tr(kTitle));
     setWindowModified(doc_.IsModified());
 }
@@ -164,7 +161,8 @@ void DesignerWindow::Refuse(const std::string& text) {
 
 bool DesignerWindow::MayDiscard() {
     if (!doc_.IsModified()) return true;
-    const std::string name = doc_.Path().empty() ? "the new design" : "\"" + doc_.Path() + "\"";
+    const std::string name =
+        doc_.Path().Empty() ? "the new design" : "\"" + doc_.Path().Text() + "\"";
     return reporter_.Ask(kTitle, "Discard the unsaved changes to " + name + "?", MsgIcon::None,
                          true);
 }
@@ -175,7 +173,7 @@ bool DesignerWindow::NewDesign() {
     return true;
 }
 
-bool DesignerWindow::OpenFile(const std::string& path) {
+bool DesignerWindow::OpenFile(const FilePath& path) {
     if (!MayDiscard()) return false;
     OpenedDesign opened = ReadDesignFile(path);
     if (!opened.ok) {
@@ -190,8 +188,8 @@ bool DesignerWindow::OpenFile(const std::string& path) {
 bool DesignerWindow::Open() {
     const std::optional<ChosenFile> chosen = dialogs_.DlgLoad("");
     if (!chosen) return false;
-    const std::string path = chosen->FullName();
-    return OpenFile(DbFile::Exists(path) ? path : WithExtension(path));
+    const FilePath path = chosen->FullName();
+    return OpenFile(DbFile::Exists(path.Native()) ? path : WithExtension(path));
 }
 
 bool DesignerWindow::Save() {
@@ -211,8 +209,7 @@ bool DesignerWindow::Save() {
 // Nothing is written before the yes; a change that loses values says so in the question.
 bool DesignerWindow::SaveIntoDatabase() {
     modDB db(reporter_);
-    std::string name = doc_.Path();
-    if (db.OpenDatabase(name) != 1) return false; // the engine has said why
+    if (db.OpenDatabase(doc_.Path()) != 1) return false; // the engine has said why
     const design::Restructure restructure = design::PlanRestructure(db, doc_.Current());
     if (!restructure.problems.empty()) {
         Refuse(restructure.problems.front().Text());
@@ -220,7 +217,7 @@ bool DesignerWindow::SaveIntoDatabase() {
     }
     const bool loses = restructure.plan.LosesValues();
     const std::string question =
-        restructure.plan.Text(doc_.Path()) +
+        restructure.plan.Text(doc_.Path().Text()) +
         (loses ? "\nThe values counted above will be lost for good. Save all the same?"
                : "\nSave the new design over the records?");
     if (!reporter_.Ask(kTitle, question, loses ? MsgIcon::Critical : MsgIcon::None, true))
@@ -237,7 +234,7 @@ bool DesignerWindow::SaveAs() {
     return chosen && SaveTo(WithExtension(chosen->FullName()));
 }
 
-bool DesignerWindow::SaveTo(const std::string& path) {
+bool DesignerWindow::SaveTo(const FilePath& path) {
     const FileKind kind = KindOfName(path);
     const std::string error = kind == FileKind::Description
                                   ? WriteDescription(path, doc_.Current())
@@ -252,19 +249,17 @@ bool DesignerWindow::SaveTo(const std::string& path) {
 
 bool DesignerWindow::TryDesign() {
     if (!trialDir_) trialDir_ = std::make_unique<QTemporaryDir>();
-    const std::string name =
-        doc_.Path().empty()
-            ? "Untitled.Tbd"
-            : FromQString(QFileInfo(ToQString(doc_.Path())).completeBaseName()) + ".Tbd";
-    const std::string copy = QFile::encodeName(trialDir_->filePath(ToQString(name))).toStdString();
-    const std::string original = doc_.Kind() == FileKind::Database ? doc_.Path() : std::string();
+    const FilePath name = doc_.Path().Empty() ? FilePath("Untitled.Tbd")
+                                              : doc_.Path().FileName().ReplaceExtension(".Tbd");
+    const FilePath copy = ToFilePath(trialDir_->path()) / name;
+    const FilePath original = doc_.Kind() == FileKind::Database ? doc_.Path() : FilePath();
     if (std::string error = WriteTrialCopy(original, doc_.Saved(), doc_.Current(), copy);
         !error.empty()) {
         Refuse(error);
         return false;
     }
     const QString tabulo = QCoreApplication::applicationDirPath() + QStringLiteral("/tabulo");
-    if (launcher_(tabulo, {QFile::decodeName(copy.c_str())})) return true;
+    if (launcher_(tabulo, {ToQString(copy)})) return true;
     Refuse("cannot start \"" + FromQString(tabulo) + "\"");
     return false;
 }

@@ -39,11 +39,11 @@ public:
 
     // The file commands; each returns true when it did what it was asked.
     bool NewDesign();
-    bool OpenFile(const std::string& path);
+    bool OpenFile(const FilePath& path);
     bool Open();
     bool Save();
     bool SaveAs();
-    bool SaveTo(const std::string& path);
+    bool SaveTo(const FilePath& path);
     // Save of a design opened from a database: its records are rewritten to the new form.
     bool SaveIntoDatabase();
     // Opens the design in Tabulo on a temporary copy of the database, with its records when
