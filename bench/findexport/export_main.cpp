@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     std::vector<int> fields(static_cast<size_t>(db.GetFieldCount()));
     std::iota(fields.begin(), fields.end(), 1);
     const auto failure = tabulo::WriteCsvExport(db, fields, tabulo::FilePath(argv[2]));
-    if (failure) std::fprintf(stderr, "%s: %s\n", failure->file.Native().c_str(), failure->reason.c_str());
+    if (failure)
+        std::fprintf(stderr, "%s: %s\n", failure->file.Native().c_str(), failure->reason.c_str());
     return failure ? 1 : 0;
 }
