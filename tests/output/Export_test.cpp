@@ -102,7 +102,7 @@ TEST(OutputFileNameTest, AddsTheExtensionUnlessPresentInAnyCase) {
         {"cards.csv", ".pdf", "cards.csv.pdf"},
     };
     for (const auto& [typed, extension, written] : cases)
-        EXPECT_EQ(WithExtension(typed, extension), written) << typed;
+        EXPECT_EQ(WithExtension(FilePath(typed), extension).Native(), written) << typed;
 }
 
 // A line break, a quote, a comma, a marked record and characters above 127 (slot 4 free);
