@@ -70,7 +70,8 @@ double TimedSave(const fs::path& file, const std::string& bytes,
     YesReporter reporter;
     NoDialogs dialogs;
     designer::DesignerWindow window(reporter, dialogs);
-    if (!window.OpenFile(file.string())) throw std::runtime_error("the database did not open");
+    if (!window.OpenFile(FilePath(file.string())))
+        throw std::runtime_error("the database did not open");
     design::Design d = window.Document().Current();
     change(d);
     if (!window.Document().Apply(d, "change").empty())

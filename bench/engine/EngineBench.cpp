@@ -54,7 +54,7 @@ void BM_WalkGotoNextRecord(benchmark::State& state) {
     RecordingReporter reporter;
     modDB db(reporter);
     std::string name = files.base;
-    db.OpenDatabase(name);
+    db.OpenDatabase(FilePath(name));
     for (auto _ : state) {
         long visited = db.GotoFirstRecord();
         while (db.GotoNextRecord() == 1)
@@ -92,14 +92,14 @@ void BM_AddRecord(benchmark::State& state) {
     RecordingReporter reporter;
     modDB db(reporter);
     std::string name = base;
-    db.OpenDatabase(name);
+    db.OpenDatabase(FilePath(name));
     db.WriteField(1, "Appended");
     for (auto _ : state) {
         if (db.GetRecordNo() == kRecords) {
             state.PauseTiming();
             db.CloseDatabase();
             empty.WriteTo(base + ".Tbd");
-            db.OpenDatabase(name);
+            db.OpenDatabase(FilePath(name));
             state.ResumeTiming();
         }
         if (db.AddRecord() != 1) state.SkipWithError("append failed");
@@ -122,7 +122,7 @@ void BM_PackEverySecondMarked(benchmark::State& state) {
         state.PauseTiming();
         WriteFileBytes(files.path, FullDatabase());
         std::string name = files.base;
-        db.OpenDatabase(name);
+        db.OpenDatabase(FilePath(name));
         state.ResumeTiming();
         if (db.PackRecords(progress) != 1) state.SkipWithError("pack failed");
         state.PauseTiming();
@@ -150,7 +150,7 @@ void BM_RestructureOneAddedOneLengthened(benchmark::State& state) {
         state.PauseTiming();
         WriteFileBytes(files.path, FullDatabase());
         std::string name = files.base;
-        db.OpenDatabase(name);
+        db.OpenDatabase(FilePath(name));
         state.ResumeTiming();
         const design::Restructure r = design::PlanRestructure(db, next.design);
         if (!r.problems.empty() || design::ApplyRestructure(db, r, false, progress) != 1)

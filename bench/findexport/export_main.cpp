@@ -30,10 +30,11 @@ int main(int argc, char** argv) {
     PrintingReporter reporter;
     tabulo::modDB db(reporter);
     std::string name = argv[1];
-    if (db.OpenDatabase(name) == 0) return 1;
+    if (db.OpenDatabase(tabulo::FilePath(name)) == 0) return 1;
     std::vector<int> fields(static_cast<size_t>(db.GetFieldCount()));
     std::iota(fields.begin(), fields.end(), 1);
-    const auto failure = tabulo::WriteCsvExport(db, fields, argv[2]);
-    if (failure) std::fprintf(stderr, "%s: %s\n", failure->file.c_str(), failure->reason.c_str());
+    const auto failure = tabulo::WriteCsvExport(db, fields, tabulo::FilePath(argv[2]));
+    if (failure)
+        std::fprintf(stderr, "%s: %s\n", failure->file.Native().c_str(), failure->reason.c_str());
     return failure ? 1 : 0;
 }

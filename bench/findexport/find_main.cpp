@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     tabulo::test::RecordingReporter reporter;
     tabulo::modDB db(reporter);
     std::string name = argv[1];
-    if (db.OpenDatabase(name) == 0) return 1;
+    if (db.OpenDatabase(tabulo::FilePath(name)) == 0) return 1;
     double best = 1e9;
     for (int run = 0; run < 3; ++run) {
         Target target;

@@ -50,7 +50,7 @@ class PdfAnswer : public Dialogs {
 public:
     explicit PdfAnswer(std::string folder) : folder_(std::move(folder)) {}
     std::optional<ChosenFile> ChooseFile(const FileRequest&) override {
-        return ChosenFile{folder_, "contacts"};
+        return ChosenFile{FilePath(folder_), FilePath("contacts")};
     }
     std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
     std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }

@@ -6,9 +6,9 @@
 #include "designer/DesignerWindow.h"
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/QtReporter.h"
+#include "dialogs/QtText.h"
 
 #include <QApplication>
-#include <QFile>
 #include <cstdio>
 #include <cstring>
 
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
 
     // Qt has taken its own options out of the arguments by now.
     const QStringList args = QApplication::arguments();
-    if (args.size() > 1 && !window.OpenFile(QFile::encodeName(args.at(1)).toStdString())) return 1;
+    if (args.size() > 1 && !window.OpenFile(tabulo::ToFilePath(args.at(1)))) return 1;
     tabulo::QuitAfterFirstPaint quitter;
     if (qEnvironmentVariableIsSet("TABULO_QUIT_AFTER_FIRST_PAINT"))
         window.Canvas()->Surface()->installEventFilter(&quitter);

@@ -112,9 +112,4 @@ std::string MonthName(int month) {
     return month >= 1 && month <= 12 ? kNames[month - 1] : "";
 }
 
-std::string FileTitle(std::string_view path) {
-    size_t cut = path.find_last_of("\\/:");
-    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
-}
-
 } // namespace modLIB

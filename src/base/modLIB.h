@@ -34,7 +34,4 @@ bool IsValidDate(std::string_view text, int order);
 bool IsValidTime(std::string_view text); // "hh:mm:ss"
 std::string MonthName(int month);        // "Jan".."Dec", empty out of range
 
-// The part of a path after its last "\", "/" or ":".
-std::string FileTitle(std::string_view path);
-
 } // namespace modLIB

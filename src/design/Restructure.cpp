@@ -253,7 +253,7 @@ Restructure PlanRestructure(modDB& db, Design next) {
     if (!r.problems.empty()) return r;
     bool read = false;
     r.plan = MakePlan(db, old, r.next, read);
-    if (!read) r.problems.push_back({"", "cannot read the records of " + db.GetFilePath()});
+    if (!read) r.problems.push_back({"", "cannot read the records of " + db.GetFilePath().Text()});
     return r;
 }
 

@@ -36,7 +36,7 @@ DesignDocument::~DesignDocument() {
     disconnect(&undo_, nullptr, this, nullptr);
 }
 
-void DesignDocument::Reset(design::Design design, std::string path, FileKind kind,
+void DesignDocument::Reset(design::Design design, FilePath path, FileKind kind,
                            int32_t recordCount) {
     undo_.clear();
     path_ = std::move(path);
@@ -47,7 +47,7 @@ void DesignDocument::Reset(design::Design design, std::string path, FileKind kin
     emit FileChanged();
 }
 
-void DesignDocument::MarkSaved(std::string path, FileKind kind) {
+void DesignDocument::MarkSaved(FilePath path, FileKind kind) {
     path_ = std::move(path);
     kind_ = kind;
     saved_ = design_;

@@ -30,14 +30,14 @@ public:
     QUndoStack* UndoStack() { return &undo_; }
     bool IsModified() const { return !undo_.isClean(); }
 
-    const std::string& Path() const { return path_; }
+    const FilePath& Path() const { return path_; }
     FileKind Kind() const { return kind_; }
     int32_t RecordCount() const { return recordCount_; }
 
     // Starts over on a design, with an empty undo stack.
-    void Reset(design::Design design, std::string path, FileKind kind, int32_t recordCount);
+    void Reset(design::Design design, FilePath path, FileKind kind, int32_t recordCount);
     // The design now stands saved under that name.
-    void MarkSaved(std::string path, FileKind kind);
+    void MarkSaved(FilePath path, FileKind kind);
 
     // Pushes the change from the current design to `after`, named `text` in the Edit menu.
     // Changes with the same non-zero `mergeKey` in a row are one step of undo (typing).
@@ -58,7 +58,7 @@ private:
     design::Design design_;
     design::Design saved_;
     QUndoStack undo_;
-    std::string path_;
+    FilePath path_;
     FileKind kind_ = FileKind::None;
     int32_t recordCount_ = 0;
 };

@@ -26,16 +26,16 @@ std::string FirstProblem(const design::Design& d) {
     return problems.empty() ? std::string() : problems.front().Text();
 }
 
-OpenedDesign ReadDatabase(const std::string& path) {
+OpenedDesign ReadDatabase(const FilePath& path) {
     OpenedDesign opened;
-    std::unique_ptr<DbFile> file = DbFile::Open(path);
+    std::unique_ptr<DbFile> file = DbFile::Open(path.Native());
     if (!file) {
-        opened.error = "cannot open \"" + path + "\": " + Reason();
+        opened.error = "cannot open \"" + path.Text() + "\": " + Reason();
         return opened;
     }
     std::string bytes(kHeaderSize, '\0');
     if (file->ReadAt(0, bytes.data(), bytes.size()) != kHeaderSize) {
-        opened.error = "\"" + path + "\" is not a database: it is shorter than its header";
+        opened.error = "\"" + path.Text() + "\" is not a database: it is shorter than its header";
         return opened;
     }
     const DBHeader header = DecodeHeader(reinterpret_cast<const uint8_t*>(bytes.data()));
@@ -46,19 +46,19 @@ OpenedDesign ReadDatabase(const std::string& path) {
     return opened;
 }
 
-OpenedDesign ReadDescription(const std::string& path) {
+OpenedDesign ReadDescription(const FilePath& path) {
     OpenedDesign opened;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path.Native(), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     if (!in) {
-        opened.error = "cannot read \"" + path + "\"";
+        opened.error = "cannot read \"" + path.Text() + "\"";
         return opened;
     }
-    const std::filesystem::path dir = std::filesystem::path(path).parent_path();
-    design::ParsedDesign parsed = design::ParseDesign(text.str(), dir.empty() ? "." : dir);
+    const FilePath dir = path.Folder();
+    design::ParsedDesign parsed = design::ParseDesign(text.str(), dir.Empty() ? "." : dir.Native());
     if (!parsed.ok) {
-        opened.error = path + ": " + parsed.error;
+        opened.error = path.Text() + ": " + parsed.error;
         return opened;
     }
     opened.design = std::move(parsed.design);
@@ -93,8 +93,8 @@ bool CopyBytes(DbFile& in, DbFile& out, int64_t start, int64_t size) {
 }
 
 // Copies the records of `from` after the header of `to`; returns how many, or -1.
-long CopyRecords(const std::string& from, int recordLength, DbFile& to) {
-    std::unique_ptr<DbFile> in = DbFile::Open(from);
+long CopyRecords(const FilePath& from, int recordLength, DbFile& to) {
+    std::unique_ptr<DbFile> in = DbFile::Open(from.Native());
     if (!in) return -1;
     uint8_t head[kHeaderSize];
     if (in->ReadAt(0, head, sizeof head) != kHeaderSize) return -1;
@@ -104,16 +104,17 @@ long CopyRecords(const std::string& from, int recordLength, DbFile& to) {
 
 // Writes a new file under a work name beside `path`, then renames it there; `fill` writes
 // its bytes. Refuses to replace an existing file, which may hold records.
-std::string WriteNewFile(const std::string& path, const std::function<bool(DbFile&)>& fill) {
-    if (DbFile::Exists(path))
-        return "\"" + path + "\" exists already; a new database needs a new name";
-    const std::string work = path + ".part";
-    std::unique_ptr<DbFile> file = DbFile::Create(work);
+std::string WriteNewFile(const FilePath& path, const std::function<bool(DbFile&)>& fill) {
+    if (DbFile::Exists(path.Native()))
+        return "\"" + path.Text() + "\" exists already; a new database needs a new name";
+    const FilePath work = path.WithSuffix(".part");
+    std::unique_ptr<DbFile> file = DbFile::Create(work.Native());
     bool written = file && fill(*file) && file->Flush();
     if (file && !file->Close()) written = false;
-    if (!written || !DbFile::Rename(work, path) || !DbFile::SyncDirectoryOf(path)) {
-        const std::string error = "cannot write \"" + path + "\": " + Reason();
-        DbFile::Remove(work);
+    if (!written || !DbFile::Rename(work.Native(), path.Native()) ||
+        !DbFile::SyncDirectoryOf(path.Native())) {
+        const std::string error = "cannot write \"" + path.Text() + "\": " + Reason();
+        DbFile::Remove(work.Native());
         return error;
     }
     return {};
@@ -121,64 +122,63 @@ std::string WriteNewFile(const std::string& path, const std::function<bool(DbFil
 
 } // namespace
 
-FileKind KindOfName(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".json" ? FileKind::Description : FileKind::Database;
+FileKind KindOfName(const FilePath& path) {
+    return path.HasExtension(".json") ? FileKind::Description : FileKind::Database;
 }
 
-OpenedDesign ReadDesignFile(const std::string& path) {
+OpenedDesign ReadDesignFile(const FilePath& path) {
     return KindOfName(path) == FileKind::Description ? ReadDescription(path) : ReadDatabase(path);
 }
 
-std::string WriteNewDatabase(const std::string& path, const design::Design& d) {
+std::string WriteNewDatabase(const FilePath& path, const design::Design& d) {
     if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
     const std::string bytes = EncodeHeader(design::HeaderFromDesign(d));
     return WriteNewFile(path,
                         [&](DbFile& file) { return file.WriteAt(0, bytes.data(), bytes.size()); });
 }
 
-std::string WriteDatabaseCopy(const std::string& original, const std::string& path) {
-    std::unique_ptr<DbFile> in = DbFile::OpenForReading(original);
-    if (!in) return "cannot open \"" + original + "\": " + Reason();
+std::string WriteDatabaseCopy(const FilePath& original, const FilePath& path) {
+    std::unique_ptr<DbFile> in = DbFile::OpenForReading(original.Native());
+    if (!in) return "cannot open \"" + original.Text() + "\": " + Reason();
     const int64_t size = in->Size();
-    if (size < 0) return "cannot read \"" + original + "\": " + Reason();
+    if (size < 0) return "cannot read \"" + original.Text() + "\": " + Reason();
     return WriteNewFile(path, [&](DbFile& out) { return CopyBytes(*in, out, 0, size); });
 }
 
-std::string SamplePath(const std::string& programDir, const std::string& name) {
+FilePath SamplePath(const FilePath& programDir, const std::string& name) {
     namespace fs = std::filesystem;
     const fs::path file = name + ".Tbd";
-    const fs::path installed = fs::path(programDir) / ".." / "share" / "tabulo" / "samples" / file;
+    const fs::path bin = programDir.Native();
+    const fs::path installed = bin / ".." / "share" / "tabulo" / "samples" / file;
     std::error_code error;
-    if (fs::is_regular_file(installed, error)) return installed.lexically_normal().string();
-    return (fs::path(programDir) / ".." / ".." / "samples" / file).lexically_normal().string();
+    if (fs::is_regular_file(installed, error))
+        return FilePath(installed.lexically_normal().string());
+    return FilePath((bin / ".." / ".." / "samples" / file).lexically_normal().string());
 }
 
-std::string WriteTrialCopy(const std::string& original, const design::Design& opened,
-                           const design::Design& d, const std::string& to) {
+std::string WriteTrialCopy(const FilePath& original, const design::Design& opened,
+                           const design::Design& d, const FilePath& to) {
     if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
-    std::unique_ptr<DbFile> file = DbFile::Create(to);
-    if (!file) return "cannot write \"" + to + "\": " + Reason();
+    std::unique_ptr<DbFile> file = DbFile::Create(to.Native());
+    if (!file) return "cannot write \"" + to.Text() + "\": " + Reason();
     long count = 0;
-    if (!original.empty() && SameRecordLayout(opened, d)) {
+    if (!original.Empty() && SameRecordLayout(opened, d)) {
         count = CopyRecords(original, design::RecordLengthOf(d), *file);
-        if (count < 0) return "cannot copy the records of \"" + original + "\": " + Reason();
+        if (count < 0) return "cannot copy the records of \"" + original.Text() + "\": " + Reason();
     }
     const std::string header =
         EncodeHeader(design::HeaderFromDesign(d, static_cast<int32_t>(count)));
     if (!file->WriteAt(0, header.data(), header.size()) || !file->Close())
-        return "cannot write \"" + to + "\": " + Reason();
+        return "cannot write \"" + to.Text() + "\": " + Reason();
     return {};
 }
 
-std::string WriteDescription(const std::string& path, const design::Design& d) {
+std::string WriteDescription(const FilePath& path, const design::Design& d) {
     if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(path.Native(), std::ios::binary | std::ios::trunc);
     out << design::DescribeDesign(d);
     out.close();
-    if (!out) return "cannot write \"" + path + "\"";
+    if (!out) return "cannot write \"" + path.Text() + "\"";
     return {};
 }
 

@@ -15,8 +15,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
@@ -37,9 +35,9 @@ constexpr int kNewItemTop = 40; // below the toolbar strip
 constexpr int kWindowWidth = 1100;
 
 // A name typed without an extension is a database.
-std::string WithExtension(std::string path) {
-    if (std::filesystem::path(path).extension().empty()) path += ".Tbd";
-    return path;
+FilePath WithExtension(const FilePath& path) {
+    if (!std::filesystem::path(path.Native()).extension().empty()) return path;
+    return path.WithSuffix(".Tbd");
 }
 
 } // namespace
@@ -174,8 +172,8 @@ void DesignerWindow::AddSampleMenu(QMenu* file) {
         const std::string database = start.database;
         AddCommand(samples, QStringLiteral("NewFrom") + start.database, tr(start.text),
                    QKeySequence(tr(start.key)), [this, database] {
-                       const std::string programDir =
-                           QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+                       const FilePath programDir =
+                           ToFilePath(QCoreApplication::applicationDirPath());
                        NewFromSample(SamplePath(programDir, database));
                    });
     }
@@ -186,8 +184,7 @@ QAction* DesignerWindow::Command(const QString& name) const {
 }
 
 void DesignerWindow::ShowTitle() {
-    const QString name =
-        doc_.Path().empty() ? tr("Untitled") : QFileInfo(ToQString(doc_.Path())).fileName();
+    const QString name = doc_.Path().Empty() ? tr("Untitled") : ToQString(doc_.Path().FileName());
     setWindowTitle(name + QStringLiteral("[*] - ") + tr(kTitle));
     setWindowModified(doc_.IsModified());
 }
@@ -198,7 +195,8 @@ void DesignerWindow::Refuse(const std::string& text) {
 
 bool DesignerWindow::MayDiscard() {
     if (!doc_.IsModified()) return true;
-    const std::string name = doc_.Path().empty() ? "the new design" : "\"" + doc_.Path() + "\"";
+    const std::string name =
+        doc_.Path().Empty() ? "the new design" : "\"" + doc_.Path().Text() + "\"";
     return reporter_.Ask(kTitle, "Discard the unsaved changes to " + name + "?", MsgIcon::None,
                          true);
 }
@@ -209,7 +207,7 @@ bool DesignerWindow::NewDesign() {
     return true;
 }
 
-bool DesignerWindow::NewFromSample(const std::string& database) {
+bool DesignerWindow::NewFromSample(const FilePath& database) {
     if (!MayDiscard()) return false;
     OpenedDesign opened = ReadDesignFile(database);
     if (!opened.ok) {
@@ -221,7 +219,7 @@ bool DesignerWindow::NewFromSample(const std::string& database) {
     return true;
 }
 
-bool DesignerWindow::OpenFile(const std::string& path) {
+bool DesignerWindow::OpenFile(const FilePath& path) {
     if (!MayDiscard()) return false;
     OpenedDesign opened = ReadDesignFile(path);
     if (!opened.ok) {
@@ -236,8 +234,8 @@ bool DesignerWindow::OpenFile(const std::string& path) {
 bool DesignerWindow::Open() {
     const std::optional<ChosenFile> chosen = dialogs_.DlgLoad("");
     if (!chosen) return false;
-    const std::string path = chosen->FullName();
-    return OpenFile(DbFile::Exists(path) ? path : WithExtension(path));
+    const FilePath path = chosen->FullName();
+    return OpenFile(DbFile::Exists(path.Native()) ? path : WithExtension(path));
 }
 
 bool DesignerWindow::Save() {
@@ -257,8 +255,7 @@ bool DesignerWindow::Save() {
 // Nothing is written before the yes; a change that loses values says so in the question.
 bool DesignerWindow::SaveIntoDatabase() {
     modDB db(reporter_);
-    std::string name = doc_.Path();
-    if (db.OpenDatabase(name) != 1) return false; // the engine has said why
+    if (db.OpenDatabase(doc_.Path()) != 1) return false; // the engine has said why
     const design::Restructure restructure = design::PlanRestructure(db, doc_.Current());
     if (!restructure.problems.empty()) {
         Refuse(restructure.problems.front().Text());
@@ -266,7 +263,7 @@ bool DesignerWindow::SaveIntoDatabase() {
     }
     const bool loses = restructure.plan.LosesValues();
     const std::string question =
-        restructure.plan.Text(doc_.Path()) +
+        restructure.plan.Text(doc_.Path().Text()) +
         (loses ? "\nThe values counted above will be lost for good. Save all the same?"
                : "\nSave the new design over the records?");
     if (!reporter_.Ask(kTitle, question, loses ? MsgIcon::Critical : MsgIcon::None, true))
@@ -287,9 +284,11 @@ bool DesignerWindow::Rewrite(modDB& db, const design::Restructure& restructure, 
 bool DesignerWindow::SaveAs() {
     const std::optional<ChosenFile> chosen = dialogs_.DlgSaveAs("*.Tbd");
     if (!chosen) return false;
-    const std::string path = WithExtension(chosen->FullName());
+    const FilePath path = WithExtension(chosen->FullName());
     if (doc_.Kind() == FileKind::Database && KindOfName(path) == FileKind::Database &&
-        reporter_.Ask(kTitle, "Copy the records of \"" + doc_.Path() + "\" into \"" + path + "\"?",
+        reporter_.Ask(kTitle,
+                      "Copy the records of \"" + doc_.Path().Text() + "\" into \"" + path.Text() +
+                          "\"?",
                       MsgIcon::None, false))
         return SaveWithRecords(path);
     return SaveTo(path);
@@ -298,11 +297,11 @@ bool DesignerWindow::SaveAs() {
 // The old file is copied whole, then the copy's records are rewritten to the design by the
 // restructure's steps; a plan that drops fields or cuts values is shown and asked first.
 // Whatever fails or is refused takes the copy away again.
-bool DesignerWindow::SaveWithRecords(const std::string& path) {
+bool DesignerWindow::SaveWithRecords(const FilePath& path) {
     // The rewrite keeps the copy it started from as the new file's ".Bak": that one goes,
     // a ".Bak" that was there before is not ours to remove.
-    const std::string backup = PackNamesOf(path).backup;
-    const bool keepBackup = DbFile::Exists(backup);
+    const FilePath backup = PackNamesOf(path).backup;
+    const bool keepBackup = DbFile::Exists(backup.Native());
     if (std::string error = WriteDatabaseCopy(doc_.Path(), path); !error.empty()) {
         Refuse(error);
         return false;
@@ -310,32 +309,31 @@ bool DesignerWindow::SaveWithRecords(const std::string& path) {
     bool saved = false;
     {
         modDB db(reporter_);
-        std::string name = path;
-        if (db.OpenDatabase(name) == 1) {
+        if (db.OpenDatabase(path) == 1) {
             const design::Restructure restructure = design::PlanRestructure(db, doc_.Current());
             const design::RestructurePlan& plan = restructure.plan;
             const bool loses = plan.LosesValues() || !plan.removed.empty();
             if (!restructure.problems.empty())
                 Refuse(restructure.problems.front().Text());
             else if (!loses || reporter_.Ask(kTitle,
-                                             plan.Text(doc_.Path()) +
+                                             plan.Text(doc_.Path().Text()) +
                                                  "\nThe values counted above will not be in \"" +
-                                                 path + "\". Save all the same?",
+                                                 path.Text() + "\". Save all the same?",
                                              MsgIcon::Critical, true))
                 saved = Rewrite(db, restructure, true);
             db.CloseDatabase();
         }
     }
-    if (!keepBackup) DbFile::Remove(backup);
+    if (!keepBackup) DbFile::Remove(backup.Native());
     if (!saved) {
-        DbFile::Remove(path);
+        DbFile::Remove(path.Native());
         return false;
     }
     doc_.MarkSaved(path, FileKind::Database);
     return true;
 }
 
-bool DesignerWindow::SaveTo(const std::string& path) {
+bool DesignerWindow::SaveTo(const FilePath& path) {
     const FileKind kind = KindOfName(path);
     const std::string error = kind == FileKind::Description
                                   ? WriteDescription(path, doc_.Current())
@@ -350,19 +348,17 @@ bool DesignerWindow::SaveTo(const std::string& path) {
 
 bool DesignerWindow::TryDesign() {
     if (!trialDir_) trialDir_ = std::make_unique<QTemporaryDir>();
-    const std::string name =
-        doc_.Path().empty()
-            ? "Untitled.Tbd"
-            : FromQString(QFileInfo(ToQString(doc_.Path())).completeBaseName()) + ".Tbd";
-    const std::string copy = QFile::encodeName(trialDir_->filePath(ToQString(name))).toStdString();
-    const std::string original = doc_.Kind() == FileKind::Database ? doc_.Path() : std::string();
+    const FilePath name = doc_.Path().Empty() ? FilePath("Untitled.Tbd")
+                                              : doc_.Path().FileName().ReplaceExtension(".Tbd");
+    const FilePath copy = ToFilePath(trialDir_->path()) / name;
+    const FilePath original = doc_.Kind() == FileKind::Database ? doc_.Path() : FilePath();
     if (std::string error = WriteTrialCopy(original, doc_.Saved(), doc_.Current(), copy);
         !error.empty()) {
         Refuse(error);
         return false;
     }
     const QString tabulo = QCoreApplication::applicationDirPath() + QStringLiteral("/tabulo");
-    if (launcher_(tabulo, {QFile::decodeName(copy.c_str())})) return true;
+    if (launcher_(tabulo, {ToQString(copy)})) return true;
     Refuse("cannot start \"" + FromQString(tabulo) + "\"");
     return false;
 }

@@ -45,17 +45,17 @@ public:
     // The file commands; each returns true when it did what it was asked.
     bool NewDesign();
     // An untitled design with the form and script of a sample database (none of its records).
-    bool NewFromSample(const std::string& database);
-    bool OpenFile(const std::string& path);
+    bool NewFromSample(const FilePath& database);
+    bool OpenFile(const FilePath& path);
     bool Open();
     bool Save();
     bool SaveAs();
-    bool SaveTo(const std::string& path);
+    bool SaveTo(const FilePath& path);
     // Save of a design opened from a database: its records are rewritten to the new form.
     bool SaveIntoDatabase();
     // Save As of a design opened from a database: a new database with the old one's records
     // rewritten to the design; the old file is only read.
-    bool SaveWithRecords(const std::string& path);
+    bool SaveWithRecords(const FilePath& path);
     // Opens the design in Tabulo on a temporary copy of the database, with its records when
     // their layout is unchanged, so that the form can be used before it is saved.
     bool TryDesign();

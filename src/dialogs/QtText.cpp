@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 
+#include <QFile>
 #include <QList>
 
 namespace tabulo {
@@ -23,6 +24,14 @@ std::string FromQString(const QString& text) {
     for (uint cp : codePoints)
         out += CodePointToCp1252(static_cast<char32_t>(cp));
     return out;
+}
+
+QString ToQString(const FilePath& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.Native()));
+}
+
+FilePath ToFilePath(const QString& path) {
+    return FilePath(QFile::encodeName(path).toStdString());
 }
 
 } // namespace tabulo

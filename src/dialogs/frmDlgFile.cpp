@@ -40,10 +40,8 @@ QString WithoutExtension(const QString& name) {
 // "x.Tbd", nor either of two names that differ only in the case of ".tbd".
 bool Openable(const QDir& dir, const QString& name) {
     if (!name.endsWith(".tbd", Qt::CaseInsensitive)) return true;
-    const std::string listed =
-        QFile::encodeName(dir.filePath(WithoutExtension(name))).toStdString();
-    return FindDatabaseFile(DatabaseBaseName(listed)) ==
-           QFile::encodeName(dir.filePath(name)).toStdString();
+    const FilePath listed = ToFilePath(dir.filePath(WithoutExtension(name)));
+    return FindDatabaseFile(DatabaseBaseName(listed)) == ToFilePath(dir.filePath(name));
 }
 
 } // namespace
@@ -54,10 +52,9 @@ frmDlgFile::frmDlgFile(const FileRequest& request, Reporter& reporter, QWidget* 
     setWindowTitle(ToQString(request.Title));
     txtFile_->setEnabled(saveMode_);
     pattern_ = request.Pattern.empty() ? "*.*" : QFile::decodeName(request.Pattern.c_str());
-    current_ = request.Path.empty()
-                   ? NativeCurrentPath()
-                   : QDir::toNativeSeparators(QFile::decodeName(request.Path.c_str()));
-    txtFile_->setText(QFile::decodeName(request.FileName.c_str()));
+    current_ = request.Path.Empty() ? NativeCurrentPath()
+                                    : QDir::toNativeSeparators(ToQString(request.Path));
+    txtFile_->setText(ToQString(request.FileName));
     FillDriveList();
     FillDirectoryList();
 }
@@ -171,8 +168,7 @@ bool frmDlgFile::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmDlgFile::Ok() {
-    result_ = ChosenFile{QFile::encodeName(current_).toStdString(),
-                         QFile::encodeName(txtFile_->text()).toStdString()};
+    result_ = ChosenFile{ToFilePath(current_), ToFilePath(txtFile_->text())};
     accept();
 }
 

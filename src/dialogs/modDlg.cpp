@@ -2,16 +2,7 @@
 
 #include "base/modLIB.h"
 
-#include <QDir>
-
 namespace tabulo {
-
-std::string ChosenFile::FullName() const {
-    const char separator = QDir::separator().toLatin1();
-    if (Path.empty()) return FileName;
-    if (Path.back() == separator) return Path + FileName;
-    return Path + separator + FileName;
-}
 
 std::optional<uint32_t> Dialogs::PickColor(uint32_t) {
     return std::nullopt;
@@ -25,8 +16,7 @@ std::optional<ChosenFile> Dialogs::DlgLoad(const std::string& pattern) {
     return ChooseFrom({"Load", pattern, {}, {}, false});
 }
 
-std::optional<ChosenFile> Dialogs::DlgSaveAs(const std::string& pattern,
-                                             const std::string& fileName) {
+std::optional<ChosenFile> Dialogs::DlgSaveAs(const std::string& pattern, const FilePath& fileName) {
     return ChooseFrom({"Save As", pattern, {}, fileName, true});
 }
 
@@ -36,7 +26,7 @@ std::optional<ChosenFile> Dialogs::ChooseFrom(FileRequest request) {
     std::optional<ChosenFile> chosen = ChooseFile(request);
     if (!chosen) return std::nullopt;
     lastPath_ = chosen->Path;
-    if (chosen->FileName.empty()) return std::nullopt;
+    if (chosen->FileName.Empty()) return std::nullopt;
     return chosen;
 }
 

@@ -7,9 +7,9 @@
 //   if (!file) return;                        // cancelled, or no name given
 //   WriteTo(file->FullName());                // directory and name, one separator
 //
-// Texts are Windows-1252 like the rest of the core. ChosenFile's Path and FileName and the
-// request's Path and FileName are file-system names in the platform's own encoding
-// (QFile::encodeName), so any existing file can be named.
+// Texts are Windows-1252 like the rest of the core; folders and file names are FilePaths.
+
+#include "base/FilePath.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,18 +23,18 @@ class frmShowText;
 struct FileRequest {
     std::string Title;     // caption
     std::string Pattern;   // the files listed, "*.Tbd"; empty lists every file
-    std::string Path;      // directory shown first; empty: the process's current directory
-    std::string FileName;  // the file name box's starting text
+    FilePath Path;         // directory shown first; empty: the process's current directory
+    FilePath FileName;     // the file name box's starting text
     bool SaveMode = false; // true: the name may be typed
 };
 
 // What "Ok" gave: the directory shown last and the file name box's text, which may be
 // empty. The name is listed without its extension; callers add the one they asked for.
 struct ChosenFile {
-    std::string Path;
-    std::string FileName;
-    // Path and FileName joined with one separator of the platform.
-    std::string FullName() const;
+    FilePath Path;
+    FilePath FileName;
+    // Path and FileName joined with one separator.
+    FilePath FullName() const { return Path / FileName; }
 };
 
 // The date picker at a place on the screen (twips), on a starting date in the given date
@@ -87,8 +87,7 @@ public:
     // or left without a name. It opens in the directory where the last file dialog ended.
     std::optional<ChosenFile> DlgLoad(const std::string& pattern);
     // The same titled "Save As", the name box starting with fileName.
-    std::optional<ChosenFile> DlgSaveAs(const std::string& pattern,
-                                        const std::string& fileName = {});
+    std::optional<ChosenFile> DlgSaveAs(const std::string& pattern, const FilePath& fileName = {});
     // The input box with the mask trimmed and in capitals; the request's value when the box
     // was closed without "Ok".
     std::string ShowInput(InputRequest request);
@@ -96,7 +95,7 @@ public:
 private:
     std::optional<ChosenFile> ChooseFrom(FileRequest request);
 
-    std::string lastPath_;
+    FilePath lastPath_;
 };
 
 // The text without the blanks at both ends, as the dialogs take and give their values.

@@ -1,6 +1,5 @@
 #include "editor/frmEdit.h"
 
-#include "base/modLIB.h"
 #include "dialogs/QtText.h"
 #include "dialogs/Twips.h"
 #include "dialogs/modDlg.h"
@@ -10,7 +9,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QMenu>
 #include <QScreen>
 #include <QWindow>
@@ -54,9 +52,8 @@ frmEdit::frmEdit(modDB& db, Reporter& reporter, ScriptHost& script, WindowServic
 
 bool frmEdit::StartUp(const std::string& commandLine) {
     if (commandLine.empty()) return true;
-    std::string name = StripQuotes(commandLine);
-    if (db_.OpenDatabase(name) == 0) return true;
-    if (OpenAndShow(QFile::decodeName(modLIB::FileTitle(name).c_str()))) return true;
+    if (db_.OpenDatabase(FilePath(StripQuotes(commandLine))) == 0) return true;
+    if (OpenAndShow(ToQString(db_.GetBaseName().FileName()))) return true;
     CloseCommand();
     return false;
 }
@@ -77,9 +74,8 @@ bool frmEdit::OpenAndShow(const QString& title) {
 void frmEdit::OpenFromDialog() {
     const std::optional<ChosenFile> chosen = dialogs_.DlgLoad("*.Tbd");
     if (!chosen) return;
-    std::string name = chosen->FullName();
-    if (db_.OpenDatabase(name) == 0) return;
-    if (!OpenAndShow(QFile::decodeName(chosen->FileName.c_str()))) CloseCommand();
+    if (db_.OpenDatabase(chosen->FullName()) == 0) return;
+    if (!OpenAndShow(ToQString(chosen->FileName))) CloseCommand();
 }
 
 bool frmEdit::IsDatabaseOpen() const {

@@ -96,7 +96,7 @@ void AppendExportRecord(std::string& out, long recordNo, std::span<const std::st
 }
 
 std::optional<CsvExportFailure> WriteCsvExport(modDB& db, std::vector<int> fields,
-                                               const std::string& path, ProgressSink* progress) {
+                                               const FilePath& path, ProgressSink* progress) {
     fields = FieldsInUse(db, std::move(fields));
     PartFile out(path);
     const long current = db.GetRecordNo();

@@ -6,6 +6,8 @@
 // format is the program's own, not RFC 4180. The Export window and tabulo-cli both write it
 // through these functions.
 
+#include "base/FilePath.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -25,7 +27,7 @@ void AppendExportRecord(std::string& out, long recordNo, std::span<const std::st
 
 // Why the export file could not be written.
 struct CsvExportFailure {
-    std::string file;   // the file that was to be written
+    FilePath file;      // the file that was to be written
     std::string reason; // the system's words, e.g. "Permission denied"
 };
 
@@ -37,7 +39,7 @@ struct CsvExportFailure {
 // again. Progress, when given, is shown whenever the whole percentage done grows, and hidden
 // at the end.
 std::optional<CsvExportFailure> WriteCsvExport(modDB& db, std::vector<int> fields,
-                                               const std::string& path,
+                                               const FilePath& path,
                                                ProgressSink* progress = nullptr);
 
 } // namespace tabulo

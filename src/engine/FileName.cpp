@@ -3,8 +3,6 @@
 #include "engine/DBHeader.h"
 #include "engine/DbFile.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace tabulo {
@@ -13,63 +11,47 @@ namespace {
 
 constexpr std::string_view kExt = ".TBD";
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
-bool EndsWithIgnoringCase(std::string_view name, std::string_view ending) {
-    return name.size() >= ending.size() &&
-           EqualIgnoringCase(name.substr(name.size() - ending.size()), ending);
-}
-
 } // namespace
 
-std::string DatabaseBaseName(std::string_view rawName) {
-    const std::string trimmed = TrimSpaces(rawName);
-    std::string_view name = trimmed;
-    if (name.size() > kExt.size() && EndsWithIgnoringCase(name, kExt))
-        name.remove_suffix(kExt.size());
-    return std::string(name);
+FilePath DatabaseBaseName(const FilePath& rawName) {
+    const FilePath name(TrimSpaces(rawName.Native()));
+    if (name.Native().size() <= kExt.size() || !name.HasExtension(kExt)) return name;
+    return FilePath(name.Native().substr(0, name.Native().size() - kExt.size()));
 }
 
-std::string DatabaseFileName(std::string_view name) {
-    return DatabaseBaseName(name) + ".Tbd";
+FilePath DatabaseFileName(const FilePath& name) {
+    return DatabaseBaseName(name).WithSuffix(".Tbd");
 }
 
-std::string WithExtension(std::string_view name, std::string_view extension) {
-    std::string file(name);
-    if (!EndsWithIgnoringCase(name, extension)) file += extension;
-    return file;
+FilePath WithExtension(const FilePath& name, std::string_view extension) {
+    return name.HasExtension(extension) ? name : name.WithSuffix(extension);
 }
 
-std::string FindDatabaseFile(const std::string& baseName) {
-    const std::string exact = baseName + ".Tbd";
-    if (DbFile::Exists(exact)) return exact;
-    namespace fs = std::filesystem;
-    const fs::path base(baseName);
-    const std::string stem = base.filename().string();
+FilePath FindDatabaseFile(const FilePath& baseName) {
+    const FilePath exact = baseName.WithSuffix(".Tbd");
+    if (DbFile::Exists(exact.Native())) return exact;
+    const std::string stem = baseName.FileName().Native();
     if (stem.empty()) return {};
-    const fs::path folder = base.has_parent_path() ? base.parent_path() : fs::path(".");
-    std::string found;
+    const FilePath folder = baseName.Folder();
+    FilePath found;
     std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() != stem.size() + kExt.size() || name.compare(0, stem.size(), stem) != 0 ||
-            !EndsWithIgnoringCase(name, kExt) || !entry.is_regular_file(ec))
+    namespace fs = std::filesystem;
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(folder.Empty() ? "." : folder.Native(), ec)) {
+        const FilePath name(entry.path().filename().string());
+        if (name.Native().size() != stem.size() + kExt.size() ||
+            name.Native().compare(0, stem.size(), stem) != 0 || !name.HasExtension(kExt) ||
+            !entry.is_regular_file(ec))
             continue;
-        if (!found.empty()) return {}; // two candidates: neither is the one meant
-        found = baseName + name.substr(stem.size());
+        if (!found.Empty()) return {}; // two candidates: neither is the one meant
+        found = baseName.WithSuffix(name.Native().substr(stem.size()));
     }
     return found;
 }
 
-PackFileNames PackNamesOf(const std::string& databasePath) {
-    const std::string stem =
-        databasePath.substr(0, databasePath.size() - std::min(databasePath.size(), kExt.size()));
-    return {databasePath, stem + ".TbB", stem + ".TbO", stem + ".Bak"};
+PackFileNames PackNamesOf(const FilePath& databasePath) {
+    return {databasePath, databasePath.ReplaceExtension(".TbB"),
+            databasePath.ReplaceExtension(".TbO"), databasePath.ReplaceExtension(".Bak")};
 }
 
 } // namespace tabulo

@@ -79,12 +79,13 @@ private:
         if (!BuildWorkFile() || !CopyOldFile() || !PutPackedFileInPlace()) return Undo();
         // The database is the packed file from here on; what fails now is reported with it.
         std::string warning;
-        if (!Did(DbFile::Rename(f_.oldCopy, f_.backup), "renaming the old file to " + f_.backup))
+        if (!Did(DbFile::Rename(f_.oldCopy.Native(), f_.backup.Native()),
+                 "renaming the old file to " + f_.backup.Text()))
             warning = std::string(rewrite_.Done()) + ", but " + Failure() +
-                      ".\r\nThe old file is kept as " + f_.oldCopy + ".";
-        else if (!Did(DbFile::SyncDirectoryOf(f_.database), "flushing the folder to disk"))
+                      ".\r\nThe old file is kept as " + f_.oldCopy.Text() + ".";
+        else if (!Did(DbFile::SyncDirectoryOf(f_.database.Native()), "flushing the folder to disk"))
             warning = std::string(rewrite_.Done()) + ", but " + Failure() +
-                      ".\r\nThe old file is " + f_.backup + ".";
+                      ".\r\nThe old file is " + f_.backup.Text() + ".";
         const int opened = ReopenPacked();
         if (!warning.empty()) s_.reporter.Message(rewrite_.Title(), warning, MsgIcon::Critical);
         return opened;
@@ -100,14 +101,14 @@ private:
                 s_.FailBecause(rewrite_.Title(),
                                (DbFile::LockIsBusy(error) ? std::string(kLockedByOther)
                                                           : std::strerror(error)) +
-                                   ": " + s_.path);
+                                   ": " + s_.path.Text());
                 return false;
             }
             const OpenFileState found = CheckOpenFile(*s_.file, s_.header);
             if (found == OpenFileState::Current) return true;
             s_.file->UnlockByte0();
             if (found == OpenFileState::Unreadable) {
-                Did(false, "reading " + f_.database);
+                Did(false, "reading " + f_.database.Text());
                 s_.Fail(rewrite_.Title(), Stopped());
                 return false;
             }
@@ -115,7 +116,7 @@ private:
             if (s_.current == 1) s_.ReadCurrent();
         }
         s_.FailBecause(rewrite_.Title(),
-                       "It was packed again by another user meanwhile: " + s_.path);
+                       "It was packed again by another user meanwhile: " + s_.path.Text());
         return false;
     }
 
@@ -135,20 +136,22 @@ private:
     bool BuildWorkFile() {
         // Every record appended before the lock was taken is packed: the count is read afresh.
         int32_t claimed = 0;
-        if (!Did(ReadRecordCount(*s_.file, claimed), "reading " + f_.database)) return false;
+        if (!Did(ReadRecordCount(*s_.file, claimed), "reading " + f_.database.Text())) return false;
         const long total = s_.UsableCount(claimed);
         s_.header.RecordCount = static_cast<int32_t>(total);
-        if (!Did(rewrite_.Begin(s_.header, total), "checking " + f_.database, rewrite_.Refusal()))
+        if (!Did(rewrite_.Begin(s_.header, total), "checking " + f_.database.Text(),
+                 rewrite_.Refusal()))
             return false;
-        work_ = DbFile::Create(f_.work);
-        if (!Did(work_ != nullptr && work_->TryLockByte0(), "creating the work file " + f_.work))
+        work_ = DbFile::Create(f_.work.Native());
+        if (!Did(work_ != nullptr && work_->TryLockByte0(),
+                 "creating the work file " + f_.work.Text()))
             return false;
         DBHeader header = rewrite_.NewHeader(s_.header);
         newLength_ = static_cast<size_t>(header.RecordLength);
         header.RecordCount = 0; // a work file cut short never passes for the database
         const std::string headerBytes = EncodeHeader(header);
-        const std::string writing = "writing the work file " + f_.work;
-        const std::string flushing = "flushing the work file " + f_.work + " to disk";
+        const std::string writing = "writing the work file " + f_.work.Text();
+        const std::string flushing = "flushing the work file " + f_.work.Text() + " to disk";
         return Did(work_->WriteAt(0, headerBytes.data(), headerBytes.size()), writing) &&
                CopyKeptRecords(total) && Did(work_->Flush(), flushing) &&
                Did(WriteRecordCount(*work_, static_cast<int32_t>(kept_)), writing) &&
@@ -166,8 +169,8 @@ private:
             const size_t bytes = static_cast<size_t>(n) * length;
             const long got =
                 s_.file->ReadAt(RecordOffset(first, s_.header.RecordLength), in.data(), bytes);
-            if (!Did(got >= 0, "reading " + f_.database) ||
-                !Did(got == static_cast<long>(bytes), "reading " + f_.database,
+            if (!Did(got >= 0, "reading " + f_.database.Text()) ||
+                !Did(got == static_cast<long>(bytes), "reading " + f_.database.Text(),
                      "the file ended before its last record"))
                 return false;
             for (long i = 0; i < n; ++i) {
@@ -182,7 +185,7 @@ private:
             }
             if (out.empty() || (out.size() < kBlock && first + n <= total)) continue;
             if (!Did(work_->WriteAt(writeAt, out.data(), out.size()),
-                     "writing the work file " + f_.work))
+                     "writing the work file " + f_.work.Text()))
                 return false;
             writeAt += static_cast<int64_t>(out.size());
             out.clear();
@@ -193,29 +196,30 @@ private:
     // The backup is a copy of the old file, byte for byte, made while the lock keeps it
     // unchanged.
     bool CopyOldFile() {
-        copy_ = DbFile::Create(f_.oldCopy);
-        const std::string writing = "writing the copy of the old file " + f_.oldCopy;
+        copy_ = DbFile::Create(f_.oldCopy.Native());
+        const std::string writing = "writing the copy of the old file " + f_.oldCopy.Text();
         if (!Did(copy_ != nullptr, writing)) return false;
         const int64_t size = s_.file->Size();
-        if (!Did(size >= 0, "reading " + f_.database)) return false;
+        if (!Did(size >= 0, "reading " + f_.database.Text())) return false;
         std::string block(static_cast<size_t>(std::min<int64_t>(size, kBlock)), ' ');
         for (int64_t at = 0; at < size; at += static_cast<int64_t>(block.size())) {
             const size_t n = static_cast<size_t>(std::min<int64_t>(size - at, kBlock));
             if (!Did(s_.file->ReadAt(at, block.data(), n) == static_cast<long>(n),
-                     "reading " + f_.database) ||
+                     "reading " + f_.database.Text()) ||
                 !Did(copy_->WriteAt(at, block.data(), n), writing))
                 return false;
         }
-        return Did(copy_->Flush(), "flushing the copy of the old file " + f_.oldCopy + " to disk");
+        return Did(copy_->Flush(),
+                   "flushing the copy of the old file " + f_.oldCopy.Text() + " to disk");
     }
 
     bool PutPackedFileInPlace() {
         const FileId packed = work_->Id();
         FileId atPath;
         // A file system may report a failure of a rename that it did all the same.
-        return Did(DbFile::Rename(f_.work, f_.database) ||
-                       (DbFile::IdOf(f_.database, atPath) && atPath == packed),
-                   "putting the packed file in the place of " + f_.database);
+        return Did(DbFile::Rename(f_.work.Native(), f_.database.Native()) ||
+                       (DbFile::IdOf(f_.database.Native(), atPath) && atPath == packed),
+                   "putting the packed file in the place of " + f_.database.Text());
     }
 
     // Before the swap: the database file is as it was and stays open. Only the pack's own
@@ -224,7 +228,8 @@ private:
     int Undo() {
         if (work_ && work_->IsOpen()) work_->Close();
         copy_.reset();
-        if (!DbFile::Exists(f_.oldCopy) || DbFile::Remove(f_.oldCopy)) DbFile::Remove(f_.work);
+        if (!DbFile::Exists(f_.oldCopy.Native()) || DbFile::Remove(f_.oldCopy.Native()))
+            DbFile::Remove(f_.work.Native());
         s_.file->UnlockByte0();
         return s_.Fail(rewrite_.Title(), Stopped());
     }
@@ -232,14 +237,14 @@ private:
     // What a pack that changed nothing says: the step that failed and why.
     std::string Stopped() const {
         return std::string(kUnexpected) + "\r\n" + rewrite_.Stopped() + " because " + Failure() +
-               ".\r\nThe database " + f_.database + " has not been changed.";
+               ".\r\nThe database " + f_.database.Text() + " has not been changed.";
     }
 
     // Releases the packed file and the old one (their locks go with them) and opens the file
     // at the same path. The pack is done either way: when the packed file cannot be opened,
     // the database is left closed and that is said.
     int ReopenPacked() {
-        const std::string path = s_.path, base = s_.baseName;
+        const FilePath path = s_.path, base = s_.baseName;
         work_.reset();
         copy_.reset();
         s_.file->UnlockByte0();

@@ -12,8 +12,8 @@ namespace {
 // The file at path opened and its lock taken (closing it releases the lock), still at that
 // path once locked; nullptr when another copy holds the lock past the patience, the name has
 // gone to another file meanwhile, or the file cannot be opened.
-std::unique_ptr<DbFile> LockFileAt(const std::string& path, std::chrono::milliseconds patience) {
-    std::unique_ptr<DbFile> file = DbFile::Open(path);
+std::unique_ptr<DbFile> LockFileAt(const FilePath& path, std::chrono::milliseconds patience) {
+    std::unique_ptr<DbFile> file = DbFile::Open(path.Native());
     if (!file || !LockByte0(*file, patience) || !file->IsStillAtPath()) return nullptr;
     return file;
 }
@@ -26,10 +26,10 @@ public:
     // file takes its place, or else the old file kept as the backup.
     bool PutDatabaseBack(std::chrono::milliseconds patience) {
         if (IsFinishedWorkFile(f_.work))
-            return PutBack(f_.work, "the packed file " + f_.work + ", which was complete,",
+            return PutBack(f_.work, "the packed file " + f_.work.Text() + ", which was complete,",
                            patience);
-        if (DbFile::Exists(f_.backup))
-            return PutBack(f_.backup, "the old file " + f_.backup, patience);
+        if (DbFile::Exists(f_.backup.Native()))
+            return PutBack(f_.backup, "the old file " + f_.backup.Text(), patience);
         return false;
     }
 
@@ -37,17 +37,18 @@ public:
     // the database file: before the swap both go (the database is the old file), after it
     // the copy of the old file becomes the backup.
     void ClearLeftovers() {
-        if (DbFile::Exists(f_.work)) {
+        if (DbFile::Exists(f_.work.Native())) {
             // The copy first: a copy without a work file would pass for a finished one.
-            if (DbFile::Exists(f_.oldCopy) && !DbFile::Remove(f_.oldCopy)) return;
-            if (DbFile::Remove(f_.work))
-                Note("A pack of " + f_.database + " was cut short before the packed file took " +
+            if (DbFile::Exists(f_.oldCopy.Native()) && !DbFile::Remove(f_.oldCopy.Native())) return;
+            if (DbFile::Remove(f_.work.Native()))
+                Note("A pack of " + f_.database.Text() +
+                     " was cut short before the packed file took " +
                      "its place; the database is as it was, and the pack's unfinished files " +
                      "were removed.");
-        } else if (DbFile::Exists(f_.oldCopy)) {
-            if (!DbFile::Rename(f_.oldCopy, f_.backup)) return;
-            Note("A pack of " + f_.database + " was cut short after the packed file took its " +
-                 "place; the old file has been kept as " + f_.backup + ".");
+        } else if (DbFile::Exists(f_.oldCopy.Native())) {
+            if (!DbFile::Rename(f_.oldCopy.Native(), f_.backup.Native())) return;
+            Note("A pack of " + f_.database.Text() + " was cut short after the packed file took " +
+                 "its place; the old file has been kept as " + f_.backup.Text() + ".");
         }
     }
 
@@ -55,11 +56,11 @@ public:
 
 private:
     // A running pack holds the lock of its work file: that one is never moved.
-    bool PutBack(const std::string& from, const std::string& what,
+    bool PutBack(const FilePath& from, const std::string& what,
                  std::chrono::milliseconds patience) {
         const std::unique_ptr<DbFile> held = LockFileAt(from, patience);
-        if (!held || !DbFile::Rename(from, f_.database)) return false;
-        Note(f_.database + " was missing after a pack was cut short; " + what +
+        if (!held || !DbFile::Rename(from.Native(), f_.database.Native())) return false;
+        Note(f_.database.Text() + " was missing after a pack was cut short; " + what +
              " has been put in its place.");
         return true;
     }
@@ -75,8 +76,8 @@ private:
 
 } // namespace
 
-bool IsFinishedWorkFile(const std::string& path) {
-    const std::unique_ptr<DbFile> file = DbFile::Open(path);
+bool IsFinishedWorkFile(const FilePath& path) {
+    const std::unique_ptr<DbFile> file = DbFile::Open(path.Native());
     DBHeader header;
     if (!file || !ReadHeader(*file, header) || !UsableHeader(header)) return false;
     const StoredRecords stored =
@@ -86,9 +87,10 @@ bool IsFinishedWorkFile(const std::string& path) {
 
 std::string RecoverCutShortPack(const PackFileNames& names, std::chrono::milliseconds patience) {
     Recovery recovery(names);
-    if (!DbFile::Exists(names.database) && !recovery.PutDatabaseBack(patience))
+    if (!DbFile::Exists(names.database.Native()) && !recovery.PutDatabaseBack(patience))
         return recovery.Notes();
-    const bool leftovers = DbFile::Exists(names.work) || DbFile::Exists(names.oldCopy);
+    const bool leftovers =
+        DbFile::Exists(names.work.Native()) || DbFile::Exists(names.oldCopy.Native());
     if (leftovers)
         if (const std::unique_ptr<DbFile> held = LockFileAt(names.database, patience))
             recovery.ClearLeftovers();
@@ -100,7 +102,7 @@ void ClearPackLeftovers(const PackFileNames& names) {
 }
 
 bool PackIsRunning(const PackFileNames& names, std::chrono::milliseconds patience) {
-    const std::unique_ptr<DbFile> file = DbFile::Open(names.database);
+    const std::unique_ptr<DbFile> file = DbFile::Open(names.database.Native());
     return file && !(LockByte0(*file, patience) && file->IsStillAtPath());
 }
 

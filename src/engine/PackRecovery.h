@@ -33,6 +33,6 @@ bool PackIsRunning(const PackFileNames& names, std::chrono::milliseconds patienc
 
 // A work file that a pack finished: a usable header counting at least one record, and exactly
 // that many records after it.
-bool IsFinishedWorkFile(const std::string& path);
+bool IsFinishedWorkFile(const FilePath& path);
 
 } // namespace tabulo

@@ -6,6 +6,8 @@
 // as it was, and no temporary file. Writes are gathered and go out in large pieces through
 // DbFile, whose test seams can make any of these steps fail.
 
+#include "base/FilePath.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,7 +19,7 @@ class DbFile;
 
 class PartFile {
 public:
-    explicit PartFile(std::string target);
+    explicit PartFile(FilePath target);
     ~PartFile(); // removes the temporary file unless committed
     PartFile(const PartFile&) = delete;
     PartFile& operator=(const PartFile&) = delete;
@@ -35,7 +37,8 @@ private:
     void WritePending();
     bool Did(bool ok);
 
-    std::string target_, part_, reason_, pending_;
+    FilePath target_, part_;
+    std::string reason_, pending_;
     std::unique_ptr<DbFile> file_;
     int64_t written_ = 0;
     bool committed_ = false;

@@ -21,15 +21,15 @@ std::string SystemReason() {
 
 // The file for reading and writing, or for reading only when the system refuses writing to
 // it or to its folder (a pack makes its files there); readOnly then tells why.
-std::unique_ptr<DbFile> OpenShared(const std::string& path, std::string& readOnly) {
+std::unique_ptr<DbFile> OpenShared(const FilePath& path, std::string& readOnly) {
     readOnly.clear();
-    std::unique_ptr<DbFile> file = DbFile::Open(path);
+    std::unique_ptr<DbFile> file = DbFile::Open(path.Native());
     if (!file) {
         if (!DbFile::RefusesWriting(DbFile::LastError())) return nullptr;
         readOnly = SystemReason();
-        return DbFile::OpenForReading(path);
+        return DbFile::OpenForReading(path.Native());
     }
-    if (!DbFile::FolderWritable(path)) readOnly = SystemReason() + " (its folder)";
+    if (!DbFile::FolderWritable(path.Native())) readOnly = SystemReason() + " (its folder)";
     return file;
 }
 
@@ -49,14 +49,14 @@ std::string HeaderProblem(const DbFile& file, DBHeader& header) {
 } // namespace
 
 int modDB::State::FailIo(const char* title) {
-    return FailBecause(title, SystemReason() + ": " + path);
+    return FailBecause(title, SystemReason() + ": " + path.Text());
 }
 
 void modDB::State::Reset() {
     if (file) file->Close();
     file.reset();
-    path.clear();
-    baseName.clear();
+    path = {};
+    baseName = {};
     readOnly.clear();
     header = DefaultHeader(twipsX, twipsY);
     stored = StoredRecords{};
@@ -64,7 +64,7 @@ void modDB::State::Reset() {
     buffer.clear();
 }
 
-bool modDB::State::OpenFile(const std::string& filePath, const std::string& base) {
+bool modDB::State::OpenFile(const FilePath& filePath, const FilePath& base) {
     std::string why;
     std::unique_ptr<DbFile> opened = OpenShared(filePath, why);
     DBHeader read;
@@ -73,13 +73,12 @@ bool modDB::State::OpenFile(const std::string& filePath, const std::string& base
         !TakeFile(std::move(opened), std::move(read), filePath, base, std::move(why)))
         problem = SystemReason();
     if (problem.empty()) return true;
-    openFailure = problem + ": " + filePath;
+    openFailure = problem + ": " + filePath.Text();
     return false;
 }
 
-bool modDB::State::TakeFile(std::unique_ptr<DbFile> opened, DBHeader read,
-                            const std::string& filePath, const std::string& base,
-                            std::string readOnlyReason) {
+bool modDB::State::TakeFile(std::unique_ptr<DbFile> opened, DBHeader read, const FilePath& filePath,
+                            const FilePath& base, std::string readOnlyReason) {
     const int64_t size = opened->Size();
     if (size < 0) return false;
     if (file) file->Close();
@@ -108,8 +107,9 @@ long modDB::State::UsableCount(int32_t claimed) {
 bool modDB::State::FollowReplacement(OpenFileState found, const char* title) {
     std::unique_ptr<DbFile> opened;
     DBHeader read;
-    if (found == OpenFileState::Replaced) found = OpenReplacement(path, header, opened, read);
-    const std::string filePath = path, base = baseName;
+    if (found == OpenFileState::Replaced)
+        found = OpenReplacement(path.Native(), header, opened, read);
+    const FilePath filePath = path, base = baseName;
     if (found == OpenFileState::Current &&
         TakeFile(std::move(opened), std::move(read), filePath, base, {}))
         return true;
@@ -136,22 +136,23 @@ void modDB::SetScreenTwips(int twipsPerPixelX, int twipsPerPixelY) {
     if (!s_->IsOpen()) s_->header = DefaultHeader(twipsPerPixelX, twipsPerPixelY);
 }
 
-int modDB::OpenDatabase(std::string& name) {
+int modDB::OpenDatabase(const FilePath& given) {
     State& s = *s_;
     if (s.IsOpen()) {
-        s.reporter.Message("OPEN DATABASE", "FILE:" + s.baseName + " already open",
+        s.reporter.Message("OPEN DATABASE", "FILE:" + s.baseName.Text() + " already open",
                            MsgIcon::Critical);
         return 0;
     }
-    name = DatabaseBaseName(name);
-    if (name.empty()) return s.Fail("OPEN DATABASE", "Invalid File Name");
-    std::string path = FindDatabaseFile(name);
-    const std::string repaired =
-        RecoverCutShortPack(PackNamesOf(path.empty() ? name + ".Tbd" : path), kRepairPatience);
+    const FilePath name = DatabaseBaseName(given);
+    if (name.Empty()) return s.Fail("OPEN DATABASE", "Invalid File Name");
+    FilePath path = FindDatabaseFile(name);
+    const std::string repaired = RecoverCutShortPack(
+        PackNamesOf(path.Empty() ? name.WithSuffix(".Tbd") : path), kRepairPatience);
     if (!repaired.empty()) s.reporter.Message("OPEN DATABASE", repaired, MsgIcon::None);
-    if (path.empty()) path = FindDatabaseFile(name); // the repair may have put the file back
-    if (path.empty()) {
-        s.reporter.Message("OPEN DATABASE", "FILE:" + name + " not found!", MsgIcon::Critical);
+    if (path.Empty()) path = FindDatabaseFile(name); // the repair may have put the file back
+    if (path.Empty()) {
+        s.reporter.Message("OPEN DATABASE", "FILE:" + name.Text() + " not found!",
+                           MsgIcon::Critical);
         return 0;
     }
     if (!s.OpenFile(path, name)) {
@@ -172,7 +173,7 @@ int modDB::OpenDatabase(std::string& name) {
 // the records that are not there are not shown, counted or packed.
 void modDB::State::ReportMissingRecords() const {
     reporter.Message("OPEN DATABASE",
-                     "FILE:" + baseName + " holds " + std::to_string(stored.usable) +
+                     "FILE:" + baseName.Text() + " holds " + std::to_string(stored.usable) +
                          " records, but its header counts " + std::to_string(stored.claimed) +
                          ". Only the records the file holds are used.",
                      MsgIcon::Critical);
@@ -184,7 +185,7 @@ void modDB::State::ReportMissingRecords() const {
 void modDB::State::ReportRecordsBeyondCount(int64_t beyond) const {
     if (beyond <= 0) return;
     reporter.Message("OPEN DATABASE",
-                     "FILE:" + baseName + " holds " + std::to_string(beyond) +
+                     "FILE:" + baseName.Text() + " holds " + std::to_string(beyond) +
                          " records after those its header counts. They are not shown or "
                          "counted, and a pack would drop them.",
                      MsgIcon::Critical);
@@ -205,7 +206,7 @@ DbFile* modDB::GetFile() {
     return s_->file.get();
 }
 
-const std::string& modDB::GetBaseName() const {
+const FilePath& modDB::GetBaseName() const {
     return s_->baseName;
 }
 
@@ -213,7 +214,7 @@ bool modDB::IsReadOnly() const {
     return !s_->readOnly.empty();
 }
 
-const std::string& modDB::GetFilePath() const {
+const FilePath& modDB::GetFilePath() const {
     return s_->path;
 }
 

@@ -3,6 +3,7 @@
 // the current record number and the record buffer. Every operation checks its own
 // preconditions, reports a refusal through the Reporter and returns 0; 1 is success.
 
+#include "base/FilePath.h"
 #include "engine/DBHeader.h"
 #include "engine/Reporter.h"
 
@@ -29,15 +30,17 @@ public:
     void SetScreenTwips(int twipsPerPixelX, int twipsPerPixelY);
 
     // Opening and closing. Opening also repairs what a pack cut short left behind, and says so.
-    int OpenDatabase(std::string& name); // name left trimmed and without ".TBD"
+    // The file found by the name rule (see FileName.h) for name.
+    int OpenDatabase(const FilePath& name);
     int CloseDatabase();
     int GetFileNumber() const; // 0 when closed, else a positive number of the open file
     // The open file (nullptr when closed), for readers that go to it directly (browse grid).
     // Reading it never disturbs the engine; writing through it bypasses the lock.
     DbFile* GetFile();
-    const std::string& GetBaseName() const;
+    // The name it was opened by: trimmed and without ".TBD".
+    const FilePath& GetBaseName() const;
     // The file that is open (empty when closed); its extension may differ in case from ".Tbd".
-    const std::string& GetFilePath() const;
+    const FilePath& GetFilePath() const;
     // True when the file could be opened for reading only (the system refused writing to it
     // or to its folder): the writes and Pack then refuse with the reason.
     bool IsReadOnly() const;

@@ -24,8 +24,8 @@ struct modDB::State {
     int twipsX = 15;
     int twipsY = 15;
     std::unique_ptr<DbFile> file;
-    std::string path;     // the file that is open: the one a pack or a reopen goes back to
-    std::string baseName; // the name it was opened by, as messages show it
+    FilePath path;     // the file that is open: the one a pack or a reopen goes back to
+    FilePath baseName; // the name it was opened by, as messages show it
     // header.RecordCount is the count that may be used: never more than the file holds.
     DBHeader header = DefaultHeader();
     StoredRecords stored; // the claim and the records held, as last measured
@@ -58,7 +58,9 @@ struct modDB::State {
     // The same, giving the system's reason for the last failed file step and the file.
     int FailIo(const char* title);
     // Refuses a write to a database that was opened for reading only.
-    int FailReadOnly(const char* title) { return FailBecause(title, readOnly + ": " + path); }
+    int FailReadOnly(const char* title) {
+        return FailBecause(title, readOnly + ": " + path.Text());
+    }
     // A write asked for while this copy packs (see packing).
     int RefuseWhilePacking(const char* title) {
         return FailBecause(title, "The database is being packed.");
@@ -67,11 +69,11 @@ struct modDB::State {
     // none) not yet read: for reading and writing, or for reading only when the system
     // refuses writing to the file or its folder. False, with the state unchanged and the
     // reason in openFailure, when it cannot be read as one.
-    bool OpenFile(const std::string& filePath, const std::string& base);
+    bool OpenFile(const FilePath& filePath, const FilePath& base);
     // The same for a file already opened and its header read; readOnlyReason is why it was
     // opened for reading only (empty when it can be written).
-    bool TakeFile(std::unique_ptr<DbFile> opened, DBHeader read, const std::string& filePath,
-                  const std::string& base, std::string readOnlyReason);
+    bool TakeFile(std::unique_ptr<DbFile> opened, DBHeader read, const FilePath& filePath,
+                  const FilePath& base, std::string readOnlyReason);
     // Reads the current record into the buffer; reports a failure under "ReadRecord".
     int ReadCurrent();
     // Says that the header claims more records than the file holds.

@@ -26,8 +26,8 @@ std::string Key(const std::string& title) {
 
 } // namespace
 
-std::optional<std::vector<std::string>> ReadHelpEntries(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+std::optional<std::vector<std::string>> ReadHelpEntries(const FilePath& path) {
+    std::ifstream in(path.Native(), std::ios::binary);
     if (!in) return std::nullopt;
     std::vector<std::string> entries;
     std::string line;
@@ -46,8 +46,8 @@ std::string HeadingLineOf(const std::string& entry) {
     return line;
 }
 
-std::optional<std::string> ReadHelpTopic(const std::string& path, const std::string& headingLine) {
-    std::ifstream in(path, std::ios::binary);
+std::optional<std::string> ReadHelpTopic(const FilePath& path, const std::string& headingLine) {
+    std::ifstream in(path.Native(), std::ios::binary);
     if (!in) return std::nullopt;
     std::string line, text;
     while (NextLine(in, line))

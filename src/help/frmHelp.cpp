@@ -24,7 +24,7 @@ QFont HelpFont(double points, bool bold) {
 
 } // namespace
 
-frmHelp::frmHelp(std::string path, const std::string& topic, Reporter& reporter, QWidget* parent)
+frmHelp::frmHelp(FilePath path, const std::string& topic, Reporter& reporter, QWidget* parent)
     : QDialog(parent), path_(std::move(path)), reporter_(reporter) {
     setObjectName("frmHelp");
     setWindowTitle("Help");

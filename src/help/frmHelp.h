@@ -4,6 +4,8 @@
 // only the titles and the text shown are held. A file that cannot be read, or that has no
 // heading, gives "Help file load error"; the window stays open with what it holds.
 
+#include "base/FilePath.h"
+
 #include <QDialog>
 #include <string>
 
@@ -19,8 +21,7 @@ class frmHelp : public QDialog {
     Q_OBJECT
 public:
     // Opens on the topic whose title matches topic, or on the first one.
-    frmHelp(std::string path, const std::string& topic, Reporter& reporter,
-            QWidget* parent = nullptr);
+    frmHelp(FilePath path, const std::string& topic, Reporter& reporter, QWidget* parent = nullptr);
 
     QListWidget* TOC() const { return toc_; }
     QLabel* Heading() const { return heading_; }
@@ -31,7 +32,7 @@ private:
     void ShowSelectedTopic();
     void ReportLoadError();
 
-    std::string path_;
+    FilePath path_;
     Reporter& reporter_;
     QListWidget* toc_;
     QLabel* heading_;

@@ -1,8 +1,8 @@
 #include "output/QtPrintDevice.h"
 
+#include "dialogs/QtText.h"
 #include "engine/PartFile.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QIODevice>
 #include <QPdfWriter>
@@ -19,9 +19,7 @@ namespace tabulo {
 // Commit. A failed write is answered -1, and the file stays failed.
 class QtPrintDevice::PdfFile : public QIODevice {
 public:
-    explicit PdfFile(const QString& path) : part_(QFile::encodeName(path).toStdString()) {
-        open(QIODevice::WriteOnly);
-    }
+    explicit PdfFile(const QString& path) : part_(ToFilePath(path)) { open(QIODevice::WriteOnly); }
     bool Good() const { return part_.Good(); }
     bool Commit() { return part_.Commit(); }
 

@@ -10,7 +10,6 @@
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -45,25 +44,25 @@ void frmExport::SelectAll() {
 }
 
 void frmExport::Export() {
-    const std::string chosen = AskExportFile(dialogs_);
-    if (!chosen.empty()) WriteFile(WithExtension(chosen, ".csv"));
+    const FilePath chosen = AskExportFile(dialogs_);
+    if (!chosen.Empty()) WriteFile(WithExtension(chosen, ".csv"));
     accept();
 }
 
 // The main window is not redrawn meanwhile: the loop lets no events run.
-void frmExport::WriteFile(const std::string& path) {
+void frmExport::WriteFile(const FilePath& path) {
     frmProgress progress(this);
     const std::optional<CsvExportFailure> failure =
         WriteCsvExport(db_, SelectedFieldNumbers(*lstField_), path, &progress);
     if (!failure) return;
-    const std::string file = FromQString(QFile::decodeName(failure->file.c_str()));
-    reporter_.Message("EXPORT", "Cannot write the file " + file + ": " + failure->reason,
+    reporter_.Message("EXPORT",
+                      "Cannot write the file " + failure->file.Text() + ": " + failure->reason,
                       MsgIcon::Critical);
 }
 
-std::string AskExportFile(Dialogs& dialogs) {
+FilePath AskExportFile(Dialogs& dialogs) {
     const std::optional<ChosenFile> chosen = dialogs.DlgSaveAs("*.Csv");
-    return chosen ? chosen->FullName() : std::string();
+    return chosen ? chosen->FullName() : FilePath();
 }
 
 } // namespace tabulo

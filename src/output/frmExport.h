@@ -2,8 +2,9 @@
 // frmExport ("Export"): the fields to export, "Select All", and "Export", which asks for
 // the file in the Save As dialog, writes it and closes the window whatever the outcome.
 
+#include "base/FilePath.h"
+
 #include <QDialog>
-#include <string>
 
 class QListWidget;
 class QPushButton;
@@ -26,7 +27,7 @@ public:
 private:
     void SelectAll();
     void Export();
-    void WriteFile(const std::string& path);
+    void WriteFile(const FilePath& path);
 
     modDB& db_;
     Reporter& reporter_;
@@ -38,6 +39,6 @@ private:
 
 // The Save As dialog for the export file ("*.Csv"): the chosen path as the user typed it,
 // or empty when the dialog was cancelled.
-std::string AskExportFile(Dialogs& dialogs);
+FilePath AskExportFile(Dialogs& dialogs);
 
 } // namespace tabulo

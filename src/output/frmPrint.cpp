@@ -1,6 +1,7 @@
 #include "output/frmPrint.h"
 
 #include "dialogs/MaskedKeys.h"
+#include "dialogs/QtText.h"
 #include "dialogs/Twips.h"
 #include "dialogs/modDlg.h"
 #include "engine/FileName.h"
@@ -9,7 +10,6 @@
 #include "output/PrintDevice.h"
 #include "output/PrintView.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,7 +198,7 @@ std::optional<PrintTarget> frmPrint::ChosenTarget() {
     if (row < lstPrinter_->count() - 1) return PrintTarget{lstPrinter_->item(row)->text(), {}};
     const std::optional<ChosenFile> file = dialogs_.DlgSaveAs("*.Pdf");
     if (!file) return std::nullopt;
-    return PrintTarget{{}, QFile::decodeName(WithExtension(file->FullName(), ".pdf").c_str())};
+    return PrintTarget{{}, ToQString(WithExtension(file->FullName(), ".pdf"))};
 }
 
 // Record by record, page by page, each page's copies one after another. False at the first

@@ -17,8 +17,8 @@ constexpr int32_t kPathFileAccessError = 75;
 
 } // namespace
 
-void LookupDb::Open(const std::string& path) {
-    std::unique_ptr<DbFile> file = DbFile::Open(path);
+void LookupDb::Open(const FilePath& path) {
+    std::unique_ptr<DbFile> file = DbFile::Open(path.Native());
     if (!file) throw ScriptFileError(kPathFileAccessError, "Path/File access error");
     file_ = std::move(file);
     try {

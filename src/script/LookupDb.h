@@ -3,6 +3,7 @@
 // copy and never touches the engine's state. There is no current record and no record
 // buffer: every read and write addresses one field of one record in the file directly.
 
+#include "base/FilePath.h"
 #include "engine/DBHeader.h"
 #include "engine/DbFile.h"
 
@@ -27,7 +28,7 @@ public:
     bool IsOpen() const { return file_ != nullptr; }
     // Opens an existing file and reads its header; throws ScriptFileError when the file
     // cannot be opened or its header cannot be read.
-    void Open(const std::string& path);
+    void Open(const FilePath& path);
     void Close();
 
     // Reads the whole header again from the file (throws ScriptFileError on failure).

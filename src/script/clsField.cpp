@@ -45,8 +45,10 @@ void clsField::SetField(const std::string& fieldName, const std::string& fieldVa
 void clsField::OpenDB(const std::string& fileName) {
     Begin();
     if (lookup_.IsOpen()) return Refuse("Open File", "Database already open");
-    const std::string path = DatabaseFileName(fileName);
-    if (!DbFile::Exists(path)) return Refuse("Open File", "Database:" + fileName + " not found");
+    // The script names the file in its own Windows-1252 text.
+    const FilePath path = DatabaseFileName(FilePath::FromText(fileName));
+    if (!DbFile::Exists(path.Native()))
+        return Refuse("Open File", "Database:" + fileName + " not found");
     lookup_.Open(path);
     Done();
 }

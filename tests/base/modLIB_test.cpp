@@ -56,12 +56,9 @@ TEST(IsValidTime, ChecksRanges) {
         EXPECT_FALSE(modLIB::IsValidTime(bad)) << bad;
 }
 
-TEST(MonthAndFileNames, AreTheShortForms) {
+TEST(MonthNames, AreTheShortForms) {
     EXPECT_EQ(modLIB::MonthName(1), "Jan");
     EXPECT_EQ(modLIB::MonthName(0), "");
-    EXPECT_EQ(modLIB::FileTitle("C:\\Data\\Stock.Tbd"), "Stock.Tbd");
-    EXPECT_EQ(modLIB::FileTitle("/home/a/B.Tbd"), "B.Tbd");
-    EXPECT_EQ(modLIB::FileTitle("D:x"), "x");
 }
 
 } // namespace

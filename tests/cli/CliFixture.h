@@ -18,10 +18,11 @@ protected:
     void MakeSample(const std::string& name) {
         std::string description = TABULO_SAMPLES_DIR;
         description.append("/").append(name).append(".json");
-        ASSERT_EQ(MakeDatabase(description, File(name + ".Tbd")), "");
+        ASSERT_EQ(MakeDatabase(FilePath(description), Path(name + ".Tbd")), "");
     }
     void Write(const test::TestDb& db, const std::string& name) { db.WriteTo(File(name + ".Tbd")); }
     std::string File(const std::string& name) const { return dir.File(name); }
+    FilePath Path(const std::string& name) const { return FilePath(File(name)); }
     std::string Bytes(const std::string& name) const { return test::ReadFileBytes(File(name)); }
 
     // tabulo-cli run in the folder.

@@ -40,7 +40,7 @@ protected:
     void SetUp() override {
         std::string description = dir.File("d.json");
         std::ofstream(description) << kDescription;
-        ASSERT_EQ(MakeDatabase(description, dir.File("D.Tbd")), "");
+        ASSERT_EQ(MakeDatabase(FilePath(description), FilePath(dir.File("D.Tbd"))), "");
         bytes = test::ReadFileBytes(dir.File("D.Tbd"));
     }
     test::TempDir dir;

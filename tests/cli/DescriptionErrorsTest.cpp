@@ -94,7 +94,7 @@ TEST_P(DescriptionErrors, NamePlaceAndWriteNothing) {
     std::string output = dir.File("Out.Tbd");
     std::ofstream(output) << "older contents";
 
-    std::string error = MakeDatabase(description, output);
+    std::string error = MakeDatabase(FilePath(description), FilePath(output));
 
     std::string expected = description + ": " + GetParam().error;
     EXPECT_EQ(error.substr(0, expected.size()), expected) << error;

@@ -185,7 +185,7 @@ TEST_F(Import, AppendsGoThroughTheEnginesLock) {
     test::RecordingReporter reporter;
     modDB window(reporter);
     std::string name = File("Db");
-    ASSERT_EQ(window.OpenDatabase(name), 1);
+    ASSERT_EQ(window.OpenDatabase(FilePath(name)), 1);
     test::WriteFileBytes(File("in.csv"), "NAME\r\nAnn\r\nBob\r\n");
 
     {
@@ -257,8 +257,8 @@ TEST_P(ImportReadFailures, SayTheLineAndTheRecordsAppended) {
     test::WriteFileBytes(File("in.csv"), "NAME\r\nAnn\r\nBob\r\nCy\r\n");
     FailingInput input(c.failAfter);
     std::string error;
-    ASSERT_TRUE(input.Open(File("in.csv"), error)) << error;
-    ImportOptions options{File("Db"), "in.csv"};
+    ASSERT_TRUE(input.Open(Path("in.csv"), error)) << error;
+    ImportOptions options{Path("Db"), FilePath("in.csv")};
     options.allOrNothing = c.allOrNothing;
     std::ostringstream out, err;
     EXPECT_EQ(ImportFrom(input, options, out, err), 1);
@@ -289,10 +289,11 @@ TEST_F(Import, AMarkedRowIsAppendedMarkedInOneWrite) {
     test::WriteFileBytes(File("in.csv"), "NAME,deleted\r\nAnn,1\r\nBob,0\r\n");
     InputFile input;
     std::string error;
-    ASSERT_TRUE(input.Open(File("in.csv"), error)) << error;
+    ASSERT_TRUE(input.Open(Path("in.csv"), error)) << error;
     std::ostringstream out, err;
     DbFile::LogSteps(true);
-    EXPECT_EQ(ImportFrom(input, ImportOptions{File("Db"), "in.csv"}, out, err), 0) << err.str();
+    EXPECT_EQ(ImportFrom(input, ImportOptions{Path("Db"), FilePath("in.csv")}, out, err), 0)
+        << err.str();
     const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
     DbFile::LogSteps(false);
     const auto count = [&](FileStep step) {

@@ -86,7 +86,7 @@ TEST_F(Pack, AMissingDatabase) {
 TEST_F(Pack, AReopenFailureAfterTheSwapStillExitsZero) {
     const auto pack = [&] {
         std::ostringstream out, err;
-        const int status = RunPack(PackOptions{File("Db"), true}, out, err);
+        const int status = RunPack(PackOptions{Path("Db"), true}, out, err);
         return std::tuple{status, out.str(), err.str()};
     };
     DbFile::LogSteps(true);

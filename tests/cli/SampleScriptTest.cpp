@@ -22,12 +22,11 @@ class ContactsScript : public testing::Test {
 protected:
     void SetUp() override {
         for (std::string name : {"Contacts", "Cities", "Inventory", "Books"})
-            ASSERT_EQ(MakeDatabase(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json",
-                                   dir.File(name + ".Tbd")),
+            ASSERT_EQ(MakeDatabase(FilePath(std::string(TABULO_SAMPLES_DIR) + "/" + name + ".json"),
+                                   FilePath(dir.File(name + ".Tbd"))),
                       "");
         std::filesystem::current_path(dir.Path()); // the script opens "Cities" from here
-        std::string name = Sample();
-        ASSERT_EQ(db.OpenDatabase(name), 1);
+        ASSERT_EQ(db.OpenDatabase(FilePath(Sample())), 1);
         ASSERT_EQ(db.SetRecordNo(1), 1);
         runner.SetUi(&ui);
     }

@@ -58,7 +58,7 @@ protected:
     }
     void Open() {
         std::string name = base;
-        ASSERT_EQ(db.OpenDatabase(name), 1);
+        ASSERT_EQ(db.OpenDatabase(FilePath(name)), 1);
         reporter.Clear();
     }
     // Plans with no step armed, then arms `arm` for the change itself.
@@ -139,7 +139,7 @@ TEST_F(RestructureFaults, AKilledRestructureIsRepairedOnTheNextOpen) {
             test::RecordingReporter childReporter;
             modDB childDb(childReporter);
             std::string name = base;
-            if (childDb.OpenDatabase(name) != 1) return 1;
+            if (childDb.OpenDatabase(FilePath(name)) != 1) return 1;
             const Restructure r = PlanRestructure(childDb, ParseDesign(kNewDesign, ".").design);
             DbFile::KillAtStep(n);
             ApplyRestructure(childDb, r, false, progress);
@@ -158,7 +158,7 @@ TEST_F(RestructureFaults, AnotherCopyWithTheOldLayoutCannotAppend) {
     modDB other(otherReporter);
     Restore();
     std::string name = base;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
+    ASSERT_EQ(other.OpenDatabase(FilePath(name)), 1);
     Open();
     ASSERT_EQ(Apply(), 1);
     changed = Bytes();

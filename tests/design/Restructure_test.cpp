@@ -83,7 +83,7 @@ protected:
         base = ThreePeople().Create(dir);
         old = test::ReadFileBytes(base + ".Tbd");
         std::string name = base;
-        ASSERT_EQ(db.OpenDatabase(name), 1);
+        ASSERT_EQ(db.OpenDatabase(FilePath(name)), 1);
     }
     Restructure Plan(const std::string& json) {
         ParsedDesign parsed = ParseDesign(json, ".");
@@ -153,7 +153,7 @@ TEST_F(Restructuring, AnEmptyDatabaseAndALargeOneKeepEveryRecord) {
     test::TestDb empty;
     empty.AddField("ID", 4, "#").AddField("NAME", 10);
     std::string name = empty.Create(dir, "Empty");
-    ASSERT_EQ(db.OpenDatabase(name), 1);
+    ASSERT_EQ(db.OpenDatabase(FilePath(name)), 1);
     Restructure r = Plan(R"({"fields":[{"name":"NAME","length":20}]})");
     EXPECT_EQ(r.plan.Text("Empty.Tbd"), "Empty.Tbd: 0 records rewritten, record length 15 -> 21\n"
                                         "removed: ID (no values)\n");
@@ -173,7 +173,7 @@ TEST_F(Restructuring, AnEmptyDatabaseAndALargeOneKeepEveryRecord) {
     bytes.replace(0, 4, std::string("\xFA\xFF\0\0", 4)); // 65,530
     test::WriteFileBytes(dir.File("Big.Tbd"), bytes);
     name = dir.File("Big");
-    ASSERT_EQ(db.OpenDatabase(name), 1);
+    ASSERT_EQ(db.OpenDatabase(FilePath(name)), 1);
     r = Plan(R"({"fields":[{"name":"ID","length":6},{"name":"NAME","length":12},)"
              R"({"name":"CITY","length":8},{"name":"NEW","length":5}]})");
     EXPECT_EQ(r.plan.records, kMaxRecords);

@@ -22,7 +22,7 @@ public:
     std::optional<uint32_t> colour;
 
     std::optional<ChosenFile> ChooseFile(const FileRequest&) override {
-        return ChosenFile{path, fileName};
+        return ChosenFile{FilePath(path), FilePath(fileName)};
     }
     std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
     std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }

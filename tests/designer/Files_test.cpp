@@ -67,7 +67,7 @@ TEST_F(FilesTest, SaveIntoAnOpenedDatabaseRewritesItsRecordsOnlyAfterYes) {
             test::TestDb().AddField("A", 3).AddRecord({"abc"}).Create(dir, c.name) + ".Tbd";
         const std::string before = test::ReadFileBytes(path);
         if (window->isWindowModified()) reporter.AnswerNext(true); // drop the last case's
-        ASSERT_TRUE(window->OpenFile(path));
+        ASSERT_TRUE(window->OpenFile(FilePath(path)));
         design::Design next = Doc().Current();
         next.fields[0].left += 5;
         next.fields[0].length = c.length;
@@ -86,7 +86,7 @@ TEST_F(FilesTest, SaveIntoAnOpenedDatabaseRewritesItsRecordsOnlyAfterYes) {
         test::RecordingReporter readerReporter;
         modDB reader(readerReporter);
         std::string name = path, value;
-        ASSERT_EQ(reader.OpenDatabase(name), 1);
+        ASSERT_EQ(reader.OpenDatabase(FilePath(name)), 1);
         EXPECT_EQ(reader.ReadField(1, value), 1);
         EXPECT_EQ(value, c.value);
     }
@@ -98,7 +98,7 @@ TEST_F(FilesTest, ADescriptionSavesAndOpensAsTheSameDesign) {
     ASSERT_TRUE(window->SaveAs()) << reporter.Only();
     const design::Design saved = Doc().Current();
     ASSERT_TRUE(window->NewDesign());
-    ASSERT_TRUE(window->OpenFile(path));
+    ASSERT_TRUE(window->OpenFile(FilePath(path)));
     EXPECT_EQ(EncodeHeader(design::HeaderFromDesign(Doc().Current())),
               EncodeHeader(design::HeaderFromDesign(saved)));
     Modify();
@@ -138,7 +138,7 @@ TEST_P(TrialTest, TryOpensACopyInTabuloWithTheRecordsWhenTheirLayoutStays) {
                                  .Create(dir, "Club") +
                              ".Tbd";
     const std::string before = test::ReadFileBytes(path);
-    ASSERT_TRUE(window->OpenFile(path));
+    ASSERT_TRUE(window->OpenFile(FilePath(path)));
     design::Design d = Doc().Current();
     GetParam().change(d);
     ASSERT_TRUE(Doc().Apply(d, "change").empty());
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FilesTest, AFileThatIsNoDatabaseIsRefused) {
     const std::string path = (dir.Path() / "short.Tbd").string();
     test::WriteFileBytes(path, "too short");
-    EXPECT_FALSE(window->OpenFile(path));
+    EXPECT_FALSE(window->OpenFile(FilePath(path)));
     EXPECT_EQ(reporter.Only().text,
               "\"" + path + "\" is not a database: it is shorter than its header");
     EXPECT_EQ(Doc().Current(), TwoFieldDesign());

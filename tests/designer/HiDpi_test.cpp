@@ -86,7 +86,8 @@ TEST_F(HiDpiTest, TheCanvasIsPaintedAtTheScreensDensity) {
 
 // The picture of the README: the contacts sample opened, its first name field selected.
 TEST_F(HiDpiTest, PicturesTheContactsSample) {
-    ASSERT_TRUE(window->OpenFile(TABULO_SAMPLES_DIR "/Contacts.Tbd")) << reporter.Only().text;
+    ASSERT_TRUE(window->OpenFile(FilePath(TABULO_SAMPLES_DIR "/Contacts.Tbd")))
+        << reporter.Only().text;
     window->Canvas()->Select({{ItemKind::Field, 2}});
     window->resize(1180, 660); // room for the input codes' words beside the form
     window->findChild<QSplitter*>()->setSizes({700, 480});

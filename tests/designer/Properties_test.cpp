@@ -166,7 +166,7 @@ TEST_F(DesignerTest, UndoToTheStartGivesTheOpenedHeaderByteForByte) {
     made.SetPageHeading(1, "Card").AddRecord({"Ann", "ROME"}).AddRecord({"Bob", "OSLO"});
     const std::string path = made.Create(dir, "Cards") + ".Tbd";
     const std::string opened = test::ReadFileBytes(path).substr(0, kHeaderSize);
-    ASSERT_TRUE(window->OpenFile(path));
+    ASSERT_TRUE(window->OpenFile(FilePath(path)));
     window->Canvas()->Select({kName});
     Surface()->setFocus();
     QTest::keyClick(Surface(), Qt::Key_Right, Qt::ShiftModifier);

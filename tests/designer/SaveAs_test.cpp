@@ -54,8 +54,7 @@ TEST_P(SampleStart, GivesAnUntitledDesignThatSavesAsAnEmptyDatabase) {
     ASSERT_TRUE(window->Save()) << reporter.Only().text;
     EXPECT_EQ(reporter.questions.size(), 0u);
     modDB db(reporter);
-    std::string name = path;
-    ASSERT_EQ(db.OpenDatabase(name), 1);
+    ASSERT_EQ(db.OpenDatabase(FilePath(path)), 1);
     EXPECT_EQ(db.GetFieldCount(), int(c.fields));
     EXPECT_GT(db.FindField(c.aField), 0);
     EXPECT_EQ(db.GetRecordCount(), 0);
@@ -74,10 +73,11 @@ TEST(SamplePathTest, TheInstalledFolderFirstThenTheBuildTree) {
     const std::filesystem::path bin = root.Path() / "usr" / "bin";
     const std::filesystem::path installed = root.Path() / "usr/share/tabulo/samples/Books.Tbd";
     std::filesystem::create_directories(bin);
-    EXPECT_EQ(SamplePath(bin.string(), "Books"), (root.Path() / "samples/Books.Tbd").string());
+    EXPECT_EQ(SamplePath(FilePath(bin.string()), "Books").Native(),
+              (root.Path() / "samples/Books.Tbd").string());
     std::filesystem::create_directories(installed.parent_path());
     test::WriteFileBytes(installed.string(), "sample");
-    EXPECT_EQ(SamplePath(bin.string(), "Books"), installed.string());
+    EXPECT_EQ(SamplePath(FilePath(bin.string()), "Books").Native(), installed.string());
 }
 
 struct SaveAsCase {
@@ -96,7 +96,7 @@ TEST_P(SaveAsCopy, MakesANewDatabaseAndLeavesTheOriginalAlone) {
     const SaveAsCase& c = GetParam();
     const std::string original = Club();
     const std::string before = test::ReadFileBytes(original);
-    ASSERT_TRUE(window->OpenFile(original));
+    ASSERT_TRUE(window->OpenFile(FilePath(original)));
     design::Design d = Doc().Current();
     c.change(d);
     ASSERT_TRUE(Doc().Apply(d, "change").empty());
@@ -114,12 +114,12 @@ TEST_P(SaveAsCopy, MakesANewDatabaseAndLeavesTheOriginalAlone) {
                                      std::filesystem::directory_iterator());
     EXPECT_EQ(files, c.saved ? 2 : 1) << "only the new database joins the original";
     if (!c.saved) return;
-    EXPECT_EQ(Doc().Path(), path);
+    EXPECT_EQ(Doc().Path().Native(), path);
     EXPECT_EQ(test::ReadFileBytes(path).substr(0, kHeaderSize),
               EncodeHeader(design::HeaderFromDesign(Doc().Current(), c.records)));
     modDB db(reporter);
-    std::string name = path, value;
-    ASSERT_EQ(db.OpenDatabase(name), 1);
+    std::string value;
+    ASSERT_EQ(db.OpenDatabase(FilePath(path)), 1);
     ASSERT_EQ(db.GetRecordCount(), c.records);
     if (c.records == 0) return;
     ASSERT_EQ(db.SetRecordNo(2), 1);
@@ -149,7 +149,7 @@ TEST_F(SaveAsTest, SaveOfManyRecordsShowsTheProgressToTheEnd) {
     for (long i = 0; i < kRecords; ++i)
         many.AddRecord({"n" + std::to_string(i)});
     const std::string path = many.Create(dir, "Many") + ".Tbd";
-    ASSERT_TRUE(window->OpenFile(path));
+    ASSERT_TRUE(window->OpenFile(FilePath(path)));
     design::Design d = Doc().Current();
     d.fields[0].length = 12;
     ASSERT_TRUE(Doc().Apply(d, "longer").empty());

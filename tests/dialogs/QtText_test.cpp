@@ -37,5 +37,14 @@ TEST(QtText, CharactersMapToTheirWindows1252Bytes) {
     }
 }
 
+// A file name keeps every character, those Windows-1252 lacks too.
+TEST(QtText, FileNamesCrossAsTheFileSystemsBytes) {
+    const QString name = QString::fromUtf8("dossier/a中b €.Tbd");
+    const FilePath path = ToFilePath(name);
+    EXPECT_EQ(path.Native(), "dossier/a\xE4\xB8\xAD"
+                             "b \xE2\x82\xAC.Tbd");
+    EXPECT_EQ(ToQString(path), name);
+}
+
 } // namespace
 } // namespace tabulo

@@ -3,6 +3,7 @@
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "dialogs/QtDialogRunner.h"
+#include "dialogs/QtText.h"
 #include "dialogs/frmDlgFile.h"
 
 #include <QAccessible>
@@ -26,8 +27,8 @@ protected:
     }
 
     frmDlgFile& Open(const std::string& pattern, bool saveMode, const std::string& fileName = "") {
-        const FileRequest request{saveMode ? "Save As" : "Load", pattern, root.toStdString(),
-                                  fileName, saveMode};
+        const FileRequest request{saveMode ? "Save As" : "Load", pattern, ToFilePath(root),
+                                  FilePath(fileName), saveMode};
         dialog = std::make_unique<frmDlgFile>(request, reporter);
         dialog->show();
         return *dialog;
@@ -114,8 +115,8 @@ TEST_F(FileDialog, WorksFromTheKeyboardAlone) {
     QTest::keyClick(&list, Qt::Key_Enter);
     EXPECT_FALSE(dialog->isVisible());
     ASSERT_TRUE(dialog->Result());
-    EXPECT_EQ(dialog->Result()->FileName, "deep");
-    EXPECT_EQ(dialog->Result()->Path, Sub().toStdString());
+    EXPECT_EQ(dialog->Result()->FileName.Native(), "deep");
+    EXPECT_EQ(dialog->Result()->Path.Native(), Sub().toStdString());
 }
 
 TEST_F(FileDialog, ListsAndTheFileBoxHaveAccessibleNames) {
@@ -153,8 +154,8 @@ TEST_F(FileDialog, LoadPicksAFileByDoubleClickWithoutTyping) {
     DoubleClick("lstDir", "data");
     EXPECT_FALSE(dialog->isVisible());
     ASSERT_TRUE(dialog->Result());
-    EXPECT_EQ(dialog->Result()->FileName, "data");
-    EXPECT_EQ(dialog->Result()->Path, root.toStdString());
+    EXPECT_EQ(dialog->Result()->FileName.Native(), "data");
+    EXPECT_EQ(dialog->Result()->Path.Native(), root.toStdString());
 }
 
 TEST_F(FileDialog, SaveAsTakesATypedNameFromTheDirectoryShownLast) {
@@ -170,8 +171,8 @@ TEST_F(FileDialog, SaveAsTakesATypedNameFromTheDirectoryShownLast) {
     QTest::keyClicks(&FileBox(), "2");
     Press("cmdOk");
     ASSERT_TRUE(dialog->Result());
-    EXPECT_EQ(dialog->Result()->FileName, "deep2");
-    EXPECT_EQ(dialog->Result()->Path, Sub().toStdString());
+    EXPECT_EQ(dialog->Result()->FileName.Native(), "deep2");
+    EXPECT_EQ(dialog->Result()->Path.Native(), Sub().toStdString());
     EXPECT_EQ(QDir::toNativeSeparators(QDir::currentPath()), Sub());
 }
 
@@ -226,7 +227,7 @@ TEST_F(FileDialog, TheRunnerShowsTheWindowModallyWhereTheLastOneEnded) {
         fileBox = modal->findChild<QLineEdit*>("txtFile")->text();
         modal->findChild<QPushButton*>("cmdCancel")->click();
     });
-    EXPECT_FALSE(dialogs.DlgSaveAs("*.Csv", "preset"));
+    EXPECT_FALSE(dialogs.DlgSaveAs("*.Csv", FilePath("preset")));
     EXPECT_EQ(title, "Save As");
     EXPECT_EQ(fileBox, "preset");
 

@@ -1,6 +1,5 @@
 #include "dialogs/modDlg.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -34,37 +33,39 @@ public:
 
 TEST(ModDlg, LoadAndSaveAsAskWithTheirTitlesAndGiveOnlyANamedChoice) {
     RecordingDialogs dialogs;
-    dialogs.choices = {ChosenFile{"/data", "stock"}, ChosenFile{"/data", ""}, std::nullopt};
+    dialogs.choices = {ChosenFile{FilePath("/data"), FilePath("stock")},
+                       ChosenFile{FilePath("/data"), {}}, std::nullopt};
     const std::optional<ChosenFile> loaded = dialogs.DlgLoad("*.Tbd");
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->FileName, "stock");
-    EXPECT_FALSE(dialogs.DlgSaveAs("*.Csv", "export")) << "Ok without a name";
+    EXPECT_EQ(loaded->FileName.Native(), "stock");
+    EXPECT_FALSE(dialogs.DlgSaveAs("*.Csv", FilePath("export"))) << "Ok without a name";
     EXPECT_FALSE(dialogs.DlgLoad("*.Tbd")) << "cancelled";
 
     ASSERT_EQ(dialogs.files.size(), 3u);
     const FileRequest& load = dialogs.files[0];
     EXPECT_EQ(load.Title, "Load");
     EXPECT_EQ(load.Pattern, "*.Tbd");
-    EXPECT_EQ(load.FileName, "");
+    EXPECT_EQ(load.FileName.Native(), "");
     EXPECT_FALSE(load.SaveMode);
     const FileRequest& save = dialogs.files[1];
     EXPECT_EQ(save.Title, "Save As");
     EXPECT_EQ(save.Pattern, "*.Csv");
-    EXPECT_EQ(save.FileName, "export");
+    EXPECT_EQ(save.FileName.Native(), "export");
     EXPECT_TRUE(save.SaveMode);
 }
 
 // The file dialogs share one starting directory: where the last "Ok" left it.
 TEST(ModDlg, EachFileDialogStartsWhereTheLastOkEnded) {
     RecordingDialogs dialogs;
-    dialogs.choices = {ChosenFile{"/one", "a"}, ChosenFile{"/two", ""}, std::nullopt};
+    dialogs.choices = {ChosenFile{FilePath("/one"), FilePath("a")},
+                       ChosenFile{FilePath("/two"), {}}, std::nullopt};
     dialogs.DlgLoad("*.Tbd");
     dialogs.DlgSaveAs("*.Csv");
     dialogs.DlgLoad("*.Tbd");
     dialogs.DlgLoad("*.Tbd");
     std::vector<std::string> starts;
     for (const FileRequest& request : dialogs.files)
-        starts.push_back(request.Path);
+        starts.push_back(request.Path.Native());
     EXPECT_EQ(starts, (std::vector<std::string>{"", "/one", "/two", "/two"}));
 }
 
@@ -78,20 +79,6 @@ TEST(ModDlg, ShowInputGivesTheMaskInCapitalsAndTheValueBackWhenClosed) {
     EXPECT_EQ(dialogs.inputs[0].Title, "Password?");
     EXPECT_EQ(dialogs.inputs[0].MaxLen, 32);
     EXPECT_EQ(dialogs.inputs[1].Mask, "");
-}
-
-TEST(ModDlg, ChosenFileJoinsPathAndNameWithOneSeparator) {
-    const std::string sep(1, QDir::separator().toLatin1());
-    struct Case {
-        std::string path, name, expected;
-    };
-    const Case cases[] = {
-        {"data", "stock", "data" + sep + "stock"},
-        {sep, "stock", sep + "stock"},
-        {"", "stock", "stock"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ((ChosenFile{c.path, c.name}.FullName()), c.expected);
 }
 
 } // namespace

@@ -59,7 +59,7 @@ TestDb ContactsDb(int records) {
 std::optional<ChosenFile> RecordingDialogs::ChooseFile(const FileRequest& request) {
     files.push_back(request);
     if (fileName.empty()) return std::nullopt;
-    return ChosenFile{path, fileName};
+    return ChosenFile{FilePath(path), FilePath(fileName)};
 }
 
 void RecordingDialogs::ShowText(frmShowText& viewer) {

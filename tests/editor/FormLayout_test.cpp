@@ -111,7 +111,7 @@ TEST_F(EditorTest, TheCaptionCountsRecordsAddedByAnotherCopy) {
     ASSERT_TRUE(Start(base));
     RecordingReporter otherReporter;
     modDB other(otherReporter);
-    ASSERT_EQ(other.OpenDatabase(base), 1);
+    ASSERT_EQ(other.OpenDatabase(FilePath(base)), 1);
     other.ClearRecord();
     ASSERT_EQ(other.AddRecord(), 1);
     window->ShowCurPage();

@@ -115,7 +115,7 @@ protected:
         // As a script that defines actions would; a hidden menu never reads as enabled.
         window->ActionsMenu()->menuAction()->setVisible(true);
         snapshot();
-        EXPECT_EQ(db.OpenDatabase(base), 1);
+        EXPECT_EQ(db.OpenDatabase(FilePath(base)), 1);
         window->setWindowTitle("Contacts");
         window->BrowseMode();
         snapshot();

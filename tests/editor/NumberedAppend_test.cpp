@@ -35,8 +35,8 @@ TEST(NumberedAppend, TheNumberIsTakenUnderTheLockNotFromTheChecks) {
     RecordingReporter reporter;
     modDB mine(reporter), theirs(reporter);
     std::string name = base, same = base;
-    ASSERT_EQ(mine.OpenDatabase(name), 1);
-    ASSERT_EQ(theirs.OpenDatabase(same), 1);
+    ASSERT_EQ(mine.OpenDatabase(FilePath(name)), 1);
+    ASSERT_EQ(theirs.OpenDatabase(FilePath(same)), 1);
 
     mine.ClearRecord();
     mine.WriteField(2, "mine");
@@ -66,7 +66,7 @@ int AppendMany(const std::string& base, const std::string& tag, SharedCounters<1
     RecordingReporter reporter;
     modDB db(reporter);
     std::string name = base;
-    const bool open = db.OpenDatabase(name) == 1;
+    const bool open = db.OpenDatabase(FilePath(name)) == 1;
     ++opened[0]; // counted either way, so that the parent never waits for a copy that failed
     if (!open) return 2;
     start.Wait();
@@ -99,7 +99,7 @@ TEST(NumberedAppend, TwoCopiesAppendingAtOnceNeverShareANumber) {
     RecordingReporter reporter;
     modDB db(reporter);
     std::string name = base;
-    ASSERT_EQ(db.OpenDatabase(name), 1);
+    ASSERT_EQ(db.OpenDatabase(FilePath(name)), 1);
     ASSERT_EQ(db.GetRecordCount(), 2 * kAppendsEach);
     std::map<std::string, int> perCopy;
     for (long k = 1; k <= 2 * kAppendsEach; ++k) {

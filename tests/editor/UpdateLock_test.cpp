@@ -77,7 +77,7 @@ TEST_F(RecordsTest, UpdateOfARecordThatAnotherCopysPackRenumberedIsRefused) {
     RecordingReporter otherReporter;
     modDB other(otherReporter);
     std::string name = path;
-    ASSERT_EQ(other.OpenDatabase(name), 1);
+    ASSERT_EQ(other.OpenDatabase(FilePath(name)), 1);
     otherReporter.AnswerNext(true);
     RecordingProgress progress;
     ASSERT_EQ(other.PackRecords(progress), 1);

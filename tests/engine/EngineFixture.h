@@ -37,14 +37,14 @@ protected:
         std::string name = dir.File(base);
         WriteFileBytes(name + ".Tbd", bytes);
         const std::string path = name;
-        EXPECT_EQ(engine.OpenDatabase(name), 1) << path;
+        EXPECT_EQ(engine.OpenDatabase(FilePath(name)), 1) << path;
         reporter.Clear();
         return path;
     }
     // A second copy of the program with the database open.
     void OpenInOtherCopy(const std::string& base) {
         std::string name = base;
-        ASSERT_EQ(other.OpenDatabase(name), 1);
+        ASSERT_EQ(other.OpenDatabase(FilePath(name)), 1);
     }
     std::string FileBytes(const std::string& base) const { return ReadFileBytes(base + ".Tbd"); }
 

@@ -23,7 +23,7 @@ protected:
     void OpenRefusingWrites(const std::string& base, int error) {
         std::string name = base;
         DbFile::FailAtStep(1, error);
-        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
         DbFile::ResetSteps();
         ASSERT_TRUE(engine.IsReadOnly());
     }
@@ -65,7 +65,7 @@ TEST_F(FailureReasons, OpenSaysWhyTheFileCannotBeADatabase) {
         std::string name = base;
         reporter.Clear();
         if (c.arm) c.arm();
-        EXPECT_EQ(engine.OpenDatabase(name), 0);
+        EXPECT_EQ(engine.OpenDatabase(FilePath(name)), 0);
         DbFile::ResetSteps();
         EXPECT_EQ(reporter.Only(), Expected("Open Database", c.reason, base));
         EXPECT_EQ(engine.GetFileNumber(), 0);

@@ -16,8 +16,9 @@ TEST(DatabaseFileName, AppliesTheNameRule) {
          {Case{"Stock", "Stock"}, Case{"Stock.tBd", "Stock"}, Case{"  Stock.TBD  ", "Stock"},
           Case{".TBD", ".TBD"}, Case{"a.Tbd", "a"}, Case{"Stock.Tbd.Tbd", "Stock.Tbd"},
           Case{"C:\\Data\\Stock.tbd", "C:\\Data\\Stock"}, Case{"", ""}}) {
-        EXPECT_EQ(tabulo::DatabaseBaseName(c.given), c.base) << '"' << c.given << '"';
-        EXPECT_EQ(tabulo::DatabaseFileName(c.given), std::string(c.base) + ".Tbd");
+        const tabulo::FilePath given(c.given);
+        EXPECT_EQ(tabulo::DatabaseBaseName(given).Native(), c.base) << '"' << c.given << '"';
+        EXPECT_EQ(tabulo::DatabaseFileName(given).Native(), std::string(c.base) + ".Tbd");
     }
 }
 
@@ -42,12 +43,14 @@ TEST(FindDatabaseFile, FallsBackToTheOneFileWhoseExtensionDiffersInCase) {
         tabulo::test::TempDir dir;
         for (const char* file : c.files)
             std::ofstream(dir.File(file)) << "x";
-        const std::string found = tabulo::FindDatabaseFile(dir.File(c.base));
+        const std::string found =
+            tabulo::FindDatabaseFile(tabulo::FilePath(dir.File(c.base))).Native();
         EXPECT_EQ(found, *c.found ? dir.File(c.found) : "") << c.base;
     }
     tabulo::test::TempDir dir;
     std::filesystem::create_directory(dir.File("e.tbd"));
-    EXPECT_EQ(tabulo::FindDatabaseFile(dir.File("e")), "") << "a folder is no database";
+    EXPECT_EQ(tabulo::FindDatabaseFile(tabulo::FilePath(dir.File("e"))).Native(), "")
+        << "a folder is no database";
 }
 
 } // namespace

@@ -56,7 +56,7 @@ protected:
     }
     void Open() {
         std::string name = base;
-        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
         reporter.Clear();
         progress = RecordingProgress{};
     }
@@ -147,7 +147,7 @@ TEST_F(PackFaults, FailuresThatAlsoDefeatTheUndoLoseNothing) {
 bool WorkFileCouldPassForDatabase(const std::string& work) {
     const std::string bytes = ReadFileBytes(work);
     return bytes.size() >= size_t(kHeaderSize) && LongAt(bytes, 0) != 0 &&
-           !IsFinishedWorkFile(work);
+           !IsFinishedWorkFile(FilePath(work));
 }
 
 TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
@@ -158,7 +158,7 @@ TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
             RecordingReporter childReporter;
             modDB db(childReporter);
             std::string name = base;
-            if (db.OpenDatabase(name) != 1) return 1;
+            if (db.OpenDatabase(FilePath(name)) != 1) return 1;
             childReporter.AnswerNext(true);
             RecordingProgress childProgress;
             DbFile::KillAtStep(n);
@@ -171,7 +171,7 @@ TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
         const std::string leftOver = LeftOver(base);
 
         std::string name = base;
-        ASSERT_EQ(engine.OpenDatabase(name), 1) << "the database is never missing";
+        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1) << "the database is never missing";
         if (!leftOver.empty()) {
             ASSERT_EQ(reporter.messages.size(), 1u);
             EXPECT_EQ(reporter.messages[0].title, "OPEN DATABASE");

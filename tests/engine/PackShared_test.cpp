@@ -49,10 +49,10 @@ int AppendUntilPacked(const std::string& base, int writer, Counters& counts, Gat
     RecordingReporter reporter;
     modDB db(reporter);
     std::string name = base;
-    if (opened && db.OpenDatabase(name) != 1) return 1;
+    if (opened && db.OpenDatabase(FilePath(name)) != 1) return 1;
     if (opened) opened->Send();
     start.Wait();
-    if (!opened && db.OpenDatabase(name) != 1) return 1;
+    if (!opened && db.OpenDatabase(FilePath(name)) != 1) return 1;
     db.SetLockPatience(std::chrono::milliseconds(500));
     long round = 0;
     for (long i = 0; counts[kPacksDone] < kPacks; ++i) {
@@ -80,7 +80,7 @@ int PackWhileAppended(const std::string& base, Counters& counts, Gate& start) {
     RecordingReporter reporter;
     modDB db(reporter);
     std::string name = base;
-    if (db.OpenDatabase(name) != 1) return 1;
+    if (db.OpenDatabase(FilePath(name)) != 1) return 1;
     RecordingProgress progress;
     start.Wait();
     for (long round = 1; round <= kPacks; ++round) {
@@ -136,7 +136,7 @@ TEST_F(EngineTest, PackWhileTwoCopiesAppendLosesNoSavedRecord) {
     EXPECT_EQ(counts[kPacksDone], kPacks);
 
     std::string name = base;
-    ASSERT_EQ(engine.OpenDatabase(name), 1);
+    ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
     std::multiset<std::string> found;
     const long count = engine.GetRecordCount();
     for (long k = 1; k <= count; ++k) {
@@ -170,7 +170,7 @@ TEST_F(PackTest, AnOpenDuringAPackAtEachOfItsStepsLeavesThePackAlone) {
     };
     restore();
     std::string name = base;
-    ASSERT_EQ(engine.OpenDatabase(name), 1);
+    ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
     DbFile::ResetSteps();
     ASSERT_EQ(Pack(), 1);
     const long steps = DbFile::StepsTaken();
@@ -185,7 +185,7 @@ TEST_F(PackTest, AnOpenDuringAPackAtEachOfItsStepsLeavesThePackAlone) {
             RecordingReporter packReporter;
             modDB db(packReporter);
             std::string packName = base;
-            if (db.OpenDatabase(packName) != 1) return 1;
+            if (db.OpenDatabase(FilePath(packName)) != 1) return 1;
             packReporter.AnswerNext(true);
             RecordingProgress packProgress;
             DbFile::WatchSteps([&](FileStep, long k) {
@@ -197,7 +197,7 @@ TEST_F(PackTest, AnOpenDuringAPackAtEachOfItsStepsLeavesThePackAlone) {
             return db.PackRecords(packProgress) == 1 && packReporter.messages.empty() ? 0 : 2;
         });
         paused.Wait();
-        EXPECT_EQ(RecoverCutShortPack(PackNamesOf(base + ".Tbd"), {}), "");
+        EXPECT_EQ(RecoverCutShortPack(PackNamesOf(FilePath(base + ".Tbd")), {}), "");
         resume.Send();
         const bool packed = ExitStatus(packer) == 0;
         EXPECT_TRUE(packed);
@@ -216,7 +216,7 @@ TEST_F(PackTest, AnOpenThatWaitedForOnePackLeavesTheNextPackAlone) {
     const std::string base = dir.File("Test");
     FiveRecords().WriteTo(base + ".Tbd");
     std::string name = base;
-    ASSERT_EQ(engine.OpenDatabase(name), 1);
+    ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
     DbFile::ResetSteps();
     DbFile::LogSteps(true);
     ASSERT_EQ(Pack(), 1);
@@ -233,7 +233,7 @@ TEST_F(PackTest, AnOpenThatWaitedForOnePackLeavesTheNextPackAlone) {
         RecordingReporter packReporter;
         modDB db(packReporter);
         std::string packName = base;
-        if (db.OpenDatabase(packName) != 1) return 1;
+        if (db.OpenDatabase(FilePath(packName)) != 1) return 1;
         RecordingProgress packProgress;
         int pack = 1;
         DbFile::WatchSteps([&](FileStep, long n) {
@@ -256,7 +256,7 @@ TEST_F(PackTest, AnOpenThatWaitedForOnePackLeavesTheNextPackAlone) {
         firstResumed.Send();
         secondPaused.Wait();
     });
-    EXPECT_EQ(RecoverCutShortPack(PackNamesOf(base + ".Tbd"), {}), "");
+    EXPECT_EQ(RecoverCutShortPack(PackNamesOf(FilePath(base + ".Tbd")), {}), "");
     DbFile::WatchSteps({});
     EXPECT_TRUE(waited);
     secondResumed.Send();

@@ -228,10 +228,10 @@ TEST_F(PackTest, ReopensTheFileItPackedAndNamesItsFilesAfterIt) {
         FiveRecords().WriteTo(dir.File(c.file));
         if (*c.neighbour) WriteFileBytes(dir.File(c.neighbour), "another database");
         std::string name = dir.File(c.openAs);
-        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
         ASSERT_EQ(Pack(), 1);
         EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
-        EXPECT_EQ(engine.GetFilePath(), dir.File(c.file));
+        EXPECT_EQ(engine.GetFilePath().Native(), dir.File(c.file));
         EXPECT_EQ(engine.GetRecordCount(), 3);
         EXPECT_EQ(ReadFileBytes(dir.File(c.file)), PackedFiveRecords().Bytes());
         EXPECT_EQ(ReadFileBytes(dir.File(c.backup)), FiveRecords().Bytes());

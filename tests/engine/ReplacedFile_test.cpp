@@ -93,7 +93,7 @@ TEST_F(PackTest, AChangedFormIsRefusedUntilTheDatabaseIsOpenedAgain) {
 
     engine.CloseDatabase();
     std::string name = base;
-    ASSERT_EQ(engine.OpenDatabase(name), 1);
+    ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
     EXPECT_EQ(engine.AddRecord(), 1);
 }
 

@@ -47,7 +47,7 @@ long HeadingSize(modDB& db, int n) {
 }
 long OpenBlank(modDB& db) {
     std::string n = "   ";
-    return db.OpenDatabase(n);
+    return db.OpenDatabase(FilePath(n));
 }
 long DeleteMarked(modDB& db) {
     db.SetRecordNo(2);
@@ -136,15 +136,15 @@ INSTANTIATE_TEST_SUITE_P(EveryMessage, MessageTable, ::testing::ValuesIn(Rows())
 TEST_F(EngineTest, OpenMessagesNameTheFile) {
     const std::string first = Open(TwoFieldDb(), "Stock");
     std::string second = dir.File("Other");
-    EXPECT_EQ(engine.OpenDatabase(second), 0);
+    EXPECT_EQ(engine.OpenDatabase(FilePath(second)), 0);
     EXPECT_EQ(reporter.Only(), (RecordedMessage{"OPEN DATABASE", "FILE:" + first + " already open",
                                                 MsgIcon::Critical}));
-    EXPECT_EQ(engine.GetBaseName(), first) << "the first database stays open";
+    EXPECT_EQ(engine.GetBaseName().Native(), first) << "the first database stays open";
 
     engine.CloseDatabase();
     reporter.Clear();
     std::string missing = "  " + dir.File("Missing") + ".TBD ";
-    EXPECT_EQ(engine.OpenDatabase(missing), 0);
+    EXPECT_EQ(engine.OpenDatabase(FilePath(missing)), 0);
     EXPECT_EQ(reporter.Only(),
               (RecordedMessage{"OPEN DATABASE", "FILE:" + dir.File("Missing") + " not found!",
                                MsgIcon::Critical}));

@@ -31,7 +31,7 @@ TEST_F(EngineTest, ReadsAFileWrittenFromTheFormatTables) {
     WriteFileBytes(dir.File("Hand.Tbd"), bytes);
 
     std::string name = dir.File("Hand");
-    ASSERT_EQ(engine.OpenDatabase(name), 1);
+    ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
     std::string v;
     ASSERT_EQ(engine.ReadField(2, v), 1);
     EXPECT_EQ(v, "12");
@@ -44,9 +44,8 @@ TEST_F(EngineTest, ReadsAFileWrittenFromTheFormatTables) {
 
 TEST_F(EngineTest, OpensFileOfNoRecordsAndAddsTheFirst) {
     std::string name = TwoFieldDb().Create(dir, "Stock");
-    std::string given = "  " + name + ".tBD ";
-    ASSERT_EQ(engine.OpenDatabase(given), 1);
-    EXPECT_EQ(given, name) << "the caller's name is left trimmed and without the suffix";
+    ASSERT_EQ(engine.OpenDatabase(FilePath("  " + name + ".tBD ")), 1);
+    EXPECT_EQ(engine.GetBaseName().Native(), name) << "trimmed and without the suffix";
     EXPECT_NE(engine.GetFileNumber(), 0);
     EXPECT_EQ(engine.GetRecordNo(), 0);
     EXPECT_EQ(engine.GetRecordBuffer(), std::string(19, ' '));
@@ -216,7 +215,7 @@ TEST_F(EngineTest, CountsBeyondTheFileAreHeldToIt) {
         engine.CloseDatabase();
 
         std::string name = base;
-        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
         std::vector<RecordedMessage> said;
         if (c.fewer)
             said.push_back({"OPEN DATABASE",
@@ -252,7 +251,7 @@ TEST_F(EngineTest, ARecordAfterTheCountIsNotReportedWhileAnotherCopyWrites) {
     auto writing = DbFile::Open(base + ".Tbd");
     ASSERT_TRUE(writing && writing->TryLockByte0());
     std::string name = base;
-    ASSERT_EQ(engine.OpenDatabase(name), 1);
+    ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
     EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
     EXPECT_EQ(engine.GetRecordCount(), 1);
 }
@@ -328,7 +327,7 @@ TEST_F(EngineTest, CloseRestoresTheDefaultHeader) {
     EXPECT_EQ(engine.GetWindowDef().Width, 1234);
     ASSERT_EQ(engine.CloseDatabase(), 1);
     EXPECT_EQ(engine.GetFileNumber(), 0);
-    EXPECT_EQ(engine.GetBaseName(), "");
+    EXPECT_EQ(engine.GetBaseName().Native(), "");
     EXPECT_EQ(EncodeHeader(engine.Header()), EncodeHeader(DefaultHeader(12, 20)));
     EXPECT_TRUE(reporter.messages.empty());
 }

@@ -20,12 +20,12 @@ TEST(ShippedHelpTest, EveryTopicHasText) {
     EXPECT_EQ(crLf, static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
     EXPECT_EQ(ReadFileBytes(TABULO_HELP_BESIDE_PROGRAM), bytes);
 
-    const auto entries = ReadHelpEntries(TABULO_HELP_SOURCE);
+    const auto entries = ReadHelpEntries(FilePath(TABULO_HELP_SOURCE));
     ASSERT_TRUE(entries.has_value());
     std::set<std::string> titles;
     for (const std::string& entry : *entries) {
         EXPECT_TRUE(titles.insert(TrimSpaces(entry)).second) << "title used twice: " << entry;
-        const auto text = ReadHelpTopic(TABULO_HELP_SOURCE, HeadingLineOf(entry));
+        const auto text = ReadHelpTopic(FilePath(TABULO_HELP_SOURCE), HeadingLineOf(entry));
         EXPECT_NE(text.value_or("").find_first_not_of(" \r\n"), std::string::npos) << entry;
     }
     for (const char* needed :

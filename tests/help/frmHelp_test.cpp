@@ -26,7 +26,7 @@ class HelpTest : public ::testing::Test {
 protected:
     void OpenOn(const std::string& content, const std::string& topic = "") {
         WriteFileBytes(path, content);
-        window.emplace(path, topic, reporter);
+        window.emplace(FilePath(path), topic, reporter);
         window->show();
     }
     void Click(int row) { ClickEntry(window->TOC(), row); }
@@ -74,7 +74,7 @@ TEST_F(HelpTest, ShowsTheTopicOfTheClickedEntry) {
         EXPECT_EQ(window->Heading()->text(), row.heading);
         EXPECT_EQ(window->Help()->toPlainText(), QString(row.text).replace("\r\n", "\n"));
         const std::string entry = window->TOC()->item(row.row)->text().toStdString();
-        EXPECT_EQ(ReadHelpTopic(path, HeadingLineOf(entry)), row.text);
+        EXPECT_EQ(ReadHelpTopic(FilePath(path), HeadingLineOf(entry)), row.text);
     }
     EXPECT_TRUE(reporter.messages.empty());
 }
@@ -108,7 +108,7 @@ TEST_F(HelpTest, UnusableFileGivesTheLoadError) {
         reporter.Clear();
         std::filesystem::remove(path);
         if (content) WriteFileBytes(path, *content);
-        frmHelp viewer(path, "", reporter);
+        frmHelp viewer(FilePath(path), "", reporter);
         EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{kLoadError});
         EXPECT_EQ(viewer.TOC()->count(), 0);
         EXPECT_EQ(viewer.Heading()->text(), "");
@@ -122,11 +122,14 @@ TEST(HelpFilePathTest, BesideTheProgramThenTheSharedFolder) {
     const std::filesystem::path share = dir.Path() / "share" / "tabulo";
     std::filesystem::create_directories(bin);
     std::filesystem::create_directories(share);
-    EXPECT_EQ(modHelp::HelpFilePath(bin.string()), (bin / "Tabulo.Txt").string()) << "neither";
+    EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(), (bin / "Tabulo.Txt").string())
+        << "neither";
     WriteFileBytes((share / "Tabulo.Txt").string(), "#A\r\n");
-    EXPECT_EQ(modHelp::HelpFilePath(bin.string()), (share / "Tabulo.Txt").string());
+    EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(),
+              (share / "Tabulo.Txt").string());
     WriteFileBytes((bin / "Tabulo.Txt").string(), "#A\r\n");
-    EXPECT_EQ(modHelp::HelpFilePath(bin.string()), (bin / "Tabulo.Txt").string());
+    EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(),
+              (bin / "Tabulo.Txt").string());
 }
 
 // No help file lies beside the test program: the viewer opens modally all the same after

@@ -28,7 +28,7 @@ public:
     std::string asked; // title, pattern and mode the dialog was opened with
     std::optional<ChosenFile> ChooseFile(const FileRequest& request) override {
         asked = request.Title + " " + request.Pattern + (request.SaveMode ? " save" : "");
-        return ChosenFile{path, fileName};
+        return ChosenFile{FilePath(path), FilePath(fileName)};
     }
     std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
     std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }
@@ -61,7 +61,7 @@ protected:
 
     void Open(const TestDb& db) {
         std::string base = db.Create(dir, "Stock");
-        ASSERT_EQ(engine.OpenDatabase(base), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1);
     }
     // A fresh Export window: the entries clicked, then Export answered with the name.
     void ExportAs(const std::string& typed, const std::vector<int>& entries, bool selectAll) {
@@ -100,7 +100,7 @@ TEST(OutputFileNameTest, AddsTheExtensionUnlessPresentInAnyCase) {
         {"cards.csv", ".pdf", "cards.csv.pdf"},
     };
     for (const auto& [typed, extension, written] : cases)
-        EXPECT_EQ(WithExtension(typed, extension), written) << typed;
+        EXPECT_EQ(WithExtension(FilePath(typed), extension).Native(), written) << typed;
 }
 
 // A line break, a quote, a comma, a marked record and characters above 127 (slot 4 free);
@@ -153,7 +153,7 @@ TEST_F(ExportTest, WriterProgress) {
         engine.AddRecord();
     }
     RecordingProgress progress;
-    ASSERT_EQ(WriteCsvExport(engine, {1}, dir.File("n.csv"), &progress), std::nullopt);
+    ASSERT_EQ(WriteCsvExport(engine, {1}, FilePath(dir.File("n.csv")), &progress), std::nullopt);
     const std::string csv = ReadFileBytes(dir.File("n.csv"));
     EXPECT_EQ(csv.substr(0, 16), "#,N\r\n1,\"1\"\r\n2,\"2");
     EXPECT_EQ(csv.substr(csv.size() - 11), "250,\"250\"\r\n");

@@ -45,7 +45,7 @@ protected:
             static_cast<int>(r) == deleted ? db.AddDeletedRecord(records[r - 1])
                                            : db.AddRecord(records[r - 1]);
         std::string base = db.Create(dir, "Find");
-        ASSERT_EQ(engine.OpenDatabase(base), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1);
         NewWindow();
     }
     // A fresh Find window, as the Find command opens it.

@@ -61,7 +61,7 @@ inline void ReplaceDatabase(const std::string& base, Replacement how, const Test
             std::string name = base;
             reporter.AnswerNext(true);
             RecordingProgress progress;
-            return db.OpenDatabase(name) == 1 && db.PackRecords(progress) == 1 ? 0 : 1;
+            return db.OpenDatabase(FilePath(name)) == 1 && db.PackRecords(progress) == 1 ? 0 : 1;
         });
         ASSERT_EQ(ExitStatus(packer), 0);
         return;

@@ -25,18 +25,19 @@ constexpr std::chrono::milliseconds kPackPatience{1000};
 // database's place, then renames base.TbO to base.Bak, all under the lock of the file at the
 // database's path. Its files found while nobody holds that lock are left over from a pack
 // that stopped; each is one line under the database's name.
-void ReportPackLeftovers(const std::string& database, std::ostream& out, long& problems) {
+void ReportPackLeftovers(const FilePath& database, std::ostream& out, long& problems) {
     const PackFileNames names = PackNamesOf(database);
     std::vector<std::string> found;
-    for (const std::string& leftover : {names.work, names.oldCopy})
-        if (DbFile::Exists(leftover)) found.push_back(leftover);
+    for (const FilePath& leftover : {names.work, names.oldCopy})
+        if (DbFile::Exists(leftover.Native())) found.push_back(leftover.Native());
     if (found.empty()) return;
     if (PackIsRunning(names, kPackPatience)) {
-        out << database << ": a pack is running\n";
+        out << database.Native() << ": a pack is running\n";
         return;
     }
     for (const std::string& leftover : found)
-        out << database << ": " << leftover << " is left over from a pack that did not finish\n";
+        out << database.Native() << ": " << leftover
+            << " is left over from a pack that did not finish\n";
     problems += static_cast<long>(found.size());
 }
 
@@ -50,7 +51,7 @@ public:
     long Problems() const { return problems_; }
 
     void Add(const std::string& problem) {
-        out_ << db_.Path() << ": " << problem << "\n";
+        out_ << db_.Path().Native() << ": " << problem << "\n";
         ++problems_;
     }
 
@@ -112,7 +113,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     if (!db.Open(options.database, error)) {
         err << kProgramName << ": " << error << "\n";
         long leftovers = 0; // a pack cut short may have left the database under other names
-        if (!db.Path().empty()) ReportPackLeftovers(db.Path(), out, leftovers);
+        if (!db.Path().Empty()) ReportPackLeftovers(db.Path(), out, leftovers);
         return kExitProblem;
     }
     Checker checker(db, out);
@@ -124,7 +125,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
     }
     checker.CheckPackLeftovers();
     if (checker.Problems() > 0) return kExitProblem;
-    out << db.Path() << ": no problems found (" << db.ReadableRecords() << " records)\n";
+    out << db.Path().Native() << ": no problems found (" << db.ReadableRecords() << " records)\n";
     return kExitOk;
 }
 

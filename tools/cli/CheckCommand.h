@@ -3,13 +3,15 @@
 // the header, the file's size against the record count, every record's mark, and the
 // files that a pack cut short leaves behind.
 
+#include "base/FilePath.h"
+
 #include <iosfwd>
 #include <string>
 
 namespace tabulo::cli {
 
 struct CheckOptions {
-    std::string database;
+    FilePath database;
 };
 
 // kExitOk for a sound database, kExitProblem when anything was found.

@@ -29,8 +29,8 @@ InputFile::~InputFile() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-bool InputFile::Open(const std::string& path, std::string& error) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+bool InputFile::Open(const FilePath& path, std::string& error) {
+    fd_ = ::open(path.Native().c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ >= 0) return true;
     error = "cannot open the file: " + SystemReason();
     return false;
@@ -59,15 +59,15 @@ OutputFile::~OutputFile() {
     if (ownsFd_ && fd_ >= 0) ::close(fd_);
 }
 
-bool OutputFile::Open(const std::string& path, std::string& error) {
-    path_ = path.empty() ? "standard output" : path;
-    if (path.empty()) {
+bool OutputFile::Open(const FilePath& path, std::string& error) {
+    path_ = path.Empty() ? "standard output" : path.Native();
+    if (path.Empty()) {
         fd_ = STDOUT_FILENO;
         return true;
     }
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    fd_ = ::open(path.Native().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd_ < 0) {
-        error = path + ": cannot create the file: " + SystemReason();
+        error = path.Native() + ": cannot create the file: " + SystemReason();
         return false;
     }
     ownsFd_ = true;

@@ -3,6 +3,8 @@
 // stream that remembers why its reading failed, and the buffered output of a command (a
 // file named with -o, or standard output).
 
+#include "base/FilePath.h"
+
 #include <filesystem>
 #include <streambuf>
 #include <string>
@@ -27,7 +29,7 @@ public:
     InputFile& operator=(const InputFile&) = delete;
 
     // False with the reason when the file cannot be opened.
-    bool Open(const std::string& path, std::string& error);
+    bool Open(const FilePath& path, std::string& error);
     // Empty while every read succeeded; else the system's reason for the read that failed.
     const std::string& Failure() const { return failure_; }
 
@@ -54,7 +56,7 @@ public:
 
     // An empty path means standard output. False with the reason when the file cannot be
     // created.
-    bool Open(const std::string& path, std::string& error);
+    bool Open(const FilePath& path, std::string& error);
     // Append to Buffer() directly, then call Written() to let a full buffer go out.
     std::string& Buffer() { return buffer_; }
     void Written() {

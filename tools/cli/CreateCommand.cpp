@@ -10,10 +10,11 @@
 namespace tabulo::cli {
 
 int RunCreate(const CreateOptions& options, std::ostream& err) {
-    const std::string path = DatabaseFileName(options.database);
+    const FilePath path = DatabaseFileName(options.database);
     std::error_code ignored;
-    if (!options.force && std::filesystem::exists(path, ignored)) {
-        err << kProgramName << ": " << path << " exists already (give --force to replace it)\n";
+    if (!options.force && std::filesystem::exists(path.Native(), ignored)) {
+        err << kProgramName << ": " << path.Native()
+            << " exists already (give --force to replace it)\n";
         return kExitProblem;
     }
     const std::string error = MakeDatabase(options.description, path);

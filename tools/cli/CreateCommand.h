@@ -2,14 +2,16 @@
 // `create DESCRIPTION.json DB`: a new database from its JSON description (the format is
 // documented in docs/database-description.md).
 
+#include "base/FilePath.h"
+
 #include <iosfwd>
 #include <string>
 
 namespace tabulo::cli {
 
 struct CreateOptions {
-    std::string description;
-    std::string database;
+    FilePath description;
+    FilePath database;
     bool force = false; // replace a database of that name
 };
 

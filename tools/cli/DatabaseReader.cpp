@@ -23,33 +23,33 @@ DatabaseReader::~DatabaseReader() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-bool DatabaseReader::Open(const std::string& name, std::string& error) {
+bool DatabaseReader::Open(const FilePath& name, std::string& error) {
     baseName_ = DatabaseBaseName(name);
-    if (baseName_.empty()) {
+    if (baseName_.Empty()) {
         error = "no database named";
         return false;
     }
     // The engine's rule: Stock.Tbd, or else the one Stock.tbd, Stock.TBD ... of the folder.
     path_ = FindDatabaseFile(baseName_);
-    if (path_.empty()) {
+    if (path_.Empty()) {
         path_ = DatabaseFileName(baseName_);
-        error = path_ + ": no such database";
+        error = path_.Native() + ": no such database";
         return false;
     }
-    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = ::open(path_.Native().c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info {};
     if (fd_ < 0 || ::fstat(fd_, &info) != 0) {
-        error = path_ + ": cannot open: " + SystemReason();
+        error = path_.Native() + ": cannot open: " + SystemReason();
         return false;
     }
     if (!S_ISREG(info.st_mode)) {
-        error = path_ + ": not a file";
+        error = path_.Native() + ": not a file";
         return false;
     }
     size_ = info.st_size;
     uint8_t bytes[kHeaderSize];
     if (size_ < kHeaderSize || ReadAt(0, bytes, kHeaderSize) != kHeaderSize) {
-        error = path_ + ": " + std::to_string(size_) + " bytes, shorter than the " +
+        error = path_.Native() + ": " + std::to_string(size_) + " bytes, shorter than the " +
                 std::to_string(kHeaderSize) + "-byte header: not a database";
         return false;
     }
@@ -82,8 +82,8 @@ bool DatabaseReader::ForEachRecord(long first, long last, const RecordVisitor& v
                                    std::string& error) const {
     if (first > last) return true;
     if (!RecordsReadable() || first < 1 || last > Stored().held) {
-        error = path_ + ": records " + std::to_string(first) + " to " + std::to_string(last) +
-                " are not all in the file";
+        error = path_.Native() + ": records " + std::to_string(first) + " to " +
+                std::to_string(last) + " are not all in the file";
         return false;
     }
     const auto length = static_cast<size_t>(header_.RecordLength);
@@ -94,7 +94,7 @@ bool DatabaseReader::ForEachRecord(long first, long last, const RecordVisitor& v
         const size_t bytes = static_cast<size_t>(count) * length;
         const long got = ReadAt(RecordOffset(k, header_.RecordLength), piece.data(), bytes);
         if (got != static_cast<long>(bytes)) {
-            error = path_ + ": cannot read record " + std::to_string(k) + ": " +
+            error = path_.Native() + ": cannot read record " + std::to_string(k) + ": " +
                     (got < 0 ? SystemReason() : "the file ended early");
             return false;
         }

@@ -3,6 +3,7 @@
 // locks and never reads outside the file: the header is read whole, records in fixed-size
 // pieces, so even a damaged file of any size is walked with bounded memory.
 
+#include "base/FilePath.h"
 #include "engine/DBHeader.h"
 #include "engine/DbAccess.h"
 
@@ -23,10 +24,10 @@ public:
     // Opens the database by the program's file-name rule ("Stock" opens Stock.Tbd) and reads
     // its header. False with the reason when the file is missing, unreadable or shorter than a
     // header.
-    bool Open(const std::string& name, std::string& error);
+    bool Open(const FilePath& name, std::string& error);
 
-    const std::string& Path() const { return path_; }
-    const std::string& BaseName() const { return baseName_; }
+    const FilePath& Path() const { return path_; }
+    const FilePath& BaseName() const { return baseName_; }
     const DBHeader& Header() const { return header_; }
     int64_t FileSize() const { return size_; }
 
@@ -49,8 +50,8 @@ public:
 
 private:
     int fd_ = -1;
-    std::string path_;
-    std::string baseName_;
+    FilePath path_;
+    FilePath baseName_;
     DBHeader header_;
     int64_t size_ = 0;
 };

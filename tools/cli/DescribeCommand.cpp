@@ -42,10 +42,10 @@ int RunDescribe(const DescribeOptions& options, std::ostream& err) {
     const design::Design design = design::DesignFromHeader(db.Header());
     // A description of a design that create would refuse still shows what the file holds.
     for (const design::DesignProblem& problem : design::Validate(design))
-        err << kProgramName << ": " << db.Path() << ": note: " << problem.Text() << "\n";
+        err << kProgramName << ": " << db.Path().Native() << ": note: " << problem.Text() << "\n";
     nlohmann::ordered_json extra = nlohmann::ordered_json::object();
     if (options.records && !RecordsJson(db, extra, error)) {
-        err << kProgramName << ": " << db.Path() << ": " << error << "\n";
+        err << kProgramName << ": " << db.Path().Native() << ": " << error << "\n";
         return kExitProblem;
     }
     OutputFile out;

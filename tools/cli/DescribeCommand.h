@@ -2,14 +2,16 @@
 // `describe DB [-o FILE] [--records]`: the JSON description of a database, which `create`
 // turns back into the same header (and, with the records, the same file).
 
+#include "base/FilePath.h"
+
 #include <iosfwd>
 #include <string>
 
 namespace tabulo::cli {
 
 struct DescribeOptions {
-    std::string database;
-    std::string output; // empty: standard output
+    FilePath database;
+    FilePath output; // empty: standard output
     bool records = false;
 };
 

@@ -29,8 +29,9 @@ BuildResult BuildDatabase(std::string_view json, const std::filesystem::path& ba
     return result;
 }
 
-bool WriteDatabase(const DatabaseImage& image, const std::string& path, std::string& error) {
-    const std::string temporary = path + ".part";
+bool WriteDatabase(const DatabaseImage& image, const FilePath& path, std::string& error) {
+    const std::string& target = path.Native();
+    const std::string temporary = target + ".part";
     std::error_code ignored;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -45,21 +46,23 @@ bool WriteDatabase(const DatabaseImage& image, const std::string& path, std::str
         }
     }
     std::error_code renameError;
-    std::filesystem::rename(temporary, path, renameError);
+    std::filesystem::rename(temporary, target, renameError);
     if (renameError) {
-        error = "cannot rename \"" + temporary + "\" to \"" + path + "\": " + renameError.message();
+        error =
+            "cannot rename \"" + temporary + "\" to \"" + target + "\": " + renameError.message();
         std::filesystem::remove(temporary, ignored);
         return false;
     }
     return true;
 }
 
-std::string MakeDatabase(const std::string& descriptionPath, const std::string& outputPath) {
+std::string MakeDatabase(const FilePath& descriptionPath, const FilePath& outputPath) {
+    const std::string& description = descriptionPath.Native();
     std::string json;
-    if (!ReadWholeFile(descriptionPath, json)) return descriptionPath + ": cannot read the file";
-    const std::filesystem::path baseDir = std::filesystem::path(descriptionPath).parent_path();
-    BuildResult built = BuildDatabase(json, baseDir.empty() ? "." : baseDir);
-    if (!built.ok) return descriptionPath + ": " + built.error;
+    if (!ReadWholeFile(description, json)) return description + ": cannot read the file";
+    const FilePath baseDir = descriptionPath.Folder();
+    BuildResult built = BuildDatabase(json, baseDir.Empty() ? "." : baseDir.Native());
+    if (!built.ok) return description + ": " + built.error;
     std::string error;
     return WriteDatabase(built.image, outputPath, error) ? std::string() : error;
 }

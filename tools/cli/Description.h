@@ -2,6 +2,7 @@
 // A database built from a JSON description: the header through the engine's encoder,
 // the records as whole record texts (mark character first).
 
+#include "base/FilePath.h"
 #include "engine/DBHeader.h"
 
 #include <filesystem>
@@ -27,9 +28,9 @@ BuildResult BuildDatabase(std::string_view json, const std::filesystem::path& ba
 
 // Writes the image under a temporary name beside `path` and renames it into place, so a
 // failed write leaves no partial file and keeps an older file of that name untouched.
-bool WriteDatabase(const DatabaseImage& image, const std::string& path, std::string& error);
+bool WriteDatabase(const DatabaseImage& image, const FilePath& path, std::string& error);
 
 // Description file to database file; returns the error message, empty on success.
-std::string MakeDatabase(const std::string& descriptionPath, const std::string& outputPath);
+std::string MakeDatabase(const FilePath& descriptionPath, const FilePath& outputPath);
 
 } // namespace tabulo::cli

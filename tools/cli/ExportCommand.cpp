@@ -5,7 +5,6 @@
 #include "ExportFormats.h"
 #include "SqliteExport.h"
 #include "base/CodePage.h"
-#include "base/modLIB.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -44,6 +43,13 @@ bool ChooseColumns(const DBHeader& h, const ExportOptions& options,
     return true;
 }
 
+// The table is named after the database file, in UTF-8 as SQLite wants: a name that is not
+// (from a system of another encoding) is read as Windows-1252.
+std::string TableName(const FilePath& database) {
+    const std::string name = database.FileName().Native();
+    return IsValidUtf8(name) ? name : Cp1252ToUtf8(name);
+}
+
 std::unique_ptr<RecordSink> MakeSink(const ExportOptions& options, const DatabaseReader& db,
                                      OutputFile& out) {
     switch (options.format) {
@@ -54,7 +60,7 @@ std::unique_ptr<RecordSink> MakeSink(const ExportOptions& options, const Databas
     case ExportFormat::JsonLines:
         return MakeJsonLinesSink(out);
     case ExportFormat::Sqlite:
-        return MakeSqliteSink(options.output, Cp1252ToUtf8(modLIB::FileTitle(db.BaseName())));
+        return MakeSqliteSink(options.output, TableName(db.BaseName()));
     }
     return nullptr;
 }
@@ -90,25 +96,27 @@ int RunExport(const ExportOptions& options, std::ostream& err) {
         options.format == ExportFormat::Tabulo || options.format == ExportFormat::Csv;
     if (!csvOrTabulo && options.encoding == Encoding::Cp1252)
         return Fail(err, "the jsonl and sqlite formats are always UTF-8", kExitUsage);
-    if (!textOutput && options.output.empty())
+    if (!textOutput && options.output.Empty())
         return Fail(err, "the sqlite format needs an output file (-o FILE)", kExitUsage);
     DatabaseReader db;
     std::string error;
     if (!db.Open(options.database, error)) return Fail(err, error);
     if (!db.RecordsReadable())
-        return Fail(err, db.Path() + ": record length " + std::to_string(db.Header().RecordLength) +
+        return Fail(err, db.Path().Native() + ": record length " +
+                             std::to_string(db.Header().RecordLength) +
                              ": the records cannot be read");
     std::vector<ExportColumn> columns;
     if (!ChooseColumns(db.Header(), options, columns, error))
-        return Fail(err, db.Path() + ": " + error, kExitUsage);
+        return Fail(err, db.Path().Native() + ": " + error, kExitUsage);
     const StoredRecords stored = db.Stored();
     if (stored.usable < stored.claimed)
-        err << kProgramName << ": " << db.Path() << ": the header counts " << stored.claimed
-            << " records, the file holds " << stored.held << "; exporting " << stored.usable
-            << "\n";
+        err << kProgramName << ": " << db.Path().Native() << ": the header counts "
+            << stored.claimed << " records, the file holds " << stored.held << "; exporting "
+            << stored.usable << "\n";
     std::error_code ignored;
-    if (!options.output.empty() && std::filesystem::equivalent(options.output, db.Path(), ignored))
-        return Fail(err, options.output + ": that is the database itself", kExitUsage);
+    if (!options.output.Empty() &&
+        std::filesystem::equivalent(options.output.Native(), db.Path().Native(), ignored))
+        return Fail(err, options.output.Native() + ": that is the database itself", kExitUsage);
     OutputFile out;
     if (textOutput && !out.Open(options.output, error)) return Fail(err, error);
     const std::unique_ptr<RecordSink> sink = MakeSink(options, db, out);

@@ -3,6 +3,7 @@
 // file one piece at a time.
 
 #include "TextEncoding.h"
+#include "base/FilePath.h"
 
 #include <iosfwd>
 #include <optional>
@@ -14,8 +15,8 @@ namespace tabulo::cli {
 enum class ExportFormat { Tabulo, Csv, JsonLines, Sqlite };
 
 struct ExportOptions {
-    std::string database;
-    std::string output;                             // empty: standard output
+    FilePath database;
+    FilePath output;                                // empty: standard output
     std::optional<std::vector<std::string>> fields; // none: every field in number order
     ExportFormat format = ExportFormat::Csv;
     std::optional<Encoding> encoding; // default: Windows-1252 for tabulo, UTF-8 otherwise

@@ -69,7 +69,7 @@ public:
     }
 
     void Say(const std::string& text) {
-        err_ << kProgramName << ": " << options_.csvFile << ": " << text << "\n";
+        err_ << kProgramName << ": " << options_.csvFile.Native() << ": " << text << "\n";
     }
 
 private:
@@ -197,7 +197,7 @@ int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err
     InputFile file;
     std::string error;
     if (!file.Open(options.csvFile, error)) {
-        err << kProgramName << ": " << options.csvFile << ": " << error << "\n";
+        err << kProgramName << ": " << options.csvFile.Native() << ": " << error << "\n";
         return kExitProblem;
     }
     return ImportFrom(file, options, out, err);
@@ -205,10 +205,9 @@ int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err
 
 int ImportFrom(InputFile& file, const ImportOptions& options, std::ostream& out,
                std::ostream& err) {
-    ConsoleReporter reporter(options.database, err);
+    ConsoleReporter reporter(options.database.Native(), err);
     modDB db(reporter);
-    std::string name = options.database;
-    if (db.OpenDatabase(name) != 1) return kExitProblem;
+    if (db.OpenDatabase(options.database) != 1) return kExitProblem;
     db.SetLockPatience(kLockPatience);
     Importer importer(db, options, err);
     CsvReader csv(file);
@@ -221,7 +220,7 @@ int ImportFrom(InputFile& file, const ImportOptions& options, std::ostream& out,
     if (tally.unreadLine > 0)
         importer.Say(ReadFailure(tally.unreadLine, file.Failure(), tally.appended));
     out << (options.dryRun ? "would append " : "appended ") << tally.appended << " records to "
-        << db.GetBaseName() << ".Tbd";
+        << db.GetBaseName().Native() << ".Tbd";
     if (tally.refused > 0) out << "; " << tally.refused << " rows refused";
     if (options.allOrNothing && (tally.refused > 0 || tally.unreadLine > 0))
         out << ", so nothing was written";

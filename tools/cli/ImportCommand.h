@@ -5,6 +5,7 @@
 // sees the new records as its own appends.
 
 #include "TextEncoding.h"
+#include "base/FilePath.h"
 
 #include <iosfwd>
 #include <string>
@@ -12,8 +13,8 @@
 namespace tabulo::cli {
 
 struct ImportOptions {
-    std::string database;
-    std::string csvFile;
+    FilePath database;
+    FilePath csvFile;
     Encoding encoding = Encoding::Utf8;
     bool dryRun = false;       // check every row, write nothing
     bool allOrNothing = false; // write nothing when any row fails

@@ -127,7 +127,7 @@ int RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
         return kExitProblem;
     }
     const DBHeader& h = db.Header();
-    out << db.Path() << ": " << db.FileSize() << " bytes\n";
+    out << db.Path().Native() << ": " << db.FileSize() << " bytes\n";
     PrintRecords(db, out, err);
     PrintWindow(h, out);
     PrintPages(h, out);

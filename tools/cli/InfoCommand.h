@@ -2,13 +2,15 @@
 // `info DB`: the header as a person reads it, with the record count, the deleted count
 // and the procedures of the script.
 
+#include "base/FilePath.h"
+
 #include <iosfwd>
 #include <string>
 
 namespace tabulo::cli {
 
 struct InfoOptions {
-    std::string database;
+    FilePath database;
     bool script = false; // print the script text too
 };
 

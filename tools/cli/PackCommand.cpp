@@ -11,11 +11,11 @@ namespace tabulo::cli {
 int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err) {
     const bool canAsk = IsTerminal(STDIN_FILENO);
     if (!options.yes && !canAsk) {
-        err << kProgramName << ": " << options.database
+        err << kProgramName << ": " << options.database.Native()
             << ": not packed: there is no terminal to ask on (give --yes to pack anyway)\n";
         return kExitProblem;
     }
-    ConsoleReporter reporter(options.database, err);
+    ConsoleReporter reporter(options.database.Native(), err);
     bool dropRefused = false;
     reporter.SetAnswer([&](const std::string& title, const std::string& text) {
         const bool drop = title == modDB::kDropQuestionTitle;
@@ -26,14 +26,14 @@ int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err) {
         return yes;
     });
     modDB db(reporter);
-    std::string name = options.database;
-    if (db.OpenDatabase(name) != 1) return kExitProblem;
+    if (db.OpenDatabase(options.database) != 1) return kExitProblem;
+    const std::string name = db.GetBaseName().Native(); // kept: a failed reopen closes it
     const long before = db.GetRecordCount();
     TerminalProgress progress("Packing");
     const int messagesBefore = reporter.MessageCount();
     if (db.PackRecords(progress) != 1) {
         if (dropRefused)
-            err << kProgramName << ": " << options.database
+            err << kProgramName << ": " << options.database.Native()
                 << ": not packed: the pack would drop the records after those the header "
                    "counts (give --force to drop them)\n";
         else if (reporter.MessageCount() == messagesBefore)

@@ -3,13 +3,15 @@
 // file as ".Bak". It asks first on a terminal; without one it needs --yes. Records after
 // those the header counts are dropped only when asked on a terminal, or given --force.
 
+#include "base/FilePath.h"
+
 #include <iosfwd>
 #include <string>
 
 namespace tabulo::cli {
 
 struct PackOptions {
-    std::string database;
+    FilePath database;
     bool yes = false;   // answer the engine's question with Yes without asking
     bool force = false; // drop the records after those the header counts
 };

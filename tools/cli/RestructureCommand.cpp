@@ -12,14 +12,15 @@ namespace tabulo::cli {
 namespace {
 
 // The new design, or the reason it cannot be read ("place: reason").
-bool ReadNewDesign(const std::string& path, design::Design& design, std::string& error) {
+bool ReadNewDesign(const FilePath& path, design::Design& design, std::string& error) {
     std::string json;
-    if (!ReadWholeFile(path, json)) {
+    if (!ReadWholeFile(path.Native(), json)) {
         error = "cannot read the file";
         return false;
     }
-    const std::filesystem::path baseDir = std::filesystem::path(path).parent_path();
-    design::ParsedDesign parsed = design::ParseDesign(json, baseDir.empty() ? "." : baseDir);
+    const FilePath baseDir = path.Folder();
+    design::ParsedDesign parsed =
+        design::ParseDesign(json, baseDir.Empty() ? "." : baseDir.Native());
     error = parsed.error;
     for (const char* key : {"records", "generate", "recordCount"})
         if (parsed.ok && parsed.document.contains(key))
@@ -34,19 +35,20 @@ int RunRestructure(const RestructureOptions& options, std::ostream& out, std::os
     design::Design next;
     std::string error;
     if (!ReadNewDesign(options.description, next, error)) {
-        err << kProgramName << ": " << options.description << ": " << error << "\n";
+        err << kProgramName << ": " << options.description.Native() << ": " << error << "\n";
         return kExitProblem;
     }
-    ConsoleReporter reporter(options.database, err);
+    ConsoleReporter reporter(options.database.Native(), err);
     modDB db(reporter);
-    std::string name = options.database;
-    if (db.OpenDatabase(name) != 1) return kExitProblem;
+    if (db.OpenDatabase(options.database) != 1) return kExitProblem;
     const design::Restructure r = design::PlanRestructure(db, std::move(next));
     for (const design::DesignProblem& problem : r.problems)
-        err << kProgramName << ": " << options.description << ": " << problem.Text() << "\n";
+        err << kProgramName << ": " << options.description.Native() << ": " << problem.Text()
+            << "\n";
     if (!r.problems.empty()) return kExitProblem;
 
-    const std::string file = name + ".Tbd";
+    const FilePath base = db.GetBaseName(); // kept: a failed reopen closes the database
+    const std::string file = base.WithSuffix(".Tbd").Native();
     out << r.plan.Text(file);
     if (options.dryRun) {
         out << "dry run: " << file << " not changed\n";
@@ -65,7 +67,8 @@ int RunRestructure(const RestructureOptions& options, std::ostream& out, std::os
             err << kProgramName << ": " << file << ": not changed\n";
         return kExitProblem;
     }
-    out << "restructured " << file << "; the old file is " << name << ".Bak\n";
+    out << "restructured " << file << "; the old file is " << base.WithSuffix(".Bak").Native()
+        << "\n";
     return kExitOk;
 }
 

@@ -3,14 +3,16 @@
 // description, keeping its records. Prints the plan first; a change that would lose values
 // is made only with --allow-loss.
 
+#include "base/FilePath.h"
+
 #include <iosfwd>
 #include <string>
 
 namespace tabulo::cli {
 
 struct RestructureOptions {
-    std::string database;
-    std::string description;
+    FilePath database;
+    FilePath description;
     bool dryRun = false;    // print the plan, change nothing
     bool allowLoss = false; // remove and cut non-blank values when the plan says so
 };

@@ -82,10 +82,9 @@ private:
 } // namespace
 
 int RunProcedure(const RunOptions& options, std::ostream& out, std::ostream& err) {
-    ConsoleReporter reporter(options.database, err);
+    ConsoleReporter reporter(options.database.Native(), err);
     modDB db(reporter);
-    std::string name = options.database;
-    if (db.OpenDatabase(name) != 1) return kExitProblem;
+    if (db.OpenDatabase(options.database) != 1) return kExitProblem;
     db.SetLockPatience(kLockPatience);
     if (options.record != 0 && db.SetRecordNo(options.record) != 1) return kExitProblem;
     HeadlessWindow window(reporter);

@@ -3,6 +3,7 @@
 // MsgBox prints to standard output, InputBox and the password box read a line from standard
 // input; what needs the window (the Actions menu, the list of records) says so and goes on.
 
+#include "base/FilePath.h"
 #include "script/ScriptRunner.h"
 
 #include <iosfwd>
@@ -11,7 +12,7 @@
 namespace tabulo::cli {
 
 struct RunOptions {
-    std::string database;
+    FilePath database;
     std::string procedure;
     int timeoutMs = ScriptRunner::kTimeoutMs;
     long record = 0;   // the current record while the procedure runs; 0: the first

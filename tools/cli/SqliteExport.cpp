@@ -110,8 +110,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<RecordSink> MakeSqliteSink(const std::string& path, const std::string& table) {
-    return std::make_unique<SqliteSink>(path, table);
+std::unique_ptr<RecordSink> MakeSqliteSink(const FilePath& path, const std::string& table) {
+    return std::make_unique<SqliteSink>(path.Native(), table);
 }
 
 } // namespace tabulo::cli

@@ -4,6 +4,7 @@
 // transaction through the SQLite C library.
 
 #include "ExportFormats.h"
+#include "base/FilePath.h"
 
 #include <memory>
 #include <string>
@@ -12,6 +13,6 @@ namespace tabulo::cli {
 
 // The table goes into the SQLite file at path (created when missing); a table of that name
 // already there is refused rather than replaced.
-std::unique_ptr<RecordSink> MakeSqliteSink(const std::string& path, const std::string& table);
+std::unique_ptr<RecordSink> MakeSqliteSink(const FilePath& path, const std::string& table);
 
 } // namespace tabulo::cli

@@ -43,7 +43,7 @@ struct Arguments {
     RunOptions run;
 };
 
-CLI::Option* AddDatabase(CLI::App& command, std::string& database) {
+CLI::Option* AddDatabase(CLI::App& command, tabulo::FilePath& database) {
     return command.add_option("DB", database, "the database (\"Stock\" opens Stock.Tbd)")
         ->required();
 }

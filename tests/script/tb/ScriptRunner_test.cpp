@@ -28,7 +28,7 @@ protected:
     void Load(const std::string& script) {
         engine.CloseDatabase();
         std::string name = MainDb().SetScript(script).Create(dir, "Main");
-        ASSERT_EQ(engine.OpenDatabase(name), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
         reporter.Clear();
     }
 

@@ -36,7 +36,7 @@ class TbTest : public ::testing::Test {
 protected:
     TbTest() {
         std::string name = MainDb().Create(dir, "Main");
-        EXPECT_EQ(engine.OpenDatabase(name), 1);
+        EXPECT_EQ(engine.OpenDatabase(FilePath(name)), 1);
         lookupBase = CitiesDb().Create(dir, "Cities");
     }
     ~TbTest() override { DbFile::ResetSteps(); }

@@ -148,7 +148,7 @@ TEST_F(TbTest, DeleteSwitchDateTimeAndPasswordGoToTheWindow) {
 TEST_F(TbTest, GetDateFollowsTheMainDatabasesDateOrder) {
     engine.CloseDatabase();
     std::string name = MainDb().SetDateOrder(2).Create(dir, "MonthFirst");
-    ASSERT_EQ(engine.OpenDatabase(name), 1);
+    ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
     EXPECT_EQ(tb.GetDate(), "03/07/2024");
 }
 
