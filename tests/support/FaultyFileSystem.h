@@ -1,7 +1,8 @@
 #pragma once
 // FaultyFileSystem: the machine's file system with every file step counted, so that a test
 // can make the n-th step fail with a chosen error, kill the process there, log the steps or
-// pause at one. It stands in for the engine's file system while it lives.
+// pause at one. It stands in for the engine's file system while it lives. An open file keeps
+// the file system that opened it, so a fixture declares it before its engine and files.
 
 #include "engine/PosixFileSystem.h"
 
