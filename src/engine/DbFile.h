@@ -1,45 +1,17 @@
 #pragma once
-// DbFile: the one place where the engine talks to the operating system about files.
-// A database file is opened shared for reading and writing; byte 0 carries the lock
-// that keeps the writes and appends of several copies of the program apart.
-//
-// Every operation that can fail with an I/O error counts as one "file step". Tests can make
-// the n-th step from now fail with a chosen error, or kill the process there, to check what
-// a failure or a crash leaves behind.
+// DbFile: the one place where the engine opens and uses files. A database file is opened
+// shared for reading and writing; byte 0 carries the lock that keeps the writes and appends
+// of several copies of the program apart. The calls themselves go to the file system the
+// file was opened on (FileSystem.h).
 
-#include <cerrno>
+#include "engine/FileSystem.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace tabulo {
-
-enum class FileStep {
-    Open,
-    Create,
-    Read,
-    Write,
-    Flush,
-    Close,
-    Lock,
-    Unlock,
-    Remove,
-    Rename,
-    SyncDir
-};
-
-const char* FileStepName(FileStep step);
-
-// Which file a name or an open file is: the same identity means the same file, whatever
-// names it has.
-struct FileId {
-    uint64_t device = 0;
-    uint64_t inode = 0;
-    bool operator==(const FileId&) const = default;
-};
 
 class DbFile {
 public:
@@ -48,7 +20,7 @@ public:
     static std::unique_ptr<DbFile> Open(const std::string& path);
     // Creates the file, or empties an existing one; nullptr on failure.
     static std::unique_ptr<DbFile> Create(const std::string& path);
-    // Opens an existing file for reading only; nullptr as Open. Counts as an open step.
+    // Opens an existing file for reading only; nullptr as Open.
     static std::unique_ptr<DbFile> OpenForReading(const std::string& path);
 
     ~DbFile(); // closes the file if still open
@@ -63,7 +35,7 @@ public:
     int64_t Size() const; // -1 on an error
     bool Flush();         // to the disk (fsync)
     bool Close();         // the descriptor is released even when false is returned
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return file_.descriptor >= 0; }
     // The file that was opened, whatever has since happened to its name.
     const FileId& Id() const { return id_; }
     // Whether the name it was opened by still leads to this very file: false once another
@@ -78,8 +50,8 @@ public:
     bool TryLockByte0();
     bool UnlockByte0();
 
-    const std::string& Path() const { return path_; }
-    int Descriptor() const { return fd_; }
+    const std::string& Path() const { return file_.path; }
+    int Descriptor() const { return file_.descriptor; }
 
     // Operations on names.
     static bool Exists(const std::string& path);
@@ -103,40 +75,12 @@ public:
     // True when the error is that of a lock held by another open file.
     static bool LockIsBusy(int error);
 
-    // Test seams. FailAtStep: the n-th file step from now fails with `error` (1 = the very
-    // next one); FailFromStep: that step and every later one fail; KillAtStep: the process is
-    // killed (SIGKILL) instead of taking that step. n = 0 disarms.
-    static void FailAtStep(long n, int error = EIO);
-    static void FailFromStep(long n, int error);
-    static void KillAtStep(long n);
-    // File steps taken since the last arming or ResetSteps.
-    static long StepsTaken();
-    static void ResetSteps() { FailAtStep(0); }
-    // The kind of the step that was made to fail last (valid after an injected failure).
-    static FileStep LastInjectedStep();
-
-    // Test seam: every file step taken while the log is on, with the path it acted on (and
-    // the new name of a rename or link).
-    struct LoggedStep {
-        FileStep step;
-        std::string path;
-        std::string to;
-    };
-    static void LogSteps(bool on);
-    static std::vector<LoggedStep> StepLog();
-
-    // Test seam: the watcher runs before every file step, with the step and its number since
-    // the last arming (1 = the first), in the thread that takes it; steps it takes itself
-    // are watched too. Set it while no other thread takes file steps; empty removes it.
-    using StepWatcher = std::function<void(FileStep step, long n)>;
-    static void WatchSteps(StepWatcher watcher);
-
 private:
-    DbFile(int fd, std::string path, FileId id) : fd_(fd), path_(std::move(path)), id_(id) {}
-    static std::unique_ptr<DbFile> OpenDescriptor(int fd, const std::string& path);
+    DbFile(FileSystem& fs, OpenFile file, FileId id) : fs_(fs), file_(std::move(file)), id_(id) {}
+    static std::unique_ptr<DbFile> OpenAs(const std::string& path, FileSystem::Access access);
 
-    int fd_ = -1;
-    std::string path_;
+    FileSystem& fs_;
+    OpenFile file_;
     FileId id_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "CliFiles.h"
 #include "CliFixture.h"
+#include "FaultyFileSystem.h"
 #include "ImportCommand.h"
 #include "NamedCase.h"
 #include "RecordingReporter.h"
@@ -291,17 +292,18 @@ TEST_F(Import, AMarkedRowIsAppendedMarkedInOneWrite) {
     std::string error;
     ASSERT_TRUE(input.Open(Path("in.csv"), error)) << error;
     std::ostringstream out, err;
-    DbFile::LogSteps(true);
+    test::FaultyFileSystem faults;
+    faults.LogSteps(true);
     EXPECT_EQ(ImportFrom(input, ImportOptions{Path("Db"), FilePath("in.csv")}, out, err), 0)
         << err.str();
-    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
-    DbFile::LogSteps(false);
-    const auto count = [&](FileStep step) {
+    const std::vector<test::LoggedStep> log = faults.StepLog();
+    faults.LogSteps(false);
+    const auto count = [&](test::FileStep step) {
         return std::count_if(log.begin(), log.end(),
-                             [&](const DbFile::LoggedStep& s) { return s.step == step; });
+                             [&](const test::LoggedStep& s) { return s.step == step; });
     };
-    EXPECT_EQ(count(FileStep::Write), 4);
-    EXPECT_EQ(count(FileStep::Lock), 2);
+    EXPECT_EQ(count(test::FileStep::Write), 4);
+    EXPECT_EQ(count(test::FileStep::Lock), 2);
     const std::string bytes = Bytes("Db.Tbd");
     const size_t length = static_cast<size_t>(test::LongAt(bytes, 4));
     EXPECT_EQ(bytes.substr(23496, 1) + bytes.substr(23496 + length, 1), "* ");

@@ -2,8 +2,8 @@
 // after the count are dropped only with --force.
 
 #include "CliFixture.h"
+#include "FaultyFileSystem.h"
 #include "PackCommand.h"
-#include "engine/DbFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -89,19 +89,20 @@ TEST_F(Pack, AReopenFailureAfterTheSwapStillExitsZero) {
         const int status = RunPack(PackOptions{Path("Db"), true}, out, err);
         return std::tuple{status, out.str(), err.str()};
     };
-    DbFile::LogSteps(true);
+    test::FaultyFileSystem faults;
+    faults.LogSteps(true);
     ASSERT_EQ(std::get<0>(pack()), 0);
-    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
-    DbFile::LogSteps(false);
-    const auto reopen = std::find_if(log.rbegin(), log.rend(), [](const DbFile::LoggedStep& s) {
-        return s.step == FileStep::Open;
+    const std::vector<test::LoggedStep> log = faults.StepLog();
+    faults.LogSteps(false);
+    const auto reopen = std::find_if(log.rbegin(), log.rend(), [](const test::LoggedStep& s) {
+        return s.step == test::FileStep::Open;
     });
     ASSERT_NE(reopen, log.rend());
     // The same pack again, on the same records: its steps come in the same order.
     test::WriteFileBytes(File("Db.Tbd"), before);
-    DbFile::FailFromStep(static_cast<long>(log.rend() - reopen), EACCES);
+    faults.FailFromStep(static_cast<long>(log.rend() - reopen), EACCES);
     const auto [status, out, err] = pack();
-    DbFile::ResetSteps();
+    faults.ResetSteps();
     EXPECT_EQ(status, 0);
     EXPECT_EQ(out, "packed " + File("Db") + ".Tbd; the old file is " + File("Db") + ".Bak\n");
     EXPECT_EQ(err, "tabulo-cli: " + File("Db") +

@@ -5,12 +5,12 @@
 // the new file.
 
 #include "ChildProcess.h"
+#include "FaultyFileSystem.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
 #include "design/DesignJson.h"
 #include "design/Restructure.h"
-#include "engine/DbFile.h"
 
 #include <csignal>
 #include <cstring>
@@ -42,13 +42,11 @@ protected:
         Restore();
         Open();
         ASSERT_EQ(Apply(), 1); // a clean run learns the new bytes and the steps it takes
-        steps = DbFile::StepsTaken();
+        steps = faults.StepsTaken();
         changed = Bytes();
         db.CloseDatabase();
         ASSERT_GT(steps, 20);
     }
-    ~RestructureFaults() override { DbFile::ResetSteps(); }
-
     void Restore() {
         ManyLargeRecords().WriteTo(base + ".Tbd");
         old = Bytes();
@@ -61,11 +59,11 @@ protected:
         ASSERT_EQ(db.OpenDatabase(FilePath(name)), 1);
         reporter.Clear();
     }
-    // Plans with no step armed, then arms `arm` for the change itself.
-    int Apply(const std::function<void()>& arm = [] { DbFile::FailAtStep(0); }) {
+    // Plans with no step armed, then arms `arm` (or nothing) for the change itself.
+    int Apply(const std::function<void()>& arm = {}) {
         const Restructure r = PlanRestructure(db, ParseDesign(kNewDesign, ".").design);
         EXPECT_TRUE(r.problems.empty());
-        arm();
+        arm ? arm() : faults.ResetSteps();
         return ApplyRestructure(db, r, false, progress);
     }
     std::string Bytes() const { return test::ReadFileBytes(base + ".Tbd"); }
@@ -90,6 +88,7 @@ protected:
         ExpectNothingLost();
     }
 
+    test::FaultyFileSystem faults;
     test::TempDir dir;
     test::RecordingReporter reporter;
     modDB db{reporter};
@@ -103,16 +102,16 @@ TEST_F(RestructureFaults, AnIoErrorAtAnyStepLosesNothingAndIsExplained) {
         for (long n = 1; n <= steps; ++n) {
             Restore();
             Open();
-            const int result = Apply([&] { DbFile::FailAtStep(n, error); });
+            const int result = Apply([&] { faults.FailAtStep(n, error); });
             SCOPED_TRACE("step " + std::to_string(n) + " " + std::strerror(error));
-            const FileStep failed = DbFile::LastInjectedStep();
-            DbFile::ResetSteps();
+            const test::FileStep failed = faults.LastInjectedStep();
+            faults.ResetSteps();
             if (Bytes() == old) {
                 EXPECT_EQ(result, 0);
                 ASSERT_EQ(reporter.messages.size(), 1u);
                 EXPECT_EQ(reporter.messages[0].title, "Restructure Database");
                 const std::string& text = reporter.messages[0].text;
-                if (failed != FileStep::Lock) {
+                if (failed != test::FileStep::Lock) {
                     EXPECT_NE(text.find(std::strerror(error)), std::string::npos) << text;
                 }
             }
@@ -125,9 +124,9 @@ TEST_F(RestructureFaults, FailuresThatAlsoDefeatTheUndoLoseNothing) {
     for (long n = 1; n <= steps; ++n) {
         Restore();
         Open();
-        Apply([&] { DbFile::FailFromStep(n, EIO); });
+        Apply([&] { faults.FailFromStep(n, EIO); });
         SCOPED_TRACE("from step " + std::to_string(n));
-        DbFile::ResetSteps();
+        faults.ResetSteps();
         ReopenAndExpectNothingLost();
     }
 }
@@ -141,7 +140,7 @@ TEST_F(RestructureFaults, AKilledRestructureIsRepairedOnTheNextOpen) {
             std::string name = base;
             if (childDb.OpenDatabase(FilePath(name)) != 1) return 1;
             const Restructure r = PlanRestructure(childDb, ParseDesign(kNewDesign, ".").design);
-            DbFile::KillAtStep(n);
+            faults.KillAtStep(n);
             ApplyRestructure(childDb, r, false, progress);
             return 2; // not reached: killed at the step
         });

@@ -2,6 +2,7 @@
 // Shared set-up of the window tests: a real frmEdit on the offscreen platform, over a real
 // engine, with recorders in place of the message boxes, the script and the modal windows.
 
+#include "FaultyFileSystem.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
@@ -89,6 +90,7 @@ protected:
     QAction* Item(Command c) const { return MenuItem(*window, c); }
     std::string FieldText(int slot) const;
 
+    FaultyFileSystem faults;
     TempDir dir;
     RecordingReporter reporter;
     modDB db{reporter};

@@ -3,7 +3,6 @@
 
 #include "EditorFixture.h"
 #include "dialogs/QtText.h"
-#include "engine/DbFile.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -140,9 +139,9 @@ INSTANTIATE_TEST_SUITE_P(PageCounts, ModesTest, ::testing::Values(1, 2));
 // always, the commands that write are off, and the record caption says so.
 TEST_F(EditorTest, AReadOnlyDatabaseBrowsesWithTheWritingCommandsOff) {
     const std::string base = Create(ContactsDb());
-    DbFile::FailAtStep(1, EROFS); // the system refuses to open the file for writing
+    faults.FailAtStep(1, EROFS); // the system refuses to open the file for writing
     ASSERT_TRUE(Start(base));
-    DbFile::ResetSteps();
+    faults.ResetSteps();
     Show();
     ASSERT_TRUE(db.IsReadOnly());
     const std::set<std::string> writing = {

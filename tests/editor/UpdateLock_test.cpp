@@ -59,11 +59,11 @@ TEST_F(RecordsTest, UpdateWaitsForALockHeldForAMoment) {
     // The other copy lets the lock go just before the save tries for it a second time: the
     // save has found it busy once, and waited.
     int tries = 0;
-    DbFile::WatchSteps([&](FileStep step, long) {
+    faults.WatchSteps([&](FileStep step, long) {
         if (step == FileStep::Lock && ++tries == 2) other->UnlockByte0();
     });
     Key(Qt::Key_F6);
-    DbFile::WatchSteps({});
+    faults.WatchSteps({});
     EXPECT_GE(tries, 2);
     EXPECT_EQ(reporter.messages, Messages{});
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);

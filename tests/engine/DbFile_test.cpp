@@ -1,3 +1,4 @@
+#include "FaultyFileSystem.h"
 #include "TempDir.h"
 #include "TestDb.h"
 #include "engine/DbFile.h"
@@ -85,24 +86,25 @@ TEST(DbFile, NamesAndIdentities) {
 
 // The injected error is the one asked for, at exactly the chosen step, or at every step from
 // it on.
-TEST(DbFile, InjectedFailureHitsExactlyTheChosenSteps) {
+TEST(FaultyFileSystem, InjectedFailureHitsExactlyTheChosenSteps) {
+    test::FaultyFileSystem faults;
     TempDir dir;
     auto f = DbFile::Create(dir.File("a.Tbd"));
     ASSERT_NE(f, nullptr);
-    DbFile::FailAtStep(3, ENOSPC);
+    faults.FailAtStep(3, ENOSPC);
     EXPECT_TRUE(f->WriteAt(0, "abc", 3));
     EXPECT_TRUE(f->Flush());
     EXPECT_FALSE(f->WriteAt(3, "def", 3));
-    EXPECT_EQ(DbFile::LastInjectedStep(), FileStep::Write);
+    EXPECT_EQ(faults.LastInjectedStep(), test::FileStep::Write);
     EXPECT_EQ(DbFile::LastError(), ENOSPC);
     EXPECT_TRUE(f->WriteAt(3, "ghi", 3)); // only that one step fails
-    EXPECT_EQ(DbFile::StepsTaken(), 4);
-    DbFile::FailFromStep(2, EIO);
+    EXPECT_EQ(faults.StepsTaken(), 4);
+    faults.FailFromStep(2, EIO);
     EXPECT_TRUE(f->Flush());
     EXPECT_FALSE(f->Flush());
     EXPECT_FALSE(f->WriteAt(0, "x", 1));
     EXPECT_EQ(DbFile::LastError(), EIO);
-    DbFile::ResetSteps();
+    faults.ResetSteps();
     EXPECT_EQ(f->Size(), 6);
 }
 

@@ -2,6 +2,7 @@
 // Shared set-up of the engine tests: a temporary directory, a recording reporter and an
 // engine, a second copy of the program, plus a few databases made with TestDb.
 
+#include "FaultyFileSystem.h"
 #include "NamedCase.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
@@ -27,8 +28,6 @@ inline std::string WithBlankRecords(TestDb db, int32_t count) {
 
 class EngineTest : public ::testing::Test {
 protected:
-    ~EngineTest() override { DbFile::ResetSteps(); }
-
     // Writes the database and opens it; the reporter is cleared afterwards.
     std::string Open(const TestDb& db, const std::string& base = "Test") {
         return OpenBytes(db.Bytes(), base);
@@ -48,6 +47,7 @@ protected:
     }
     std::string FileBytes(const std::string& base) const { return ReadFileBytes(base + ".Tbd"); }
 
+    FaultyFileSystem faults;
     TempDir dir;
     RecordingReporter reporter;
     modDB engine{reporter};

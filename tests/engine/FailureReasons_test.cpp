@@ -22,9 +22,9 @@ protected:
     // Opens base with the system refusing writing (the first open fails with that error).
     void OpenRefusingWrites(const std::string& base, int error) {
         std::string name = base;
-        DbFile::FailAtStep(1, error);
+        faults.FailAtStep(1, error);
         ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
-        DbFile::ResetSteps();
+        faults.ResetSteps();
         ASSERT_TRUE(engine.IsReadOnly());
     }
 };
@@ -55,8 +55,8 @@ TEST_F(FailureReasons, OpenSaysWhyTheFileCannotBeADatabase) {
          withLength(0x7FFFFFFF),
          {},
          "Its header gives a record length of 2147483647"},
-        {"unreadable", good, [] { DbFile::FailFromStep(1, EACCES); }, "Permission denied"},
-        {"header read fails", good, [] { DbFile::FailAtStep(2, EIO); }, "Input/output error"},
+        {"unreadable", good, [this] { faults.FailFromStep(1, EACCES); }, "Permission denied"},
+        {"header read fails", good, [this] { faults.FailAtStep(2, EIO); }, "Input/output error"},
     };
     for (const OpenCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -66,7 +66,7 @@ TEST_F(FailureReasons, OpenSaysWhyTheFileCannotBeADatabase) {
         reporter.Clear();
         if (c.arm) c.arm();
         EXPECT_EQ(engine.OpenDatabase(FilePath(name)), 0);
-        DbFile::ResetSteps();
+        faults.ResetSteps();
         EXPECT_EQ(reporter.Only(), Expected("Open Database", c.reason, base));
         EXPECT_EQ(engine.GetFileNumber(), 0);
     }
@@ -128,9 +128,9 @@ TEST_F(FailureReasons, ADiskFullWriteSaysSo) {
         SCOPED_TRACE(w.what);
         const std::string base = Open(FiveRecords(), w.what);
         const std::string before = FileBytes(base);
-        DbFile::FailFromStep(2, ENOSPC); // the lock is step 1
+        faults.FailFromStep(2, ENOSPC); // the lock is step 1
         EXPECT_EQ(w.call(engine), 0);
-        DbFile::ResetSteps();
+        faults.ResetSteps();
         EXPECT_EQ(reporter.Only(), Expected(w.title, "No space left on device", base));
         EXPECT_EQ(FileBytes(base), before);
         engine.CloseDatabase();
@@ -150,22 +150,21 @@ TEST_F(FailureReasons, APackRefusedForTheLockSaysAnotherUserWrites) {
 // left closed and the box says why.
 TEST_F(FailureReasons, APackedFileThatCannotBeReopenedLeavesThePackDone) {
     Open(FiveRecords(), "Trial");
-    DbFile::ResetSteps();
-    DbFile::LogSteps(true);
+    faults.ResetSteps();
+    faults.LogSteps(true);
     ASSERT_EQ(Pack(), 1);
-    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
-    DbFile::LogSteps(false);
+    const std::vector<LoggedStep> log = faults.StepLog();
+    faults.LogSteps(false);
     engine.CloseDatabase();
-    const auto reopen = std::find_if(log.rbegin(), log.rend(), [](const DbFile::LoggedStep& s) {
-        return s.step == FileStep::Open;
-    });
+    const auto reopen = std::find_if(log.rbegin(), log.rend(),
+                                     [](const LoggedStep& s) { return s.step == FileStep::Open; });
     ASSERT_NE(reopen, log.rend());
     const long step = static_cast<long>(log.rend() - reopen);
 
     const std::string base = Open(FiveRecords());
-    DbFile::FailFromStep(step, EACCES);
+    faults.FailFromStep(step, EACCES);
     EXPECT_EQ(Pack(), 1);
-    DbFile::ResetSteps();
+    faults.ResetSteps();
     EXPECT_EQ(reporter.Only(), Expected("Open Database", "Permission denied", base));
     EXPECT_EQ(engine.GetFileNumber(), 0);
     EXPECT_EQ(FileBytes(base), PackedFiveRecords().Bytes());

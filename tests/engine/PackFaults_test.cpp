@@ -38,9 +38,9 @@ protected:
         base = dir.File("Test");
         Restore();
         Open(); // a clean run learns the packed bytes and how many file steps a pack takes
-        DbFile::FailAtStep(0);
+        faults.FailAtStep(0);
         ASSERT_EQ(Pack(), 1);
-        steps = DbFile::StepsTaken();
+        steps = faults.StepsTaken();
         packed = FileBytes(base);
         engine.CloseDatabase();
         ASSERT_GT(steps, 20);
@@ -79,7 +79,7 @@ protected:
         ExpectNothingLost();
     }
     std::string Trace(long n) const {
-        return "step " + std::to_string(n) + " (" + FileStepName(DbFile::LastInjectedStep()) + ")";
+        return "step " + std::to_string(n) + " (" + FileStepName(faults.LastInjectedStep()) + ")";
     }
 
     std::string base, old, packed;
@@ -93,11 +93,11 @@ TEST_F(PackFaults, AnIoErrorAtAnyStepLosesNothingAndIsExplained) {
         for (long n = 1; n <= steps; ++n) {
             Restore();
             Open();
-            DbFile::FailAtStep(n, error);
+            faults.FailAtStep(n, error);
             const int result = Pack();
             SCOPED_TRACE(Trace(n) + " " + std::strerror(error));
-            const FileStep failed = DbFile::LastInjectedStep();
-            DbFile::ResetSteps();
+            const FileStep failed = faults.LastInjectedStep();
+            faults.ResetSteps();
 
             const std::string now = FileBytes(base);
             EXPECT_EQ(progress.hides, 1);
@@ -134,10 +134,10 @@ TEST_F(PackFaults, FailuresThatAlsoDefeatTheUndoLoseNothing) {
     for (long n = 1; n <= steps; ++n) {
         Restore();
         Open();
-        DbFile::FailFromStep(n, EIO);
+        faults.FailFromStep(n, EIO);
         Pack();
         SCOPED_TRACE(Trace(n));
-        DbFile::ResetSteps();
+        faults.ResetSteps();
         ReopenAndExpectNothingLost();
     }
 }
@@ -161,7 +161,7 @@ TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
             if (db.OpenDatabase(FilePath(name)) != 1) return 1;
             childReporter.AnswerNext(true);
             RecordingProgress childProgress;
-            DbFile::KillAtStep(n);
+            faults.KillAtStep(n);
             db.PackRecords(childProgress);
             return 2; // not reached: killed at the step
         });

@@ -76,7 +76,8 @@ int AppendUntilPacked(const std::string& base, int writer, Counters& counts, Gat
 // Packs kPacks times. Each time both appenders pause first, so the pack gets the lock; once
 // it holds the lock, it goes on only when both have begun an append, which waits for it and
 // then finds the file packed.
-int PackWhileAppended(const std::string& base, Counters& counts, Gate& start) {
+int PackWhileAppended(const std::string& base, Counters& counts, Gate& start,
+                      FaultyFileSystem& faults) {
     RecordingReporter reporter;
     modDB db(reporter);
     std::string name = base;
@@ -89,7 +90,7 @@ int PackWhileAppended(const std::string& base, Counters& counts, Gate& start) {
             return (counts[kPausedBy0] >= round && counts[kPausedBy1] >= round) || counts[kFailed];
         });
         if (counts[kFailed]) return 2;
-        DbFile::WatchSteps([&](FileStep, long n) {
+        faults.WatchSteps([&](FileStep, long n) {
             if (n != 2) return; // the lock is the pack's first file step
             counts[kPackLocked] = round;
             Await([&] {
@@ -97,10 +98,10 @@ int PackWhileAppended(const std::string& base, Counters& counts, Gate& start) {
                        counts[kFailed];
             });
         });
-        DbFile::ResetSteps();
+        faults.ResetSteps();
         reporter.AnswerNext(true);
         const int packed = db.PackRecords(progress);
-        DbFile::WatchSteps({});
+        faults.WatchSteps({});
         if (packed != 1 || !reporter.messages.empty()) return 3;
         counts[kPacksDone] = round;
     }
@@ -126,7 +127,7 @@ TEST_F(EngineTest, PackWhileTwoCopiesAppendLosesNoSavedRecord) {
         [&] { return Reported(AppendUntilPacked(base, 0, counts, start, &earlyOpened), counts); });
     earlyOpened.Wait();
     const pid_t packer =
-        Spawn([&] { return Reported(PackWhileAppended(base, counts, start), counts); });
+        Spawn([&] { return Reported(PackWhileAppended(base, counts, start, faults), counts); });
     const pid_t late =
         Spawn([&] { return Reported(AppendUntilPacked(base, 1, counts, start, nullptr), counts); });
     start.Send();
@@ -171,9 +172,9 @@ TEST_F(PackTest, AnOpenDuringAPackAtEachOfItsStepsLeavesThePackAlone) {
     restore();
     std::string name = base;
     ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
-    DbFile::ResetSteps();
+    faults.ResetSteps();
     ASSERT_EQ(Pack(), 1);
-    const long steps = DbFile::StepsTaken();
+    const long steps = faults.StepsTaken();
     engine.CloseDatabase();
 
     long undisturbed = 0;
@@ -188,12 +189,12 @@ TEST_F(PackTest, AnOpenDuringAPackAtEachOfItsStepsLeavesThePackAlone) {
             if (db.OpenDatabase(FilePath(packName)) != 1) return 1;
             packReporter.AnswerNext(true);
             RecordingProgress packProgress;
-            DbFile::WatchSteps([&](FileStep, long k) {
+            faults.WatchSteps([&](FileStep, long k) {
                 if (k != n) return;
                 paused.Send();
                 resume.Wait();
             });
-            DbFile::ResetSteps();
+            faults.ResetSteps();
             return db.PackRecords(packProgress) == 1 && packReporter.messages.empty() ? 0 : 2;
         });
         paused.Wait();
@@ -217,11 +218,11 @@ TEST_F(PackTest, AnOpenThatWaitedForOnePackLeavesTheNextPackAlone) {
     FiveRecords().WriteTo(base + ".Tbd");
     std::string name = base;
     ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
-    DbFile::ResetSteps();
-    DbFile::LogSteps(true);
+    faults.ResetSteps();
+    faults.LogSteps(true);
     ASSERT_EQ(Pack(), 1);
-    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
-    DbFile::LogSteps(false);
+    const std::vector<LoggedStep> log = faults.StepLog();
+    faults.LogSteps(false);
     engine.CloseDatabase();
     const long swap = std::find_if(log.begin(), log.end(),
                                    [](const auto& s) { return s.step == FileStep::Rename; }) -
@@ -236,13 +237,13 @@ TEST_F(PackTest, AnOpenThatWaitedForOnePackLeavesTheNextPackAlone) {
         if (db.OpenDatabase(FilePath(packName)) != 1) return 1;
         RecordingProgress packProgress;
         int pack = 1;
-        DbFile::WatchSteps([&](FileStep, long n) {
+        faults.WatchSteps([&](FileStep, long n) {
             if (n != swap) return; // the work file is complete and not yet in place
             (pack == 1 ? firstPaused : secondPaused).Send();
             (pack == 1 ? firstResumed : secondResumed).Wait();
         });
         for (; pack <= 2; ++pack) {
-            DbFile::ResetSteps();
+            faults.ResetSteps();
             packReporter.AnswerNext(true);
             if (db.PackRecords(packProgress) != 1 || !packReporter.messages.empty()) return 2;
         }
@@ -250,14 +251,14 @@ TEST_F(PackTest, AnOpenThatWaitedForOnePackLeavesTheNextPackAlone) {
     });
     firstPaused.Wait();
     bool waited = false;
-    DbFile::WatchSteps([&](FileStep step, long) {
+    faults.WatchSteps([&](FileStep step, long) {
         if (step != FileStep::Lock || waited) return;
         waited = true; // the open tries for the lock only now: the first pack ends meanwhile
         firstResumed.Send();
         secondPaused.Wait();
     });
     EXPECT_EQ(RecoverCutShortPack(PackNamesOf(FilePath(base + ".Tbd")), {}), "");
-    DbFile::WatchSteps({});
+    faults.WatchSteps({});
     EXPECT_TRUE(waited);
     secondResumed.Send();
     EXPECT_EQ(ExitStatus(packer), 0) << "both packs ran as if alone";

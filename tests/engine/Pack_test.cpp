@@ -83,20 +83,20 @@ TEST_F(PackTest, FileStepsComeInAnOrderThatACrashCannotBreak) {
     const std::string base = Open(FiveRecords());
     const std::string db = base + ".Tbd", work = base + ".TbB", copy = base + ".TbO",
                       bak = base + ".Bak";
-    DbFile::LogSteps(true);
+    faults.LogSteps(true);
     ASSERT_EQ(Pack(), 1);
-    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
-    DbFile::LogSteps(false);
+    const std::vector<LoggedStep> log = faults.StepLog();
+    faults.LogSteps(false);
 
     auto first = [&](FileStep step, const std::string& path, const std::string& to = "") {
-        const auto at = std::find_if(log.begin(), log.end(), [&](const DbFile::LoggedStep& s) {
+        const auto at = std::find_if(log.begin(), log.end(), [&](const LoggedStep& s) {
             return s.step == step && s.path == path && s.to == to;
         });
         EXPECT_NE(at, log.end()) << FileStepName(step) << " " << path;
         return at - log.begin();
     };
     auto last = [&](FileStep step, const std::string& path) {
-        const auto at = std::find_if(log.rbegin(), log.rend(), [&](const DbFile::LoggedStep& s) {
+        const auto at = std::find_if(log.rbegin(), log.rend(), [&](const LoggedStep& s) {
             return s.step == step && s.path == path;
         });
         return log.rend() - at - 1;

@@ -22,14 +22,9 @@ struct Row {
     std::function<long(modDB&)> call;
     std::string title;
     std::string text;
+    bool firstFileStepFails = false;
 };
 
-long FailingStep(const std::function<long()>& call) {
-    DbFile::FailAtStep(1);
-    const long result = call();
-    DbFile::ResetSteps();
-    return result;
-}
 long ReadFieldN(modDB& db, int n) {
     std::string v;
     return db.ReadField(n, v);
@@ -68,16 +63,16 @@ const std::vector<Row>& Rows() {
         {"close closed", C, [](D& d) { return d.CloseDatabase(); }, "CLOSE DATABASE", "File not open!"},
         {"read closed", C, [](D& d) { return d.ReadRecord(); }, "READ RECORD", "DB not open"},
         {"read empty", E, [](D& d) { return d.ReadRecord(); }, "READ RECORD", "DB is empty"},
-        {"read fails", R, [](D& d) { return FailingStep([&] { return d.ReadRecord(); }); }, "ReadRecord", "Unexpected Error"},
+        {"read fails", R, [](D& d) { return d.ReadRecord(); }, "ReadRecord", "Unexpected Error", true},
         {"write closed", C, [](D& d) { return d.WriteRecord(); }, "WRITE RECORD", "DB not open"},
         {"write empty", E, [](D& d) { return d.WriteRecord(); }, "WRITE RECORD", "DB is empty"},
-        {"write fails", R, [](D& d) { return FailingStep([&] { return d.WriteRecord(); }); }, "WriteRecord", "Unexpected Error"},
+        {"write fails", R, [](D& d) { return d.WriteRecord(); }, "WriteRecord", "Unexpected Error", true},
         {"add closed", C, [](D& d) { return d.AddRecord(); }, "ADD RECORD", "DB not open"},
-        {"add fails", R, [](D& d) { return FailingStep([&] { return d.AddRecord(); }); }, "AddRecord", "Unexpected Error"},
+        {"add fails", R, [](D& d) { return d.AddRecord(); }, "AddRecord", "Unexpected Error", true},
         {"delete closed", C, [](D& d) { return d.DeleteRecord(); }, "DELETE RECORD", "DB not open"},
         {"delete empty", E, [](D& d) { return d.DeleteRecord(); }, "DELETE RECORD", "DB is empty"},
         {"delete marked", R, DeleteMarked, "DELETE RECORD", "Record is already marked for deletion!"},
-        {"delete fails", R, [](D& d) { return FailingStep([&] { return d.DeleteRecord(); }); }, "DeleteRecord", "Unexpected Error"},
+        {"delete fails", R, [](D& d) { return d.DeleteRecord(); }, "DeleteRecord", "Unexpected Error", true},
         {"is deleted closed", C, [](D& d) { return d.IsDeleted(); }, "IS DELETED", "DB not open"},
         {"is deleted empty", E, [](D& d) { return d.IsDeleted(); }, "IS DELETED", "DB is empty"},
         {"read field closed", C, [](D& d) { return ReadFieldN(d, 1); }, "READ FIELD", "DB not open"},
@@ -122,7 +117,9 @@ TEST_P(MessageTable, ShowsItsBoxAndFails) {
         base = Open(TwoFieldDb().AddRecord({"Ann"}).AddDeletedRecord({"Bob"}).AddRecord({"Cy"}));
     const std::string before = base.empty() ? "" : FileBytes(base);
 
+    if (row.firstFileStepFails) faults.FailAtStep(1);
     EXPECT_EQ(row.call(engine), 0);
+    faults.ResetSteps();
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.Only(), (RecordedMessage{row.title, row.text, MsgIcon::Critical}));
     if (!base.empty()) {
@@ -155,19 +152,19 @@ TEST_F(EngineTest, OpenMessagesNameTheFile) {
 TEST_F(EngineTest, AnAppendFailingAtAnyFileStepIsReportedAndFreesTheLock) {
     const TestDb db = TwoFieldDb().AddRecord({"Ann"});
     Open(db, "Clean");
-    DbFile::ResetSteps();
+    faults.ResetSteps();
     ASSERT_EQ(engine.AddRecord(), 1);
-    const long steps = DbFile::StepsTaken();
+    const long steps = faults.StepsTaken();
     ASSERT_GT(steps, 2);
     for (long step = 1; step <= steps; ++step) {
         SCOPED_TRACE(step);
         engine.CloseDatabase();
         const std::string base = Open(db, "Step" + std::to_string(step));
-        DbFile::FailAtStep(step);
+        faults.FailAtStep(step);
         EXPECT_EQ(engine.AddRecord(), 0);
-        DbFile::ResetSteps();
+        faults.ResetSteps();
         // A busy lock has no reason to give; a failed write or release gives the system's.
-        const std::string reason = DbFile::LastInjectedStep() == FileStep::Lock
+        const std::string reason = faults.LastInjectedStep() == FileStep::Lock
                                        ? ""
                                        : "\r\nInput/output error: " + base + ".Tbd";
         EXPECT_EQ(reporter.Only(), (RecordedMessage{"AddRecord", "Unexpected Error" + reason}));

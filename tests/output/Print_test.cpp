@@ -4,7 +4,6 @@
 #include "../editor/EditorFixture.h"
 #include "ModalDriver.h"
 #include "editor/PrintCommand.h"
-#include "engine/DbFile.h"
 #include "output/PrintDevice.h"
 #include "output/QtPrintDevice.h"
 #include "output/frmPrint.h"
@@ -328,11 +327,11 @@ TEST_F(PrintTest, AFailedPdfWriteLeavesNoFileAndReportsTheFailure) {
         w.lstPrinter()->setCurrentRow(w.lstPrinter()->count() - 1);
         PrintRanges(w, "1", "2", "1", "2", "1");
     };
-    DbFile::ResetSteps();
-    DbFile::LogSteps(true);
+    faults.ResetSteps();
+    faults.LogSteps(true);
     printPdf();
-    const std::vector<DbFile::LoggedStep> log = DbFile::StepLog();
-    DbFile::LogSteps(false);
+    const std::vector<LoggedStep> log = faults.StepLog();
+    faults.LogSteps(false);
     ASSERT_TRUE(reporter.messages.empty());
     ASSERT_TRUE(std::filesystem::exists(pdf));
     std::vector<long> pdfSteps;
@@ -344,9 +343,9 @@ TEST_F(PrintTest, AFailedPdfWriteLeavesNoFileAndReportsTheFailure) {
         SCOPED_TRACE(FileStepName(log[static_cast<size_t>(step - 1)].step));
         std::filesystem::remove(pdf);
         reporter.Clear();
-        DbFile::FailAtStep(step, ENOSPC);
+        faults.FailAtStep(step, ENOSPC);
         printPdf();
-        DbFile::ResetSteps();
+        faults.ResetSteps();
         EXPECT_EQ(reporter.messages,
                   (std::vector<RecordedMessage>{
                       {"Print", "Error occured while prinitng", MsgIcon::Critical}}));

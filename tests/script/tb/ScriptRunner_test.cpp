@@ -16,10 +16,7 @@ RecordedMessage ScriptErrorBox(const std::string& description, int line, int col
 
 class RunnerTest : public ::testing::Test {
 protected:
-    ~RunnerTest() override {
-        DbFile::ResetSteps();
-        std::filesystem::current_path(startDir_);
-    }
+    ~RunnerTest() override { std::filesystem::current_path(startDir_); }
 
     // Scripts name their look-up databases relative to the current directory.
     void WorkInTempDir() { std::filesystem::current_path(dir.Path()); }

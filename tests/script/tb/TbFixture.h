@@ -2,6 +2,7 @@
 // Shared set-up of the script object tests: a main database open in the engine, a look-up
 // database written next to it, and the object with a recording reporter and window.
 
+#include "FaultyFileSystem.h"
 #include "NamedCase.h"
 #include "RecordingReporter.h"
 #include "RecordingScriptWindow.h"
@@ -39,8 +40,6 @@ protected:
         EXPECT_EQ(engine.OpenDatabase(FilePath(name)), 1);
         lookupBase = CitiesDb().Create(dir, "Cities");
     }
-    ~TbTest() override { DbFile::ResetSteps(); }
-
     // Opens the look-up database and forgets the messages so far.
     void OpenLookup() {
         tb.OpenDB(lookupBase);
@@ -49,6 +48,7 @@ protected:
     }
     std::string LookupBytes() const { return ReadFileBytes(lookupBase + ".Tbd"); }
 
+    FaultyFileSystem faults;
     TempDir dir;
     RecordingReporter reporter;
     RecordingScriptWindow window;

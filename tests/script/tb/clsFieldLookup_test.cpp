@@ -71,7 +71,7 @@ TEST_F(TbTest, SetDBFieldRefusesWhileAnotherCopyHoldsTheLock) {
 
 TEST_F(TbTest, SetDBFieldReportsAFailedWriteAndReleasesTheLock) {
     OpenLookup();
-    DbFile::FailAtStep(3); // the lock, the record length read again, then the write
+    faults.FailAtStep(3); // the lock, the record length read again, then the write
     tb.SetDBField(1, "CODE", "XX");
     EXPECT_EQ(reporter.Only(), (RecordedMessage{"SetDBField", "Unexpected Error!"}));
     auto other = DbFile::Open(lookupBase + ".Tbd");
