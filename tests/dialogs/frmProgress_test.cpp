@@ -6,6 +6,7 @@
 #include <QTest>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace tabulo {
@@ -32,16 +33,12 @@ protected:
 };
 
 TEST_F(ProgressWindow, ThreeRecordsShowAThirdTwoThirdsAndAll) {
-    const long n = 3;
-    window.ShowPer(1, n);
-    EXPECT_EQ(Per(), "33%");
-    EXPECT_EQ(BarWidth(), BarPixels(1165));
-    window.ShowPer(2, n);
-    EXPECT_EQ(Per(), "66%");
-    EXPECT_EQ(BarWidth(), BarPixels(2330));
-    window.ShowPer(3, n);
-    EXPECT_EQ(Per(), "100%");
-    EXPECT_EQ(BarWidth(), BarPixels(3495));
+    for (auto [done, per, twips] :
+         {std::tuple{1, "33%", 1165}, {2, "66%", 2330}, {3, "100%", 3495}}) {
+        window.ShowPer(done, 3);
+        EXPECT_EQ(Per(), per);
+        EXPECT_EQ(BarWidth(), BarPixels(twips)) << per;
+    }
 }
 
 TEST_F(ProgressWindow, RedrawsAtMostEveryTwoPercent) {

@@ -31,42 +31,24 @@ public:
     void ShowText(frmShowText&) override {}
 };
 
-TEST(ModDlg, LoadAndSaveAsAskWithTheirTitlesAndGiveOnlyANamedChoice) {
+// Load and Save As ask with their titles and give only a named choice; each starts in the
+// directory where the last "Ok" left it.
+TEST(ModDlg, FileDialogsAskWithTheirTitlesAndStartWhereTheLastOkEnded) {
     RecordingDialogs dialogs;
-    dialogs.choices = {ChosenFile{FilePath("/data"), FilePath("stock")},
-                       ChosenFile{FilePath("/data"), {}}, std::nullopt};
+    dialogs.choices = {ChosenFile{FilePath("/one"), FilePath("stock")},
+                       ChosenFile{FilePath("/two"), {}}, std::nullopt};
     const std::optional<ChosenFile> loaded = dialogs.DlgLoad("*.Tbd");
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->FileName.Native(), "stock");
     EXPECT_FALSE(dialogs.DlgSaveAs("*.Csv", FilePath("export"))) << "Ok without a name";
     EXPECT_FALSE(dialogs.DlgLoad("*.Tbd")) << "cancelled";
-
-    ASSERT_EQ(dialogs.files.size(), 3u);
-    const FileRequest& load = dialogs.files[0];
-    EXPECT_EQ(load.Title, "Load");
-    EXPECT_EQ(load.Pattern, "*.Tbd");
-    EXPECT_EQ(load.FileName.Native(), "");
-    EXPECT_FALSE(load.SaveMode);
-    const FileRequest& save = dialogs.files[1];
-    EXPECT_EQ(save.Title, "Save As");
-    EXPECT_EQ(save.Pattern, "*.Csv");
-    EXPECT_EQ(save.FileName.Native(), "export");
-    EXPECT_TRUE(save.SaveMode);
-}
-
-// The file dialogs share one starting directory: where the last "Ok" left it.
-TEST(ModDlg, EachFileDialogStartsWhereTheLastOkEnded) {
-    RecordingDialogs dialogs;
-    dialogs.choices = {ChosenFile{FilePath("/one"), FilePath("a")},
-                       ChosenFile{FilePath("/two"), {}}, std::nullopt};
-    dialogs.DlgLoad("*.Tbd");
-    dialogs.DlgSaveAs("*.Csv");
-    dialogs.DlgLoad("*.Tbd");
-    dialogs.DlgLoad("*.Tbd");
-    std::vector<std::string> starts;
-    for (const FileRequest& request : dialogs.files)
-        starts.push_back(request.Path.Native());
-    EXPECT_EQ(starts, (std::vector<std::string>{"", "/one", "/two", "/two"}));
+    EXPECT_FALSE(dialogs.DlgLoad("*.Tbd"));
+    std::vector<std::string> asked; // title, pattern, file name, starting directory, mode
+    for (const FileRequest& r : dialogs.files)
+        asked.push_back(r.Title + "|" + r.Pattern + "|" + r.FileName.Native() + "|" +
+                        r.Path.Native() + (r.SaveMode ? "|save" : ""));
+    EXPECT_EQ(asked, (std::vector<std::string>{"Load|*.Tbd||", "Save As|*.Csv|export|/one|save",
+                                               "Load|*.Tbd||/two", "Load|*.Tbd||/two"}));
 }
 
 TEST(ModDlg, ShowInputGivesTheMaskInCapitalsAndTheValueBackWhenClosed) {

@@ -22,8 +22,7 @@ TEST_F(EditorTest, FieldsAreNamedAndSayWhatTheyAccept) {
     TestDb contacts = ContactsDb();
     contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D!", 211, "Born"));
     contacts.SetRecordLength(221);
-    ASSERT_TRUE(Start(Create(contacts)));
-    Show();
+    StartShown(contacts);
     const struct {
         int slot;
         QAccessible::Role role;
@@ -68,8 +67,7 @@ TEST_F(EditorTest, TabFollowsTheFormRowByRowFromTheLeft) {
     TestDb contacts = ContactsDb();
     // Mail moves up beside Name: slot order and reading order now differ.
     contacts.SetField(kMail, FieldAt(1, {320, 72, 150, 21}, 40, "E", 96, "Mail"));
-    ASSERT_TRUE(Start(Create(contacts)));
-    Show();
+    StartShown(contacts);
     window->Run(Command::Edit);
     ASSERT_EQ(QApplication::focusWidget(), Field(*window, kName));
     std::vector<QWidget*> visited;

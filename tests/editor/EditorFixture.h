@@ -87,6 +87,11 @@ protected:
     bool Start(const std::string& commandLine, Dialogs& windowDialogs);
     // Shows the window and makes it the active one, so that its shortcuts work.
     void Show();
+    // Starts on a new file of the given form and shows the window.
+    void StartShown(const TestDb& form) {
+        ASSERT_TRUE(Start(Create(form)));
+        Show();
+    }
     QAction* Item(Command c) const { return MenuItem(*window, c); }
     std::string FieldText(int slot) const;
 

@@ -17,10 +17,6 @@ namespace {
 
 class FindExportTest : public EditorTest {
 protected:
-    void Open(int records) {
-        ASSERT_TRUE(Start(Create(ContactsDb(records))));
-        Show();
-    }
     // Once the Find window is up: the text, the field, Search; then Search again (Again) or
     // Cancel. The record caption behind it is noted at the hit.
     void WhenFindOpens(const char* text, int field, bool again) {
@@ -42,7 +38,7 @@ protected:
 
 // Each hit shows on the window behind while the Find window stays open; Cancel keeps it.
 TEST_F(FindExportTest, FindByKeyToolbarAndMenu) {
-    Open(3);
+    StartShown(ContactsDb(3));
     const std::function<void()> routes[] = {
         [&] { QTest::keyClick(window.get(), Qt::Key_F3); },
         [&] { QTest::mouseClick(ToolbarButton(*window, ToolButton::Find), Qt::LeftButton); },
@@ -64,7 +60,7 @@ TEST_F(FindExportTest, FindByKeyToolbarAndMenu) {
 // last record, which the search made current. Find starts before record 1 whatever
 // SelectedRecord held.
 TEST_F(FindExportTest, SearchToTheEndShowsTheLastRecord) {
-    Open(5);
+    StartShown(ContactsDb(5));
     window->SetSelectedRecord(4);
     WhenFindOpens("0102", kPhone, true);
     QTest::keyClick(window.get(), Qt::Key_F3);
@@ -77,7 +73,7 @@ TEST_F(FindExportTest, SearchToTheEndShowsTheLastRecord) {
 }
 
 TEST_F(FindExportTest, ExportFromTheFileMenuWritesTheFile) {
-    Open(2);
+    StartShown(ContactsDb(2));
     window->Run(Command::LastRecord);
     dialogs.path = dir.Path().string();
     dialogs.fileName = "contacts";

@@ -27,8 +27,7 @@ TEST(AlignmentOf, CodesAreTestedInOrderEachOverridingTheOneBefore) {
 // field's length, alignment and case, which Update then stores. "#" fields stay labels; the
 // lowest editable field takes the focus.
 TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
+    StartShown(ContactsDb());
     DummyLabel* label = Dummy(*window, kCity);
     EXPECT_TRUE(label->isVisible());
     EXPECT_TRUE(Field(*window, kCity)->isHidden());
@@ -58,8 +57,7 @@ TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
 TEST_F(EditorTest, APageWithoutFieldsShowsNoneAndFocusesNone) {
     TestDb form;
     form.SetField(1, FieldAt(2, {10, 40, 120, 20}, 5, "")).SetRecordLength(6).AddRecord({"x"});
-    ASSERT_TRUE(Start(Create(form)));
-    Show();
+    StartShown(form);
     window->Run(Command::Edit);
     EXPECT_TRUE(Field(*window, 1)->isHidden());
     EXPECT_TRUE(Dummy(*window, 1)->isHidden());
@@ -120,8 +118,7 @@ TEST_F(EditorTest, TheCaptionCountsRecordsAddedByAnotherCopy) {
 
 // Form2Record takes what the boxes hold, line breaks included, and never a label's text.
 TEST_F(EditorTest, BoxesGoIntoTheBufferAndLabelsNever) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
+    StartShown(ContactsDb());
     window->Run(Command::NextPage);
     EXPECT_EQ(Dummy(*window, kNotes)->text(), "first line\nsecond line");
     Dummy(*window, kNotes)->setText("changed");

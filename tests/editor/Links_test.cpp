@@ -62,8 +62,7 @@ TEST(LinkKindOf, OnlyTheFirstCodeCounts) {
 // Web and mail fields show the hand, take the focus and open their address on a left click,
 // Enter or Space; other one-line labels do none of that.
 TEST_F(EditorTest, LinkFieldsOpenTheirAddressByMouseAndKey) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
+    StartShown(ContactsDb());
     for (int slot : {kNumber, kName, kWeb, kMail}) {
         const bool link = slot == kWeb || slot == kMail;
         EXPECT_EQ(Dummy(*window, slot)->cursor().shape(), link ? Qt::BitmapCursor : Qt::ArrowCursor)
@@ -86,8 +85,7 @@ TEST_F(EditorTest, LinkFieldsOpenTheirAddressByMouseAndKey) {
 
 // A value of several lines opens in the viewer by a click or a screen reader's press.
 TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
+    StartShown(ContactsDb());
     window->Run(Command::NextPage);
     DummyLabel* notes = Dummy(*window, kNotes);
     EXPECT_EQ(notes->focusPolicy(), Qt::TabFocus);
@@ -109,8 +107,7 @@ TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
 }
 
 TEST_F(EditorTest, RightClickOnTheBackgroundPopsUpTheGotoMenu) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
+    StartShown(ContactsDb());
     QTest::mouseClick(Banner(*window, 1), Qt::RightButton); // a control: no pop-up
     EXPECT_FALSE(GotoMenu(*window)->isVisible());
     QTest::mouseClick(window->Form(), Qt::RightButton, {}, QPoint(450, 300));

@@ -12,10 +12,7 @@ namespace {
 
 class NavigationTest : public EditorTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(Start(Create(ContactsDb(3))));
-        Show();
-    }
+    void SetUp() override { StartShown(ContactsDb(3)); }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(window.get(), key, modifiers);
     }

@@ -78,9 +78,9 @@ TEST_F(EditorTest, TheQuoteRuleRemovesOneQuoteAtEachEndOnly) {
 
 TEST_F(EditorTest, AMissingFileIsReportedAndLeavesNoDatabase) {
     ASSERT_TRUE(Start(dir.File("Nowhere")));
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_EQ(reporter.messages[0].title, "OPEN DATABASE");
-    EXPECT_EQ(reporter.messages[0].text, "FILE:" + dir.File("Nowhere") + " not found!");
+    EXPECT_EQ(reporter.messages,
+              (std::vector<RecordedMessage>{
+                  {"OPEN DATABASE", "FILE:" + dir.File("Nowhere") + " not found!"}}));
     Show();
     ExpectNoDatabaseLook(*window);
     EXPECT_TRUE(script.ran.empty());
@@ -123,8 +123,7 @@ TEST_F(EditorTest, OpenFromTheDialog) {
 }
 
 TEST_F(EditorTest, CloseReturnsToTheNoDatabaseLook) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
+    StartShown(ContactsDb());
     window->SetDeleteEnabled(false);
     window->SetCurPage(2);
     QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
@@ -137,8 +136,7 @@ TEST_F(EditorTest, CloseReturnsToTheNoDatabaseLook) {
 }
 
 TEST_F(EditorTest, TheCloseBoxIsRefusedWhileEditingAndExitCloses) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
+    StartShown(ContactsDb());
     QTest::keyClick(window.get(), Qt::Key_F2);
     ASSERT_EQ(window->Mode(), WindowMode::Editing);
     EXPECT_FALSE(window->close());
@@ -154,8 +152,7 @@ TEST_F(EditorTest, TheCloseBoxIsRefusedWhileEditingAndExitCloses) {
 }
 
 TEST_F(EditorTest, WhileEditingCtrlCAndCtrlXReachTheTextBox) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    Show();
+    StartShown(ContactsDb());
     QTest::keyClick(window.get(), Qt::Key_F2);
     FieldBox* name = Field(*window, kName);
     ASSERT_TRUE(name->hasFocus());

@@ -8,24 +8,34 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <thread>
 
 namespace {
 
 using namespace tabulo::vbs;
+
+using namespace std::chrono_literals;
+
+// The engine's clock, moved by hand: each reading is a millisecond later, and a user
+// who answers a box takes an hour.
+struct ManualClock {
+    std::chrono::steady_clock::time_point now{};
+    std::chrono::steady_clock::time_point Read() { return now += 1ms; }
+    void UserAnswers() { now += 1h; }
+};
 
 // A host object like the editor's: a Cancel flag, a failing method and one that waits
 // for the user.
 class HostObject : public ScriptObject {
 public:
     int cancel = 0;
+    ManualClock clock;
 
     std::string typeName() const override { return "clsField"; }
     Variant call(std::string_view name, ArgRefs) override {
         if (sameName(name, "Cancel")) return Variant::boolean(cancel != 0);
         if (sameName(name, "Fail")) throw ScriptError(52, "Bad file name or number");
         if (sameName(name, "AskPassword")) { // stands for a window that waits for the user
-            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            clock.UserAnswers();
             return Variant(std::string("secret"));
         }
         raiseError(err::NoSuchMember);
@@ -89,22 +99,24 @@ TEST_F(Engine, TimeOutIsNotSwallowedByOnErrorResumeNext) {
 // A user who takes longer than the time-out to answer a box must not stop the script.
 class SlowUser : public ScriptUi {
 public:
-    int msgBox(const std::string&, int, const std::string&) override { return Answer(1); }
+    explicit SlowUser(ManualClock& clock) : clock_(clock) {}
+    int msgBox(const std::string&, int, const std::string&) override {
+        clock_.UserAnswers();
+        return 1;
+    }
     std::string inputBox(const std::string&, const std::string&, const std::string& def) override {
-        Answer(0);
+        clock_.UserAnswers();
         return def;
     }
 
 private:
-    static int Answer(int button) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
-        return button;
-    }
+    ManualClock& clock_;
 };
 
 TEST_F(Engine, TimeTheUserTakesToAnswerDoesNotCount) {
-    SlowUser user;
+    SlowUser user(tb->clock);
     engine.SetUi(&user);
+    engine.SetClock([this] { return tb->clock.Read(); });
     engine.SetTimeout(100);
     ASSERT_TRUE(engine.AddCode("Sub Start\n MsgBox \"Saved\"\n x = InputBox(\"Name\")\n"
                                " p = Tb.AskPassword\n For i = 1 To 2000 : Next\n"

@@ -58,10 +58,12 @@ int Interpreter::globalSlot(const std::string& lower) {
     return it->second;
 }
 
-void Interpreter::startRun(std::chrono::milliseconds timeout) {
+void Interpreter::startRun(std::chrono::milliseconds timeout,
+                           std::function<std::chrono::steady_clock::time_point()> clock) {
+    clock_ = std::move(clock);
     timeout_ = timeout;
     hasDeadline_ = timeout.count() > 0;
-    deadline_ = std::chrono::steady_clock::now() + timeout;
+    deadline_ = clock_() + timeout;
     ticks_ = 0;
     depth_ = 0;
     char probe;
@@ -70,7 +72,7 @@ void Interpreter::startRun(std::chrono::milliseconds timeout) {
 
 void Interpreter::slowDeadlineCheck() {
     ticks_ = 0;
-    if (hasDeadline_ && std::chrono::steady_clock::now() > deadline_) {
+    if (hasDeadline_ && clock_() > deadline_) {
         ScriptError e(err::TimedOut, "Script timed out: the run took longer than its time-out of " +
                                          std::to_string(timeout_.count()) + " ms");
         e.fatal = true;

@@ -168,7 +168,8 @@ public:
     void createInstance(const ClassDef& cls, Variant& out);
 
     // Run guards: the deadline and the depth of calls and nested evaluation.
-    void startRun(std::chrono::milliseconds timeout);
+    void startRun(std::chrono::milliseconds timeout,
+                  std::function<std::chrono::steady_clock::time_point()> clock);
     void checkDeadline() {
         if (++ticks_ >= 1024) slowDeadlineCheck();
     }
@@ -177,11 +178,11 @@ public:
     // window) and moves the deadline on by the time it took, so that a slow answer
     // never stops the script.
     template <typename Call> auto waitingForUser(Call&& call) {
-        const auto started = std::chrono::steady_clock::now();
+        const auto started = clock_();
         struct Extend {
             Interpreter& in;
             std::chrono::steady_clock::time_point started;
-            ~Extend() { in.deadline_ += std::chrono::steady_clock::now() - started; }
+            ~Extend() { in.deadline_ += in.clock_() - started; }
         } extend{*this, started};
         return call();
     }
@@ -194,6 +195,7 @@ private:
     void installProcedures(CodeUnit& unit);
 
     std::shared_ptr<ScriptObject> scriptObject_;
+    std::function<std::chrono::steady_clock::time_point()> clock_ = std::chrono::steady_clock::now;
     std::chrono::steady_clock::time_point deadline_{};
     std::chrono::milliseconds timeout_{0};
     bool hasDeadline_ = false;

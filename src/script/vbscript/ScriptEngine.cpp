@@ -48,7 +48,7 @@ void ScriptEngine::AddObject(const std::string& name, std::shared_ptr<ScriptObje
 template <class F> bool ScriptEngine::guarded(F&& work, bool compiling) {
     error_ = {};
     RunScope scope(*state_);
-    in_->startRun(std::chrono::milliseconds(timeoutMs_));
+    in_->startRun(std::chrono::milliseconds(timeoutMs_), clock_);
     ScriptError failure(0);
     try {
         work();

@@ -15,7 +15,9 @@
 #include "vbscript/ScriptObject.h"
 #include "vbscript/ScriptUi.h"
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -51,6 +53,9 @@ public:
     const ScriptErrorInfo& Error() const { return error_; }
 
     void SetTimeout(int milliseconds) { timeoutMs_ = milliseconds; } // 0: none
+    // The clock the time-out is measured on: the steady clock unless the host gives another.
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
     void SetUi(ScriptUi* ui);
     void SetDateOrder(int order); // 1 = DD/MM/YYYY, 2 = MM/DD/YYYY
 
@@ -64,6 +69,7 @@ private:
     ScriptUi* ui_ = nullptr;
     ScriptErrorInfo error_;
     int timeoutMs_ = 0;
+    Clock clock_ = [] { return std::chrono::steady_clock::now(); };
 };
 
 } // namespace tabulo::vbs
