@@ -36,7 +36,8 @@ test::TestDb FullDatabase() {
         std::snprintf(date, sizeof date, "%02d/%02d/%04d", 1 + int(random() % 28),
                       1 + int(random() % 12), 1900 + int(random() % 120));
         const bool odd = random() % 50 == 0;
-        db.AddRecord({RandomWord(random, 3 + random() % 12), RandomWord(random, 6),
+        db.AddRecord({RandomWord(random, 3 + static_cast<int>(random() % 12)),
+                      RandomWord(random, 6),
                       odd ? "n/a" : std::to_string(int(random() % 2000000) - 1000000),
                       odd ? "unknown" : date, "Line one\r\nLine two"});
     }

@@ -57,8 +57,8 @@ int RunProgram(const fs::path& dir, double& cpuSeconds) {
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    cpuSeconds += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-                  (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    cpuSeconds += static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                  static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -46,12 +47,18 @@ public:
     int ListInnerHeight() const;
     // Left edge of data column col, or -1 while it is scrolled out at the left.
     int ColumnLeft(int col) const;
-    int ColumnWidth(int col) const { return columns_[col - 1].width; }
+    int ColumnWidth(int col) const {
+        assert(col >= 1 && col <= ColCount() && "grid column out of range");
+        return columns_[col - 1].width;
+    }
     // Data columns from the first shown whose right border lies within the grid.
     int FittingColumns() const;
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
-    const GridRow& Row(int row) const { return rows_[row]; }
+    const GridRow& Row(int row) const {
+        assert(row >= 0 && row < RowCount() && "grid row out of range");
+        return rows_[row];
+    }
     int SelectedRow() const { return selected_; } // -1: none
     void SelectRow(int row);                      // -1 or beyond the rows shown: none
     // Header caption of a column; 0 is "RECNO".

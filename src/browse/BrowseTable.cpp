@@ -1,6 +1,7 @@
 #include "browse/BrowseTable.h"
 
 #include <algorithm>
+#include <cassert>
 #include <numeric>
 
 namespace tabulo {
@@ -39,6 +40,7 @@ BrowseTable::BrowseTable(const DbFile& file, std::vector<int> fieldNos)
 }
 
 const DBField& BrowseTable::ColField(int col) const {
+    assert(col >= 1 && col <= ColCount() && "browse column out of range");
     const int fieldNo = fieldNos_[col - 1];
     return fieldNo >= 1 && fieldNo <= kMaxFields ? header_.Fields[fieldNo - 1] : kNoField;
 }

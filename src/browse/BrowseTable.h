@@ -8,6 +8,7 @@
 #include "engine/DBHeader.h"
 #include "engine/DbFile.h"
 
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,7 +28,10 @@ public:
     // The field shown in data column col (1-based); an empty field for a slot out of range.
     const DBField& ColField(int col) const;
 
-    int32_t RowRec(long row) const { return rowRec_[row - 1]; }
+    int32_t RowRec(long row) const {
+        assert(row >= 1 && row <= RecordCount() && "browse row out of range");
+        return rowRec_[row - 1];
+    }
     // Cell texts of data columns 1..ColCount at row position row, from one read of its record.
     std::vector<std::string> RowCells(long row) const;
     // The text of one field of one record as the grid shows it, from one read of the file.

@@ -1,6 +1,7 @@
 #include "design/Design.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace tabulo::design {
 
@@ -116,6 +117,7 @@ DBHeader HeaderFromDesign(const Design& d, int32_t recordCount) {
     h.Window.FieldFont = HeaderFont(d.window.fieldFont);
     h.FieldCount = static_cast<int16_t>(FieldCountOf(d));
     for (const Field& f : d.fields) {
+        assert(f.slot >= 1 && f.slot <= kMaxFields && "field slot out of range");
         DBField& slot = h.Fields[f.slot - 1];
         slot.Page = static_cast<uint8_t>(f.page);
         slot.Left = static_cast<int16_t>(f.left);
@@ -128,6 +130,7 @@ DBHeader HeaderFromDesign(const Design& d, int32_t recordCount) {
         slot.Offset = static_cast<int16_t>(f.offset);
     }
     for (const Banner& b : d.banners) {
+        assert(b.slot >= 1 && b.slot <= kMaxBanners && "banner slot out of range");
         DBBanner& slot = h.Banners[b.slot - 1];
         slot.Page = static_cast<uint8_t>(b.page);
         slot.Left = static_cast<int16_t>(b.left);

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <cassert>
 #include <string>
 
 class QAction;
@@ -34,7 +35,10 @@ public:
     // The window's state as other windows and the script object see it. The page shown
     // (1 to 8) changes when a caller sets it and then calls ShowCurPage.
     int CurPage() const { return curPage_; }
-    void SetCurPage(int page) { curPage_ = page; }
+    void SetCurPage(int page) {
+        assert(page >= 1 && page <= kMaxPages && "page number out of range");
+        curPage_ = page;
+    }
     WindowMode Mode() const { return mode_; }
     // True while the record buffer holds a new or duplicated record that Update appends.
     bool AddFlag() const { return addFlag_; }

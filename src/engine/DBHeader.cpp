@@ -43,8 +43,8 @@ public:
     void Byte(uint8_t v) { *p_++ = v; }
     void Integer(int16_t v) {
         auto u = static_cast<uint16_t>(v);
-        *p_++ = u & 0xFF;
-        *p_++ = u >> 8;
+        *p_++ = static_cast<uint8_t>(u & 0xFF);
+        *p_++ = static_cast<uint8_t>(u >> 8);
     }
     void Long(int32_t v) {
         auto u = static_cast<uint32_t>(v);

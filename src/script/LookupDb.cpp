@@ -5,6 +5,7 @@
 #include "engine/DbAccess.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace tabulo {
 
@@ -54,6 +55,7 @@ int LookupDb::FindField(const std::string& name) const {
 }
 
 LookupDb::Place LookupDb::FieldPlace(long k, int field) const {
+    assert(field >= 1 && field <= kMaxFields && "look-up field slot out of range");
     const DBField& f = header_.Fields[field - 1];
     const long recordLength = header_.RecordLength;
     const long first = f.Offset;

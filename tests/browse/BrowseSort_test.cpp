@@ -105,7 +105,7 @@ private:
     void Sort(long first, long last) {
         long i = first;
         long j = last;
-        const std::string pivot = Cell(std::lrint((first + last) / 2.0));
+        const std::string pivot = Cell(std::lrint(static_cast<double>(first + last) / 2.0));
         while (i <= j) {
             while (Less(Cell(i), pivot) && i < last)
                 ++i;
@@ -131,7 +131,7 @@ struct SortCase {
     const char* name;
     const char* format;
     std::vector<std::string> cells;
-    int dateOrder;
+    uint8_t dateOrder;
     std::vector<int32_t> expected; // empty: only the reference decides
 };
 

@@ -68,8 +68,8 @@ StoredRecords DatabaseReader::Stored() const {
 long DatabaseReader::ReadAt(int64_t offset, void* buffer, size_t n) const {
     size_t done = 0;
     while (done < n) {
-        const ssize_t got =
-            ::pread(fd_, static_cast<char*>(buffer) + done, n - done, offset + (int64_t)done);
+        const ssize_t got = ::pread(fd_, static_cast<char*>(buffer) + done, n - done,
+                                    offset + static_cast<int64_t>(done));
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return -1;
         if (got == 0) break;
