@@ -86,7 +86,7 @@ struct SaveAsCase {
     std::vector<bool> answers; // to "copy the records?", then to the plan
     size_t questions;
     bool saved;
-    long records;           // in the new database
+    int32_t records;        // in the new database
     const char* secondName; // NAME of its second record
 };
 
