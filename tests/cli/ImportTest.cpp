@@ -293,11 +293,10 @@ TEST_F(Import, AMarkedRowIsAppendedMarkedInOneWrite) {
     ASSERT_TRUE(input.Open(Path("in.csv"), error)) << error;
     std::ostringstream out, err;
     test::FaultyFileSystem faults;
-    faults.LogSteps(true);
-    EXPECT_EQ(ImportFrom(input, ImportOptions{Path("Db"), FilePath("in.csv")}, out, err), 0)
-        << err.str();
-    const std::vector<test::LoggedStep> log = faults.StepLog();
-    faults.LogSteps(false);
+    const auto log = faults.StepsOf([&] {
+        EXPECT_EQ(ImportFrom(input, ImportOptions{Path("Db"), FilePath("in.csv")}, out, err), 0)
+            << err.str();
+    });
     const auto count = [&](test::FileStep step) {
         return std::count_if(log.begin(), log.end(),
                              [&](const test::LoggedStep& s) { return s.step == step; });
