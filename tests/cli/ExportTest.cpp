@@ -27,9 +27,9 @@ struct FormatCase {
     std::string expected; // standard output, byte for byte
 };
 
+// clang-format off
 const FormatCase kFormats[] = {
-    {"csv by default",
-     {},
+    {"csv by default", {},
      "recno,deleted,NAME,NOTE,CITY\r\n"
      "1,0,\"Ann, Jr\",\"say \"\"hi\"\"\",Z\xC3\xBCrich\r\n"
      "2,1,Bob,\"one\r\ntwo\",\r\n"
@@ -37,11 +37,9 @@ const FormatCase kFormats[] = {
     {"csv in the file's code page with chosen fields in their given order",
      {"--encoding", "cp1252", "--fields", "CITY,NAME"},
      "recno,deleted,CITY,NAME\r\n1,0,Z\xFCrich,\"Ann, Jr\"\r\n2,1,,Bob\r\n3,0,Rome,\r\n"},
-    {"csv of live records only",
-     {"--live-only", "--fields", "NAME"},
+    {"csv of live records only", {"--live-only", "--fields", "NAME"},
      "recno,deleted,NAME\r\n1,0,\"Ann, Jr\"\r\n3,0,\r\n"},
-    {"tabulo",
-     {"--format", "tabulo"},
+    {"tabulo", {"--format", "tabulo"},
      "#,NAME,NOTE,CITY\r\n"
      "1,\"Ann, Jr\",\"say \"hi\"\",\"Z\xFCrich\"\r\n"
      "2,\"Bob\",\"one\ntwo\",\"\"\r\n"
@@ -50,13 +48,13 @@ const FormatCase kFormats[] = {
      {"--format", "tabulo", "--fields", "CITY,NAME", "--encoding", "utf-8"},
      "#,NAME,CITY\r\n1,\"Ann, Jr\",\"Z\xC3\xBCrich\"\r\n2,\"Bob\",\"\"\r\n3,\"\",\"Rome\"\r\n"},
     {"tabulo without fields", {"--format", "tabulo", "--fields", ""}, "#\r\n1\r\n2\r\n3\r\n"},
-    {"json lines",
-     {"--format", "jsonl", "--fields", "NAME,NOTE,CITY"},
+    {"json lines", {"--format", "jsonl", "--fields", "NAME,NOTE,CITY"},
      "{\"recno\":1,\"deleted\":false,\"NAME\":\"Ann, Jr\",\"NOTE\":\"say \\\"hi\\\"\","
      "\"CITY\":\"Z\xC3\xBCrich\"}\n"
      "{\"recno\":2,\"deleted\":true,\"NAME\":\"Bob\",\"NOTE\":\"one\\r\\ntwo\",\"CITY\":\"\"}\n"
      "{\"recno\":3,\"deleted\":false,\"NAME\":\"\",\"NOTE\":\"\",\"CITY\":\"Rome\"}\n"},
 };
+// clang-format on
 
 class ExportFormat : public CliTest, public testing::WithParamInterface<FormatCase> {};
 
@@ -109,27 +107,22 @@ struct Refusal {
     std::string err; // part of standard error
 };
 
+// clang-format off
 const Refusal kRefusals[] = {
     {"an unknown field", {"--fields", "NAME,Nope"}, 2, "Tricky.Tbd: no field named Nope\n"},
     {"sqlite to standard output", {"--format", "sqlite"}, 2, "needs an output file (-o FILE)"},
-    {"json lines in the code page",
-     {"--format", "jsonl", "--encoding", "cp1252"},
-     2,
+    {"json lines in the code page", {"--format", "jsonl", "--encoding", "cp1252"}, 2,
      "always UTF-8"},
     {"an unknown format", {"--format", "xml"}, 2, "--format"},
-    {"an unwritable output",
-     {"-o", "no/such/folder/x.csv"},
-     1,
+    {"an unwritable output", {"-o", "no/such/folder/x.csv"}, 1,
      "no/such/folder/x.csv: cannot create the file: No such file or directory"},
-    {"the database itself as the output",
-     {"-o", "Tricky.Tbd"},
-     2,
+    {"the database itself as the output", {"-o", "Tricky.Tbd"}, 2,
      "Tricky.Tbd: that is the database itself"},
     {"sqlite column names that differ only in case",
-     {"--format", "sqlite", "-o", "t.db", "--fields", "NAME,Name"},
-     1,
+     {"--format", "sqlite", "-o", "t.db", "--fields", "NAME,Name"}, 1,
      "the column Name is there already"},
 };
+// clang-format on
 
 class ExportRefusal : public CliTest, public testing::WithParamInterface<Refusal> {};
 

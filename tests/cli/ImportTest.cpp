@@ -36,38 +36,27 @@ struct BadRows {
     int appended;
 };
 
+// clang-format off
 const BadRows kBadRows[] = {
-    {"a date that does not exist",
-     "NAME,BORN\r\nAnn,31/02/2024\r\nBob,29/02/2024\r\n",
-     {"line 2: Field: BORN, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"},
-     1},
-    {"a minus after the digits",
-     "NAME,QTY\r\nAnn,-5\r\nBob,5-\r\n",
-     {"line 3: field QTY: \"-\" is not accepted by the field's codes \"N-\""},
-     1},
-    {"a wrong number of values",
-     "NAME,BORN\r\nAnn\r\nBob,,\r\nCy,\r\n",
+    {"a date that does not exist", "NAME,BORN\r\nAnn,31/02/2024\r\nBob,29/02/2024\r\n",
+     {"line 2: Field: BORN, Invalid date. (DD/MM/YYYY or MM/DD/YYYY)"}, 1},
+    {"a minus after the digits", "NAME,QTY\r\nAnn,-5\r\nBob,5-\r\n",
+     {"line 3: field QTY: \"-\" is not accepted by the field's codes \"N-\""}, 1},
+    {"a wrong number of values", "NAME,BORN\r\nAnn\r\nBob,,\r\nCy,\r\n",
      {"line 2: 1 values, but the header row names 2",
-      "line 3: 3 values, but the header row names 2"},
-     1},
-    {"a quoted value that never ends",
-     "NAME\r\nAnn\r\n\"Bob\r\n",
-     {"line 3: the quoted value begun on line 3 never ends"},
-     1},
+      "line 3: 3 values, but the header row names 2"}, 1},
+    {"a quoted value that never ends", "NAME\r\nAnn\r\n\"Bob\r\n",
+     {"line 3: the quoted value begun on line 3 never ends"}, 1},
     {"invalid UTF-8", "NAME\r\nAn\xFFn\r\n", {"line 2: field NAME: not valid UTF-8"}, 0},
-    {"a character outside Windows-1252",
-     "NOTE,NAME\r\n\xC4\x80,Ann\r\n",
-     {"line 2: field NOTE: a character that Windows-1252 cannot hold"},
-     0},
-    {"a deleted column that is no number",
-     "NAME,deleted\r\nAnn,yes\r\n",
-     {"line 2: column deleted: expected 0 or 1"},
-     0},
+    {"a character outside Windows-1252", "NOTE,NAME\r\n\xC4\x80,Ann\r\n",
+     {"line 2: field NOTE: a character that Windows-1252 cannot hold"}, 0},
+    {"a deleted column that is no number", "NAME,deleted\r\nAnn,yes\r\n",
+     {"line 2: column deleted: expected 0 or 1"}, 0},
     {"line numbers counted through values of several lines",
      "NAME,NOTE\r\nAnn,\"one\r\ntwo\"\r\nBob,x\r\n,y\r\n",
-     {"line 5: Field: NAME, Cannot be empty"},
-     2},
+     {"line 5: Field: NAME, Cannot be empty"}, 2},
 };
+// clang-format on
 
 class ImportRows : public CliTest, public testing::WithParamInterface<BadRows> {};
 
@@ -293,11 +282,10 @@ TEST_F(Import, AMarkedRowIsAppendedMarkedInOneWrite) {
     ASSERT_TRUE(input.Open(Path("in.csv"), error)) << error;
     std::ostringstream out, err;
     test::FaultyFileSystem faults;
-    faults.LogSteps(true);
-    EXPECT_EQ(ImportFrom(input, ImportOptions{Path("Db"), FilePath("in.csv")}, out, err), 0)
-        << err.str();
-    const std::vector<test::LoggedStep> log = faults.StepLog();
-    faults.LogSteps(false);
+    const auto log = faults.StepsOf([&] {
+        EXPECT_EQ(ImportFrom(input, ImportOptions{Path("Db"), FilePath("in.csv")}, out, err), 0)
+            << err.str();
+    });
     const auto count = [&](test::FileStep step) {
         return std::count_if(log.begin(), log.end(),
                              [&](const test::LoggedStep& s) { return s.step == step; });

@@ -90,10 +90,7 @@ TEST_F(Pack, AReopenFailureAfterTheSwapStillExitsZero) {
         return std::tuple{status, out.str(), err.str()};
     };
     test::FaultyFileSystem faults;
-    faults.LogSteps(true);
-    ASSERT_EQ(std::get<0>(pack()), 0);
-    const std::vector<test::LoggedStep> log = faults.StepLog();
-    faults.LogSteps(false);
+    const auto log = faults.StepsOf([&] { EXPECT_EQ(std::get<0>(pack()), 0); });
     const auto reopen = std::find_if(log.rbegin(), log.rend(), [](const test::LoggedStep& s) {
         return s.step == test::FileStep::Open;
     });

@@ -55,50 +55,28 @@ struct RunCase {
     std::string err;
 };
 
+// clang-format off
 const RunCase kRuns[] = {
     {"message boxes print", {"Hello"}, "", 0, "Hello from Ann\n", ""},
     {"another record", {"Hello", "--record", "2"}, "", 0, "Hello from Bob\n", ""},
-    {"input boxes read lines",
-     {"Ask"},
-     "Eve\r\nsecret\n",
-     0,
-     "Your name?\nHi Eve / secret\n",
-     "Password: "},
-    {"input boxes at the end of the input keep their default",
-     {"Ask"},
-     "",
-     0,
-     "Your name?\nHi  / none\n",
-     "Password: "},
-    {"message boxes answer with their default button",
-     {"Buttons"},
-     "",
-     0,
-     "Sure?\nAgain?\n6 7\n",
-     ""},
-    {"what needs the window says so",
-     {"Window"},
-     "",
-     0,
-     "picked 0\n",
+    {"input boxes read lines", {"Ask"}, "Eve\r\nsecret\n", 0,
+     "Your name?\nHi Eve / secret\n", "Password: "},
+    {"input boxes at the end of the input keep their default", {"Ask"}, "", 0,
+     "Your name?\nHi  / none\n", "Password: "},
+    {"message boxes answer with their default button", {"Buttons"}, "", 0,
+     "Sure?\nAgain?\n6 7\n", ""},
+    {"what needs the window says so", {"Window"}, "", 0, "picked 0\n",
      "tabulo-cli: Db: SetAction: Later not added: the Actions menu needs the window\n"
      "tabulo-cli: Db: GetDBList: no record picked: the list needs the window\n"},
     {"a veto", {"Veto"}, "", 1, "", "tabulo-cli: Veto left Tb.Cancel true\n"},
-    {"a script error",
-     {"Broken"},
-     "",
-     1,
-     "",
+    {"a script error", {"Broken"}, "", 1, "",
      "tabulo-cli: Db: SCRIPT ERROR: Description:Division by zero Line:32 Column:4\n"},
     {"a missing procedure", {"Nope"}, "", 1, "", "SCRIPT ERROR"},
     {"a run past its time-out", {"Forever", "--timeout", "50"}, "", 1, "", "SCRIPT ERROR"},
-    {"a record out of range",
-     {"Hello", "--record", "9"},
-     "",
-     1,
-     "",
+    {"a record out of range", {"Hello", "--record", "9"}, "", 1, "",
      "tabulo-cli: Db: SET RECORD NO: Record Out of range!\n"},
 };
+// clang-format on
 
 // Db.Tbd: NAME, records Ann and Bob, and the script above.
 class RunDb : public CliTest {

@@ -1,31 +1,16 @@
 // The designer's edits as plain functions of a Design: moves, resizes, removal, additions,
 // duplicates and the grid.
 
+#include "DesignerFixture.h"
 #include "NamedCase.h"
 #include "design/DesignRules.h"
-#include "designer/DesignEdits.h"
 
-#include <gtest/gtest.h>
 #include <tuple>
 
 namespace tabulo::designer {
 namespace {
 
 using design::Design;
-
-// Two fields (slots 1 and 3) and two banners on page 1.
-Design Sample() {
-    Design d = BlankDesign();
-    d.fields.push_back({1, {}, 1, "NAME", 1, 100, 40, 120, 21, 20, 1, ""});
-    d.fields.push_back({3, {}, 3, "CITY", 1, 100, 70, 80, 21, 10, 21, "U"});
-    d.banners.push_back({1, 1, 10, 40, "Name", {}});
-    d.banners.push_back({2, 1, 10, 70, "City", {}});
-    return d;
-}
-
-constexpr ItemRef kName{ItemKind::Field, 1};
-constexpr ItemRef kCity{ItemKind::Field, 3};
-constexpr ItemRef kNameLabel{ItemKind::Banner, 1};
 
 struct MoveCase {
     const char* what;
@@ -38,7 +23,7 @@ class MoveTest : public testing::TestWithParam<MoveCase> {};
 
 TEST_P(MoveTest, MovesOnlyTheItemsAndStopsAtTheCorner) {
     const MoveCase& c = GetParam();
-    const Design d = Moved(Sample(), c.items, c.dx, c.dy);
+    const Design d = Moved(TwoFieldDesign(), c.items, c.dx, c.dy);
     EXPECT_EQ(d.fields[0].left, c.nameLeft);
     EXPECT_EQ(d.fields[0].top, c.nameTop);
     EXPECT_EQ(d.fields[1].left, c.cityLeft);
@@ -57,14 +42,14 @@ INSTANTIATE_TEST_SUITE_P(
     test::CaseName<MoveCase>);
 
 TEST(DesignerEdits, ResizeChangesFieldsOnlyAndKeepsOnePixel) {
-    const Design d = Resized(Sample(), {kName, kNameLabel}, -200, 4);
+    const Design d = Resized(TwoFieldDesign(), {kName, kNameLabel}, -200, 4);
     EXPECT_EQ(d.fields[0].width, 1);
     EXPECT_EQ(d.fields[0].height, 25);
-    EXPECT_EQ(d.banners, Sample().banners);
+    EXPECT_EQ(d.banners, TwoFieldDesign().banners);
 }
 
 TEST(DesignerEdits, RemovedBannersCloseUpToTheFirstSlots) {
-    const Design d = Removed(Sample(), {kNameLabel, kCity});
+    const Design d = Removed(TwoFieldDesign(), {kNameLabel, kCity});
     ASSERT_EQ(d.fields.size(), 1u);
     EXPECT_EQ(d.fields[0].name, "NAME");
     ASSERT_EQ(d.banners.size(), 1u);
@@ -73,7 +58,7 @@ TEST(DesignerEdits, RemovedBannersCloseUpToTheFirstSlots) {
 }
 
 TEST(DesignerEdits, AddedFieldTakesTheLowestFreeSlotAndTheRecordsEnd) {
-    Design d = Sample();
+    Design d = TwoFieldDesign();
     const ItemRef first = AddField(d, 2, 20, 40);
     const ItemRef second = AddField(d, 2, 20, 70);
     EXPECT_EQ(first, (ItemRef{ItemKind::Field, 2}));
@@ -89,7 +74,7 @@ TEST(DesignerEdits, AddedFieldTakesTheLowestFreeSlotAndTheRecordsEnd) {
 }
 
 TEST(DesignerEdits, AddedFieldGrowsAGivenRecordLength) {
-    Design d = Sample();
+    Design d = TwoFieldDesign();
     d.recordLength = 32;
     AddField(d, 1, 0, 0);
     EXPECT_EQ(d.recordLength, 41);
@@ -97,7 +82,7 @@ TEST(DesignerEdits, AddedFieldGrowsAGivenRecordLength) {
 }
 
 TEST(DesignerEdits, LabelForAFieldEndsLeftOfItOnItsRow) {
-    Design d = Sample();
+    Design d = TwoFieldDesign();
     const ItemRef label = AddLabelFor(d, 3, 30);
     const design::Banner& b = *FindBanner(d, label.slot);
     EXPECT_EQ(label.slot, 3);
@@ -108,7 +93,7 @@ TEST(DesignerEdits, LabelForAFieldEndsLeftOfItOnItsRow) {
 }
 
 TEST(DesignerEdits, DuplicatesAreNewItemsOneGridStepAway) {
-    Design d = Sample();
+    Design d = TwoFieldDesign();
     const Selection copies = Duplicate(d, {kCity, kNameLabel});
     ASSERT_EQ(copies.size(), 2u);
     const design::Field& copy = *FindField(d, copies.begin()->slot);
@@ -184,21 +169,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Arrangement::SpreadDown,
                     {{10, 62, 50, 20}, {100, 76, 80, 21}, {300, 38, 60, 30}, {5, 90, 40, 16}}}),
     test::CaseName<ArrangeCase>);
-
-TEST(DesignerEdits, PastedFieldsKeepFreeNamesAndGetNewCharacters) {
-    Design d = Sample();
-    const Clipping clipping = Copied(d, {kCity, kNameLabel});
-    d = Removed(d, {kCity});
-    const Selection pasted = Pasted(d, clipping, 2, 0, 0);
-    const design::Field& city = *FindField(d, pasted.begin()->slot);
-    EXPECT_EQ(city.name, "CITY") << "the cut field's name is free again";
-    EXPECT_EQ(city.page, 2);
-    EXPECT_EQ(city.offset, 21);
-    const Selection again = Pasted(d, clipping, 2, 5, 5);
-    EXPECT_EQ(FindField(d, again.begin()->slot)->name, "CITY_1");
-    EXPECT_EQ(FindBanner(d, std::prev(again.end())->slot)->left, 15);
-    EXPECT_TRUE(design::Validate(d).empty());
-}
 
 TEST(DesignerEdits, SnapGoesToTheNearestGridLine) {
     const std::vector<std::pair<int, int>> cases = {{0, 0},  {2, 0},  {3, 5},  {7, 5},

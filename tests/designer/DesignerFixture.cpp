@@ -1,10 +1,13 @@
 #include "DesignerFixture.h"
 
+#include "TestDb.h"
 #include "designer/DesignCanvas.h"
 #include "designer/PropertiesPanel.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTest>
 
 namespace tabulo::designer {
@@ -49,6 +52,32 @@ void DesignerTest::Run(const char* command) {
     QAction* action = window->Command(QString::fromLatin1(command));
     ASSERT_NE(action, nullptr) << command;
     action->trigger();
+}
+
+void DesignerTest::SetProperty(const char* control, const std::variant<int, const char*>& value) {
+    if (const int* number = std::get_if<int>(&value)) {
+        Property<QSpinBox>(control)->setValue(*number);
+        return;
+    }
+    auto* edit = Property<QLineEdit>(control);
+    edit->setText(QString::fromLatin1(std::get<const char*>(value)));
+    emit edit->editingFinished();
+}
+
+std::string DesignerTest::AnswerSaveAs(const std::string& name) {
+    dialogs.path = dir.Path().string();
+    dialogs.fileName = name;
+    return (dir.Path() / name).string();
+}
+
+std::string DesignerTest::Club() {
+    return test::TestDb()
+               .AddField("NAME", 10)
+               .AddField("CITY", 8)
+               .AddRecord({"Ann", "Rome"})
+               .AddRecord({"Bob", "Oslo"})
+               .Create(dir, "Club") +
+           ".Tbd";
 }
 
 } // namespace tabulo::designer

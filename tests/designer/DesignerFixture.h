@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <gtest/gtest.h>
 #include <memory>
+#include <variant>
 
 namespace tabulo::designer {
 
@@ -33,6 +34,11 @@ public:
 // Two fields (NAME in slot 1, CITY in slot 3) with their labels on page 1.
 design::Design TwoFieldDesign();
 
+inline constexpr ItemRef kName{ItemKind::Field, 1};
+inline constexpr ItemRef kCity{ItemKind::Field, 3};
+inline constexpr ItemRef kNameLabel{ItemKind::Banner, 1};
+inline constexpr ItemRef kCityLabel{ItemKind::Banner, 2};
+
 class DesignerTest : public testing::Test {
 protected:
     DesignerTest();
@@ -46,6 +52,12 @@ protected:
     void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {});
     void Press(int key, Qt::KeyboardModifiers modifiers = {});
     void Run(const char* command);
+    // A number into a spin box, or a text into a line edit as if typed and left.
+    void SetProperty(const char* control, const std::variant<int, const char*>& value);
+    // The file dialog answers with `name` in the test's folder; returns that path.
+    std::string AnswerSaveAs(const std::string& name);
+    // A database of NAME and CITY holding Ann of Rome and Bob of Oslo; returns its path.
+    std::string Club();
     // A property control of the panel, by its label.
     template <class W> W* Property(const QString& name) const {
         W* control = window->Properties()->findChild<W*>(name);

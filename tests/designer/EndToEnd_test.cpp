@@ -19,10 +19,9 @@ namespace {
 class EndToEndTest : public DesignerTest {
 protected:
     void Name(const char* text) {
-        auto* edit = Property<QLineEdit>(
-            window->Canvas()->Selected().begin()->kind == ItemKind::Field ? "Name" : "Caption");
-        edit->setText(QString::fromLatin1(text));
-        emit edit->editingFinished();
+        SetProperty(window->Canvas()->Selected().begin()->kind == ItemKind::Field ? "Name"
+                                                                                  : "Caption",
+                    text);
     }
 };
 
@@ -46,13 +45,10 @@ TEST_F(EndToEndTest, ADatabaseMadeHereOpensInTabuloAsDesigned) {
     Surface()->setFocus();
     QTest::keyClick(Surface(), Qt::Key_Right, Qt::ShiftModifier);
     window->Canvas()->Select({});
-    auto* heading = Property<QLineEdit>("Heading of page 2");
-    heading->setText("Author");
-    emit heading->editingFinished();
+    SetProperty("Heading of page 2", "Author");
     window->Script()->Editor()->setPlainText(
         "Sub Start\n  MsgBox \"Ready\"\nEnd Sub\n\nSub Update\nEnd Sub");
-    dialogs.path = dir.Path().string();
-    dialogs.fileName = "Books";
+    AnswerSaveAs("Books");
     ASSERT_TRUE(window->SaveAs()) << reporter.Only();
     const design::Design made = Doc().Current();
     ASSERT_EQ(made.fields.size(), 3u);

@@ -15,17 +15,12 @@ namespace {
 
 class FilesTest : public DesignerTest {
 protected:
-    std::string Saved(const std::string& name) {
-        dialogs.path = dir.Path().string();
-        dialogs.fileName = name;
-        return (dir.Path() / name).string();
-    }
     void Modify() { Doc().Apply(Moved(Doc().Current(), {{ItemKind::Field, 1}}, 5, 0), "Move"); }
 };
 
 TEST_F(FilesTest, SaveAsWritesANewEmptyDatabaseOfTheDesign) {
     Modify();
-    Saved("Club");
+    AnswerSaveAs("Club");
     ASSERT_TRUE(window->SaveAs()) << reporter.Only();
     const std::string bytes = test::ReadFileBytes((dir.Path() / "Club.Tbd").string());
     ASSERT_EQ(bytes.size(), size_t(kHeaderSize));
@@ -39,7 +34,7 @@ TEST_F(FilesTest, ANewDatabaseNeverReplacesAFile) {
     const std::string path =
         test::TestDb().AddField("A", 3).AddRecord({"abc"}).Create(dir, "Kept") + ".Tbd";
     const std::string before = test::ReadFileBytes(path);
-    Saved("Kept.Tbd");
+    AnswerSaveAs("Kept.Tbd");
     EXPECT_FALSE(window->SaveAs());
     EXPECT_EQ(reporter.Only().text,
               "\"" + path + "\" exists already; a new database needs a new name");
@@ -94,7 +89,7 @@ TEST_F(FilesTest, SaveIntoAnOpenedDatabaseRewritesItsRecordsOnlyAfterYes) {
 
 TEST_F(FilesTest, ADescriptionSavesAndOpensAsTheSameDesign) {
     Modify();
-    const std::string path = Saved("club.json");
+    const std::string path = AnswerSaveAs("club.json");
     ASSERT_TRUE(window->SaveAs()) << reporter.Only();
     const design::Design saved = Doc().Current();
     ASSERT_TRUE(window->NewDesign());
@@ -130,13 +125,7 @@ struct TrialCase {
 class TrialTest : public FilesTest, public testing::WithParamInterface<TrialCase> {};
 
 TEST_P(TrialTest, TryOpensACopyInTabuloWithTheRecordsWhenTheirLayoutStays) {
-    const std::string path = test::TestDb()
-                                 .AddField("NAME", 10)
-                                 .AddField("CITY", 8)
-                                 .AddRecord({"Ann", "Rome"})
-                                 .AddRecord({"Bob", "Oslo"})
-                                 .Create(dir, "Club") +
-                             ".Tbd";
+    const std::string path = Club();
     const std::string before = test::ReadFileBytes(path);
     ASSERT_TRUE(window->OpenFile(FilePath(path)));
     design::Design d = Doc().Current();

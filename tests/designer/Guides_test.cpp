@@ -55,61 +55,32 @@ class GuideTest : public testing::TestWithParam<GuideCase> {};
 TEST_P(GuideTest, PullsTheNearestLineWithinReach) {
     const GuideCase& c = GetParam();
     const GuideFit fit = FitToGuides(c.moving, c.edges, c.others);
-    EXPECT_EQ(fit.x, c.x);
-    EXPECT_EQ(fit.y, c.y);
-    EXPECT_EQ(fit.dx, c.dx);
-    EXPECT_EQ(fit.dy, c.dy);
+    EXPECT_EQ(std::tie(fit.x, fit.y, fit.dx, fit.dy), std::tie(c.x, c.y, c.dx, c.dy));
 }
 
 // The moving box is 50 x 20; the others are far apart unless a case says otherwise.
+using G = GuideCase;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Designer, GuideTest,
     testing::Values(
-        GuideCase{
-            "nothing near", {100, 100, 50, 20}, kWholeBox, {{300, 300, 40, 20}}, {}, {}, 0, 0},
-        GuideCase{
-            "left to left", {103, 100, 50, 20}, kWholeBox, {{100, 300, 40, 20}}, 100, {}, -3, 0},
-        GuideCase{
-            "just out of reach", {105, 100, 50, 20}, kWholeBox, {{100, 300, 40, 20}}, {}, {}, 0, 0},
-        GuideCase{
-            "right to left", {48, 100, 50, 20}, kWholeBox, {{100, 300, 40, 20}}, 100, {}, 2, 0},
-        GuideCase{
-            "centre to centre", {96, 100, 50, 20}, kWholeBox, {{100, 300, 40, 20}}, 120, {}, -1, 0},
-        GuideCase{"top to bottom", {300, 62, 50, 20}, kWholeBox, {{0, 40, 40, 20}}, {}, 60, 0, -2},
-        GuideCase{"both axes", {103, 62, 50, 20}, kWholeBox, {{100, 40, 40, 20}}, 100, 60, -3, -2},
-        GuideCase{"the nearest of several",
-                  {100, 100, 50, 20},
-                  kWholeBox,
-                  {{97, 300, 40, 20}, {0, 500, 152, 20}, {101, 700, 10, 10}},
-                  101,
-                  {},
-                  1,
-                  0},
-        GuideCase{"a tie keeps the first",
-                  {100, 100, 50, 20},
-                  kWholeBox,
-                  {{98, 300, 40, 20}, {102, 500, 40, 20}},
-                  98,
-                  {},
-                  -2,
-                  0},
-        GuideCase{"a resize moves only its edge",
-                  {103, 100, 50, 20},
-                  kRightEdge,
-                  {{100, 300, 40, 20}, {0, 500, 155, 20}},
-                  155,
-                  {},
-                  2,
-                  0},
-        GuideCase{"a resize ignores the still edge",
-                  {103, 100, 50, 20},
-                  kBottomEdge,
-                  {{100, 300, 40, 20}},
-                  {},
-                  {},
-                  0,
-                  0}),
+        G{"nothing near", {100, 100, 50, 20}, kWholeBox, {{300, 300, 40, 20}}, {}, {}, 0, 0},
+        G{"left to left", {103, 100, 50, 20}, kWholeBox, {{100, 300, 40, 20}}, 100, {}, -3, 0},
+        G{"just out of reach", {105, 100, 50, 20}, kWholeBox, {{100, 300, 40, 20}}, {}, {}, 0, 0},
+        G{"right to left", {48, 100, 50, 20}, kWholeBox, {{100, 300, 40, 20}}, 100, {}, 2, 0},
+        G{"centre to centre", {96, 100, 50, 20}, kWholeBox, {{100, 300, 40, 20}}, 120, {}, -1, 0},
+        G{"top to bottom", {300, 62, 50, 20}, kWholeBox, {{0, 40, 40, 20}}, {}, 60, 0, -2},
+        G{"both axes", {103, 62, 50, 20}, kWholeBox, {{100, 40, 40, 20}}, 100, 60, -3, -2},
+        G{"the nearest of several", {100, 100, 50, 20}, kWholeBox,
+          {{97, 300, 40, 20}, {0, 500, 152, 20}, {101, 700, 10, 10}}, 101, {}, 1, 0},
+        G{"a tie keeps the first", {100, 100, 50, 20}, kWholeBox,
+          {{98, 300, 40, 20}, {102, 500, 40, 20}}, 98, {}, -2, 0},
+        G{"a resize moves only its edge", {103, 100, 50, 20}, kRightEdge,
+          {{100, 300, 40, 20}, {0, 500, 155, 20}}, 155, {}, 2, 0},
+        G{"a resize ignores the still edge", {103, 100, 50, 20}, kBottomEdge,
+          {{100, 300, 40, 20}}, {}, {}, 0, 0}),
     test::CaseName<GuideCase>);
+// clang-format on
 
 } // namespace
 } // namespace tabulo::designer

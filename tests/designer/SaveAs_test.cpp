@@ -12,24 +12,7 @@
 namespace tabulo::designer {
 namespace {
 
-class SaveAsTest : public DesignerTest {
-protected:
-    // Save As answers with this name in the test's folder.
-    std::string SaveAsName(const std::string& name) {
-        dialogs.path = dir.Path().string();
-        dialogs.fileName = name;
-        return (dir.Path() / name).string();
-    }
-    std::string Club() {
-        return test::TestDb()
-                   .AddField("NAME", 10)
-                   .AddField("CITY", 8)
-                   .AddRecord({"Ann", "Rome"})
-                   .AddRecord({"Bob", "Oslo"})
-                   .Create(dir, "Club") +
-               ".Tbd";
-    }
-};
+using SaveAsTest = DesignerTest;
 
 struct SampleCase {
     const char* what;
@@ -50,7 +33,7 @@ TEST_P(SampleStart, GivesAnUntitledDesignThatSavesAsAnEmptyDatabase) {
     EXPECT_EQ(Doc().Kind(), FileKind::None);
     EXPECT_EQ(window->windowTitle(), "Untitled[*] - Tabulo Designer");
 
-    const std::string path = SaveAsName("Mine.Tbd");
+    const std::string path = AnswerSaveAs("Mine.Tbd");
     ASSERT_TRUE(window->Save()) << reporter.Only().text;
     EXPECT_EQ(reporter.questions.size(), 0u);
     modDB db(reporter);
@@ -103,7 +86,7 @@ TEST_P(SaveAsCopy, MakesANewDatabaseAndLeavesTheOriginalAlone) {
     for (bool answer : c.answers)
         reporter.AnswerNext(answer);
 
-    const std::string path = SaveAsName("Copy.Tbd");
+    const std::string path = AnswerSaveAs("Copy.Tbd");
     EXPECT_EQ(window->SaveAs(), c.saved) << reporter.Only().text;
     ASSERT_EQ(reporter.questions.size(), c.questions);
     EXPECT_EQ(reporter.questions[0].text,

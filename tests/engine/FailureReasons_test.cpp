@@ -43,21 +43,17 @@ TEST_F(FailureReasons, OpenSaysWhyTheFileCannotBeADatabase) {
         PutLong(b, 4, static_cast<uint32_t>(length));
         return b;
     };
+    // clang-format off
     const std::vector<OpenCase> cases = {
         {"empty file", "", {}, "It holds 0 bytes, fewer than a header's 23496"},
-        {"header cut short",
-         good.substr(0, 23495),
-         {},
-         "It holds 23495 bytes, fewer than a header's 23496"},
+        {"header cut short", good.substr(0, 23495), {}, "It holds 23495 bytes, fewer than a header's 23496"},
         {"record length 0", withLength(0), {}, "Its header gives a record length of 0"},
         {"negative record length", withLength(-7), {}, "Its header gives a record length of -7"},
-        {"absurd record length",
-         withLength(0x7FFFFFFF),
-         {},
-         "Its header gives a record length of 2147483647"},
+        {"absurd record length", withLength(0x7FFFFFFF), {}, "Its header gives a record length of 2147483647"},
         {"unreadable", good, [this] { faults.FailFromStep(1, EACCES); }, "Permission denied"},
         {"header read fails", good, [this] { faults.FailAtStep(2, EIO); }, "Input/output error"},
     };
+    // clang-format on
     for (const OpenCase& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string base = dir.File("Bad");
@@ -138,23 +134,12 @@ TEST_F(FailureReasons, ADiskFullWriteSaysSo) {
     }
 }
 
-TEST_F(FailureReasons, APackRefusedForTheLockSaysAnotherUserWrites) {
-    const std::string base = Open(FiveRecords());
-    auto lockHolder = DbFile::Open(base + ".Tbd");
-    ASSERT_TRUE(lockHolder && lockHolder->TryLockByte0());
-    EXPECT_EQ(Pack(), 0);
-    EXPECT_EQ(reporter.Only(), Expected("Pack Database", "Another user is writing to it", base));
-}
-
 // The pack is done when its packed file cannot be opened again: it succeeds, the database is
 // left closed and the box says why.
 TEST_F(FailureReasons, APackedFileThatCannotBeReopenedLeavesThePackDone) {
     Open(FiveRecords(), "Trial");
     faults.ResetSteps();
-    faults.LogSteps(true);
-    ASSERT_EQ(Pack(), 1);
-    const std::vector<LoggedStep> log = faults.StepLog();
-    faults.LogSteps(false);
+    const std::vector<LoggedStep> log = faults.StepsOf([&] { EXPECT_EQ(Pack(), 1); });
     engine.CloseDatabase();
     const auto reopen = std::find_if(log.rbegin(), log.rend(),
                                      [](const LoggedStep& s) { return s.step == FileStep::Open; });

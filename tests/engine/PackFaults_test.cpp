@@ -4,7 +4,7 @@
 // next open finds every record, in the old or the packed form.
 
 #include "ChildProcess.h"
-#include "PackFixture.h"
+#include "StepFaultFixture.h"
 #include "engine/PackRecovery.h"
 
 #include <cstring>
@@ -15,75 +15,15 @@ namespace {
 using namespace tabulo;
 using namespace tabulo::test;
 
-// Records longer than a tenth of the pack's 1 MiB blocks, every third one marked deleted, so
-// that the reading and the writing go in several blocks.
-TestDb ManyLargeRecords() {
-    TestDb db;
-    db.AddField("Text", 9).SetRecordLength(30000);
-    for (int i = 1; i <= 80; ++i) {
-        const std::string value = "Rec" + std::to_string(i);
-        if (i % 3 == 0)
-            db.AddDeletedRecord({value});
-        else
-            db.AddRecord({value});
-    }
-    return db;
-}
-
-const std::string kOldBackup = "the backup of an earlier pack";
-
-class PackFaults : public PackTest {
+class PackFaults : public StepFaultTest {
 protected:
-    void SetUp() override {
-        base = dir.File("Test");
-        Restore();
-        Open(); // a clean run learns the packed bytes and how many file steps a pack takes
-        faults.FailAtStep(0);
-        ASSERT_EQ(Pack(), 1);
-        steps = faults.StepsTaken();
-        packed = FileBytes(base);
-        engine.CloseDatabase();
-        ASSERT_GT(steps, 20);
-        ASSERT_NE(packed, old);
-    }
-    void Restore() {
-        old.empty() ? ManyLargeRecords().WriteTo(base + ".Tbd")
-                    : WriteFileBytes(base + ".Tbd", old);
-        old = FileBytes(base);
-        WriteFileBytes(base + ".Bak", kOldBackup);
-        std::filesystem::remove(base + ".TbB");
-        std::filesystem::remove(base + ".TbO");
-    }
-    void Open() {
-        std::string name = base;
-        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
-        reporter.Clear();
-        progress = RecordingProgress{};
-    }
-    // Every record is there: the old file as it was, or the packed one with the old file as
-    // its backup. No file of the pack is left. Returns whether all of that held.
-    bool ExpectNothingLost() const {
-        const std::string now = FileBytes(base), backup = ReadFileBytes(base + ".Bak");
-        const bool whole = now == packed || now == old;
-        const std::string& wantedBackup = now == packed ? old : kOldBackup;
-        EXPECT_TRUE(whole) << "neither the old nor the packed file";
-        EXPECT_EQ(backup, wantedBackup) << "the previous backup is replaced only by a pack";
-        EXPECT_EQ(LeftOver(base), "");
-        return whole && backup == wantedBackup && LeftOver(base).empty();
-    }
-    // The next open repairs what a failure after the swap left.
-    void ReopenAndExpectNothingLost() {
-        if (engine.GetFileNumber() != 0) engine.CloseDatabase();
-        Open();
-        engine.CloseDatabase();
-        ExpectNothingLost();
+    int Rewrite() override {
+        faults.ResetSteps();
+        return Pack();
     }
     std::string Trace(long n) const {
         return "step " + std::to_string(n) + " (" + FileStepName(faults.LastInjectedStep()) + ")";
     }
-
-    std::string base, old, packed;
-    long steps = 0;
 };
 
 // A pack that is refused leaves the database byte for byte as it was and names the step and
@@ -92,7 +32,7 @@ TEST_F(PackFaults, AnIoErrorAtAnyStepLosesNothingAndIsExplained) {
     for (int error : {ENOSPC, EIO}) {
         for (long n = 1; n <= steps; ++n) {
             Restore();
-            Open();
+            OpenTheDatabase();
             faults.FailAtStep(n, error);
             const int result = Pack();
             SCOPED_TRACE(Trace(n) + " " + std::strerror(error));
@@ -133,7 +73,7 @@ TEST_F(PackFaults, AnIoErrorAtAnyStepLosesNothingAndIsExplained) {
 TEST_F(PackFaults, FailuresThatAlsoDefeatTheUndoLoseNothing) {
     for (long n = 1; n <= steps; ++n) {
         Restore();
-        Open();
+        OpenTheDatabase();
         faults.FailFromStep(n, EIO);
         Pack();
         SCOPED_TRACE(Trace(n));

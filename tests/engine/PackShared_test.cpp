@@ -219,10 +219,7 @@ TEST_F(PackTest, AnOpenThatWaitedForOnePackLeavesTheNextPackAlone) {
     std::string name = base;
     ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
     faults.ResetSteps();
-    faults.LogSteps(true);
-    ASSERT_EQ(Pack(), 1);
-    const std::vector<LoggedStep> log = faults.StepLog();
-    faults.LogSteps(false);
+    const std::vector<LoggedStep> log = faults.StepsOf([&] { EXPECT_EQ(Pack(), 1); });
     engine.CloseDatabase();
     const long swap = std::find_if(log.begin(), log.end(),
                                    [](const auto& s) { return s.step == FileStep::Rename; }) -

@@ -83,10 +83,7 @@ TEST_F(PackTest, FileStepsComeInAnOrderThatACrashCannotBreak) {
     const std::string base = Open(FiveRecords());
     const std::string db = base + ".Tbd", work = base + ".TbB", copy = base + ".TbO",
                       bak = base + ".Bak";
-    faults.LogSteps(true);
-    ASSERT_EQ(Pack(), 1);
-    const std::vector<LoggedStep> log = faults.StepLog();
-    faults.LogSteps(false);
+    const std::vector<LoggedStep> log = faults.StepsOf([&] { EXPECT_EQ(Pack(), 1); });
 
     auto first = [&](FileStep step, const std::string& path, const std::string& to = "") {
         const auto at = std::find_if(log.begin(), log.end(), [&](const LoggedStep& s) {
@@ -141,7 +138,11 @@ TEST_F(PackTest, BusyLockRefusesThePackAndChangesNothing) {
     auto lockHolder = DbFile::Open(base + ".Tbd");
     ASSERT_TRUE(lockHolder && lockHolder->TryLockByte0());
     EXPECT_EQ(Pack(), 0);
-    EXPECT_EQ(reporter.Only().title, "Pack Database");
+    EXPECT_EQ(
+        reporter.Only(),
+        (RecordedMessage{"Pack Database",
+                         "Unexpected Error\r\nAnother user is writing to it: " + base + ".Tbd",
+                         MsgIcon::Critical}));
     EXPECT_EQ(FileBytes(base), old);
     EXPECT_EQ(ReadFileBytes(base + ".Bak"), "old backup");
     EXPECT_EQ(LeftOver(base), "");

@@ -68,7 +68,6 @@ const std::vector<Row>& Rows() {
         {"write empty", E, [](D& d) { return d.WriteRecord(); }, "WRITE RECORD", "DB is empty"},
         {"write fails", R, [](D& d) { return d.WriteRecord(); }, "WriteRecord", "Unexpected Error", true},
         {"add closed", C, [](D& d) { return d.AddRecord(); }, "ADD RECORD", "DB not open"},
-        {"add fails", R, [](D& d) { return d.AddRecord(); }, "AddRecord", "Unexpected Error", true},
         {"delete closed", C, [](D& d) { return d.DeleteRecord(); }, "DELETE RECORD", "DB not open"},
         {"delete empty", E, [](D& d) { return d.DeleteRecord(); }, "DELETE RECORD", "DB is empty"},
         {"delete marked", R, DeleteMarked, "DELETE RECORD", "Record is already marked for deletion!"},

@@ -328,10 +328,7 @@ TEST_F(PrintTest, AFailedPdfWriteLeavesNoFileAndReportsTheFailure) {
         PrintRanges(w, "1", "2", "1", "2", "1");
     };
     faults.ResetSteps();
-    faults.LogSteps(true);
-    printPdf();
-    const std::vector<LoggedStep> log = faults.StepLog();
-    faults.LogSteps(false);
+    const std::vector<LoggedStep> log = faults.StepsOf(printPdf);
     ASSERT_TRUE(reporter.messages.empty());
     ASSERT_TRUE(std::filesystem::exists(pdf));
     std::vector<long> pdfSteps;

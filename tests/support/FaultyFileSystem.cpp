@@ -53,15 +53,16 @@ void FaultyFileSystem::Arm(long n, Fault fault, int error) {
     error_ = error;
 }
 
-void FaultyFileSystem::LogSteps(bool on) {
+std::vector<LoggedStep> FaultyFileSystem::StepsOf(const std::function<void()>& run) {
+    {
+        const std::lock_guard<std::mutex> guard(logMutex_);
+        log_.clear();
+        logging_ = true;
+    }
+    run();
     const std::lock_guard<std::mutex> guard(logMutex_);
-    log_.clear();
-    logging_ = on;
-}
-
-std::vector<LoggedStep> FaultyFileSystem::StepLog() const {
-    const std::lock_guard<std::mutex> guard(logMutex_);
-    return log_;
+    logging_ = false;
+    return std::move(log_);
 }
 
 bool FaultyFileSystem::Fails(FileStep step, const std::string& path, const std::string& to) {

@@ -56,9 +56,8 @@ public:
     // The kind of the step that was made to fail last.
     FileStep LastInjectedStep() const { return lastInjected_; }
 
-    // Every file step taken while the log is on, with the path it acted on.
-    void LogSteps(bool on);
-    std::vector<LoggedStep> StepLog() const;
+    // Every file step `run` takes, with the path it acted on.
+    std::vector<LoggedStep> StepsOf(const std::function<void()>& run);
 
     // The watcher runs before every file step, with the step and its number since the last
     // arming (1 = the first), in the thread that takes it; steps it takes itself are watched
