@@ -4,6 +4,7 @@
 // saves rewrite every record by the restructure's safe steps, so a copy of the file is
 // their floor. Counters: caption_ms, field_ms, cp_sync_ms and each save per cp + sync.
 
+#include "../support/WindowDoubles.h"
 #include "design/Design.h"
 #include "designer/DesignEdits.h"
 #include "designer/DesignerWindow.h"
@@ -29,36 +30,6 @@ namespace fs = std::filesystem;
 using namespace tabulo;
 using Clock = std::chrono::steady_clock;
 
-class YesReporter : public Reporter {
-public:
-    void Message(const std::string& title, const std::string& text, MsgIcon) override {
-        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-    }
-    bool Ask(const std::string&, const std::string&, MsgIcon, bool) override { return true; }
-};
-
-class NoDialogs : public Dialogs {
-public:
-    std::optional<ChosenFile> ChooseFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
-    std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }
-    void ShowText(frmShowText&) override {}
-};
-
-std::string FullDatabaseBytes() {
-    std::ifstream in(TABULO_SAMPLES_DIR "/Contacts.Tbd", std::ios::binary);
-    std::string sample((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (sample.size() < static_cast<size_t>(kHeaderSize))
-        throw std::runtime_error("the contacts sample is missing");
-    DBHeader header = DecodeHeader(reinterpret_cast<const uint8_t*>(sample.data()));
-    header.RecordCount = kMaxRecords;
-    std::string bytes = EncodeHeader(header);
-    const std::string record = sample.substr(kHeaderSize, header.RecordLength);
-    for (long i = 0; i < kMaxRecords; ++i)
-        bytes += record;
-    return bytes;
-}
-
 double Seconds(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
@@ -67,8 +38,8 @@ double Seconds(Clock::duration d) {
 double TimedSave(const fs::path& file, const std::string& bytes,
                  const std::function<void(design::Design&)>& change) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-    YesReporter reporter;
-    NoDialogs dialogs;
+    bench::PrintingReporter reporter(true);
+    bench::NoDialogs dialogs;
     designer::DesignerWindow window(reporter, dialogs);
     if (!window.OpenFile(FilePath(file.string())))
         throw std::runtime_error("the database did not open");
@@ -97,7 +68,7 @@ double CopyWithCpAndSync(const fs::path& file, const fs::path& copy) {
 void BM_DesignerSaveAgainstCpAndSync(benchmark::State& state) {
     const fs::path dir = fs::temp_directory_path() / "tabulo-bench-designersave";
     fs::create_directories(dir);
-    const std::string full = FullDatabaseBytes();
+    const std::string full = bench::ContactsToTheLimit();
     const fs::path file = dir / "Big.Tbd";
     double caption = 0, field = 0, copy = 0;
     for (auto _ : state) {

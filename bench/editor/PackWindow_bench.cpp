@@ -4,6 +4,7 @@
 // on the offscreen platform. Target: the window within 2x of the command-line tool
 // (counter "window_per_cli", wall-clock time; "window_per_cli_cpu" for the CPU time).
 
+#include "../support/WindowDoubles.h"
 #include "dialogs/modDlg.h"
 #include "editor/frmEdit.h"
 #include "engine/DBHeader.h"
@@ -32,46 +33,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace tabulo;
 using Clock = std::chrono::steady_clock;
-
-class YesReporter : public Reporter {
-public:
-    void Message(const std::string& title, const std::string& text, MsgIcon) override {
-        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-    }
-    bool Ask(const std::string&, const std::string&, MsgIcon, bool) override { return true; }
-};
-
-class NoServices : public WindowServices {
-public:
-    void OpenDocument(QWidget*, const QString&) override {}
-    void ShowAbout(QWidget*) override {}
-    void ShowHelpContents(QWidget*) override {}
-};
-
-class NoDialogs : public Dialogs {
-public:
-    std::optional<ChosenFile> ChooseFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
-    std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }
-    void ShowText(frmShowText&) override {}
-};
-
-// The contacts sample's form and first record, repeated up to the file's limit.
-std::string FullDatabaseBytes() {
-    std::ifstream in(TABULO_SAMPLES_DIR "/Contacts.Tbd", std::ios::binary);
-    std::string sample((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (sample.size() < static_cast<size_t>(kHeaderSize))
-        throw std::runtime_error("the contacts sample is missing");
-    DBHeader header = DecodeHeader(reinterpret_cast<const uint8_t*>(sample.data()));
-    header.RecordCount = kMaxRecords;
-    std::string bytes = EncodeHeader(header);
-    const std::string record = sample.substr(kHeaderSize, header.RecordLength);
-    for (long i = 1; i <= kMaxRecords; ++i) {
-        bytes += record;
-        if (i % 10 == 0) bytes[bytes.size() - record.size()] = '*';
-    }
-    return bytes;
-}
 
 void WriteBytes(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
@@ -119,11 +80,11 @@ Timing PackWithCli(const fs::path& base) {
 
 // File > Pack in a window that has the database open.
 Timing PackInWindow(const fs::path& base) {
-    YesReporter reporter;
+    bench::PrintingReporter reporter(true);
     modDB db(reporter);
     ScriptHost script;
-    NoServices services;
-    NoDialogs dialogs;
+    bench::NoServices services;
+    bench::NoDialogs dialogs;
     frmEdit window(db, reporter, script, services, dialogs);
     if (!window.StartUp(base.string())) throw std::runtime_error("the database did not open");
     window.show();
@@ -142,7 +103,7 @@ Timing PackInWindow(const fs::path& base) {
 void BM_PackInWindowAgainstCli(benchmark::State& state) {
     const fs::path dir = fs::temp_directory_path() / "tabulo-bench-packwindow";
     fs::create_directories(dir);
-    const std::string full = FullDatabaseBytes();
+    const std::string full = bench::ContactsToTheLimit(10);
     Timing window, cli;
     for (auto _ : state) {
         WriteBytes(dir / "Window.Tbd", full);

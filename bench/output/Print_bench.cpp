@@ -2,6 +2,7 @@
 // window's whole run from "Print" to the closed file, on the offscreen platform. Reports
 // the file's size beside the time.
 
+#include "../support/WindowDoubles.h"
 #include "dialogs/modDlg.h"
 #include "editor/PrintCommand.h"
 #include "editor/frmEdit.h"
@@ -29,21 +30,6 @@ namespace fs = std::filesystem;
 using namespace tabulo;
 
 constexpr long kRecords = 100;
-
-class PrintingReporter : public Reporter {
-public:
-    void Message(const std::string& title, const std::string& text, MsgIcon) override {
-        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-    }
-    bool Ask(const std::string&, const std::string&, MsgIcon, bool) override { return false; }
-};
-
-class NoServices : public WindowServices {
-public:
-    void OpenDocument(QWidget*, const QString&) override {}
-    void ShowAbout(QWidget*) override {}
-    void ShowHelpContents(QWidget*) override {}
-};
 
 // Save As answers with the file "contacts" in the given folder.
 class PdfAnswer : public Dialogs {
@@ -81,10 +67,10 @@ void BM_PrintContactsToPdf(benchmark::State& state) {
     const fs::path dir = fs::temp_directory_path() / "tabulo-bench-print";
     fs::create_directories(dir);
     const fs::path base = BuildDatabase(dir);
-    PrintingReporter reporter;
+    bench::PrintingReporter reporter(false);
     modDB db(reporter);
     ScriptHost script;
-    NoServices services;
+    bench::NoServices services;
     PdfAnswer dialogs(dir.string());
     frmEdit window(db, reporter, script, services, dialogs);
     if (!window.StartUp(base.string())) return state.SkipWithError("the database did not open");
