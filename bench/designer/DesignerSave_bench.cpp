@@ -13,7 +13,6 @@
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
@@ -94,12 +93,3 @@ BENCHMARK(BM_DesignerSaveAgainstCpAndSync)
     ->Iterations(5);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

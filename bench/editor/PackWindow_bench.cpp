@@ -123,12 +123,3 @@ void BM_PackInWindowAgainstCli(benchmark::State& state) {
 BENCHMARK(BM_PackInWindowAgainstCli)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

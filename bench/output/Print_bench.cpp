@@ -12,7 +12,6 @@
 #include "output/QtPrintDevice.h"
 #include "output/frmPrint.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -92,12 +91,3 @@ void BM_PrintContactsToPdf(benchmark::State& state) {
 BENCHMARK(BM_PrintContactsToPdf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
