@@ -1,7 +1,6 @@
 // Each rule of a valid design refuses its values with the place and the reason that the
 // command line and the designer show; a sound design has no problem at all.
 
-#include "NamedCase.h"
 #include "design/DesignRules.h"
 
 #include <functional>
@@ -29,14 +28,12 @@ Design TwoFields() {
     return d;
 }
 
-struct BrokenDesign {
-    const char* what;
-    std::function<void(Design&)> change;
-    std::string problem; // the first problem's text
-};
-
-std::vector<BrokenDesign> BrokenDesigns() {
-    return {
+TEST(DesignRules, FirstProblemNamesPlaceAndReason) {
+    const struct {
+        const char* what;
+        std::function<void(Design&)> change;
+        std::string problem; // the first problem's text
+    } cases[] = {
         {"overlapping fields",
          [](Design& d) {
              d.fields[1].offset = 5;
@@ -87,21 +84,15 @@ std::vector<BrokenDesign> BrokenDesigns() {
         {"a date order beyond a byte", [](Design& d) { d.dateOrder = 256; },
          "dateOrder: expected a whole number from 0 to 255"},
     };
+    ASSERT_TRUE(Validate(TwoFields()).empty()) << Validate(TwoFields())[0].Text();
+    for (const auto& c : cases) {
+        Design design = TwoFields();
+        c.change(design);
+        const std::vector<DesignProblem> problems = Validate(design);
+        ASSERT_FALSE(problems.empty()) << c.what;
+        EXPECT_EQ(problems[0].Text(), c.problem) << c.what;
+    }
 }
-
-class DesignRules : public testing::TestWithParam<BrokenDesign> {};
-
-TEST_P(DesignRules, FirstProblemNamesPlaceAndReason) {
-    Design design = TwoFields();
-    ASSERT_TRUE(Validate(design).empty()) << Validate(design)[0].Text();
-    GetParam().change(design);
-    const std::vector<DesignProblem> problems = Validate(design);
-    ASSERT_FALSE(problems.empty());
-    EXPECT_EQ(problems[0].Text(), GetParam().problem);
-}
-
-INSTANTIATE_TEST_SUITE_P(Design, DesignRules, testing::ValuesIn(BrokenDesigns()),
-                         test::CaseName<BrokenDesign>);
 
 } // namespace
 } // namespace tabulo::design

@@ -1,7 +1,6 @@
 // Input codes that work against each other: each format gives exactly the conflicts listed,
 // as "codes: reason" in order.
 
-#include "NamedCase.h"
 #include "design/FormatConflicts.h"
 
 #include <gtest/gtest.h>
@@ -9,42 +8,36 @@
 namespace tabulo::design {
 namespace {
 
-struct ConflictCase {
-    const char* what;
-    const char* format;
-    std::vector<std::string> expected; // the codes of each conflict
-};
-
-class FormatConflictTest : public testing::TestWithParam<ConflictCase> {};
-
-TEST_P(FormatConflictTest, FindsTheCodesThatWorkAgainstEachOther) {
-    const ConflictCase& c = GetParam();
-    std::vector<std::string> found;
-    for (const FormatConflict& conflict : FormatConflicts(c.format)) {
-        EXPECT_FALSE(conflict.reason.empty());
-        found.push_back(conflict.codes);
+TEST(FormatConflicts, FindsTheCodesThatWorkAgainstEachOther) {
+    const struct {
+        const char* format;
+        std::vector<std::string> codes; // of each conflict
+    } cases[] = {
+        {"", {}},                // no codes
+        {"ASU", {}},             // letters in upper case
+        {"N.-!>", {}},           // a signed number
+        {"=H^", {}},             // a read-only label
+        {"AUL", {"UL"}},         // upper and lower case
+        {"AULF", {"ULF", "UL"}}, // first capitals over both
+        {"*A", {"*A"}},          // any character with letters
+        {"DT", {"DT", "DT"}},    // date and time
+        {"EN", {"NE"}},          // e-mail with digits
+        {"=AU", {"AU="}},        // read-only with typing
+        {"#!", {"!#"}},          // record number required
+        {"YL", {"LY"}},          // yes/no in lower case
+        {"A<^", {"<^"}},         // two alignments
+        {"U!", {"U!"}},          // nothing to type
+        {"LU A", {"UL"}},        // codes in any order
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> found;
+        for (const FormatConflict& conflict : FormatConflicts(c.format)) {
+            EXPECT_FALSE(conflict.reason.empty()) << c.format;
+            found.push_back(conflict.codes);
+        }
+        EXPECT_EQ(found, c.codes) << c.format;
     }
-    EXPECT_EQ(found, c.expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(Design, FormatConflictTest,
-                         testing::Values(ConflictCase{"no codes", "", {}},
-                                         ConflictCase{"letters in upper case", "ASU", {}},
-                                         ConflictCase{"a signed number", "N.-!>", {}},
-                                         ConflictCase{"read-only label", "=H^", {}},
-                                         ConflictCase{"upper and lower case", "AUL", {"UL"}},
-                                         ConflictCase{
-                                             "first capitals over both", "AULF", {"ULF", "UL"}},
-                                         ConflictCase{"any character with letters", "*A", {"*A"}},
-                                         ConflictCase{"date and time", "DT", {"DT", "DT"}},
-                                         ConflictCase{"e-mail with digits", "EN", {"NE"}},
-                                         ConflictCase{"read-only with typing", "=AU", {"AU="}},
-                                         ConflictCase{"record number required", "#!", {"!#"}},
-                                         ConflictCase{"yes/no in lower case", "YL", {"LY"}},
-                                         ConflictCase{"two alignments", "A<^", {"<^"}},
-                                         ConflictCase{"nothing to type", "U!", {"U!"}},
-                                         ConflictCase{"codes in any order", "LU A", {"UL"}}),
-                         test::CaseName<ConflictCase>);
 
 } // namespace
 } // namespace tabulo::design

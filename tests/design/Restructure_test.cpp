@@ -23,8 +23,6 @@ test::TestDb ThreePeople() {
         .AddRecord({" 3", "  Cy", ""});
 }
 
-const std::string kFields = R"("ID","length":4,"format":"#"},)";
-
 struct Change {
     const char* what;
     std::string json;                 // the new description
