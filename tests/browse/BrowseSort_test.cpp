@@ -63,14 +63,6 @@ TEST(DateValue, CountsDaysFromTheZeroDateInTheFilesOrder) {
         EXPECT_DOUBLE_EQ(DateValue(c.text, c.order), c.value) << c.text << " order " << c.order;
 }
 
-TEST(MiddleRow, RoundsHalvesToEven) {
-    EXPECT_EQ(MiddleRow(1, 4), 2);
-    EXPECT_EQ(MiddleRow(1, 6), 4);
-    EXPECT_EQ(MiddleRow(2, 3), 2);
-    EXPECT_EQ(MiddleRow(1, 2), 2);
-    EXPECT_EQ(MiddleRow(3, 5), 4);
-}
-
 // The grid's sort as one would first write it: recursive, and every comparison reads
 // its cell from the file.
 class ReferenceSort {
@@ -185,29 +177,24 @@ const std::vector<std::string> kTextPool = {"", "10", "9", "abc", "Abc", "ab", "
 const std::vector<std::string> kDatePool = {"01/02/2000", "02/01/2000", "31/12/1899", "12/31/1899",
                                             "oops",       "",           "15/06/1850", "29/02/2024"};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Browse, SortMatchesReference,
-    testing::Values(
+    testing::ValuesIn(std::vector<SortCase>{
         // abc and the empty cell share the lowest key; their order is the partitioning's.
-        SortCase{"NumberColumn", "N", {"10", "9", "abc", ""}, 1, {3, 4, 2, 1}},
-        SortCase{"TextColumn", "A", {"10", "9", "abc", ""}, 1, {4, 1, 2, 3}},
-        SortCase{"DateDayFirst",
-                 "D",
-                 {"02/01/1900", "junk", "01/01/1800", "31/12/1899"},
-                 1,
-                 {3, 2, 4, 1}},
-        SortCase{"DateMonthFirst",
-                 "D",
-                 {"01/02/1900", "12/31/1899", "31/12/1899", "01/01/1800"},
-                 2,
-                 {4, 3, 2, 1}},
-        SortCase{"YesNoAllEqual", "Y", {"Y", "N", "Y", "Y", "N", "N", "Y"}, 1, {}},
-        SortCase{"ManyNumbers", "#", PooledCells(kNumberPool, 301, 1), 1, {}},
-        SortCase{"ManyTexts", "=", PooledCells(kTextPool, 257, 2), 1, {}},
-        SortCase{"ManyDatesDayFirst", "=D", PooledCells(kDatePool, 300, 3), 1, {}},
-        SortCase{"ManyDatesMonthFirst", "D", PooledCells(kDatePool, 299, 4), 2, {}},
-        SortCase{"OneRecord", "A", {"only"}, 1, {1}}),
+        {"NumberColumn", "N", {"10", "9", "abc", ""}, 1, {3, 4, 2, 1}},
+        {"TextColumn", "A", {"10", "9", "abc", ""}, 1, {4, 1, 2, 3}},
+        {"DateDayFirst", "D", {"02/01/1900", "junk", "01/01/1800", "31/12/1899"}, 1, {3, 2, 4, 1}},
+        {"DateMonthFirst", "D", {"01/02/1900", "12/31/1899", "31/12/1899", "01/01/1800"}, 2,
+         {4, 3, 2, 1}},
+        {"YesNoAllEqual", "Y", {"Y", "N", "Y", "Y", "N", "N", "Y"}, 1, {}},
+        {"ManyNumbers", "#", PooledCells(kNumberPool, 301, 1), 1, {}},
+        {"ManyTexts", "=", PooledCells(kTextPool, 257, 2), 1, {}},
+        {"ManyDatesDayFirst", "=D", PooledCells(kDatePool, 300, 3), 1, {}},
+        {"ManyDatesMonthFirst", "D", PooledCells(kDatePool, 299, 4), 2, {}},
+        {"OneRecord", "A", {"only"}, 1, {1}}}),
     test::NamedCase<SortCase>);
+// clang-format on
 
 TEST(BrowseTable, CellsAreTrimmedOnTheRightAndCutAtTheFirstLineEnd) {
     EXPECT_EQ(CellText("  ab  "), "  ab");

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 namespace tabulo {
 
@@ -58,6 +59,11 @@ protected:
     static BrowseGrid& Grid(frmBrowse& w) { return *w.findChild<BrowseGrid*>(); }
     static QScrollBar& Bar(frmBrowse& w, const char* name) {
         return *w.findChild<QScrollBar*>(name);
+    }
+    // Whether the bar is enabled, its range and its page step.
+    static std::tuple<bool, int, int, int> BarState(frmBrowse& w, const char* name) {
+        const QScrollBar& bar = Bar(w, name);
+        return {bar.isEnabled(), bar.minimum(), bar.maximum(), bar.pageStep()};
     }
     static QPoint RowPoint(frmBrowse& w, int row, int col) {
         BrowseGrid& g = Grid(w);
