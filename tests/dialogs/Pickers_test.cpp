@@ -30,13 +30,6 @@ protected:
     std::unique_ptr<frmDlgClr> picker;
 };
 
-TEST_F(ColorPicker, ShowsTheColourAsBlueGreenRedDigits) {
-    EXPECT_EQ(Open(Rgb(255, 0, 0)).text(), "0000FF");
-    EXPECT_EQ(picker->windowTitle(), "Color");
-    EXPECT_EQ(Open(Rgb(0x12, 0x34, 0x56)).text(), "563412");
-    EXPECT_EQ(frmDlgClr::ClrHex(0x1234567), "234567");
-}
-
 TEST_F(ColorPicker, SwatchesFormSixteenColumnsOfOverlappingCells) {
     Open(0);
     const QRect first = picker->lblClr(1)->geometry();
@@ -47,37 +40,40 @@ TEST_F(ColorPicker, SwatchesFormSixteenColumnsOfOverlappingCells) {
     EXPECT_TRUE(picker->lblClr(216)->isVisible());
 }
 
-TEST_F(ColorPicker, ClickingASwatchThenOkTakesItsColour) {
-    QLineEdit& txt = Open(Rgb(255, 0, 0));
-    QTest::mouseClick(picker->lblClr(12), Qt::LeftButton); // red 0, green 51, blue 255
-    EXPECT_EQ(txt.text(), "FF3300");
-    Press("cmdOK");
-    EXPECT_EQ(picker->Result(), Rgb(0, 51, 255));
-}
-
-TEST_F(ColorPicker, TypedDigitsAreHexadecimalCapitalsAndShortTextsArePadded) {
+// The text shows blue, green and red digits; a swatch or typed hexadecimal capitals (short
+// texts padded) change it; Ok takes the colour, Cancel gives none.
+TEST_F(ColorPicker, SwatchesAndTypedDigitsGiveTheColourOnOk) {
     struct Case {
-        const char* typed;
-        const char* text;
-        uint32_t colour;
+        uint32_t start;
+        int swatch;        // clicked, unless -1
+        const char* typed; // replaces the text, unless nullptr
+        const char* button;
+        const char* text; // shown before the button
+        std::optional<uint32_t> colour;
     };
     const Case cases[] = {
-        {"33", "33", Rgb(51, 0, 0)}, {"a0g-f", "A0F", 0xA0F}, {"", "", Rgb(1, 2, 3)}};
+        {Rgb(0x12, 0x34, 0x56), -1, nullptr, "cmdOK", "563412", Rgb(0x12, 0x34, 0x56)},
+        {Rgb(255, 0, 0), 12, nullptr, "cmdOK", "FF3300", Rgb(0, 51, 255)},
+        {Rgb(1, 2, 3), -1, "33", "cmdOK", "33", Rgb(51, 0, 0)},
+        {Rgb(1, 2, 3), -1, "a0g-f", "cmdOK", "A0F", 0xA0F},
+        {Rgb(1, 2, 3), -1, "", "cmdOK", "", Rgb(1, 2, 3)},
+        {Rgb(255, 0, 0), 5, nullptr, "cmdCancel", nullptr, std::nullopt},
+    };
     for (const Case& c : cases) {
-        QLineEdit& txt = Open(Rgb(1, 2, 3));
-        txt.clear();
-        QTest::keyClicks(&txt, c.typed);
-        EXPECT_EQ(txt.text(), c.text);
-        Press("cmdOK");
-        EXPECT_EQ(picker->Result(), c.colour) << c.typed;
+        QLineEdit& txt = Open(c.start);
+        if (c.swatch >= 0) QTest::mouseClick(picker->lblClr(c.swatch), Qt::LeftButton);
+        if (c.typed) {
+            txt.clear();
+            QTest::keyClicks(&txt, c.typed);
+        }
+        if (c.text) {
+            EXPECT_EQ(txt.text(), c.text);
+        }
+        Press(c.button);
+        EXPECT_EQ(picker->Result(), c.colour) << c.text;
     }
-}
-
-TEST_F(ColorPicker, CancelGivesNoColour) {
-    Open(Rgb(1, 2, 3));
-    QTest::mouseClick(picker->lblClr(5), Qt::LeftButton);
-    Press("cmdCancel");
-    EXPECT_FALSE(picker->Result());
+    EXPECT_EQ(picker->windowTitle(), "Color");
+    EXPECT_EQ(frmDlgClr::ClrHex(0x1234567), "234567");
 }
 
 class FontPicker : public test::DialogTest {
@@ -112,7 +108,12 @@ TEST_F(FontPicker, OpensOnTheGivenFontOrTheFirstEntries) {
     EXPECT_EQ(picker->windowTitle(), "Field Font");
 }
 
-TEST_F(FontPicker, OkWritesTheChoice) {
+TEST_F(FontPicker, OkWritesTheChoiceAndCancelGivesNone) {
+    Open("Tahoma", 10, 5, 0);
+    Child<QListWidget>(*picker, "lstFN")->setCurrentRow(13);
+    QTest::mouseClick(Child<QPushButton>(*picker, "cmdCancel"), Qt::LeftButton);
+    EXPECT_FALSE(picker->Result());
+
     Open("Tahoma", 10, 5, 0);
     EXPECT_TRUE(Box("chkBold").isChecked());
     EXPECT_FALSE(Box("chkItalic").isChecked());
@@ -121,17 +122,10 @@ TEST_F(FontPicker, OkWritesTheChoice) {
     QTest::mouseClick(&Box("chkItalic"), Qt::LeftButton);
     QTest::mouseClick(Child<QPushButton>(*picker, "cmdOK"), Qt::LeftButton);
     ASSERT_TRUE(picker->Result());
-    EXPECT_EQ(picker->Result()->Name, "Verdana");
-    EXPECT_EQ(picker->Result()->Size, 18);
-    EXPECT_EQ(picker->Result()->Bold, 1); // any non-zero value comes back as 1
-    EXPECT_EQ(picker->Result()->Italic, 1);
-}
-
-TEST_F(FontPicker, CancelGivesNoFont) {
-    Open("Tahoma", 10, 5, 0);
-    Child<QListWidget>(*picker, "lstFN")->setCurrentRow(13);
-    QTest::mouseClick(Child<QPushButton>(*picker, "cmdCancel"), Qt::LeftButton);
-    EXPECT_FALSE(picker->Result());
+    const FontChoice& font = *picker->Result();
+    // Bold was 5: any non-zero value comes back as 1.
+    EXPECT_EQ(std::tuple(font.Name, font.Size, font.Bold, font.Italic),
+              std::tuple("Verdana", 18, uint8_t(1), uint8_t(1)));
 }
 
 TEST_F(FontPicker, ShowFontPickerOpensTheWindowModally) {

@@ -20,84 +20,69 @@ protected:
     std::unique_ptr<frmInput> box;
 };
 
-TEST_F(InputBox, TypedKeysPassTheMask) {
+// Typed keys pass the mask's filter up to the most characters (0: 32); "P" shows every
+// character as "#". Backspace and the caret keys always work.
+TEST_F(InputBox, TypedKeysPassTheMaskUpToTheMaximumLength) {
     struct Case {
         const char* mask;
-        const char* typed;
-        const char* text;
+        const char* value;
+        int maxLen;
+        QString typed, text;
+        QString shown = {}; // empty: the text
     };
+    const QString forty(40, 'a');
     const Case cases[] = {
-        {"AN", "ab 1-C", "ab1C"}, {"N", "a1 2.", "12"}, {"N-.", "-1.5/2", "-1.52"},
-        {"UA", "abC", "ABC"},     {"LA", "AbC", "abc"}, {"XU", "0fgA9", "0FA9"},
-        {"AS", "a b", "a b"},     {"", "a1*", "*"},     {"ANP", "x y!", "xy"},
+        {"AN", "", 0, "ab 1-C", "ab1C"},
+        {"N", "", 0, "a1 2.", "12"},
+        {"N-.", "", 0, "-1.5/2", "-1.52"},
+        {"UA", "", 0, "abC", "ABC"},
+        {"LA", "", 0, "AbC", "abc"},
+        {"XU", "", 0, "0fgA9", "0FA9"},
+        {"AS", "", 0, "a b", "a b"},
+        {"", "", 0, "a1*", "*"},
+        {"ANP", "  pw ", 0, "x y!1", "pwxy1", "#####"},
+        {"AN", "pw", 0, "", "pw"},
+        {"A", "", 0, forty, QString(32, 'a')},
+        {"A", "", 5, forty, "aaaaa"},
+        {"U", "", 3, forty, "AAA"},
     };
     for (const Case& c : cases) {
-        QLineEdit& txt = Open(c.mask);
+        QLineEdit& txt = Open(c.mask, c.value, c.maxLen);
         QTest::keyClicks(&txt, c.typed);
-        EXPECT_EQ(txt.text(), c.text) << c.mask << " " << c.typed;
+        EXPECT_EQ(txt.text(), c.text) << c.mask << " " << c.typed.toStdString();
+        EXPECT_EQ(txt.displayText(), c.shown.isEmpty() ? c.text : c.shown) << c.mask;
     }
-}
-
-TEST_F(InputBox, BackspaceAndCaretKeysAlwaysWork) {
     QLineEdit& txt = Open("N", "123");
-    QTest::keyClick(&txt, Qt::Key_End);
-    QTest::keyClick(&txt, Qt::Key_Backspace);
-    QTest::keyClick(&txt, Qt::Key_Home);
-    QTest::keyClick(&txt, Qt::Key_Delete);
+    for (Qt::Key key : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_Home, Qt::Key_Delete})
+        QTest::keyClick(&txt, key);
     EXPECT_EQ(txt.text(), "2");
 }
 
-TEST_F(InputBox, MaskPShowsEveryCharacterAsHash) {
-    QLineEdit& txt = Open("ANP", "  pw ");
-    EXPECT_EQ(txt.displayText(), "##");
-    QTest::keyClicks(&txt, "ab1");
-    EXPECT_EQ(txt.text(), "pwab1");
-    EXPECT_EQ(txt.displayText(), "#####");
-    EXPECT_EQ(Open("AN", "pw").displayText(), "pw");
-}
-
-TEST_F(InputBox, TextStopsAtTheMaximumLength) {
-    struct Case {
-        int maxLen;
-        const char* mask;
-        int expected;
-    };
-    const Case cases[] = {{0, "A", 32}, {5, "A", 5}, {3, "U", 3}};
-    for (const Case& c : cases) {
-        QLineEdit& txt = Open(c.mask, "", c.maxLen);
-        QTest::keyClicks(&txt, QString(40, 'a'));
-        EXPECT_EQ(txt.text().size(), c.expected) << c.maxLen << " " << c.mask;
-    }
-}
-
-TEST_F(InputBox, OkReturnsTheTrimmedText) {
-    struct Case {
+// Ok and Enter give the text trimmed, the close box gives none; Escape does nothing.
+TEST_F(InputBox, OkAndEnterGiveTheTrimmedTextAndTheCloseBoxNone) {
+    const struct {
+        const char* start;
         const char* typed;
-        const char* value;
-    };
-    const Case cases[] = {{"  two words  ", "two words"}, {"", ""}};
-    for (const Case& c : cases) {
-        QLineEdit& txt = Open("AS", "");
+        int close; // Ok (0), a key, or the close box (-1)
+        std::optional<std::string> value;
+    } cases[] = {{"", "  two words  ", 0, "two words"},
+                 {"", "", 0, ""},
+                 {"old", "er", Qt::Key_Return, "older"},
+                 {"old", "er", -1, std::nullopt}};
+    for (const auto& c : cases) {
+        QLineEdit& txt = Open("AS", c.start);
+        QTest::keyClick(&txt, Qt::Key_Escape);
+        EXPECT_TRUE(box->isVisible()) << "Escape does nothing";
         QTest::keyClicks(&txt, c.typed);
-        QTest::mouseClick(Child<QPushButton>(*box, "cmdOK"), Qt::LeftButton);
-        EXPECT_EQ(box->Result(), c.value);
+        if (c.close > 0)
+            QTest::keyClick(&txt, static_cast<Qt::Key>(c.close));
+        else if (c.close == 0)
+            QTest::mouseClick(Child<QPushButton>(*box, "cmdOK"), Qt::LeftButton);
+        else
+            box->close();
+        EXPECT_EQ(box->Result(), c.value) << c.typed;
         EXPECT_FALSE(box->isVisible());
     }
-}
-
-TEST_F(InputBox, EnterAcceptsEscapeDoesNothingCloseBoxKeepsTheDefault) {
-    QLineEdit& txt = Open("A", "old");
-    QTest::keyClick(&txt, Qt::Key_Escape);
-    EXPECT_TRUE(box->isVisible());
-    QTest::keyClicks(&txt, "er");
-    box->close();
-    EXPECT_FALSE(box->Result());
-
-    QLineEdit& again = Open("A", "old");
-    QTest::keyClicks(&again, "er");
-    QTest::keyClick(&again, Qt::Key_Return);
-    EXPECT_FALSE(box->isVisible());
-    EXPECT_EQ(box->Result(), "older");
 }
 
 TEST_F(InputBox, PasswordQuestionThroughShowInput) {

@@ -23,21 +23,14 @@ TEST_F(TextViewer, TextBoxFillsTheWindowAtOpeningAndAfterResizing) {
     }
 }
 
-TEST_F(TextViewer, RunnerShowsTheViewerAsTheCallerSetItUp) {
+TEST_F(TextViewer, RunnerShowsTheViewerModally) {
     frmShowText viewer;
-    viewer.setWindowTitle("Notes");
-    viewer.Text1()->setPlainText("line one\nline two");
-    QString title, text;
     bool modal = false;
     test::WhenModalOpens([&](QWidget* window) {
-        title = window->windowTitle();
-        text = window->findChild<QPlainTextEdit*>("Text1")->toPlainText();
-        modal = window->isModal();
+        modal = window == &viewer && window->isModal();
         window->close();
     });
     QtDialogRunner().ShowText(viewer);
-    EXPECT_EQ(title, "Notes");
-    EXPECT_EQ(text, "line one\nline two");
     EXPECT_TRUE(modal);
 }
 
