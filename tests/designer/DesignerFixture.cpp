@@ -3,6 +3,7 @@
 #include "TestDb.h"
 #include "designer/DesignCanvas.h"
 #include "designer/PropertiesPanel.h"
+#include "engine/modDB.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,6 +79,24 @@ std::string DesignerTest::Club() {
                .AddRecord({"Bob", "Oslo"})
                .Create(dir, "Club") +
            ".Tbd";
+}
+
+void DesignerTest::OpenAndChange(const std::string& path,
+                                 const std::function<void(design::Design&)>& change) {
+    ASSERT_TRUE(window->OpenFile(FilePath(path))) << reporter.Only().text;
+    design::Design d = Doc().Current();
+    change(d);
+    ASSERT_TRUE(Doc().Apply(d, "change").empty());
+}
+
+std::pair<long, std::string> DesignerTest::ReadBack(const std::string& path, long record,
+                                                    const std::string& field) {
+    test::RecordingReporter quiet;
+    modDB db(quiet);
+    std::string value;
+    EXPECT_EQ(db.OpenDatabase(FilePath(path)), 1) << path;
+    if (db.SetRecordNo(record) == 1) db.ReadField(db.FindField(field), value);
+    return {db.GetRecordCount(), value};
 }
 
 } // namespace tabulo::designer

@@ -10,6 +10,7 @@
 #include "dialogs/modDlg.h"
 
 #include <QPoint>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <variant>
@@ -58,6 +59,12 @@ protected:
     std::string AnswerSaveAs(const std::string& name);
     // A database of NAME and CITY holding Ann of Rome and Bob of Oslo; returns its path.
     std::string Club();
+    // Opens the database in the designer and changes its design, unsaved.
+    void OpenAndChange(const std::string& path, const std::function<void(design::Design&)>& change);
+    // The record count of a database, and the named field of one record ("" without it),
+    // as Tabulo reads them.
+    static std::pair<long, std::string> ReadBack(const std::string& path, long record,
+                                                 const std::string& field);
     // A property control of the panel, by its label.
     template <class W> W* Property(const QString& name) const {
         W* control = window->Properties()->findChild<W*>(name);

@@ -7,6 +7,7 @@
 #include "NamedCase.h"
 #include "TestDb.h"
 #include "designer/DesignCanvas.h"
+#include "editor/FormArea.h"
 
 #include <QApplication>
 #include <QSplitter>
@@ -56,8 +57,10 @@ TEST_P(HiDpiDrag, MovesByLogicalPixelsAndSavesTheFormsOwnPixels) {
     ASSERT_DOUBLE_EQ(window->devicePixelRatioF(), ScaleOfThisRun());
     window->Document().Reset(NameAlone(), {}, FileKind::None, 0);
     window->Canvas()->SetSnapToGrid(c.snap);
-    DragThroughWindow(Middle({ItemKind::Field, 1}), c.by);
+    DragThroughWindow(Middle(kName), c.by);
     EXPECT_EQ(QPoint(FieldOf(1).left, FieldOf(1).top), c.nameCorner);
+    EXPECT_EQ(window->Canvas()->Form()->Field(1)->pos(), c.nameCorner) << "the form shows it there";
+    EXPECT_EQ(window->Canvas()->Selected(), Selection{kName});
 
     dialogs.path = dir.Path().string();
     dialogs.fileName = "Scaled.Tbd";
@@ -69,11 +72,14 @@ TEST_P(HiDpiDrag, MovesByLogicalPixelsAndSavesTheFormsOwnPixels) {
               EncodeHeader(design::HeaderFromDesign(expected)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Designer, HiDpiDrag,
-                         testing::Values(ScaledDrag{"free", false, {37, 13}, {137, 53}},
-                                         ScaledDrag{"on the grid", true, {37, 13}, {135, 55}},
-                                         ScaledDrag{"one pixel", false, {1, 1}, {101, 41}}),
-                         test::CaseName<ScaledDrag>);
+INSTANTIATE_TEST_SUITE_P(
+    Designer, HiDpiDrag,
+    testing::Values(ScaledDrag{"free", false, {37, 13}, {137, 53}},
+                    ScaledDrag{"on the grid", true, {37, 13}, {135, 55}},
+                    ScaledDrag{"to the nearest grid step", true, {132, 113}, {230, 155}},
+                    ScaledDrag{"past the corner", false, {-300, -300}, {0, 0}},
+                    ScaledDrag{"one pixel", false, {1, 1}, {101, 41}}),
+    test::CaseName<ScaledDrag>);
 
 // The canvas is painted at the screen's density: its picture has a device pixel for each
 // device pixel of the screen, not a logical picture blown up.

@@ -79,10 +79,7 @@ TEST_P(SaveAsCopy, MakesANewDatabaseAndLeavesTheOriginalAlone) {
     const SaveAsCase& c = GetParam();
     const std::string original = Club();
     const std::string before = test::ReadFileBytes(original);
-    ASSERT_TRUE(window->OpenFile(FilePath(original)));
-    design::Design d = Doc().Current();
-    c.change(d);
-    ASSERT_TRUE(Doc().Apply(d, "change").empty());
+    OpenAndChange(original, c.change);
     for (bool answer : c.answers)
         reporter.AnswerNext(answer);
 
@@ -100,14 +97,7 @@ TEST_P(SaveAsCopy, MakesANewDatabaseAndLeavesTheOriginalAlone) {
     EXPECT_EQ(Doc().Path().Native(), path);
     EXPECT_EQ(test::ReadFileBytes(path).substr(0, kHeaderSize),
               EncodeHeader(design::HeaderFromDesign(Doc().Current(), c.records)));
-    modDB db(reporter);
-    std::string value;
-    ASSERT_EQ(db.OpenDatabase(FilePath(path)), 1);
-    ASSERT_EQ(db.GetRecordCount(), c.records);
-    if (c.records == 0) return;
-    ASSERT_EQ(db.SetRecordNo(2), 1);
-    EXPECT_EQ(db.ReadField(db.FindField("NAME"), value), 1);
-    EXPECT_EQ(value, c.secondName);
+    EXPECT_EQ(ReadBack(path, 2, "NAME"), std::pair(long(c.records), std::string(c.secondName)));
 }
 
 auto Moved = [](design::Design& d) { d.fields[0].left += 20; };
@@ -132,10 +122,7 @@ TEST_F(SaveAsTest, SaveOfManyRecordsShowsTheProgressToTheEnd) {
     for (long i = 0; i < kRecords; ++i)
         many.AddRecord({"n" + std::to_string(i)});
     const std::string path = many.Create(dir, "Many") + ".Tbd";
-    ASSERT_TRUE(window->OpenFile(FilePath(path)));
-    design::Design d = Doc().Current();
-    d.fields[0].length = 12;
-    ASSERT_TRUE(Doc().Apply(d, "longer").empty());
+    OpenAndChange(path, [](design::Design& d) { d.fields[0].length = 12; });
     test::RecordingProgress progress;
     window->SetProgress(&progress);
     reporter.AnswerNext(true);
