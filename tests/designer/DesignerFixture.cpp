@@ -3,6 +3,7 @@
 #include "TestDb.h"
 #include "designer/DesignCanvas.h"
 #include "designer/PropertiesPanel.h"
+#include "engine/PosixFileSystem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +22,8 @@ design::Design TwoFieldDesign() {
     return d;
 }
 
-DesignerTest::DesignerTest() : window(std::make_unique<DesignerWindow>(reporter, dialogs)) {
+DesignerTest::DesignerTest()
+    : window(std::make_unique<DesignerWindow>(reporter, dialogs, MachineFileSystem())) {
     window->Document().Reset(TwoFieldDesign(), {}, FileKind::None, 0);
     window->show();
     QApplication::setActiveWindow(window.get());

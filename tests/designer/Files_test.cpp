@@ -5,6 +5,7 @@
 #include "NamedCase.h"
 #include "TestDb.h"
 #include "design/DesignJson.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 
 #include <QTest>
@@ -79,7 +80,7 @@ TEST_F(FilesTest, SaveIntoAnOpenedDatabaseRewritesItsRecordsOnlyAfterYes) {
             EXPECT_EQ(test::ReadFileBytes(path), before);
         }
         test::RecordingReporter readerReporter;
-        modDB reader(readerReporter);
+        modDB reader(readerReporter, MachineFileSystem());
         std::string name = path, value;
         ASSERT_EQ(reader.OpenDatabase(FilePath(name)), 1);
         EXPECT_EQ(reader.ReadField(1, value), 1);
