@@ -4,7 +4,7 @@
 // Commit, after its bytes have reached the disk. A failure at any step (a write, the flush,
 // the close, the rename) leaves no file under the target's name, an older file of that name
 // as it was, and no temporary file. Writes are gathered and go out in large pieces through
-// DbFile on the file system the file is given, which can make any of these steps fail.
+// DbFile, on the file system it is given.
 
 #include "base/FilePath.h"
 #include "engine/FileSystem.h"
