@@ -4,6 +4,7 @@
 #include "TestDb.h"
 #include "browse/BrowseGrid.h"
 #include "browse/frmBrowse.h"
+#include "engine/PosixFileSystem.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -54,7 +55,7 @@ const std::string& DatabasePath() {
 }
 
 std::unique_ptr<DbFile> OpenDatabase() {
-    return DbFile::Open(DatabasePath());
+    return DbFile::Open(MachineFileSystem(), DatabasePath());
 }
 
 const std::vector<int> kAllColumns = {kName, kTown, kAmount, kBorn, kNotes};

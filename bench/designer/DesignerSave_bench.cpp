@@ -10,6 +10,7 @@
 #include "designer/DesignerWindow.h"
 #include "dialogs/modDlg.h"
 #include "engine/DBHeader.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 
@@ -39,7 +40,7 @@ double TimedSave(const fs::path& file, const std::string& bytes,
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
     bench::PrintingReporter reporter(true);
     bench::NoDialogs dialogs;
-    designer::DesignerWindow window(reporter, dialogs);
+    designer::DesignerWindow window(reporter, dialogs, MachineFileSystem());
     if (!window.OpenFile(FilePath(file.string())))
         throw std::runtime_error("the database did not open");
     design::Design d = window.Document().Current();

@@ -8,6 +8,7 @@
 #include "dialogs/modDlg.h"
 #include "editor/frmEdit.h"
 #include "engine/DBHeader.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 
@@ -81,7 +82,7 @@ Timing PackWithCli(const fs::path& base) {
 // File > Pack in a window that has the database open.
 Timing PackInWindow(const fs::path& base) {
     bench::PrintingReporter reporter(true);
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     ScriptHost script;
     bench::NoServices services;
     bench::NoDialogs dialogs;

@@ -9,6 +9,7 @@
 #include "design/DesignJson.h"
 #include "design/Restructure.h"
 #include "engine/DbFile.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 
 #include <benchmark/benchmark.h>
@@ -52,7 +53,7 @@ struct BenchFiles {
 void BM_WalkGotoNextRecord(benchmark::State& state) {
     BenchFiles files;
     RecordingReporter reporter;
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     std::string name = files.base;
     db.OpenDatabase(FilePath(name));
     for (auto _ : state) {
@@ -90,7 +91,7 @@ void BM_AddRecord(benchmark::State& state) {
     empty.AddField("Name", 40).SetRecordLength(kRecordLength);
     const std::string base = empty.Create(dir, "Adds");
     RecordingReporter reporter;
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     std::string name = base;
     db.OpenDatabase(FilePath(name));
     db.WriteField(1, "Appended");
@@ -116,7 +117,7 @@ public:
 void BM_PackEverySecondMarked(benchmark::State& state) {
     BenchFiles files;
     YesReporter reporter;
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     RecordingProgress progress;
     for (auto _ : state) {
         state.PauseTiming();
@@ -139,7 +140,7 @@ BENCHMARK(BM_PackEverySecondMarked)->Unit(benchmark::kMillisecond)->UseRealTime(
 void BM_RestructureOneAddedOneLengthened(benchmark::State& state) {
     BenchFiles files;
     RecordingReporter reporter;
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     RecordingProgress progress;
     const design::ParsedDesign next = design::ParseDesign(
         R"({"recordLength": 276, "fields": [{"name": "Name", "length": 60},

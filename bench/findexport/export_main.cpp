@@ -2,6 +2,7 @@
 //   bench_export DATABASE OUTPUT.csv
 
 #include "engine/CsvExport.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     PrintingReporter reporter;
-    tabulo::modDB db(reporter);
+    tabulo::modDB db(reporter, tabulo::MachineFileSystem());
     std::string name = argv[1];
     if (db.OpenDatabase(tabulo::FilePath(name)) == 0) return 1;
     std::vector<int> fields(static_cast<size_t>(db.GetFieldCount()));

@@ -4,6 +4,7 @@
 //   bench_find DATABASE TEXT
 
 #include "RecordingReporter.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 #include "search/SearchTarget.h"
 #include "search/frmSearch.h"
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     tabulo::test::RecordingReporter reporter;
-    tabulo::modDB db(reporter);
+    tabulo::modDB db(reporter, tabulo::MachineFileSystem());
     std::string name = argv[1];
     if (db.OpenDatabase(tabulo::FilePath(name)) == 0) return 1;
     double best = 1e9;

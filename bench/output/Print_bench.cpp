@@ -7,6 +7,7 @@
 #include "editor/PrintCommand.h"
 #include "editor/frmEdit.h"
 #include "engine/DBHeader.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/Reporter.h"
 #include "engine/modDB.h"
 #include "output/QtPrintDevice.h"
@@ -67,7 +68,7 @@ void BM_PrintContactsToPdf(benchmark::State& state) {
     fs::create_directories(dir);
     const fs::path base = BuildDatabase(dir);
     bench::PrintingReporter reporter(false);
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     ScriptHost script;
     bench::NoServices services;
     PdfAnswer dialogs(dir.string());
@@ -75,7 +76,7 @@ void BM_PrintContactsToPdf(benchmark::State& state) {
     if (!window.StartUp(base.string())) return state.SkipWithError("the database did not open");
     window.show();
     EditPrintView view(window);
-    QtPrintDevice device;
+    QtPrintDevice device(MachineFileSystem());
     for (auto _ : state) {
         frmPrint print(db, reporter, dialogs, device, view, &window);
         print.lstPrinter()->setCurrentRow(print.lstPrinter()->count() - 1);

@@ -7,6 +7,7 @@
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/QtReporter.h"
 #include "dialogs/QtText.h"
+#include "engine/PosixFileSystem.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tabulo.TabuloDesigner"));
     tabulo::QtReporter reporter;
     tabulo::QtDialogRunner dialogs;
-    tabulo::designer::DesignerWindow window(reporter, dialogs);
+    tabulo::designer::DesignerWindow window(reporter, dialogs, tabulo::MachineFileSystem());
     reporter.SetParent(&window);
     dialogs.SetParent(&window);
 

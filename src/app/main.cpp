@@ -8,6 +8,7 @@
 #include "editor/QtScriptWindow.h"
 #include "editor/QtWindowServices.h"
 #include "editor/frmEdit.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tabulo.Tabulo"));
     tabulo::QtReporter reporter;
     tabulo::QtDialogRunner dialogs;
-    tabulo::modDB db(reporter);
+    tabulo::modDB db(reporter, tabulo::MachineFileSystem());
     tabulo::Twips twips = tabulo::Twips::FromScreen();
     db.SetScreenTwips(qRound(twips.PerPixelX()), qRound(twips.PerPixelY()));
     tabulo::WindowScriptHost script(db, reporter);

@@ -26,9 +26,9 @@ std::string FirstProblem(const design::Design& d) {
     return problems.empty() ? std::string() : problems.front().Text();
 }
 
-OpenedDesign ReadDatabase(const FilePath& path) {
+OpenedDesign ReadDatabase(FileSystem& fs, const FilePath& path) {
     OpenedDesign opened;
-    std::unique_ptr<DbFile> file = DbFile::Open(path.Native());
+    std::unique_ptr<DbFile> file = DbFile::Open(fs, path.Native());
     if (!file) {
         opened.error = "cannot open \"" + path.Text() + "\": " + Reason();
         return opened;
@@ -93,8 +93,8 @@ bool CopyBytes(DbFile& in, DbFile& out, int64_t start, int64_t size) {
 }
 
 // Copies the records of `from` after the header of `to`; returns how many, or -1.
-long CopyRecords(const FilePath& from, int recordLength, DbFile& to) {
-    std::unique_ptr<DbFile> in = DbFile::Open(from.Native());
+long CopyRecords(FileSystem& fs, const FilePath& from, int recordLength, DbFile& to) {
+    std::unique_ptr<DbFile> in = DbFile::Open(fs, from.Native());
     if (!in) return -1;
     uint8_t head[kHeaderSize];
     if (in->ReadAt(0, head, sizeof head) != kHeaderSize) return -1;
@@ -104,17 +104,18 @@ long CopyRecords(const FilePath& from, int recordLength, DbFile& to) {
 
 // Writes a new file under a work name beside `path`, then renames it there; `fill` writes
 // its bytes. Refuses to replace an existing file, which may hold records.
-std::string WriteNewFile(const FilePath& path, const std::function<bool(DbFile&)>& fill) {
-    if (DbFile::Exists(path.Native()))
+std::string WriteNewFile(FileSystem& fs, const FilePath& path,
+                         const std::function<bool(DbFile&)>& fill) {
+    if (DbFile::Exists(fs, path.Native()))
         return "\"" + path.Text() + "\" exists already; a new database needs a new name";
     const FilePath work = path.WithSuffix(".part");
-    std::unique_ptr<DbFile> file = DbFile::Create(work.Native());
+    std::unique_ptr<DbFile> file = DbFile::Create(fs, work.Native());
     bool written = file && fill(*file) && file->Flush();
     if (file && !file->Close()) written = false;
-    if (!written || !DbFile::Rename(work.Native(), path.Native()) ||
-        !DbFile::SyncDirectoryOf(path.Native())) {
+    if (!written || !DbFile::Rename(fs, work.Native(), path.Native()) ||
+        !DbFile::SyncDirectoryOf(fs, path.Native())) {
         const std::string error = "cannot write \"" + path.Text() + "\": " + Reason();
-        DbFile::Remove(work.Native());
+        DbFile::Remove(fs, work.Native());
         return error;
     }
     return {};
@@ -126,23 +127,24 @@ FileKind KindOfName(const FilePath& path) {
     return path.HasExtension(".json") ? FileKind::Description : FileKind::Database;
 }
 
-OpenedDesign ReadDesignFile(const FilePath& path) {
-    return KindOfName(path) == FileKind::Description ? ReadDescription(path) : ReadDatabase(path);
+OpenedDesign ReadDesignFile(FileSystem& fs, const FilePath& path) {
+    return KindOfName(path) == FileKind::Description ? ReadDescription(path)
+                                                     : ReadDatabase(fs, path);
 }
 
-std::string WriteNewDatabase(const FilePath& path, const design::Design& d) {
+std::string WriteNewDatabase(FileSystem& fs, const FilePath& path, const design::Design& d) {
     if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
     const std::string bytes = EncodeHeader(design::HeaderFromDesign(d));
-    return WriteNewFile(path,
+    return WriteNewFile(fs, path,
                         [&](DbFile& file) { return file.WriteAt(0, bytes.data(), bytes.size()); });
 }
 
-std::string WriteDatabaseCopy(const FilePath& original, const FilePath& path) {
-    std::unique_ptr<DbFile> in = DbFile::OpenForReading(original.Native());
+std::string WriteDatabaseCopy(FileSystem& fs, const FilePath& original, const FilePath& path) {
+    std::unique_ptr<DbFile> in = DbFile::OpenForReading(fs, original.Native());
     if (!in) return "cannot open \"" + original.Text() + "\": " + Reason();
     const int64_t size = in->Size();
     if (size < 0) return "cannot read \"" + original.Text() + "\": " + Reason();
-    return WriteNewFile(path, [&](DbFile& out) { return CopyBytes(*in, out, 0, size); });
+    return WriteNewFile(fs, path, [&](DbFile& out) { return CopyBytes(*in, out, 0, size); });
 }
 
 FilePath SamplePath(const FilePath& programDir, const std::string& name) {
@@ -156,14 +158,14 @@ FilePath SamplePath(const FilePath& programDir, const std::string& name) {
     return FilePath((bin / ".." / ".." / "samples" / file).lexically_normal().string());
 }
 
-std::string WriteTrialCopy(const FilePath& original, const design::Design& opened,
+std::string WriteTrialCopy(FileSystem& fs, const FilePath& original, const design::Design& opened,
                            const design::Design& d, const FilePath& to) {
     if (std::string problem = FirstProblem(d); !problem.empty()) return problem;
-    std::unique_ptr<DbFile> file = DbFile::Create(to.Native());
+    std::unique_ptr<DbFile> file = DbFile::Create(fs, to.Native());
     if (!file) return "cannot write \"" + to.Text() + "\": " + Reason();
     long count = 0;
     if (!original.Empty() && SameRecordLayout(opened, d)) {
-        count = CopyRecords(original, design::RecordLengthOf(d), *file);
+        count = CopyRecords(fs, original, design::RecordLengthOf(d), *file);
         if (count < 0) return "cannot copy the records of \"" + original.Text() + "\": " + Reason();
     }
     const std::string header =

@@ -42,8 +42,9 @@ FilePath WithExtension(const FilePath& path) {
 
 } // namespace
 
-DesignerWindow::DesignerWindow(Reporter& reporter, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), reporter_(reporter), dialogs_(dialogs), doc_(this),
+DesignerWindow::DesignerWindow(Reporter& reporter, Dialogs& dialogs, FileSystem& fs,
+                               QWidget* parent)
+    : QMainWindow(parent), reporter_(reporter), dialogs_(dialogs), fs_(fs), doc_(this),
       tabs_(new QTabWidget(this)), canvas_(new DesignCanvas(doc_, this)),
       properties_(new PropertiesPanel(doc_, *canvas_, dialogs_, this)),
       script_(new ScriptPage(doc_, this)),
@@ -209,7 +210,7 @@ bool DesignerWindow::NewDesign() {
 
 bool DesignerWindow::NewFromSample(const FilePath& database) {
     if (!MayDiscard()) return false;
-    OpenedDesign opened = ReadDesignFile(database);
+    OpenedDesign opened = ReadDesignFile(fs_, database);
     if (!opened.ok) {
         Refuse(opened.error);
         return false;
@@ -221,7 +222,7 @@ bool DesignerWindow::NewFromSample(const FilePath& database) {
 
 bool DesignerWindow::OpenFile(const FilePath& path) {
     if (!MayDiscard()) return false;
-    OpenedDesign opened = ReadDesignFile(path);
+    OpenedDesign opened = ReadDesignFile(fs_, path);
     if (!opened.ok) {
         Refuse(opened.error);
         return false;
@@ -235,7 +236,7 @@ bool DesignerWindow::Open() {
     const std::optional<ChosenFile> chosen = dialogs_.DlgLoad("");
     if (!chosen) return false;
     const FilePath path = chosen->FullName();
-    return OpenFile(DbFile::Exists(path.Native()) ? path : WithExtension(path));
+    return OpenFile(DbFile::Exists(fs_, path.Native()) ? path : WithExtension(path));
 }
 
 bool DesignerWindow::Save() {
@@ -254,7 +255,7 @@ bool DesignerWindow::Save() {
 // question (No by default), then the rewrite by the pack's safe steps with its progress.
 // Nothing is written before the yes; a change that loses values says so in the question.
 bool DesignerWindow::SaveIntoDatabase() {
-    modDB db(reporter_);
+    modDB db(reporter_, fs_);
     if (db.OpenDatabase(doc_.Path()) != 1) return false; // the engine has said why
     const design::Restructure restructure = design::PlanRestructure(db, doc_.Current());
     if (!restructure.problems.empty()) {
@@ -301,14 +302,14 @@ bool DesignerWindow::SaveWithRecords(const FilePath& path) {
     // The rewrite keeps the copy it started from as the new file's ".Bak": that one goes,
     // a ".Bak" that was there before is not ours to remove.
     const FilePath backup = PackNamesOf(path).backup;
-    const bool keepBackup = DbFile::Exists(backup.Native());
-    if (std::string error = WriteDatabaseCopy(doc_.Path(), path); !error.empty()) {
+    const bool keepBackup = DbFile::Exists(fs_, backup.Native());
+    if (std::string error = WriteDatabaseCopy(fs_, doc_.Path(), path); !error.empty()) {
         Refuse(error);
         return false;
     }
     bool saved = false;
     {
-        modDB db(reporter_);
+        modDB db(reporter_, fs_);
         if (db.OpenDatabase(path) == 1) {
             const design::Restructure restructure = design::PlanRestructure(db, doc_.Current());
             const design::RestructurePlan& plan = restructure.plan;
@@ -324,9 +325,9 @@ bool DesignerWindow::SaveWithRecords(const FilePath& path) {
             db.CloseDatabase();
         }
     }
-    if (!keepBackup) DbFile::Remove(backup.Native());
+    if (!keepBackup) DbFile::Remove(fs_, backup.Native());
     if (!saved) {
-        DbFile::Remove(path.Native());
+        DbFile::Remove(fs_, path.Native());
         return false;
     }
     doc_.MarkSaved(path, FileKind::Database);
@@ -337,7 +338,7 @@ bool DesignerWindow::SaveTo(const FilePath& path) {
     const FileKind kind = KindOfName(path);
     const std::string error = kind == FileKind::Description
                                   ? WriteDescription(path, doc_.Current())
-                                  : WriteNewDatabase(path, doc_.Current());
+                                  : WriteNewDatabase(fs_, path, doc_.Current());
     if (!error.empty()) {
         Refuse(error);
         return false;
@@ -352,7 +353,7 @@ bool DesignerWindow::TryDesign() {
                                               : doc_.Path().FileName().ReplaceExtension(".Tbd");
     const FilePath copy = ToFilePath(trialDir_->path()) / name;
     const FilePath original = doc_.Kind() == FileKind::Database ? doc_.Path() : FilePath();
-    if (std::string error = WriteTrialCopy(original, doc_.Saved(), doc_.Current(), copy);
+    if (std::string error = WriteTrialCopy(fs_, original, doc_.Saved(), doc_.Current(), copy);
         !error.empty()) {
         Refuse(error);
         return false;

@@ -16,6 +16,7 @@ class QTabWidget;
 
 namespace tabulo {
 class Dialogs;
+class FileSystem;
 class ProgressSink;
 class Reporter;
 class modDB;
@@ -33,7 +34,8 @@ class ScriptPage;
 class DesignerWindow : public QMainWindow {
     Q_OBJECT
 public:
-    DesignerWindow(Reporter& reporter, Dialogs& dialogs, QWidget* parent = nullptr);
+    // Reads and writes its files, and opens databases, on fs.
+    DesignerWindow(Reporter& reporter, Dialogs& dialogs, FileSystem& fs, QWidget* parent = nullptr);
 
     DesignDocument& Document() { return doc_; }
     DesignCanvas* Canvas() const { return canvas_; }
@@ -99,6 +101,7 @@ private:
 
     Reporter& reporter_;
     Dialogs& dialogs_;
+    FileSystem& fs_;
     DesignDocument doc_;
     QTabWidget* tabs_;
     DesignCanvas* canvas_;

@@ -3,6 +3,7 @@
 #include "dialogs/DriveList.h"
 #include "dialogs/QtText.h"
 #include "engine/FileName.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/Reporter.h"
 
 #include <QDir>
@@ -37,11 +38,13 @@ QString WithoutExtension(const QString& name) {
 }
 
 // A database file is listed only when opening its listed name reaches it: not "x.tbd" beside
-// "x.Tbd", nor either of two names that differ only in the case of ".tbd".
+// "x.Tbd", nor either of two names that differ only in the case of ".tbd". The list shows the
+// machine's folders, so the name rule is asked of the machine's file system.
 bool Openable(const QDir& dir, const QString& name) {
     if (!name.endsWith(".tbd", Qt::CaseInsensitive)) return true;
     const FilePath listed = ToFilePath(dir.filePath(WithoutExtension(name)));
-    return FindDatabaseFile(DatabaseBaseName(listed)) == ToFilePath(dir.filePath(name));
+    return FindDatabaseFile(MachineFileSystem(), DatabaseBaseName(listed)) ==
+           ToFilePath(dir.filePath(name));
 }
 
 } // namespace

@@ -26,7 +26,7 @@ QWidget& EditPrintView::ClientArea() {
 }
 
 void RunPrint(frmEdit& window, modDB& db, Reporter& reporter, Dialogs& dialogs) {
-    QtPrintDevice device;
+    QtPrintDevice device(db.GetFileSystem());
     RunPrint(window, db, reporter, dialogs, device);
 }
 

@@ -98,7 +98,7 @@ void AppendExportRecord(std::string& out, long recordNo, std::span<const std::st
 std::optional<CsvExportFailure> WriteCsvExport(modDB& db, std::vector<int> fields,
                                                const FilePath& path, ProgressSink* progress) {
     fields = FieldsInUse(db, std::move(fields));
-    PartFile out(path);
+    PartFile out(db.GetFileSystem(), path);
     const long current = db.GetRecordNo();
     const long count = db.GetRecordCount();
     std::vector<FieldSpan> spans;

@@ -73,9 +73,9 @@ OpenFileState CheckOpenFile(const DbFile& file, const DBHeader& header) {
     return length == header.RecordLength ? OpenFileState::Current : OpenFileState::FormChanged;
 }
 
-OpenFileState OpenReplacement(const std::string& path, const DBHeader& header,
+OpenFileState OpenReplacement(FileSystem& fs, const std::string& path, const DBHeader& header,
                               std::unique_ptr<DbFile>& file, DBHeader& read) {
-    std::unique_ptr<DbFile> opened = DbFile::Open(path);
+    std::unique_ptr<DbFile> opened = DbFile::Open(fs, path);
     if (!opened || !ReadHeader(*opened, read) || !UsableHeader(read))
         return OpenFileState::Unreadable;
     if (!SameRecordLayout(read, header)) return OpenFileState::FormChanged;

@@ -67,7 +67,7 @@ OpenFileState CheckOpenFile(const DbFile& file, const DBHeader& header);
 // The file now at the path of a Replaced one, opened with its header read, when its records
 // are laid out as `header` says (Current); FormChanged when they are not, and Unreadable when
 // it cannot be opened or read as a database.
-OpenFileState OpenReplacement(const std::string& path, const DBHeader& header,
+OpenFileState OpenReplacement(FileSystem& fs, const std::string& path, const DBHeader& header,
                               std::unique_ptr<DbFile>& file, DBHeader& read);
 
 // The characters of a record that a field covers, cut to the record: a header from another

@@ -23,24 +23,24 @@ bool FailWith(int error) {
 
 } // namespace
 
-std::unique_ptr<DbFile> DbFile::OpenAs(const std::string& path, FileSystem::Access access) {
-    FileSystem& fs = CurrentFileSystem();
+std::unique_ptr<DbFile> DbFile::OpenAs(FileSystem& fs, const std::string& path,
+                                       FileSystem::Access access) {
     FileId id;
     OpenFile file{fs.Open(path, access, id), path};
     if (file.descriptor < 0) return Failed(), nullptr;
     return std::unique_ptr<DbFile>(new DbFile(fs, std::move(file), id));
 }
 
-std::unique_ptr<DbFile> DbFile::Open(const std::string& path) {
-    return OpenAs(path, FileSystem::Access::ReadWrite);
+std::unique_ptr<DbFile> DbFile::Open(FileSystem& fs, const std::string& path) {
+    return OpenAs(fs, path, FileSystem::Access::ReadWrite);
 }
 
-std::unique_ptr<DbFile> DbFile::Create(const std::string& path) {
-    return OpenAs(path, FileSystem::Access::Create);
+std::unique_ptr<DbFile> DbFile::Create(FileSystem& fs, const std::string& path) {
+    return OpenAs(fs, path, FileSystem::Access::Create);
 }
 
-std::unique_ptr<DbFile> DbFile::OpenForReading(const std::string& path) {
-    return OpenAs(path, FileSystem::Access::ReadOnly);
+std::unique_ptr<DbFile> DbFile::OpenForReading(FileSystem& fs, const std::string& path) {
+    return OpenAs(fs, path, FileSystem::Access::ReadOnly);
 }
 
 DbFile::~DbFile() {
@@ -66,7 +66,7 @@ int64_t DbFile::Size() const {
 
 bool DbFile::IsStillAtPath() const {
     FileId atPath;
-    return IdOf(file_.path, atPath) && atPath == id_;
+    return IdOf(fs_, file_.path, atPath) && atPath == id_;
 }
 
 bool DbFile::Flush() {
@@ -99,31 +99,31 @@ bool DbFile::RefusesWriting(int error) {
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
-bool DbFile::FolderWritable(const std::string& path) {
-    return CurrentFileSystem().FolderWritable(path) || !RefusesWriting(errno) || Failed();
+bool DbFile::FolderWritable(FileSystem& fs, const std::string& path) {
+    return fs.FolderWritable(path) || !RefusesWriting(errno) || Failed();
 }
 
-bool DbFile::Exists(const std::string& path) {
+bool DbFile::Exists(FileSystem& fs, const std::string& path) {
     FileId id;
     bool plain = false;
-    return CurrentFileSystem().IdOf(path, id, plain) && plain;
+    return fs.IdOf(path, id, plain) && plain;
 }
 
-bool DbFile::IdOf(const std::string& path, FileId& id) {
+bool DbFile::IdOf(FileSystem& fs, const std::string& path, FileId& id) {
     bool plain = false;
-    return CurrentFileSystem().IdOf(path, id, plain) || Failed();
+    return fs.IdOf(path, id, plain) || Failed();
 }
 
-bool DbFile::Remove(const std::string& path) {
-    return CurrentFileSystem().Remove(path) || Failed();
+bool DbFile::Remove(FileSystem& fs, const std::string& path) {
+    return fs.Remove(path) || Failed();
 }
 
-bool DbFile::Rename(const std::string& from, const std::string& to) {
-    return CurrentFileSystem().Rename(from, to) || Failed();
+bool DbFile::Rename(FileSystem& fs, const std::string& from, const std::string& to) {
+    return fs.Rename(from, to) || Failed();
 }
 
-bool DbFile::SyncDirectoryOf(const std::string& path) {
-    return CurrentFileSystem().SyncDirectoryOf(path) || Failed();
+bool DbFile::SyncDirectoryOf(FileSystem& fs, const std::string& path) {
+    return fs.SyncDirectoryOf(path) || Failed();
 }
 
 int DbFile::LastError() {

@@ -2,7 +2,7 @@
 // DbFile: the one place where the engine opens and uses files. A database file is opened
 // shared for reading and writing; byte 0 carries the lock that keeps the writes and appends
 // of several copies of the program apart. The calls themselves go to the file system the
-// file was opened on (FileSystem.h).
+// file was opened on (FileSystem.h), which every opening and every name operation is given.
 
 #include "engine/FileSystem.h"
 
@@ -17,11 +17,11 @@ class DbFile {
 public:
     // Opens an existing file for shared reading and writing; nullptr when it cannot be opened
     // (missing, no permission, a directory ...).
-    static std::unique_ptr<DbFile> Open(const std::string& path);
+    static std::unique_ptr<DbFile> Open(FileSystem& fs, const std::string& path);
     // Creates the file, or empties an existing one; nullptr on failure.
-    static std::unique_ptr<DbFile> Create(const std::string& path);
+    static std::unique_ptr<DbFile> Create(FileSystem& fs, const std::string& path);
     // Opens an existing file for reading only; nullptr as Open.
-    static std::unique_ptr<DbFile> OpenForReading(const std::string& path);
+    static std::unique_ptr<DbFile> OpenForReading(FileSystem& fs, const std::string& path);
 
     ~DbFile(); // closes the file if still open
     DbFile(const DbFile&) = delete;
@@ -54,21 +54,21 @@ public:
     int Descriptor() const { return file_.descriptor; }
 
     // Operations on names.
-    static bool Exists(const std::string& path);
+    static bool Exists(FileSystem& fs, const std::string& path);
     // The identity of the file a name leads to; false when there is none.
-    static bool IdOf(const std::string& path, FileId& id);
-    static bool Remove(const std::string& path);
+    static bool IdOf(FileSystem& fs, const std::string& path, FileId& id);
+    static bool Remove(FileSystem& fs, const std::string& path);
     // Replaces `to` when it exists, in one step.
-    static bool Rename(const std::string& from, const std::string& to);
+    static bool Rename(FileSystem& fs, const std::string& from, const std::string& to);
     // Makes the directory entries (renames, creations) of the file's directory durable.
-    static bool SyncDirectoryOf(const std::string& path);
+    static bool SyncDirectoryOf(FileSystem& fs, const std::string& path);
 
     // True when the error is the system's refusal to let a file be written (permissions,
     // a read-only file system).
     static bool RefusesWriting(int error);
     // True when new files can be made in the folder of path; false, with the reason as the
     // last error, when the system refuses.
-    static bool FolderWritable(const std::string& path);
+    static bool FolderWritable(FileSystem& fs, const std::string& path);
 
     // The system's error number of the last operation of this thread that failed.
     static int LastError();
@@ -77,7 +77,8 @@ public:
 
 private:
     DbFile(FileSystem& fs, OpenFile file, FileId id) : fs_(fs), file_(std::move(file)), id_(id) {}
-    static std::unique_ptr<DbFile> OpenAs(const std::string& path, FileSystem::Access access);
+    static std::unique_ptr<DbFile> OpenAs(FileSystem& fs, const std::string& path,
+                                          FileSystem::Access access);
 
     FileSystem& fs_;
     OpenFile file_;

@@ -27,17 +27,16 @@ FilePath WithExtension(const FilePath& name, std::string_view extension) {
     return name.HasExtension(extension) ? name : name.WithSuffix(extension);
 }
 
-FilePath FindDatabaseFile(const FilePath& baseName) {
+FilePath FindDatabaseFile(FileSystem& fs, const FilePath& baseName) {
     const FilePath exact = baseName.WithSuffix(".Tbd");
-    if (DbFile::Exists(exact.Native())) return exact;
+    if (DbFile::Exists(fs, exact.Native())) return exact;
     const std::string stem = baseName.FileName().Native();
     if (stem.empty()) return {};
     const FilePath folder = baseName.Folder();
     FilePath found;
     std::error_code ec;
-    namespace fs = std::filesystem;
-    for (const fs::directory_entry& entry :
-         fs::directory_iterator(folder.Empty() ? "." : folder.Native(), ec)) {
+    for (const std::filesystem::directory_entry& entry :
+         std::filesystem::directory_iterator(folder.Empty() ? "." : folder.Native(), ec)) {
         const FilePath name(entry.path().filename().string());
         if (name.Native().size() != stem.size() + kExt.size() ||
             name.Native().compare(0, stem.size(), stem) != 0 || !name.HasExtension(kExt) ||

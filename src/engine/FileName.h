@@ -3,6 +3,7 @@
 // and the rule for the files the program writes out (the export's ".csv", the ".pdf").
 
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 
 #include <string_view>
 
@@ -21,7 +22,7 @@ FilePath WithExtension(const FilePath& name, std::string_view extension);
 // The file that opening a base name reaches: base + ".Tbd" when it exists; otherwise the one
 // file of that folder named base + ".tbd" in another mix of cases (a file copied from a
 // system that ignores case). Empty when there is none, or more than one such file.
-FilePath FindDatabaseFile(const FilePath& baseName);
+FilePath FindDatabaseFile(FileSystem& fs, const FilePath& baseName);
 
 // The names a pack uses beside the database file: the file's own path with its extension
 // replaced by ".TbB" (the work file), ".TbO" (a copy of the old file,

@@ -1,9 +1,10 @@
 #pragma once
 // FileSystem: the operating system's file calls, as the engine's files (DbFile) make them.
-// The engine acts through this interface so that another implementation can stand in for
-// the machine's, for example one that makes a chosen call fail to show what a failure at
-// that point leaves behind. A call that fails returns false (or -1) with errno set to the
-// reason.
+// Whoever opens files is given the file system to open them on by its creator, down from the
+// program's entry point, which hands down the machine's (MachineFileSystem in
+// PosixFileSystem.h). So another implementation can stand in for one engine without touching
+// any other, for example one that makes a chosen call fail to show what a failure at that
+// point leaves behind. A call that fails returns false (or -1) with errno set to the reason.
 
 #include <cstddef>
 #include <cstdint>
@@ -63,12 +64,5 @@ public:
     // Whether new files can be made in the folder of path.
     virtual bool FolderWritable(const std::string& path) = 0;
 };
-
-// The file system that files are opened on from now on: the machine's own unless another
-// has been put in its place.
-FileSystem& CurrentFileSystem();
-// Puts fs in place of the current file system; returns the one it replaces. Files already
-// open stay on the file system that opened them.
-FileSystem& UseFileSystem(FileSystem& fs);
 
 } // namespace tabulo

@@ -75,15 +75,16 @@ private:
             s_.file->UnlockByte0();
             return 0;
         }
-        ClearPackLeftovers(f_);
+        ClearPackLeftovers(s_.fs, f_);
         if (!BuildWorkFile() || !CopyOldFile() || !PutPackedFileInPlace()) return Undo();
         // The database is the packed file from here on; what fails now is reported with it.
         std::string warning;
-        if (!Did(DbFile::Rename(f_.oldCopy.Native(), f_.backup.Native()),
+        if (!Did(DbFile::Rename(s_.fs, f_.oldCopy.Native(), f_.backup.Native()),
                  "renaming the old file to " + f_.backup.Text()))
             warning = std::string(rewrite_.Done()) + ", but " + Failure() +
                       ".\r\nThe old file is kept as " + f_.oldCopy.Text() + ".";
-        else if (!Did(DbFile::SyncDirectoryOf(f_.database.Native()), "flushing the folder to disk"))
+        else if (!Did(DbFile::SyncDirectoryOf(s_.fs, f_.database.Native()),
+                      "flushing the folder to disk"))
             warning = std::string(rewrite_.Done()) + ", but " + Failure() +
                       ".\r\nThe old file is " + f_.backup.Text() + ".";
         const int opened = ReopenPacked();
@@ -142,7 +143,7 @@ private:
         if (!Did(rewrite_.Begin(s_.header, total), "checking " + f_.database.Text(),
                  rewrite_.Refusal()))
             return false;
-        work_ = DbFile::Create(f_.work.Native());
+        work_ = DbFile::Create(s_.fs, f_.work.Native());
         if (!Did(work_ != nullptr && work_->TryLockByte0(),
                  "creating the work file " + f_.work.Text()))
             return false;
@@ -196,7 +197,7 @@ private:
     // The backup is a copy of the old file, byte for byte, made while the lock keeps it
     // unchanged.
     bool CopyOldFile() {
-        copy_ = DbFile::Create(f_.oldCopy.Native());
+        copy_ = DbFile::Create(s_.fs, f_.oldCopy.Native());
         const std::string writing = "writing the copy of the old file " + f_.oldCopy.Text();
         if (!Did(copy_ != nullptr, writing)) return false;
         const int64_t size = s_.file->Size();
@@ -217,8 +218,8 @@ private:
         const FileId packed = work_->Id();
         FileId atPath;
         // A file system may report a failure of a rename that it did all the same.
-        return Did(DbFile::Rename(f_.work.Native(), f_.database.Native()) ||
-                       (DbFile::IdOf(f_.database.Native(), atPath) && atPath == packed),
+        return Did(DbFile::Rename(s_.fs, f_.work.Native(), f_.database.Native()) ||
+                       (DbFile::IdOf(s_.fs, f_.database.Native(), atPath) && atPath == packed),
                    "putting the packed file in the place of " + f_.database.Text());
     }
 
@@ -228,8 +229,9 @@ private:
     int Undo() {
         if (work_ && work_->IsOpen()) work_->Close();
         copy_.reset();
-        if (!DbFile::Exists(f_.oldCopy.Native()) || DbFile::Remove(f_.oldCopy.Native()))
-            DbFile::Remove(f_.work.Native());
+        if (!DbFile::Exists(s_.fs, f_.oldCopy.Native()) ||
+            DbFile::Remove(s_.fs, f_.oldCopy.Native()))
+            DbFile::Remove(s_.fs, f_.work.Native());
         s_.file->UnlockByte0();
         return s_.Fail(rewrite_.Title(), Stopped());
     }

@@ -11,6 +11,7 @@
 // pack runs, and only then are the pack's files taken for leftovers.
 
 #include "engine/FileName.h"
+#include "engine/FileSystem.h"
 
 #include <chrono>
 #include <string>
@@ -21,18 +22,19 @@ namespace tabulo {
 // the leftovers of a pack that is no longer running. patience: how long to wait for the lock
 // that a running pack (or another copy's write) holds. Returns what was done, one sentence a
 // line (CR LF); empty when there was nothing to do.
-std::string RecoverCutShortPack(const PackFileNames& names, std::chrono::milliseconds patience);
+std::string RecoverCutShortPack(FileSystem& fs, const PackFileNames& names,
+                                std::chrono::milliseconds patience);
 
 // The same for a pack about to start, which holds the database file's lock already; it goes
 // on without a word, as its own files replace what an earlier one left.
-void ClearPackLeftovers(const PackFileNames& names);
+void ClearPackLeftovers(FileSystem& fs, const PackFileNames& names);
 
 // Whether a pack of the database runs now: the lock of the file at its path stays busy for
 // the patience, or that file changes meanwhile.
-bool PackIsRunning(const PackFileNames& names, std::chrono::milliseconds patience);
+bool PackIsRunning(FileSystem& fs, const PackFileNames& names, std::chrono::milliseconds patience);
 
 // A work file that a pack finished: a usable header counting at least one record, and exactly
 // that many records after it.
-bool IsFinishedWorkFile(const FilePath& path);
+bool IsFinishedWorkFile(FileSystem& fs, const FilePath& path);
 
 } // namespace tabulo

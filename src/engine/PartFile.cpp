@@ -12,16 +12,16 @@ constexpr size_t kPiece = 64 * 1024;
 
 } // namespace
 
-PartFile::PartFile(FilePath target)
-    : target_(std::move(target)), part_(target_.WithSuffix(".part")),
-      file_(DbFile::Create(part_.Native())) {
+PartFile::PartFile(FileSystem& fs, FilePath target)
+    : fs_(fs), target_(std::move(target)), part_(target_.WithSuffix(".part")),
+      file_(DbFile::Create(fs_, part_.Native())) {
     Did(file_ != nullptr);
 }
 
 PartFile::~PartFile() {
     if (committed_) return;
     file_.reset();
-    DbFile::Remove(part_.Native());
+    DbFile::Remove(fs_, part_.Native());
 }
 
 bool PartFile::Did(bool ok) {
@@ -47,7 +47,7 @@ void PartFile::WritePending() {
 bool PartFile::Commit() {
     if (Good() && !pending_.empty()) WritePending();
     if (!Good() || !Did(file_->Flush()) || !Did(file_->Close()) ||
-        !Did(DbFile::Rename(part_.Native(), target_.Native())))
+        !Did(DbFile::Rename(fs_, part_.Native(), target_.Native())))
         return false;
     committed_ = true;
     return true;

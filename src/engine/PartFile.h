@@ -4,9 +4,10 @@
 // Commit, after its bytes have reached the disk. A failure at any step (a write, the flush,
 // the close, the rename) leaves no file under the target's name, an older file of that name
 // as it was, and no temporary file. Writes are gathered and go out in large pieces through
-// DbFile, whose test seams can make any of these steps fail.
+// DbFile, on the file system it is given.
 
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 
 #include <cstdint>
 #include <memory>
@@ -19,7 +20,7 @@ class DbFile;
 
 class PartFile {
 public:
-    explicit PartFile(FilePath target);
+    PartFile(FileSystem& fs, FilePath target);
     ~PartFile(); // removes the temporary file unless committed
     PartFile(const PartFile&) = delete;
     PartFile& operator=(const PartFile&) = delete;
@@ -37,6 +38,7 @@ private:
     void WritePending();
     bool Did(bool ok);
 
+    FileSystem& fs_;
     FilePath target_, part_;
     std::string reason_, pending_;
     std::unique_ptr<DbFile> file_;

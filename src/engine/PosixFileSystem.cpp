@@ -150,4 +150,9 @@ bool PosixFileSystem::FolderWritable(const std::string& path) {
     return ::access(FolderOf(path).c_str(), W_OK | X_OK) == 0;
 }
 
+FileSystem& MachineFileSystem() {
+    static PosixFileSystem machine;
+    return machine;
+}
+
 } // namespace tabulo

@@ -24,4 +24,8 @@ public:
     bool FolderWritable(const std::string& path) override;
 };
 
+// The machine's file system: one instance with no state, which the programs' entry points
+// hand down to what they create.
+FileSystem& MachineFileSystem();
+
 } // namespace tabulo

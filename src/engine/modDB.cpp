@@ -21,15 +21,15 @@ std::string SystemReason() {
 
 // The file for reading and writing, or for reading only when the system refuses writing to
 // it or to its folder (a pack makes its files there); readOnly then tells why.
-std::unique_ptr<DbFile> OpenShared(const FilePath& path, std::string& readOnly) {
+std::unique_ptr<DbFile> OpenShared(FileSystem& fs, const FilePath& path, std::string& readOnly) {
     readOnly.clear();
-    std::unique_ptr<DbFile> file = DbFile::Open(path.Native());
+    std::unique_ptr<DbFile> file = DbFile::Open(fs, path.Native());
     if (!file) {
         if (!DbFile::RefusesWriting(DbFile::LastError())) return nullptr;
         readOnly = SystemReason();
-        return DbFile::OpenForReading(path.Native());
+        return DbFile::OpenForReading(fs, path.Native());
     }
-    if (!DbFile::FolderWritable(path.Native())) readOnly = SystemReason() + " (its folder)";
+    if (!DbFile::FolderWritable(fs, path.Native())) readOnly = SystemReason() + " (its folder)";
     return file;
 }
 
@@ -66,7 +66,7 @@ void modDB::State::Reset() {
 
 bool modDB::State::OpenFile(const FilePath& filePath, const FilePath& base) {
     std::string why;
-    std::unique_ptr<DbFile> opened = OpenShared(filePath, why);
+    std::unique_ptr<DbFile> opened = OpenShared(fs, filePath, why);
     DBHeader read;
     std::string problem = opened ? HeaderProblem(*opened, read) : SystemReason();
     if (problem.empty() &&
@@ -108,7 +108,7 @@ bool modDB::State::FollowReplacement(OpenFileState found, const char* title) {
     std::unique_ptr<DbFile> opened;
     DBHeader read;
     if (found == OpenFileState::Replaced)
-        found = OpenReplacement(path.Native(), header, opened, read);
+        found = OpenReplacement(fs, path.Native(), header, opened, read);
     const FilePath filePath = path, base = baseName;
     if (found == OpenFileState::Current &&
         TakeFile(std::move(opened), std::move(read), filePath, base, {}))
@@ -125,7 +125,7 @@ int64_t modDB::State::RecordsBeyondCount() const {
     return now.held - now.usable;
 }
 
-modDB::modDB(Reporter& reporter) : s_(std::make_unique<State>(reporter)) {
+modDB::modDB(Reporter& reporter, FileSystem& fs) : s_(std::make_unique<State>(reporter, fs)) {
 }
 
 modDB::~modDB() = default;
@@ -145,11 +145,11 @@ int modDB::OpenDatabase(const FilePath& given) {
     }
     const FilePath name = DatabaseBaseName(given);
     if (name.Empty()) return s.Fail("OPEN DATABASE", "Invalid File Name");
-    FilePath path = FindDatabaseFile(name);
+    FilePath path = FindDatabaseFile(s.fs, name);
     const std::string repaired = RecoverCutShortPack(
-        PackNamesOf(path.Empty() ? name.WithSuffix(".Tbd") : path), kRepairPatience);
+        s.fs, PackNamesOf(path.Empty() ? name.WithSuffix(".Tbd") : path), kRepairPatience);
     if (!repaired.empty()) s.reporter.Message("OPEN DATABASE", repaired, MsgIcon::None);
-    if (path.Empty()) path = FindDatabaseFile(name); // the repair may have put the file back
+    if (path.Empty()) path = FindDatabaseFile(s.fs, name); // the repair may have put the file back
     if (path.Empty()) {
         s.reporter.Message("OPEN DATABASE", "FILE:" + name.Text() + " not found!",
                            MsgIcon::Critical);
@@ -204,6 +204,10 @@ int modDB::GetFileNumber() const {
 
 DbFile* modDB::GetFile() {
     return s_->file.get();
+}
+
+FileSystem& modDB::GetFileSystem() const {
+    return s_->fs;
 }
 
 const FilePath& modDB::GetBaseName() const {

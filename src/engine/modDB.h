@@ -5,6 +5,7 @@
 
 #include "base/FilePath.h"
 #include "engine/DBHeader.h"
+#include "engine/FileSystem.h"
 #include "engine/Reporter.h"
 
 #include <chrono>
@@ -21,7 +22,8 @@ enum class RecordMark { Live, Deleted };
 
 class modDB {
 public:
-    explicit modDB(Reporter& reporter);
+    // Opens its files, and those of its pack and look-ups, on fs.
+    modDB(Reporter& reporter, FileSystem& fs);
     ~modDB();
     modDB(const modDB&) = delete;
     modDB& operator=(const modDB&) = delete;
@@ -37,6 +39,8 @@ public:
     // The open file (nullptr when closed), for readers that go to it directly (browse grid).
     // Reading it never disturbs the engine; writing through it bypasses the lock.
     DbFile* GetFile();
+    // The file system it opens files on, for whatever opens files on its behalf.
+    FileSystem& GetFileSystem() const;
     // The name it was opened by: trimmed and without ".TBD".
     const FilePath& GetBaseName() const;
     // The file that is open (empty when closed); its extension may differ in case from ".Tbd".

@@ -18,9 +18,10 @@ namespace tabulo {
 inline constexpr const char* kUnexpected = "Unexpected Error";
 
 struct modDB::State {
-    explicit State(Reporter& r) : reporter(r) {}
+    State(Reporter& r, FileSystem& f) : reporter(r), fs(f) {}
 
     Reporter& reporter;
+    FileSystem& fs;
     int twipsX = 15;
     int twipsY = 15;
     std::unique_ptr<DbFile> file;

@@ -19,7 +19,9 @@ namespace tabulo {
 // Commit. A failed write is answered -1, and the file stays failed.
 class QtPrintDevice::PdfFile : public QIODevice {
 public:
-    explicit PdfFile(const QString& path) : part_(ToFilePath(path)) { open(QIODevice::WriteOnly); }
+    PdfFile(FileSystem& fs, const QString& path) : part_(fs, ToFilePath(path)) {
+        open(QIODevice::WriteOnly);
+    }
     bool Good() const { return part_.Good(); }
     bool Commit() { return part_.Commit(); }
 
@@ -34,7 +36,8 @@ private:
     PartFile part_;
 };
 
-QtPrintDevice::QtPrintDevice() = default;
+QtPrintDevice::QtPrintDevice(FileSystem& fs) : fs_(fs) {
+}
 QtPrintDevice::~QtPrintDevice() {
     if (painter_.isActive()) painter_.end();
 }
@@ -67,7 +70,7 @@ bool QtPrintDevice::Select(const PrintTarget& target) {
         // The page a PDF printer would have, at the screen's resolution.
         QPrinter pdfPrinter(QPrinter::ScreenResolution);
         pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
-        pdfFile_ = std::make_unique<PdfFile>(target.pdfFile);
+        pdfFile_ = std::make_unique<PdfFile>(fs_, target.pdfFile);
         pdf_ = std::make_unique<QPdfWriter>(pdfFile_.get());
         const QScreen* screen = QGuiApplication::primaryScreen();
         pdf_->setResolution(screen ? qRound(screen->logicalDotsPerInch()) : 96);

@@ -5,6 +5,7 @@
 // temporary name and takes its own name only when every write, the flush and the close
 // succeeded; on a failure no file is left and the job reports it.
 
+#include "engine/FileSystem.h"
 #include "output/PrintDevice.h"
 
 #include <QPainter>
@@ -18,7 +19,8 @@ namespace tabulo {
 
 class QtPrintDevice : public PrintDevice {
 public:
-    QtPrintDevice();
+    // A PDF file is written on fs.
+    explicit QtPrintDevice(FileSystem& fs);
     ~QtPrintDevice() override;
 
     QStringList Printers() override;
@@ -35,6 +37,7 @@ private:
     QPagedPaintDevice* Paper() const;
     bool PdfFailed() const;
 
+    FileSystem& fs_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<PdfFile> pdfFile_;
     std::unique_ptr<QPdfWriter> pdf_;

@@ -19,7 +19,7 @@ constexpr int32_t kPathFileAccessError = 75;
 } // namespace
 
 void LookupDb::Open(const FilePath& path) {
-    std::unique_ptr<DbFile> file = DbFile::Open(path.Native());
+    std::unique_ptr<DbFile> file = DbFile::Open(fs_, path.Native());
     if (!file) throw ScriptFileError(kPathFileAccessError, "Path/File access error");
     file_ = std::move(file);
     try {
@@ -91,7 +91,7 @@ LookupDb::Write LookupDb::WriteField(long k, int field, const std::string& value
     std::unique_ptr<DbFile> packed;
     DBHeader read;
     if (found == OpenFileState::Replaced)
-        found = OpenReplacement(file_->Path(), header_, packed, read);
+        found = OpenReplacement(fs_, file_->Path(), header_, packed, read);
     if (found == OpenFileState::FormChanged) return Write::FormChanged;
     if (found != OpenFileState::Current) return Write::Failed;
     file_ = std::move(packed);

@@ -25,6 +25,9 @@ public:
 
 class LookupDb {
 public:
+    // Opens its files on fs.
+    explicit LookupDb(FileSystem& fs) : fs_(fs) {}
+
     bool IsOpen() const { return file_ != nullptr; }
     // Opens an existing file and reads its header; throws ScriptFileError when the file
     // cannot be opened or its header cannot be read.
@@ -63,6 +66,7 @@ private:
     };
     Place FieldPlace(long k, int field) const;
 
+    FileSystem& fs_;
     std::unique_ptr<DbFile> file_;
     DBHeader header_;
 };

@@ -14,7 +14,7 @@ constexpr const char* kPasswordCodes = "anp"; // letters and digits, shown as "#
 } // namespace
 
 clsField::clsField(modDB& db, ScriptWindow& window, Reporter& reporter)
-    : db_(db), window_(window), reporter_(reporter) {
+    : db_(db), window_(window), reporter_(reporter), lookup_(db.GetFileSystem()) {
 }
 
 void clsField::Refuse(const char* title, const std::string& text) {
@@ -47,7 +47,7 @@ void clsField::OpenDB(const std::string& fileName) {
     if (lookup_.IsOpen()) return Refuse("Open File", "Database already open");
     // The script names the file in its own Windows-1252 text.
     const FilePath path = DatabaseFileName(FilePath::FromText(fileName));
-    if (!DbFile::Exists(path.Native()))
+    if (!DbFile::Exists(db_.GetFileSystem(), path.Native()))
         return Refuse("Open File", "Database:" + fileName + " not found");
     lookup_.Open(path);
     Done();

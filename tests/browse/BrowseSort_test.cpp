@@ -2,6 +2,7 @@
 #include "TestDb.h"
 #include "browse/BrowseSort.h"
 #include "browse/BrowseTable.h"
+#include "engine/PosixFileSystem.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -156,7 +157,7 @@ TEST_P(SortMatchesReference, SameOrderAsReadingEveryCell) {
         else
             db.AddRecord({c.cells[r], "x"});
     }
-    auto file = DbFile::Open(db.Create(dir, "sort") + ".Tbd");
+    auto file = DbFile::Open(MachineFileSystem(), db.Create(dir, "sort") + ".Tbd");
     ASSERT_TRUE(file);
 
     BrowseTable table(*file, {1, 2});
@@ -213,7 +214,7 @@ TEST(BrowseTable, FieldsReachingOutsideTheRecordAreCutAndMissingRecordsAreEmpty)
         .AddRecord({"ijkl", "mnop"});
     db.MutableHeader().Fields[1].Length = 30; // reaches past the record
     db.SetRecordCount(3);                     // one more than the file holds
-    auto file = DbFile::Open(db.Create(dir, "odd") + ".Tbd");
+    auto file = DbFile::Open(MachineFileSystem(), db.Create(dir, "odd") + ".Tbd");
     BrowseTable table(*file, {1, 2, 200});
     EXPECT_EQ(table.RowCells(1), (std::vector<std::string>{"abcd", "efgh", ""}));
     EXPECT_EQ(table.RowCells(3), (std::vector<std::string>{"", "", ""}));

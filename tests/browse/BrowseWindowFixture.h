@@ -5,6 +5,7 @@
 #include "TestDb.h"
 #include "browse/BrowseGrid.h"
 #include "browse/frmBrowse.h"
+#include "engine/PosixFileSystem.h"
 
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ protected:
     }
 
     std::unique_ptr<frmBrowse> OpenDb(const test::TestDb& db, std::vector<int> columns = {}) {
-        file_ = DbFile::Open(db.Create(dir_, "grid") + ".Tbd");
+        file_ = DbFile::Open(MachineFileSystem(), db.Create(dir_, "grid") + ".Tbd");
         if (columns.empty())
             for (int i = 1; i <= db.Header().FieldCount; ++i)
                 columns.push_back(i);

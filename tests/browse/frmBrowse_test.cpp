@@ -1,6 +1,7 @@
 #include "BrowseWindowFixture.h"
 #include "ModalDriver.h"
 #include "browse/modBrowse.h"
+#include "engine/PosixFileSystem.h"
 
 #include <QApplication>
 #include <QTest>
@@ -164,7 +165,7 @@ TEST_F(BrowseWindowTest, GotoRecordListsTheFieldsWithoutHAndReturnsThePick) {
     AddColumn(db, "SECRET", 4, "AH", 60);
     AddColumn(db, "NAME", 8, "A", 80);
     db.AddRecord({"1", "x", "one"}).AddRecord({"2", "y", "two"}).AddRecord({"3", "z", "three"});
-    auto file = DbFile::Open(db.Create(dir_, "goto") + ".Tbd");
+    auto file = DbFile::Open(MachineFileSystem(), db.Create(dir_, "goto") + ".Tbd");
     std::vector<std::vector<std::string>> shown;
     WhenModalOpens([&](QWidget* modal) {
         BrowseGrid* g = modal->findChild<BrowseGrid*>();

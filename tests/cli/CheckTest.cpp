@@ -4,6 +4,7 @@
 #include "CliFixture.h"
 #include "NamedCase.h"
 #include "engine/DbFile.h"
+#include "engine/PosixFileSystem.h"
 
 #include <filesystem>
 
@@ -203,7 +204,7 @@ TEST_F(CheckFile, PackFilesTellAFinishedPackFromOneCutShort) {
     EXPECT_EQ(r.out, "Stock.Tbd: Stock.TbB is left over from a pack that did not finish\n");
     EXPECT_EQ(r.status, 1);
 
-    auto packing = DbFile::Open(File("Stock.Tbd"));
+    auto packing = DbFile::Open(MachineFileSystem(), File("Stock.Tbd"));
     ASSERT_TRUE(packing && packing->TryLockByte0());
     r = Cli({"check", "Stock"});
     EXPECT_EQ(r.out, "Stock.Tbd: a pack is running\nStock.Tbd: no problems found (2 records)\n");

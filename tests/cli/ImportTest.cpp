@@ -173,13 +173,13 @@ TEST_F(Import, AppendsGoThroughTheEnginesLock) {
     db.AddRecord({" 1", "Old"});
     Write(db, "Db");
     test::RecordingReporter reporter;
-    modDB window(reporter);
+    modDB window(reporter, MachineFileSystem());
     std::string name = File("Db");
     ASSERT_EQ(window.OpenDatabase(FilePath(name)), 1);
     test::WriteFileBytes(File("in.csv"), "NAME\r\nAnn\r\nBob\r\n");
 
     {
-        std::unique_ptr<DbFile> other = DbFile::Open(File("Db.Tbd"));
+        std::unique_ptr<DbFile> other = DbFile::Open(MachineFileSystem(), File("Db.Tbd"));
         ASSERT_TRUE(other->TryLockByte0()); // another copy is writing right now
         const test::CliResult r = Cli({"import", "Db", "in.csv"});
         EXPECT_EQ(r.status, 1);
@@ -251,7 +251,7 @@ TEST_P(ImportReadFailures, SayTheLineAndTheRecordsAppended) {
     ImportOptions options{Path("Db"), FilePath("in.csv")};
     options.allOrNothing = c.allOrNothing;
     std::ostringstream out, err;
-    EXPECT_EQ(ImportFrom(input, options, out, err), 1);
+    EXPECT_EQ(ImportFrom(MachineFileSystem(), input, options, out, err), 1);
     EXPECT_EQ(err.str(), "tabulo-cli: in.csv: " + c.message + "\n");
     std::string summary = c.summary;
     if (const size_t at = summary.find("Db.Tbd"); at != std::string::npos)
@@ -283,7 +283,8 @@ TEST_F(Import, AMarkedRowIsAppendedMarkedInOneWrite) {
     std::ostringstream out, err;
     test::FaultyFileSystem faults;
     const auto log = faults.StepsOf([&] {
-        EXPECT_EQ(ImportFrom(input, ImportOptions{Path("Db"), FilePath("in.csv")}, out, err), 0)
+        EXPECT_EQ(
+            ImportFrom(faults, input, ImportOptions{Path("Db"), FilePath("in.csv")}, out, err), 0)
             << err.str();
     });
     const auto count = [&](test::FileStep step) {

@@ -84,12 +84,12 @@ TEST_F(Pack, AMissingDatabase) {
 // The packed file cannot be opened again (its reopen is made to fail): the pack is done all
 // the same, so the exit status is 0, and the reopen's failure is reported.
 TEST_F(Pack, AReopenFailureAfterTheSwapStillExitsZero) {
+    test::FaultyFileSystem faults;
     const auto pack = [&] {
         std::ostringstream out, err;
-        const int status = RunPack(PackOptions{Path("Db"), true}, out, err);
+        const int status = RunPack(faults, PackOptions{Path("Db"), true}, out, err);
         return std::tuple{status, out.str(), err.str()};
     };
-    test::FaultyFileSystem faults;
     const auto log = faults.StepsOf([&] { EXPECT_EQ(std::get<0>(pack()), 0); });
     const auto reopen = std::find_if(log.rbegin(), log.rend(), [](const test::LoggedStep& s) {
         return s.step == test::FileStep::Open;

@@ -7,6 +7,7 @@
 #include "RecordingScriptUi.h"
 #include "RecordingScriptWindow.h"
 #include "TempDir.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 #include "script/ScriptRunner.h"
 #include "vbscript/ScriptEngine.h"
@@ -46,7 +47,7 @@ protected:
     std::filesystem::path previousDir = std::filesystem::current_path();
     test::RecordingReporter reporter;
     test::RecordingScriptWindow window; // its clock stands at 07/03/2024 09:05:03
-    modDB db{reporter};
+    modDB db{reporter, MachineFileSystem()};
     ScriptRunner runner{db, window, reporter};
     test::RecordingScriptUi ui;
 };

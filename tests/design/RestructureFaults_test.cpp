@@ -68,7 +68,7 @@ TEST_F(RestructureFaults, AKilledRestructureIsRepairedOnTheNextOpen) {
         Restore();
         const pid_t child = test::Spawn([&] {
             test::RecordingReporter childReporter;
-            modDB childDb(childReporter);
+            modDB childDb(childReporter, faults);
             std::string name = base;
             if (childDb.OpenDatabase(FilePath(name)) != 1) return 1;
             const Restructure r = PlanRestructure(childDb, ParseDesign(kNewDesign, ".").design);

@@ -8,6 +8,7 @@
 #include "TestDb.h"
 #include "design/DesignJson.h"
 #include "design/Restructure.h"
+#include "engine/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -108,7 +109,7 @@ protected:
 
     test::TempDir dir;
     test::RecordingReporter reporter;
-    modDB db{reporter};
+    modDB db{reporter, MachineFileSystem()};
     test::RecordingProgress progress;
     std::string base, old;
 };

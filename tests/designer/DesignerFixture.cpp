@@ -4,6 +4,7 @@
 #include "designer/DesignCanvas.h"
 #include "designer/PropertiesPanel.h"
 #include "engine/modDB.h"
+#include "engine/PosixFileSystem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,7 +23,8 @@ design::Design TwoFieldDesign() {
     return d;
 }
 
-DesignerTest::DesignerTest() : window(std::make_unique<DesignerWindow>(reporter, dialogs)) {
+DesignerTest::DesignerTest()
+    : window(std::make_unique<DesignerWindow>(reporter, dialogs, MachineFileSystem())) {
     window->Document().Reset(TwoFieldDesign(), {}, FileKind::None, 0);
     window->show();
     QApplication::setActiveWindow(window.get());
@@ -92,7 +94,7 @@ void DesignerTest::OpenAndChange(const std::string& path,
 std::pair<long, std::string> DesignerTest::ReadBack(const std::string& path, long record,
                                                     const std::string& field) {
     test::RecordingReporter quiet;
-    modDB db(quiet);
+    modDB db(quiet, MachineFileSystem());
     std::string value;
     EXPECT_EQ(db.OpenDatabase(FilePath(path)), 1) << path;
     if (db.SetRecordNo(record) == 1) db.ReadField(db.FindField(field), value);

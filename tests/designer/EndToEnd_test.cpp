@@ -8,6 +8,7 @@
 #include "designer/ScriptPage.h"
 #include "dialogs/QtText.h"
 #include "editor/QtScriptWindow.h"
+#include "engine/PosixFileSystem.h"
 
 #include <QSpinBox>
 
@@ -48,7 +49,7 @@ TEST_F(EndToEndTest, ADatabaseMadeHereOpensInTabuloAsDesigned) {
     ASSERT_EQ(made.banners.size(), 2u);
 
     test::RecordingReporter tabuloReporter;
-    modDB db(tabuloReporter);
+    modDB db(tabuloReporter, MachineFileSystem());
     WindowScriptHost host(db, tabuloReporter);
     test::RecordingServices services;
     frmEdit tabulo(db, tabuloReporter, host, services, dialogs);

@@ -4,6 +4,7 @@
 #include "DesignerFixture.h"
 #include "NamedCase.h"
 #include "TestDb.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 
 #include <QAction>
@@ -36,7 +37,7 @@ TEST_P(SampleStart, GivesAnUntitledDesignThatSavesAsAnEmptyDatabase) {
     const std::string path = AnswerSaveAs("Mine.Tbd");
     ASSERT_TRUE(window->Save()) << reporter.Only().text;
     EXPECT_EQ(reporter.questions.size(), 0u);
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     ASSERT_EQ(db.OpenDatabase(FilePath(path)), 1);
     EXPECT_EQ(db.GetFieldCount(), int(c.fields));
     EXPECT_GT(db.FindField(c.aField), 0);

@@ -98,7 +98,7 @@ protected:
     FaultyFileSystem faults;
     TempDir dir;
     RecordingReporter reporter;
-    modDB db{reporter};
+    modDB db{reporter, faults};
     VetoingScript script;
     RecordingServices services;
     RecordingDialogs dialogs;

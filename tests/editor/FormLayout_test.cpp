@@ -108,7 +108,7 @@ TEST_F(EditorTest, TheCaptionCountsRecordsAddedByAnotherCopy) {
     std::string base = Create(ContactsDb(2));
     ASSERT_TRUE(Start(base));
     RecordingReporter otherReporter;
-    modDB other(otherReporter);
+    modDB other(otherReporter, faults);
     ASSERT_EQ(other.OpenDatabase(FilePath(base)), 1);
     other.ClearRecord();
     ASSERT_EQ(other.AddRecord(), 1);

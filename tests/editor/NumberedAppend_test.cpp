@@ -7,6 +7,7 @@
 #include "TempDir.h"
 #include "TestDb.h"
 #include "editor/rules/NumberedAppend.h"
+#include "engine/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -33,7 +34,7 @@ TEST(NumberedAppend, TheNumberIsTakenUnderTheLockNotFromTheChecks) {
     TempDir dir;
     const std::string base = NumberedDb().AddRecord({" 1", "old"}).Create(dir, "Numbers");
     RecordingReporter reporter;
-    modDB mine(reporter), theirs(reporter);
+    modDB mine(reporter, MachineFileSystem()), theirs(reporter, MachineFileSystem());
     std::string name = base, same = base;
     ASSERT_EQ(mine.OpenDatabase(FilePath(name)), 1);
     ASSERT_EQ(theirs.OpenDatabase(FilePath(same)), 1);
@@ -64,7 +65,7 @@ TEST(NumberedAppend, TheNumberIsTakenUnderTheLockNotFromTheChecks) {
 int AppendMany(const std::string& base, const std::string& tag, SharedCounters<1>& opened,
                Gate& start) {
     RecordingReporter reporter;
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     std::string name = base;
     const bool open = db.OpenDatabase(FilePath(name)) == 1;
     ++opened[0]; // counted either way, so that the parent never waits for a copy that failed
@@ -97,7 +98,7 @@ TEST(NumberedAppend, TwoCopiesAppendingAtOnceNeverShareANumber) {
         EXPECT_EQ(ExitStatus(pid), 0);
 
     RecordingReporter reporter;
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     std::string name = base;
     ASSERT_EQ(db.OpenDatabase(FilePath(name)), 1);
     ASSERT_EQ(db.GetRecordCount(), 2 * kAppendsEach);

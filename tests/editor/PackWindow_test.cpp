@@ -83,7 +83,7 @@ TEST_P(PackWindowInput, DoesNothingWhileThePackHoldsItsLock) {
             packRunning = std::filesystem::exists(path + ".TbB");
             QApplication::setActiveWindow(window.get()); // where the accelerators go
             GetParam().drive(*window);
-            auto other = DbFile::Open(path + ".Tbd");
+            auto other = DbFile::Open(faults, path + ".Tbd");
             lockTaken = other && other->TryLockByte0();
         },
         Qt::QueuedConnection);

@@ -24,7 +24,7 @@ TEST_P(UpdateWhileLocked, StaysInEditModeUntilTheSaveGoesThrough) {
     const HeldSave& c = GetParam();
     OpenShown(OrdersDb(2));
     const std::string before = FileBytes();
-    auto other = DbFile::Open(path + ".Tbd");
+    auto other = DbFile::Open(faults, path + ".Tbd");
     ASSERT_TRUE(other && other->TryLockByte0());
 
     Key(c.start);
@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(NewAndEdited, UpdateWhileLocked,
 
 TEST_F(RecordsTest, UpdateWaitsForALockHeldForAMoment) {
     OpenShown(OrdersDb(2));
-    auto other = DbFile::Open(path + ".Tbd");
+    auto other = DbFile::Open(faults, path + ".Tbd");
     ASSERT_TRUE(other && other->TryLockByte0());
     Key(Qt::Key_F8);
     Type(kCustomer, "Patient");
@@ -75,7 +75,7 @@ TEST_F(RecordsTest, UpdateOfARecordThatAnotherCopysPackRenumberedIsRefused) {
     form.AddDeletedRecord({" 1", "Gone"}).AddRecord({" 2", "Kept"});
     OpenShown(form);
     RecordingReporter otherReporter;
-    modDB other(otherReporter);
+    modDB other(otherReporter, faults);
     std::string name = path;
     ASSERT_EQ(other.OpenDatabase(FilePath(name)), 1);
     otherReporter.AnswerNext(true);

@@ -10,7 +10,7 @@ using namespace tabulo::test;
 
 // True when another open file could take the byte-0 lock right now.
 bool LockIsFree(const std::string& base) {
-    const auto file = DbFile::Open(base + ".Tbd");
+    const auto file = DbFile::Open(MachineFileSystem(), base + ".Tbd");
     return file && file->TryLockByte0(); // closing the file drops the lock it took
 }
 

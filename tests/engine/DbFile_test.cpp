@@ -12,16 +12,18 @@ using tabulo::test::TempDir;
 using tabulo::test::WriteFileBytes;
 
 TEST(DbFile, OpenFailsCleanlyForMissingFilesAndDirectories) {
+    FileSystem& fs = MachineFileSystem();
     TempDir dir;
-    EXPECT_EQ(DbFile::Open(dir.File("missing.Tbd")), nullptr);
-    EXPECT_EQ(DbFile::Open(dir.Path().string()), nullptr);
+    EXPECT_EQ(DbFile::Open(fs, dir.File("missing.Tbd")), nullptr);
+    EXPECT_EQ(DbFile::Open(fs, dir.Path().string()), nullptr);
 }
 
 TEST(DbFile, ReadsAndWritesAtPositions) {
+    FileSystem& fs = MachineFileSystem();
     TempDir dir;
     const std::string path = dir.File("a.Tbd");
     WriteFileBytes(path, "0123456789");
-    auto f = DbFile::Open(path);
+    auto f = DbFile::Open(fs, path);
     ASSERT_NE(f, nullptr);
     ASSERT_TRUE(f->WriteAt(2, "ab", 2));
     char buf[8] = {};
@@ -39,17 +41,18 @@ TEST(DbFile, ReadsAndWritesAtPositions) {
 }
 
 TEST(DbFile, ByteZeroLockExcludesOtherOpenFilesOfTheSameProcess) {
+    FileSystem& fs = MachineFileSystem();
     TempDir dir;
     const std::string path = dir.File("a.Tbd");
     WriteFileBytes(path, "x");
-    auto a = DbFile::Open(path);
-    auto b = DbFile::Open(path);
+    auto a = DbFile::Open(fs, path);
+    auto b = DbFile::Open(fs, path);
     ASSERT_TRUE(a && b);
     ASSERT_TRUE(a->TryLockByte0());
     EXPECT_FALSE(b->TryLockByte0());
     EXPECT_TRUE(DbFile::LockIsBusy(DbFile::LastError()));
     // Closing another descriptor of the file must not drop the lock.
-    DbFile::Open(path)->Close();
+    DbFile::Open(fs, path)->Close();
     EXPECT_FALSE(b->TryLockByte0());
     EXPECT_TRUE(a->UnlockByte0());
     EXPECT_TRUE(b->TryLockByte0());
@@ -60,27 +63,28 @@ TEST(DbFile, ByteZeroLockExcludesOtherOpenFilesOfTheSameProcess) {
 // Names and identities: a rename keeps the file, and the open file knows when its name no
 // longer leads to it (renamed away, another file put there), whatever other names it has.
 TEST(DbFile, NamesAndIdentities) {
+    FileSystem& fs = MachineFileSystem();
     TempDir dir;
     const std::string a = dir.File("a.Tbd"), b = dir.File("b.Bak");
     WriteFileBytes(a, "xy");
-    auto open = DbFile::Open(a);
+    auto open = DbFile::Open(fs, a);
     FileId ia, ib;
-    ASSERT_TRUE(open && DbFile::IdOf(a, ia));
+    ASSERT_TRUE(open && DbFile::IdOf(fs, a, ia));
     EXPECT_EQ(open->Id(), ia);
     EXPECT_TRUE(open->IsStillAtPath());
-    EXPECT_TRUE(DbFile::Rename(a, b));
-    EXPECT_FALSE(DbFile::Exists(a));
-    EXPECT_FALSE(DbFile::IdOf(a, ia));
+    EXPECT_TRUE(DbFile::Rename(fs, a, b));
+    EXPECT_FALSE(DbFile::Exists(fs, a));
+    EXPECT_FALSE(DbFile::IdOf(fs, a, ia));
     EXPECT_FALSE(open->IsStillAtPath()) << "nothing at its name";
-    ASSERT_TRUE(DbFile::IdOf(b, ib));
+    ASSERT_TRUE(DbFile::IdOf(fs, b, ib));
     EXPECT_EQ(ib, open->Id());
     EXPECT_EQ(open->Size(), 2);
     WriteFileBytes(a, "new");
     EXPECT_FALSE(open->IsStillAtPath()) << "another file at its name, its own still at b";
-    EXPECT_FALSE(DbFile::Exists(dir.Path().string()));
-    EXPECT_TRUE(DbFile::SyncDirectoryOf(b));
-    EXPECT_TRUE(DbFile::Remove(b));
-    EXPECT_FALSE(DbFile::Remove(b));
+    EXPECT_FALSE(DbFile::Exists(fs, dir.Path().string()));
+    EXPECT_TRUE(DbFile::SyncDirectoryOf(fs, b));
+    EXPECT_TRUE(DbFile::Remove(fs, b));
+    EXPECT_FALSE(DbFile::Remove(fs, b));
     EXPECT_EQ(DbFile::LastError(), ENOENT);
 }
 
@@ -89,7 +93,7 @@ TEST(DbFile, NamesAndIdentities) {
 TEST(FaultyFileSystem, InjectedFailureHitsExactlyTheChosenSteps) {
     test::FaultyFileSystem faults;
     TempDir dir;
-    auto f = DbFile::Create(dir.File("a.Tbd"));
+    auto f = DbFile::Create(faults, dir.File("a.Tbd"));
     ASSERT_NE(f, nullptr);
     faults.FailAtStep(3, ENOSPC);
     EXPECT_TRUE(f->WriteAt(0, "abc", 3));

@@ -50,9 +50,9 @@ protected:
     FaultyFileSystem faults;
     TempDir dir;
     RecordingReporter reporter;
-    modDB engine{reporter};
+    modDB engine{reporter, faults};
     RecordingReporter otherReporter;
-    modDB other{otherReporter};
+    modDB other{otherReporter, faults};
 };
 
 } // namespace tabulo::test

@@ -1,5 +1,6 @@
 #include "TempDir.h"
 #include "engine/FileName.h"
+#include "engine/PosixFileSystem.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -43,13 +44,16 @@ TEST(FindDatabaseFile, FallsBackToTheOneFileWhoseExtensionDiffersInCase) {
         tabulo::test::TempDir dir;
         for (const char* file : c.files)
             std::ofstream(dir.File(file)) << "x";
-        const std::string found =
-            tabulo::FindDatabaseFile(tabulo::FilePath(dir.File(c.base))).Native();
+        const std::string found = tabulo::FindDatabaseFile(tabulo::MachineFileSystem(),
+                                                           tabulo::FilePath(dir.File(c.base)))
+                                      .Native();
         EXPECT_EQ(found, *c.found ? dir.File(c.found) : "") << c.base;
     }
     tabulo::test::TempDir dir;
     std::filesystem::create_directory(dir.File("e.tbd"));
-    EXPECT_EQ(tabulo::FindDatabaseFile(tabulo::FilePath(dir.File("e"))).Native(), "")
+    EXPECT_EQ(tabulo::FindDatabaseFile(tabulo::MachineFileSystem(), tabulo::FilePath(dir.File("e")))
+                  .Native(),
+              "")
         << "a folder is no database";
 }
 

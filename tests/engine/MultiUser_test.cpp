@@ -30,7 +30,7 @@ std::string AppendText(int w, int i) {
 int AppendMany(const std::string& base, int writer, Gate& start) {
     start.Wait();
     RecordingReporter reporter;
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     std::string name = base;
     if (db.OpenDatabase(FilePath(name)) != 1) return 1;
     for (int i = 0; i < kAppendsEach; ++i) {

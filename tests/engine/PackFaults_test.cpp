@@ -87,7 +87,7 @@ TEST_F(PackFaults, FailuresThatAlsoDefeatTheUndoLoseNothing) {
 bool WorkFileCouldPassForDatabase(const std::string& work) {
     const std::string bytes = ReadFileBytes(work);
     return bytes.size() >= size_t(kHeaderSize) && LongAt(bytes, 0) != 0 &&
-           !IsFinishedWorkFile(FilePath(work));
+           !IsFinishedWorkFile(MachineFileSystem(), FilePath(work));
 }
 
 TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
@@ -96,7 +96,7 @@ TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
         Restore();
         const pid_t child = Spawn([&] {
             RecordingReporter childReporter;
-            modDB db(childReporter);
+            modDB db(childReporter, faults);
             std::string name = base;
             if (db.OpenDatabase(FilePath(name)) != 1) return 1;
             childReporter.AnswerNext(true);

@@ -47,7 +47,7 @@ std::string Tag(int writer, long i) {
 int AppendUntilPacked(const std::string& base, int writer, Counters& counts, Gate& start,
                       Gate* opened) {
     RecordingReporter reporter;
-    modDB db(reporter);
+    modDB db(reporter, MachineFileSystem());
     std::string name = base;
     if (opened && db.OpenDatabase(FilePath(name)) != 1) return 1;
     if (opened) opened->Send();
@@ -79,7 +79,7 @@ int AppendUntilPacked(const std::string& base, int writer, Counters& counts, Gat
 int PackWhileAppended(const std::string& base, Counters& counts, Gate& start,
                       FaultyFileSystem& faults) {
     RecordingReporter reporter;
-    modDB db(reporter);
+    modDB db(reporter, faults);
     std::string name = base;
     if (db.OpenDatabase(FilePath(name)) != 1) return 1;
     RecordingProgress progress;
@@ -184,7 +184,7 @@ TEST_F(PackTest, AnOpenDuringAPackAtEachOfItsStepsLeavesThePackAlone) {
         Gate paused, resume;
         const pid_t packer = Spawn([&] {
             RecordingReporter packReporter;
-            modDB db(packReporter);
+            modDB db(packReporter, faults);
             std::string packName = base;
             if (db.OpenDatabase(FilePath(packName)) != 1) return 1;
             packReporter.AnswerNext(true);
@@ -198,7 +198,7 @@ TEST_F(PackTest, AnOpenDuringAPackAtEachOfItsStepsLeavesThePackAlone) {
             return db.PackRecords(packProgress) == 1 && packReporter.messages.empty() ? 0 : 2;
         });
         paused.Wait();
-        EXPECT_EQ(RecoverCutShortPack(PackNamesOf(FilePath(base + ".Tbd")), {}), "");
+        EXPECT_EQ(RecoverCutShortPack(faults, PackNamesOf(FilePath(base + ".Tbd")), {}), "");
         resume.Send();
         const bool packed = ExitStatus(packer) == 0;
         EXPECT_TRUE(packed);
@@ -229,7 +229,7 @@ TEST_F(PackTest, AnOpenThatWaitedForOnePackLeavesTheNextPackAlone) {
     Gate firstPaused, firstResumed, secondPaused, secondResumed;
     const pid_t packer = Spawn([&] {
         RecordingReporter packReporter;
-        modDB db(packReporter);
+        modDB db(packReporter, faults);
         std::string packName = base;
         if (db.OpenDatabase(FilePath(packName)) != 1) return 1;
         RecordingProgress packProgress;
@@ -254,7 +254,7 @@ TEST_F(PackTest, AnOpenThatWaitedForOnePackLeavesTheNextPackAlone) {
         firstResumed.Send();
         secondPaused.Wait();
     });
-    EXPECT_EQ(RecoverCutShortPack(PackNamesOf(FilePath(base + ".Tbd")), {}), "");
+    EXPECT_EQ(RecoverCutShortPack(faults, PackNamesOf(FilePath(base + ".Tbd")), {}), "");
     faults.WatchSteps({});
     EXPECT_TRUE(waited);
     secondResumed.Send();

@@ -135,7 +135,7 @@ TEST_F(PackTest, BusyLockRefusesThePackAndChangesNothing) {
     const std::string base = Open(FiveRecords());
     WriteFileBytes(base + ".Bak", "old backup");
     const std::string old = FileBytes(base);
-    auto lockHolder = DbFile::Open(base + ".Tbd");
+    auto lockHolder = DbFile::Open(faults, base + ".Tbd");
     ASSERT_TRUE(lockHolder && lockHolder->TryLockByte0());
     EXPECT_EQ(Pack(), 0);
     EXPECT_EQ(
@@ -192,7 +192,7 @@ TEST_F(PackTest, OwnWritesDuringThePackAreRefusedAndLeaveItsLockHeld) {
         SCOPED_TRACE(c.name);
         const std::string base = Open(FiveRecords());
         const std::string old = FileBytes(base);
-        auto otherFile = DbFile::Open(base + ".Tbd");
+        auto otherFile = DbFile::Open(faults, base + ".Tbd");
         ASSERT_TRUE(otherFile);
         int refused = 0, locked = 0;
         progress.onEvents = [&] {
@@ -268,7 +268,7 @@ TEST_F(PackTest, RecordsAfterTheCountAreDroppedOnlyWhenTheUserSaysSo) {
         EXPECT_EQ(LeftOver(base), "");
         if (!drop) {
             EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
-            auto probe = DbFile::Open(base + ".Tbd");
+            auto probe = DbFile::Open(faults, base + ".Tbd");
             EXPECT_TRUE(probe && probe->TryLockByte0()) << "the lock was given back";
         }
         engine.CloseDatabase();

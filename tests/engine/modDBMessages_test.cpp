@@ -167,7 +167,7 @@ TEST_F(EngineTest, AnAppendFailingAtAnyFileStepIsReportedAndFreesTheLock) {
                                        ? ""
                                        : "\r\nInput/output error: " + base + ".Tbd";
         EXPECT_EQ(reporter.Only(), (RecordedMessage{"AddRecord", "Unexpected Error" + reason}));
-        const auto anotherCopy = DbFile::Open(base + ".Tbd");
+        const auto anotherCopy = DbFile::Open(faults, base + ".Tbd");
         EXPECT_TRUE(anotherCopy && anotherCopy->TryLockByte0());
     }
 }

@@ -248,7 +248,7 @@ TEST_F(EngineTest, CountsBeyondTheFileAreHeldToIt) {
 TEST_F(EngineTest, ARecordAfterTheCountIsNotReportedWhileAnotherCopyWrites) {
     TestDb db = TwoFieldDb();
     const std::string base = db.AddRecord({"One"}).AddRecord({"Two"}).SetRecordCount(1).Create(dir);
-    auto writing = DbFile::Open(base + ".Tbd");
+    auto writing = DbFile::Open(faults, base + ".Tbd");
     ASSERT_TRUE(writing && writing->TryLockByte0());
     std::string name = base;
     ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);

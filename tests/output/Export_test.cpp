@@ -7,6 +7,7 @@
 #include "dialogs/modDlg.h"
 #include "engine/CsvExport.h"
 #include "engine/FileName.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 #include "output/frmExport.h"
 
@@ -83,7 +84,7 @@ protected:
 
     TempDir dir;
     RecordingReporter reporter;
-    modDB engine{reporter};
+    modDB engine{reporter, MachineFileSystem()};
     SaveAsAnswer answer;
     std::optional<frmExport> window;
 };

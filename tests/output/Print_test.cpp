@@ -298,7 +298,7 @@ TEST_F(PrintTest, PdfFileHoldsEveryPageAsTheWindowShowsIt) {
     if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0)
         GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
     Open(ContactsDb(2));
-    QtPrintDevice qtPrinter;
+    QtPrintDevice qtPrinter(faults);
     frmPrint& w = NewPrintWindow(qtPrinter);
     w.lstPrinter()->setCurrentRow(w.lstPrinter()->count() - 1);
     dialogs.path = dir.Path().string();
@@ -318,7 +318,7 @@ TEST_F(PrintTest, PdfFileHoldsEveryPageAsTheWindowShowsIt) {
 // takes its failure path and leaves neither the file nor its temporary file behind.
 TEST_F(PrintTest, AFailedPdfWriteLeavesNoFileAndReportsTheFailure) {
     Open(ContactsDb(2));
-    QtPrintDevice qtPrinter;
+    QtPrintDevice qtPrinter(faults);
     dialogs.path = dir.Path().string();
     dialogs.fileName = "cards";
     const std::string pdf = dir.File("cards.pdf"), part = pdf + ".part";

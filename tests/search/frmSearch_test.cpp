@@ -6,6 +6,7 @@
 #include "TempDir.h"
 #include "TestDb.h"
 #include "dialogs/QtText.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 #include "search/SearchTarget.h"
 #include "search/frmSearch.h"
@@ -65,7 +66,7 @@ protected:
 
     TempDir dir;
     RecordingReporter reporter;
-    modDB engine{reporter};
+    modDB engine{reporter, MachineFileSystem()};
     RecordingTarget target;
     std::optional<frmSearch> window;
 };

@@ -1,6 +1,7 @@
 #include "FaultyFileSystem.h"
 
 #include <csignal>
+#include <gtest/gtest.h>
 
 namespace tabulo::test {
 
@@ -47,10 +48,18 @@ const char* FileStepName(FileStep step) {
 }
 
 void FaultyFileSystem::Arm(long n, Fault fault, int error) {
+    ExpectArmedFaultReached();
     taken_ = 0;
     armedAt_ = n;
     fault_ = fault;
     error_ = error;
+}
+
+void FaultyFileSystem::ExpectArmedFaultReached() const {
+    const long at = armedAt_;
+    if (at != 0 && taken_ < at)
+        ADD_FAILURE() << "the fault armed at file step " << at << " was never reached: only "
+                      << taken_ << " steps were taken";
 }
 
 std::vector<LoggedStep> FaultyFileSystem::StepsOf(const std::function<void()>& run) {
@@ -62,6 +71,7 @@ std::vector<LoggedStep> FaultyFileSystem::StepsOf(const std::function<void()>& r
     run();
     const std::lock_guard<std::mutex> guard(logMutex_);
     logging_ = false;
+    EXPECT_FALSE(log_.empty()) << "no file step went through the faulty file system";
     return std::move(log_);
 }
 

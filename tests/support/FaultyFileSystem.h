@@ -1,8 +1,10 @@
 #pragma once
 // FaultyFileSystem: the machine's file system with every file step counted, so that a test
 // can make the n-th step fail with a chosen error, kill the process there, log the steps or
-// pause at one. It stands in for the engine's file system while it lives. An open file keeps
-// the file system that opened it, so a fixture declares it before its engine and files.
+// pause at one. A test gives it to what it tests in place of the machine's; an open file keeps
+// the file system that opened it, so a fixture declares it before its engine and files. A
+// fault armed but never reached fails the test (when it is re-armed, or at the end): a test
+// whose steps no longer go through it would otherwise pass without its fault.
 
 #include "engine/PosixFileSystem.h"
 
@@ -39,8 +41,8 @@ struct LoggedStep {
 
 class FaultyFileSystem : public PosixFileSystem {
 public:
-    FaultyFileSystem() : replaced_(UseFileSystem(*this)) {}
-    ~FaultyFileSystem() override { UseFileSystem(replaced_); }
+    FaultyFileSystem() = default;
+    ~FaultyFileSystem() override { ExpectArmedFaultReached(); }
     FaultyFileSystem(const FaultyFileSystem&) = delete;
     FaultyFileSystem& operator=(const FaultyFileSystem&) = delete;
 
@@ -56,7 +58,7 @@ public:
     // The kind of the step that was made to fail last.
     FileStep LastInjectedStep() const { return lastInjected_; }
 
-    // Every file step `run` takes, with the path it acted on.
+    // Every file step `run` takes, with the path it acted on (a test fails when it takes none).
     std::vector<LoggedStep> StepsOf(const std::function<void()>& run);
 
     // The watcher runs before every file step, with the step and its number since the last
@@ -80,10 +82,10 @@ private:
     enum class Fault { Error, ErrorFromThenOn, Kill };
 
     void Arm(long n, Fault fault, int error);
+    void ExpectArmedFaultReached() const;
     // Counts one step. True when it is to fail: errno is then the injected error.
     bool Fails(FileStep step, const std::string& path, const std::string& to = {});
 
-    FileSystem& replaced_;
     std::atomic<long> taken_{0};
     std::atomic<long> armedAt_{0};
     std::atomic<int> error_{EIO};

@@ -6,6 +6,7 @@
 #include "ChildProcess.h"
 #include "RecordingReporter.h"
 #include "TestDb.h"
+#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 
 #include <cstdio>
@@ -57,7 +58,7 @@ inline void ReplaceDatabase(const std::string& base, Replacement how, const Test
     case Replacement::Packed: {
         const pid_t packer = Spawn([&] {
             RecordingReporter reporter;
-            modDB db(reporter);
+            modDB db(reporter, MachineFileSystem());
             std::string name = base;
             reporter.AnswerNext(true);
             RecordingProgress progress;

@@ -25,13 +25,14 @@ constexpr std::chrono::milliseconds kPackPatience{1000};
 // database's place, then renames base.TbO to base.Bak, all under the lock of the file at the
 // database's path. Its files found while nobody holds that lock are left over from a pack
 // that stopped; each is one line under the database's name.
-void ReportPackLeftovers(const FilePath& database, std::ostream& out, long& problems) {
+void ReportPackLeftovers(FileSystem& fs, const FilePath& database, std::ostream& out,
+                         long& problems) {
     const PackFileNames names = PackNamesOf(database);
     std::vector<std::string> found;
     for (const FilePath& leftover : {names.work, names.oldCopy})
-        if (DbFile::Exists(leftover.Native())) found.push_back(leftover.Native());
+        if (DbFile::Exists(fs, leftover.Native())) found.push_back(leftover.Native());
     if (found.empty()) return;
-    if (PackIsRunning(names, kPackPatience)) {
+    if (PackIsRunning(fs, names, kPackPatience)) {
         out << database.Native() << ": a pack is running\n";
         return;
     }
@@ -97,7 +98,9 @@ public:
         if (!read) Add(error);
     }
 
-    void CheckPackLeftovers() { ReportPackLeftovers(db_.Path(), out_, problems_); }
+    void CheckPackLeftovers(FileSystem& fs) {
+        ReportPackLeftovers(fs, db_.Path(), out_, problems_);
+    }
 
 private:
     const DatabaseReader& db_;
@@ -107,13 +110,13 @@ private:
 
 } // namespace
 
-int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) {
-    DatabaseReader db;
+int RunCheck(FileSystem& fs, const CheckOptions& options, std::ostream& out, std::ostream& err) {
+    DatabaseReader db(fs);
     std::string error;
     if (!db.Open(options.database, error)) {
         err << kProgramName << ": " << error << "\n";
         long leftovers = 0; // a pack cut short may have left the database under other names
-        if (!db.Path().Empty()) ReportPackLeftovers(db.Path(), out, leftovers);
+        if (!db.Path().Empty()) ReportPackLeftovers(fs, db.Path(), out, leftovers);
         return kExitProblem;
     }
     Checker checker(db, out);
@@ -123,7 +126,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
         checker.CheckSize();
         checker.CheckMarks();
     }
-    checker.CheckPackLeftovers();
+    checker.CheckPackLeftovers(fs);
     if (checker.Problems() > 0) return kExitProblem;
     out << db.Path().Native() << ": no problems found (" << db.ReadableRecords() << " records)\n";
     return kExitOk;

@@ -4,6 +4,7 @@
 // files that a pack cut short leaves behind.
 
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 
 #include <iosfwd>
 #include <string>
@@ -15,6 +16,6 @@ struct CheckOptions {
 };
 
 // kExitOk for a sound database, kExitProblem when anything was found.
-int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err);
+int RunCheck(FileSystem& fs, const CheckOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace tabulo::cli

@@ -30,7 +30,7 @@ bool DatabaseReader::Open(const FilePath& name, std::string& error) {
         return false;
     }
     // The engine's rule: Stock.Tbd, or else the one Stock.tbd, Stock.TBD ... of the folder.
-    path_ = FindDatabaseFile(baseName_);
+    path_ = FindDatabaseFile(fs_, baseName_);
     if (path_.Empty()) {
         path_ = DatabaseFileName(baseName_);
         error = path_.Native() + ": no such database";

@@ -6,6 +6,7 @@
 #include "base/FilePath.h"
 #include "engine/DBHeader.h"
 #include "engine/DbAccess.h"
+#include "engine/FileSystem.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,7 +17,8 @@ namespace tabulo::cli {
 
 class DatabaseReader {
 public:
-    DatabaseReader() = default;
+    // Finds the database by its name on fs.
+    explicit DatabaseReader(FileSystem& fs) : fs_(fs) {}
     ~DatabaseReader();
     DatabaseReader(const DatabaseReader&) = delete;
     DatabaseReader& operator=(const DatabaseReader&) = delete;
@@ -49,6 +51,7 @@ public:
     long ReadAt(int64_t offset, void* buffer, size_t n) const;
 
 private:
+    FileSystem& fs_;
     int fd_ = -1;
     FilePath path_;
     FilePath baseName_;

@@ -32,8 +32,8 @@ bool RecordsJson(const DatabaseReader& db, nlohmann::ordered_json& extra, std::s
 
 } // namespace
 
-int RunDescribe(const DescribeOptions& options, std::ostream& err) {
-    DatabaseReader db;
+int RunDescribe(FileSystem& fs, const DescribeOptions& options, std::ostream& err) {
+    DatabaseReader db(fs);
     std::string error;
     if (!db.Open(options.database, error)) {
         err << kProgramName << ": " << error << "\n";

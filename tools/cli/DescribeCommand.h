@@ -3,6 +3,7 @@
 // turns back into the same header (and, with the records, the same file).
 
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 
 #include <iosfwd>
 #include <string>
@@ -15,6 +16,6 @@ struct DescribeOptions {
     bool records = false;
 };
 
-int RunDescribe(const DescribeOptions& options, std::ostream& err);
+int RunDescribe(FileSystem& fs, const DescribeOptions& options, std::ostream& err);
 
 } // namespace tabulo::cli

@@ -90,7 +90,7 @@ int Fail(std::ostream& err, const std::string& error, int status = kExitProblem)
 
 } // namespace
 
-int RunExport(const ExportOptions& options, std::ostream& err) {
+int RunExport(FileSystem& fs, const ExportOptions& options, std::ostream& err) {
     const bool textOutput = options.format != ExportFormat::Sqlite;
     const bool csvOrTabulo =
         options.format == ExportFormat::Tabulo || options.format == ExportFormat::Csv;
@@ -98,7 +98,7 @@ int RunExport(const ExportOptions& options, std::ostream& err) {
         return Fail(err, "the jsonl and sqlite formats are always UTF-8", kExitUsage);
     if (!textOutput && options.output.Empty())
         return Fail(err, "the sqlite format needs an output file (-o FILE)", kExitUsage);
-    DatabaseReader db;
+    DatabaseReader db(fs);
     std::string error;
     if (!db.Open(options.database, error)) return Fail(err, error);
     if (!db.RecordsReadable())

@@ -4,6 +4,7 @@
 
 #include "TextEncoding.h"
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 
 #include <iosfwd>
 #include <optional>
@@ -23,6 +24,6 @@ struct ExportOptions {
     bool liveOnly = false;
 };
 
-int RunExport(const ExportOptions& options, std::ostream& err);
+int RunExport(FileSystem& fs, const ExportOptions& options, std::ostream& err);
 
 } // namespace tabulo::cli

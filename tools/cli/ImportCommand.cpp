@@ -193,20 +193,20 @@ Tally ImportAllOrNothing(Importer& importer, CsvReader& csv, const InputFile& in
 
 } // namespace
 
-int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err) {
+int RunImport(FileSystem& fs, const ImportOptions& options, std::ostream& out, std::ostream& err) {
     InputFile file;
     std::string error;
     if (!file.Open(options.csvFile, error)) {
         err << kProgramName << ": " << options.csvFile.Native() << ": " << error << "\n";
         return kExitProblem;
     }
-    return ImportFrom(file, options, out, err);
+    return ImportFrom(fs, file, options, out, err);
 }
 
-int ImportFrom(InputFile& file, const ImportOptions& options, std::ostream& out,
+int ImportFrom(FileSystem& fs, InputFile& file, const ImportOptions& options, std::ostream& out,
                std::ostream& err) {
     ConsoleReporter reporter(options.database.Native(), err);
-    modDB db(reporter);
+    modDB db(reporter, fs);
     if (db.OpenDatabase(options.database) != 1) return kExitProblem;
     db.SetLockPatience(kLockPatience);
     Importer importer(db, options, err);

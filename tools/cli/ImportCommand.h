@@ -6,6 +6,7 @@
 
 #include "TextEncoding.h"
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 
 #include <iosfwd>
 #include <string>
@@ -24,8 +25,9 @@ class InputFile;
 
 // kExitOk when every row went in, kExitProblem when a row was refused or the import failed
 // (a read error of the file included: the rows read before it stay appended).
-int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err);
+int RunImport(FileSystem& fs, const ImportOptions& options, std::ostream& out, std::ostream& err);
 // The same, reading the rows from a file already open (options.csvFile names it in messages).
-int ImportFrom(InputFile& file, const ImportOptions& options, std::ostream& out, std::ostream& err);
+int ImportFrom(FileSystem& fs, InputFile& file, const ImportOptions& options, std::ostream& out,
+               std::ostream& err);
 
 } // namespace tabulo::cli

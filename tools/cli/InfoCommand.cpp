@@ -119,8 +119,8 @@ void PrintScript(const DBHeader& h, bool wholeText, std::ostream& out) {
 
 } // namespace
 
-int RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
-    DatabaseReader db;
+int RunInfo(FileSystem& fs, const InfoOptions& options, std::ostream& out, std::ostream& err) {
+    DatabaseReader db(fs);
     std::string error;
     if (!db.Open(options.database, error)) {
         err << kProgramName << ": " << error << "\n";

@@ -3,6 +3,7 @@
 // and the procedures of the script.
 
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 
 #include <iosfwd>
 #include <string>
@@ -14,6 +15,6 @@ struct InfoOptions {
     bool script = false; // print the script text too
 };
 
-int RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err);
+int RunInfo(FileSystem& fs, const InfoOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace tabulo::cli

@@ -8,7 +8,7 @@
 
 namespace tabulo::cli {
 
-int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err) {
+int RunPack(FileSystem& fs, const PackOptions& options, std::ostream& out, std::ostream& err) {
     const bool canAsk = IsTerminal(STDIN_FILENO);
     if (!options.yes && !canAsk) {
         err << kProgramName << ": " << options.database.Native()
@@ -25,7 +25,7 @@ int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err) {
         dropRefused = drop && !yes;
         return yes;
     });
-    modDB db(reporter);
+    modDB db(reporter, fs);
     if (db.OpenDatabase(options.database) != 1) return kExitProblem;
     const std::string name = db.GetBaseName().Native(); // kept: a failed reopen closes it
     const long before = db.GetRecordCount();

@@ -4,6 +4,7 @@
 // those the header counts are dropped only when asked on a terminal, or given --force.
 
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 
 #include <iosfwd>
 #include <string>
@@ -16,6 +17,6 @@ struct PackOptions {
     bool force = false; // drop the records after those the header counts
 };
 
-int RunPack(const PackOptions& options, std::ostream& out, std::ostream& err);
+int RunPack(FileSystem& fs, const PackOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace tabulo::cli

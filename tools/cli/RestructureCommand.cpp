@@ -31,7 +31,8 @@ bool ReadNewDesign(const FilePath& path, design::Design& design, std::string& er
 
 } // namespace
 
-int RunRestructure(const RestructureOptions& options, std::ostream& out, std::ostream& err) {
+int RunRestructure(FileSystem& fs, const RestructureOptions& options, std::ostream& out,
+                   std::ostream& err) {
     design::Design next;
     std::string error;
     if (!ReadNewDesign(options.description, next, error)) {
@@ -39,7 +40,7 @@ int RunRestructure(const RestructureOptions& options, std::ostream& out, std::os
         return kExitProblem;
     }
     ConsoleReporter reporter(options.database.Native(), err);
-    modDB db(reporter);
+    modDB db(reporter, fs);
     if (db.OpenDatabase(options.database) != 1) return kExitProblem;
     const design::Restructure r = design::PlanRestructure(db, std::move(next));
     for (const design::DesignProblem& problem : r.problems)

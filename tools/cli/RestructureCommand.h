@@ -4,6 +4,7 @@
 // is made only with --allow-loss.
 
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 
 #include <iosfwd>
 #include <string>
@@ -17,6 +18,7 @@ struct RestructureOptions {
     bool allowLoss = false; // remove and cut non-blank values when the plan says so
 };
 
-int RunRestructure(const RestructureOptions& options, std::ostream& out, std::ostream& err);
+int RunRestructure(FileSystem& fs, const RestructureOptions& options, std::ostream& out,
+                   std::ostream& err);
 
 } // namespace tabulo::cli

@@ -81,9 +81,9 @@ private:
 
 } // namespace
 
-int RunProcedure(const RunOptions& options, std::ostream& out, std::ostream& err) {
+int RunProcedure(FileSystem& fs, const RunOptions& options, std::ostream& out, std::ostream& err) {
     ConsoleReporter reporter(options.database.Native(), err);
-    modDB db(reporter);
+    modDB db(reporter, fs);
     if (db.OpenDatabase(options.database) != 1) return kExitProblem;
     db.SetLockPatience(kLockPatience);
     if (options.record != 0 && db.SetRecordNo(options.record) != 1) return kExitProblem;

@@ -4,6 +4,7 @@
 // input; what needs the window (the Actions menu, the list of records) says so and goes on.
 
 #include "base/FilePath.h"
+#include "engine/FileSystem.h"
 #include "script/ScriptRunner.h"
 
 #include <iosfwd>
@@ -20,6 +21,6 @@ struct RunOptions {
 };
 
 // kExitOk when the procedure ran to its end and left Tb.Cancel false.
-int RunProcedure(const RunOptions& options, std::ostream& out, std::ostream& err);
+int RunProcedure(FileSystem& fs, const RunOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace tabulo::cli

@@ -11,6 +11,7 @@
 #include "PackCommand.h"
 #include "RestructureCommand.h"
 #include "RunCommand.h"
+#include "engine/PosixFileSystem.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -136,15 +137,16 @@ void AddRun(CLI::App& app, Arguments& a) {
 int Dispatch(const CLI::App& app, Arguments& a) {
     if (a.exportEncodingGiven->count() > 0) a.exporting.encoding = a.exportEncoding;
     const std::string command = app.get_subcommands().front()->get_name();
-    if (command == "info") return RunInfo(a.info, std::cout, std::cerr);
-    if (command == "check") return RunCheck(a.check, std::cout, std::cerr);
-    if (command == "export") return RunExport(a.exporting, std::cerr);
-    if (command == "import") return RunImport(a.importing, std::cout, std::cerr);
-    if (command == "pack") return RunPack(a.pack, std::cout, std::cerr);
+    tabulo::FileSystem& fs = tabulo::MachineFileSystem();
+    if (command == "info") return RunInfo(fs, a.info, std::cout, std::cerr);
+    if (command == "check") return RunCheck(fs, a.check, std::cout, std::cerr);
+    if (command == "export") return RunExport(fs, a.exporting, std::cerr);
+    if (command == "import") return RunImport(fs, a.importing, std::cout, std::cerr);
+    if (command == "pack") return RunPack(fs, a.pack, std::cout, std::cerr);
     if (command == "create") return RunCreate(a.create, std::cerr);
-    if (command == "describe") return RunDescribe(a.describe, std::cerr);
-    if (command == "restructure") return RunRestructure(a.restructure, std::cout, std::cerr);
-    return RunProcedure(a.run, std::cout, std::cerr);
+    if (command == "describe") return RunDescribe(fs, a.describe, std::cerr);
+    if (command == "restructure") return RunRestructure(fs, a.restructure, std::cout, std::cerr);
+    return RunProcedure(fs, a.run, std::cout, std::cerr);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ protected:
     std::string lookupBase = CitiesDb().Create(dir, "Cities");
     RecordingReporter reporter;
     RecordingScriptWindow window;
-    modDB engine{reporter};
+    modDB engine{reporter, MachineFileSystem()};
     ScriptRunner runner{engine, window, reporter};
 
 private:

@@ -52,7 +52,7 @@ protected:
     TempDir dir;
     RecordingReporter reporter;
     RecordingScriptWindow window;
-    modDB engine{reporter};
+    modDB engine{reporter, faults};
     clsField tb{engine, window, reporter};
     std::string lookupBase;
 };

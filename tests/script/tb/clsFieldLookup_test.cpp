@@ -56,7 +56,7 @@ TEST_F(TbTest, SetDBFieldWritesTheFieldPaddedAndNothingElse) {
 TEST_F(TbTest, SetDBFieldRefusedOrFailedLeavesTheFileAndTheLock) {
     OpenLookup();
     const std::string before = LookupBytes();
-    auto other = DbFile::Open(lookupBase + ".Tbd");
+    auto other = DbFile::Open(faults, lookupBase + ".Tbd");
     ASSERT_TRUE(other && other->TryLockByte0());
     tb.SetDBField(1, "CODE", "XX");
     EXPECT_EQ(tb.Cancel, -1);
