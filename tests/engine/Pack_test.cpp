@@ -15,8 +15,11 @@ const std::string kConfirmText = "Make sure database is not opened by other user
                                  "This can corrupt your database!!!\r\n"
                                  "Continue Yes/No?";
 
+// The live records in order, the old file as the backup; header members the engine never
+// reads come out byte for byte. Packing again keeps only the latest old file.
 TEST_F(PackTest, KeepsTheLiveRecordsInOrderAndBacksUpTheOldFile) {
-    const TestDb db = FiveRecords();
+    TestDb db = FiveRecords(), packed = PackedFiveRecords();
+    db.MutableHeader().Reserved2 = packed.MutableHeader().Reserved2 = std::string(62, 'r');
     const std::string base = Open(db);
     const std::string old = FileBytes(base);
     engine.SetRecordNo(3);
@@ -30,40 +33,53 @@ TEST_F(PackTest, KeepsTheLiveRecordsInOrderAndBacksUpTheOldFile) {
                          progress.hides),
               std::tuple(5L, 5L, 5L, 5L, 1));
 
-    EXPECT_EQ(FileBytes(base), PackedFiveRecords().Bytes());
+    EXPECT_EQ(FileBytes(base), packed.Bytes());
     EXPECT_EQ(ReadFileBytes(base + ".Bak"), old);
     EXPECT_EQ(LeftOver(base), "");
     EXPECT_EQ(engine.GetRecordNo(), 1);
     EXPECT_EQ(engine.GetRecordCount(), 3);
-    EXPECT_EQ(engine.GetRecordBuffer(), PackedFiveRecords().RecordText({"One", "A"}));
+    EXPECT_EQ(engine.GetRecordBuffer(), packed.RecordText({"One", "A"}));
+
+    ASSERT_EQ(Pack(), 1);
+    EXPECT_EQ(FileBytes(base), packed.Bytes());
+    EXPECT_EQ(ReadFileBytes(base + ".Bak"), packed.Bytes());
 }
 
-// Packing twice keeps only the latest old file; a file without marked records, header
-// members the engine never reads included, comes out byte for byte.
-TEST_F(PackTest, SecondPackKeepsOnlyTheLatestBackup) {
-    TestDb db = FiveRecords();
-    db.MutableHeader().Reserved2 = std::string(62, 'r');
-    const std::string base = Open(db);
-    ASSERT_EQ(Pack(), 1);
-    const std::string afterFirst = FileBytes(base);
-    ASSERT_EQ(Pack(), 1);
-    EXPECT_EQ(FileBytes(base), afterFirst);
-    EXPECT_EQ(ReadFileBytes(base + ".Bak"), afterFirst);
-}
-
-TEST_F(PackTest, AnsweringNoChangesNothing) {
-    const std::string base = Open(FiveRecords());
-    WriteFileBytes(base + ".Bak", "old backup");
-    WriteFileBytes(base + ".TbB", "stale");
-    const std::string old = FileBytes(base);
-    engine.SetRecordNo(4);
-    EXPECT_EQ(Pack(false), 0);
-    EXPECT_EQ(FileBytes(base), old);
-    EXPECT_EQ(ReadFileBytes(base + ".Bak"), "old backup");
-    EXPECT_EQ(ReadFileBytes(base + ".TbB"), "stale");
-    EXPECT_EQ(engine.GetRecordNo(), 4);
-    EXPECT_EQ(progress.shows + progress.hides, 0);
-    EXPECT_TRUE(reporter.messages.empty());
+// A pack that does not go ahead changes nothing: not the file, the previous backup, a stale
+// work file or the current record. Answering No asks nothing more; another copy writing
+// holds the lock for a moment and the pack is refused at once.
+TEST_F(PackTest, APackThatDoesNotGoAheadChangesNothing) {
+    for (const bool lockHeld : {false, true}) {
+        SCOPED_TRACE(lockHeld ? "lock busy" : "answered no");
+        const std::string base = Open(FiveRecords(), lockHeld ? "Busy" : "No");
+        WriteFileBytes(base + ".Bak", "old backup");
+        WriteFileBytes(base + ".TbB", "stale");
+        const std::string old = FileBytes(base);
+        engine.SetRecordNo(4);
+        std::unique_ptr<DbFile> lockHolder;
+        if (lockHeld) {
+            lockHolder = DbFile::Open(base + ".Tbd");
+            ASSERT_TRUE(lockHolder && lockHolder->TryLockByte0());
+        }
+        progress = RecordingProgress{};
+        EXPECT_EQ(Pack(lockHeld), 0);
+        std::vector<RecordedMessage> said;
+        if (lockHeld)
+            said.push_back({"Pack Database",
+                            "Unexpected Error\r\nAnother user is writing to it: " + base + ".Tbd",
+                            MsgIcon::Critical});
+        EXPECT_EQ(reporter.messages, said);
+        EXPECT_EQ(FileBytes(base), old);
+        EXPECT_EQ(ReadFileBytes(base + ".Bak"), "old backup");
+        EXPECT_EQ(ReadFileBytes(base + ".TbB"), "stale");
+        EXPECT_EQ(engine.GetRecordNo(), 4);
+        EXPECT_EQ(engine.GetRecordCount(), 5);
+        EXPECT_EQ(progress.hides, lockHeld ? 1 : 0);
+        EXPECT_EQ(progress.shows, 0);
+        lockHolder.reset();
+        engine.CloseDatabase();
+        reporter.Clear();
+    }
 }
 
 TEST_F(PackTest, EmptyDatabaseSaysSoAndIsReopened) {
@@ -127,27 +143,6 @@ TEST_F(PackTest, FileStepsComeInAnOrderThatACrashCannotBreak) {
                             [&](const auto& s) { return s.step == FileStep::Remove; }),
               0)
         << "a clean pack deletes nothing";
-}
-
-// Another copy writing holds the lock for a moment: the pack is refused at once and changes
-// nothing, the previous backup included.
-TEST_F(PackTest, BusyLockRefusesThePackAndChangesNothing) {
-    const std::string base = Open(FiveRecords());
-    WriteFileBytes(base + ".Bak", "old backup");
-    const std::string old = FileBytes(base);
-    auto lockHolder = DbFile::Open(base + ".Tbd");
-    ASSERT_TRUE(lockHolder && lockHolder->TryLockByte0());
-    EXPECT_EQ(Pack(), 0);
-    EXPECT_EQ(
-        reporter.Only(),
-        (RecordedMessage{"Pack Database",
-                         "Unexpected Error\r\nAnother user is writing to it: " + base + ".Tbd",
-                         MsgIcon::Critical}));
-    EXPECT_EQ(FileBytes(base), old);
-    EXPECT_EQ(ReadFileBytes(base + ".Bak"), "old backup");
-    EXPECT_EQ(LeftOver(base), "");
-    EXPECT_EQ(progress.hides, 1);
-    EXPECT_EQ(engine.GetRecordCount(), 5);
 }
 
 // While the pack runs, another copy's append fails at once with its usual message; once the
@@ -228,8 +223,7 @@ TEST_F(PackTest, ReopensTheFileItPackedAndNamesItsFilesAfterIt) {
         SCOPED_TRACE(c.file);
         FiveRecords().WriteTo(dir.File(c.file));
         if (*c.neighbour) WriteFileBytes(dir.File(c.neighbour), "another database");
-        std::string name = dir.File(c.openAs);
-        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(dir.File(c.openAs))), 1);
         ASSERT_EQ(Pack(), 1);
         EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
         EXPECT_EQ(engine.GetFilePath().Native(), dir.File(c.file));
