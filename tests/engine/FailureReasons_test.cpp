@@ -21,9 +21,8 @@ protected:
     }
     // Opens base with the system refusing writing (the first open fails with that error).
     void OpenRefusingWrites(const std::string& base, int error) {
-        std::string name = base;
         faults.FailAtStep(1, error);
-        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1);
         faults.ResetSteps();
         ASSERT_TRUE(engine.IsReadOnly());
     }
@@ -58,10 +57,9 @@ TEST_F(FailureReasons, OpenSaysWhyTheFileCannotBeADatabase) {
         SCOPED_TRACE(c.what);
         const std::string base = dir.File("Bad");
         WriteFileBytes(base + ".Tbd", c.bytes);
-        std::string name = base;
         reporter.Clear();
         if (c.arm) c.arm();
-        EXPECT_EQ(engine.OpenDatabase(FilePath(name)), 0);
+        EXPECT_EQ(engine.OpenDatabase(FilePath(base)), 0);
         faults.ResetSteps();
         EXPECT_EQ(reporter.Only(), Expected("Open Database", c.reason, base));
         EXPECT_EQ(engine.GetFileNumber(), 0);

@@ -97,8 +97,7 @@ TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
         const pid_t child = Spawn([&] {
             RecordingReporter childReporter;
             modDB db(childReporter);
-            std::string name = base;
-            if (db.OpenDatabase(FilePath(name)) != 1) return 1;
+            if (db.OpenDatabase(FilePath(base)) != 1) return 1;
             childReporter.AnswerNext(true);
             RecordingProgress childProgress;
             faults.KillAtStep(n);
@@ -110,8 +109,7 @@ TEST_F(PackFaults, AKilledPackLosesNothingAndTheOpenExplainsTheRepair) {
         EXPECT_FALSE(WorkFileCouldPassForDatabase(base + ".TbB"));
         const std::string leftOver = LeftOver(base);
 
-        std::string name = base;
-        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1) << "the database is never missing";
+        ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1) << "the database is never missing";
         if (!leftOver.empty()) {
             ASSERT_EQ(reporter.messages.size(), 1u);
             EXPECT_EQ(reporter.messages[0].title, "OPEN DATABASE");

@@ -65,8 +65,7 @@ TEST_P(PackRecovery, OpenRepairsWithoutLossAndSaysWhatItDid) {
     Put(base + ".TbO", c.oldCopy);
     Put(base + ".Bak", c.backup);
 
-    std::string name = base;
-    EXPECT_EQ(engine.OpenDatabase(FilePath(name)), c.databaseAfter == Content::None ? 0 : 1);
+    EXPECT_EQ(engine.OpenDatabase(FilePath(base)), c.databaseAfter == Content::None ? 0 : 1);
     EXPECT_EQ(FileBytes(base), Bytes(c.databaseAfter));
     EXPECT_EQ(ReadFileBytes(base + ".Bak"), Bytes(c.backupAfter));
     EXPECT_EQ(LeftOver(base), "");

@@ -92,8 +92,7 @@ TEST_F(PackTest, AChangedFormIsRefusedUntilTheDatabaseIsOpenedAgain) {
     EXPECT_EQ(LeftOver(base), "");
 
     engine.CloseDatabase();
-    std::string name = base;
-    ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
+    ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1);
     EXPECT_EQ(engine.AddRecord(), 1);
 }
 
