@@ -103,9 +103,10 @@ TEST(OutputFileNameTest, AddsTheExtensionUnlessPresentInAnyCase) {
         EXPECT_EQ(WithExtension(FilePath(typed), extension).Native(), written) << typed;
 }
 
-// A line break, a quote, a comma, a marked record and characters above 127 (slot 4 free);
-// an older file of the name is replaced without a question.
-TEST_F(ExportTest, ExactBytesOfEveryRecord) {
+// The chosen fields in field number order (Select All; clicks, a second one unselecting;
+// none), over a line break, a quote, a comma, a marked record and characters above 127 (slot
+// 4 free, slot 5 a second CITY). An older file of the name is replaced without a question.
+TEST_F(ExportTest, ExactBytesOfTheChosenFields) {
     TestDb db;
     db.AddField("NAME", 10).AddField("NOTE", 20).AddField("CITY", 10);
     db.SetField(5, db.Header().Fields[2]);
@@ -115,32 +116,34 @@ TEST_F(ExportTest, ExactBytesOfEveryRecord) {
     Open(db);
     engine.SetRecordNo(2);
     WriteFileBytes(dir.File("stock.csv"), "older and longer than the new content");
-    ExportAs("stock", {}, true);
-    EXPECT_EQ(answer.asked, "Save As *.Csv save");
-    EXPECT_EQ(ReadFileBytes(dir.File("stock.csv")),
-              "#,NAME,NOTE,CITY,CITY\r\n"
-              "1,\"Ann\",\"line one\nline two\",\"Rome\",\"Rome\"\r\n"
-              "2,\"Bob \"Jr\"\",\"x, y\",\"\",\"\"\r\n"
-              "3,\"Zo\xEB\",\"\",\"Malm\xF6\",\"Malm\xF6\"\r\n");
-    EXPECT_EQ(engine.GetRecordNo(), 2);
-    EXPECT_FALSE(window->isVisible());
+    const struct {
+        std::vector<int> entries;
+        bool selectAll;
+        const char* csv;
+    } rows[] = {
+        {{},
+         true,
+         "#,NAME,NOTE,CITY,CITY\r\n"
+         "1,\"Ann\",\"line one\nline two\",\"Rome\",\"Rome\"\r\n"
+         "2,\"Bob \"Jr\"\",\"x, y\",\"\",\"\"\r\n"
+         "3,\"Zo\xEB\",\"\",\"Malm\xF6\",\"Malm\xF6\"\r\n"},
+        {{2, 0},
+         false,
+         "#,NAME,CITY\r\n1,\"Ann\",\"Rome\"\r\n2,\"Bob "
+         "\"Jr\"\",\"\"\r\n3,\"Zo\xEB\",\"Malm\xF6\"\r\n"},
+        {{1, 0, 1}, false, "#,NAME\r\n1,\"Ann\"\r\n2,\"Bob \"Jr\"\"\r\n3,\"Zo\xEB\"\r\n"},
+        {{}, false, "#\r\n1\r\n2\r\n3\r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.csv);
+        ExportAs("stock", row.entries, row.selectAll);
+        EXPECT_EQ(answer.asked, "Save As *.Csv save");
+        EXPECT_EQ(ReadFileBytes(dir.File("stock.csv")), row.csv);
+        EXPECT_EQ(engine.GetRecordNo(), 2);
+        EXPECT_FALSE(window->isVisible());
+    }
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_TRUE(reporter.questions.empty());
-}
-
-TEST_F(ExportTest, ChosenFieldsInFieldNumberOrder) {
-    TestDb db;
-    db.AddField("NAME", 10).AddField("NOTE", 20).AddField("CITY", 10);
-    Open(db.AddRecord({"Ann", "a", "Rome"}).AddRecord({"Bob", "b", "Oslo"}));
-    const std::pair<std::vector<int>, const char*> rows[] = {
-        {{}, "#\r\n1\r\n2\r\n"},
-        {{2, 0}, "#,NAME,CITY\r\n1,\"Ann\",\"Rome\"\r\n2,\"Bob\",\"Oslo\"\r\n"},
-        {{1, 0, 1}, "#,NAME\r\n1,\"Ann\"\r\n2,\"Bob\"\r\n"}, // a second click unselects
-    };
-    for (const auto& [entries, csv] : rows) {
-        ExportAs("out", entries, false);
-        EXPECT_EQ(ReadFileBytes(dir.File("out.csv")), csv);
-    }
 }
 
 // The progress window's steps while the writer goes through a longer file.
@@ -163,16 +166,9 @@ TEST_F(ExportTest, WriterProgress) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(ExportTest, CancelledDialogWritesNothing) {
-    Open(TestDb().AddField("N", 6).AddRecord({"1"}));
-    ExportAs("", {}, true);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(OtherFiles().empty());
-    EXPECT_TRUE(reporter.messages.empty());
-}
-
-// The message names the file; no part of it is left under the chosen name or beside it.
-TEST_F(ExportTest, UnwritableFile) {
+// The message names the file; no part of it is left under the chosen name or beside it. A
+// cancelled dialog writes nothing and says nothing.
+TEST_F(ExportTest, UnwritableFileOrCancelWritesNothing) {
     TestDb db;
     db.AddField("TEXT", 40);
     for (int i = 0; i < 3000; ++i)
@@ -188,6 +184,7 @@ TEST_F(ExportTest, UnwritableFile) {
         {"nowhere/x", "nowhere/x.csv", false, "No such file or directory"},
         {"taken", "taken.csv", false, "Is a directory"},
         {"full", "full.csv", true, "File too large"},
+        {"", "", false, nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
@@ -198,9 +195,12 @@ TEST_F(ExportTest, UnwritableFile) {
             if (row.diskFull) limit.emplace(64 * 1024);
             ExportAs(row.typed, {0}, false);
         }
-        const std::string text = "Cannot write the file " + dir.File(row.file) + ": " + row.reason;
-        EXPECT_EQ(reporter.messages,
-                  (std::vector<RecordedMessage>{{"EXPORT", text, MsgIcon::Critical}}));
+        std::vector<RecordedMessage> said;
+        if (row.reason)
+            said.push_back({"EXPORT",
+                            "Cannot write the file " + dir.File(row.file) + ": " + row.reason,
+                            MsgIcon::Critical});
+        EXPECT_EQ(reporter.messages, said);
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(OtherFiles(), std::vector<std::string>{"taken.csv"});
         EXPECT_EQ(engine.GetRecordNo(), 7);
