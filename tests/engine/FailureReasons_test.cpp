@@ -66,22 +66,12 @@ TEST_F(FailureReasons, OpenSaysWhyTheFileCannotBeADatabase) {
     }
 }
 
-struct WriteCase {
-    const char* what;
-    std::function<long(modDB&)> call;
-    const char* title;
+// The writes; each box is titled with the write's own name.
+const std::pair<const char*, int (modDB::*)()> kWrites[] = {
+    {"WriteRecord", &modDB::WriteRecord},
+    {"AddRecord", &modDB::AddRecord},
+    {"DeleteRecord", &modDB::DeleteRecord},
 };
-
-// clang-format off
-const std::vector<WriteCase>& Writes() {
-    static const std::vector<WriteCase> cases = {
-        {"WriteRecord", [](modDB& d) { return d.WriteRecord(); }, "WriteRecord"},
-        {"AddRecord", [](modDB& d) { return d.AddRecord(); }, "AddRecord"},
-        {"DeleteRecord", [](modDB& d) { return d.DeleteRecord(); }, "DeleteRecord"},
-    };
-    return cases;
-}
-// clang-format on
 
 // The system refuses writing to the file, or to the file system: the database opens all the
 // same and reads as always, and every write (pack included) is refused with the reason.
@@ -99,11 +89,11 @@ TEST_F(FailureReasons, AReadOnlyDatabaseReadsAndRefusesEveryWrite) {
         EXPECT_EQ(engine.ReadField(1, value), 1);
         EXPECT_EQ(value, "Five");
         const std::string before = FileBytes(base);
-        for (const WriteCase& w : Writes()) {
-            SCOPED_TRACE(w.what);
+        for (const auto& [title, write] : kWrites) {
+            SCOPED_TRACE(title);
             reporter.Clear();
-            EXPECT_EQ(w.call(engine), 0);
-            EXPECT_EQ(reporter.Only(), Expected(w.title, reason, base));
+            EXPECT_EQ((engine.*write)(), 0);
+            EXPECT_EQ(reporter.Only(), Expected(title, reason, base));
         }
         reporter.Clear();
         EXPECT_EQ(engine.PackRecords(progress), 0);
@@ -118,14 +108,14 @@ TEST_F(FailureReasons, AReadOnlyDatabaseReadsAndRefusesEveryWrite) {
 // The disk fills up while a record is written: the write's box says so, and the file keeps
 // what it held.
 TEST_F(FailureReasons, ADiskFullWriteSaysSo) {
-    for (const WriteCase& w : Writes()) {
-        SCOPED_TRACE(w.what);
-        const std::string base = Open(FiveRecords(), w.what);
+    for (const auto& [title, write] : kWrites) {
+        SCOPED_TRACE(title);
+        const std::string base = Open(FiveRecords(), title);
         const std::string before = FileBytes(base);
         faults.FailFromStep(2, ENOSPC); // the lock is step 1
-        EXPECT_EQ(w.call(engine), 0);
+        EXPECT_EQ((engine.*write)(), 0);
         faults.ResetSteps();
-        EXPECT_EQ(reporter.Only(), Expected(w.title, "No space left on device", base));
+        EXPECT_EQ(reporter.Only(), Expected(title, "No space left on device", base));
         EXPECT_EQ(FileBytes(base), before);
         engine.CloseDatabase();
         reporter.Clear();
