@@ -56,9 +56,4 @@ TEST(IsValidTime, ChecksRanges) {
         EXPECT_FALSE(modLIB::IsValidTime(bad)) << bad;
 }
 
-TEST(MonthNames, AreTheShortForms) {
-    EXPECT_EQ(modLIB::MonthName(1), "Jan");
-    EXPECT_EQ(modLIB::MonthName(0), "");
-}
-
 } // namespace
