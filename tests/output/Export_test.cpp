@@ -1,6 +1,7 @@
 // The Export window on real widgets over a real engine, and the file that comes out.
 
 #include "../dialogs/ListClicks.h"
+#include "FaultyFileSystem.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
@@ -11,11 +12,10 @@
 #include "output/frmExport.h"
 
 #include <QPushButton>
-#include <csignal>
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/resource.h>
 #include <tuple>
 
 namespace tabulo::test {
@@ -33,26 +33,6 @@ public:
     std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
     std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }
     void ShowText(frmShowText&) override {}
-};
-
-// A file size limit makes the writes fail as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
 };
 
 class ExportTest : public ::testing::Test {
@@ -81,6 +61,7 @@ protected:
         return names;
     }
 
+    FaultyFileSystem faults;
     TempDir dir;
     RecordingReporter reporter;
     modDB engine{reporter};
@@ -104,15 +85,16 @@ TEST(OutputFileNameTest, AddsTheExtensionUnlessPresentInAnyCase) {
 }
 
 // The chosen fields in field number order (Select All; clicks, a second one unselecting;
-// none), over a line break, a quote, a comma, a marked record and characters above 127 (slot
-// 4 free, slot 5 a second CITY). An older file of the name is replaced without a question.
+// none), over a CR LF line break, a lone CR and LF, a quote, a comma, a marked record and
+// characters above 127 (slot 4 free, slot 5 a second CITY). An older file of the name is
+// replaced without a question.
 TEST_F(ExportTest, ExactBytesOfTheChosenFields) {
     TestDb db;
     db.AddField("NAME", 10).AddField("NOTE", 20).AddField("CITY", 10);
     db.SetField(5, db.Header().Fields[2]);
     db.AddRecord({"Ann", "line one\r\nline two", "Rome"});
     db.AddDeletedRecord({"Bob \"Jr\"", "x, y", ""});
-    db.AddRecord({"  Zo\xEB", "", "Malm\xF6"});
+    db.AddRecord({"  Zo\xEB", "a\rb\nc", "Malm\xF6"});
     Open(db);
     engine.SetRecordNo(2);
     WriteFileBytes(dir.File("stock.csv"), "older and longer than the new content");
@@ -126,7 +108,7 @@ TEST_F(ExportTest, ExactBytesOfTheChosenFields) {
          "#,NAME,NOTE,CITY,CITY\r\n"
          "1,\"Ann\",\"line one\nline two\",\"Rome\",\"Rome\"\r\n"
          "2,\"Bob \"Jr\"\",\"x, y\",\"\",\"\"\r\n"
-         "3,\"Zo\xEB\",\"\",\"Malm\xF6\",\"Malm\xF6\"\r\n"},
+         "3,\"Zo\xEB\",\"a\rb\nc\",\"Malm\xF6\",\"Malm\xF6\"\r\n"},
         {{2, 0},
          false,
          "#,NAME,CITY\r\n1,\"Ann\",\"Rome\"\r\n2,\"Bob "
@@ -171,8 +153,8 @@ TEST_F(ExportTest, WriterProgress) {
 TEST_F(ExportTest, UnwritableFileOrCancelWritesNothing) {
     TestDb db;
     db.AddField("TEXT", 40);
-    for (int i = 0; i < 3000; ++i)
-        db.AddRecord({"a value that takes some room in the file"});
+    for (int i = 0; i < 8; ++i)
+        db.AddRecord({"a value"});
     Open(db);
     std::filesystem::create_directory(dir.File("taken.csv"));
     const struct {
@@ -183,18 +165,23 @@ TEST_F(ExportTest, UnwritableFileOrCancelWritesNothing) {
     } rows[] = {
         {"nowhere/x", "nowhere/x.csv", false, "No such file or directory"},
         {"taken", "taken.csv", false, "Is a directory"},
-        {"full", "full.csv", true, "File too large"},
+        {"full", "full.csv", true, "No space left on device"},
         {"", "", false, nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
         reporter.Clear();
         engine.SetRecordNo(7);
-        {
-            std::optional<FileSizeLimit> limit;
-            if (row.diskFull) limit.emplace(64 * 1024);
-            ExportAs(row.typed, {0}, false);
+        if (row.diskFull) { // the disk fills up at the export's first write
+            const auto log = faults.StepsOf([&] { ExportAs(row.typed, {0}, false); });
+            std::filesystem::remove(dir.File(row.file));
+            const auto write = std::find_if(log.begin(), log.end(), [](const LoggedStep& s) {
+                return s.step == FileStep::Write;
+            });
+            faults.FailAtStep(write - log.begin() + 1, ENOSPC);
         }
+        ExportAs(row.typed, {0}, false);
+        faults.ResetSteps();
         std::vector<RecordedMessage> said;
         if (row.reason)
             said.push_back({"EXPORT",
