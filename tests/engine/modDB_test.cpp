@@ -52,11 +52,18 @@ TEST_F(EngineTest, ReadsAFileWrittenFromTheFormatTables) {
     EXPECT_EQ(Value(engine, 1), "refused") << "slot 1 is free";
 }
 
-TEST_F(EngineTest, OpensFileOfNoRecordsAndAddsTheFirst) {
-    std::string name = TwoFieldDb().Create(dir, "Stock");
+// A file of no records opens by its name with blanks and the suffix in any case, takes its
+// first record, and once it is closed the engine holds the default header again.
+TEST_F(EngineTest, OpensFileOfNoRecordsAddsTheFirstAndCloses) {
+    engine.SetScreenTwips(12, 20);
+    EXPECT_EQ(engine.GetWindowDef().Width, 640 * 12);
+    TestDb db = TwoFieldDb();
+    db.MutableHeader().Window.Width = 1234;
+    std::string name = db.Create(dir, "Stock");
     ASSERT_EQ(engine.OpenDatabase(FilePath("  " + name + ".tBD ")), 1);
     EXPECT_EQ(engine.GetBaseName().Native(), name) << "trimmed and without the suffix";
     EXPECT_NE(engine.GetFileNumber(), 0);
+    EXPECT_EQ(engine.GetWindowDef().Width, 1234);
     EXPECT_EQ(engine.GetRecordNo(), 0);
     EXPECT_EQ(engine.GetRecordBuffer(), std::string(19, ' '));
 
@@ -67,6 +74,11 @@ TEST_F(EngineTest, OpensFileOfNoRecordsAndAddsTheFirst) {
     ASSERT_EQ(bytes.size(), 23496u + 19);
     EXPECT_EQ(LongAt(bytes, 0), 1);
     EXPECT_EQ(StoredRecord(bytes, 1), " Ann               ");
+
+    ASSERT_EQ(engine.CloseDatabase(), 1);
+    EXPECT_EQ(engine.GetFileNumber(), 0);
+    EXPECT_EQ(engine.GetBaseName().Native(), "");
+    EXPECT_EQ(EncodeHeader(engine.Header()), EncodeHeader(DefaultHeader(12, 20)));
     EXPECT_TRUE(reporter.messages.empty());
 }
 
@@ -298,20 +310,6 @@ TEST_F(EngineTest, DamagedFieldCountIsHeldToTheSlots) {
         EXPECT_EQ(engine.FindField("City"), count > 0 ? 2 : 0);
         engine.CloseDatabase();
     }
-}
-
-TEST_F(EngineTest, CloseRestoresTheDefaultHeader) {
-    engine.SetScreenTwips(12, 20);
-    EXPECT_EQ(engine.GetWindowDef().Width, 640 * 12);
-    TestDb db = TwoFieldDb();
-    db.MutableHeader().Window.Width = 1234;
-    Open(db.AddRecord({"One"}));
-    EXPECT_EQ(engine.GetWindowDef().Width, 1234);
-    ASSERT_EQ(engine.CloseDatabase(), 1);
-    EXPECT_EQ(engine.GetFileNumber(), 0);
-    EXPECT_EQ(engine.GetBaseName().Native(), "");
-    EXPECT_EQ(EncodeHeader(engine.Header()), EncodeHeader(DefaultHeader(12, 20)));
-    EXPECT_TRUE(reporter.messages.empty());
 }
 
 } // namespace
