@@ -124,14 +124,14 @@ TEST(HelpFilePathTest, BesideTheProgramThenTheSharedFolder) {
     const std::filesystem::path share = dir.Path() / "share" / "tabulo";
     std::filesystem::create_directories(bin);
     std::filesystem::create_directories(share);
-    EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(), (bin / "Tabulo.Txt").string())
-        << "neither";
-    WriteFileBytes((share / "Tabulo.Txt").string(), "#A\r\n");
-    EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(),
-              (share / "Tabulo.Txt").string());
-    WriteFileBytes((bin / "Tabulo.Txt").string(), "#A\r\n");
-    EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(),
-              (bin / "Tabulo.Txt").string());
+    // Neither, then the shared folder's, then both: the one beside the program wins.
+    const std::pair<std::filesystem::path, std::filesystem::path> steps[] = {
+        {{}, bin}, {share, share}, {bin, bin}};
+    for (const auto& [written, found] : steps) {
+        if (!written.empty()) WriteFileBytes((written / "Tabulo.Txt").string(), "#A\r\n");
+        EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(),
+                  (found / "Tabulo.Txt").string());
+    }
 }
 
 // No help file lies beside the test program: the viewer opens modally all the same after
