@@ -269,7 +269,9 @@ TEST_F(PackTest, RecordsAfterTheCountAreDroppedOnlyWhenTheUserSaysSo) {
 // the path, not its old one (the other copy's backup).
 TEST_F(PackTest, PacksTheCurrentFileAfterAnotherCopysPack) {
     const std::string base = Open(FiveRecords());
-    PackInOtherCopy(base);
+    OpenInOtherCopy(base);
+    otherReporter.AnswerNext(true);
+    ASSERT_EQ(other.PackRecords(progress), 1);
     other.SetRecordNo(2);
     other.DeleteRecord();
     const std::string afterOther = FileBytes(base);
