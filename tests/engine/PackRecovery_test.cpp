@@ -19,22 +19,12 @@ struct Leftovers {
 };
 
 std::string Bytes(Content c) {
-    switch (c) {
-    case Content::None:
-        return "";
-    case Content::Old:
-        return FiveRecords().Bytes();
-    case Content::Packed:
-        return PackedFiveRecords().Bytes();
-    case Content::Earlier:
-        return "an earlier backup";
-    case Content::CutShort: { // header counting 0, two records written
-        std::string bytes = PackedFiveRecords().Bytes();
-        PutLong(bytes, 0, 0);
-        return bytes.substr(0, bytes.size() - 5);
-    }
-    }
-    return "";
+    std::string cutShort = PackedFiveRecords().Bytes(); // header counting 0, two records written
+    PutLong(cutShort, 0, 0);
+    cutShort.resize(cutShort.size() - 5);
+    const std::string inOrderOfContent[] = {"", FiveRecords().Bytes(), PackedFiveRecords().Bytes(),
+                                            "an earlier backup", cutShort};
+    return inOrderOfContent[static_cast<int>(c)];
 }
 
 using C = Content;
