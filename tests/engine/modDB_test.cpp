@@ -261,11 +261,9 @@ TEST_F(EngineTest, WritesAndDeletesTouchOnlyTheCurrentRecord) {
     ASSERT_EQ(engine.DeleteRecord(), 1);
     EXPECT_EQ(engine.IsDeleted(), -1);
 
-    const std::string after = FileBytes(base);
-    ASSERT_EQ(after.size(), before.size());
-    EXPECT_EQ(StoredRecord(after, 2), "*Two       ROME    ");
-    EXPECT_EQ(after.substr(0, 23496 + 19), before.substr(0, 23496 + 19));
-    EXPECT_EQ(StoredRecord(after, 3), StoredRecord(before, 3));
+    std::string expected = before; // record 2 rewritten and marked, nothing else
+    expected.replace(23496 + 19, 19, "*Two       ROME    ");
+    EXPECT_EQ(FileBytes(base), expected);
     engine.GotoFirstRecord();
     engine.GotoNextRecord();
     EXPECT_EQ(engine.GetRecordBuffer(), "*Two       ROME    ");
