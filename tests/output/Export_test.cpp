@@ -132,11 +132,9 @@ TEST_F(ExportTest, ExactBytesOfTheChosenFields) {
 TEST_F(ExportTest, WriterProgress) {
     TestDb db;
     db.AddField("N", 6);
+    for (int i = 1; i <= 250; ++i)
+        db.AddRecord({std::to_string(i)});
     Open(db);
-    for (int i = 1; i <= 250; ++i) {
-        engine.WriteField(1, std::to_string(i));
-        engine.AddRecord();
-    }
     RecordingProgress progress;
     ASSERT_EQ(WriteCsvExport(engine, {1}, FilePath(dir.File("n.csv")), &progress), std::nullopt);
     const std::string csv = ReadFileBytes(dir.File("n.csv"));
