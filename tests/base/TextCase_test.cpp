@@ -21,9 +21,7 @@ TEST(TextCase, MapsEveryLetterPairOfTheCodePage) {
         EXPECT_EQ(Cp1252Upper(c), c) << int(c);
         EXPECT_EQ(Cp1252Lower(c), c) << int(c);
     }
-}
-
-TEST(TextCase, EveryChangedByteComesBackTheOtherWay) {
+    // Every byte either mapping changes comes back the other way.
     for (int b = 0; b < 256; ++b) {
         const char c = static_cast<char>(b);
         if (Cp1252Upper(c) != c) {

@@ -29,11 +29,15 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"XU", 'z', 0}, KeyCase{"N-.", '-', '-'}, KeyCase{"N-.", '.', '.'},
         KeyCase{"N-.", '/', 0}, KeyCase{"  n  ", '1', '1'}, KeyCase{"*", 0xE9, 0}));
 
-TEST(IsValidName, FollowsTheFieldNameRule) {
+// The field name rule, and the "hh:mm:ss" time check.
+TEST(IsValidNameAndTime, FollowTheirRules) {
     for (const char* ok : {"A1", "A_B", "X", "Name_2x"})
         EXPECT_TRUE(modLIB::IsValidName(ok)) << ok;
     for (const char* bad : {"_A", "1A", "A_", "", "A B", "A-B"})
         EXPECT_FALSE(modLIB::IsValidName(bad)) << bad;
+    EXPECT_TRUE(modLIB::IsValidTime("23:59:59"));
+    for (const char* bad : {"24:00:00", "12:60:00", "12:30:60", "12:30", "12-30-00", "1a:00:00"})
+        EXPECT_FALSE(modLIB::IsValidTime(bad)) << bad;
 }
 
 TEST(IsValidDate, ChecksCalendarAndOrder) {
@@ -48,17 +52,6 @@ TEST(IsValidDate, ChecksCalendarAndOrder) {
           Case{"31/12/9999", 1, true}, Case{"01/01/0000", 1, false}, Case{"0a/01/2000", 1, false},
           Case{"01-01-2000", 1, false}, Case{"15/06/2024", 0, true}})
         EXPECT_EQ(modLIB::IsValidDate(c.text, c.order), c.valid) << c.text << " order " << c.order;
-}
-
-TEST(IsValidTime, ChecksRanges) {
-    EXPECT_TRUE(modLIB::IsValidTime("23:59:59"));
-    for (const char* bad : {"24:00:00", "12:60:00", "12:30:60", "12:30", "12-30-00", "1a:00:00"})
-        EXPECT_FALSE(modLIB::IsValidTime(bad)) << bad;
-}
-
-TEST(MonthNames, AreTheShortForms) {
-    EXPECT_EQ(modLIB::MonthName(1), "Jan");
-    EXPECT_EQ(modLIB::MonthName(0), "");
 }
 
 } // namespace

@@ -14,8 +14,11 @@ bool LockIsFree(const std::string& base) {
     return file && file->TryLockByte0(); // closing the file drops the lock it took
 }
 
+// Another copy appended meanwhile: the number comes from the count re-read under the lock.
+// A deletion mark the caller puts in the buffer is not written.
 TEST_F(EngineTest, NumberingSeesTheCountReReadUnderTheLock) {
-    const std::string base = Open(TwoFieldDb().AddRecord({"One"}).AddRecord({"Two"}));
+    TestDb form = TwoFieldDb();
+    const std::string base = Open(form.AddRecord({"One"}).AddRecord({"Two"}));
     OpenInOtherCopy(base);
     ASSERT_EQ(other.AddRecord(), 1); // this copy still believes the file holds two records
 
@@ -27,6 +30,7 @@ TEST_F(EngineTest, NumberingSeesTheCountReReadUnderTheLock) {
         numbers.push_back(number);
         heldWhileNumbering = !LockIsFree(base);
         engine.WriteField(2, "N" + std::to_string(number));
+        engine.SetRecordBuffer("*" + engine.GetRecordBuffer().substr(1));
     }),
               1);
 
@@ -35,25 +39,9 @@ TEST_F(EngineTest, NumberingSeesTheCountReReadUnderTheLock) {
     EXPECT_TRUE(LockIsFree(base)) << "released after the append";
     EXPECT_EQ(engine.GetRecordNo(), 4);
     EXPECT_EQ(engine.GetRecordCount(), 4);
-    engine.GotoFirstRecord();
-    engine.SetRecordNo(4);
-    std::string city;
-    engine.ReadField(2, city);
-    EXPECT_EQ(city, "N4");
-    EXPECT_TRUE(reporter.messages.empty());
-}
-
-TEST_F(EngineTest, NumberingCannotMarkTheNewRecordDeleted) {
-    TestDb form = TwoFieldDb();
-    const std::string base = Open(form);
-    engine.ClearRecord();
-    engine.WriteField(1, "Kept");
-    ASSERT_EQ(engine.AddRecord(
-                  [&](long) { engine.SetRecordBuffer("*" + engine.GetRecordBuffer().substr(1)); }),
-              1);
-    const std::string bytes = FileBytes(base);
-    EXPECT_EQ(bytes.substr(kHeaderSize), form.RecordText({"Kept"}));
     EXPECT_EQ(engine.IsDeleted(), 0);
+    EXPECT_EQ(FileBytes(base).substr(kHeaderSize + 3 * 19), form.RecordText({"Three", "N4"}));
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 } // namespace

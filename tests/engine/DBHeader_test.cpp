@@ -38,13 +38,6 @@ TEST(DBHeader, EncodesMembersAtTheirFileOffsets) {
     EXPECT_EQ(b.substr(23434, 62), std::string(62, ' '));
 }
 
-// The script a new database starts with.
-TEST(DBHeader, DefaultScriptIsTwoEmptyProcedures) {
-    const std::string script = DefaultHeader().Script;
-    EXPECT_EQ(TrimSpaces(script), "Sub Start\r\nEnd Sub\r\n\r\nSub Update\r\nEnd Sub");
-    EXPECT_EQ(script.size(), size_t(kScriptSize));
-}
-
 TEST(DBHeader, DecodeReversesEncodeForAnyBytes) {
     // Every byte pattern must decode, and encoding it again must give the same bytes.
     std::string bytes(kHeaderSize, '\0');

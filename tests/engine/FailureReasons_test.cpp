@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -21,9 +22,8 @@ protected:
     }
     // Opens base with the system refusing writing (the first open fails with that error).
     void OpenRefusingWrites(const std::string& base, int error) {
-        std::string name = base;
         faults.FailAtStep(1, error);
-        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1);
         faults.ResetSteps();
         ASSERT_TRUE(engine.IsReadOnly());
     }
@@ -58,79 +58,65 @@ TEST_F(FailureReasons, OpenSaysWhyTheFileCannotBeADatabase) {
         SCOPED_TRACE(c.what);
         const std::string base = dir.File("Bad");
         WriteFileBytes(base + ".Tbd", c.bytes);
-        std::string name = base;
         reporter.Clear();
         if (c.arm) c.arm();
-        EXPECT_EQ(engine.OpenDatabase(FilePath(name)), 0);
+        EXPECT_EQ(engine.OpenDatabase(FilePath(base)), 0);
         faults.ResetSteps();
         EXPECT_EQ(reporter.Only(), Expected("Open Database", c.reason, base));
         EXPECT_EQ(engine.GetFileNumber(), 0);
     }
 }
 
-struct WriteCase {
-    const char* what;
-    std::function<long(modDB&)> call;
-    const char* title;
+// The writes; each box is titled with the write's own name.
+const std::pair<const char*, int (modDB::*)()> kWrites[] = {
+    {"WriteRecord", &modDB::WriteRecord},
+    {"AddRecord", &modDB::AddRecord},
+    {"DeleteRecord", &modDB::DeleteRecord},
 };
 
-// clang-format off
-const std::vector<WriteCase>& Writes() {
-    static const std::vector<WriteCase> cases = {
-        {"WriteRecord", [](modDB& d) { return d.WriteRecord(); }, "WriteRecord"},
-        {"AddRecord", [](modDB& d) { return d.AddRecord(); }, "AddRecord"},
-        {"DeleteRecord", [](modDB& d) { return d.DeleteRecord(); }, "DeleteRecord"},
+// The system refuses writing to the file or to the file system, or the disk fills up while
+// a record is written: each write's box gives the reason and the file keeps what it held. A
+// database the system will not let this copy write opens all the same, reads as always, and
+// refuses the pack with the reason too.
+TEST_F(FailureReasons, AFailedWriteSaysWhy) {
+    const std::tuple<int, const char*, bool> rows[] = {
+        // the error, its reason, and whether the system refuses at the open or at the write
+        {EACCES, "Permission denied", true},
+        {EROFS, "Read-only file system", true},
+        {ENOSPC, "No space left on device", false},
     };
-    return cases;
-}
-// clang-format on
-
-// The system refuses writing to the file, or to the file system: the database opens all the
-// same and reads as always, and every write (pack included) is refused with the reason.
-TEST_F(FailureReasons, AReadOnlyDatabaseReadsAndRefusesEveryWrite) {
-    for (const auto& [error, reason] :
-         {std::pair{EACCES, "Permission denied"}, std::pair{EROFS, "Read-only file system"}}) {
+    for (const auto& [error, reason, atOpen] : rows) {
         SCOPED_TRACE(reason);
         const std::string base = dir.File("Shelf" + std::to_string(error));
         WriteFileBytes(base + ".Tbd", FiveRecords().Bytes());
         reporter.Clear();
-        OpenRefusingWrites(base, error);
+        if (atOpen)
+            OpenRefusingWrites(base, error);
+        else
+            ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1);
         EXPECT_TRUE(reporter.messages.empty());
         std::string value;
         EXPECT_EQ(engine.GotoLastRecord(), 1);
         EXPECT_EQ(engine.ReadField(1, value), 1);
         EXPECT_EQ(value, "Five");
         const std::string before = FileBytes(base);
-        for (const WriteCase& w : Writes()) {
-            SCOPED_TRACE(w.what);
+        for (const auto& [title, write] : kWrites) {
+            SCOPED_TRACE(title);
             reporter.Clear();
-            EXPECT_EQ(w.call(engine), 0);
-            EXPECT_EQ(reporter.Only(), Expected(w.title, reason, base));
+            if (!atOpen) faults.FailFromStep(2, error); // the lock is step 1
+            EXPECT_EQ((engine.*write)(), 0);
+            faults.ResetSteps();
+            EXPECT_EQ(reporter.Only(), Expected(title, reason, base));
         }
-        reporter.Clear();
-        EXPECT_EQ(engine.PackRecords(progress), 0);
-        EXPECT_TRUE(reporter.questions.empty()) << "nothing to ask about";
-        EXPECT_EQ(reporter.Only(), Expected("Pack Database", reason, base));
+        if (atOpen) {
+            reporter.Clear();
+            EXPECT_EQ(engine.PackRecords(progress), 0);
+            EXPECT_TRUE(reporter.questions.empty()) << "nothing to ask about";
+            EXPECT_EQ(reporter.Only(), Expected("Pack Database", reason, base));
+        }
         EXPECT_EQ(FileBytes(base), before);
         EXPECT_EQ(LeftOver(base), "");
         engine.CloseDatabase();
-    }
-}
-
-// The disk fills up while a record is written: the write's box says so, and the file keeps
-// what it held.
-TEST_F(FailureReasons, ADiskFullWriteSaysSo) {
-    for (const WriteCase& w : Writes()) {
-        SCOPED_TRACE(w.what);
-        const std::string base = Open(FiveRecords(), w.what);
-        const std::string before = FileBytes(base);
-        faults.FailFromStep(2, ENOSPC); // the lock is step 1
-        EXPECT_EQ(w.call(engine), 0);
-        faults.ResetSteps();
-        EXPECT_EQ(reporter.Only(), Expected(w.title, "No space left on device", base));
-        EXPECT_EQ(FileBytes(base), before);
-        engine.CloseDatabase();
-        reporter.Clear();
     }
 }
 

@@ -31,8 +31,7 @@ int AppendMany(const std::string& base, int writer, Gate& start) {
     start.Wait();
     RecordingReporter reporter;
     modDB db(reporter, MachineFileSystem());
-    std::string name = base;
-    if (db.OpenDatabase(FilePath(name)) != 1) return 1;
+    if (db.OpenDatabase(FilePath(base)) != 1) return 1;
     for (int i = 0; i < kAppendsEach; ++i) {
         db.SetRecordBuffer(AppendText(writer, i));
         // The lock is not waited for: a busy lock fails the append, and the writer tries again.

@@ -37,14 +37,6 @@ protected:
         return found;
     }
 
-    // A second copy of the program packs the database.
-    void PackInOtherCopy(const std::string& base) {
-        OpenInOtherCopy(base);
-        otherReporter.AnswerNext(true);
-        RecordingProgress otherProgress;
-        ASSERT_EQ(other.PackRecords(otherProgress), 1);
-    }
-
     RecordingProgress progress;
 };
 

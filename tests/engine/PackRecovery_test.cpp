@@ -19,22 +19,12 @@ struct Leftovers {
 };
 
 std::string Bytes(Content c) {
-    switch (c) {
-    case Content::None:
-        return "";
-    case Content::Old:
-        return FiveRecords().Bytes();
-    case Content::Packed:
-        return PackedFiveRecords().Bytes();
-    case Content::Earlier:
-        return "an earlier backup";
-    case Content::CutShort: { // header counting 0, two records written
-        std::string bytes = PackedFiveRecords().Bytes();
-        PutLong(bytes, 0, 0);
-        return bytes.substr(0, bytes.size() - 5);
-    }
-    }
-    return "";
+    std::string cutShort = PackedFiveRecords().Bytes(); // header counting 0, two records written
+    PutLong(cutShort, 0, 0);
+    cutShort.resize(cutShort.size() - 5);
+    const std::string inOrderOfContent[] = {"", FiveRecords().Bytes(), PackedFiveRecords().Bytes(),
+                                            "an earlier backup", cutShort};
+    return inOrderOfContent[static_cast<int>(c)];
 }
 
 using C = Content;
@@ -65,8 +55,7 @@ TEST_P(PackRecovery, OpenRepairsWithoutLossAndSaysWhatItDid) {
     Put(base + ".TbO", c.oldCopy);
     Put(base + ".Bak", c.backup);
 
-    std::string name = base;
-    EXPECT_EQ(engine.OpenDatabase(FilePath(name)), c.databaseAfter == Content::None ? 0 : 1);
+    EXPECT_EQ(engine.OpenDatabase(FilePath(base)), c.databaseAfter == Content::None ? 0 : 1);
     EXPECT_EQ(FileBytes(base), Bytes(c.databaseAfter));
     EXPECT_EQ(ReadFileBytes(base + ".Bak"), Bytes(c.backupAfter));
     EXPECT_EQ(LeftOver(base), "");

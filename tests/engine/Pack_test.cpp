@@ -15,8 +15,11 @@ const std::string kConfirmText = "Make sure database is not opened by other user
                                  "This can corrupt your database!!!\r\n"
                                  "Continue Yes/No?";
 
+// The live records in order, the old file as the backup; header members the engine never
+// reads come out byte for byte. Packing again keeps only the latest old file.
 TEST_F(PackTest, KeepsTheLiveRecordsInOrderAndBacksUpTheOldFile) {
-    const TestDb db = FiveRecords();
+    TestDb db = FiveRecords(), packed = PackedFiveRecords();
+    db.MutableHeader().Reserved2 = packed.MutableHeader().Reserved2 = std::string(62, 'r');
     const std::string base = Open(db);
     const std::string old = FileBytes(base);
     engine.SetRecordNo(3);
@@ -30,40 +33,53 @@ TEST_F(PackTest, KeepsTheLiveRecordsInOrderAndBacksUpTheOldFile) {
                          progress.hides),
               std::tuple(5L, 5L, 5L, 5L, 1));
 
-    EXPECT_EQ(FileBytes(base), PackedFiveRecords().Bytes());
+    EXPECT_EQ(FileBytes(base), packed.Bytes());
     EXPECT_EQ(ReadFileBytes(base + ".Bak"), old);
     EXPECT_EQ(LeftOver(base), "");
     EXPECT_EQ(engine.GetRecordNo(), 1);
     EXPECT_EQ(engine.GetRecordCount(), 3);
-    EXPECT_EQ(engine.GetRecordBuffer(), PackedFiveRecords().RecordText({"One", "A"}));
+    EXPECT_EQ(engine.GetRecordBuffer(), packed.RecordText({"One", "A"}));
+
+    ASSERT_EQ(Pack(), 1);
+    EXPECT_EQ(FileBytes(base), packed.Bytes());
+    EXPECT_EQ(ReadFileBytes(base + ".Bak"), packed.Bytes());
 }
 
-// Packing twice keeps only the latest old file; a file without marked records, header
-// members the engine never reads included, comes out byte for byte.
-TEST_F(PackTest, SecondPackKeepsOnlyTheLatestBackup) {
-    TestDb db = FiveRecords();
-    db.MutableHeader().Reserved2 = std::string(62, 'r');
-    const std::string base = Open(db);
-    ASSERT_EQ(Pack(), 1);
-    const std::string afterFirst = FileBytes(base);
-    ASSERT_EQ(Pack(), 1);
-    EXPECT_EQ(FileBytes(base), afterFirst);
-    EXPECT_EQ(ReadFileBytes(base + ".Bak"), afterFirst);
-}
-
-TEST_F(PackTest, AnsweringNoChangesNothing) {
-    const std::string base = Open(FiveRecords());
-    WriteFileBytes(base + ".Bak", "old backup");
-    WriteFileBytes(base + ".TbB", "stale");
-    const std::string old = FileBytes(base);
-    engine.SetRecordNo(4);
-    EXPECT_EQ(Pack(false), 0);
-    EXPECT_EQ(FileBytes(base), old);
-    EXPECT_EQ(ReadFileBytes(base + ".Bak"), "old backup");
-    EXPECT_EQ(ReadFileBytes(base + ".TbB"), "stale");
-    EXPECT_EQ(engine.GetRecordNo(), 4);
-    EXPECT_EQ(progress.shows + progress.hides, 0);
-    EXPECT_TRUE(reporter.messages.empty());
+// A pack that does not go ahead changes nothing: not the file, the previous backup, a stale
+// work file or the current record. Answering No asks nothing more; another copy writing
+// holds the lock for a moment and the pack is refused at once.
+TEST_F(PackTest, APackThatDoesNotGoAheadChangesNothing) {
+    for (const bool lockHeld : {false, true}) {
+        SCOPED_TRACE(lockHeld ? "lock busy" : "answered no");
+        const std::string base = Open(FiveRecords(), lockHeld ? "Busy" : "No");
+        WriteFileBytes(base + ".Bak", "old backup");
+        WriteFileBytes(base + ".TbB", "stale");
+        const std::string old = FileBytes(base);
+        engine.SetRecordNo(4);
+        std::unique_ptr<DbFile> lockHolder;
+        if (lockHeld) {
+            lockHolder = DbFile::Open(faults, base + ".Tbd");
+            ASSERT_TRUE(lockHolder && lockHolder->TryLockByte0());
+        }
+        progress = RecordingProgress{};
+        EXPECT_EQ(Pack(lockHeld), 0);
+        std::vector<RecordedMessage> said;
+        if (lockHeld)
+            said.push_back({"Pack Database",
+                            "Unexpected Error\r\nAnother user is writing to it: " + base + ".Tbd",
+                            MsgIcon::Critical});
+        EXPECT_EQ(reporter.messages, said);
+        EXPECT_EQ(FileBytes(base), old);
+        EXPECT_EQ(ReadFileBytes(base + ".Bak"), "old backup");
+        EXPECT_EQ(ReadFileBytes(base + ".TbB"), "stale");
+        EXPECT_EQ(engine.GetRecordNo(), 4);
+        EXPECT_EQ(engine.GetRecordCount(), 5);
+        EXPECT_EQ(progress.hides, lockHeld ? 1 : 0);
+        EXPECT_EQ(progress.shows, 0);
+        lockHolder.reset();
+        engine.CloseDatabase();
+        reporter.Clear();
+    }
 }
 
 TEST_F(PackTest, EmptyDatabaseSaysSoAndIsReopened) {
@@ -129,86 +145,60 @@ TEST_F(PackTest, FileStepsComeInAnOrderThatACrashCannotBreak) {
         << "a clean pack deletes nothing";
 }
 
-// Another copy writing holds the lock for a moment: the pack is refused at once and changes
-// nothing, the previous backup included.
-TEST_F(PackTest, BusyLockRefusesThePackAndChangesNothing) {
-    const std::string base = Open(FiveRecords());
-    WriteFileBytes(base + ".Bak", "old backup");
-    const std::string old = FileBytes(base);
-    auto lockHolder = DbFile::Open(faults, base + ".Tbd");
-    ASSERT_TRUE(lockHolder && lockHolder->TryLockByte0());
-    EXPECT_EQ(Pack(), 0);
-    EXPECT_EQ(
-        reporter.Only(),
-        (RecordedMessage{"Pack Database",
-                         "Unexpected Error\r\nAnother user is writing to it: " + base + ".Tbd",
-                         MsgIcon::Critical}));
-    EXPECT_EQ(FileBytes(base), old);
-    EXPECT_EQ(ReadFileBytes(base + ".Bak"), "old backup");
-    EXPECT_EQ(LeftOver(base), "");
-    EXPECT_EQ(progress.hides, 1);
-    EXPECT_EQ(engine.GetRecordCount(), 5);
-}
-
-// While the pack runs, another copy's append fails at once with its usual message; once the
-// pack is over, the same append goes into the packed file.
-TEST_F(PackTest, OtherCopiesCannotWriteWhileThePackRuns) {
-    const std::string base = Open(FiveRecords());
-    OpenInOtherCopy(base);
-    other.ClearRecord();
-    other.WriteField(1, "Late");
-    int refused = 0;
-    progress.onEvents = [&] { refused += other.AddRecord() == 0; };
-    ASSERT_EQ(Pack(), 1);
-    EXPECT_EQ(refused, 5);
-    EXPECT_EQ(otherReporter.messages.size(), 5u);
-    EXPECT_EQ(otherReporter.messages.back(),
-              (RecordedMessage{"AddRecord", "Unexpected Error", MsgIcon::Critical}));
-    ASSERT_EQ(other.AddRecord(), 1);
-    EXPECT_EQ(otherReporter.messages.size(), 5u);
-    EXPECT_EQ(other.GetRecordNo(), 4) << "appended to the packed file";
-    EXPECT_EQ(FileBytes(base), PackedFiveRecords().AddRecord({"Late"}).Bytes());
-    EXPECT_EQ(engine.GetRecordCount(), 4);
-    EXPECT_EQ(LongAt(ReadFileBytes(base + ".Bak"), 0), 5) << "nothing went into the old file";
-}
-
-// The packing copy's own writes and close, asked for while the pack lets events run (a
-// window's Update, Delete or Close), are refused before they touch the lock: at every record
-// of the pack no other open file can take it, and nothing goes into the old file.
-TEST_F(PackTest, OwnWritesDuringThePackAreRefusedAndLeaveItsLockHeld) {
+// Writes asked for while the pack lets events run are refused before they touch the lock:
+// this copy's own (a window's Update, Delete or Close) as the database is being packed,
+// another copy's append with its usual message. At every record of the pack no other open
+// file can take the lock and nothing goes into the old file; once the pack is over, the
+// same write goes through, into the packed file.
+TEST_F(PackTest, WritesDuringThePackAreRefusedAndLeaveItsLockHeld) {
     struct Case {
         const char* name;
+        bool otherCopy;
         int (modDB::*operation)();
         RecordedMessage refusal;
     };
     const std::string packing = "Unexpected Error\r\nThe database is being packed.";
     const Case cases[] = {
-        {"append", &modDB::AddRecord, {"AddRecord", packing}},
-        {"rewrite", &modDB::WriteRecord, {"WriteRecord", packing}},
-        {"mark", &modDB::DeleteRecord, {"DeleteRecord", packing}},
-        {"close", &modDB::CloseDatabase, {"CLOSE DATABASE", "The database is being packed."}},
+        {"append", false, &modDB::AddRecord, {"AddRecord", packing}},
+        {"rewrite", false, &modDB::WriteRecord, {"WriteRecord", packing}},
+        {"mark", false, &modDB::DeleteRecord, {"DeleteRecord", packing}},
+        {"close",
+         false,
+         &modDB::CloseDatabase,
+         {"CLOSE DATABASE", "The database is being packed."}},
+        {"other copy's append", true, &modDB::AddRecord, {"AddRecord", "Unexpected Error"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string base = Open(FiveRecords());
         const std::string old = FileBytes(base);
+        if (c.otherCopy) OpenInOtherCopy(base);
+        modDB& writer = c.otherCopy ? other : engine;
         auto otherFile = DbFile::Open(faults, base + ".Tbd");
         ASSERT_TRUE(otherFile);
         int refused = 0, locked = 0;
+        writer.ClearRecord();
         progress.onEvents = [&] {
-            engine.WriteField(1, "Lost");
-            refused += (engine.*c.operation)() == 0;
+            writer.WriteField(1, "Late");
+            refused += (writer.*c.operation)() == 0;
             locked += otherFile->TryLockByte0();
         };
         ASSERT_EQ(Pack(), 1);
+        progress.onEvents = nullptr;
         EXPECT_EQ(refused, 5);
         EXPECT_EQ(locked, 0) << "another open file took the pack's lock";
-        EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>(5, c.refusal));
+        EXPECT_EQ((c.otherCopy ? otherReporter : reporter).messages,
+                  std::vector<RecordedMessage>(5, c.refusal));
         EXPECT_EQ(FileBytes(base), PackedFiveRecords().Bytes());
-        EXPECT_EQ(ReadFileBytes(base + ".Bak"), old);
-        progress.onEvents = nullptr;
+        EXPECT_EQ((writer.*c.operation)(), 1);
+        EXPECT_EQ(ReadFileBytes(base + ".Bak"), old) << "nothing went into the old file";
+        if (c.otherCopy) {
+            EXPECT_EQ(FileBytes(base), PackedFiveRecords().AddRecord({"Late"}).Bytes());
+            other.CloseDatabase();
+        }
         engine.CloseDatabase();
         reporter.Clear();
+        otherReporter.Clear();
     }
 }
 
@@ -228,8 +218,7 @@ TEST_F(PackTest, ReopensTheFileItPackedAndNamesItsFilesAfterIt) {
         SCOPED_TRACE(c.file);
         FiveRecords().WriteTo(dir.File(c.file));
         if (*c.neighbour) WriteFileBytes(dir.File(c.neighbour), "another database");
-        std::string name = dir.File(c.openAs);
-        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(dir.File(c.openAs))), 1);
         ASSERT_EQ(Pack(), 1);
         EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
         EXPECT_EQ(engine.GetFilePath().Native(), dir.File(c.file));
@@ -280,7 +269,9 @@ TEST_F(PackTest, RecordsAfterTheCountAreDroppedOnlyWhenTheUserSaysSo) {
 // the path, not its old one (the other copy's backup).
 TEST_F(PackTest, PacksTheCurrentFileAfterAnotherCopysPack) {
     const std::string base = Open(FiveRecords());
-    PackInOtherCopy(base);
+    OpenInOtherCopy(base);
+    otherReporter.AnswerNext(true);
+    ASSERT_EQ(other.PackRecords(progress), 1);
     other.SetRecordNo(2);
     other.DeleteRecord();
     const std::string afterOther = FileBytes(base);

@@ -82,18 +82,14 @@ TEST_F(PackTest, AChangedFormIsRefusedUntilTheDatabaseIsOpenedAgain) {
     EXPECT_EQ(engine.WriteRecord(), 0);
     reporter.AnswerNext(true);
     EXPECT_EQ(engine.PackRecords(progress), 0);
-    std::vector<std::string> said;
-    for (const RecordedMessage& m : reporter.messages)
-        said.push_back(m.title + ": " + m.text);
-    EXPECT_EQ(said, (std::vector<std::string>{"AddRecord: " + std::string(kFormChanged),
-                                              "WriteRecord: " + std::string(kFormChanged),
-                                              "Pack Database: " + std::string(kFormChanged)}));
+    EXPECT_EQ(reporter.messages, (std::vector<RecordedMessage>{{"AddRecord", kFormChanged},
+                                                               {"WriteRecord", kFormChanged},
+                                                               {"Pack Database", kFormChanged}}));
     EXPECT_EQ(FileBytes(base), otherForm);
     EXPECT_EQ(LeftOver(base), "");
 
     engine.CloseDatabase();
-    std::string name = base;
-    ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
+    ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1);
     EXPECT_EQ(engine.AddRecord(), 1);
 }
 

@@ -46,8 +46,7 @@ protected:
         std::filesystem::remove(base + ".TbO");
     }
     void OpenTheDatabase() {
-        std::string name = base;
-        ASSERT_EQ(engine.OpenDatabase(FilePath(name)), 1);
+        ASSERT_EQ(engine.OpenDatabase(FilePath(base)), 1);
         reporter.Clear();
         progress = RecordingProgress{};
     }

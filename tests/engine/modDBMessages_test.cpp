@@ -25,38 +25,20 @@ struct Row {
     bool firstFileStepFails = false;
 };
 
-long ReadFieldN(modDB& db, int n) {
-    std::string v;
-    return db.ReadField(n, v);
-}
-long FieldDefN(modDB& db, int n) {
-    DBField f;
-    return db.GetFieldDef(n, f);
-}
-long BannerDefN(modDB& db, int n) {
-    DBBanner b;
-    return db.GetBannerDef(n, b);
-}
-long HeadingSize(modDB& db, int n) {
-    return static_cast<long>(db.GetPageHeading(n).size());
-}
-long OpenBlank(modDB& db) {
-    std::string n = "   ";
-    return db.OpenDatabase(FilePath(n));
-}
-long DeleteMarked(modDB& db) {
-    db.SetRecordNo(2);
-    return db.DeleteRecord();
-}
-long Pack(modDB& db) {
-    RecordingProgress progress;
-    return db.PackRecords(progress);
-}
-
 using D = modDB;
 constexpr Start C = Start::Closed, E = Start::Empty, R = Start::Records;
 
+// The calls that need more than a member call: a value to read into, a blank name, record 2
+// (marked deleted) current, a progress window.
 // clang-format off
+long ReadFieldN(D& d, int n) { std::string v; return d.ReadField(n, v); }
+long FieldDefN(D& d, int n) { DBField f; return d.GetFieldDef(n, f); }
+long BannerDefN(D& d, int n) { DBBanner b; return d.GetBannerDef(n, b); }
+long HeadingSize(D& d, int n) { return static_cast<long>(d.GetPageHeading(n).size()); }
+long OpenBlank(D& d) { return d.OpenDatabase(FilePath("   ")); }
+long DeleteMarked(D& d) { d.SetRecordNo(2); return d.DeleteRecord(); }
+long Pack(D& d) { RecordingProgress progress; return d.PackRecords(progress); }
+
 const std::vector<Row>& Rows() {
     static const std::vector<Row> rows = {
         {"open no name", C, OpenBlank, "OPEN DATABASE", "Invalid File Name"},
@@ -66,12 +48,10 @@ const std::vector<Row>& Rows() {
         {"read fails", R, [](D& d) { return d.ReadRecord(); }, "ReadRecord", "Unexpected Error", true},
         {"write closed", C, [](D& d) { return d.WriteRecord(); }, "WRITE RECORD", "DB not open"},
         {"write empty", E, [](D& d) { return d.WriteRecord(); }, "WRITE RECORD", "DB is empty"},
-        {"write fails", R, [](D& d) { return d.WriteRecord(); }, "WriteRecord", "Unexpected Error", true},
         {"add closed", C, [](D& d) { return d.AddRecord(); }, "ADD RECORD", "DB not open"},
         {"delete closed", C, [](D& d) { return d.DeleteRecord(); }, "DELETE RECORD", "DB not open"},
         {"delete empty", E, [](D& d) { return d.DeleteRecord(); }, "DELETE RECORD", "DB is empty"},
         {"delete marked", R, DeleteMarked, "DELETE RECORD", "Record is already marked for deletion!"},
-        {"delete fails", R, [](D& d) { return d.DeleteRecord(); }, "DeleteRecord", "Unexpected Error", true},
         {"is deleted closed", C, [](D& d) { return d.IsDeleted(); }, "IS DELETED", "DB not open"},
         {"is deleted empty", E, [](D& d) { return d.IsDeleted(); }, "IS DELETED", "DB is empty"},
         {"read field closed", C, [](D& d) { return ReadFieldN(d, 1); }, "READ FIELD", "DB not open"},

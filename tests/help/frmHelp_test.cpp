@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
 
 namespace tabulo::test {
 namespace {
@@ -36,20 +37,6 @@ protected:
     RecordingReporter reporter;
     std::optional<frmHelp> window;
 };
-
-TEST_F(HelpTest, OpensOnTheFirstTopic) {
-    OpenOn("Not shown\r\n#Index\r\nFirst line\r\n\r\nLast line\r\n#Getting#Started\r\nGo\r\n");
-    EXPECT_EQ(window->windowTitle(), "Help");
-    ASSERT_EQ(window->TOC()->count(), 2);
-    EXPECT_EQ(window->TOC()->item(0)->text(), " Index");
-    EXPECT_EQ(window->TOC()->item(1)->text(), " Getting Started");
-    EXPECT_EQ(window->TOC()->currentRow(), 0);
-    EXPECT_EQ(window->Heading()->text(), "Index");
-    EXPECT_EQ(window->Help()->toPlainText(), "First line\n\nLast line\n");
-    EXPECT_EQ(window->Help()->font().family(), "Lucida Console");
-    EXPECT_TRUE(window->Heading()->font().bold());
-    EXPECT_TRUE(reporter.messages.empty());
-}
 
 // Each row clicks one entry of its file; the text is checked as shown and as read, where
 // every line, the last one included, ends in CR LF.
@@ -79,15 +66,30 @@ TEST_F(HelpTest, ShowsTheTopicOfTheClickedEntry) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-// Matching ignores case and surrounding blanks; no match leaves the first topic.
-TEST_F(HelpTest, OpensOnTheRequestedTopic) {
-    const std::pair<const char*, int> rows[] = {
-        {"Export", 2}, {"  getting STARTED ", 1}, {"Printing", 0}};
-    for (const auto& [topic, row] : rows) {
-        OpenOn("#Index\r\ni\r\n#Getting#Started\r\ng\r\n#Export\r\ne\r\n", topic);
-        EXPECT_EQ(window->TOC()->currentRow(), row) << topic;
+// The requested topic, matched ignoring case and surrounding blanks; else the first topic.
+// Lines before the first heading belong to no topic.
+TEST_F(HelpTest, OpensOnTheRequestedTopicElseTheFirst) {
+    const std::tuple<const char*, int, const char*> rows[] = {
+        {"", 0, "First line\n\nLast line\n"},
+        {"Export", 2, "e\n"},
+        {"  getting STARTED ", 1, "Go\n"},
+        {"Printing", 0, "First line\n\nLast line\n"},
+    };
+    for (const auto& [topic, row, text] : rows) {
+        SCOPED_TRACE(topic);
+        OpenOn("Not shown\r\n#Index\r\nFirst line\r\n\r\nLast line\r\n#Getting#Started\r\nGo\r\n"
+               "#Export\r\ne\r\n",
+               topic);
+        EXPECT_EQ(window->TOC()->currentRow(), row);
         EXPECT_EQ(window->Heading()->text(), window->TOC()->currentItem()->text().trimmed());
+        EXPECT_EQ(window->Help()->toPlainText(), text);
     }
+    EXPECT_EQ(window->TOC()->count(), 3);
+    EXPECT_EQ(window->TOC()->item(1)->text(), " Getting Started");
+    EXPECT_EQ(window->windowTitle(), "Help");
+    EXPECT_EQ(window->Help()->font().family(), "Lucida Console");
+    EXPECT_TRUE(window->Heading()->font().bold());
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(HelpTest, ReadsTheFileAgainOnEveryTopicChange) {
@@ -122,14 +124,14 @@ TEST(HelpFilePathTest, BesideTheProgramThenTheSharedFolder) {
     const std::filesystem::path share = dir.Path() / "share" / "tabulo";
     std::filesystem::create_directories(bin);
     std::filesystem::create_directories(share);
-    EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(), (bin / "Tabulo.Txt").string())
-        << "neither";
-    WriteFileBytes((share / "Tabulo.Txt").string(), "#A\r\n");
-    EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(),
-              (share / "Tabulo.Txt").string());
-    WriteFileBytes((bin / "Tabulo.Txt").string(), "#A\r\n");
-    EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(),
-              (bin / "Tabulo.Txt").string());
+    // Neither, then the shared folder's, then both: the one beside the program wins.
+    const std::pair<std::filesystem::path, std::filesystem::path> steps[] = {
+        {{}, bin}, {share, share}, {bin, bin}};
+    for (const auto& [written, found] : steps) {
+        if (!written.empty()) WriteFileBytes((written / "Tabulo.Txt").string(), "#A\r\n");
+        EXPECT_EQ(modHelp::HelpFilePath(FilePath(bin.string())).Native(),
+                  (found / "Tabulo.Txt").string());
+    }
 }
 
 // No help file lies beside the test program: the viewer opens modally all the same after

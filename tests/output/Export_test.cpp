@@ -1,22 +1,21 @@
 // The Export window on real widgets over a real engine, and the file that comes out.
 
 #include "../dialogs/ListClicks.h"
+#include "FaultyFileSystem.h"
 #include "RecordingReporter.h"
 #include "TempDir.h"
 #include "TestDb.h"
 #include "dialogs/modDlg.h"
 #include "engine/CsvExport.h"
 #include "engine/FileName.h"
-#include "engine/PosixFileSystem.h"
 #include "engine/modDB.h"
 #include "output/frmExport.h"
 
 #include <QPushButton>
-#include <csignal>
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/resource.h>
 #include <tuple>
 
 namespace tabulo::test {
@@ -34,26 +33,6 @@ public:
     std::optional<std::string> PickDate(const DateRequest&) override { return std::nullopt; }
     std::optional<std::string> Input(const InputRequest&) override { return std::nullopt; }
     void ShowText(frmShowText&) override {}
-};
-
-// A file size limit makes the writes fail as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
 };
 
 class ExportTest : public ::testing::Test {
@@ -82,9 +61,10 @@ protected:
         return names;
     }
 
+    FaultyFileSystem faults;
     TempDir dir;
     RecordingReporter reporter;
-    modDB engine{reporter, MachineFileSystem()};
+    modDB engine{reporter, faults};
     SaveAsAnswer answer;
     std::optional<frmExport> window;
 };
@@ -104,55 +84,57 @@ TEST(OutputFileNameTest, AddsTheExtensionUnlessPresentInAnyCase) {
         EXPECT_EQ(WithExtension(FilePath(typed), extension).Native(), written) << typed;
 }
 
-// A line break, a quote, a comma, a marked record and characters above 127 (slot 4 free);
-// an older file of the name is replaced without a question.
-TEST_F(ExportTest, ExactBytesOfEveryRecord) {
+// The chosen fields in field number order (Select All; clicks, a second one unselecting;
+// none), over a CR LF line break, a lone CR and LF, a quote, a comma, a marked record and
+// characters above 127 (slot 4 free, slot 5 a second CITY). An older file of the name is
+// replaced without a question.
+TEST_F(ExportTest, ExactBytesOfTheChosenFields) {
     TestDb db;
     db.AddField("NAME", 10).AddField("NOTE", 20).AddField("CITY", 10);
     db.SetField(5, db.Header().Fields[2]);
     db.AddRecord({"Ann", "line one\r\nline two", "Rome"});
     db.AddDeletedRecord({"Bob \"Jr\"", "x, y", ""});
-    db.AddRecord({"  Zo\xEB", "", "Malm\xF6"});
+    db.AddRecord({"  Zo\xEB", "a\rb\nc", "Malm\xF6"});
     Open(db);
     engine.SetRecordNo(2);
     WriteFileBytes(dir.File("stock.csv"), "older and longer than the new content");
-    ExportAs("stock", {}, true);
-    EXPECT_EQ(answer.asked, "Save As *.Csv save");
-    EXPECT_EQ(ReadFileBytes(dir.File("stock.csv")),
-              "#,NAME,NOTE,CITY,CITY\r\n"
-              "1,\"Ann\",\"line one\nline two\",\"Rome\",\"Rome\"\r\n"
-              "2,\"Bob \"Jr\"\",\"x, y\",\"\",\"\"\r\n"
-              "3,\"Zo\xEB\",\"\",\"Malm\xF6\",\"Malm\xF6\"\r\n");
-    EXPECT_EQ(engine.GetRecordNo(), 2);
-    EXPECT_FALSE(window->isVisible());
+    const struct {
+        std::vector<int> entries;
+        bool selectAll;
+        const char* csv;
+    } rows[] = {
+        {{},
+         true,
+         "#,NAME,NOTE,CITY,CITY\r\n"
+         "1,\"Ann\",\"line one\nline two\",\"Rome\",\"Rome\"\r\n"
+         "2,\"Bob \"Jr\"\",\"x, y\",\"\",\"\"\r\n"
+         "3,\"Zo\xEB\",\"a\rb\nc\",\"Malm\xF6\",\"Malm\xF6\"\r\n"},
+        {{2, 0},
+         false,
+         "#,NAME,CITY\r\n1,\"Ann\",\"Rome\"\r\n2,\"Bob "
+         "\"Jr\"\",\"\"\r\n3,\"Zo\xEB\",\"Malm\xF6\"\r\n"},
+        {{1, 0, 1}, false, "#,NAME\r\n1,\"Ann\"\r\n2,\"Bob \"Jr\"\"\r\n3,\"Zo\xEB\"\r\n"},
+        {{}, false, "#\r\n1\r\n2\r\n3\r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.csv);
+        ExportAs("stock", row.entries, row.selectAll);
+        EXPECT_EQ(answer.asked, "Save As *.Csv save");
+        EXPECT_EQ(ReadFileBytes(dir.File("stock.csv")), row.csv);
+        EXPECT_EQ(engine.GetRecordNo(), 2);
+        EXPECT_FALSE(window->isVisible());
+    }
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_TRUE(reporter.questions.empty());
-}
-
-TEST_F(ExportTest, ChosenFieldsInFieldNumberOrder) {
-    TestDb db;
-    db.AddField("NAME", 10).AddField("NOTE", 20).AddField("CITY", 10);
-    Open(db.AddRecord({"Ann", "a", "Rome"}).AddRecord({"Bob", "b", "Oslo"}));
-    const std::pair<std::vector<int>, const char*> rows[] = {
-        {{}, "#\r\n1\r\n2\r\n"},
-        {{2, 0}, "#,NAME,CITY\r\n1,\"Ann\",\"Rome\"\r\n2,\"Bob\",\"Oslo\"\r\n"},
-        {{1, 0, 1}, "#,NAME\r\n1,\"Ann\"\r\n2,\"Bob\"\r\n"}, // a second click unselects
-    };
-    for (const auto& [entries, csv] : rows) {
-        ExportAs("out", entries, false);
-        EXPECT_EQ(ReadFileBytes(dir.File("out.csv")), csv);
-    }
 }
 
 // The progress window's steps while the writer goes through a longer file.
 TEST_F(ExportTest, WriterProgress) {
     TestDb db;
     db.AddField("N", 6);
+    for (int i = 1; i <= 250; ++i)
+        db.AddRecord({std::to_string(i)});
     Open(db);
-    for (int i = 1; i <= 250; ++i) {
-        engine.WriteField(1, std::to_string(i));
-        engine.AddRecord();
-    }
     RecordingProgress progress;
     ASSERT_EQ(WriteCsvExport(engine, {1}, FilePath(dir.File("n.csv")), &progress), std::nullopt);
     const std::string csv = ReadFileBytes(dir.File("n.csv"));
@@ -164,20 +146,13 @@ TEST_F(ExportTest, WriterProgress) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(ExportTest, CancelledDialogWritesNothing) {
-    Open(TestDb().AddField("N", 6).AddRecord({"1"}));
-    ExportAs("", {}, true);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(OtherFiles().empty());
-    EXPECT_TRUE(reporter.messages.empty());
-}
-
-// The message names the file; no part of it is left under the chosen name or beside it.
-TEST_F(ExportTest, UnwritableFile) {
+// The message names the file; no part of it is left under the chosen name or beside it. A
+// cancelled dialog writes nothing and says nothing.
+TEST_F(ExportTest, UnwritableFileOrCancelWritesNothing) {
     TestDb db;
     db.AddField("TEXT", 40);
-    for (int i = 0; i < 3000; ++i)
-        db.AddRecord({"a value that takes some room in the file"});
+    for (int i = 0; i < 8; ++i)
+        db.AddRecord({"a value"});
     Open(db);
     std::filesystem::create_directory(dir.File("taken.csv"));
     const struct {
@@ -188,20 +163,29 @@ TEST_F(ExportTest, UnwritableFile) {
     } rows[] = {
         {"nowhere/x", "nowhere/x.csv", false, "No such file or directory"},
         {"taken", "taken.csv", false, "Is a directory"},
-        {"full", "full.csv", true, "File too large"},
+        {"full", "full.csv", true, "No space left on device"},
+        {"", "", false, nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
         reporter.Clear();
         engine.SetRecordNo(7);
-        {
-            std::optional<FileSizeLimit> limit;
-            if (row.diskFull) limit.emplace(64 * 1024);
-            ExportAs(row.typed, {0}, false);
+        if (row.diskFull) { // the disk fills up at the export's first write
+            const auto log = faults.StepsOf([&] { ExportAs(row.typed, {0}, false); });
+            std::filesystem::remove(dir.File(row.file));
+            const auto write = std::find_if(log.begin(), log.end(), [](const LoggedStep& s) {
+                return s.step == FileStep::Write;
+            });
+            faults.FailAtStep(write - log.begin() + 1, ENOSPC);
         }
-        const std::string text = "Cannot write the file " + dir.File(row.file) + ": " + row.reason;
-        EXPECT_EQ(reporter.messages,
-                  (std::vector<RecordedMessage>{{"EXPORT", text, MsgIcon::Critical}}));
+        ExportAs(row.typed, {0}, false);
+        faults.ResetSteps();
+        std::vector<RecordedMessage> said;
+        if (row.reason)
+            said.push_back({"EXPORT",
+                            "Cannot write the file " + dir.File(row.file) + ": " + row.reason,
+                            MsgIcon::Critical});
+        EXPECT_EQ(reporter.messages, said);
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(OtherFiles(), std::vector<std::string>{"taken.csv"});
         EXPECT_EQ(engine.GetRecordNo(), 7);

@@ -92,6 +92,15 @@ protected:
         QTest::mouseClick(w.cmdPrint(), Qt::LeftButton);
     }
 
+    // Records and pages 1 to 2 through the Qt printer into cards.pdf in the test's folder.
+    void PrintPdf(QtPrintDevice& printer, const char* copies) {
+        dialogs.path = dir.Path().string();
+        dialogs.fileName = "cards";
+        frmPrint& w = NewPrintWindow(printer);
+        w.lstPrinter()->setCurrentRow(w.lstPrinter()->count() - 1);
+        PrintRanges(w, "1", "2", "1", "2", copies);
+    }
+
     int opened = 0;
     RecordingDevice device;
     std::optional<EditPrintView> view;
@@ -160,7 +169,8 @@ TEST_F(PrintTest, LoadState) {
     }
 }
 
-// Each check with its message and focus; nothing printed, the window stays open.
+// Each check with its message and focus; nothing printed, the window stays open. So too
+// when the PDF file is not chosen.
 TEST_F(PrintTest, ChecksRefuseWithMessageAndFocus) {
     const struct {
         const char *from, *to, *fromPage, *toPage, *copies;
@@ -185,93 +195,79 @@ TEST_F(PrintTest, ChecksRefuseWithMessageAndFocus) {
         {"1", "2", "0", "9", "0", true, "Select Printer", "lstPrinter"},
         {"1", "2", "0", "9", "0", false, "Copies can be 1 to 10", "txtCopies"},
         {"1", "2", "0", "9", "1", false, "From page can be 1 to 2", "txtFrmP2P"},
+        // All good: the PDF entry asks for the file now, and the user cancels.
+        {"1", "2", "1", "2", "1", false, "", ""},
     };
     Open(ContactsDb(3));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.message);
         reporter.Clear();
         frmPrint& w = NewPrintWindow(device);
+        ASSERT_EQ(w.lstPrinter()->currentItem()->text(), "PDF file");
         if (row.unselect) w.lstPrinter()->clearSelection();
         PrintRanges(w, row.from, row.to, row.fromPage, row.toPage, row.copies);
-        EXPECT_EQ(reporter.messages,
-                  (std::vector<RecordedMessage>{{"Tabulo", row.message, MsgIcon::None}}));
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), row.focus);
+        std::vector<RecordedMessage> said;
+        if (*row.message) said.push_back({"Tabulo", row.message, MsgIcon::None});
+        EXPECT_EQ(reporter.messages, said);
+        if (*row.focus) {
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), row.focus);
+        }
         EXPECT_TRUE(w.isVisible());
         EXPECT_TRUE(device.steps.empty());
     }
+    ASSERT_EQ(dialogs.files.size(), 1u) << "only the last row gets as far as the file";
+    EXPECT_EQ(dialogs.files[0].Title + " " + dialogs.files[0].Pattern, "Save As *.Pdf");
 }
 
 // Record by record, page by page, copies one after another, without the toolbar; then
 // the window behind shows its record and page again with the toolbar, and Print closes.
-// A range whose start lies after its end prints nothing and closes all the same.
+// A range whose start lies after its end prints nothing and closes all the same. A failing
+// printer (a page, or the choice of printer) says so after the pages sent so far.
 TEST_F(PrintTest, PrintsInOrderAndRestores) {
     const struct {
         const char *from, *to, *copies;
+        size_t failAtPage;
+        bool failSelect;
         std::vector<std::string> pages;
+        size_t steps; // how many of select, orientation, begin and end were taken
     } rows[] = {
         {"1",
          "2",
          "3",
+         0,
+         false,
          {"r1p1", "r1p1", "r1p1", "r1p2", "r1p2", "r1p2", "r2p1", "r2p1", "r2p1", "r2p2", "r2p2",
-          "r2p2"}},
-        {"3", "2", "1", {}},
+          "r2p2"},
+         4},
+        {"3", "2", "1", 0, false, {}, 0},
+        {"1", "3", "2", 4, false, {"r1p1", "r1p1", "r1p2", "r1p2"}, 4},
+        {"1", "3", "2", 0, true, {}, 1},
     };
     Open(ContactsDb(3), 2);
     window->Run(Command::LastRecord);
     device.printers = {"Laser", "Ink"};
     device.defaultPrinter = "Ink";
+    const std::vector<std::string> steps = {"select Ink", "orientation 2", "begin", "end"};
     for (const auto& row : rows) {
-        device.steps.clear();
-        device.pages.clear();
-        frmPrint& w = NewPrintWindow(device);
-        QTest::mouseClick(w.optLandscape(), Qt::LeftButton);
-        PrintRanges(w, row.from, row.to, "1", "2", row.copies);
-        EXPECT_EQ(device.pages, row.pages);
-        const std::vector<std::string> steps = {"select Ink", "orientation 2", "begin", "end"};
-        EXPECT_EQ(device.steps, row.pages.empty() ? std::vector<std::string>{} : steps);
-        EXPECT_FALSE(w.isVisible());
-        EXPECT_EQ(device.probe(), "r3p2 toolbar");
-        EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
-        EXPECT_TRUE(reporter.messages.empty());
-    }
-}
-
-// A failing printer: the message, the pages sent so far, then the same restoring.
-TEST_F(PrintTest, FailureRestoresAndCloses) {
-    const struct {
-        size_t failAtPage;
-        bool failSelect;
-        size_t pagesSent;
-    } rows[] = {{4, false, 4}, {0, true, 0}};
-    Open(ContactsDb(3));
-    device.printers = {"Laser"};
-    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pages.size());
         reporter.Clear();
+        device.steps.clear();
         device.pages.clear();
         device.failAtPage = row.failAtPage;
         device.failSelect = row.failSelect;
         frmPrint& w = NewPrintWindow(device);
-        w.lstPrinter()->setCurrentRow(0);
-        PrintRanges(w, "1", "3", "1", "2", "2");
-        EXPECT_EQ(reporter.messages,
-                  (std::vector<RecordedMessage>{
-                      {"Print", "Error occured while prinitng", MsgIcon::Critical}}));
-        EXPECT_EQ(device.pages.size(), row.pagesSent);
-        EXPECT_EQ(device.probe(), "r1p1 toolbar");
+        QTest::mouseClick(w.optLandscape(), Qt::LeftButton);
+        PrintRanges(w, row.from, row.to, "1", "2", row.copies);
+        EXPECT_EQ(device.pages, row.pages);
+        EXPECT_EQ(device.steps, std::vector(steps.begin(), steps.begin() + row.steps));
         EXPECT_FALSE(w.isVisible());
+        EXPECT_EQ(device.probe(), "r3p2 toolbar");
+        EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
+        std::vector<RecordedMessage> said;
+        if (row.failAtPage || row.failSelect)
+            said.push_back({"Print", "Error occured while prinitng", MsgIcon::Critical});
+        EXPECT_EQ(reporter.messages, said);
     }
-}
-
-// The PDF entry asks for the file at Print time; cancelling prints nothing, keeps the window.
-TEST_F(PrintTest, PdfFileCancelledKeepsTheWindow) {
-    Open(ContactsDb(2));
-    frmPrint& w = NewPrintWindow(device);
-    ASSERT_EQ(w.lstPrinter()->currentItem()->text(), "PDF file");
-    QTest::mouseClick(w.cmdPrint(), Qt::LeftButton);
-    ASSERT_EQ(dialogs.files.size(), 1u);
-    EXPECT_EQ(dialogs.files[0].Title + " " + dialogs.files[0].Pattern, "Save As *.Pdf");
-    EXPECT_TRUE(device.steps.empty());
-    EXPECT_TRUE(w.isVisible());
 }
 
 // The menu item opens the print window (an empty file opens nothing: see the editor's tests).
@@ -299,11 +295,7 @@ TEST_F(PrintTest, PdfFileHoldsEveryPageAsTheWindowShowsIt) {
         GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
     Open(ContactsDb(2));
     QtPrintDevice qtPrinter(faults);
-    frmPrint& w = NewPrintWindow(qtPrinter);
-    w.lstPrinter()->setCurrentRow(w.lstPrinter()->count() - 1);
-    dialogs.path = dir.Path().string();
-    dialogs.fileName = "cards";
-    PrintRanges(w, "1", "2", "1", "2", "3");
+    PrintPdf(qtPrinter, "3");
     EXPECT_TRUE(reporter.messages.empty());
     const std::string pdf = dir.File("cards.pdf");
     const QString file = QString::fromStdString(pdf);
@@ -319,14 +311,8 @@ TEST_F(PrintTest, PdfFileHoldsEveryPageAsTheWindowShowsIt) {
 TEST_F(PrintTest, AFailedPdfWriteLeavesNoFileAndReportsTheFailure) {
     Open(ContactsDb(2));
     QtPrintDevice qtPrinter(faults);
-    dialogs.path = dir.Path().string();
-    dialogs.fileName = "cards";
     const std::string pdf = dir.File("cards.pdf"), part = pdf + ".part";
-    const auto printPdf = [&] {
-        frmPrint& w = NewPrintWindow(qtPrinter);
-        w.lstPrinter()->setCurrentRow(w.lstPrinter()->count() - 1);
-        PrintRanges(w, "1", "2", "1", "2", "1");
-    };
+    const auto printPdf = [&] { PrintPdf(qtPrinter, "1"); };
     faults.ResetSteps();
     const std::vector<LoggedStep> log = faults.StepsOf(printPdf);
     ASSERT_TRUE(reporter.messages.empty());
