@@ -33,12 +33,4 @@ protected:
     test::TempDir dir;
 };
 
-// The number of times `part` occurs in `text`.
-inline int Occurrences(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 } // namespace tabulo::cli

@@ -21,8 +21,5 @@ struct CliCall {
 };
 
 CliResult RunCli(const CliCall& call);
-inline CliResult RunCli(std::vector<std::string> args, const std::string& directory = "") {
-    return RunCli(CliCall{std::move(args), "", directory, false});
-}
 
 } // namespace tabulo::test
