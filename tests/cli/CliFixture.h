@@ -1,14 +1,35 @@
 #pragma once
 // What the tests of tabulo-cli share: a fresh folder to work in, the shipped samples built
-// into it, and databases of the test builder written there.
+// into it, databases of the test builder written there, and the real tabulo-cli binary run
+// as a child process (arguments, standard input and working directory in; exit status,
+// standard output and standard error out).
 
-#include "CliRun.h"
 #include "Description.h"
 #include "TempDir.h"
 #include "TestDb.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
+
+namespace tabulo::test {
+
+struct CliResult {
+    int status = -1; // the exit status; -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+struct CliCall {
+    std::vector<std::string> args;
+    std::string input;     // standard input
+    std::string directory; // working directory; empty: the test's own
+    bool terminal = false; // standard input is a terminal (the input is typed into it)
+};
+
+CliResult RunCli(const CliCall& call);
+
+} // namespace tabulo::test
 
 namespace tabulo::cli {
 

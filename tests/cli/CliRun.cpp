@@ -1,4 +1,4 @@
-#include "CliRun.h"
+#include "CliFixture.h"
 
 #include <fcntl.h>
 #include <pty.h>

@@ -7,9 +7,7 @@
 namespace tabulo::cli {
 namespace {
 
-const char* kScript = R"(Sub Hello
-    MsgBox "Hello from " & Tb.GetField("NAME")
-End Sub
+const char* kScript = R"(Sub Hello: MsgBox "Hello from " & Tb.GetField("NAME"): End Sub
 
 Sub Ask
     Dim answer
@@ -29,22 +27,10 @@ Sub Window
     MsgBox "picked " & Tb.GetDBList(names)
 End Sub
 
-Sub Stamp
-    Tb.SetField "NAME", Tb.GetDate()
-End Sub
-
-Sub Veto
-    Tb.Cancel = True
-End Sub
-
-Sub Broken
-    x = 1 / 0
-End Sub
-
-Sub Forever
-    Do
-    Loop
-End Sub)";
+Sub Stamp: Tb.SetField "NAME", Tb.GetDate(): End Sub
+Sub Veto: Tb.Cancel = True: End Sub
+Sub Broken: x = 1 / 0: End Sub
+Sub Forever: Do: Loop: End Sub)";
 
 struct RunCase {
     const char* what;
@@ -70,7 +56,7 @@ const RunCase kRuns[] = {
      "tabulo-cli: Db: GetDBList: no record picked: the list needs the window\n"},
     {"a veto", {"Veto"}, "", 1, "", "tabulo-cli: Veto left Tb.Cancel true\n"},
     {"a script error", {"Broken"}, "", 1, "",
-     "tabulo-cli: Db: SCRIPT ERROR: Description:Division by zero Line:32 Column:4\n"},
+     "tabulo-cli: Db: SCRIPT ERROR: Description:Division by zero Line:23 Column:12\n"},
     {"a missing procedure", {"Nope"}, "", 1, "", "SCRIPT ERROR"},
     {"a run past its time-out", {"Forever", "--timeout", "50"}, "", 1, "", "SCRIPT ERROR"},
     {"a record out of range", {"Hello", "--record", "9"}, "", 1, "",
