@@ -88,36 +88,6 @@ TEST_F(ContactsSample, EveryPostalCodeIsFoundInCities) {
         EXPECT_NE(std::find(known.begin(), known.end(), zip), known.end()) << zip;
 }
 
-class ContactsScript : public CliTest {
-protected:
-    void SetUp() override {
-        for (std::string name : {"Contacts", "Cities", "Inventory", "Books"})
-            MakeSample(name);
-        std::filesystem::current_path(dir.Path()); // the script opens "Cities" from here
-        ASSERT_EQ(db.OpenDatabase(Path(Sample())), 1);
-        ASSERT_EQ(db.SetRecordNo(1), 1);
-        runner.SetUi(&ui);
-    }
-    void TearDown() override { std::filesystem::current_path(previousDir); }
-    virtual std::string Sample() const { return "Contacts"; }
-
-    void Show(const std::string& field, const std::string& value) {
-        ASSERT_EQ(db.WriteField(db.FindField(field), value), 1) << field;
-    }
-    std::string Shown(const std::string& field) {
-        std::string value;
-        EXPECT_EQ(db.ReadField(db.FindField(field), value), 1) << field;
-        return value;
-    }
-
-    std::filesystem::path previousDir = std::filesystem::current_path();
-    test::RecordingReporter reporter;
-    test::RecordingScriptWindow window; // its clock stands at 07/03/2024 09:05:03
-    modDB db{reporter};
-    ScriptRunner runner{db, window, reporter};
-    test::RecordingScriptUi ui;
-};
-
 struct ScriptCase {
     const char* what;
     const char* procedure;
@@ -163,18 +133,37 @@ std::vector<ScriptCase> Cases() {
 }
 // clang-format on
 
-class SampleProcedure : public ContactsScript, public testing::WithParamInterface<ScriptCase> {
+// The sample's first record on screen, Cities beside it for the look-ups.
+class SampleProcedure : public CliTest, public testing::WithParamInterface<ScriptCase> {
 protected:
-    std::string Sample() const override { return GetParam().sample; }
+    void SetUp() override {
+        MakeSample(GetParam().sample);
+        MakeSample("Cities");
+        std::filesystem::current_path(dir.Path()); // the script opens "Cities" from here
+        ASSERT_EQ(db.OpenDatabase(Path(GetParam().sample)), 1);
+        ASSERT_EQ(db.SetRecordNo(1), 1);
+        runner.SetUi(&ui);
+    }
+    void TearDown() override { std::filesystem::current_path(previousDir); }
+
+    std::filesystem::path previousDir = std::filesystem::current_path();
+    test::RecordingReporter reporter;
+    test::RecordingScriptWindow window; // its clock stands at 07/03/2024 09:05:03
+    modDB db{reporter};
+    ScriptRunner runner{db, window, reporter};
+    test::RecordingScriptUi ui;
 };
 
 TEST_P(SampleProcedure, Runs) {
     const ScriptCase& c = GetParam();
     for (const auto& [field, value] : c.onScreen)
-        Show(field, value);
+        ASSERT_EQ(db.WriteField(db.FindField(field), value), 1) << field;
     EXPECT_EQ(runner.RunScriptProc(c.procedure), c.cancel);
-    for (const auto& [field, value] : c.afterwards)
-        EXPECT_EQ(Shown(field), value) << field;
+    for (const auto& [field, value] : c.afterwards) {
+        std::string shown;
+        EXPECT_EQ(db.ReadField(db.FindField(field), shown), 1) << field;
+        EXPECT_EQ(shown, value) << field;
+    }
     EXPECT_EQ(ui.Prompts(), c.messages);
     EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front();
 }
