@@ -46,8 +46,10 @@ protected:
     FilePath Path(const std::string& name) const { return FilePath(File(name)); }
     std::string Bytes(const std::string& name) const { return test::ReadFileBytes(File(name)); }
 
-    // tabulo-cli run in the folder.
-    test::CliResult Cli(std::vector<std::string> args, const std::string& input = "") const {
+    // tabulo-cli run in the folder, with the arguments of `args` then those of `more`.
+    test::CliResult Cli(std::vector<std::string> args, const std::vector<std::string>& more = {},
+                        const std::string& input = "") const {
+        args.insert(args.end(), more.begin(), more.end());
         return test::RunCli({std::move(args), input, dir.Path().string(), false});
     }
 

@@ -17,9 +17,7 @@ class Describe : public CliTest {
 protected:
     // describe of `name`.Tbd, then create of that description as Again.Tbd.
     void DescribeAndCreate(const std::string& name, std::vector<std::string> flags = {}) {
-        std::vector<std::string> args = {"describe", name, "-o", "d.json"};
-        args.insert(args.end(), flags.begin(), flags.end());
-        const test::CliResult described = Cli(args);
+        const test::CliResult described = Cli({"describe", name, "-o", "d.json"}, flags);
         ASSERT_EQ(described.status, 0) << described.err;
         const test::CliResult created = Cli({"create", "--force", "d.json", "Again"});
         ASSERT_EQ(created.status, 0) << created.err;
@@ -95,7 +93,6 @@ std::vector<RestructureCase> Cases() {
          {}, 1, "", "new.json: fields[1].name: \"ID\" is used twice"},
         {"records in the description", R"({"records":[" x"]})", {}, 1, "",
          "new.json: records: a restructure keeps the database's own records"},
-        {"no description", "", {"--bogus"}, 2, "", "--bogus"},
     };
     // clang-format on
 }
@@ -111,10 +108,8 @@ TEST_P(Restructure, PlansThenChangesOrRefuses) {
     Write(db, "Two");
     const std::string old = Bytes("Two.Tbd");
     std::ofstream(File("new.json")) << GetParam().json;
-    std::vector<std::string> args = {"restructure", "Two", "new.json"};
-    args.insert(args.end(), GetParam().flags.begin(), GetParam().flags.end());
 
-    const test::CliResult result = Cli(args);
+    const test::CliResult result = Cli({"restructure", "Two", "new.json"}, GetParam().flags);
 
     EXPECT_EQ(result.status, GetParam().status) << result.err;
     EXPECT_EQ(result.out, GetParam().out);
@@ -124,7 +119,7 @@ TEST_P(Restructure, PlansThenChangesOrRefuses) {
         EXPECT_NE(result.err.find(GetParam().err), std::string::npos) << result.err;
     if (GetParam().changed) {
         EXPECT_EQ(Bytes("Two.Bak"), old);
-        EXPECT_EQ(Cli({"check", "Two"}).out.find("damaged"), std::string::npos);
+        EXPECT_EQ(Cli({"check", "Two"}).status, 0); // the new file is sound
     } else {
         EXPECT_EQ(Bytes("Two.Tbd"), old);
     }

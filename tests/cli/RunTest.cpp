@@ -57,7 +57,6 @@ const RunCase kRuns[] = {
     {"a veto", {"Veto"}, "", 1, "", "tabulo-cli: Veto left Tb.Cancel true\n"},
     {"a script error", {"Broken"}, "", 1, "",
      "tabulo-cli: Db: SCRIPT ERROR: Description:Division by zero Line:23 Column:12\n"},
-    {"a missing procedure", {"Nope"}, "", 1, "", "SCRIPT ERROR"},
     {"a run past its time-out", {"Forever", "--timeout", "50"}, "", 1, "", "SCRIPT ERROR"},
     {"a record out of range", {"Hello", "--record", "9"}, "", 1, "",
      "tabulo-cli: Db: SET RECORD NO: Record Out of range!\n"},
@@ -76,9 +75,7 @@ protected:
 class Run : public RunDb, public testing::WithParamInterface<RunCase> {};
 
 TEST_P(Run, RunsTheProcedureHeadless) {
-    std::vector<std::string> args = {"run", "Db"};
-    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
-    const test::CliResult r = Cli(args, GetParam().input);
+    const test::CliResult r = Cli({"run", "Db"}, GetParam().args, GetParam().input);
     EXPECT_EQ(r.status, GetParam().status) << r.err;
     EXPECT_EQ(r.out, GetParam().out);
     if (GetParam().status == 0 || GetParam().err.find('\n') != std::string::npos)
