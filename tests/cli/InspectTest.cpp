@@ -1,7 +1,11 @@
-// tabulo-cli check: each planted problem is found and named, a sound file passes (with
-// warnings of input codes that work against each other), and the file is never changed.
+// The commands that read a database and change nothing. check: each planted problem is
+// found and named, a sound file passes (with warnings of input codes that work against each
+// other), what a pack leaves is told apart. info: the header in words, on the sample and on
+// the same damaged files as check; and the words themselves (input codes, procedure names,
+// colours, quoted text).
 
 #include "CliFixture.h"
+#include "InfoText.h"
 #include "NamedCase.h"
 #include "engine/DbFile.h"
 
@@ -34,14 +38,20 @@ struct Planted {
     const char* what;
     std::vector<std::pair<int, DBField>> fields = {}; // slots laid out anew in the header
     void (*plant)(std::string& bytes, test::TestDb& db) = nullptr;
-    std::vector<std::string> lines = {}; // the whole lines after "Db.Tbd: ", in order
-    int status = 1;
+    std::vector<std::string> lines = {}; // check's whole output, each line after "Db.TBD: "
+    int status = 1;                      // check's
+    std::string info = "";               // a part of what info says, on output or error
 };
 
 const Planted kPlanted[] = {
     {.what = "a sound file, its fields adjacent",
      .lines = {"no problems found (3 records)"},
-     .status = 0},
+     .status = 0,
+     .info = "Records      3 of 8 bytes, 1 marked deleted\n"},
+    {.what = "a header cut short",
+     .plant = [](std::string& b, test::TestDb&) { b.resize(1000); },
+     .info = "tabulo-cli: Db.TBD: 1000 bytes, shorter than the 23496-byte header: not a "
+             "database\n"},
     {.what = "a torn last record",
      .plant = [](std::string& b, test::TestDb&) { b.resize(b.size() - 3); },
      .lines = {"the header counts 3 records, the file holds 2",
@@ -56,7 +66,16 @@ const Planted kPlanted[] = {
                "3 bytes after the last record, from offset 23520"}},
     {.what = "records counted that are missing",
      .plant = [](std::string& b, test::TestDb&) { test::PutLong(b, 0, 5); },
-     .lines = {"the header counts 5 records, the file holds 3"}},
+     .lines = {"the header counts 5 records, the file holds 3"},
+     .info = "Records      3 of 8 bytes, 1 marked deleted\n             the header counts 5, "
+             "the file holds 3\n"},
+    {.what = "a negative record count",
+     .plant = [](std::string& b, test::TestDb&) { test::PutLong(b, 0, uint32_t(-3)); },
+     .lines = {"header: record count -3 is outside 0 to 65530",
+               "records 1 to 3 follow those the header counts: they are not shown, and a pack "
+               "drops them"},
+     .info = "Records      0 of 8 bytes, 0 marked deleted\n             the header counts -3, "
+             "the file holds 3\n"},
     {.what = "a wrong mark",
      .plant = [](std::string& b, test::TestDb&) { b[kRecords + 8] = '#'; },
      .lines = {"record 2 at offset 23504: mark \"#\" is neither \" \" nor \"*\""}},
@@ -68,10 +87,12 @@ const Planted kPlanted[] = {
      .plant = [](std::string& b, test::TestDb&) { test::PutLong(b, 4, 0); },
      .lines = {"header: record length 0 is outside 1 to 16777216; the records cannot be read",
                "field 1 (A): characters 1 to 4 reach outside the record of 0 bytes",
-               "field 2 (B): characters 5 to 7 reach outside the record of 0 bytes"}},
+               "field 2 (B): characters 5 to 7 reach outside the record of 0 bytes"},
+     .info = "Records      3, unreadable: record length 0\n"},
     {.what = "a field count beyond 128",
      .plant = [](std::string& b, test::TestDb&) { test::PutInteger(b, 70, 300); },
-     .lines = {"header: field count 300 is outside 0 to 128"}},
+     .lines = {"header: field count 300 is outside 0 to 128"},
+     .info = "Fields       300\n"},
     {.what = "a window without a size",
      .plant = [](std::string& b, test::TestDb&) { test::PutInteger(b, 8, 0); },
      .lines = {"header: window size 0 x 7200 twips is not a size"}},
@@ -120,28 +141,32 @@ const Planted kPlanted[] = {
      .status = 0},
 };
 
-class Check : public CliTest, public testing::WithParamInterface<Planted> {};
+class Damage : public CliTest, public testing::WithParamInterface<Planted> {};
 
-TEST_P(Check, FindsThePlantedProblem) {
+TEST_P(Damage, CheckNamesItAndInfoSaysWhatItCanRead) {
     test::TestDb db = Sound();
     std::string bytes = db.Bytes();
     for (const auto& [slot, field] : GetParam().fields)
         db.SetField(slot, field);
     bytes.replace(0, kRecords, EncodeHeader(db.Header())); // the records kept as they are
     if (GetParam().plant) GetParam().plant(bytes, db);
-    test::WriteFileBytes(File("Db.Tbd"), bytes);
+    test::WriteFileBytes(File("Db.TBD"), bytes); // found under its extension in any case
 
     const test::CliResult r = Cli({"check", "Db"});
-
     std::string expected;
     for (const std::string& line : GetParam().lines)
-        expected += "Db.Tbd: " + line + "\n";
+        expected += "Db.TBD: " + line + "\n";
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(r.status, GetParam().status);
-    EXPECT_EQ(Bytes("Db.Tbd"), bytes); // nothing changed
+
+    const test::CliResult info = Cli({"info", "Db"});
+    EXPECT_EQ(info.status, bytes.size() < kRecords ? 1 : 0) << "fails only without a header";
+    EXPECT_NE((info.out + info.err).find(GetParam().info), std::string::npos)
+        << info.out << info.err;
+    EXPECT_EQ(Bytes("Db.TBD"), bytes); // nothing changed
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, Check, testing::ValuesIn(kPlanted), test::CaseName<Planted>);
+INSTANTIATE_TEST_SUITE_P(Cli, Damage, testing::ValuesIn(kPlanted), test::CaseName<Planted>);
 
 class CheckFile : public CliTest {};
 
@@ -191,6 +216,47 @@ TEST_F(CheckFile, ADatabaseLeftUnderItsPackNames) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "tabulo-cli: Stock.Tbd: no such database\n");
     EXPECT_EQ(r.out, "Stock.Tbd: Stock.TbO is left over from a pack that did not finish\n");
+}
+
+class Info : public CliTest {};
+
+TEST_F(Info, DescribesTheContactsSample) {
+    MakeSample("Contacts");
+    const test::CliResult r = Cli({"info", "Contacts"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    for (const char* line : {
+             "Records      12 of 709 bytes, 1 marked deleted\n",
+             "Window       9600 x 7200 twips (640 x 480 pixels), background #F4F6FA\n",
+             "Date order   DD/MM/YYYY (1)\n",
+             "Orientation  portrait (1)\n",
+             "Pages        3\n     1  \"Person\"\n     2  \"Address\"\n     3  \"Notes\"\n",
+             "     3  LASTNAME                            1     32     30  \"AS-F!\" letters, "
+             "space, minus, first capitals, required\n",
+             "Banners      31\n",
+             "; procedures Start, Update, FindCity, CalledToday\n",
+         })
+        EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+    EXPECT_EQ(r.out.find("  | Sub Start"), std::string::npos); // the text only with --script
+    EXPECT_NE(Cli({"info", "Contacts.TBD", "--script"}).out.find("  | Sub Start\n"),
+              std::string::npos);
+}
+
+// What the sample does not show: a blank format, a character without a meaning, a colour
+// that is no RGB value, escapes, and lines that only look like declarations.
+TEST(InfoText, HeaderMembersInWords) {
+    EXPECT_EQ(CodeWords("   "), "no input");
+    EXPECT_EQ(CodeWords("Aq<"), "letters, \"q\" (no meaning), left-aligned");
+    EXPECT_EQ(ColourText(-2147483643), "-2147483643");
+    EXPECT_EQ(QuotedText("a\"b\\\r\n\x01\xE9"), "\"a\\\"b\\\\\\r\\n\\x01\u00E9\"");
+    const std::pair<const char*, std::vector<std::string>> scripts[] = {
+        {"Sub Start\r\nEnd Sub\r\n\r\nSub Update\r\nEnd Sub", {"Start", "Update"}},
+        {"  private function Total(a, b)\r\n  Exit Function\r\nEnd Function", {"Total"}},
+        {"Public Sub Go()\nEnd Sub\n' Sub Commented\nDim Sub_", {"Go"}},
+        {"x = 1\r\nSub\r\n", {}},
+    };
+    for (const auto& [script, names] : scripts)
+        EXPECT_EQ(ProcedureNames(script), names) << script;
 }
 
 } // namespace
