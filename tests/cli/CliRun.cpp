@@ -14,7 +14,8 @@ namespace {
 // the child writes, and its contents are read once the child has ended.
 int MemoryFile(const std::string& contents) {
     const int fd = ::memfd_create("tabulo-cli-stream", MFD_CLOEXEC);
-    if (fd >= 0 && ::write(fd, contents.data(), contents.size()) < 0) return -1;
+    if (fd < 0 || ::write(fd, contents.data(), contents.size()) < 0) return -1;
+    ::lseek(fd, 0, SEEK_SET);
     return fd;
 }
 
@@ -40,10 +41,8 @@ CliResult RunCli(const CliCall& call) {
         if (::openpty(&terminal, &in, nullptr, nullptr, nullptr) != 0) return result;
         ::fcntl(terminal, F_SETFD, FD_CLOEXEC);
         if (::write(terminal, call.input.data(), call.input.size()) < 0) return result;
-    } else {
+    } else
         in = MemoryFile(call.input);
-        ::lseek(in, 0, SEEK_SET);
-    }
     const int out = MemoryFile(""), err = MemoryFile("");
     const pid_t child = ::fork();
     if (child == 0) {

@@ -79,11 +79,9 @@ const TypedCase kTypedCases[] = {
     {"a line break in one line", "*", 20, "a\nb", "",
      "a line break is not accepted in a field of one line", false},
     {"a tab", "*", 20, "a\tb", "", "the control character \"\\x09\" cannot be typed", false},
-    {"too long: cut to the length", "A", 3, "abcdef", "abc", "", true},
     {"cut never between CR and LF", "*M", 3, "ab\r\ncd", "ab", "", true},
     {"read-only fields keep the value as given", "=", 6, "x,y!\n", "x,y!\r\n", "", false},
     {"fields without codes keep the value as given", "", 4, "1-2", "1-2", "", false},
-    {"record numbers are left for the append", "#", 6, "99", "", "", false},
 };
 
 class Typing : public testing::TestWithParam<TypedCase> {};
