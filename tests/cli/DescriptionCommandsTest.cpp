@@ -1,9 +1,9 @@
-// The descriptions through the real program. create builds a database from a description or
-// refuses with the place; describe writes a description that create turns back into the same
-// file (the shipped samples, with and without their records; made-up designs over every
-// member's range go through the same description in tests/design); restructure shows the
-// plan first, then the change: exit 0 when done, 1 when refused (the file byte for byte as
-// it was), 2 for bad usage.
+// The descriptions through the real program. describe writes a description that create
+// turns back into the same file (the shipped samples and a damaged file, with and without
+// their records; made-up designs over every member's range go through the same description
+// in tests/design). One table: create refuses to replace a database or to read a bad
+// description, with the place; restructure shows the plan first, then the change (exit 0),
+// or refuses (exit 1, the file byte for byte as it was).
 
 #include "CliFixture.h"
 #include "NamedCase.h"
@@ -44,62 +44,58 @@ TEST_F(Describe, DatabasesComeBackByteForByte) {
     }
 }
 
-TEST_F(Describe, CreateBuildsAndRefusesToReplaceWithoutForce) {
-    test::WriteFileBytes(File("d.json"), R"({"fields": [{"name": "A", "length": 3}],
-                                            "records": [{"A": "x"}]})");
-    EXPECT_EQ(Cli({"create", "d.json", "New"}).status, 0);
-    EXPECT_EQ(Bytes("New.Tbd").size(), 23496u + 4);
-    const test::CliResult again = Cli({"create", "d.json", "New.tbd"});
-    EXPECT_EQ(again.status, 1);
-    EXPECT_EQ(again.err, "tabulo-cli: New.Tbd exists already (give --force to replace it)\n");
-    EXPECT_EQ(Cli({"create", "--force", "d.json", "New"}).status, 0);
-
-    test::WriteFileBytes(File("bad.json"), R"({"fields": [{"name": "A"}]})");
-    const test::CliResult bad = Cli({"create", "bad.json", "Bad"});
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, "tabulo-cli: bad.json: fields[0].length: is required\n");
-    EXPECT_EQ(Cli({"create", "none.json", "Bad"}).err,
-              "tabulo-cli: none.json: cannot read the file\n");
-}
-
-struct RestructureCase {
+// A description in new.json given to create or restructure, with Two.Tbd already there.
+struct CommandCase {
     const char* what;
     std::string json;
-    std::vector<std::string> flags;
+    std::vector<std::string> args;
     int status;
     std::string out;      // standard output, whole
     std::string err;      // a part of standard error ("" when it must be empty)
-    bool changed = false; // the database is the new file afterwards
+    bool changed = false; // Two.Tbd is the new file afterwards, the old one Two.Bak
 };
 
 const std::string kPlan = "Two.Tbd: 2 records rewritten, record length 14 -> 8\n"
                           "cut: NAME to 3 characters (1 value: record 2)\n";
 
-std::vector<RestructureCase> Cases() {
+std::vector<CommandCase> Cases() {
     const std::string shorter =
         R"({"fields":[{"name":"ID","length":4},{"name":"NAME","length":3}]})";
+    const std::vector<std::string> restructure = {"restructure", "Two", "new.json"};
+    auto with = [&](const char* flag) {
+        std::vector<std::string> args = restructure;
+        args.push_back(flag);
+        return args;
+    };
     // clang-format off
     return {
-        {"a dry run", shorter, {"--dry-run"}, 0, kPlan + "dry run: Two.Tbd not changed\n", ""},
-        {"a loss not allowed", shorter, {}, 1, kPlan, "values would be lost (give --allow-loss"},
-        {"a loss allowed", shorter, {"--allow-loss"}, 0,
+        {"a dry run", shorter, with("--dry-run"), 0, kPlan + "dry run: Two.Tbd not changed\n", ""},
+        {"a loss not allowed", shorter, restructure, 1, kPlan, "values would be lost (give --allow-loss"},
+        {"a loss allowed", shorter, with("--allow-loss"), 0,
          kPlan + "restructured Two.Tbd; the old file is Two.Bak\n", "", true},
         {"a lossless change",
-         R"({"fields":[{"name":"ID","length":4},{"name":"FULL","was":"NAME","length":12}]})", {}, 0,
+         R"({"fields":[{"name":"ID","length":4},{"name":"FULL","was":"NAME","length":12}]})",
+         restructure, 0,
          "Two.Tbd: 2 records rewritten, record length 14 -> 17\nrenamed: NAME -> FULL\n"
          "restructured Two.Tbd; the old file is Two.Bak\n", "", true},
         // A design problem is reported as the design rules word it, with the file's name.
         {"an invalid design", R"({"fields":[{"name":"ID","length":4},{"name":"ID","length":3}]})",
-         {}, 1, "", "new.json: fields[1].name: \"ID\" is used twice"},
-        {"records in the description", R"({"records":[" x"]})", {}, 1, "",
+         restructure, 1, "", "new.json: fields[1].name: \"ID\" is used twice"},
+        {"records in the description", R"({"records":[" x"]})", restructure, 1, "",
          "new.json: records: a restructure keeps the database's own records"},
+        {"create over a database", shorter, {"create", "new.json", "Two.tbd"}, 1, "",
+         "tabulo-cli: Two.Tbd exists already (give --force to replace it)\n"},
+        {"create from a bad description", R"({"fields":[{"name":"A"}]})",
+         {"create", "new.json", "Bad"}, 1, "", "tabulo-cli: new.json: fields[0].length: is required\n"},
+        {"create from no description", "", {"create", "none.json", "Bad"}, 1, "",
+         "tabulo-cli: none.json: cannot read the file\n"},
     };
     // clang-format on
 }
 
-class Restructure : public CliTest, public testing::WithParamInterface<RestructureCase> {};
+class DescriptionCommand : public CliTest, public testing::WithParamInterface<CommandCase> {};
 
-TEST_P(Restructure, PlansThenChangesOrRefuses) {
+TEST_P(DescriptionCommand, ChangesTheDatabaseOrRefuses) {
     test::TestDb db;
     db.AddField("ID", 4)
         .AddField("NAME", 9)
@@ -109,7 +105,7 @@ TEST_P(Restructure, PlansThenChangesOrRefuses) {
     const std::string old = Bytes("Two.Tbd");
     std::ofstream(File("new.json")) << GetParam().json;
 
-    const test::CliResult result = Cli({"restructure", "Two", "new.json"}, GetParam().flags);
+    const test::CliResult result = Cli(GetParam().args);
 
     EXPECT_EQ(result.status, GetParam().status) << result.err;
     EXPECT_EQ(result.out, GetParam().out);
@@ -125,8 +121,8 @@ TEST_P(Restructure, PlansThenChangesOrRefuses) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, Restructure, testing::ValuesIn(Cases()),
-                         test::CaseName<RestructureCase>);
+INSTANTIATE_TEST_SUITE_P(Cli, DescriptionCommand, testing::ValuesIn(Cases()),
+                         test::CaseName<CommandCase>);
 
 } // namespace
 } // namespace tabulo::cli
