@@ -56,4 +56,12 @@ protected:
     test::TempDir dir;
 };
 
+// Compared whole when asked, when empty or when it ends a line; else looked for as a part.
+inline void ExpectSaid(const std::string& said, const std::string& expected, bool whole = false) {
+    if (whole || expected.empty() || expected.back() == '\n')
+        EXPECT_EQ(said, expected);
+    else
+        EXPECT_NE(said.find(expected), std::string::npos) << said;
+}
+
 } // namespace tabulo::cli

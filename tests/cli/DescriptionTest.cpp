@@ -104,13 +104,6 @@ struct BadDescription {
     std::string error; // the message after "description.json: ", compared as a prefix
 };
 
-std::string ScriptOfLines(int lines) {
-    std::string script;
-    for (int i = 0; i < lines; ++i)
-        script += "abc\\n";
-    return R"({"script":")" + script + R"("})";
-}
-
 const std::string kTwoFields = R"("fields":[{"name":"A","length":10},{"name":"NAME","length":5}])";
 
 std::vector<BadDescription> BadDescriptions() {
@@ -125,8 +118,9 @@ std::vector<BadDescription> BadDescriptions() {
         {"a field numbered beyond 128",
          R"({"fields":[{"slot":128,"name":"A","length":1},{"name":"B","length":1}]})",
          "fields[1]: field number 129 is beyond 128"},
-        {"a script that outgrows 4000 characters with CR LF line ends", ScriptOfLines(1000),
-         "script: 5000 characters, more than 4000"},
+        {"a script that outgrows 4000 characters with CR LF line ends",
+         R"({"script":")" + std::string(3999, 'a') + R"(\n"})",
+         "script: 4001 characters, more than 4000"},
         {"script and scriptFile together", R"({"script":"","scriptFile":"a.vbs"})",
          "script: give either script or scriptFile"},
         {"a missing script file", R"({"scriptFile":"nope.vbs"})",
