@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 namespace tabulo::cli {
 namespace {
@@ -44,19 +45,18 @@ const ReadCase kReadCases[] = {
 
 class CsvReading : public testing::TestWithParam<ReadCase> {};
 
+// A record as one value: its line, its values and its problem.
+using Record = std::tuple<long, std::vector<std::string>, std::string>;
+
 TEST_P(CsvReading, GivesRecordsWithTheirLines) {
     std::istringstream in(GetParam().text);
     CsvReader reader(in);
-    std::vector<CsvRecord> got;
-    CsvRecord record;
-    while (reader.Next(record))
-        got.push_back(record);
-    ASSERT_EQ(got.size(), GetParam().records.size());
-    for (size_t i = 0; i < got.size(); ++i) {
-        EXPECT_EQ(got[i].line, GetParam().records[i].line) << i;
-        EXPECT_EQ(got[i].values, GetParam().records[i].values) << i;
-        EXPECT_EQ(got[i].problem, GetParam().records[i].problem) << i;
-    }
+    std::vector<Record> got, expected;
+    for (CsvRecord r; reader.Next(r);)
+        got.emplace_back(r.line, r.values, r.problem);
+    for (const CsvRecord& r : GetParam().records)
+        expected.emplace_back(r.line, r.values, r.problem);
+    EXPECT_EQ(got, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, CsvReading, testing::ValuesIn(kReadCases), test::CaseName<ReadCase>);

@@ -24,14 +24,12 @@ test::TestDb Sound() {
 
 constexpr size_t kRecords = 23496; // offset of record 1
 
-DBField FieldAt(int offset, int length, const char* name, const char* format = "") {
-    DBField f;
-    f.Page = 1;
-    f.Offset = static_cast<int16_t>(offset);
-    f.Length = static_cast<int16_t>(length);
-    f.Name = FixedString(name, 32);
-    f.Format = FixedString(format, 8);
-    return f;
+DBField FieldAt(int16_t offset, int16_t length, const char* name, const char* format = "") {
+    return {.Page = 1,
+            .Length = length,
+            .Name = FixedString(name, 32),
+            .Format = FixedString(format, 8),
+            .Offset = offset};
 }
 
 struct Planted {
