@@ -166,9 +166,9 @@ TEST_P(Damage, CheckNamesItAndInfoSaysWhatItCanRead) {
 
 INSTANTIATE_TEST_SUITE_P(Cli, Damage, testing::ValuesIn(kPlanted), test::CaseName<Planted>);
 
-class Inspect : public CliTest {};
+class CheckInfo : public CliTest {};
 
-TEST_F(Inspect, ManyWrongMarksAreCountedAfterTheFirstTwenty) {
+TEST_F(CheckInfo, ManyWrongMarksAreCountedAfterTheFirstTwenty) {
     test::TestDb db;
     db.AddField("A", 1);
     for (int i = 0; i < 25; ++i)
@@ -182,7 +182,7 @@ TEST_F(Inspect, ManyWrongMarksAreCountedAfterTheFirstTwenty) {
 // What a pack leaves is judged by the files, never by their times: a finished pack leaves
 // none of its own, one cut short leaves its files, and those of a pack that runs (it holds
 // the database's lock) are no problem.
-TEST_F(Inspect, PackFilesTellAFinishedPackFromOneCutShort) {
+TEST_F(CheckInfo, PackFilesTellAFinishedPackFromOneCutShort) {
     Write(Sound(), "Stock");
     ASSERT_EQ(Cli({"pack", "Stock", "--yes"}).status, 0);
     test::CliResult r = Cli({"check", "Stock"});
@@ -209,7 +209,7 @@ TEST_F(Inspect, PackFilesTellAFinishedPackFromOneCutShort) {
 }
 
 // The shipped samples pass check; info describes the contacts sample.
-TEST_F(Inspect, SamplesPassAndContactsIsDescribed) {
+TEST_F(CheckInfo, SamplesPassAndContactsIsDescribed) {
     for (const char* sample : {"Contacts", "Cities", "Inventory", "Books"}) {
         MakeSample(sample);
         EXPECT_EQ(Cli({"check", sample}).status, 0) << sample;
