@@ -122,6 +122,8 @@ int RunCheck(FileSystem& fs, const CheckOptions& options, std::ostream& out, std
     Checker checker(db, out);
     for (const std::string& problem : HeaderProblems(db.Header()))
         checker.Add(problem);
+    for (const std::string& warning : HeaderWarnings(db.Header())) // they do not fail the check
+        out << db.Path().Native() << ": warning: " << warning << "\n";
     if (db.RecordsReadable()) {
         checker.CheckSize();
         checker.CheckMarks();

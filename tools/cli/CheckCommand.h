@@ -1,7 +1,8 @@
 #pragma once
 // `check DB`: verifies a database without changing it and prints one line per problem:
 // the header, the file's size against the record count, every record's mark, and the
-// files that a pack cut short leaves behind.
+// files that a pack cut short leaves behind. Fields whose input codes work against each
+// other are warned of, without failing the check.
 
 #include "base/FilePath.h"
 #include "engine/FileSystem.h"

@@ -3,6 +3,7 @@
 #include "InfoText.h"
 #include "base/CodePage.h"
 #include "base/modLIB.h"
+#include "design/FormatConflicts.h"
 #include "engine/DbAccess.h"
 
 #include <algorithm>
@@ -111,6 +112,23 @@ private:
 
 std::vector<std::string> HeaderProblems(const DBHeader& header) {
     return HeaderCheck(header).Run();
+}
+
+std::vector<std::string> HeaderWarnings(const DBHeader& header) {
+    std::vector<std::string> warnings;
+    const int fields = std::clamp<int>(header.FieldCount, 0, kMaxFields);
+    for (int slot = 1; slot <= fields; ++slot) {
+        const DBField& f = header.Fields[slot - 1];
+        if (f.Page == 0) continue;
+        const std::string format = TrimSpaces(f.Format);
+        std::string reasons;
+        for (const design::FormatConflict& conflict : design::FormatConflicts(format))
+            reasons += (reasons.empty() ? "" : "; ") + conflict.reason;
+        if (!reasons.empty())
+            warnings.push_back(FieldTitle(slot, f) + ", input codes " + QuotedText(format) + ": " +
+                               reasons);
+    }
+    return warnings;
 }
 
 } // namespace tabulo::cli
