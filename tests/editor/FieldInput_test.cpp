@@ -88,6 +88,10 @@ const KeyCase kKeyCases[] = {
      "a"},
     {"CtrlTTypesTheDate", "D", "", {Ctrl(Qt::Key_T)}, "05/03/2024"},
     {"CtrlUTypesTheTime", "T", "", {Ctrl(Qt::Key_U)}, "09:07:05"},
+    // The Date and Time commands type into the focused box through its filter too.
+    {"F12TypesTheDate", "D", "", {K(Qt::Key_F12)}, "05/03/2024"},
+    {"F11TypesTheTime", "T", "", {K(Qt::Key_F11)}, "09:07:05"},
+    {"F12IntoANumberBoxKeepsTheDigits", "N", "", {K(Qt::Key_F12)}, "05032024"},
     {"CharacterOutsideTheCodePage", "*", "", {T(QString::fromUtf8("\xc4\x89\xc3\xa9"))}, "\xe9"},
     {"PasteIntoAnyCharacterBoxIsConverted", "*U", "", {Ctrl(Qt::Key_V)}, "HELLO", 5, "hello"},
     {"UndoTakesBackTheTyping", "*", "x", {T("ab"), Ctrl(Qt::Key_Z)}, "x"},

@@ -41,14 +41,29 @@ TEST_F(RecordsTest, NewRecordTypedOnTwoPagesIsAppendedWithItsNumber) {
     EXPECT_EQ(FieldText(kNo), "3");
 }
 
-TEST_F(RecordsTest, AnExistingRecordIsRewrittenAndKeepsItsNumber) {
+// Edit rewrites the record in place and keeps its number; Duplicate copies the values into
+// a new record but neither the number nor the read-only code; Cancel after New shows the
+// record of before. The whole file is compared at the end.
+TEST_F(RecordsTest, EditDuplicateAndACancelledNew) {
     OpenShown(OrdersDb(2));
     Key(Qt::Key_F2);
     Type(kCustomer, "Bea", true);
     Key(Qt::Key_F6);
-    EXPECT_EQ(StoredRecord(1), "  1   Bea         C1 ROME    01/01/200008:30:001     ");
-    EXPECT_EQ(FileBytes().size(), size_t(kHeaderSize) + 2 * kOrdersRecordLength);
     EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 2");
+    Key(Qt::Key_F9);
+    EXPECT_EQ(FieldText(kNo), "") << "no number until it is saved";
+    Key(Qt::Key_F6);
+    Key(Qt::Key_F8);
+    Type(kCustomer, "Dropped");
+    Key(Qt::Key_F7);
+    EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
+    EXPECT_EQ(FieldText(kCustomer), "Bea");
+    EXPECT_FALSE(window->AddFlag());
+    TestDb expected = OrdersDb(0);
+    expected.AddRecord({" 1", "Bea", "C1", "ROME", "01/01/2000", "08:30:00", "1"});
+    expected.AddRecord({" 2", "Client 2", "C2", "ROME", "01/01/2000", "08:30:00", "2"});
+    expected.AddRecord({" 3", "Bea", "", "ROME", "01/01/2000", "08:30:00", "1"});
+    EXPECT_EQ(FileBytes(), expected.Bytes());
 }
 
 struct FailingCheck {
@@ -111,29 +126,9 @@ TEST_F(RecordsTest, TheScriptCanRefuseAnUpdateUntilItAgrees) {
     EXPECT_EQ(reporter.messages, Messages{});
 }
 
-TEST_F(RecordsTest, DuplicateKeepsTheValuesButNotTheNumberOrTheReadOnlyFields) {
-    OpenShown(OrdersDb(2));
-    Key(Qt::Key_F9);
-    EXPECT_EQ(RecordCaption(*window)->text(), "NEW");
-    EXPECT_EQ(Box(kCustomer), "Client 1");
-    EXPECT_EQ(FieldText(kNo), "");
-    EXPECT_EQ(FieldText(kCode), "");
-    Key(Qt::Key_F6);
-    EXPECT_EQ(StoredRecord(3), "  3   Client 1       ROME    01/01/200008:30:001     ");
-}
-
-TEST_F(RecordsTest, CancelAfterNewShowsTheRecordOfBefore) {
-    OpenShown(OrdersDb(2));
-    window->Run(Command::LastRecord);
-    Key(Qt::Key_F8);
-    Type(kCustomer, "Dropped");
-    Key(Qt::Key_F7);
-    EXPECT_EQ(RecordCaption(*window)->text(), " 2 / 2");
-    EXPECT_EQ(FieldText(kCustomer), "Client 2");
-    EXPECT_FALSE(window->AddFlag());
-}
-
-TEST_F(RecordsTest, DeleteAsksThenMarksTheRecord) {
+// Delete asks first, then marks the record. The script's "no deleting" also switches Pack
+// off, but Delete stays on to say so.
+TEST_F(RecordsTest, DeleteAsksThenMarksTheRecordUnlessTheScriptForbidsIt) {
     OpenShown(OrdersDb(2));
     QToolButton* deleteButton = ToolbarButton(*window, ToolButton::Delete);
     QTest::mouseClick(deleteButton, Qt::LeftButton); // answered No
@@ -142,44 +137,24 @@ TEST_F(RecordsTest, DeleteAsksThenMarksTheRecord) {
                   {"DELETE", "This will mark the record for permanent deletion,\r\nAre you sure?",
                    MsgIcon::Critical, true}}));
     EXPECT_EQ(StoredRecord(1)[0], ' ');
-
     reporter.AnswerNext(true);
     QTest::mouseClick(deleteButton, Qt::LeftButton);
     EXPECT_EQ(StoredRecord(1)[0], '*');
     EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 2*");
     EXPECT_EQ(db.GetRecordNo(), 1);
     EXPECT_EQ(reporter.messages, Messages{});
-}
 
-// The script's "no deleting" also switches Pack off, but Delete stays on to say so.
-TEST_F(RecordsTest, DeleteWhenTheScriptForbidsItOnlySaysSo) {
-    OpenShown(OrdersDb(2));
     const std::string before = FileBytes();
     window->SetDeleteEnabled(false);
     window->BrowseMode();
     EXPECT_FALSE(Item(Command::Pack)->isEnabled());
-    EXPECT_TRUE(Item(Command::Delete)->isEnabled());
+    reporter.Clear();
     reporter.AnswerNext(true);
-    Item(Command::Delete)->trigger();
+    QTest::mouseClick(deleteButton, Qt::LeftButton);
     EXPECT_EQ(reporter.messages,
               (Messages{{"Delete Record", "Deletion is not allowed", MsgIcon::Critical}}));
     EXPECT_TRUE(reporter.questions.empty());
     EXPECT_EQ(FileBytes(), before);
-}
-
-TEST_F(RecordsTest, DateAndTimeCommandsTypeIntoTheFocusedBoxThroughItsFilter) {
-    OpenShown(OrdersDb(1));
-    Key(Qt::Key_F8);
-    Key(Qt::Key_N, Qt::ControlModifier);
-    Field(*window, kBorn)->setFocus();
-    Key(Qt::Key_F12);
-    EXPECT_EQ(Box(kBorn), "05/03/2024");
-    Field(*window, kTime)->setFocus();
-    Key(Qt::Key_F11);
-    EXPECT_EQ(Box(kTime), "09:07:05");
-    Field(*window, kQty)->setFocus();
-    Key(Qt::Key_F12); // a number box keeps the digits, up to its six characters
-    EXPECT_EQ(Box(kQty), "050320");
 }
 
 // An empty file shows " 0 / 0"; Goto, Find and Print open nothing; the first record is number 1.
