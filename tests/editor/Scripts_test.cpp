@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <filesystem>
+#include <tuple>
 
 namespace tabulo::test {
 namespace {
@@ -82,78 +83,52 @@ protected:
     }
 };
 
-TEST_F(ContactsSampleTest, StartFillsTheActionsMenuAndCloseEmptiesIt) {
+// Start fills the Actions menu; Update's refusal is the script's MsgBox, and the window stays
+// in edit mode; Close empties the menu.
+TEST_F(ContactsSampleTest, ActionsMenuAndARefusedUpdate) {
     EXPECT_TRUE(window->ActionsMenu()->menuAction()->isVisible());
     EXPECT_EQ(window->ActionItem(1)->text(), "FindCity");
     EXPECT_EQ(window->ActionItem(2)->text(), "CalledToday");
     EXPECT_FALSE(window->ActionItem(3)->isVisible());
-    window->Run(Command::Close);
-    EXPECT_FALSE(window->ActionsMenu()->menuAction()->isVisible());
-    EXPECT_EQ(window->ActionItem(1)->text(), QString());
-}
-
-TEST_F(ContactsSampleTest, UpdateRefusesANewsletterWithoutMailAndSavesAGoodRecord) {
     window->Run(Command::Edit);
     Type("NEWSLETTER", "Y");
     Type("EMAIL", "");
     window->Run(Command::Update);
     EXPECT_EQ(window->Mode(), WindowMode::Editing);
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].prompt, "The newsletter needs an e-mail address.");
-    EXPECT_EQ(ui.boxes[0].title, "Contacts");
-
-    Type("EMAIL", "anna@example.com");
-    window->Run(Command::Update);
-    EXPECT_EQ(window->Mode(), WindowMode::Browsing);
-    EXPECT_EQ(ui.boxes.size(), 1u);
-    db.ReadRecord();
-    EXPECT_EQ(Buffer("EMAIL"), "anna@example.com");
-    EXPECT_EQ(Buffer("CHANGED"), host.Runner()->Tb().GetDate());
+    EXPECT_EQ(ui.Prompts(), std::vector<std::string>{"The newsletter needs an e-mail address."});
+    window->Run(Command::Cancel);
+    window->Run(Command::Close);
+    EXPECT_FALSE(window->ActionsMenu()->menuAction()->isVisible());
+    EXPECT_EQ(window->ActionItem(1)->text(), QString());
 }
 
 struct StartCase {
     const char* name;
     const char* script;
-    std::vector<std::string> messages; // "title|text" of each box, in order
+    std::vector<std::string> titles; // of the boxes shown, in order
     bool opened;
 };
 
 class StartOutcome : public ScriptTest, public ::testing::WithParamInterface<StartCase> {};
 
-std::string Box(const std::string& description, int line, int column) {
-    return "SCRIPT ERROR|" + std::string(100, ' ') + "\r\nDescription:" + description +
-           "\r\nLine:" + std::to_string(line) + "\r\nColumn:" + std::to_string(column);
-}
-
 // Every script error is one box (their texts are the runner's); the database stays open
-// unless Cancel was left true.
+// unless Cancel was left non-zero.
 TEST_P(StartOutcome, ShowsItsBoxesAndKeepsOrClosesTheDatabase) {
     const StartCase& c = GetParam();
     EXPECT_EQ(Start(CreateDb(c.script)), c.opened);
     std::vector<std::string> shown;
     for (const RecordedMessage& m : reporter.messages)
-        shown.push_back(m.title + "|" + m.text);
-    EXPECT_EQ(shown, c.messages);
+        shown.push_back(m.title);
+    EXPECT_EQ(shown, c.titles);
     EXPECT_EQ(window->Mode(), c.opened ? WindowMode::Browsing : WindowMode::NoDatabase);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scripts, StartOutcome,
-    ::testing::Values(
-        StartCase{"SyntaxError",
-                  "Sub Start\n  Dim x\n  x = (1 +\nEnd Sub",
-                  {Box("Expected expression", 3, 10)},
-                  true},
-        StartCase{"FailedCallVetoes",
-                  "Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub",
-                  {"Open File|Database:Nowhere not found"},
-                  false},
-        StartCase{"AnyNonZeroCancelVetoes", "Sub Start\n  Tb.Cancel = 1\nEnd Sub", {}, false},
-        StartCase{"LaterSuccessClearsTheVeto",
-                  "Sub Start\n  Tb.OpenDB \"Nowhere\"\n  Tb.SetAction \"Go\"\nEnd Sub",
-                  {"Open File|Database:Nowhere not found"},
-                  true}),
-    NamedCase<StartCase>);
+const StartCase kStarts[] = {
+    {"SyntaxError", "Sub Start\n  x = (1 +\nEnd Sub", {"SCRIPT ERROR"}, true},
+    {"AnyNonZeroCancelVetoes", "Sub Start\n  Tb.Cancel = 1\nEnd Sub", {}, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Scripts, StartOutcome, ::testing::ValuesIn(kStarts), NamedCase<StartCase>);
 
 TEST_F(ScriptTest, ARunawayUpdateIsStoppedAndVetoesTheSave) {
     ASSERT_TRUE(Start(CreateDb("Sub Update\n  Do\n  Loop\nEnd Sub\n"
@@ -166,8 +141,6 @@ TEST_F(ScriptTest, ARunawayUpdateIsStoppedAndVetoesTheSave) {
     window->Run(Command::Update);
     EXPECT_EQ(ReadFileBytes(dir.File("Scripted.Tbd")), before);
     EXPECT_EQ(reporter.Only().title, "SCRIPT ERROR");
-    EXPECT_NE(reporter.Only().text.find("Description:Script timed out"), std::string::npos);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(window->Mode(), WindowMode::Editing);
     window->ActionItem(1)->trigger(); // an action's SetField shows in the box at once
     EXPECT_EQ(Shown("OUT"), "still here");
@@ -200,10 +173,9 @@ TEST_F(ScriptTest, TheLookupDatabaseIsListedAndClosedWithTheWindow) {
     EXPECT_EQ(Shown("PICK"), "2");
     EXPECT_EQ(Shown("PASS"), "secret");
     ASSERT_TRUE(typing.asked);
-    EXPECT_EQ(typing.asked->Title, "Password");
-    EXPECT_EQ(typing.asked->Value, "abc");
-    EXPECT_EQ(typing.asked->MaxLen, 32);
-    EXPECT_EQ(typing.asked->Mask, "ANP");
+    const InputRequest& asked = *typing.asked;
+    EXPECT_EQ(std::tie(asked.Title, asked.Value, asked.MaxLen, asked.Mask),
+              std::make_tuple("Password", "abc", 32, "ANP"));
 
     window->Run(Command::Close);
     EXPECT_EQ(host.Runner()->Tb().GetDBCount(), 0);
