@@ -17,49 +17,52 @@ QAccessibleInterface* Face(QWidget* widget) {
 }
 
 // A field is named by the banner to its left ("No." for Number), else by its own name (Born),
-// and says what it accepts; labels give their value, and links are links.
+// and says what it accepts; labels and boxes give their value, and links are links.
 TEST_F(EditorTest, FieldsAreNamedAndSayWhatTheyAccept) {
     TestDb contacts = ContactsDb();
     contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D!", 211, "Born"));
     contacts.SetRecordLength(221);
     StartShown(contacts);
+    EXPECT_EQ(window->Form()->accessibleName(), "Address");
     const struct {
+        bool editing; // a text box, else a label
         int slot;
         QAccessible::Role role;
         const char* name;
         const char* value;
         const char* description;
-    } labels[] = {
-        {kNumber, QAccessible::StaticText, "No.", "1",
+    } cases[] = {
+        {false, kNumber, QAccessible::StaticText, "No.", "1",
          "record number, given when the record is first saved"},
-        {kName, QAccessible::StaticText, "Name", "Person 1", "any text; up to 30 characters"},
-        {kWeb, QAccessible::Link, "Web", "example.org/1", "web address; up to 40 characters"},
+        {false, kName, QAccessible::StaticText, "Name", "Person 1",
+         "any text; up to 30 characters"},
+        {false, kWeb, QAccessible::Link, "Web", "example.org/1",
+         "web address; up to 40 characters"},
+        {true, kName, QAccessible::EditableText, "Name", "Person 1",
+         "any text; up to 30 characters"},
+        {true, 8, QAccessible::EditableText, "Born", "",
+         "date, DD/MM/YYYY; up to 10 characters; required"},
     };
-    for (const auto& c : labels) {
-        QAccessibleInterface* face = Face(Dummy(*window, c.slot));
-        ASSERT_NE(face, nullptr) << c.name;
-        EXPECT_EQ(face->role(), c.role) << c.name;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.editing && window->Mode() != WindowMode::Editing) window->Run(Command::Edit);
+        QAccessibleInterface* face = Face(c.editing ? static_cast<QWidget*>(Field(*window, c.slot))
+                                                    : Dummy(*window, c.slot));
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), c.role);
         EXPECT_EQ(face->text(QAccessible::Name), c.name);
-        EXPECT_EQ(face->text(QAccessible::Value), c.value) << c.name;
-        EXPECT_EQ(face->text(QAccessible::Description), c.description) << c.name;
-        ASSERT_NE(face->textInterface(), nullptr) << c.name;
-        EXPECT_EQ(face->textInterface()->text(0, 4), QString(c.value).left(4)) << c.name;
+        EXPECT_EQ(face->text(QAccessible::Value), c.value);
+        EXPECT_EQ(face->text(QAccessible::Description), c.description);
+        ASSERT_NE(face->textInterface(), nullptr);
+        EXPECT_EQ(face->textInterface()->text(0, 4), QString(c.value).left(4));
     }
-    EXPECT_EQ(window->Form()->accessibleName(), "Address");
-    window->Run(Command::Edit);
-    const struct {
-        int slot;
-        const char* name;
-        const char* description;
-    } boxes[] = {
-        {kName, "Name", "any text; up to 30 characters"},
-        {8, "Born", "date, DD/MM/YYYY; up to 10 characters; required"},
-    };
-    for (const auto& c : boxes) {
-        QAccessibleInterface* face = Face(Field(*window, c.slot));
-        EXPECT_EQ(face->role(), QAccessible::EditableText) << c.name;
-        EXPECT_EQ(face->text(QAccessible::Name), c.name);
-        EXPECT_EQ(face->text(QAccessible::Description), c.description) << c.name;
+    const std::pair<ToolButton, const char*> pictures[] = {{ToolButton::Open, "Open"},
+                                                           {ToolButton::GotoRecord, "Go to Record"},
+                                                           {ToolButton::Update, "Update"}};
+    for (const auto& [button, name] : pictures) {
+        QAccessibleInterface* face = Face(ToolbarButton(*window, button));
+        EXPECT_EQ(face->role(), QAccessible::Button);
+        EXPECT_EQ(face->text(QAccessible::Name), name);
     }
 }
 
@@ -77,21 +80,6 @@ TEST_F(EditorTest, TabFollowsTheFormRowByRowFromTheLeft) {
     }
     EXPECT_EQ(visited, (std::vector<QWidget*>{Field(*window, kMail), Field(*window, kCity),
                                               Field(*window, kWeb), Field(*window, kName)}));
-}
-
-TEST_F(EditorTest, ToolbarPicturesHaveNames) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
-    const struct {
-        ToolButton button;
-        const char* name;
-    } cases[] = {{ToolButton::Open, "Open"},
-                 {ToolButton::GotoRecord, "Go to Record"},
-                 {ToolButton::Update, "Update"}};
-    for (const auto& c : cases) {
-        QAccessibleInterface* face = Face(ToolbarButton(*window, c.button));
-        EXPECT_EQ(face->role(), QAccessible::Button);
-        EXPECT_EQ(face->text(QAccessible::Name), c.name);
-    }
 }
 
 } // namespace
