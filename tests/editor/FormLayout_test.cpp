@@ -54,35 +54,35 @@ TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
     EXPECT_EQ(label->text(), "ROME");
 }
 
-TEST_F(EditorTest, APageWithoutFieldsShowsNoneAndFocusesNone) {
+// Fields and banners past the header's counts are never shown (slot 7 of 5 fields; banner
+// slot 3 free, so 3 in use); a page without fields shows none and focuses none.
+TEST_F(EditorTest, SlotsBeyondTheCountsAndAPageWithoutFields) {
     TestDb form;
-    form.SetField(1, FieldAt(2, {10, 40, 120, 20}, 5, "")).SetRecordLength(6).AddRecord({"x"});
+    for (int f : {1, 2, 7})
+        form.SetField(f, FieldAt(2, {10, 30 + 25 * f, 100, 20}, 5, "", 5 * f - 4));
+    form.MutableHeader().FieldCount = 5;
+    form.AddBanner("one").AddBanner("two").AddBanner("free").AddBanner("four");
+    form.MutableHeader().Banners[2].Page = 0;
+    form.SetRecordLength(40).AddRecord({"a", "b", "", "", "", "", "g"});
     StartShown(form);
+    for (int b = 1; b <= 4; ++b)
+        EXPECT_EQ(Banner(*window, b)->isHidden(), b > 2) << b;
     window->Run(Command::Edit);
     EXPECT_TRUE(Field(*window, 1)->isHidden());
     EXPECT_TRUE(Dummy(*window, 1)->isHidden());
     EXPECT_EQ(qobject_cast<FieldBox*>(QApplication::focusWidget()), nullptr);
-}
-
-TEST_F(EditorTest, SlotsBeyondTheCountsAreNeverShown) {
-    TestDb form;
-    for (int f : {1, 2, 7})
-        form.SetField(f, FieldAt(1, {10, 30 + 25 * f, 100, 20}, 5, "", 5 * f - 4));
-    form.MutableHeader().FieldCount = 5;
-    form.AddBanner("one").AddBanner("two").AddBanner("free").AddBanner("four");
-    form.MutableHeader().Banners[2].Page = 0; // slot 3 free: the count of banners in use is 3
-    form.SetRecordLength(40).AddRecord({"a", "b", "", "", "", "", "g"});
-    ASSERT_TRUE(Start(Create(form)));
+    window->Run(Command::Cancel);
+    window->Run(Command::NextPage);
     EXPECT_FALSE(Dummy(*window, 1)->isHidden());
     EXPECT_TRUE(Dummy(*window, 7)->isHidden());
-    EXPECT_FALSE(Banner(*window, 1)->isHidden());
-    EXPECT_FALSE(Banner(*window, 2)->isHidden());
-    EXPECT_TRUE(Banner(*window, 3)->isHidden());
-    EXPECT_TRUE(Banner(*window, 4)->isHidden());
 }
 
-TEST_F(EditorTest, FieldsAndBannersTakeTheirFontsAndColours) {
-    ASSERT_TRUE(Start(Create(ContactsDb())));
+// Labels and banners take the header's fonts and colours; the page menu lists the headings
+// of the pages in use.
+TEST_F(EditorTest, FontsColoursAndThePageMenu) {
+    TestDb form = ContactsDb();
+    form.AddBanner("third", 3).SetPageHeading(3, "Extra");
+    ASSERT_TRUE(Start(Create(form)));
     DummyLabel* name = Dummy(*window, kName); // its colours: see the text viewer's test
     EXPECT_EQ(name->font().family(), "Arial");
     EXPECT_EQ(name->font().pointSize(), 10);
@@ -92,12 +92,6 @@ TEST_F(EditorTest, FieldsAndBannersTakeTheirFontsAndColours) {
     EXPECT_TRUE(title->font().bold());
     EXPECT_EQ(title->font().pointSize(), 14);
     EXPECT_EQ(title->size(), title->sizeHint()); // sized to its caption
-}
-
-TEST_F(EditorTest, ThePageMenuListsTheHeadingsOfThePagesInUse) {
-    TestDb form = ContactsDb();
-    form.AddBanner("third", 3).SetPageHeading(3, "Extra");
-    ASSERT_TRUE(Start(Create(form)));
     EXPECT_EQ(PageMenu(*window)->title(), "Address");
     for (int p = 1; p <= 8; ++p)
         EXPECT_EQ(PageHeading(*window, p)->isVisible(), p <= 3) << p;
