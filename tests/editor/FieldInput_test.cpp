@@ -11,27 +11,12 @@
 namespace tabulo::test {
 namespace {
 
-// One user action on the box: a typed text, or a key with its modifiers.
-struct Step {
-    QString text;
-    Qt::Key key = Qt::Key_unknown;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
-Step T(const QString& text) {
-    return {text};
-}
-Step K(Qt::Key key) {
-    return {{}, key};
-}
-Step Ctrl(Qt::Key key) {
-    return {{}, key, Qt::ControlModifier};
-}
-
 struct KeyCase {
     const char* name;
     const char* format;
     std::string start; // the record's value; the caret starts at its end
-    std::vector<Step> steps;
+    // Each step is typed; "<Key>" is a key as Qt names it: "<Left>", "<Ctrl+V>".
+    std::vector<const char*> steps;
     std::string expected; // as the record would store it
     int caret = -1;       // in stored characters; -1: not checked
     QString clipboard = {};
@@ -40,9 +25,13 @@ struct KeyCase {
 
 class FieldKeysTest : public RecordsTest, public ::testing::WithParamInterface<KeyCase> {
 protected:
-    void Do(FieldBox* box, const Step& step) {
-        if (step.text.isEmpty()) return QTest::keyClick(box, step.key, step.modifiers);
-        for (QChar c : step.text) {
+    void Do(FieldBox* box, const char* step) {
+        const QString text = QString::fromUtf8(step);
+        if (text.startsWith('<')) {
+            const QKeyCombination key = QKeySequence(text.mid(1, text.size() - 2))[0];
+            return QTest::keyClick(box, key.key(), key.keyboardModifiers());
+        }
+        for (QChar c : text) {
             // The key code of a letter or digit, as the keyboard gives it; the rules read the text.
             const QChar upper = c.toUpper();
             const auto key = upper.unicode() < 0x80 ? Qt::Key(upper.unicode()) : Qt::Key_unknown;
@@ -61,7 +50,7 @@ TEST_P(FieldKeysTest, TheBoxShowsWhatTheRulesMakeOfTheKeys) {
     FieldBox* box = Field(*window, 1);
     ASSERT_EQ(Focused(), box);
     box->moveCursor(QTextCursor::End);
-    for (const Step& step : c.steps)
+    for (const char* step : c.steps)
         Do(box, step);
     EXPECT_EQ(Box(1), c.expected);
     if (c.caret >= 0) {
@@ -71,31 +60,27 @@ TEST_P(FieldKeysTest, TheBoxShowsWhatTheRulesMakeOfTheKeys) {
 }
 
 const KeyCase kKeyCases[] = {
-    {"BlankCodesTakeNothing", "", "xy", {K(Qt::Key_Backspace), T("a")}, "xy"},
-    {"UpperCaseKeepsTheCaret", "AU", "", {T("abc")}, "ABC", 3},
-    {"YesNoReplacesTheText", "Y", "N", {T("x1y")}, "Y", 1},
-    {"CutToTheFieldsLength", "A", "", {T("abcdefghijkl")}, "abcdefghij"},
-    {"CaretMovedByArrow", "A", "ac", {K(Qt::Key_Left), T("b")}, "abc", 2},
-    {"DeleteKeyIsTheBoxsOwn", "A", "ab", {K(Qt::Key_Home), K(Qt::Key_Delete)}, "b"},
-    {"EnterStartsALineInAMultiLineBox", "*M", "a", {K(Qt::Key_Return), T("b")}, "a\r\nb", 4},
-    {"ALineBreakTakesTwoPlaces", "*M", "abcdef", {K(Qt::Key_Return), T("xyz")}, "abcdef\r\nxy"},
-    {"EnterElsewhereMovesToTheNextBox", "A", "ab", {K(Qt::Key_Return)}, "ab", -1, {}, true},
-    {"CaretAfterALineBreak", "*M", "a\r\nc", {K(Qt::Key_Left), T("b")}, "a\r\nbc", 4},
-    {"BackspaceTakesALineBreakAsOne",
-     "*M",
-     "a\r\nb",
-     {K(Qt::Key_Backspace), K(Qt::Key_Backspace)},
-     "a"},
-    {"CtrlTTypesTheDate", "D", "", {Ctrl(Qt::Key_T)}, "05/03/2024"},
-    {"CtrlUTypesTheTime", "T", "", {Ctrl(Qt::Key_U)}, "09:07:05"},
+    {"BlankCodesTakeNothing", "", "xy", {"<Backspace>", "a"}, "xy"},
+    {"UpperCaseKeepsTheCaret", "AU", "", {"abc"}, "ABC", 3},
+    {"YesNoReplacesTheText", "Y", "N", {"x1y"}, "Y", 1},
+    {"CutToTheFieldsLength", "A", "", {"abcdefghijkl"}, "abcdefghij"},
+    {"CaretMovedByArrow", "A", "ac", {"<Left>", "b"}, "abc", 2},
+    {"DeleteKeyIsTheBoxsOwn", "A", "ab", {"<Home>", "<Del>"}, "b"},
+    {"EnterStartsALineInAMultiLineBox", "*M", "a", {"<Return>", "b"}, "a\r\nb", 4},
+    {"ALineBreakTakesTwoPlaces", "*M", "abcdef", {"<Return>", "xyz"}, "abcdef\r\nxy"},
+    {"EnterElsewhereMovesToTheNextBox", "A", "ab", {"<Return>"}, "ab", -1, {}, true},
+    {"CaretAfterALineBreak", "*M", "a\r\nc", {"<Left>", "b"}, "a\r\nbc", 4},
+    {"BackspaceTakesALineBreakAsOne", "*M", "a\r\nb", {"<Backspace>", "<Backspace>"}, "a"},
+    {"CtrlTTypesTheDate", "D", "", {"<Ctrl+T>"}, "05/03/2024"},
+    {"CtrlUTypesTheTime", "T", "", {"<Ctrl+U>"}, "09:07:05"},
     // The Date and Time commands type into the focused box through its filter too.
-    {"F12TypesTheDate", "D", "", {K(Qt::Key_F12)}, "05/03/2024"},
-    {"F11TypesTheTime", "T", "", {K(Qt::Key_F11)}, "09:07:05"},
-    {"F12IntoANumberBoxKeepsTheDigits", "N", "", {K(Qt::Key_F12)}, "05032024"},
-    {"CharacterOutsideTheCodePage", "*", "", {T(QString::fromUtf8("\xc4\x89\xc3\xa9"))}, "\xe9"},
-    {"PasteIntoAnyCharacterBoxIsConverted", "*U", "", {Ctrl(Qt::Key_V)}, "HELLO", 5, "hello"},
-    {"UndoTakesBackTheTyping", "*", "x", {T("ab"), Ctrl(Qt::Key_Z)}, "x"},
-    {"PasteRefusedWhereControlKeysAre", "A", "", {Ctrl(Qt::Key_V)}, "", -1, "hello"},
+    {"F12TypesTheDate", "D", "", {"<F12>"}, "05/03/2024"},
+    {"F11TypesTheTime", "T", "", {"<F11>"}, "09:07:05"},
+    {"F12IntoANumberBoxKeepsTheDigits", "N", "", {"<F12>"}, "05032024"},
+    {"CharacterOutsideTheCodePage", "*", "", {"\xc4\x89\xc3\xa9"}, "\xe9"},
+    {"PasteIntoAnyCharacterBoxIsConverted", "*U", "", {"<Ctrl+V>"}, "HELLO", 5, "hello"},
+    {"UndoTakesBackTheTyping", "*", "x", {"ab", "<Ctrl+Z>"}, "x"},
+    {"PasteRefusedWhereControlKeysAre", "A", "", {"<Ctrl+V>"}, "", -1, "hello"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Codes, FieldKeysTest, ::testing::ValuesIn(kKeyCases), NamedCase<KeyCase>);
