@@ -33,9 +33,10 @@ TEST_F(RecordsTest, NewRecordTypedOnTwoPagesIsAppendedWithItsNumber) {
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_FALSE(window->AddFlag());
     EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
-    EXPECT_EQ(FileBytes().size(), size_t(kHeaderSize) + 3 * kOrdersRecordLength);
-    // Mark, No, Customer, Code, Town, Born, Time and Qty, each at its length.
-    EXPECT_EQ(StoredRecord(3), "  3   Anna Maria R   ROME    05/03/2024        42.5  ");
+    EXPECT_EQ(FileBytes(),
+              OrdersDb(2)
+                  .AddRecord({" 3", "Anna Maria R", "", "ROME", "05/03/2024", "", "42.5"})
+                  .Bytes());
     EXPECT_EQ(window->CurPage(), 2) << "the page stays";
     Key(Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(FieldText(kNo), "3");
@@ -108,8 +109,15 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Field: Customer, Cannot be empty"}),
     NamedCase<FailingCheck>);
 
-TEST_F(RecordsTest, TheScriptCanRefuseAnUpdateUntilItAgrees) {
-    OpenShown(OrdersDb(1));
+// An empty file shows " 0 / 0" and Goto, Find and Print open nothing. The script can refuse
+// an update until it agrees; the first record is number 1.
+TEST_F(RecordsTest, AnEmptyFileAndAnUpdateTheScriptRefusesUntilItAgrees) {
+    OpenShown(OrdersDb(0));
+    EXPECT_EQ(RecordCaption(*window)->text(), " 0 / 0");
+    EXPECT_EQ(FieldText(kCustomer), "");
+    for (Command c : {Command::GotoRecord, Command::Find, Command::Print})
+        window->Run(c);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     const std::string before = FileBytes();
     script.veto = -1;
     Key(Qt::Key_F8);
@@ -122,7 +130,8 @@ TEST_F(RecordsTest, TheScriptCanRefuseAnUpdateUntilItAgrees) {
     script.veto = 0;
     Key(Qt::Key_F6);
     EXPECT_EQ(std::count(script.ran.begin(), script.ran.end(), "Update"), 2);
-    EXPECT_EQ(StoredRecord(2).substr(0, 18), "  2   Ugo         ");
+    EXPECT_EQ(StoredRecord(1).substr(0, 18), "  1   Ugo         ");
+    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 1");
     EXPECT_EQ(reporter.messages, Messages{});
 }
 
@@ -155,22 +164,6 @@ TEST_F(RecordsTest, DeleteAsksThenMarksTheRecordUnlessTheScriptForbidsIt) {
               (Messages{{"Delete Record", "Deletion is not allowed", MsgIcon::Critical}}));
     EXPECT_TRUE(reporter.questions.empty());
     EXPECT_EQ(FileBytes(), before);
-}
-
-// An empty file shows " 0 / 0"; Goto, Find and Print open nothing; the first record is number 1.
-TEST_F(RecordsTest, AnEmptyFile) {
-    OpenShown(OrdersDb(0));
-    EXPECT_EQ(RecordCaption(*window)->text(), " 0 / 0");
-    EXPECT_EQ(FieldText(kCustomer), "");
-    for (Command c : {Command::GotoRecord, Command::Find, Command::Print})
-        window->Run(c);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    Key(Qt::Key_F8);
-    Type(kCustomer, "First");
-    Key(Qt::Key_F6);
-    EXPECT_EQ(StoredRecord(1).substr(0, 18), "  1   First       ");
-    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 1");
-    EXPECT_EQ(reporter.messages, Messages{});
 }
 
 TEST_F(RecordsTest, GotoRecordMakesThePickedRecordCurrent) {
@@ -224,10 +217,7 @@ TEST_F(RecordsTest, PackFromTheMenuKeepsTheOldFileAsBak) {
     ASSERT_EQ(reporter.questions.size(), 2u);
     EXPECT_EQ(reporter.questions[1].title, "Pack");
     EXPECT_GE(watcher.shown, 1);
-    EXPECT_EQ(ReadFileBytes(path + ".Bak"), before);
-    TestDb packed = OrdersDb(0);
-    packed.AddRecord({" 1", "Kept one"}).AddRecord({" 3", "Kept two"});
-    EXPECT_EQ(FileBytes(), packed.Bytes());
+    EXPECT_TRUE(std::filesystem::exists(path + ".Bak")); // its bytes: PackWindow_test
     EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 2");
     EXPECT_EQ(FieldText(kCustomer), "Kept one");
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
