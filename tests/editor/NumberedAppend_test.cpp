@@ -34,9 +34,8 @@ TEST(NumberedAppend, TheNumberIsTakenUnderTheLockNotFromTheChecks) {
     const std::string base = NumberedDb().AddRecord({" 1", "old"}).Create(dir, "Numbers");
     RecordingReporter reporter;
     modDB mine(reporter), theirs(reporter);
-    std::string name = base, same = base;
-    ASSERT_EQ(mine.OpenDatabase(FilePath(name)), 1);
-    ASSERT_EQ(theirs.OpenDatabase(FilePath(same)), 1);
+    ASSERT_EQ(mine.OpenDatabase(FilePath(base)), 1);
+    ASSERT_EQ(theirs.OpenDatabase(FilePath(base)), 1);
 
     mine.ClearRecord();
     mine.WriteField(2, "mine");
@@ -65,8 +64,7 @@ int AppendMany(const std::string& base, const std::string& tag, SharedCounters<1
                Gate& start) {
     RecordingReporter reporter;
     modDB db(reporter);
-    std::string name = base;
-    const bool open = db.OpenDatabase(FilePath(name)) == 1;
+    const bool open = db.OpenDatabase(FilePath(base)) == 1;
     ++opened[0]; // counted either way, so that the parent never waits for a copy that failed
     if (!open) return 2;
     start.Wait();
@@ -98,8 +96,7 @@ TEST(NumberedAppend, TwoCopiesAppendingAtOnceNeverShareANumber) {
 
     RecordingReporter reporter;
     modDB db(reporter);
-    std::string name = base;
-    ASSERT_EQ(db.OpenDatabase(FilePath(name)), 1);
+    ASSERT_EQ(db.OpenDatabase(FilePath(base)), 1);
     ASSERT_EQ(db.GetRecordCount(), 2 * kAppendsEach);
     std::map<std::string, int> perCopy;
     for (long k = 1; k <= 2 * kAppendsEach; ++k) {

@@ -36,12 +36,6 @@ struct InputCase {
     void (*drive)(frmEdit& window);
 };
 
-void ClickMenuTitle(frmEdit& window, int index) {
-    QMenuBar* bar = window.menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {},
-                      bar->actionGeometry(bar->actions().at(index)).center());
-}
-
 const InputCase kInputs[] = {
     {"NewTypedAndUpdatedByKeys",
      [](frmEdit& w) {
@@ -57,7 +51,12 @@ const InputCase kInputs[] = {
          QTest::mouseClick(ToolbarButton(w, ToolButton::New), Qt::LeftButton);
          QTest::mouseClick(ToolbarButton(w, ToolButton::Close), Qt::LeftButton);
      }},
-    {"FileMenuOpenedWithTheMouse", [](frmEdit& w) { ClickMenuTitle(w, 0); }},
+    {"FileMenuOpenedWithTheMouse",
+     [](frmEdit& w) {
+         QMenuBar* bar = w.menuBar();
+         QTest::mouseClick(bar, Qt::LeftButton, {},
+                           bar->actionGeometry(bar->actions()[0]).center());
+     }},
     {"MenuItemsTriggered",
      [](frmEdit& w) {
          MenuItem(w, Command::Close)->trigger();

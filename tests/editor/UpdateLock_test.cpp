@@ -68,8 +68,7 @@ TEST_F(RecordsTest, UpdateOfARecordThatAnotherCopysPackRenumberedIsRefused) {
     OpenShown(form);
     RecordingReporter otherReporter;
     modDB other(otherReporter);
-    std::string name = path;
-    ASSERT_EQ(other.OpenDatabase(FilePath(name)), 1);
+    ASSERT_EQ(other.OpenDatabase(FilePath(path)), 1);
     otherReporter.AnswerNext(true);
     RecordingProgress progress;
     ASSERT_EQ(other.PackRecords(progress), 1);
