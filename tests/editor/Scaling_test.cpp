@@ -53,16 +53,21 @@ protected:
     QImage image;
 };
 
+// The header's window size is in twips of a 96-dpi logical screen at every scale, and the
+// pictures have a detailed version for the scale.
 TEST_F(ScaledWindow, RunsAtTheScaleAskedForWithTwipsInLogicalPixels) {
     EXPECT_DOUBLE_EQ(dpr, ScaleOfThisRun());
     EXPECT_EQ(image.size(), window->Form()->size() * dpr);
-    // The header's window size is in twips of a 96-dpi logical screen at every scale.
     const Twips twips = Twips::FromScreen(window->screen());
     EXPECT_DOUBLE_EQ(twips.PerPixelX(), 15.0);
     EXPECT_DOUBLE_EQ(twips.PerPixelY(), 15.0);
     DBWindow w = db.GetWindowDef();
     EXPECT_NEAR(window->frameGeometry().width(), w.Width / 15, 1);
     EXPECT_NEAR(window->frameGeometry().height(), w.Height / 15, 1);
+    const QSize device = QSize(16, 16) * dpr;
+    for (int button = 0; button < kToolbarButtons; ++button)
+        EXPECT_EQ(ToolbarIcon(button).pixmap(QSize(16, 16), dpr).size(), device) << button;
+    EXPECT_EQ(WindowIcon().pixmap(QSize(16, 16), dpr).size(), device);
 }
 
 TEST_F(ScaledWindow, FieldsKeepTheHeadersPlacesAndBannersStayBesideThem) {
@@ -104,15 +109,6 @@ TEST_F(ScaledWindow, TextIsNotClipped) {
     for (int f = 1; f <= db.GetFieldCount(); ++f)
         if (!Dummy(*window, f)->isHidden() && !Dummy(*window, f)->text().isEmpty())
             expectWhole(Dummy(*window, f), 1);
-}
-
-TEST_F(ScaledWindow, PicturesHaveADetailedVersionForTheScale) {
-    const int device = int(std::lround(16 * dpr));
-    for (int button = 0; button < 16; ++button) {
-        const QPixmap picture = ToolbarIcon(button).pixmap(QSize(16, 16), dpr);
-        EXPECT_EQ(picture.size(), QSize(device, device)) << button;
-    }
-    EXPECT_EQ(WindowIcon().pixmap(QSize(16, 16), dpr).size(), QSize(device, device));
 }
 
 // The empty form and the toolbar show their palette's colours. The pictures are for the eye:
