@@ -9,7 +9,7 @@ namespace {
 using test::ParseBox;
 using test::ShowBox;
 
-TEST(LineBreaks, MoveTheCaretAndSelectionWithTheText) {
+TEST(BoxState, LineBreaksMoveTheCaretAndClampingKeepsItInside) {
     struct Case {
         const char* stored;
         const char* shown;
@@ -22,9 +22,7 @@ TEST(LineBreaks, MoveTheCaretAndSelectionWithTheText) {
     }
     // A caret between CR and LF cannot be shown there; it moves past the break.
     EXPECT_EQ(ShowBox(ToShownLineBreaks(BoxState{"a\r\nb", 2, 0})), "a\n|b");
-}
-
-TEST(ClampSelection, KeepsCaretAndSelectionInsideTheText) {
+    // Clamping keeps the caret and the selection inside the text.
     EXPECT_EQ(ClampSelection(BoxState{"abc", 7, 2}), (BoxState{"abc", 3, 0}));
     EXPECT_EQ(ClampSelection(BoxState{"abc", -1, 9}), (BoxState{"abc", 0, 3}));
 }

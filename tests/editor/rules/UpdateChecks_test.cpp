@@ -103,28 +103,25 @@ TEST(RunUpdateChecks, StopsAtTheFirstFailingFieldWithItsMessageAndPage) {
     EXPECT_EQ(TrimSpaces(db.stored[2]), "1");
 }
 
-TEST(RunUpdateChecks, UsesTheFilesDateOrder) {
-    FakeEngine db;
-    db.Define(1, "Due", "D", 1, "02/29/2024");
-    EngineFields fields(db);
-    EXPECT_TRUE(RunUpdateChecks(fields, false).has_value());
-    db.dateOrder = 2;
-    EXPECT_FALSE(RunUpdateChecks(fields, false).has_value());
-}
-
-TEST(RunUpdateChecks, SkipsFreeSlotsUnreadableFieldsAndSlotsPastTheCount) {
+// Free slots, unreadable fields and slots past the count are skipped; a date is read in the
+// file's order.
+TEST(RunUpdateChecks, SkipsFreeSlotsUnreadableFieldsAndSlotsPastTheCountAndUsesTheDateOrder) {
     FakeEngine db;
     db.Define(1, "Kept", "!", 1, "x");
     db.Define(2, "Free", "!", 1, "");
     db.slots[1].Page = 0;
     db.Define(3, "Broken", "!", 1, "");
     db.unreadable = 3;
+    db.Define(4, "Due", "D", 1, "02/29/2024");
     db.Define(5, "Beyond", "!", 1, "");
     db.fieldCount = 4;
     EngineFields fields(db);
+    EXPECT_EQ(RunUpdateChecks(fields, false).value_or(UpdateFailure{}).Field, 4);
+    db.dateOrder = 2;
     EXPECT_FALSE(RunUpdateChecks(fields, false).has_value());
 }
 
+// "#" fields are numbered for a new record only, and a number leaves the sign's place blank.
 TEST(RunUpdateChecks, NumbersTheNumberFieldsOfANewRecordOnly) {
     FakeEngine db;
     db.recordCount = 12;
@@ -138,10 +135,6 @@ TEST(RunUpdateChecks, NumbersTheNumberFieldsOfANewRecordOnly) {
     EXPECT_EQ(db.stored[1], " 13         ");
     EXPECT_EQ(db.stored[4], " 13         ");
     EXPECT_EQ(db.writes, (std::vector<int>{1, 4}));
-}
-
-TEST(RecordNumberText, LeavesTheSignPositionBlank) {
-    EXPECT_EQ(RecordNumberText(13), " 13");
     EXPECT_EQ(RecordNumberText(65530), " 65530");
     EXPECT_EQ(RecordNumberText(-5), "-5");
 }
