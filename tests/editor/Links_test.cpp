@@ -54,7 +54,8 @@ TEST(ClickActionFor, WebMailAndMultiLineValues) {
 }
 
 // Web and mail fields show the hand, take the focus and open their address on a left click,
-// Enter or Space; other one-line labels do none of that.
+// Enter or Space; other one-line labels do none of that. A right click on a control does
+// nothing; on the background it pops up the Goto menu.
 TEST_F(EditorTest, LinkFieldsOpenTheirAddressByMouseAndKey) {
     StartShown(ContactsDb());
     for (int slot : {kNumber, kName, kWeb, kMail}) {
@@ -66,7 +67,9 @@ TEST_F(EditorTest, LinkFieldsOpenTheirAddressByMouseAndKey) {
     QTest::mouseClick(Dummy(*window, kWeb), Qt::LeftButton);
     QTest::mouseClick(Dummy(*window, kMail), Qt::LeftButton);
     QTest::mouseClick(Dummy(*window, kName), Qt::LeftButton);
-    QTest::mouseClick(Dummy(*window, kWeb), Qt::RightButton);
+    QTest::mouseClick(Dummy(*window, kWeb), Qt::RightButton); // a control: no pop-up
+    QTest::mouseClick(Banner(*window, 1), Qt::RightButton);
+    EXPECT_FALSE(GotoMenu(*window)->isVisible());
     Dummy(*window, kWeb)->setFocus();
     QTest::keyClick(Dummy(*window, kWeb), Qt::Key_Return);
     QTest::keyClick(Dummy(*window, kWeb), Qt::Key_Tab);
@@ -75,6 +78,12 @@ TEST_F(EditorTest, LinkFieldsOpenTheirAddressByMouseAndKey) {
     const QString web = "Http://example.org/1", mail = "mailto:p1@example.org";
     EXPECT_EQ(services.opened, (std::vector<QString>{web, mail, web, mail}));
     EXPECT_TRUE(dialogs.texts.empty());
+    // Only the background pops up the Goto menu.
+    QTest::mouseClick(window->Form(), Qt::RightButton, {}, QPoint(450, 300));
+    ASSERT_TRUE(GotoMenu(*window)->isVisible());
+    EXPECT_TRUE(Item(Command::FirstRecord)->isEnabled());
+    EXPECT_TRUE(Item(Command::NextPage)->isEnabled());
+    GotoMenu(*window)->close();
 }
 
 // A value of several lines opens in the viewer by a click or a screen reader's press.
@@ -98,17 +107,6 @@ TEST_F(EditorTest, AMultiLineValueOpensInTheViewerWithTheLabelsLook) {
         QAccessibleActionInterface::pressAction());
     EXPECT_EQ(dialogs.texts.size(), 2u);
     EXPECT_TRUE(services.opened.empty());
-}
-
-TEST_F(EditorTest, RightClickOnTheBackgroundPopsUpTheGotoMenu) {
-    StartShown(ContactsDb());
-    QTest::mouseClick(Banner(*window, 1), Qt::RightButton); // a control: no pop-up
-    EXPECT_FALSE(GotoMenu(*window)->isVisible());
-    QTest::mouseClick(window->Form(), Qt::RightButton, {}, QPoint(450, 300));
-    ASSERT_TRUE(GotoMenu(*window)->isVisible());
-    EXPECT_TRUE(Item(Command::FirstRecord)->isEnabled());
-    EXPECT_TRUE(Item(Command::NextPage)->isEnabled());
-    GotoMenu(*window)->close();
 }
 
 } // namespace

@@ -21,7 +21,7 @@ protected:
     }
 };
 
-TEST_F(NavigationTest, RecordsByKeysAndToolbar) {
+TEST_F(NavigationTest, RecordsAndPagesByKeysToolbarAndPageMenu) {
     Key(Qt::Key_L);
     EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
     EXPECT_EQ(FieldText(kName), "Person 3");
@@ -39,9 +39,7 @@ TEST_F(NavigationTest, RecordsByKeysAndToolbar) {
     Click(ToolButton::FirstRecord);
     EXPECT_EQ(db.GetRecordNo(), 1);
     EXPECT_TRUE(reporter.messages.empty());
-}
 
-TEST_F(NavigationTest, PagesByKeysToolbarAndPageMenu) {
     Key(Qt::Key_N);
     EXPECT_EQ(window->CurPage(), 2);
     EXPECT_EQ(PageMenu(*window)->title(), "More");
