@@ -98,19 +98,6 @@ TEST_F(EditorTest, FontsColoursAndThePageMenu) {
     EXPECT_EQ(PageHeading(*window, 3)->text(), "Extra");
 }
 
-TEST_F(EditorTest, TheCaptionCountsRecordsAddedByAnotherCopy) {
-    std::string base = Create(ContactsDb(2));
-    ASSERT_TRUE(Start(base));
-    RecordingReporter otherReporter;
-    modDB other(otherReporter);
-    ASSERT_EQ(other.OpenDatabase(FilePath(base)), 1);
-    other.ClearRecord();
-    ASSERT_EQ(other.AddRecord(), 1);
-    window->ShowCurPage();
-    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 3");
-}
-
-// Form2Record takes what the boxes hold, line breaks included, and never a label's text.
 TEST_F(EditorTest, BoxesGoIntoTheBufferAndLabelsNever) {
     StartShown(ContactsDb());
     window->Run(Command::NextPage);
