@@ -54,11 +54,6 @@ protected:
         t.SetScript(text).AddRecord({"Ann", "", "", ""});
         return t.Create(dir, "Scripted");
     }
-    std::string Buffer(const std::string& name) {
-        std::string value;
-        db.ReadField(db.FindField(name), value);
-        return value;
-    }
     std::string Shown(const std::string& name) { return FieldText(db.FindField(name)); }
     void Type(const std::string& name, const std::string& text) {
         Field(*window, db.FindField(name))->setPlainText(ToQString(text));
@@ -202,9 +197,9 @@ TEST(MsgBoxLook, FollowsTheButtonsArgument) {
         std::vector<int> results;
         for (const MsgBoxLook::Button& b : look.buttons)
             results.push_back(b.result);
-        EXPECT_EQ(results, c.results) << c.buttons;
-        EXPECT_EQ(look.defaultIndex, c.defaultIndex) << c.buttons;
-        EXPECT_EQ(look.icon, c.icon) << c.buttons;
+        EXPECT_EQ(std::tie(results, look.defaultIndex, look.icon),
+                  std::tie(c.results, c.defaultIndex, c.icon))
+            << c.buttons;
     }
 }
 
