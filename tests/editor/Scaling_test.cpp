@@ -68,9 +68,14 @@ TEST_F(ScaledWindow, RunsAtTheScaleAskedForWithTwipsInLogicalPixels) {
     for (int button = 0; button < kToolbarButtons; ++button)
         EXPECT_EQ(ToolbarIcon(button).pixmap(QSize(16, 16), dpr).size(), device) << button;
     EXPECT_EQ(WindowIcon().pixmap(QSize(16, 16), dpr).size(), device);
+    // The empty form and the toolbar show their palette's colours.
+    const QPoint empty = ToDevice(QRect(620, 400, 1, 1), dpr).topLeft();
+    EXPECT_EQ(image.pixelColor(empty), window->Form()->palette().color(QPalette::Window));
+    const QPoint toolbar = ToDevice(QRect(620, 20, 1, 1), dpr).topLeft();
+    EXPECT_EQ(image.pixelColor(toolbar), window->palette().color(QPalette::Button));
 }
 
-TEST_F(ScaledWindow, FieldsKeepTheHeadersPlacesAndBannersStayBesideThem) {
+TEST_F(ScaledWindow, FieldsKeepTheHeadersPlacesBannersStayBesideThemAndNoTextIsClipped) {
     for (int f = 1; f <= db.GetFieldCount(); ++f) {
         DBField def;
         if (db.GetFieldDef(f, def) == 0 || def.Page != 1) continue;
@@ -93,10 +98,7 @@ TEST_F(ScaledWindow, FieldsKeepTheHeadersPlacesAndBannersStayBesideThem) {
         const QPointF middle = QPointF(ink.center()) / dpr;
         EXPECT_TRUE(banner->geometry().contains(middle.toPoint())) << banner->text().toStdString();
     }
-}
-
-// Nothing of a banner or a value is cut off: its ink keeps clear of its box's far edges.
-TEST_F(ScaledWindow, TextIsNotClipped) {
+    // Nothing of a banner or a value is cut off: its ink keeps clear of its box's far edges.
     auto expectWhole = [&](QLabel* label, int margin) {
         const QRect box = ToDevice(label->geometry(), dpr);
         const QRect ink = InkOf(image, box, label->palette().color(QPalette::WindowText));
@@ -111,13 +113,9 @@ TEST_F(ScaledWindow, TextIsNotClipped) {
             expectWhole(Dummy(*window, f), 1);
 }
 
-// The empty form and the toolbar show their palette's colours. The pictures are for the eye:
-// the window browsing (the README shows it), editing, and without a database.
-TEST_F(ScaledWindow, BackgroundAndScreenshots) {
-    const QPoint empty = ToDevice(QRect(620, 400, 1, 1), dpr).topLeft();
-    EXPECT_EQ(image.pixelColor(empty), window->Form()->palette().color(QPalette::Window));
-    const QPoint toolbar = ToDevice(QRect(620, 20, 1, 1), dpr).topLeft();
-    EXPECT_EQ(image.pixelColor(toolbar), window->palette().color(QPalette::Button));
+// Pictures for the eye: the window browsing (the README shows it), editing, and without a
+// database.
+TEST_F(ScaledWindow, Screenshots) {
     if (dpr == 2) {
         EXPECT_TRUE(window->grab().save(TABULO_SCREENSHOT_DIR "/contacts-window@2x.png"));
     }
