@@ -9,7 +9,7 @@ namespace {
 
 // An engine stand-in with the operations the checks use: field slots, a record held as
 // stored (padded) field texts, and a record count.
-struct FakeEngine {
+struct FakeEngine : RecordFields {
     std::array<DBField, kMaxFields> slots{};
     int fieldCount = 0;
     std::map<int, std::string> stored;
@@ -27,24 +27,24 @@ struct FakeEngine {
         stored[n] = FixedString(value, 12);
         fieldCount = std::max(fieldCount, n);
     }
-    int GetFieldCount() const { return fieldCount; }
-    int GetFieldDef(int n, DBField& def) const {
+    int GetFieldCount() override { return fieldCount; }
+    int GetFieldDef(int n, DBField& def) override {
         if (slots[n - 1].Page == 0) return 0;
         def = slots[n - 1];
         return n;
     }
-    int ReadField(int n, std::string& value) {
+    int ReadField(int n, std::string& value) override {
         if (n == unreadable) return 0;
         value = TrimSpaces(stored[n]);
         return 1;
     }
-    int WriteField(int n, const std::string& value) {
+    int WriteField(int n, const std::string& value) override {
         stored[n] = FixedString(value, 12);
         writes.push_back(n);
         return 1;
     }
-    long GetRecordCount() const { return recordCount; }
-    int GetDateOrder() const { return dateOrder; }
+    long GetRecordCount() override { return recordCount; }
+    int GetDateOrder() override { return dateOrder; }
 };
 
 struct ValueCase {
@@ -92,8 +92,7 @@ TEST(RunUpdateChecks, StopsAtTheFirstFailingFieldWithItsMessageAndPage) {
     db.Define(3, "Born", "D", 3, "31/02/2024");
     db.Define(4, "Phone", "N!", 1, "");
     db.Define(5, "Again", "#", 1, "");
-    EngineFields fields(db);
-    const auto failure = RunUpdateChecks(fields, true);
+    const auto failure = RunUpdateChecks(db, true);
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Field, 3);
     EXPECT_EQ(failure->Page, 3);
@@ -115,10 +114,9 @@ TEST(RunUpdateChecks, SkipsFreeSlotsUnreadableFieldsAndSlotsPastTheCountAndUsesT
     db.Define(4, "Due", "D", 1, "02/29/2024");
     db.Define(5, "Beyond", "!", 1, "");
     db.fieldCount = 4;
-    EngineFields fields(db);
-    EXPECT_EQ(RunUpdateChecks(fields, false).value_or(UpdateFailure{}).Field, 4);
+    EXPECT_EQ(RunUpdateChecks(db, false).value_or(UpdateFailure{}).Field, 4);
     db.dateOrder = 2;
-    EXPECT_FALSE(RunUpdateChecks(fields, false).has_value());
+    EXPECT_FALSE(RunUpdateChecks(db, false).has_value());
 }
 
 // "#" fields are numbered for a new record only, and a number leaves the sign's place blank.
@@ -128,10 +126,9 @@ TEST(RunUpdateChecks, NumbersTheNumberFieldsOfANewRecordOnly) {
     db.Define(1, "No", "#", 1, "5");
     db.Define(2, "Name", "A", 1, "Ann");
     db.Define(4, "Copy", "N#", 2, "");
-    EngineFields fields(db);
-    EXPECT_FALSE(RunUpdateChecks(fields, false).has_value());
+    EXPECT_FALSE(RunUpdateChecks(db, false).has_value());
     EXPECT_TRUE(db.writes.empty());
-    EXPECT_FALSE(RunUpdateChecks(fields, true).has_value());
+    EXPECT_FALSE(RunUpdateChecks(db, true).has_value());
     EXPECT_EQ(db.stored[1], " 13         ");
     EXPECT_EQ(db.stored[4], " 13         ");
     EXPECT_EQ(db.writes, (std::vector<int>{1, 4}));
