@@ -60,19 +60,6 @@ TEST_F(NavigationTest, RecordsAndPagesByKeysToolbarAndPageMenu) {
     EXPECT_EQ(window->CurPage(), 1);
 }
 
-TEST_F(NavigationTest, TypedValuesSurviveAPageTurn) {
-    Key(Qt::Key_F2, Qt::NoModifier);
-    FieldBox* name = Field(*window, kName);
-    name->selectAll();
-    QTest::keyClicks(name, "Zoe");
-    PageHeading(*window, 2)->trigger();
-    EXPECT_TRUE(Field(*window, kPhone)->isVisible());
-    Key(Qt::Key_P);
-    EXPECT_EQ(Field(*window, kName)->toPlainText(), "Zoe");
-    Key(Qt::Key_F7, Qt::NoModifier); // Cancel drops it
-    EXPECT_EQ(FieldText(kName), "Person 1");
-}
-
 TEST_F(NavigationTest, HelpMenuItemsReachTheirWindows) {
     MenuItem(*window, Command::About)->trigger();
     MenuItem(*window, Command::Contents)->trigger();

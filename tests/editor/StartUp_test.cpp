@@ -142,7 +142,8 @@ TEST_F(EditorTest, TheCloseBoxIsRefusedWhileEditingAndExitCloses) {
     EXPECT_EQ(window->Mode(), WindowMode::Editing);
     EXPECT_TRUE(reporter.messages.empty());
 
-    QTest::keyClick(window.get(), Qt::Key_F7);                     // Cancel
+    QTest::keyClick(window.get(), Qt::Key_F7); // Cancel brings the value back
+    EXPECT_EQ(FieldText(kName), "Person 1");
     QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier); // Exit
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(db.GetFileNumber(), 0);
