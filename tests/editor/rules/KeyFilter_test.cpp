@@ -67,7 +67,6 @@ INSTANTIATE_TEST_SUITE_P(Codes, FieldTyping, testing::Values(
     TypingCase{"N.", "[3.1]", ".", "[3.1]"},
     TypingCase{".", "", "..", "..|"},
     TypingCase{"N", "", ".-", "|"},
-    TypingCase{"N-", "", "-5-", "-5|"},
     TypingCase{"N-", "5|", "-", "5|"},
     TypingCase{"N-", "|5", "-", "-|5"},
     TypingCase{"N-", "|-5", "-", "|-5"},
