@@ -33,7 +33,6 @@ TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
     EXPECT_TRUE(Field(*window, kCity)->isHidden());
     EXPECT_EQ(label->geometry(), QRect(100, 100, 150, 21));
     EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
-    EXPECT_EQ(label->Tag(), kCity);
     EXPECT_EQ(label->text(), "Rome");
 
     window->Run(Command::Edit);
@@ -43,7 +42,6 @@ TEST_F(EditorTest, AFieldIsATextBoxWhileEditingAndALabelWhileBrowsing) {
     EXPECT_EQ(box->geometry(), QRect(100, 100, 150, 21));
     EXPECT_EQ(box->MaxLength(), 20);
     EXPECT_EQ(box->Alignment(), Qt::AlignHCenter);
-    EXPECT_EQ(box->Tag(), kCity);
     EXPECT_EQ(box->toPlainText(), "ROME");
     EXPECT_TRUE(Dummy(*window, kNumber)->isVisible());
     EXPECT_TRUE(Field(*window, kNumber)->isHidden());

@@ -14,11 +14,6 @@
 namespace tabulo::test {
 namespace {
 
-double ScaleOfThisRun() {
-    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
-    return scale.isEmpty() ? 1.0 : scale.toDouble();
-}
-
 // The bounding box, in device pixels, of the pixels of one colour inside an area.
 QRect InkOf(const QImage& image, const QRect& area, QColor ink) {
     QRect box;
@@ -56,7 +51,7 @@ protected:
 // The header's window size is in twips of a 96-dpi logical screen at every scale, and the
 // pictures have a detailed version for the scale.
 TEST_F(ScaledWindow, RunsAtTheScaleAskedForWithTwipsInLogicalPixels) {
-    EXPECT_DOUBLE_EQ(dpr, ScaleOfThisRun());
+    EXPECT_DOUBLE_EQ(dpr, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     EXPECT_EQ(image.size(), window->Form()->size() * dpr);
     const Twips twips = Twips::FromScreen(window->screen());
     EXPECT_DOUBLE_EQ(twips.PerPixelX(), 15.0);
