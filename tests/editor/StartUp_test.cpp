@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kTpp = 15; // twips per pixel of the offscreen screen (96 DPI)
 
-QSize NoDatabaseSize() {
-    return {6840 / kTpp, 4470 / kTpp};
-}
-
 void ExpectCentred(const QWidget& w) {
     QRect screen = w.screen()->geometry();
     QRect frame = w.frameGeometry();
@@ -27,7 +23,7 @@ void ExpectCentred(const QWidget& w) {
 void ExpectNoDatabaseLook(frmEdit& w) {
     EXPECT_EQ(w.windowTitle(), QString());
     EXPECT_EQ(w.Mode(), WindowMode::NoDatabase);
-    EXPECT_EQ(w.frameGeometry().size(), NoDatabaseSize());
+    EXPECT_EQ(w.frameGeometry().size(), QSize(6840 / kTpp, 4470 / kTpp));
     ExpectCentred(w);
     EXPECT_EQ(w.Form()->palette().color(QPalette::Window),
               QApplication::palette().color(QPalette::Button));
