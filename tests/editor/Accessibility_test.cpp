@@ -19,7 +19,7 @@ QAccessibleInterface* Face(QWidget* widget) {
 // A field is named by the banner to its left ("No." for Number), else by its own name (Born),
 // and says what it accepts; labels and boxes give their value, and links are links. The
 // toolbar pictures have names, and Tab follows the form row by row from the left.
-TEST_F(EditorTest, FieldsAreNamedAndSayWhatTheyAccept) {
+TEST_F(EditorTest, FieldsAndPicturesAreNamedAndTabFollowsTheForm) {
     TestDb contacts = ContactsDb();
     contacts.SetField(8, FieldAt(1, {100, 190, 90, 21}, 10, "D!", 211, "Born"));
     contacts.SetRecordLength(221);

@@ -1,5 +1,6 @@
 // The database's script in the window: "Start" and "Update", the Actions menu, script
-// errors and the time-out, the look-up database, the password box and MsgBox.
+// errors, the look-up database, the password box and MsgBox. The runner's own rules (the
+// time-out, Cancel, the error texts) are checked without the window.
 
 #include "EditorFixture.h"
 #include "ModalDriver.h"
