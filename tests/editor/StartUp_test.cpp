@@ -89,8 +89,8 @@ TEST_F(EditorTest, OpenFromTheDialog) {
     ExpectNoDatabaseLook(*window);
     window->Run(Command::Open); // cancelled
     ASSERT_EQ(dialogs.files.size(), 1u);
-    EXPECT_EQ(dialogs.files[0].Title, "Load");
-    EXPECT_EQ(dialogs.files[0].Pattern, "*.Tbd");
+    EXPECT_EQ(std::tie(dialogs.files[0].Title, dialogs.files[0].Pattern),
+              std::make_tuple("Load", "*.Tbd"));
     ExpectNoDatabaseLook(*window);
 
     dialogs.path = dir.Path().string();
