@@ -65,7 +65,6 @@ const KeyCase kKeyCases[] = {
     {"CutToTheFieldsLength", "A", "", {"abcdefghijkl"}, "abcdefghij"},
     {"CaretMovedByArrow", "A", "ac", {"<Left>", "b"}, "abc", 2},
     {"DeleteKeyIsTheBoxsOwn", "A", "ab", {"<Home>", "<Del>"}, "b"},
-    {"EnterStartsALineInAMultiLineBox", "*M", "a", {"<Return>", "b"}, "a\r\nb", 4},
     {"ALineBreakTakesTwoPlaces", "*M", "abcdef", {"<Return>", "xyz"}, "abcdef\r\nxy"},
     {"EnterElsewhereMovesToTheNextBox", "A", "ab", {"<Return>"}, "ab", -1, {}, true},
     {"CaretAfterALineBreak", "*M", "a\r\nc", {"<Left>", "b"}, "a\r\nbc", 4},

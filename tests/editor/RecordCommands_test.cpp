@@ -158,10 +158,8 @@ TEST_F(RecordsTest, GotoRecordMakesThePickedRecordCurrent) {
     OpenShown(OrdersDb(3));
     WhenModalOpens([](QWidget* modal) {
         BrowseGrid* grid = modal->findChild<BrowseGrid*>();
-        QTest::keyClick(grid, Qt::Key_Down);
-        QTest::keyClick(grid, Qt::Key_Down);
-        QTest::keyClick(grid, Qt::Key_Down);
-        QTest::keyClick(grid, Qt::Key_Return);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(grid, key);
     });
     Key(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(window->SelectedRecord(), 3);

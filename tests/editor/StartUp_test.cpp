@@ -48,7 +48,6 @@ TEST_F(EditorTest, StartsWithTheDatabaseNamedOnTheCommandLine) {
     ExpectCentred(*window); // its size from the header: see the scaling tests
     EXPECT_EQ(window->Form()->palette().color(QPalette::Window), QColor(208, 224, 240));
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
-    EXPECT_EQ(window->CurPage(), 1);
     EXPECT_EQ(script.ran, std::vector<std::string>{"Start"});
     EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 3");
     EXPECT_EQ(window->Form()->mapTo(window.get(), QPoint(0, 0)).y(),
