@@ -107,7 +107,7 @@ TEST_F(ContactsSampleTest, ActionsMenuAndARefusedUpdate) {
 struct StartCase {
     const char* name;
     const char* script;
-    std::vector<std::string> titles; // of the boxes shown, in order
+    const char* box; // the title of the one box shown; "" for none
     bool opened;
 };
 
@@ -118,16 +118,14 @@ class StartOutcome : public ScriptTest, public ::testing::WithParamInterface<Sta
 TEST_P(StartOutcome, ShowsItsBoxesAndKeepsOrClosesTheDatabase) {
     const StartCase& c = GetParam();
     EXPECT_EQ(Start(CreateDb(c.script)), c.opened);
-    std::vector<std::string> shown;
-    for (const RecordedMessage& m : reporter.messages)
-        shown.push_back(m.title);
-    EXPECT_EQ(shown, c.titles);
+    EXPECT_LE(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.Only().title, c.box);
     EXPECT_EQ(window->Mode(), c.opened ? WindowMode::Browsing : WindowMode::NoDatabase);
 }
 
 const StartCase kStarts[] = {
-    {"SyntaxError", "Sub Start\n  x = (1 +\nEnd Sub", {"SCRIPT ERROR"}, true},
-    {"AnyNonZeroCancelVetoes", "Sub Start\n  Tb.Cancel = 1\nEnd Sub", {}, false},
+    {"SyntaxError", "Sub Start\n  x = (1 +\nEnd Sub", "SCRIPT ERROR", true},
+    {"AnyNonZeroCancelVetoes", "Sub Start\n  Tb.Cancel = 1\nEnd Sub", "", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Scripts, StartOutcome, ::testing::ValuesIn(kStarts), NamedCase<StartCase>);
