@@ -1,4 +1,7 @@
+// The key filter, and what it builds on: the box's line breaks and case conversion.
+
 #include "BoxNotation.h"
+#include "editor/rules/CaseConversion.h"
 #include "editor/rules/KeyFilter.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +153,38 @@ TEST(FieldKeyPress, ControlKeysTheDateCommandAndPaste) {
     EXPECT_EQ(ShowBox(date.Box), "07/03/2024|");
     EXPECT_EQ(ShowBox(FieldPaste({"NU", 5, 1}, ParseBox("1|2"), "abc,def")), "1ABC|2");
     EXPECT_EQ(ShowBox(FieldPaste({"N", 3, 1}, ParseBox("123|"), "4")), "123|");
+}
+
+TEST(BoxState, LineBreaksMoveTheCaretAndClampingKeepsItInside) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+    };
+    for (const Case& c :
+         {Case{"a\r\n|b", "a\n|b"}, Case{"|a\r\nb", "|a\nb"}, Case{"a[\r\nb\r\n]c", "a[\nb\n]c"},
+          Case{"\r\n\r\n|", "\n\n|"}, Case{"a\rb|", "a\rb|"}}) {
+        EXPECT_EQ(ShowBox(ToShownLineBreaks(ParseBox(c.stored))), c.shown) << c.stored;
+        EXPECT_EQ(ShowBox(ToStoredLineBreaks(ParseBox(c.shown))), c.stored) << c.shown;
+    }
+    // A caret between CR and LF cannot be shown there; it moves past the break.
+    EXPECT_EQ(ShowBox(ToShownLineBreaks(BoxState{"a\r\nb", 2, 0})), "a\n|b");
+    // Clamping keeps the caret and the selection inside the text.
+    EXPECT_EQ(ClampSelection(BoxState{"abc", 7, 2}), (BoxState{"abc", 3, 0}));
+    EXPECT_EQ(ClampSelection(BoxState{"abc", -1, 9}), (BoxState{"abc", 0, 3}));
+}
+
+// ProperCase starts every word with a capital; ConvertCase applies upper, then lower, then
+// first capitals ("L", "UL" and "F" alone go through the key table above);
+// converting a box keeps the caret and drops the selection.
+TEST(CaseConversion, ProperUpperLowerAndTheBox) {
+    EXPECT_EQ(ProperCase("a\tb\r\nc\vd\fe"), "A\tB\r\nC\vD\fE");
+    EXPECT_EQ(ProperCase(std::string("x\0y", 3)), std::string("X\0Y", 3));
+    EXPECT_EQ(ProperCase("o'NEIL-SMITH 1ST \xE9LISE"), "O'neil-smith 1st \xC9lise");
+    EXPECT_EQ(ConvertCase("U", "abc \xE9"), "ABC \xC9");
+    EXPECT_EQ(ConvertCase("UF", "mary ANN"), "Mary Ann");
+    EXPECT_EQ(ConvertCase("N u l", "aBc"), "aBc");
+    EXPECT_EQ(ShowBox(ApplyCaseConversion("U", ParseBox("ab[c]d"))), "AB|CD");
+    EXPECT_EQ(ShowBox(ApplyCaseConversion("U", BoxState{"ab", 9, 4})), "AB|");
 }
 
 } // namespace
