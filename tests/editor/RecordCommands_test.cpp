@@ -172,43 +172,5 @@ TEST_F(RecordsTest, GotoRecordMakesThePickedRecordCurrent) {
     EXPECT_EQ(db.GetRecordNo(), 3) << "closed without a pick: nothing changes";
 }
 
-// Counts the progress window's appearances.
-class ProgressWatcher : public QObject {
-public:
-    int shown = 0;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->inherits("tabulo::frmProgress")) ++shown;
-        return false;
-    }
-};
-
-// Answered No, Pack changes nothing; answered Yes, it keeps the old file as ".Bak".
-TEST_F(RecordsTest, PackFromTheMenuKeepsTheOldFileAsBak) {
-    TestDb form = OrdersDb(0);
-    form.AddRecord({" 1", "Kept one"}).AddDeletedRecord({" 2", "Gone"});
-    form.AddRecord({" 3", "Kept two"}).AddDeletedRecord({" 4", "Gone too"});
-    OpenShown(form);
-    const std::string before = FileBytes();
-    window->Run(Command::LastRecord);
-    Item(Command::Pack)->trigger();
-    EXPECT_EQ(FileBytes(), before);
-    EXPECT_FALSE(std::filesystem::exists(path + ".Bak"));
-    EXPECT_EQ(RecordCaption(*window)->text(), " 4 / 4*");
-    ProgressWatcher watcher;
-    qApp->installEventFilter(&watcher);
-    reporter.AnswerNext(true);
-    Item(Command::Pack)->trigger();
-    qApp->removeEventFilter(&watcher);
-
-    ASSERT_EQ(reporter.questions.size(), 2u);
-    EXPECT_EQ(reporter.questions[1].title, "Pack");
-    EXPECT_GE(watcher.shown, 1);
-    EXPECT_TRUE(std::filesystem::exists(path + ".Bak")); // its bytes: PackWindow_test
-    EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 2");
-    EXPECT_EQ(FieldText(kCustomer), "Kept one");
-    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(reporter.messages, Messages{});
-}
-
 } // namespace
 } // namespace tabulo::test
