@@ -1,4 +1,5 @@
-// Moving through records and pages with the keys, the toolbar and the page menu.
+// Moving through records and pages with the keys, the toolbar and the page menu; the Help
+// menu's items.
 
 #include "EditorFixture.h"
 #include "dialogs/QtText.h"
@@ -21,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(NavigationTest, RecordsAndPagesByKeysToolbarAndPageMenu) {
+TEST_F(NavigationTest, RecordsAndPagesByKeysToolbarAndPageMenuThenHelp) {
     Key(Qt::Key_L);
     EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
     EXPECT_EQ(FieldText(kName), "Person 3");
@@ -58,9 +59,8 @@ TEST_F(NavigationTest, RecordsAndPagesByKeysToolbarAndPageMenu) {
     EXPECT_EQ(window->CurPage(), 2);
     Click(ToolButton::PreviousPage);
     EXPECT_EQ(window->CurPage(), 1);
-}
 
-TEST_F(NavigationTest, HelpMenuItemsReachTheirWindows) {
+    // The Help menu's items reach their windows.
     MenuItem(*window, Command::About)->trigger();
     MenuItem(*window, Command::Contents)->trigger();
     EXPECT_EQ(services.aboutShown, 1);
