@@ -223,7 +223,7 @@ TEST_P(UpdateWhileLocked, SavesOnceTheLockIsFree) {
 
 // The other copy lets a lock go just before the save tries for it a second time: the save
 // has found it busy once, and waited. One held longer fails the save.
-INSTANTIATE_TEST_SUITE_P(NewAndEdited, UpdateWhileLocked,
+INSTANTIATE_TEST_SUITE_P(HeldLocks, UpdateWhileLocked,
                          ::testing::Values(HeldSave{"HeldForAMoment", Qt::Key_F8, 3, 2},
                                            HeldSave{"New", Qt::Key_F8, 3, 0, "AddRecord"},
                                            HeldSave{"Edited", Qt::Key_F2, 1, 0, "WriteRecord"}),
