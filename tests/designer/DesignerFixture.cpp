@@ -3,8 +3,8 @@
 #include "TestDb.h"
 #include "designer/DesignCanvas.h"
 #include "designer/PropertiesPanel.h"
-#include "engine/modDB.h"
 #include "engine/PosixFileSystem.h"
+#include "engine/modDB.h"
 
 #include <QAction>
 #include <QApplication>

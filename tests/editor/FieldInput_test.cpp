@@ -11,27 +11,12 @@
 namespace tabulo::test {
 namespace {
 
-// One user action on the box: a typed text, or a key with its modifiers.
-struct Step {
-    QString text;
-    Qt::Key key = Qt::Key_unknown;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
-Step T(const QString& text) {
-    return {text};
-}
-Step K(Qt::Key key) {
-    return {{}, key};
-}
-Step Ctrl(Qt::Key key) {
-    return {{}, key, Qt::ControlModifier};
-}
-
 struct KeyCase {
     const char* name;
     const char* format;
     std::string start; // the record's value; the caret starts at its end
-    std::vector<Step> steps;
+    // Each step is typed; "<Key>" is a key as Qt names it: "<Left>", "<Ctrl+V>".
+    std::vector<const char*> steps;
     std::string expected; // as the record would store it
     int caret = -1;       // in stored characters; -1: not checked
     QString clipboard = {};
@@ -40,9 +25,13 @@ struct KeyCase {
 
 class FieldKeysTest : public RecordsTest, public ::testing::WithParamInterface<KeyCase> {
 protected:
-    void Do(FieldBox* box, const Step& step) {
-        if (step.text.isEmpty()) return QTest::keyClick(box, step.key, step.modifiers);
-        for (QChar c : step.text) {
+    void Do(FieldBox* box, const char* step) {
+        const QString text = QString::fromUtf8(step);
+        if (text.startsWith('<')) {
+            const QKeyCombination key = QKeySequence(text.mid(1, text.size() - 2))[0];
+            return QTest::keyClick(box, key.key(), key.keyboardModifiers());
+        }
+        for (QChar c : text) {
             // The key code of a letter or digit, as the keyboard gives it; the rules read the text.
             const QChar upper = c.toUpper();
             const auto key = upper.unicode() < 0x80 ? Qt::Key(upper.unicode()) : Qt::Key_unknown;
@@ -61,7 +50,7 @@ TEST_P(FieldKeysTest, TheBoxShowsWhatTheRulesMakeOfTheKeys) {
     FieldBox* box = Field(*window, 1);
     ASSERT_EQ(Focused(), box);
     box->moveCursor(QTextCursor::End);
-    for (const Step& step : c.steps)
+    for (const char* step : c.steps)
         Do(box, step);
     EXPECT_EQ(Box(1), c.expected);
     if (c.caret >= 0) {
@@ -71,49 +60,43 @@ TEST_P(FieldKeysTest, TheBoxShowsWhatTheRulesMakeOfTheKeys) {
 }
 
 const KeyCase kKeyCases[] = {
-    {"BlankCodesTakeNothing", "", "xy", {K(Qt::Key_Backspace), T("a")}, "xy"},
-    {"UpperCaseKeepsTheCaret", "AU", "", {T("abc")}, "ABC", 3},
-    {"YesNoReplacesTheText", "Y", "N", {T("x1y")}, "Y", 1},
-    {"CutToTheFieldsLength", "A", "", {T("abcdefghijkl")}, "abcdefghij"},
-    {"CaretMovedByArrow", "A", "ac", {K(Qt::Key_Left), T("b")}, "abc", 2},
-    {"DeleteKeyIsTheBoxsOwn", "A", "ab", {K(Qt::Key_Home), K(Qt::Key_Delete)}, "b"},
-    {"EnterStartsALineInAMultiLineBox", "*M", "a", {K(Qt::Key_Return), T("b")}, "a\r\nb", 4},
-    {"ALineBreakTakesTwoPlaces", "*M", "abcdef", {K(Qt::Key_Return), T("xyz")}, "abcdef\r\nxy"},
-    {"EnterElsewhereMovesToTheNextBox", "A", "ab", {K(Qt::Key_Return)}, "ab", -1, {}, true},
-    {"CaretAfterALineBreak", "*M", "a\r\nc", {K(Qt::Key_Left), T("b")}, "a\r\nbc", 4},
-    {"BackspaceTakesALineBreakAsOne",
-     "*M",
-     "a\r\nb",
-     {K(Qt::Key_Backspace), K(Qt::Key_Backspace)},
-     "a"},
-    {"CtrlTTypesTheDate", "D", "", {Ctrl(Qt::Key_T)}, "05/03/2024"},
-    {"CtrlUTypesTheTime", "T", "", {Ctrl(Qt::Key_U)}, "09:07:05"},
-    {"CharacterOutsideTheCodePage", "*", "", {T(QString::fromUtf8("\xc4\x89\xc3\xa9"))}, "\xe9"},
-    {"PasteIntoAnyCharacterBoxIsConverted", "*U", "", {Ctrl(Qt::Key_V)}, "HELLO", 5, "hello"},
-    {"UndoTakesBackTheTyping", "*", "x", {T("ab"), Ctrl(Qt::Key_Z)}, "x"},
-    {"PasteRefusedWhereControlKeysAre", "A", "", {Ctrl(Qt::Key_V)}, "", -1, "hello"},
+    {"BlankCodesTakeNothing", "", "xy", {"<Backspace>", "a"}, "xy"},
+    {"YesNoReplacesTheText", "Y", "N", {"x1y"}, "Y", 1},
+    {"CutToTheFieldsLength", "A", "", {"abcdefghijkl"}, "abcdefghij"},
+    {"CaretMovedByArrow", "A", "ac", {"<Left>", "b"}, "abc", 2},
+    {"DeleteKeyIsTheBoxsOwn", "A", "ab", {"<Home>", "<Del>"}, "b"},
+    {"ALineBreakTakesTwoPlaces", "*M", "abcdef", {"<Return>", "xyz"}, "abcdef\r\nxy"},
+    {"EnterElsewhereMovesToTheNextBox", "A", "ab", {"<Return>"}, "ab", -1, {}, true},
+    {"CaretAfterALineBreak", "*M", "a\r\nc", {"<Left>", "b"}, "a\r\nbc", 4},
+    {"BackspaceTakesALineBreakAsOne", "*M", "a\r\nb", {"<Backspace>", "<Backspace>"}, "a"},
+    {"CtrlTTypesTheDate", "D", "", {"<Ctrl+T>"}, "05/03/2024"},
+    {"CtrlUTypesTheTime", "T", "", {"<Ctrl+U>"}, "09:07:05"},
+    // The Date and Time commands type into the focused box through its filter too.
+    {"F11TypesTheTime", "T", "", {"<F11>"}, "09:07:05"},
+    {"F12IntoANumberBoxKeepsTheDigits", "N", "", {"<F12>"}, "05032024"},
+    {"CharacterOutsideTheCodePage", "*", "", {"\xc4\x89\xc3\xa9"}, "\xe9"},
+    {"PasteIntoAnyCharacterBoxIsConverted", "*U", "", {"<Ctrl+V>"}, "HELLO", 5, "hello"},
+    {"UndoTakesBackTheTyping", "*", "x", {"ab", "<Ctrl+Z>"}, "x"},
+    {"PasteRefusedWhereControlKeysAre", "A", "", {"<Ctrl+V>"}, "", -1, "hello"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Codes, FieldKeysTest, ::testing::ValuesIn(kKeyCases), NamedCase<KeyCase>);
 
-class DatePickerTest : public RecordsTest {
-protected:
-    void SetUp() override {
-        OpenShown(OrdersDb(1));
-        Key(Qt::Key_F2);
-        Key(Qt::Key_N, Qt::ControlModifier);
-    }
-    void DoubleClick(FieldBox* box) {
+// A double click on a date box opens the picker at the pointer, with the box switched off
+// while it is open; F4 and Alt+Down open it just below the box. Closing it keeps the text;
+// other boxes open nothing, by key or by mouse.
+TEST_F(RecordsTest, TheDatePickerOpensOnADateBoxOnly) {
+    OpenShown(OrdersDb(1));
+    Key(Qt::Key_F2);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    auto doubleClick = [&](FieldBox* box) {
         picker.box = box;
         QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    }
-};
-
-TEST_F(DatePickerTest, DoubleClickOnADateBoxPicksAtThePointer) {
+    };
     FieldBox* born = Field(*window, kBorn);
     Field(*window, kQty)->setFocus();
     picker.pick = "24/12/2023";
-    DoubleClick(born);
+    doubleClick(born);
     ASSERT_EQ(picker.opened.size(), 1u);
     const DateRequest& request = picker.opened[0];
     EXPECT_EQ(request.StartDate, "01/01/2000");
@@ -126,12 +109,7 @@ TEST_F(DatePickerTest, DoubleClickOnADateBoxPicksAtThePointer) {
     EXPECT_TRUE(born->isEnabled());
     EXPECT_EQ(Focused(), born);
     EXPECT_FALSE(born->textCursor().hasSelection());
-}
 
-// F4 and Alt+Down open the picker just below the box; closing it keeps the text; other
-// boxes open nothing, by key or by mouse.
-TEST_F(DatePickerTest, KeysOpenItBelowTheBoxAndOnlyOnADate) {
-    FieldBox* born = Field(*window, kBorn);
     picker.pick = "05/06/2024";
     for (auto [key, mods] : {std::pair{Qt::Key_F4, Qt::KeyboardModifiers()},
                              std::pair{Qt::Key_Down, Qt::KeyboardModifiers(Qt::AltModifier)}}) {
@@ -139,15 +117,15 @@ TEST_F(DatePickerTest, KeysOpenItBelowTheBoxAndOnlyOnADate) {
         QTest::keyClick(born, key, mods);
         EXPECT_EQ(Box(kBorn), "05/06/2024") << key;
     }
-    ASSERT_EQ(picker.opened.size(), 2u);
-    const QPoint below = Twips::FromScreen().ToTwips(born->mapToGlobal(QPoint(0, born->height())));
-    EXPECT_EQ(QPoint(int(picker.opened[1].X), int(picker.opened[1].Y)), below);
+    ASSERT_EQ(picker.opened.size(), 3u);
+    const QPoint below = twips.ToTwips(born->mapToGlobal(QPoint(0, born->height())));
+    EXPECT_EQ(QPoint(int(picker.opened[2].X), int(picker.opened[2].Y)), below);
     picker.pick.clear();
     QTest::keyClick(born, Qt::Key_F4);
     EXPECT_EQ(Box(kBorn), "05/06/2024");
     QTest::keyClick(Field(*window, kTime), Qt::Key_F4);
-    DoubleClick(Field(*window, kTime));
-    EXPECT_EQ(picker.opened.size(), 3u);
+    doubleClick(Field(*window, kTime));
+    EXPECT_EQ(picker.opened.size(), 4u);
 }
 
 } // namespace

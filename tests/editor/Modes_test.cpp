@@ -2,13 +2,10 @@
 // menus and buttons through a whole round: no database, browsing, editing, browsing again.
 
 #include "EditorFixture.h"
-#include "dialogs/QtText.h"
 
-#include <QLabel>
 #include <QMenu>
-#include <QToolButton>
 #include <cerrno>
-#include <functional>
+#include <optional>
 #include <set>
 
 namespace tabulo::test {
@@ -17,79 +14,62 @@ namespace {
 enum class Prop { Enabled, Visible };
 
 struct Row {
-    const char* name;
-    std::function<QObject*(frmEdit&)> item;
+    const char* name; // of the menu item, menu or control
     Prop prop;
     // States in the order: no database, browsing, editing, browsing after Cancel;
     // for a form of two pages and for a form of one page.
     const char* twoPages;
     const char* onePage;
+    std::optional<ToolButton> button = {}; // the toolbar button of the same command
 };
 
-std::function<QObject*(frmEdit&)> Btn(ToolButton b) {
-    return [b](frmEdit& w) { return ToolbarButton(w, b); };
-}
-std::function<QObject*(frmEdit&)> Mnu(Command c) {
-    return [c](frmEdit& w) { return MenuItem(w, c); };
-}
-
 const Row kRows[] = {
-    {"cTBarBtn(0) Open", Btn(ToolButton::Open), Prop::Enabled, "1000", "1000"},
-    {"cTBarBtn(1) Close", Btn(ToolButton::Close), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(2) Print", Btn(ToolButton::Print), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(3) First", Btn(ToolButton::FirstRecord), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(4) Previous", Btn(ToolButton::PreviousRecord), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(5) Goto", Btn(ToolButton::GotoRecord), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(6) Next", Btn(ToolButton::NextRecord), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(7) Last", Btn(ToolButton::LastRecord), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(8) Previous page", Btn(ToolButton::PreviousPage), Prop::Enabled, "0111", "0000"},
-    {"cTBarBtn(9) Next page", Btn(ToolButton::NextPage), Prop::Enabled, "0111", "0000"},
-    {"cTBarBtn(10) Find", Btn(ToolButton::Find), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(11) Edit", Btn(ToolButton::Edit), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(12) New", Btn(ToolButton::New), Prop::Enabled, "0101", "0101"},
-    {"cTBarBtn(13) Update", Btn(ToolButton::Update), Prop::Enabled, "0010", "0010"},
-    {"cTBarBtn(14) Cancel", Btn(ToolButton::Cancel), Prop::Enabled, "0010", "0010"},
-    {"cTBarBtn(15) Delete", Btn(ToolButton::Delete), Prop::Enabled, "0101", "0101"},
-    {"mnuOpen", Mnu(Command::Open), Prop::Enabled, "1000", "1000"},
-    {"mnuClose", Mnu(Command::Close), Prop::Enabled, "0101", "0101"},
-    {"mnuPack", Mnu(Command::Pack), Prop::Enabled, "0101", "0101"},
-    {"mnuPrint", Mnu(Command::Print), Prop::Enabled, "0101", "0101"},
-    {"mnuExport", Mnu(Command::Export), Prop::Enabled, "0101", "0101"},
-    {"mnuExitProgram", Mnu(Command::Exit), Prop::Enabled, "1101", "1101"},
-    {"mnuEditRecord", Mnu(Command::Edit), Prop::Enabled, "0101", "0101"},
-    {"mnuUpdateRecord", Mnu(Command::Update), Prop::Enabled, "0010", "0010"},
-    {"mnuCancelUpdate", Mnu(Command::Cancel), Prop::Enabled, "0010", "0010"},
-    {"mnuNewRecord", Mnu(Command::New), Prop::Enabled, "0101", "0101"},
-    {"mnuDuplicateRecord", Mnu(Command::Duplicate), Prop::Enabled, "0101", "0101"},
-    {"mnuSearchRecord", Mnu(Command::Find), Prop::Enabled, "0101", "0101"},
-    {"mnuDeleteRecord", Mnu(Command::Delete), Prop::Enabled, "0101", "0101"},
-    {"mnuTime", Mnu(Command::Time), Prop::Enabled, "0010", "0010"},
-    {"mnuDate", Mnu(Command::Date), Prop::Enabled, "0010", "0010"},
-    {"mnuGotoRecord", Mnu(Command::GotoRecord), Prop::Enabled, "0101", "0101"},
-    {"mnuFirstRecord", Mnu(Command::FirstRecord), Prop::Enabled, "0101", "0101"},
-    {"mnuLastRecord", Mnu(Command::LastRecord), Prop::Enabled, "0101", "0101"},
-    {"mnuNextRecord", Mnu(Command::NextRecord), Prop::Enabled, "0101", "0101"},
-    {"mnuPreviousRecord", Mnu(Command::PreviousRecord), Prop::Enabled, "0101", "0101"},
+    {"mnuOpen", Prop::Enabled, "1000", "1000", ToolButton::Open},
+    {"mnuClose", Prop::Enabled, "0101", "0101", ToolButton::Close},
+    {"mnuPack", Prop::Enabled, "0101", "0101"},
+    {"mnuPrint", Prop::Enabled, "0101", "0101", ToolButton::Print},
+    {"mnuExport", Prop::Enabled, "0101", "0101"},
+    {"mnuExitProgram", Prop::Enabled, "1101", "1101"},
+    {"mnuEditRecord", Prop::Enabled, "0101", "0101", ToolButton::Edit},
+    {"mnuUpdateRecord", Prop::Enabled, "0010", "0010", ToolButton::Update},
+    {"mnuCancelUpdate", Prop::Enabled, "0010", "0010", ToolButton::Cancel},
+    {"mnuNewRecord", Prop::Enabled, "0101", "0101", ToolButton::New},
+    {"mnuDuplicateRecord", Prop::Enabled, "0101", "0101"},
+    {"mnuSearchRecord", Prop::Enabled, "0101", "0101", ToolButton::Find},
+    {"mnuDeleteRecord", Prop::Enabled, "0101", "0101", ToolButton::Delete},
+    {"mnuTime", Prop::Enabled, "0010", "0010"},
+    {"mnuDate", Prop::Enabled, "0010", "0010"},
+    {"mnuGotoRecord", Prop::Enabled, "0101", "0101", ToolButton::GotoRecord},
+    {"mnuFirstRecord", Prop::Enabled, "0101", "0101", ToolButton::FirstRecord},
+    {"mnuLastRecord", Prop::Enabled, "0101", "0101", ToolButton::LastRecord},
+    {"mnuNextRecord", Prop::Enabled, "0101", "0101", ToolButton::NextRecord},
+    {"mnuPreviousRecord", Prop::Enabled, "0101", "0101", ToolButton::PreviousRecord},
     // Browsing switches the page items on or off; editing shows or hides them instead and
     // leaves the other property as it was.
-    {"mnuPreviousPage enabled", Mnu(Command::PreviousPage), Prop::Enabled, "0111", "0000"},
-    {"mnuPreviousPage visible", Mnu(Command::PreviousPage), Prop::Visible, "1111", "1100"},
-    {"mnuNextPage enabled", Mnu(Command::NextPage), Prop::Enabled, "0111", "0000"},
-    {"mnuNextPage visible", Mnu(Command::NextPage), Prop::Visible, "1111", "1100"},
-    {"mnuPage", [](frmEdit& w) { return PageMenu(w)->menuAction(); }, Prop::Visible, "0111",
-     "0000"},
-    {"lblRecNo", [](frmEdit& w) { return RecordCaption(w); }, Prop::Visible, "0111", "0111"},
-    {"mnuAction0", [](frmEdit& w) { return w.ActionsMenu()->menuAction(); }, Prop::Enabled, "0010",
-     "0010"},
-    {"mnuContents", Mnu(Command::Contents), Prop::Enabled, "1111", "1111"},
-    {"mnuAbout", Mnu(Command::About), Prop::Enabled, "1111", "1111"},
+    {"mnuPreviousPage", Prop::Enabled, "0111", "0000", ToolButton::PreviousPage},
+    {"mnuPreviousPage", Prop::Visible, "1111", "1100"},
+    {"mnuNextPage", Prop::Enabled, "0111", "0000", ToolButton::NextPage},
+    {"mnuNextPage", Prop::Visible, "1111", "1100"},
+    {"mnuPage", Prop::Visible, "0111", "0000"},
+    {"lblRecNo", Prop::Visible, "0111", "0111"},
+    {"mnuAction0", Prop::Enabled, "0010", "0010"},
+    {"mnuContents", Prop::Enabled, "1111", "1111"},
+    {"mnuAbout", Prop::Enabled, "1111", "1111"},
 };
 
 char StateOf(QObject* item, Prop prop) {
+    if (auto* menu = qobject_cast<QMenu*>(item)) item = menu->menuAction();
     if (auto* action = qobject_cast<QAction*>(item))
         return (prop == Prop::Enabled ? action->isEnabled() : action->isVisible()) ? '1' : '0';
     auto* widget = qobject_cast<QWidget*>(item);
     return (prop == Prop::Enabled ? widget->isEnabled() : !widget->isHidden()) ? '1' : '0';
+}
+
+// The row's states: its item's, then its toolbar button's when it has one.
+std::string StatesOf(const frmEdit& w, const Row& row) {
+    std::string states(1, StateOf(NamedChild<QObject>(w, row.name), row.prop));
+    if (row.button) states += StateOf(ToolbarButton(w, *row.button), row.prop);
+    return states;
 }
 
 class ModesTest : public EditorTest, public ::testing::WithParamInterface<int> {
@@ -107,7 +87,7 @@ protected:
         std::vector<std::string> states(std::size(kRows));
         auto snapshot = [&] {
             for (size_t r = 0; r < std::size(kRows); ++r)
-                states[r] += StateOf(kRows[r].item(*window), kRows[r].prop);
+                states[r] += StatesOf(*window, kRows[r]);
         };
         EXPECT_TRUE(Start(""));
         Show();
@@ -126,11 +106,16 @@ protected:
     }
 };
 
+// A row with a toolbar button expects each state twice: the menu item's, the button's.
 TEST_P(ModesTest, EveryItemFollowsTheModeTable) {
     const int pages = GetParam();
     std::vector<std::string> states = RunRound(pages);
-    for (size_t r = 0; r < std::size(kRows); ++r)
-        EXPECT_EQ(states[r], pages == 2 ? kRows[r].twoPages : kRows[r].onePage) << kRows[r].name;
+    for (size_t r = 0; r < std::size(kRows); ++r) {
+        std::string expected;
+        for (char state : std::string(pages == 2 ? kRows[r].twoPages : kRows[r].onePage))
+            expected += std::string(kRows[r].button ? 2 : 1, state);
+        EXPECT_EQ(states[r], expected) << kRows[r].name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(PageCounts, ModesTest, ::testing::Values(1, 2));
@@ -144,12 +129,11 @@ TEST_F(EditorTest, AReadOnlyDatabaseBrowsesWithTheWritingCommandsOff) {
     faults.ResetSteps();
     Show();
     ASSERT_TRUE(db.IsReadOnly());
-    const std::set<std::string> writing = {
-        "cTBarBtn(11) Edit", "cTBarBtn(12) New", "cTBarBtn(15) Delete", "mnuPack",
-        "mnuEditRecord",     "mnuNewRecord",     "mnuDuplicateRecord",  "mnuDeleteRecord"};
+    const std::set<std::string> writing = {"mnuPack", "mnuEditRecord", "mnuNewRecord",
+                                           "mnuDuplicateRecord", "mnuDeleteRecord"};
     for (const Row& row : kRows) {
         const char browsing = writing.contains(row.name) ? '0' : row.twoPages[1];
-        EXPECT_EQ(StateOf(row.item(*window), row.prop), browsing) << row.name;
+        EXPECT_EQ(StatesOf(*window, row), std::string(row.button ? 2 : 1, browsing)) << row.name;
     }
     EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 3 read-only");
 }

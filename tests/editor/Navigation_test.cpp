@@ -1,4 +1,5 @@
-// Moving through records and pages with the keys, the toolbar and the page menu.
+// Moving through records and pages with the keys, the toolbar and the page menu; the Help
+// menu's items.
 
 #include "EditorFixture.h"
 #include "dialogs/QtText.h"
@@ -21,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(NavigationTest, RecordsByKeysAndToolbar) {
+TEST_F(NavigationTest, RecordsAndPagesByKeysToolbarAndPageMenuThenHelp) {
     Key(Qt::Key_L);
     EXPECT_EQ(RecordCaption(*window)->text(), " 3 / 3");
     EXPECT_EQ(FieldText(kName), "Person 3");
@@ -39,9 +40,7 @@ TEST_F(NavigationTest, RecordsByKeysAndToolbar) {
     Click(ToolButton::FirstRecord);
     EXPECT_EQ(db.GetRecordNo(), 1);
     EXPECT_TRUE(reporter.messages.empty());
-}
 
-TEST_F(NavigationTest, PagesByKeysToolbarAndPageMenu) {
     Key(Qt::Key_N);
     EXPECT_EQ(window->CurPage(), 2);
     EXPECT_EQ(PageMenu(*window)->title(), "More");
@@ -60,22 +59,8 @@ TEST_F(NavigationTest, PagesByKeysToolbarAndPageMenu) {
     EXPECT_EQ(window->CurPage(), 2);
     Click(ToolButton::PreviousPage);
     EXPECT_EQ(window->CurPage(), 1);
-}
 
-TEST_F(NavigationTest, TypedValuesSurviveAPageTurn) {
-    Key(Qt::Key_F2, Qt::NoModifier);
-    FieldBox* name = Field(*window, kName);
-    name->selectAll();
-    QTest::keyClicks(name, "Zoe");
-    PageHeading(*window, 2)->trigger();
-    EXPECT_TRUE(Field(*window, kPhone)->isVisible());
-    Key(Qt::Key_P);
-    EXPECT_EQ(Field(*window, kName)->toPlainText(), "Zoe");
-    Key(Qt::Key_F7, Qt::NoModifier); // Cancel drops it
-    EXPECT_EQ(FieldText(kName), "Person 1");
-}
-
-TEST_F(NavigationTest, HelpMenuItemsReachTheirWindows) {
+    // The Help menu's items reach their windows.
     MenuItem(*window, Command::About)->trigger();
     MenuItem(*window, Command::Contents)->trigger();
     EXPECT_EQ(services.aboutShown, 1);

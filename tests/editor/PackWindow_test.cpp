@@ -1,8 +1,9 @@
-// The window while a pack runs. The pack lets the window's events run, and whatever input
-// arrives then -- accelerators, typing, the toolbar, the menu bar, the close box, an Actions
-// entry -- must do nothing: a command could write through the pack's lock or close the file
-// the pack reads. The input is queued before the pack starts, so it arrives at the pack's
-// first round of events, which every run has.
+// Pack from the menu, and the window while a pack runs. Answered No, Pack changes nothing;
+// answered Yes, it shows the progress window and keeps the old file as ".Bak". The pack lets
+// the window's events run, and whatever input arrives then -- accelerators, typing, the
+// toolbar, the menu bar, the close box, an Actions entry -- must do nothing: a command could
+// write through the pack's lock or close the file the pack reads. The input is queued before
+// the pack starts, so it arrives at the pack's first round of events, which every run has.
 
 #include "NamedCase.h"
 #include "RecordsFixture.h"
@@ -36,12 +37,6 @@ struct InputCase {
     void (*drive)(frmEdit& window);
 };
 
-void ClickMenuTitle(frmEdit& window, int index) {
-    QMenuBar* bar = window.menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {},
-                      bar->actionGeometry(bar->actions().at(index)).center());
-}
-
 const InputCase kInputs[] = {
     {"NewTypedAndUpdatedByKeys",
      [](frmEdit& w) {
@@ -57,7 +52,12 @@ const InputCase kInputs[] = {
          QTest::mouseClick(ToolbarButton(w, ToolButton::New), Qt::LeftButton);
          QTest::mouseClick(ToolbarButton(w, ToolButton::Close), Qt::LeftButton);
      }},
-    {"FileMenuOpenedWithTheMouse", [](frmEdit& w) { ClickMenuTitle(w, 0); }},
+    {"FileMenuOpenedWithTheMouse",
+     [](frmEdit& w) {
+         QMenuBar* bar = w.menuBar();
+         QTest::mouseClick(bar, Qt::LeftButton, {},
+                           bar->actionGeometry(bar->actions()[0]).center());
+     }},
     {"MenuItemsTriggered",
      [](frmEdit& w) {
          MenuItem(w, Command::Close)->trigger();
@@ -66,11 +66,24 @@ const InputCase kInputs[] = {
     {"ActionsEntry", [](frmEdit& w) { w.ActionItem(1)->trigger(); }},
 };
 
+// Counts the progress window's appearances.
+class ProgressWatcher : public QObject {
+public:
+    int shown = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->inherits("tabulo::frmProgress")) ++shown;
+        return false;
+    }
+};
+
 class PackWindowInput : public RecordsTest, public testing::WithParamInterface<InputCase> {};
 
 TEST_P(PackWindowInput, DoesNothingWhileThePackHoldsItsLock) {
     OpenShown(OrdersWithDeleted(true));
     const std::string before = FileBytes();
+    Item(Command::Pack)->trigger(); // answered No
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_FALSE(std::filesystem::exists(path + ".Bak"));
     script.ran.clear();
     window->ActionItem(1)->setText("Act"); // an entry the script added, switched on
     window->ActionItem(1)->setEnabled(true);
@@ -87,14 +100,20 @@ TEST_P(PackWindowInput, DoesNothingWhileThePackHoldsItsLock) {
             lockTaken = other && other->TryLockByte0();
         },
         Qt::QueuedConnection);
+    ProgressWatcher watcher;
+    qApp->installEventFilter(&watcher);
     reporter.AnswerNext(true);
-    window->Run(Command::Pack);
+    Item(Command::Pack)->trigger();
+    qApp->removeEventFilter(&watcher);
 
     ASSERT_TRUE(drove) << "the pack ran no events";
     EXPECT_TRUE(packRunning);
     EXPECT_FALSE(lockTaken) << "another open file took the pack's lock";
     EXPECT_EQ(FileBytes(), OrdersWithDeleted(false).Bytes()) << "the pack is complete";
     EXPECT_EQ(ReadFileBytes(path + ".Bak"), before);
+    EXPECT_EQ(reporter.questions.back().title, "Pack");
+    EXPECT_GE(watcher.shown, 1);
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(reporter.messages, std::vector<RecordedMessage>{});
     EXPECT_EQ(script.ran, std::vector<std::string>{}) << "no script procedure ran";
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
@@ -103,6 +122,7 @@ TEST_P(PackWindowInput, DoesNothingWhileThePackHoldsItsLock) {
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
     EXPECT_FALSE(window->AddFlag());
     EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 200");
+    EXPECT_EQ(FieldText(kCustomer), "Client 1");
 
     // Afterwards the window is itself again, once it has the focus back from the progress
     // window.

@@ -70,11 +70,7 @@ protected:
         FieldBox* box = Field(*window, slot);
         ASSERT_FALSE(box->isHidden()) << "field " << slot;
         box->setFocus();
-        if (replace) {
-            box->selectAll();
-        } else {
-            box->moveCursor(QTextCursor::End);
-        }
+        replace ? box->selectAll() : box->moveCursor(QTextCursor::End);
         QTest::keyClicks(box, text);
     }
     std::string Box(int slot) const { return FromQString(Field(*window, slot)->Text()); }

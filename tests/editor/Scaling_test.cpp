@@ -14,11 +14,6 @@
 namespace tabulo::test {
 namespace {
 
-double ScaleOfThisRun() {
-    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
-    return scale.isEmpty() ? 1.0 : scale.toDouble();
-}
-
 // The bounding box, in device pixels, of the pixels of one colour inside an area.
 QRect InkOf(const QImage& image, const QRect& area, QColor ink) {
     QRect box;
@@ -53,19 +48,28 @@ protected:
     QImage image;
 };
 
+// The header's window size is in twips of a 96-dpi logical screen at every scale, and the
+// pictures have a detailed version for the scale.
 TEST_F(ScaledWindow, RunsAtTheScaleAskedForWithTwipsInLogicalPixels) {
-    EXPECT_DOUBLE_EQ(dpr, ScaleOfThisRun());
-    EXPECT_EQ(image.size(), window->Form()->size() * dpr);
-    // The header's window size is in twips of a 96-dpi logical screen at every scale.
+    EXPECT_DOUBLE_EQ(dpr, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     const Twips twips = Twips::FromScreen(window->screen());
     EXPECT_DOUBLE_EQ(twips.PerPixelX(), 15.0);
     EXPECT_DOUBLE_EQ(twips.PerPixelY(), 15.0);
     DBWindow w = db.GetWindowDef();
     EXPECT_NEAR(window->frameGeometry().width(), w.Width / 15, 1);
     EXPECT_NEAR(window->frameGeometry().height(), w.Height / 15, 1);
+    const QSize device = QSize(16, 16) * dpr;
+    for (int button = 0; button < kToolbarButtons; ++button)
+        EXPECT_EQ(ToolbarIcon(button).pixmap(QSize(16, 16), dpr).size(), device) << button;
+    EXPECT_EQ(WindowIcon().pixmap(QSize(16, 16), dpr).size(), device);
+    // The empty form and the toolbar show their palette's colours.
+    const QPoint empty = ToDevice(QRect(620, 400, 1, 1), dpr).topLeft();
+    EXPECT_EQ(image.pixelColor(empty), window->Form()->palette().color(QPalette::Window));
+    const QPoint toolbar = ToDevice(QRect(620, 20, 1, 1), dpr).topLeft();
+    EXPECT_EQ(image.pixelColor(toolbar), window->palette().color(QPalette::Button));
 }
 
-TEST_F(ScaledWindow, FieldsKeepTheHeadersPlacesAndBannersStayBesideThem) {
+TEST_F(ScaledWindow, FieldsKeepTheHeadersPlacesBannersStayBesideThemAndNoTextIsClipped) {
     for (int f = 1; f <= db.GetFieldCount(); ++f) {
         DBField def;
         if (db.GetFieldDef(f, def) == 0 || def.Page != 1) continue;
@@ -88,10 +92,7 @@ TEST_F(ScaledWindow, FieldsKeepTheHeadersPlacesAndBannersStayBesideThem) {
         const QPointF middle = QPointF(ink.center()) / dpr;
         EXPECT_TRUE(banner->geometry().contains(middle.toPoint())) << banner->text().toStdString();
     }
-}
-
-// Nothing of a banner or a value is cut off: its ink keeps clear of its box's far edges.
-TEST_F(ScaledWindow, TextIsNotClipped) {
+    // Nothing of a banner or a value is cut off: its ink keeps clear of its box's far edges.
     auto expectWhole = [&](QLabel* label, int margin) {
         const QRect box = ToDevice(label->geometry(), dpr);
         const QRect ink = InkOf(image, box, label->palette().color(QPalette::WindowText));
@@ -106,22 +107,9 @@ TEST_F(ScaledWindow, TextIsNotClipped) {
             expectWhole(Dummy(*window, f), 1);
 }
 
-TEST_F(ScaledWindow, PicturesHaveADetailedVersionForTheScale) {
-    const int device = int(std::lround(16 * dpr));
-    for (int button = 0; button < 16; ++button) {
-        const QPixmap picture = ToolbarIcon(button).pixmap(QSize(16, 16), dpr);
-        EXPECT_EQ(picture.size(), QSize(device, device)) << button;
-    }
-    EXPECT_EQ(WindowIcon().pixmap(QSize(16, 16), dpr).size(), QSize(device, device));
-}
-
-// The empty form and the toolbar show their palette's colours. The pictures are for the eye:
-// the window browsing (the README shows it), editing, and without a database.
-TEST_F(ScaledWindow, BackgroundAndScreenshots) {
-    const QPoint empty = ToDevice(QRect(620, 400, 1, 1), dpr).topLeft();
-    EXPECT_EQ(image.pixelColor(empty), window->Form()->palette().color(QPalette::Window));
-    const QPoint toolbar = ToDevice(QRect(620, 20, 1, 1), dpr).topLeft();
-    EXPECT_EQ(image.pixelColor(toolbar), window->palette().color(QPalette::Button));
+// Pictures for the eye: the window browsing (the README shows it), editing, and without a
+// database.
+TEST_F(ScaledWindow, Screenshots) {
     if (dpr == 2) {
         EXPECT_TRUE(window->grab().save(TABULO_SCREENSHOT_DIR "/contacts-window@2x.png"));
     }

@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kTpp = 15; // twips per pixel of the offscreen screen (96 DPI)
 
-QSize NoDatabaseSize() {
-    return {6840 / kTpp, 4470 / kTpp};
-}
-
 void ExpectCentred(const QWidget& w) {
     QRect screen = w.screen()->geometry();
     QRect frame = w.frameGeometry();
@@ -27,7 +23,7 @@ void ExpectCentred(const QWidget& w) {
 void ExpectNoDatabaseLook(frmEdit& w) {
     EXPECT_EQ(w.windowTitle(), QString());
     EXPECT_EQ(w.Mode(), WindowMode::NoDatabase);
-    EXPECT_EQ(w.frameGeometry().size(), NoDatabaseSize());
+    EXPECT_EQ(w.frameGeometry().size(), QSize(6840 / kTpp, 4470 / kTpp));
     ExpectCentred(w);
     EXPECT_EQ(w.Form()->palette().color(QPalette::Window),
               QApplication::palette().color(QPalette::Button));
@@ -38,8 +34,6 @@ void ExpectNoDatabaseLook(frmEdit& w) {
     }
     EXPECT_FALSE(w.ActionsMenu()->menuAction()->isVisible());
     EXPECT_FALSE(PageMenu(w)->menuAction()->isVisible());
-    for (int n = 1; n <= kActionItems; ++n)
-        EXPECT_EQ(w.ActionItem(n)->text(), QString());
     EXPECT_TRUE(MenuItem(w, Command::Open)->isEnabled());
     EXPECT_FALSE(MenuItem(w, Command::Close)->isEnabled());
 }
@@ -54,26 +48,16 @@ TEST_F(EditorTest, StartsWithTheDatabaseNamedOnTheCommandLine) {
     ExpectCentred(*window); // its size from the header: see the scaling tests
     EXPECT_EQ(window->Form()->palette().color(QPalette::Window), QColor(208, 224, 240));
     EXPECT_EQ(window->Mode(), WindowMode::Browsing);
-    EXPECT_EQ(window->CurPage(), 1);
     EXPECT_EQ(script.ran, std::vector<std::string>{"Start"});
     EXPECT_EQ(RecordCaption(*window)->text(), " 1 / 3");
-    EXPECT_TRUE(RecordCaption(*window)->isVisible());
     EXPECT_EQ(window->Form()->mapTo(window.get(), QPoint(0, 0)).y(),
               window->menuBar()->height()); // the menu bar sits above the client area
 
     EXPECT_EQ(FieldText(kName), "Person 1");
-    EXPECT_TRUE(Dummy(*window, kName)->isVisible());
     EXPECT_TRUE(Dummy(*window, kNotes)->isHidden()); // page 2
     EXPECT_EQ(Banner(*window, 1)->text(), "Address card");
     EXPECT_EQ(Banner(*window, 1)->pos(), QPoint(300, 40));
     EXPECT_TRUE(Banner(*window, 1)->isVisible());
-    EXPECT_TRUE(Banner(*window, 7)->isHidden()); // page 2
-}
-
-TEST_F(EditorTest, TheQuoteRuleRemovesOneQuoteAtEachEndOnly) {
-    std::string base = Create(ContactsDb());
-    EXPECT_TRUE(Start("\"" + base)); // a quote at the start only
-    EXPECT_EQ(window->windowTitle(), "Contacts");
 }
 
 TEST_F(EditorTest, AMissingFileIsReportedAndLeavesNoDatabase) {
@@ -86,9 +70,10 @@ TEST_F(EditorTest, AMissingFileIsReportedAndLeavesNoDatabase) {
     EXPECT_TRUE(script.ran.empty());
 }
 
+// A quote at the start only is removed too, so the file opens before Start vetoes.
 TEST_F(EditorTest, StartVetoedOnTheCommandLineClosesAndEndsTheProgram) {
     script.veto = -1;
-    EXPECT_FALSE(Start(Create(ContactsDb())));
+    EXPECT_FALSE(Start("\"" + Create(ContactsDb())));
     EXPECT_EQ(db.GetFileNumber(), 0);
     EXPECT_EQ(window->windowTitle(), QString());
     EXPECT_EQ(script.closeDbCalls, 1);
@@ -103,8 +88,8 @@ TEST_F(EditorTest, OpenFromTheDialog) {
     ExpectNoDatabaseLook(*window);
     window->Run(Command::Open); // cancelled
     ASSERT_EQ(dialogs.files.size(), 1u);
-    EXPECT_EQ(dialogs.files[0].Title, "Load");
-    EXPECT_EQ(dialogs.files[0].Pattern, "*.Tbd");
+    EXPECT_EQ(std::tie(dialogs.files[0].Title, dialogs.files[0].Pattern),
+              std::make_tuple("Load", "*.Tbd"));
     ExpectNoDatabaseLook(*window);
 
     dialogs.path = dir.Path().string();
@@ -135,32 +120,28 @@ TEST_F(EditorTest, CloseReturnsToTheNoDatabaseLook) {
     EXPECT_EQ(script.closeDbCalls, 1);
 }
 
+// While editing, the close box is refused and Ctrl+X and Ctrl+C are the text box's (cut and
+// copy); browsing, Exit closes the database and the window.
 TEST_F(EditorTest, TheCloseBoxIsRefusedWhileEditingAndExitCloses) {
     StartShown(ContactsDb());
     QTest::keyClick(window.get(), Qt::Key_F2);
-    ASSERT_EQ(window->Mode(), WindowMode::Editing);
+    FieldBox* name = Field(*window, kName);
+    ASSERT_TRUE(name->hasFocus());
     EXPECT_FALSE(window->close());
+    name->selectAll();
+    QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(name->toPlainText(), QString());
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(db.GetFileNumber(), 0);
     EXPECT_EQ(window->Mode(), WindowMode::Editing);
     EXPECT_TRUE(reporter.messages.empty());
 
-    QTest::keyClick(window.get(), Qt::Key_F7);                     // Cancel
-    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier); // Exit closes the window
+    QTest::keyClick(window.get(), Qt::Key_F7); // Cancel brings the value back
+    EXPECT_EQ(FieldText(kName), "Person 1");
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier); // Exit
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(db.GetFileNumber(), 0);
-}
-
-TEST_F(EditorTest, WhileEditingCtrlCAndCtrlXReachTheTextBox) {
-    StartShown(ContactsDb());
-    QTest::keyClick(window.get(), Qt::Key_F2);
-    FieldBox* name = Field(*window, kName);
-    ASSERT_TRUE(name->hasFocus());
-    name->selectAll();
-    QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(name->toPlainText(), QString());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), "Contacts");
 }
 
 } // namespace

@@ -1,4 +1,9 @@
+// The field input rules that act on the keys: the key filter, the box's line breaks, case
+// conversion, and the words a screen reader gives for the codes.
+
 #include "BoxNotation.h"
+#include "editor/rules/CaseConversion.h"
+#include "editor/rules/FieldDescription.h"
 #include "editor/rules/KeyFilter.h"
 
 #include <gtest/gtest.h>
@@ -60,15 +65,13 @@ INSTANTIATE_TEST_SUITE_P(Codes, FieldTyping, testing::Values(
     TypingCase{"N", "", "12a3 .-", "123|"},
     TypingCase{"NA", "", "a1b2", "a1b2|"},
     TypingCase{"A", "", "\xE9\xC9", "|"},
-    TypingCase{"n", "", "1a", "|"},
-    TypingCase{"a", "", "1a", "|"},
+    TypingCase{"na", "", "1a", "|"},
     TypingCase{"  N  ", "", "42", "42|"},
     // "." and "-": free without "N"; one point and a leading minus with it.
     TypingCase{"N.", "", "3.1.4", "3.14|"},
     TypingCase{"N.", "[3.1]", ".", "[3.1]"},
     TypingCase{".", "", "..", "..|"},
     TypingCase{"N", "", ".-", "|"},
-    TypingCase{"N-", "", "-5-", "-5|"},
     TypingCase{"N-", "5|", "-", "5|"},
     TypingCase{"N-", "|5", "-", "-|5"},
     TypingCase{"N-", "|-5", "-", "|-5"},
@@ -76,7 +79,6 @@ INSTANTIATE_TEST_SUITE_P(Codes, FieldTyping, testing::Values(
     TypingCase{"-", "a|b", "--", "a--|b"},
     TypingCase{"N.-", "", "-1.5", "-1.5|"},
     // Case conversion after every change, with the caret kept.
-    TypingCase{"AU", "", "abc", "ABC|"},
     TypingCase{"AU", "ab|cd", "x", "ABX|CD"},
     TypingCase{"AL", "", "ABC", "abc|"},
     TypingCase{"AUL", "", "aB", "ab|"},
@@ -136,7 +138,10 @@ INSTANTIATE_TEST_SUITE_P(Codes, FieldTyping, testing::Values(
     TypingCase{"N.-", "|5", CTRL_U, "090503|5"}));
 // clang-format on
 
-TEST(FieldKeyPress, TellsWhetherAControlKeyMayKeepItsOwnMeaning) {
+// A control key the box may keep for its own meaning is accepted unchanged; the date
+// command's text and a paste are typed at the caret, a paste not filtered but cut and
+// converted.
+TEST(FieldKeyPress, ControlKeysTheDateCommandAndPaste) {
     const BoxState box = ParseBox("ab|");
     constexpr int kCtrlV = 22;
     const KeyResult free = FieldKeyPress({"*", 0, 1}, box, kCtrlV, kNow);
@@ -145,17 +150,72 @@ TEST(FieldKeyPress, TellsWhetherAControlKeyMayKeepItsOwnMeaning) {
     EXPECT_EQ(FieldKeyPress({"N", 0, 1}, box, kCtrlV, kNow).Action, KeyAction::Rejected);
     EXPECT_EQ(FieldKeyPress({"*", 0, 1}, box, 300, kNow).Action, KeyAction::Rejected);
     EXPECT_EQ(FieldKeyPress({"A", 0, 1}, box, kKeyInsertDate, kNow).Action, KeyAction::Rejected);
-}
-
-TEST(FieldTypeText, TypesTheDateCommandsTextAtTheCaret) {
-    const KeyResult r = FieldTypeText({"D", 0, 1}, ParseBox("[old]"), DateText(kNow, 1));
-    EXPECT_EQ(r.Action, KeyAction::Accepted);
-    EXPECT_EQ(ShowBox(r.Box), "07/03/2024|");
-}
-
-TEST(FieldPaste, IsNotFilteredButCutAndConverted) {
+    const KeyResult date = FieldTypeText({"D", 0, 1}, ParseBox("[old]"), DateText(kNow, 1));
+    EXPECT_EQ(date.Action, KeyAction::Accepted);
+    EXPECT_EQ(ShowBox(date.Box), "07/03/2024|");
     EXPECT_EQ(ShowBox(FieldPaste({"NU", 5, 1}, ParseBox("1|2"), "abc,def")), "1ABC|2");
     EXPECT_EQ(ShowBox(FieldPaste({"N", 3, 1}, ParseBox("123|"), "4")), "123|");
+}
+
+TEST(BoxState, LineBreaksMoveTheCaretAndClampingKeepsItInside) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+    };
+    for (const Case& c :
+         {Case{"a\r\n|b", "a\n|b"}, Case{"|a\r\nb", "|a\nb"}, Case{"a[\r\nb\r\n]c", "a[\nb\n]c"},
+          Case{"\r\n\r\n|", "\n\n|"}, Case{"a\rb|", "a\rb|"}}) {
+        EXPECT_EQ(ShowBox(ToShownLineBreaks(ParseBox(c.stored))), c.shown) << c.stored;
+        EXPECT_EQ(ShowBox(ToStoredLineBreaks(ParseBox(c.shown))), c.stored) << c.shown;
+    }
+    // A caret between CR and LF cannot be shown there; it moves past the break.
+    EXPECT_EQ(ShowBox(ToShownLineBreaks(BoxState{"a\r\nb", 2, 0})), "a\n|b");
+    // Clamping keeps the caret and the selection inside the text.
+    EXPECT_EQ(ClampSelection(BoxState{"abc", 7, 2}), (BoxState{"abc", 3, 0}));
+    EXPECT_EQ(ClampSelection(BoxState{"abc", -1, 9}), (BoxState{"abc", 0, 3}));
+}
+
+// ProperCase starts every word with a capital; ConvertCase applies upper, then lower, then
+// first capitals ("L", "UL" and "F" alone go through the key table above);
+// converting a box keeps the caret and drops the selection.
+TEST(CaseConversion, ProperUpperLowerAndTheBox) {
+    EXPECT_EQ(ProperCase("a\tb\r\nc\vd\fe"), "A\tB\r\nC\vD\fE");
+    EXPECT_EQ(ProperCase(std::string("x\0y", 3)), std::string("X\0Y", 3));
+    EXPECT_EQ(ProperCase("o'NEIL-SMITH 1ST \xE9LISE"), "O'neil-smith 1st \xC9lise");
+    EXPECT_EQ(ConvertCase("U", "abc \xE9"), "ABC \xC9");
+    EXPECT_EQ(ConvertCase("UF", "mary ANN"), "Mary Ann");
+    EXPECT_EQ(ConvertCase("N u l", "aBc"), "aBc");
+    EXPECT_EQ(ShowBox(ApplyCaseConversion("U", ParseBox("ab[c]d"))), "AB|CD");
+    EXPECT_EQ(ShowBox(ApplyCaseConversion("U", BoxState{"ab", 9, 4})), "AB|");
+}
+
+// The words a screen reader gives for what a field accepts.
+TEST(FieldDescription, SaysWhatTheCodesAccept) {
+    const struct {
+        const char* format;
+        int length, dateOrder;
+        const char* description;
+    } cases[] = {
+        {"D       ", 10, 1, "date, DD/MM/YYYY; up to 10 characters"},
+        {"D!", 10, 2, "date, MM/DD/YYYY; up to 10 characters; required"},
+        {"T", 8, 1, "time, hh:mm:ss; up to 8 characters"},
+        {"AS-F!", 30, 1,
+         "letters, spaces and \"-\"; first letters in capitals; up to 30 characters; required"},
+        {"ANSU", 8, 1, "letters, digits and spaces; kept in capitals; up to 8 characters"},
+        {"N.->", 10, 1, "digits, \".\" and \"-\"; up to 10 characters"},
+        {"N", 1, 1, "digits; up to 1 character"},
+        {"ANL.", 16, 1, "letters, digits and \".\"; kept in lower case; up to 16 characters"},
+        {"UF", 5, 1, "nothing can be typed; first letters in capitals; up to 5 characters"},
+        {"*MH", 300, 1, "any text; several lines; up to 300 characters"},
+        {"E", 50, 1, "e-mail address; up to 50 characters"},
+        {"AW", 60, 1, "web address; up to 60 characters"},
+        {"Y^", 1, 1, "Y or N; up to 1 character"},
+        {"#>", 6, 1, "record number, given when the record is first saved"},
+        {"=H", 10, 1, "read-only"},
+        {"", 0, 1, "nothing can be typed"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FieldDescription(c.format, c.length, c.dateOrder), c.description) << c.format;
 }
 
 } // namespace
