@@ -4,14 +4,16 @@
 namespace tabulo::test {
 namespace {
 
-// The text of the SCRIPT ERROR box.
-std::string ScriptErrorText(const std::string& description, int line, int column) {
-    return std::string(100, ' ') + "\r\nDescription:" + description +
-           "\r\nLine:" + std::to_string(line) + "\r\nColumn:" + std::to_string(column);
+// The SCRIPT ERROR box.
+RecordedMessage ScriptErrorBox(const std::string& description, int line, int column) {
+    return {"SCRIPT ERROR",
+            std::string(100, ' ') + "\r\nDescription:" + description +
+                "\r\nLine:" + std::to_string(line) + "\r\nColumn:" + std::to_string(column),
+            MsgIcon::None};
 }
 
-RecordedMessage ScriptErrorBox(const std::string& description, int line, int column) {
-    return {"SCRIPT ERROR", ScriptErrorText(description, line, column), MsgIcon::None};
+template <typename... Box> std::vector<RecordedMessage> Boxes(Box... boxes) {
+    return {boxes...};
 }
 
 class RunnerTest : public ::testing::Test {
@@ -135,51 +137,55 @@ TEST_F(RunnerTest, AVariableOfStartIsEmptyAgainInUpdate) {
     EXPECT_EQ(Stored(1), "Empty");
 }
 
+// A script that fails: the run's result (the Cancel the script left, or a veto) and every
+// box shown, in order.
 struct FailingScript {
     const char* what;
     const char* script;
     const char* proc;
-    const char* description;
-    int line;
-    int column;
+    int result;
+    std::vector<RecordedMessage> messages;
 };
 
 const FailingScript kFailingScripts[] = {
-    {"syntax error", "Sub Start\n  x = (1 +\nEnd Sub\n", "Start", "Expected expression", 2, 10},
-    {"missing procedure", "Sub Start\nEnd Sub\n", "Update", "Sub or Function not defined", 0, 0},
+    {"syntax error", "Sub Start\n  x = (1 +\nEnd Sub\n", "Start", 0,
+     Boxes(ScriptErrorBox("Expected expression", 2, 10))},
+    {"missing procedure", "Sub Start\nEnd Sub\n", "Update", 0,
+     Boxes(ScriptErrorBox("Sub or Function not defined", 0, 0))},
     {"run-time error in line 7",
-     "Sub Update\n  Dim a, b\n  a = 1\n  b = 0\n  ' divide\n\n  a = a / b\nEnd Sub\n", "Update",
-     "Division by zero", 7, 2},
-    {"unknown member of Tb", "Sub Start\n  Tb.Frobnicate 1\nEnd Sub\n", "Start",
-     "Object doesn't support this property or method", 2, 2},
-    {"wrong argument count", "Sub Start\n  Tb.GetField\nEnd Sub\n", "Start",
-     "Wrong number of arguments or invalid property assignment", 2, 2},
+     "Sub Update\n  Dim a, b\n  a = 1\n  b = 0\n  ' divide\n\n  a = a / b\nEnd Sub\n", "Update", 0,
+     Boxes(ScriptErrorBox("Division by zero", 7, 2))},
+    {"error after a refusal keeps its veto",
+     "Sub Update\n  Tb.GetField \"Nope\"\n  x = 1 / 0\nEnd Sub\n", "Update", -1,
+     Boxes(RecordedMessage{"GetField", "FIELD Nope NOT FOUND"},
+           ScriptErrorBox("Division by zero", 3, 2))},
+    {"unknown member of Tb", "Sub Start\n  Tb.Frobnicate 1\nEnd Sub\n", "Start", 0,
+     Boxes(ScriptErrorBox("Object doesn't support this property or method", 2, 2))},
+    {"wrong argument count", "Sub Start\n  Tb.GetField\nEnd Sub\n", "Start", 0,
+     Boxes(ScriptErrorBox("Wrong number of arguments or invalid property assignment", 2, 2))},
     {"list without an array",
-     "Sub Start\n  Tb.OpenDB \"Cities\"\n  Tb.GetDBList \"CITY\"\nEnd Sub\n", "Start",
-     "Type mismatch", 3, 2},
+     "Sub Start\n  Tb.OpenDB \"Cities\"\n  Tb.GetDBList \"CITY\"\nEnd Sub\n", "Start", 0,
+     Boxes(ScriptErrorBox("Type mismatch", 3, 2))},
+    {"missing look-up", "Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub\n", "Start", -1,
+     Boxes(RecordedMessage{"Open File", "Database:Nowhere not found"})},
+    // A file Tb cannot read stops the script like any run-time error.
+    {"unreadable look-up", "Sub Start\n  Tb.OpenDB \"Short\"\nEnd Sub\n", "Start", -1,
+     Boxes(ScriptErrorBox("Device I/O error", 2, 2))},
 };
 
 class ScriptErrorTest : public RunnerTest, public ::testing::WithParamInterface<FailingScript> {};
 
-TEST_P(ScriptErrorTest, ShowsOneScriptErrorBox) {
+TEST_P(ScriptErrorTest, ShowsItsBoxesAndReturnsTheResult) {
     const FailingScript& f = GetParam();
     WorkInTempDir();
+    WriteFileBytes(dir.File("Short.Tbd"), "short");
     Load(f.script);
-    runner.RunScriptProc(f.proc);
-    EXPECT_EQ(reporter.messages,
-              (std::vector<RecordedMessage>{ScriptErrorBox(f.description, f.line, f.column)}));
+    EXPECT_EQ(runner.RunScriptProc(f.proc), f.result);
+    EXPECT_EQ(reporter.messages, f.messages);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptErrorTest, ::testing::ValuesIn(kFailingScripts),
                          CaseName<FailingScript>);
-
-TEST_F(RunnerTest, AnErrorKeepsTheCancelTheScriptLeft) {
-    Load("Sub Update\n  Tb.GetField \"Nope\"\n  x = 1 / 0\nEnd Sub\n");
-    EXPECT_EQ(runner.RunScriptProc("Update"), -1);
-    ASSERT_EQ(reporter.messages.size(), 2u);
-    EXPECT_EQ(reporter.messages[0], (RecordedMessage{"GetField", "FIELD Nope NOT FOUND"}));
-    EXPECT_EQ(reporter.messages[1].title, "SCRIPT ERROR");
-}
 
 TEST_F(RunnerTest, AnEndlessLoopStopsAtTheTimeOutAndVetoes) {
     Load("Sub Update\n  Do\n  Loop\nEnd Sub\n");
@@ -203,12 +209,6 @@ TEST_F(RunnerTest, StartFillsTheActionsAndTrimsTheCallersName) {
     EXPECT_EQ(Stored(1), "[Check]");
 }
 
-TEST_F(RunnerTest, AStartThatCannotOpenItsLookupVetoes) {
-    Load("Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub\n");
-    EXPECT_EQ(runner.RunScriptProc("Start"), -1);
-    EXPECT_EQ(reporter.Only(), (RecordedMessage{"Open File", "Database:Nowhere not found"}));
-}
-
 TEST_F(RunnerTest, TheLookupDatabaseStaysOpenAcrossRuns) {
     WorkInTempDir();
     Load("Sub Start\n  Tb.OpenDB \"Cities\"\nEnd Sub\n"
@@ -225,14 +225,6 @@ TEST_F(RunnerTest, TheLookupDatabaseStaysOpenAcrossRuns) {
     EXPECT_EQ(window.browseCalls[0].columns, (std::vector<int16_t>{2, 1}));
     EXPECT_EQ(Stored(2), "2");
     runner.Tb().CloseDB();
-}
-
-TEST_F(RunnerTest, AFileErrorOfTbBecomesAScriptError) {
-    WorkInTempDir();
-    WriteFileBytes(dir.File("Short.Tbd"), "short");
-    Load("Sub Start\n  Tb.OpenDB \"Short\"\nEnd Sub\n");
-    EXPECT_EQ(runner.RunScriptProc("Start"), -1);
-    EXPECT_EQ(reporter.Only(), ScriptErrorBox("Device I/O error", 2, 2));
 }
 
 } // namespace
