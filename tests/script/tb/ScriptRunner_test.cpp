@@ -16,14 +16,14 @@ template <typename... Box> std::vector<RecordedMessage> Boxes(Box... boxes) {
     return {boxes...};
 }
 
-class RunnerTest : public ::testing::Test {
+class RunnerTest : public TbTest {
 protected:
     ~RunnerTest() override { std::filesystem::current_path(startDir_); }
 
     // Scripts name their look-up databases relative to the current directory.
     void WorkInTempDir() { std::filesystem::current_path(dir.Path()); }
 
-    // Opens a main database carrying the script; a look-up database lies next to it.
+    // Opens a main database carrying the script; the look-up database lies next to it.
     void Load(const std::string& script) {
         engine.CloseDatabase();
         std::string name = MainDb().SetScript(script).Create(dir, "Main");
@@ -37,11 +37,6 @@ protected:
         return text;
     }
 
-    TempDir dir;
-    std::string lookupBase = CitiesDb().Create(dir, "Cities");
-    RecordingReporter reporter;
-    RecordingScriptWindow window;
-    modDB engine{reporter, MachineFileSystem()};
     ScriptRunner runner{engine, window, reporter};
 
 private:
@@ -204,7 +199,6 @@ TEST_F(RunnerTest, StartFillsTheActionsAndTrimsTheCallersName) {
     EXPECT_EQ(runner.RunScriptProc("Start"), 0);
     EXPECT_EQ(window.captions[1], "Check");
     EXPECT_EQ(window.captions[2], "Check");
-    EXPECT_TRUE(window.menuVisible);
     EXPECT_EQ(window.deleteEnabled, false);
     EXPECT_EQ(Stored(1), "[Check]");
 }
