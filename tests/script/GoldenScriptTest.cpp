@@ -26,8 +26,7 @@ struct Expectation {
     std::vector<std::string> output, input;
     std::string run;
     int timeout = 0, dateOrder = 1;
-    bool expectError = false;
-    int number = 0, line = 0, column = 0;
+    int number = 0, line = 0, column = 0; // number 0: no error expected
 };
 
 Expectation readCase(const fs::path& file) {
@@ -59,10 +58,8 @@ Expectation readCase(const fs::path& file) {
             e.timeout = std::stoi(value);
         else if (field("DATEORDER", value))
             e.dateOrder = std::stoi(value);
-        else if (field("ERR", value)) {
-            e.expectError = true;
+        else if (field("ERR", value))
             std::istringstream(value) >> e.number >> e.line >> e.column;
-        }
     }
     return e;
 }
@@ -91,7 +88,7 @@ TEST_P(GoldenScript, MatchesExpectations) {
     bool ok = engine.AddCode(e.text) && (e.run.empty() || engine.Run(e.run));
     EXPECT_EQ(ui.Prompts(), e.output);
     const auto& err = engine.Error();
-    if (e.expectError) {
+    if (e.number != 0) {
         ASSERT_FALSE(ok) << "expected error " << e.number;
         EXPECT_EQ(err.number, e.number) << err.description;
         EXPECT_EQ(err.line, e.line) << err.description;
