@@ -1,13 +1,12 @@
 // The host's view of the engine: registered objects, Reset, Run, errors and
 // the time-out.
 
+#include "TestDb.h"
 #include "vbscript/ScriptEngine.h"
 #include "vbscript/ScriptError.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <tuple>
 
 namespace {
@@ -139,12 +138,9 @@ TEST(FuzzRegressions, EveryInputEndsCleanly) {
     int count = 0;
     for (const auto& entry :
          fs::directory_iterator(fs::path(VBS_GOLDEN_DIR) / "fuzz/regressions")) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
         tabulo::vbs::ScriptEngine engine;
         engine.SetTimeout(500);
-        if (engine.AddCode(text.str())) engine.Run("Main");
+        if (engine.AddCode(tabulo::test::ReadFileBytes(entry.path().string()))) engine.Run("Main");
         ++count;
     }
     EXPECT_GT(count, 0);

@@ -8,11 +8,11 @@
 //   ' DATEORDER: 2       month-first dates
 
 #include "RecordingScriptUi.h"
+#include "TestDb.h"
 #include "vbscript/ScriptEngine.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -30,11 +30,8 @@ struct Expectation {
 };
 
 Expectation readCase(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
     Expectation e;
-    e.text = all.str();
+    e.text = tabulo::test::ReadFileBytes(file.string());
     std::istringstream lines(e.text);
     std::string line;
     auto field = [&](const std::string& key, std::string& out) {
