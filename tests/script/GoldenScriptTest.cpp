@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
 
 namespace {
@@ -33,29 +34,23 @@ Expectation readCase(const fs::path& file) {
     Expectation e;
     e.text = tabulo::test::ReadFileBytes(file.string());
     std::istringstream lines(e.text);
-    std::string line;
-    auto field = [&](const std::string& key, std::string& out) {
-        size_t at = line.find("' " + key + ":");
-        if (at == std::string::npos) return false;
-        out = line.substr(at + key.size() + 3);
-        if (!out.empty() && out[0] == ' ') out.erase(0, 1);
-        while (!out.empty() && (out.back() == '\r' || out.back() == '\n'))
-            out.pop_back();
-        return true;
-    };
-    std::string value;
-    while (std::getline(lines, line)) {
-        if (field("OUT", value))
+    // The key, then its value without one leading blank and without the line's CR.
+    static const std::regex kKeyLine("' (OUT|INPUT|RUN|TIMEOUT|DATEORDER|ERR): ?([^\r]*)");
+    std::smatch m;
+    for (std::string line; std::getline(lines, line);) {
+        if (!std::regex_search(line, m, kKeyLine)) continue;
+        const std::string key = m[1], value = m[2];
+        if (key == "OUT")
             e.output.push_back(value);
-        else if (field("INPUT", value))
+        else if (key == "INPUT")
             e.input.push_back(value);
-        else if (field("RUN", value))
+        else if (key == "RUN")
             e.run = value;
-        else if (field("TIMEOUT", value))
+        else if (key == "TIMEOUT")
             e.timeout = std::stoi(value);
-        else if (field("DATEORDER", value))
+        else if (key == "DATEORDER")
             e.dateOrder = std::stoi(value);
-        else if (field("ERR", value))
+        else
             std::istringstream(value) >> e.number >> e.line >> e.column;
     }
     return e;
