@@ -4,30 +4,24 @@
 
 namespace {
 
-struct KeyCase {
-    const char* codes;
-    int key;
-    int expected;
-};
-
-class FilterKeyTest : public testing::TestWithParam<KeyCase> {};
-
-TEST_P(FilterKeyTest, DecidesTheKey) {
-    const KeyCase& c = GetParam();
-    EXPECT_EQ(modLIB::FilterKey(c.key, c.codes), c.expected)
-        << "codes '" << c.codes << "' key " << c.key;
+// Lower-case code strings are raised to capitals first.
+TEST(FilterKey, DecidesTheKeyByTheFieldsCodes) {
+    struct Case {
+        const char* codes;
+        int key;
+        int expected;
+    };
+    const Case cases[] = {
+        {"n", '5', '5'},   {"n", 'a', 0},    {"n", ' ', 0},       {"n", 8, 8},
+        {"", 13, 13},      {"", 'a', 0},     {"S", ' ', ' '},     {"UA", 'a', 'A'},
+        {"UL", 'a', 'a'},  {"L", 'Q', 'q'},  {"AX", 'G', 0},      {"AX", 'F', 'F'},
+        {"X", '7', '7'},   {"XU", 'c', 'C'}, {"XU", 'z', 0},      {"N-.", '-', '-'},
+        {"N-.", '.', '.'}, {"N-.", '/', 0},  {"  n  ", '1', '1'}, {"*", 0xE9, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(modLIB::FilterKey(c.key, c.codes), c.expected)
+            << "codes '" << c.codes << "' key " << c.key;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, FilterKeyTest,
-    testing::Values(
-        // Lower-case code strings are raised to capitals first.
-        KeyCase{"n", '5', '5'}, KeyCase{"n", 'a', 0}, KeyCase{"n", ' ', 0}, KeyCase{"n", 8, 8},
-        KeyCase{"", 13, 13}, KeyCase{"", 'a', 0}, KeyCase{"S", ' ', ' '}, KeyCase{"UA", 'a', 'A'},
-        KeyCase{"UL", 'a', 'a'}, KeyCase{"L", 'Q', 'q'}, KeyCase{"AX", 'G', 0},
-        KeyCase{"AX", 'F', 'F'}, KeyCase{"X", '7', '7'}, KeyCase{"XU", 'c', 'C'},
-        KeyCase{"XU", 'z', 0}, KeyCase{"N-.", '-', '-'}, KeyCase{"N-.", '.', '.'},
-        KeyCase{"N-.", '/', 0}, KeyCase{"  n  ", '1', '1'}, KeyCase{"*", 0xE9, 0}));
 
 // The field name rule, and the "hh:mm:ss" time check.
 TEST(IsValidNameAndTime, FollowTheirRules) {

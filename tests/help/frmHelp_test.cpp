@@ -86,7 +86,6 @@ TEST_F(HelpTest, OpensOnTheRequestedTopicElseTheFirst) {
     }
     EXPECT_EQ(window->TOC()->count(), 3);
     EXPECT_EQ(window->TOC()->item(1)->text(), " Getting Started");
-    EXPECT_EQ(window->windowTitle(), "Help");
     EXPECT_EQ(window->Help()->font().family(), "Lucida Console");
     EXPECT_TRUE(window->Heading()->font().bold());
     EXPECT_TRUE(reporter.messages.empty());

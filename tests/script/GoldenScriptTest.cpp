@@ -8,12 +8,13 @@
 //   ' DATEORDER: 2       month-first dates
 
 #include "RecordingScriptUi.h"
+#include "TestDb.h"
 #include "vbscript/ScriptEngine.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
 
 namespace {
@@ -26,43 +27,31 @@ struct Expectation {
     std::vector<std::string> output, input;
     std::string run;
     int timeout = 0, dateOrder = 1;
-    bool expectError = false;
-    int number = 0, line = 0, column = 0;
+    int number = 0, line = 0, column = 0; // number 0: no error expected
 };
 
 Expectation readCase(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
     Expectation e;
-    e.text = all.str();
+    e.text = tabulo::test::ReadFileBytes(file.string());
     std::istringstream lines(e.text);
-    std::string line;
-    auto field = [&](const std::string& key, std::string& out) {
-        size_t at = line.find("' " + key + ":");
-        if (at == std::string::npos) return false;
-        out = line.substr(at + key.size() + 3);
-        if (!out.empty() && out[0] == ' ') out.erase(0, 1);
-        while (!out.empty() && (out.back() == '\r' || out.back() == '\n'))
-            out.pop_back();
-        return true;
-    };
-    std::string value;
-    while (std::getline(lines, line)) {
-        if (field("OUT", value))
+    // The key, then its value without one leading blank and without the line's CR.
+    static const std::regex kKeyLine("' (OUT|INPUT|RUN|TIMEOUT|DATEORDER|ERR): ?([^\r]*)");
+    std::smatch m;
+    for (std::string line; std::getline(lines, line);) {
+        if (!std::regex_search(line, m, kKeyLine)) continue;
+        const std::string key = m[1], value = m[2];
+        if (key == "OUT")
             e.output.push_back(value);
-        else if (field("INPUT", value))
+        else if (key == "INPUT")
             e.input.push_back(value);
-        else if (field("RUN", value))
+        else if (key == "RUN")
             e.run = value;
-        else if (field("TIMEOUT", value))
+        else if (key == "TIMEOUT")
             e.timeout = std::stoi(value);
-        else if (field("DATEORDER", value))
+        else if (key == "DATEORDER")
             e.dateOrder = std::stoi(value);
-        else if (field("ERR", value)) {
-            e.expectError = true;
+        else
             std::istringstream(value) >> e.number >> e.line >> e.column;
-        }
     }
     return e;
 }
@@ -91,7 +80,7 @@ TEST_P(GoldenScript, MatchesExpectations) {
     bool ok = engine.AddCode(e.text) && (e.run.empty() || engine.Run(e.run));
     EXPECT_EQ(ui.Prompts(), e.output);
     const auto& err = engine.Error();
-    if (e.expectError) {
+    if (e.number != 0) {
         ASSERT_FALSE(ok) << "expected error " << e.number;
         EXPECT_EQ(err.number, e.number) << err.description;
         EXPECT_EQ(err.line, e.line) << err.description;

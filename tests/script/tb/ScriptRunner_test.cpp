@@ -4,24 +4,26 @@
 namespace tabulo::test {
 namespace {
 
-// The text of the SCRIPT ERROR box.
-std::string ScriptErrorText(const std::string& description, int line, int column) {
-    return std::string(100, ' ') + "\r\nDescription:" + description +
-           "\r\nLine:" + std::to_string(line) + "\r\nColumn:" + std::to_string(column);
-}
-
+// The SCRIPT ERROR box.
 RecordedMessage ScriptErrorBox(const std::string& description, int line, int column) {
-    return {"SCRIPT ERROR", ScriptErrorText(description, line, column), MsgIcon::None};
+    return {"SCRIPT ERROR",
+            std::string(100, ' ') + "\r\nDescription:" + description +
+                "\r\nLine:" + std::to_string(line) + "\r\nColumn:" + std::to_string(column),
+            MsgIcon::None};
 }
 
-class RunnerTest : public ::testing::Test {
+template <typename... Box> std::vector<RecordedMessage> Boxes(Box... boxes) {
+    return {boxes...};
+}
+
+class RunnerTest : public TbTest {
 protected:
     ~RunnerTest() override { std::filesystem::current_path(startDir_); }
 
     // Scripts name their look-up databases relative to the current directory.
     void WorkInTempDir() { std::filesystem::current_path(dir.Path()); }
 
-    // Opens a main database carrying the script; a look-up database lies next to it.
+    // Opens a main database carrying the script; the look-up database lies next to it.
     void Load(const std::string& script) {
         engine.CloseDatabase();
         std::string name = MainDb().SetScript(script).Create(dir, "Main");
@@ -35,11 +37,6 @@ protected:
         return text;
     }
 
-    TempDir dir;
-    std::string lookupBase = CitiesDb().Create(dir, "Cities");
-    RecordingReporter reporter;
-    RecordingScriptWindow window;
-    modDB engine{reporter, MachineFileSystem()};
     ScriptRunner runner{engine, window, reporter};
 
 private:
@@ -79,14 +76,14 @@ TEST_F(RunnerTest, ScriptsReadCancelAfterEachCall) {
 struct CancelAssignment {
     const char* value;
     int cancel;       // what the run returns
-    const char* seen; // what the script reads back, or the error box's description
+    const char* seen; // what the script reads back
 };
 
-// The script sees Cancel as an Integer and keeps whatever number it stores.
+// The script sees Cancel as an Integer and keeps whatever number it stores; a value that is
+// no Integer is a failing script below.
 const CancelAssignment kCancelAssignments[] = {
-    {"1", 1, "1 Integer"},    {"True", -1, "-1 Integer"},    {"False", 0, "0 Integer"},
-    {"2.5", 2, "2 Integer"},  {"\"7\"", 7, "7 Integer"},     {"-32768", -32768, "-32768 In"},
-    {"70000", 0, "Overflow"}, {"\"x\"", 0, "Type mismatch"}, {"Null", 0, "Invalid use of Null"},
+    {"1", 1, "1 Integer"},   {"True", -1, "-1 Integer"}, {"False", 0, "0 Integer"},
+    {"2.5", 2, "2 Integer"}, {"\"7\"", 7, "7 Integer"},  {"-32768", -32768, "-32768 Integer"},
 };
 
 class CancelAssignmentTest : public RunnerTest,
@@ -100,13 +97,8 @@ TEST_P(CancelAssignmentTest, KeepsTheNumberAsAnInteger) {
          "  Tb.Cancel = kept\nEnd Sub\n");
     engine.WriteField(2, "");
     EXPECT_EQ(runner.RunScriptProc("Update"), c.cancel);
-    if (reporter.messages.empty()) {
-        EXPECT_EQ(Stored(2), std::string(c.seen).substr(0, 8));
-    } else {
-        EXPECT_EQ(Stored(2), "");
-        EXPECT_NE(reporter.messages[0].text.find(std::string("Description:") + c.seen),
-                  std::string::npos);
-    }
+    EXPECT_EQ(Stored(2), std::string(c.seen).substr(0, 8)); // as much as City holds
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, CancelAssignmentTest, ::testing::ValuesIn(kCancelAssignments),
@@ -135,51 +127,61 @@ TEST_F(RunnerTest, AVariableOfStartIsEmptyAgainInUpdate) {
     EXPECT_EQ(Stored(1), "Empty");
 }
 
+// A script that fails: the run's result (the Cancel the script left, or a veto) and every
+// box shown, in order.
 struct FailingScript {
     const char* what;
     const char* script;
     const char* proc;
-    const char* description;
-    int line;
-    int column;
+    int result;
+    std::vector<RecordedMessage> messages;
 };
 
 const FailingScript kFailingScripts[] = {
-    {"syntax error", "Sub Start\n  x = (1 +\nEnd Sub\n", "Start", "Expected expression", 2, 10},
-    {"missing procedure", "Sub Start\nEnd Sub\n", "Update", "Sub or Function not defined", 0, 0},
+    {"syntax error", "Sub Start\n  x = (1 +\nEnd Sub\n", "Start", 0,
+     Boxes(ScriptErrorBox("Expected expression", 2, 10))},
+    {"missing procedure", "Sub Start\nEnd Sub\n", "Update", 0,
+     Boxes(ScriptErrorBox("Sub or Function not defined", 0, 0))},
     {"run-time error in line 7",
-     "Sub Update\n  Dim a, b\n  a = 1\n  b = 0\n  ' divide\n\n  a = a / b\nEnd Sub\n", "Update",
-     "Division by zero", 7, 2},
-    {"unknown member of Tb", "Sub Start\n  Tb.Frobnicate 1\nEnd Sub\n", "Start",
-     "Object doesn't support this property or method", 2, 2},
-    {"wrong argument count", "Sub Start\n  Tb.GetField\nEnd Sub\n", "Start",
-     "Wrong number of arguments or invalid property assignment", 2, 2},
+     "Sub Update\n  Dim a, b\n  a = 1\n  b = 0\n  ' divide\n\n  a = a / b\nEnd Sub\n", "Update", 0,
+     Boxes(ScriptErrorBox("Division by zero", 7, 2))},
+    {"error after a refusal keeps its veto",
+     "Sub Update\n  Tb.GetField \"Nope\"\n  x = 1 / 0\nEnd Sub\n", "Update", -1,
+     Boxes(RecordedMessage{"GetField", "FIELD Nope NOT FOUND"},
+           ScriptErrorBox("Division by zero", 3, 2))},
+    {"unknown member of Tb", "Sub Start\n  Tb.Frobnicate 1\nEnd Sub\n", "Start", 0,
+     Boxes(ScriptErrorBox("Object doesn't support this property or method", 2, 2))},
+    {"wrong argument count", "Sub Start\n  Tb.GetField\nEnd Sub\n", "Start", 0,
+     Boxes(ScriptErrorBox("Wrong number of arguments or invalid property assignment", 2, 2))},
     {"list without an array",
-     "Sub Start\n  Tb.OpenDB \"Cities\"\n  Tb.GetDBList \"CITY\"\nEnd Sub\n", "Start",
-     "Type mismatch", 3, 2},
+     "Sub Start\n  Tb.OpenDB \"Cities\"\n  Tb.GetDBList \"CITY\"\nEnd Sub\n", "Start", 0,
+     Boxes(ScriptErrorBox("Type mismatch", 3, 2))},
+    {"Cancel past an Integer", "Sub Update\n  Tb.Cancel = 70000\nEnd Sub\n", "Update", 0,
+     Boxes(ScriptErrorBox("Overflow", 2, 2))},
+    {"Cancel from a text", "Sub Update\n  Tb.Cancel = \"x\"\nEnd Sub\n", "Update", 0,
+     Boxes(ScriptErrorBox("Type mismatch", 2, 2))},
+    {"Cancel from Null", "Sub Update\n  Tb.Cancel = Null\nEnd Sub\n", "Update", 0,
+     Boxes(ScriptErrorBox("Invalid use of Null", 2, 2))},
+    {"missing look-up", "Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub\n", "Start", -1,
+     Boxes(RecordedMessage{"Open File", "Database:Nowhere not found"})},
+    // A file Tb cannot read stops the script like any run-time error.
+    {"unreadable look-up", "Sub Start\n  Tb.OpenDB \"Short\"\nEnd Sub\n", "Start", -1,
+     Boxes(ScriptErrorBox("Device I/O error", 2, 2))},
 };
 
 class ScriptErrorTest : public RunnerTest, public ::testing::WithParamInterface<FailingScript> {};
 
-TEST_P(ScriptErrorTest, ShowsOneScriptErrorBox) {
+TEST_P(ScriptErrorTest, ShowsItsBoxesAndReturnsTheResult) {
     const FailingScript& f = GetParam();
     WorkInTempDir();
+    WriteFileBytes(dir.File("Short.Tbd"), "short");
     Load(f.script);
-    runner.RunScriptProc(f.proc);
-    EXPECT_EQ(reporter.messages,
-              (std::vector<RecordedMessage>{ScriptErrorBox(f.description, f.line, f.column)}));
+    EXPECT_EQ(runner.RunScriptProc(f.proc), f.result);
+    EXPECT_EQ(reporter.messages, f.messages);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptErrorTest, ::testing::ValuesIn(kFailingScripts),
                          CaseName<FailingScript>);
-
-TEST_F(RunnerTest, AnErrorKeepsTheCancelTheScriptLeft) {
-    Load("Sub Update\n  Tb.GetField \"Nope\"\n  x = 1 / 0\nEnd Sub\n");
-    EXPECT_EQ(runner.RunScriptProc("Update"), -1);
-    ASSERT_EQ(reporter.messages.size(), 2u);
-    EXPECT_EQ(reporter.messages[0], (RecordedMessage{"GetField", "FIELD Nope NOT FOUND"}));
-    EXPECT_EQ(reporter.messages[1].title, "SCRIPT ERROR");
-}
 
 TEST_F(RunnerTest, AnEndlessLoopStopsAtTheTimeOutAndVetoes) {
     Load("Sub Update\n  Do\n  Loop\nEnd Sub\n");
@@ -198,15 +200,8 @@ TEST_F(RunnerTest, StartFillsTheActionsAndTrimsTheCallersName) {
     EXPECT_EQ(runner.RunScriptProc("Start"), 0);
     EXPECT_EQ(window.captions[1], "Check");
     EXPECT_EQ(window.captions[2], "Check");
-    EXPECT_TRUE(window.menuVisible);
     EXPECT_EQ(window.deleteEnabled, false);
     EXPECT_EQ(Stored(1), "[Check]");
-}
-
-TEST_F(RunnerTest, AStartThatCannotOpenItsLookupVetoes) {
-    Load("Sub Start\n  Tb.OpenDB \"Nowhere\"\nEnd Sub\n");
-    EXPECT_EQ(runner.RunScriptProc("Start"), -1);
-    EXPECT_EQ(reporter.Only(), (RecordedMessage{"Open File", "Database:Nowhere not found"}));
 }
 
 TEST_F(RunnerTest, TheLookupDatabaseStaysOpenAcrossRuns) {
@@ -225,14 +220,6 @@ TEST_F(RunnerTest, TheLookupDatabaseStaysOpenAcrossRuns) {
     EXPECT_EQ(window.browseCalls[0].columns, (std::vector<int16_t>{2, 1}));
     EXPECT_EQ(Stored(2), "2");
     runner.Tb().CloseDB();
-}
-
-TEST_F(RunnerTest, AFileErrorOfTbBecomesAScriptError) {
-    WorkInTempDir();
-    WriteFileBytes(dir.File("Short.Tbd"), "short");
-    Load("Sub Start\n  Tb.OpenDB \"Short\"\nEnd Sub\n");
-    EXPECT_EQ(runner.RunScriptProc("Start"), -1);
-    EXPECT_EQ(reporter.Only(), ScriptErrorBox("Device I/O error", 2, 2));
 }
 
 } // namespace

@@ -12,7 +12,7 @@ size_t At(long k, int character) {
     return kHeaderSize + static_cast<size_t>(k - 1) * kRecordLength + character;
 }
 
-TEST_F(TbTest, LookupNamesMatchOnlyStoredCapitals) {
+TEST_F(TbTest, GetDBFieldReadsAnyRecordByNamesInStoredCapitals) {
     OpenLookup();
     for (const char* name : {"city", "  ciTy "}) {
         EXPECT_EQ(tb.GetDBField(1, name), "Rome") << name;
@@ -24,10 +24,8 @@ TEST_F(TbTest, LookupNamesMatchOnlyStoredCapitals) {
         EXPECT_EQ(tb.Cancel, -1);
     }
     EXPECT_EQ(reporter.messages.size(), 2u);
-}
 
-TEST_F(TbTest, GetDBFieldReadsAnyRecordStraightFromTheFile) {
-    OpenLookup();
+    // Any record is read straight from the file.
     EXPECT_EQ(tb.GetDBCount(), 3);
     EXPECT_EQ(tb.GetDBField(2, "CITY"), "Milan"); // marked deleted, read like any other
     EXPECT_EQ(tb.GetDBField(3, "CODE"), "NA");
